@@ -1,0 +1,57 @@
+// Opening, moving and closing the link.
+#include "serial_link.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace tavik {
+
+namespace {
+constexpr int32_t kFirstPort = 1;
+constexpr int32_t kLastPort = 8;
+constexpr int32_t kLowestSpeed = 2400;
+constexpr int32_t kHighestSpeed = 9600;
+constexpr int32_t kHighestPosition = 254; // 255 starts every frame
+constexpr int32_t kHomePosition = 127;
+} // namespace
+
+SerialLink &SerialLink::instance() {
+  static SerialLink link;
+  return link;
+}
+
+std::string SerialLink::devicePath(int32_t port) {
+  const std::string digit = std::to_string(port);
+  if (const char *named = std::getenv(("TAVIK_COM" + digit).c_str()); named && *named) return named;
+  return "/dev/ttyS" + std::to_string(port - 1);
+}
+
+int32_t SerialLink::clampedLineSpeed(int32_t baud) { return std::clamp(baud, kLowestSpeed, kHighestSpeed); }
+
+bool SerialLink::open(int32_t port, int32_t baud) {
+  if (port < kFirstPort || port > kLastPort) return false;
+  // A second open replaces the first link: its thread ends and its port closes before anything
+  // else is opened, so there is never more than one of either.
+  close();
+  if (!m_port.open(devicePath(port), clampedLineSpeed(baud))) return false;
+  m_slots.resetForOpen(kHomePosition);
+  m_slots.clearStop();
+  // A thread that cannot be started leaves an open link that sends nothing, as documented.
+  m_thread.start(m_slots, m_port);
+  return true;
+}
+
+bool SerialLink::move(int32_t servo, int32_t position) {
+  if (servo < 0 || position < 0 || position > kHighestPosition) return false;
+  // Numbers above 31 have no slot: refused rather than silently dropped.
+  if (servo >= SlotTable::kSlots) return false;
+  m_slots.setTarget(servo, position);
+  return true;
+}
+
+void SerialLink::close() {
+  m_thread.stop();
+  m_port.close();
+}
+
+} // namespace tavik

@@ -1,0 +1,81 @@
+// The transmit loop: passes over the 32 slots in ascending order, one frame 255, slot,
+// position for each changed slot, paced to the line so the newest value is what gets sent.
+#include "transmit_thread.h"
+
+#include <pthread.h>
+#include <system_error>
+
+namespace tavik {
+
+namespace {
+
+constexpr uint8_t kFrameStart = 255;
+constexpr int kFrameBytes = 3;
+
+// Keeps the device's output queue down to about the frame on the wire. A frame written while
+// an older one waits in the queue would carry a value that may be stale by the time it leaves,
+// and under a steady stream of moves the queue would grow into seconds of lag.
+class LinePacer {
+public:
+  explicit LinePacer(const SerialPort &port)
+      : m_port(port),
+        m_frameTime(std::chrono::nanoseconds(1'000'000'000LL * kFrameBytes * port.bitsPerByte() / port.bitsPerSecond())) {}
+
+  void waitForRoom() {
+    const auto roomAt = m_lineBusyUntil - m_frameTime;
+    if (now() < roomAt) std::this_thread::sleep_until(roomAt);
+    // A real UART reports its queue; wait (a little, bounded) for it to come down too.
+    for (int i = 0; i < 4 && m_port.queuedOutputBytes() > kFrameBytes; ++i) std::this_thread::sleep_for(m_frameTime / 4);
+  }
+
+  void frameWritten() { m_lineBusyUntil = std::max(now(), m_lineBusyUntil) + m_frameTime; }
+
+private:
+  const SerialPort &m_port;
+  const Duration m_frameTime;
+  Clock::time_point m_lineBusyUntil{};
+};
+
+void transmitLoop(SlotTable &slots, SerialPort &port) {
+  pthread_setname_np(pthread_self(), "tavik-tx");
+  LinePacer pacer(port);
+  for (;;) {
+    bool sentAny = false;
+    for (int slot = 0; slot < SlotTable::kSlots; ++slot) {
+      if (slots.stopRequested()) return;
+      if (slots.target(slot) == slots.sent(slot)) continue;
+      pacer.waitForRoom();
+      // The one read of the target that the comparison, the frame and SentPos all use: a move
+      // landing during the write below is seen on the next pass, never lost.
+      const int32_t target = slots.target(slot);
+      if (target == slots.sent(slot)) continue;
+      const uint8_t frame[kFrameBytes] = {kFrameStart, static_cast<uint8_t>(slot), static_cast<uint8_t>(target)};
+      // A frame the device does not take in time counts as sent, like a failed write.
+      port.write(frame, kFrameBytes, now() + kFrameWriteTimeout);
+      slots.markSent(slot, target);
+      pacer.frameWritten();
+      sentAny = true;
+    }
+    if (!sentAny) slots.waitForWork();
+  }
+}
+
+} // namespace
+
+bool TransmitThread::start(SlotTable &slots, SerialPort &port) {
+  stop();
+  m_slots = &slots;
+  try {
+    m_thread = std::thread(transmitLoop, std::ref(slots), std::ref(port));
+  } catch (const std::system_error &) {
+    return false;
+  }
+  return true;
+}
+
+void TransmitThread::stop() {
+  if (m_slots) m_slots->requestStop();
+  if (m_thread.joinable()) m_thread.join();
+}
+
+} // namespace tavik

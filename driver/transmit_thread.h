@@ -1,0 +1,32 @@
+// The transmit thread: the only writer to the serial port while a link is open.
+#pragma once
+
+#include "serial_port.h"
+#include "slot_table.h"
+
+#include <thread>
+
+namespace tavik {
+
+class TransmitThread {
+public:
+  TransmitThread() = default;
+  TransmitThread(const TransmitThread &) = delete;
+  TransmitThread &operator=(const TransmitThread &) = delete;
+  ~TransmitThread() { stop(); }
+
+  // Starts sending every slot whose target differs from what was last sent. False when the
+  // system could not start a thread.
+  bool start(SlotTable &slots, SerialPort &port);
+  // Asks the thread to end after the frame it is writing and waits for it.
+  void stop();
+
+private:
+  SlotTable *m_slots = nullptr;
+  std::thread m_thread;
+};
+
+// How long one frame may wait for the device before it counts as sent all the same.
+inline constexpr auto kFrameWriteTimeout = std::chrono::milliseconds(100);
+
+} // namespace tavik
