@@ -35,7 +35,6 @@ bool SerialLink::open(int32_t port, int32_t baud) {
   close();
   if (!m_port.open(devicePath(port), clampedLineSpeed(baud))) return false;
   m_slots.resetForOpen(kHomePosition);
-  m_slots.clearStop();
   // A thread that cannot be started leaves an open link that sends nothing, as documented.
   m_thread.start(m_slots, m_port);
   return true;

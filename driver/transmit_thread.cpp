@@ -37,7 +37,6 @@ private:
 };
 
 void transmitLoop(SlotTable &slots, SerialPort &port) {
-  pthread_setname_np(pthread_self(), "tavik-tx");
   LinePacer pacer(port);
   for (;;) {
     bool sentAny = false;
@@ -65,8 +64,10 @@ void transmitLoop(SlotTable &slots, SerialPort &port) {
 bool TransmitThread::start(SlotTable &slots, SerialPort &port) {
   stop();
   m_slots = &slots;
+  slots.clearStop();
   try {
     m_thread = std::thread(transmitLoop, std::ref(slots), std::ref(port));
+    pthread_setname_np(m_thread.native_handle(), "tavik-tx"); // named before anyone looks
   } catch (const std::system_error &) {
     return false;
   }

@@ -15,7 +15,7 @@ public:
   TransmitThread &operator=(const TransmitThread &) = delete;
   ~TransmitThread() { stop(); }
 
-  // Starts sending every slot whose target differs from what was last sent. False when the
+  // Clears the stop request and starts sending every slot whose target differs from what was last sent. False when the
   // system could not start a thread.
   bool start(SlotTable &slots, SerialPort &port);
   // Asks the thread to end after the frame it is writing and waits for it.

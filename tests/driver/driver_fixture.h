@@ -1,0 +1,38 @@
+// A test fixture: the real libTavik.so with port 1 pointing at a fresh pty.
+#pragma once
+
+#include "pseudo_terminal.h"
+#include "tavik_library.h"
+#include "wire.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+
+namespace tavik::testing {
+
+using namespace std::chrono_literals;
+
+class DriverTest : public ::testing::Test {
+protected:
+  void SetUp() override { setenv("TAVIK_COM1", pty.slavePath().c_str(), 1); }
+  void TearDown() override { tavik.close(); }
+
+  // The next `count` frames, waiting up to `timeout` for them.
+  std::vector<Frame> nextFrames(size_t count, std::chrono::milliseconds timeout = 3s) {
+    return framesOf(pty.read(count * 3, timeout));
+  }
+  // Every frame until the line has been quiet for a while.
+  std::vector<Frame> remainingFrames() { return framesOf(pty.readUntilQuiet(150ms)); }
+
+  const TavikLibrary &tavik = TavikLibrary::get();
+  PseudoTerminal pty;
+};
+
+// Transmit threads of this process, found by the name the driver gives its thread.
+int transmitThreadCount();
+// Open descriptors of this process.
+int openDescriptorCount();
+
+} // namespace tavik::testing

@@ -1,0 +1,48 @@
+// One thread storing positions as fast as it can while the transmit thread sends: run under
+// ThreadSanitizer, this is where a data race between the two would show.
+#include "driver_fixture.h"
+
+#include <atomic>
+#include <map>
+#include <thread>
+
+namespace tavik::testing {
+namespace {
+
+TEST_F(DriverTest, MovesAtFullSpeedNeverLoseTheLastValueOfAnySlot) {
+  ASSERT_EQ(tavik.open(1, 9600), -1);
+  std::vector<uint8_t> wire;
+  std::atomic<bool> reading{true};
+  std::thread reader([&] {
+    while (reading) {
+      const auto bytes = pty.read(4096, 20ms);
+      wire.insert(wire.end(), bytes.begin(), bytes.end());
+    }
+  });
+
+  std::atomic<bool> moving{true};
+  long moves = 0;
+  std::thread mover([&] {
+    for (int round = 0; moving; ++round, ++moves)
+      for (int slot = 0; slot < 32; ++slot) tavik.move(slot, (round + slot * 7) % 255);
+  });
+  std::this_thread::sleep_for(500ms);
+  moving = false;
+  mover.join();
+  for (int slot = 0; slot < 32; ++slot) tavik.move(slot, 200 - slot);
+
+  // 32 last frames take 0.1 s at 9600 bit/s; give the line its time.
+  std::this_thread::sleep_for(600ms);
+  reading = false;
+  reader.join();
+  const auto rest = pty.readUntilQuiet(150ms);
+  wire.insert(wire.end(), rest.begin(), rest.end());
+
+  std::map<int, int> last;
+  for (const Frame &f : framesOf(wire)) last[f.servo] = f.position;
+  for (int slot = 0; slot < 32; ++slot) EXPECT_EQ(last[slot], 200 - slot) << "slot " << slot;
+  std::printf("%ld rounds of 32 moves, %zu frames sent\n", moves, wire.size() / 3);
+}
+
+} // namespace
+} // namespace tavik::testing

@@ -1,0 +1,96 @@
+// What the driver puts on the line: the burst after open, one frame per change, coalescing.
+#include "driver_fixture.h"
+
+#include <map>
+#include <thread>
+
+namespace tavik::testing {
+namespace {
+
+TEST_F(DriverTest, OpenSendsEveryServoAtHomeInOrderThenNothing) {
+  ASSERT_EQ(tavik.open(1, 9600), -1);
+  EXPECT_EQ(nextFrames(32), burstFrames(127));
+  EXPECT_TRUE(remainingFrames().empty());
+}
+
+TEST_F(DriverTest, MoveSendsOneFrameAndTheSameValueAgainSendsNone) {
+  ASSERT_EQ(tavik.open(1, 9600), -1);
+  ASSERT_EQ(nextFrames(32).size(), 32u);
+
+  EXPECT_EQ(tavik.move(3, 200), -1);
+  EXPECT_EQ(remainingFrames(), (std::vector<Frame>{{3, 200}}));
+  EXPECT_EQ(tavik.move(3, 200), -1);
+  EXPECT_TRUE(remainingFrames().empty());
+  // Back to a value sent long ago is a change like any other.
+  EXPECT_EQ(tavik.move(3, 127), -1);
+  EXPECT_EQ(remainingFrames(), (std::vector<Frame>{{3, 127}}));
+}
+
+TEST_F(DriverTest, QuickSuccessiveMovesEndOnTheNewestValue) {
+  ASSERT_EQ(tavik.open(1, 9600), -1);
+  ASSERT_EQ(nextFrames(32).size(), 32u);
+
+  tavik.move(3, 100);
+  tavik.move(3, 200);
+  for (int p = 0; p <= 254; ++p) tavik.move(7, p);
+  tavik.move(9, 60);
+  tavik.move(9, 127); // back to what was sent: nothing, or 60 then 127
+  const auto frames = remainingFrames();
+
+  std::map<int, std::vector<int>> sent;
+  for (const Frame &f : frames) sent[f.servo].push_back(f.position);
+  ASSERT_FALSE(sent[3].empty());
+  EXPECT_EQ(sent[3].back(), 200) << describe(frames);
+  EXPECT_LE(sent[3].size(), 2u);
+  ASSERT_FALSE(sent[7].empty());
+  EXPECT_EQ(sent[7].back(), 254) << describe(frames);
+  EXPECT_LT(sent[7].size(), 255u) << "every intermediate value was sent";
+  if (!sent[9].empty()) {
+    EXPECT_EQ(sent[9], (std::vector<int>{60, 127}));
+  }
+  for (const auto &[servo, positions] : sent) EXPECT_TRUE(servo == 3 || servo == 7 || servo == 9) << servo;
+}
+
+TEST_F(DriverTest, OpenResetsEveryServoToHomeWhateverWasStoredBefore) {
+  // The slots exist from the start: a move with no link is stored (and sends nothing).
+  EXPECT_EQ(tavik.move(2, 50), -1);
+  EXPECT_EQ(tavik.move(4, 127), -1);
+  ASSERT_EQ(tavik.open(1, 9600), -1);
+  // Stored before the thread reaches the slot: sent with the stored value instead of 127.
+  EXPECT_EQ(tavik.move(31, 10), -1);
+  auto expected = burstFrames(127);
+  expected[31].position = 10;
+  EXPECT_EQ(nextFrames(32), expected);
+}
+
+TEST_F(DriverTest, ReopenStartsOverWithTheBurst) {
+  ASSERT_EQ(tavik.open(1, 9600), -1);
+  ASSERT_EQ(nextFrames(32).size(), 32u);
+  tavik.move(3, 200);
+  ASSERT_EQ(nextFrames(1), (std::vector<Frame>{{3, 200}}));
+  EXPECT_EQ(tavik.close(), -1);
+
+  tavik.move(5, 20); // after close: stored, never sent
+  PseudoTerminal second;
+  setenv("TAVIK_COM1", second.slavePath().c_str(), 1);
+  ASSERT_EQ(tavik.open(1, 9600), -1);
+  EXPECT_EQ(framesOf(second.read(96, 3s)), burstFrames(127));
+  EXPECT_TRUE(framesOf(second.readUntilQuiet(150ms)).empty());
+}
+
+TEST_F(DriverTest, MovesOutsideTheirRangesAreRefusedAndSendNothing) {
+  ASSERT_EQ(tavik.open(1, 9600), -1);
+  ASSERT_EQ(nextFrames(32).size(), 32u);
+
+  struct Case { int servo, position, result; };
+  const Case cases[] = {
+      {0, 0, -1},    {31, 254, -1}, {0, 255, 0},  {255, 0, 0},   {-1, 100, 0},
+      {3, -1, 0},    {32, 10, 0},   {254, 10, 0}, {INT32_MIN, 0, 0}, {0, INT32_MAX, 0},
+  };
+  for (const Case &c : cases)
+    EXPECT_EQ(tavik.move(c.servo, c.position), c.result) << "TVK_MOVE(" << c.servo << ", " << c.position << ")";
+  EXPECT_EQ(remainingFrames(), (std::vector<Frame>{{0, 0}, {31, 254}}));
+}
+
+} // namespace
+} // namespace tavik::testing
