@@ -1,4 +1,4 @@
-// termios2 access to arbitrary bit rates (BOTHER).
+// termios2 access to the line: arbitrary bit rates (BOTHER) and the byte format.
 #include "line_speed.h"
 
 #include <asm/termbits.h>
@@ -41,6 +41,19 @@ bool setCustomLineSpeed(int fd, int32_t baud) {
   do { rc = ioctl(fd, TCSETS2, &tio); } while (rc < 0 && errno == EINTR);
   // A UART may round to the nearest rate its divisor gives; readLineSpeed then tells the truth.
   return rc == 0;
+}
+
+int readBitsPerByte(int fd) {
+  struct termios2 tio {};
+  if (!readTermios2(fd, tio)) return 10;
+  int dataBits = 8;
+  switch (tio.c_cflag & CSIZE) {
+  case CS5: dataBits = 5; break;
+  case CS6: dataBits = 6; break;
+  case CS7: dataBits = 7; break;
+  default: break;
+  }
+  return 1 + dataBits + ((tio.c_cflag & PARENB) ? 1 : 0) + ((tio.c_cflag & CSTOPB) ? 2 : 1);
 }
 
 int32_t readLineSpeed(int fd) {

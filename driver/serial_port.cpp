@@ -85,16 +85,7 @@ void SerialPort::configureLine(int32_t baud) {
 
 void SerialPort::readBackLine() {
   if (const int32_t speed = readLineSpeed(m_fd); speed > 0) m_bitsPerSecond = speed;
-  termios tio{};
-  if (tcgetattr(m_fd, &tio) != 0) return;
-  int dataBits = 8;
-  switch (tio.c_cflag & CSIZE) {
-  case CS5: dataBits = 5; break;
-  case CS6: dataBits = 6; break;
-  case CS7: dataBits = 7; break;
-  default: break;
-  }
-  m_bitsPerByte = 1 + dataBits + ((tio.c_cflag & PARENB) ? 1 : 0) + ((tio.c_cflag & CSTOPB) ? 2 : 1);
+  m_bitsPerByte = readBitsPerByte(m_fd);
 }
 
 bool SerialPort::write(const uint8_t *bytes, size_t size, Clock::time_point deadline) {

@@ -2,6 +2,7 @@
 // position for each changed slot, paced to the line so the newest value is what gets sent.
 #include "transmit_thread.h"
 
+#include <algorithm>
 #include <pthread.h>
 #include <system_error>
 
@@ -28,6 +29,9 @@ public:
     for (int i = 0; i < 4 && m_port.queuedOutputBytes() > kFrameBytes; ++i) std::this_thread::sleep_for(m_frameTime / 4);
   }
 
+  // The frames handed to the device have had the time to leave (at most two frame times).
+  void waitForLineIdle() const { std::this_thread::sleep_until(m_lineBusyUntil); }
+
   void frameWritten() { m_lineBusyUntil = std::max(now(), m_lineBusyUntil) + m_frameTime; }
 
 private:
@@ -41,7 +45,11 @@ void transmitLoop(SlotTable &slots, SerialPort &port) {
   for (;;) {
     bool sentAny = false;
     for (int slot = 0; slot < SlotTable::kSlots; ++slot) {
-      if (slots.stopRequested()) return;
+      if (slots.stopRequested()) {
+        // The port's close drops what the device still holds; let the last frames out first.
+        pacer.waitForLineIdle();
+        return;
+      }
       if (slots.target(slot) == slots.sent(slot)) continue;
       pacer.waitForRoom();
       // The one read of the target that the comparison, the frame and SentPos all use: a move

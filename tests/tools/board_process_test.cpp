@@ -1,0 +1,160 @@
+// The tavik-board program, run for real: its link, its log, the pace of the line, a clean end.
+#include "pseudo_terminal.h"
+#include "tavik_library.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <termios.h>
+#include <thread>
+#include <fcntl.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+struct LogLine {
+  long long us;
+  std::string rest;
+};
+
+class BoardProcess {
+public:
+  explicit BoardProcess(bool fast) : m_dir(fs::temp_directory_path() / ("tavik-board-test-" + std::to_string(getpid()))) {
+    fs::create_directories(m_dir);
+    std::vector<std::string> args = {TAVIK_BOARD_PATH, "--link", link(), "--log", log()};
+    if (fast) args.push_back("--fast");
+    std::vector<char *> argv;
+    for (auto &a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    EXPECT_EQ(posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    for (int i = 0; i < 200 && !fs::is_symlink(link()); ++i) std::this_thread::sleep_for(10ms);
+  }
+  ~BoardProcess() {
+    if (m_pid > 0) stop();
+    fs::remove_all(m_dir);
+  }
+  std::string link() const { return (m_dir / "line").string(); }
+  std::string log() const { return (m_dir / "board.log").string(); }
+
+  // Ends the board with SIGTERM; its exit status.
+  int stop() {
+    kill(m_pid, SIGTERM);
+    int status = -1;
+    waitpid(m_pid, &status, 0);
+    m_pid = -1;
+    return status;
+  }
+
+  std::vector<LogLine> lines() const {
+    std::ifstream in(log());
+    std::vector<LogLine> lines;
+    LogLine line;
+    while (in >> line.us && std::getline(in, line.rest)) lines.push_back({line.us, line.rest.substr(1)});
+    return lines;
+  }
+
+  // Waits until the log holds `count` lines.
+  std::vector<LogLine> waitForLines(size_t count, std::chrono::milliseconds timeout = 5s) const {
+    const auto giveUp = std::chrono::steady_clock::now() + timeout;
+    auto got = lines();
+    while (got.size() < count && std::chrono::steady_clock::now() < giveUp) {
+      std::this_thread::sleep_for(10ms);
+      got = lines();
+    }
+    return got;
+  }
+
+private:
+  fs::path m_dir;
+  pid_t m_pid = -1;
+};
+
+// The line as a raw 8N1 device would be set, for writing test bytes into the board.
+int openRaw(const std::string &path) {
+  const int fd = open(path.c_str(), O_RDWR | O_NOCTTY);
+  termios tio{};
+  tcgetattr(fd, &tio);
+  cfmakeraw(&tio);
+  tcsetattr(fd, TCSANOW, &tio);
+  return fd;
+}
+
+TEST(BoardProcess, LogsEveryFrameAndEveryDamagedByteThenEndsCleanly) {
+  BoardProcess board(true);
+  ASSERT_TRUE(fs::is_symlink(board.link()));
+  const int fd = openRaw(board.link());
+  ASSERT_GE(fd, 0);
+  const uint8_t bytes[] = {255, 2, 100, 9, 255, 40, 1, 255, 31, 254};
+  ASSERT_EQ(write(fd, bytes, sizeof bytes), static_cast<ssize_t>(sizeof bytes));
+  close(fd);
+  const auto lines = board.waitForLines(4);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0].rest, "2 100");
+  EXPECT_EQ(lines[1].rest, "error stray byte 9");
+  EXPECT_EQ(lines[2].rest, "error servo 40 out of range, position 1");
+  EXPECT_EQ(lines[3].rest, "31 254");
+  for (size_t i = 1; i < lines.size(); ++i) EXPECT_LE(lines[i - 1].us, lines[i].us);
+
+  const int status = board.stop();
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  EXPECT_FALSE(fs::exists(fs::symlink_status(board.link()))) << "the link was left behind";
+}
+
+TEST(BoardProcess, TakesBytesAtTheSpeedTheDriverSetAndSurvivesItsClose) {
+  BoardProcess board(false);
+  setenv("TAVIK_COM1", board.link().c_str(), 1);
+  const auto &tavik = tavik::testing::TavikLibrary::get();
+  ASSERT_EQ(tavik.open(1, 2400), -1);
+  auto lines = board.waitForLines(32);
+  ASSERT_EQ(lines.size(), 32u);
+  // 31 frames of 30 bits at 2400 bit/s lie between the first frame and the last: 387.5 ms.
+  // The board may take longer on a busy machine, never less.
+  EXPECT_GE(lines[31].us - lines[0].us, 370'000) << "the board read faster than the line carries";
+  EXPECT_EQ(tavik.close(), -1);
+
+  // The line stays up across the driver's close, and the next open is not refused.
+  ASSERT_EQ(tavik.open(1, 9600), -1);
+  lines = board.waitForLines(64);
+  EXPECT_EQ(lines.size(), 64u);
+  EXPECT_EQ(lines.back().rest, "31 127");
+  EXPECT_EQ(tavik.close(), -1);
+}
+
+TEST(BoardProcess, RefusesToReplaceAFileThatIsNotALink) {
+  const fs::path path = fs::temp_directory_path() / ("tavik-board-file-" + std::to_string(getpid()));
+  std::ofstream(path) << "user data";
+  const std::string log = path.string() + ".log";
+  const pid_t pid = fork();
+  if (pid == 0) {
+    const int devnull = open("/dev/null", O_WRONLY);
+    dup2(devnull, STDERR_FILENO);
+    execl(TAVIK_BOARD_PATH, TAVIK_BOARD_PATH, "--link", path.c_str(), "--log", log.c_str(), nullptr);
+    _exit(127);
+  }
+  int status = -1;
+  waitpid(pid, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+  std::ifstream in(path);
+  std::string content;
+  std::getline(in, content);
+  EXPECT_EQ(content, "user data");
+  fs::remove(path);
+  fs::remove(log);
+}
+
+} // namespace
