@@ -1,0 +1,56 @@
+// Writing and reading .sst files. The reading rules come from files users already have: records
+// go to the row their number names, reading stops after twelve records or at "***", and an
+// incomplete last record is dropped.
+#include "servo_settings_file.h"
+
+#include "codepage.h"
+#include "item_reader.h"
+#include "text_number.h"
+
+namespace quarnel {
+
+std::optional<std::string> unstorableCharacter(std::string_view text) {
+  auto special = text.find_first_of("\"\r\n");
+  auto unencodable = firstUnencodable(text.substr(0, special));
+  if (unencodable) return unencodable;
+  if (special != std::string_view::npos) return std::string(1, text[special]);
+  return std::nullopt;
+}
+
+ServoSettingsBytes writeServoSettings(const ServoRows &rows) {
+  ServoSettingsBytes out;
+  for (int row = 0; row < servoRows; ++row) {
+    const ServoSetting &s = rows[row];
+    for (const std::string *text : {&s.name, &s.minimum, &s.home, &s.maximum}) {
+      if (auto bad = unstorableCharacter(*text)) {
+        out.refusal = "Servo " + std::to_string(row) + " holds the character " + *bad +
+                      ", which a servo settings file cannot store.";
+        out.bytes.clear();
+        return out;
+      }
+      out.bytes += '"' + *encodeCodepage(*text) + "\",";
+    }
+    out.bytes += std::to_string(row) + "\r\n";
+  }
+  out.bytes += "\"***\",123\r\n";
+  return out;
+}
+
+void readServoSettings(std::string_view bytes, ServoRows &rows) {
+  ItemReader items(bytes);
+  for (int records = 0; records < servoRows; ++records) {
+    std::optional<std::string> fields[5];
+    for (auto &field : fields) {
+      field = items.next();
+      if (!field) return;
+    }
+    if (*fields[0] == "***") return;
+    auto row = textToNumber(*fields[4]);
+    if (row && *row >= 0 && *row < servoRows) {
+      rows[*row] = {decodeCodepage(*fields[0]), decodeCodepage(*fields[1]),
+                    decodeCodepage(*fields[2]), decodeCodepage(*fields[3])};
+    }
+  }
+}
+
+} // namespace quarnel

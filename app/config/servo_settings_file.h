@@ -1,0 +1,27 @@
+// The servo settings file (.sst): twelve quoted rows with their row numbers, then "***",123.
+#pragma once
+
+#include "servo_configuration.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quarnel {
+
+// The first character of a text that a quoted item cannot carry (a double quote, a line break,
+// or a character outside the 8-bit set), as UTF-8; nothing when the text can be stored.
+std::optional<std::string> unstorableCharacter(std::string_view text);
+
+// Either the file's bytes or the reason the rows cannot be written.
+struct ServoSettingsBytes {
+  std::string bytes;
+  std::optional<std::string> refusal;
+};
+
+ServoSettingsBytes writeServoSettings(const ServoRows &rows);
+
+// Applies the file's records to the rows they name, leaving every other row as it was.
+void readServoSettings(std::string_view bytes, ServoRows &rows);
+
+} // namespace quarnel

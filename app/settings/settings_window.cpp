@@ -1,0 +1,316 @@
+// The settings window: its controls in the twip layout, the load steps, the board change, the
+// position and name checks, Open, Save, About and Quit.
+#include "settings_window.h"
+
+#include "config/servo_settings_file.h"
+#include "config/setup_file.h"
+#include "settings/field_leave_check.h"
+#include "settings/show_about.h"
+#include "ui/file_access.h"
+#include "ui/window_placement.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace quarnel {
+
+namespace {
+
+const FileFilter servoSettingsFilter{"Servo Settings files(*.sst)", "*.sst"};
+
+// The servo frame's bottom edge; the window ends a border's width below it.
+constexpr int servoFrameBottom = 4932;
+constexpr int bottomBorder = 60;
+// The control window's design size, so that it first opens centred too.
+constexpr int controlsWidth = 5580;
+constexpr int controlsHeight = 6652;
+
+QRect twips(int left, int top, int width, int height) {
+  return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+               twipsToPixels(height));
+}
+
+template <typename Widget>
+Widget *place(Widget *widget, const char *name, QRect geometry) {
+  widget->setObjectName(name);
+  widget->setGeometry(geometry);
+  return widget;
+}
+
+QString indexed(const char *name, int index) {
+  return QString("%1(%2)").arg(name).arg(index);
+}
+
+QGroupBox *frame(QWidget *parent, const char *name, const char *caption, QRect geometry) {
+  return place(new QGroupBox(caption, parent), name, geometry);
+}
+
+} // namespace
+
+SettingsWindow::SettingsWindow(SetupRecord &setup, UiServices &ui, const AppIdentity &identity)
+    : m_setup(setup), m_ui(ui), m_identity(identity) {
+  setObjectName("frmSettings");
+  setWindowTitle("Settings");
+  m_leaveCheck = new FieldLeaveCheck([this](QLineEdit *field) { return fieldMayBeLeft(field); },
+                                     this);
+  buildControls();
+  buildMenus();
+  connectControls();
+  load();
+}
+
+void SettingsWindow::buildControls() {
+  auto *client = new QWidget(this);
+  client->setFixedSize(twipsToPixels(6135), twipsToPixels(servoFrameBottom + bottomBorder));
+  setCentralWidget(client);
+
+  QGroupBox *board = frame(client, "fmeWhichBoard", "Board Settings", twips(0, 0, 1692, 972));
+  const char *boardCaptions[] = {"8 Servos", "12 Servos"};
+  for (int i = 0; i < 2; ++i) {
+    m_optNumServos[i] = new QRadioButton(boardCaptions[i], board);
+    m_optNumServos[i]->setObjectName(indexed("optNumServos", i));
+    m_optNumServos[i]->setGeometry(twips(120, 240 + 360 * i, 1452, 285));
+  }
+
+  QGroupBox *comms = frame(client, "fmeComms", "Comm Settings", twips(0, 1080, 1692, 1092));
+  place(new QLabel("COM Port:", comms), "lblComPort", twips(120, 330, 780, 255));
+  m_cmbCommPort = place(new QComboBox(comms), "cmbCommPort", twips(900, 270, 672, 330));
+  place(new QLabel("Baud:", comms), "lblBaud", twips(120, 750, 780, 255));
+  m_cmbBaud = place(new QComboBox(comms), "cmbBaud", twips(900, 690, 672, 330));
+
+  buildServoRows(frame(client, "fmeServoSettings", "Servo Settings", twips(1800, 0, 4332, 4932)));
+
+  QGroupBox *buttons = frame(client, "Frame1", "", twips(0, 2160, 1692, 2772));
+  auto button = [buttons](const char *name, const char *caption, int index) {
+    return place(new QPushButton(caption, buttons), name, twips(120, 240 + 480 * index, 1452, 372));
+  };
+  m_cmbControls = button("cmbControls", "&Controls", 0);
+  m_cmbSave = button("cmbSave", "&Save", 1);
+  m_cmbLoad = button("cmbLoad", "&Open", 2);
+  m_cmbAbout = button("cmbAbout", "A&bout", 3);
+  m_cmbExit = button("cmbExit", "E&xit", 4);
+}
+
+void SettingsWindow::buildServoRows(QGroupBox *servoFrame) {
+  constexpr int labelLeft = 120, nameLeft = 960, minLeft = 2340, homeLeft = 3000, maxLeft = 3660;
+  constexpr int fieldHeight = 300, numberWidth = 600;
+  place(new QLabel("Name", servoFrame), "lblServoName", twips(nameLeft, 360, 1320, 240));
+  place(new QLabel("Min", servoFrame), "lblMin", twips(minLeft, 360, numberWidth, 240));
+  place(new QLabel("Home", servoFrame), "Label2", twips(homeLeft, 360, numberWidth, 240));
+  place(new QLabel("Max", servoFrame), "Label3", twips(maxLeft, 360, numberWidth, 240));
+
+  auto field = [servoFrame](const char *name, int row, int left, int width) {
+    auto *edit = new QLineEdit(servoFrame);
+    edit->setObjectName(indexed(name, row));
+    edit->setGeometry(twips(left, 600 + 360 * row, width, fieldHeight));
+    return edit;
+  };
+  for (int n = 0; n < servoRows; ++n) {
+    ServoRowControls &r = m_rows[n];
+    r.lblServo = new QLabel(QString("Servo %1").arg(n), servoFrame);
+    r.lblServo->setObjectName(indexed("lblServo", n));
+    r.lblServo->setGeometry(twips(labelLeft, 630 + 360 * n, nameLeft - labelLeft, 255));
+    r.txtServoName = field("txtServoName", n, nameLeft, 1320);
+    r.txtMin = field("txtMin", n, minLeft, numberWidth);
+    r.txtHome = field("txtHome", n, homeLeft, numberWidth);
+    r.txtMax = field("txtMax", n, maxLeft, numberWidth);
+    for (QLineEdit *edit : {r.txtServoName, r.txtMin, r.txtHome, r.txtMax})
+      m_leaveCheck->watch(edit);
+  }
+  showRows(m_configuration.servos);
+}
+
+void SettingsWindow::buildMenus() {
+  QMenu *file = menuBar()->addMenu("&File");
+  file->setObjectName("mnuFile");
+  auto item = [file](const char *name, const char *caption) {
+    QAction *action = file->addAction(caption);
+    action->setObjectName(name);
+    return action;
+  };
+  m_mnuFControls = item("mnuFControls", "&Controls");
+  m_mnuFOpen = item("mnuFOpen", "&Open");
+  m_mnuFSave = item("mnuFSave", "&Save");
+  file->addSeparator()->setObjectName("mnuSep");
+  m_mnuFExit = item("mnuFExit", "E&xit");
+  // A menu title that acts on its own when clicked.
+  m_mnuAbout = menuBar()->addAction("&About");
+  m_mnuAbout->setObjectName("mnuAbout");
+}
+
+void SettingsWindow::connectControls() {
+  for (QRadioButton *option : m_optNumServos)
+    connect(option, &QRadioButton::toggled, this, [this](bool selected) {
+      if (selected) boardChanged();
+    });
+  connect(m_cmbCommPort, &QComboBox::currentIndexChanged, this,
+          [this](int index) { m_configuration.commPortIndex = std::max(0, index); });
+  connect(m_cmbBaud, &QComboBox::currentIndexChanged, this,
+          [this](int index) { m_configuration.baudIndex = std::max(0, index); });
+
+  for (int n = 0; n < servoRows; ++n) {
+    auto keep = [this, n](QLineEdit *field, std::string ServoSetting::*text) {
+      connect(field, &QLineEdit::textChanged, this, [this, n, text](const QString &value) {
+        m_configuration.servos[n].*text = value.toStdString();
+      });
+    };
+    keep(m_rows[n].txtServoName, &ServoSetting::name);
+    keep(m_rows[n].txtMin, &ServoSetting::minimum);
+    keep(m_rows[n].txtHome, &ServoSetting::home);
+    keep(m_rows[n].txtMax, &ServoSetting::maximum);
+  }
+
+  connect(m_cmbLoad, &QPushButton::clicked, this, &SettingsWindow::openServoSettings);
+  connect(m_mnuFOpen, &QAction::triggered, this, &SettingsWindow::openServoSettings);
+  connect(m_cmbSave, &QPushButton::clicked, this, &SettingsWindow::saveServoSettings);
+  connect(m_mnuFSave, &QAction::triggered, this, &SettingsWindow::saveServoSettings);
+  auto about = [this] { ShowAbout(m_ui, m_identity); };
+  connect(m_cmbAbout, &QPushButton::clicked, this, about);
+  connect(m_mnuAbout, &QAction::triggered, this, about);
+  connect(m_cmbExit, &QPushButton::clicked, this, &SettingsWindow::close);
+  connect(m_mnuFExit, &QAction::triggered, this, &SettingsWindow::close);
+}
+
+void SettingsWindow::load() {
+  setFixedSize(sizeHint());
+
+  // Every field the file lacks, or holds unusably, starts from these.
+  SetupRecord defaults;
+  QPointF settingsCentre = centredTwips(size());
+  defaults.settingsLeft = settingsCentre.x();
+  defaults.settingsTop = settingsCentre.y();
+  QPointF controlsCentre =
+      centredTwips(QSize(twipsToPixels(controlsWidth), twipsToPixels(controlsHeight)));
+  defaults.controlsLeft = static_cast<int16_t>(std::clamp<double>(controlsCentre.x(), 0, INT16_MAX));
+  defaults.controlsTop = controlsCentre.y();
+
+  FileRead file = readWholeFile(m_identity.setupFilePath());
+  m_setup = readSetupFile(file.error ? std::string() : file.bytes, defaults);
+  move(reachablePosition(
+      QPoint(twipsToPixels(m_setup.settingsLeft), twipsToPixels(m_setup.settingsTop)), size()));
+
+  m_cmbCommPort->addItems({"1", "2", "3", "4"});
+  m_cmbBaud->addItem("9600");
+  m_optNumServos[m_setup.boardChoice]->setChecked(true);
+  m_cmbBaud->setCurrentIndex(m_setup.baudIndex);
+  m_cmbCommPort->setCurrentIndex(m_setup.commPortIndex);
+}
+
+void SettingsWindow::boardChanged() {
+  bool eight = m_optNumServos[ServoConfiguration::eightServos]->isChecked();
+  m_configuration.boardChoice =
+      eight ? ServoConfiguration::eightServos : ServoConfiguration::twelveServos;
+  m_cmbBaud->clear();
+  m_cmbBaud->addItem("9600");
+  if (eight) m_cmbBaud->addItem("2400");
+  m_cmbBaud->setCurrentIndex(0);
+  for (int n = 8; n < servoRows; ++n) {
+    const ServoRowControls &r = m_rows[n];
+    for (QWidget *control : {static_cast<QWidget *>(r.lblServo), static_cast<QWidget *>(r.txtServoName),
+                             static_cast<QWidget *>(r.txtMin), static_cast<QWidget *>(r.txtHome),
+                             static_cast<QWidget *>(r.txtMax)})
+      control->setEnabled(!eight);
+  }
+}
+
+void SettingsWindow::showRows(const ServoRows &rows) {
+  for (int n = 0; n < servoRows; ++n) {
+    m_rows[n].txtServoName->setText(QString::fromStdString(rows[n].name));
+    m_rows[n].txtMin->setText(QString::fromStdString(rows[n].minimum));
+    m_rows[n].txtHome->setText(QString::fromStdString(rows[n].home));
+    m_rows[n].txtMax->setText(QString::fromStdString(rows[n].maximum));
+  }
+}
+
+bool SettingsWindow::fieldMayBeLeft(QLineEdit *field) {
+  for (int n = 0; n < servoRows; ++n) {
+    const ServoRowControls &r = m_rows[n];
+    const ServoSetting &row = m_configuration.servos[n];
+    std::vector<std::string> messages;
+    if (field == r.txtServoName) {
+      if (auto message = nameCheckMessage(row.name)) messages.push_back(*message);
+    } else if (field == r.txtMin) {
+      messages = positionCheckMessages(row, PositionField::Minimum);
+    } else if (field == r.txtHome) {
+      messages = positionCheckMessages(row, PositionField::Home);
+    } else if (field == r.txtMax) {
+      messages = positionCheckMessages(row, PositionField::Maximum);
+    } else {
+      continue;
+    }
+    for (const std::string &message : messages) showCritical(message);
+    return messages.empty();
+  }
+  return true;
+}
+
+void SettingsWindow::showCritical(const std::string &text) {
+  m_ui.messageBox(text, m_identity.productName, MessageIcon::Critical, MessageButtons::Ok);
+}
+
+void SettingsWindow::openServoSettings() {
+  auto path = m_ui.openFileDialog(servoSettingsFilter, m_identity.folder);
+  if (!path) return;
+  FileRead file;
+  {
+    BusyPointer busy(m_ui);
+    file = readWholeFile(*path);
+    if (!file.error) {
+      ServoRows rows = m_configuration.servos;
+      readServoSettings(file.bytes, rows);
+      showRows(rows);
+    }
+  }
+  if (file.error)
+    showCritical("Could not open the servo settings file \"" + *path + "\": " + *file.error +
+                 "\r\nThe servo settings were not changed.");
+}
+
+void SettingsWindow::saveServoSettings() {
+  // A menu command leaves the focus where it is, so the field has not been checked yet.
+  if (!m_leaveCheck->focusedFieldAccepted()) return;
+  auto path = m_ui.saveFileDialog(servoSettingsFilter, m_identity.folder);
+  if (!path) return;
+  std::optional<std::string> problem;
+  {
+    BusyPointer busy(m_ui);
+    ServoSettingsBytes file = writeServoSettings(m_configuration.servos);
+    problem = file.refusal ? file.refusal : saveWholeFile(*path, file.bytes);
+  }
+  if (problem)
+    showCritical("Could not save the servo settings file \"" + *path + "\": " + *problem +
+                 "\r\nAn existing file of that name was left as it was.");
+}
+
+void SettingsWindow::saveSetupFile() {
+  m_setup.settingsLeft = pixelsToTwips(pos().x());
+  m_setup.settingsTop = pixelsToTwips(pos().y());
+  m_setup.commPortIndex = m_configuration.commPortIndex;
+  m_setup.baudIndex = m_configuration.baudIndex;
+  m_setup.boardChoice = m_configuration.boardChoice;
+  std::string path = m_identity.setupFilePath();
+  if (auto problem = saveWholeFile(path, writeSetupFile(m_setup)))
+    showCritical("Could not save the start-up settings file \"" + path + "\": " + *problem +
+                 "\r\nThe window positions and the board, port and baud choices will not be "
+                 "remembered.");
+}
+
+void SettingsWindow::closeEvent(QCloseEvent *event) {
+  MessageAnswer answer = m_ui.messageBox("Quit the application?", m_identity.productName,
+                                         MessageIcon::Question, MessageButtons::YesNo);
+  saveSetupFile();
+  if (answer == MessageAnswer::Yes)
+    event->accept();
+  else
+    event->ignore();
+}
+
+} // namespace quarnel

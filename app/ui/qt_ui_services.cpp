@@ -1,0 +1,86 @@
+// Qt's message box, input dialog, file dialogs and override cursor behind UiServices. The
+// dialogs are modal to whichever of our windows is active.
+#include "qt_ui_services.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace quarnel {
+
+namespace {
+
+QString qt(const std::string &utf8) { return QString::fromStdString(utf8); }
+
+// Qt takes the patterns from the last parentheses of a filter; a description that already ends
+// with them is shown as it is.
+QString qtFilter(const FileFilter &filter) {
+  QString description = qt(filter.description);
+  QString patterns = "(" + qt(filter.pattern) + ")";
+  return description.endsWith(patterns) ? description : description + " " + patterns;
+}
+
+std::optional<std::string> chosenPath(const QString &path) {
+  if (path.isEmpty()) return std::nullopt;
+  return QFile::encodeName(path).toStdString();
+}
+
+QMessageBox::Icon qtIcon(MessageIcon icon) {
+  switch (icon) {
+  case MessageIcon::Information: return QMessageBox::Information;
+  case MessageIcon::Question: return QMessageBox::Question;
+  case MessageIcon::Critical: return QMessageBox::Critical;
+  case MessageIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+MessageAnswer QtUiServices::messageBox(const std::string &text, const std::string &title,
+                                       MessageIcon icon, MessageButtons buttons) {
+  QMessageBox box(qtIcon(icon), qt(title), qt(text), QMessageBox::NoButton,
+                  QApplication::activeWindow());
+  if (buttons == MessageButtons::YesNo) {
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+  } else {
+    box.setStandardButtons(QMessageBox::Ok);
+  }
+  int answer = box.exec();
+  if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+  return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+std::string QtUiServices::inputBox(const std::string &prompt, const std::string &title,
+                                   const std::string &defaultAnswer) {
+  bool accepted = false;
+  QString answer = QInputDialog::getText(QApplication::activeWindow(), qt(title), qt(prompt),
+                                         QLineEdit::Normal, qt(defaultAnswer), &accepted);
+  return accepted ? answer.toStdString() : std::string();
+}
+
+std::optional<std::string> QtUiServices::openFileDialog(const FileFilter &filter,
+                                                        const std::string &folder) {
+  return chosenPath(QFileDialog::getOpenFileName(QApplication::activeWindow(), "Open",
+                                                 QFile::decodeName(folder.c_str()),
+                                                 qtFilter(filter)));
+}
+
+std::optional<std::string> QtUiServices::saveFileDialog(const FileFilter &filter,
+                                                        const std::string &folder) {
+  return chosenPath(QFileDialog::getSaveFileName(QApplication::activeWindow(), "Save As",
+                                                 QFile::decodeName(folder.c_str()),
+                                                 qtFilter(filter)));
+}
+
+void QtUiServices::setBusy(bool busy) {
+  if (busy)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QApplication::restoreOverrideCursor();
+}
+
+} // namespace quarnel

@@ -1,0 +1,56 @@
+// The scripted user of the tests.
+#include "scripted_ui_services.h"
+
+namespace quarnel {
+
+std::vector<std::string> ScriptedUiServices::messageTexts() const {
+  std::vector<std::string> texts;
+  for (const Box &box : m_boxes)
+    if (box.kind == Kind::Message) texts.push_back(box.text);
+  return texts;
+}
+
+MessageAnswer ScriptedUiServices::messageBox(const std::string &text, const std::string &title,
+                                             MessageIcon icon, MessageButtons buttons) {
+  m_boxes.push_back({Kind::Message, text, title, icon, buttons, {}, {}});
+  if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+  if (m_messageAnswers.empty()) return MessageAnswer::No;
+  MessageAnswer answer = m_messageAnswers.front();
+  m_messageAnswers.pop_front();
+  return answer;
+}
+
+std::string ScriptedUiServices::inputBox(const std::string &prompt, const std::string &title,
+                                         const std::string &) {
+  m_boxes.push_back({Kind::Input, prompt, title, MessageIcon::None, MessageButtons::Ok, {}, {}});
+  if (m_inputAnswers.empty()) return {};
+  std::string answer = m_inputAnswers.front();
+  m_inputAnswers.pop_front();
+  return answer;
+}
+
+std::optional<std::string> ScriptedUiServices::fileAnswer(Kind kind, const FileFilter &filter,
+                                                          const std::string &folder) {
+  m_boxes.push_back({kind, {}, {}, MessageIcon::None, MessageButtons::Ok, filter, folder});
+  if (m_fileAnswers.empty()) return std::nullopt;
+  auto answer = m_fileAnswers.front();
+  m_fileAnswers.pop_front();
+  return answer;
+}
+
+std::optional<std::string> ScriptedUiServices::openFileDialog(const FileFilter &filter,
+                                                              const std::string &folder) {
+  return fileAnswer(Kind::OpenFile, filter, folder);
+}
+
+std::optional<std::string> ScriptedUiServices::saveFileDialog(const FileFilter &filter,
+                                                              const std::string &folder) {
+  return fileAnswer(Kind::SaveFile, filter, folder);
+}
+
+void ScriptedUiServices::setBusy(bool busy) {
+  m_busy = busy;
+  if (busy) ++m_busyCount;
+}
+
+} // namespace quarnel

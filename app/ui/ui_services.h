@@ -1,0 +1,50 @@
+// The one place every window and model asks for message boxes, input boxes, file dialogs and
+// the busy pointer. Plain C++, so toolkit-free models can use it too; texts are UTF-8.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace quarnel {
+
+enum class MessageIcon { None, Information, Question, Critical };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+// One filter of a file dialog, as description and pattern: "Servo Settings files(*.sst)", "*.sst".
+struct FileFilter {
+  std::string description;
+  std::string pattern;
+};
+
+class UiServices {
+public:
+  virtual ~UiServices() = default;
+
+  // Modal; with Yes and No, Yes is the default button.
+  virtual MessageAnswer messageBox(const std::string &text, const std::string &title,
+                                   MessageIcon icon, MessageButtons buttons) = 0;
+  // The answer, or the empty text when the user cancels.
+  virtual std::string inputBox(const std::string &prompt, const std::string &title,
+                               const std::string &defaultAnswer) = 0;
+  // The chosen path, or nothing when cancelled. Saving over an existing file asks first.
+  virtual std::optional<std::string> openFileDialog(const FileFilter &filter,
+                                                    const std::string &folder) = 0;
+  virtual std::optional<std::string> saveFileDialog(const FileFilter &filter,
+                                                    const std::string &folder) = 0;
+  virtual void setBusy(bool busy) = 0;
+};
+
+// Shows the busy pointer for as long as it lives, so every way out restores the arrow.
+class BusyPointer {
+public:
+  explicit BusyPointer(UiServices &ui) : m_ui(ui) { m_ui.setBusy(true); }
+  ~BusyPointer() { m_ui.setBusy(false); }
+  BusyPointer(const BusyPointer &) = delete;
+  BusyPointer &operator=(const BusyPointer &) = delete;
+
+private:
+  UiServices &m_ui;
+};
+
+} // namespace quarnel
