@@ -12,8 +12,9 @@ namespace {
 
 constexpr uint8_t kFrameStart = 255;
 constexpr int kFrameBytes = 3;
+constexpr auto kHandOverLead = std::chrono::microseconds(300);
 
-// Keeps the device's output queue down to about the frame on the wire. A frame written while
+// Keeps the device's output queue down to the frame on the wire. A frame written while
 // an older one waits in the queue would carry a value that may be stale by the time it leaves,
 // and under a steady stream of moves the queue would grow into seconds of lag.
 class LinePacer {
@@ -23,7 +24,9 @@ public:
         m_frameTime(std::chrono::nanoseconds(1'000'000'000LL * kFrameBytes * port.bitsPerByte() / port.bitsPerSecond())) {}
 
   void waitForRoom() {
-    const auto roomAt = m_lineBusyUntil - m_frameTime;
+    // Hand the next frame over just before the line runs dry: early enough that the line does
+    // not idle for our wake-up, late enough that no whole frame sits waiting with a stale value.
+    const auto roomAt = m_lineBusyUntil - std::min<Duration>(m_frameTime, kHandOverLead);
     if (now() < roomAt) std::this_thread::sleep_until(roomAt);
     // A real UART reports its queue; wait (a little, bounded) for it to come down too.
     for (int i = 0; i < 4 && m_port.queuedOutputBytes() > kFrameBytes; ++i) std::this_thread::sleep_for(m_frameTime / 4);
