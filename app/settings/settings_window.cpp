@@ -59,6 +59,10 @@ SettingsWindow::SettingsWindow(SetupRecord &setup, UiServices &ui, const AppIden
     : m_setup(setup), m_ui(ui), m_identity(identity) {
   setObjectName("frmSettings");
   setWindowTitle("Settings");
+  // The twip layout was drawn for an 8-point font.
+  QFont designFont = font();
+  designFont.setPointSize(8);
+  setFont(designFont);
   m_leaveCheck = new FieldLeaveCheck([this](QLineEdit *field) { return fieldMayBeLeft(field); },
                                      this);
   buildControls();
@@ -81,10 +85,10 @@ void SettingsWindow::buildControls() {
   }
 
   QGroupBox *comms = frame(client, "fmeComms", "Comm Settings", twips(0, 1080, 1692, 1092));
-  place(new QLabel("COM Port:", comms), "lblComPort", twips(120, 330, 780, 255));
-  m_cmbCommPort = place(new QComboBox(comms), "cmbCommPort", twips(900, 270, 672, 330));
-  place(new QLabel("Baud:", comms), "lblBaud", twips(120, 750, 780, 255));
-  m_cmbBaud = place(new QComboBox(comms), "cmbBaud", twips(900, 690, 672, 330));
+  place(new QLabel("COM Port:", comms), "lblComPort", twips(90, 330, 780, 255));
+  m_cmbCommPort = place(new QComboBox(comms), "cmbCommPort", twips(870, 270, 750, 330));
+  place(new QLabel("Baud:", comms), "lblBaud", twips(90, 750, 780, 255));
+  m_cmbBaud = place(new QComboBox(comms), "cmbBaud", twips(870, 690, 750, 330));
 
   buildServoRows(frame(client, "fmeServoSettings", "Servo Settings", twips(1800, 0, 4332, 4932)));
 
