@@ -10,9 +10,14 @@ std::vector<std::string> ScriptedUiServices::messageTexts() const {
   return texts;
 }
 
+void ScriptedUiServices::shown(Box box) {
+  m_boxes.push_back(std::move(box));
+  if (m_whileShown) m_whileShown();
+}
+
 MessageAnswer ScriptedUiServices::messageBox(const std::string &text, const std::string &title,
                                              MessageIcon icon, MessageButtons buttons) {
-  m_boxes.push_back({Kind::Message, text, title, icon, buttons, {}, {}});
+  shown({Kind::Message, text, title, icon, buttons, {}, {}});
   if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
   if (m_messageAnswers.empty()) return MessageAnswer::No;
   MessageAnswer answer = m_messageAnswers.front();
@@ -22,7 +27,7 @@ MessageAnswer ScriptedUiServices::messageBox(const std::string &text, const std:
 
 std::string ScriptedUiServices::inputBox(const std::string &prompt, const std::string &title,
                                          const std::string &) {
-  m_boxes.push_back({Kind::Input, prompt, title, MessageIcon::None, MessageButtons::Ok, {}, {}});
+  shown({Kind::Input, prompt, title, MessageIcon::None, MessageButtons::Ok, {}, {}});
   if (m_inputAnswers.empty()) return {};
   std::string answer = m_inputAnswers.front();
   m_inputAnswers.pop_front();
@@ -31,7 +36,7 @@ std::string ScriptedUiServices::inputBox(const std::string &prompt, const std::s
 
 std::optional<std::string> ScriptedUiServices::fileAnswer(Kind kind, const FileFilter &filter,
                                                           const std::string &folder) {
-  m_boxes.push_back({kind, {}, {}, MessageIcon::None, MessageButtons::Ok, filter, folder});
+  shown({kind, {}, {}, MessageIcon::None, MessageButtons::Ok, filter, folder});
   if (m_fileAnswers.empty()) return std::nullopt;
   auto answer = m_fileAnswers.front();
   m_fileAnswers.pop_front();

@@ -5,6 +5,7 @@
 #include "ui_services.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace quarnel {
@@ -29,6 +30,9 @@ public:
   void answerInput(std::string answer) { m_inputAnswers.push_back(std::move(answer)); }
   void answerFile(std::optional<std::string> path) { m_fileAnswers.push_back(std::move(path)); }
 
+  // Runs while each box is "open", for tests that act as a modal box would (taking the focus).
+  void setWhileShown(std::function<void()> action) { m_whileShown = std::move(action); }
+
   const std::vector<Box> &boxes() const { return m_boxes; }
   std::vector<std::string> messageTexts() const;
   void clear() { m_boxes.clear(); }
@@ -48,11 +52,13 @@ public:
 private:
   std::optional<std::string> fileAnswer(Kind kind, const FileFilter &filter,
                                         const std::string &folder);
+  void shown(Box box);
 
   std::deque<MessageAnswer> m_messageAnswers;
   std::deque<std::string> m_inputAnswers;
   std::deque<std::optional<std::string>> m_fileAnswers;
   std::vector<Box> m_boxes;
+  std::function<void()> m_whileShown;
   bool m_busy = false;
   int m_busyCount = 0;
 };

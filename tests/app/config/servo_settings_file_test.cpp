@@ -108,7 +108,7 @@ TEST(ServoSettingsFile, ReadingFollowsTheRulesOfExistingFiles) {
 )",
        {{1, {"C", "1", "1", "1"}}}},
       {"a missing closing quote ends the item at the line's end",
-       "\"Open,\"1\",\"2\",\"3\",4\n\"Next\n\"9\",\"9\",\"9\",0\n", {}},
+       "\"Unclosed, still\n\"1\",\"2\",\"3\",4\n", {{4, {"Unclosed, still", "1", "2", "3"}}}},
       {"bytes of the 8-bit set are decoded", "\"Dreh\x80\",\"0\",\"1\",\"2\",0\r\n",
        {{0, {"Dreh\u20AC", "0", "1", "2"}}}},
       {"blank lines hold no item", "\r\n\r\n\"A\",\"1\",\"1\",\"1\",0\r\n\r\n\"B\",\"2\",\"2\",\"2\",1",

@@ -1,1 +1,481 @@
-// filled below
+// The settings window with real widgets on the offscreen platform, real files in a temporary
+// folder, and a scripted user answering its boxes.
+#include "config/servo_settings_file.h"
+#include "settings/settings_window.h"
+#include "settings/show_about.h"
+#include "ui/scripted_ui_services.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <memory>
+
+using namespace quarnel;
+using Kind = ScriptedUiServices::Kind;
+
+class SettingsWindowTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+  void init();
+  void cleanup();
+
+  void startsFromSetupFile_data();
+  void startsFromSetupFile();
+  void placesItselfWhereTheUserCanReachIt_data();
+  void placesItselfWhereTheUserCanReachIt();
+  void boardChangeRebuildsBaudListAndRows();
+  void positionChecksShowTheirMessagesAndKeepTheFocus_data();
+  void positionChecksShowTheirMessagesAndKeepTheFocus();
+  void oneFailingCheckShowsItsBoxOnceWhileTheBoxTakesTheFocus();
+  void aClickThatTriesToLeaveARefusedFieldDoesNotAct();
+  void nameCheckPutsTheFocusBack_data();
+  void nameCheckPutsTheFocusBack();
+  void saveFromTheMenuChecksTheFieldFirst();
+  void openLoadsRowsAndReportsWhatCannotBeRead();
+  void saveWritesTheRowsAndReportsWhatCannotBeWritten();
+  void quitAlwaysWritesSetupFileAndClosesOnlyOnYes();
+  void quitReportsAnUnwritableSetupFileAndStillQuits();
+  void aboutShowsProductAndVersion();
+
+private:
+  SettingsWindow &openWindow();
+  void writeFile(const QString &name, const QByteArray &bytes);
+  QByteArray readFile(const QString &name) const;
+  QString path(const QString &name) const { return m_dir->filePath(name); }
+  template <typename T> T *child(const QString &name);
+  QLineEdit *field(const char *name, int row) {
+    return child<QLineEdit>(QString("%1(%2)").arg(name).arg(row));
+  }
+  void focusAndType(QLineEdit *edit, const QString &text);
+  QStringList comboItems(const char *name);
+
+  std::unique_ptr<QTemporaryDir> m_dir;
+  std::unique_ptr<AppIdentity> m_identity;
+  std::unique_ptr<ScriptedUiServices> m_ui;
+  SetupRecord m_setup;
+  std::unique_ptr<SettingsWindow> m_window;
+};
+
+void SettingsWindowTest::init() {
+  m_dir = std::make_unique<QTemporaryDir>();
+  m_identity = std::make_unique<AppIdentity>(AppIdentity::quarnel(m_dir->path().toStdString()));
+  m_ui = std::make_unique<ScriptedUiServices>();
+  m_setup = {};
+}
+
+void SettingsWindowTest::cleanup() {
+  m_window.reset();
+  m_ui.reset();
+  m_dir.reset();
+}
+
+SettingsWindow &SettingsWindowTest::openWindow() {
+  m_window = std::make_unique<SettingsWindow>(m_setup, *m_ui, *m_identity);
+  m_window->show();
+  m_window->activateWindow();
+  if (!QTest::qWaitForWindowActive(m_window.get())) qWarning("window not active");
+  return *m_window;
+}
+
+void SettingsWindowTest::writeFile(const QString &name, const QByteArray &bytes) {
+  QFile file(path(name));
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+QByteArray SettingsWindowTest::readFile(const QString &name) const {
+  QFile file(path(name));
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+template <typename T> T *SettingsWindowTest::child(const QString &name) {
+  T *found = m_window->findChild<T *>(name);
+  if (!found) qFatal("no control %s", qPrintable(name));
+  return found;
+}
+
+void SettingsWindowTest::focusAndType(QLineEdit *edit, const QString &text) {
+  edit->setFocus(Qt::OtherFocusReason);
+  QVERIFY(edit->hasFocus());
+  edit->selectAll();
+  QTest::keyClicks(edit, text);
+  QCOMPARE(edit->text(), text);
+}
+
+QStringList SettingsWindowTest::comboItems(const char *name) {
+  auto *combo = child<QComboBox>(name);
+  QStringList items;
+  for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+  return items;
+}
+
+void SettingsWindowTest::startsFromSetupFile_data() {
+  QTest::addColumn<QByteArray>("file");
+  QTest::addColumn<bool>("eightServos");
+  QTest::addColumn<QStringList>("baudItems");
+  QTest::addColumn<QString>("baud");
+  QTest::addColumn<QString>("commPort");
+
+  const QStringList both{"9600", "2400"}, only9600{"9600"};
+  QTest::newRow("8 servos, 2400") << QByteArray("1200,900,2,1,0,0,0\r\n") << true << both << "2400" << "3";
+  QTest::newRow("8 servos, 9600") << QByteArray("1200,900,0,0,0,0,0\r\n") << true << both << "9600" << "1";
+  QTest::newRow("12 servos") << QByteArray("1200,900,3,0,1,0,0\r\n") << false << only9600 << "9600" << "4";
+  QTest::newRow("12 servos cannot have 2400") << QByteArray("1200,900,1,1,1,0,0") << false << only9600 << "9600" << "2";
+  QTest::newRow("no file") << QByteArray() << false << only9600 << "9600" << "1";
+  QTest::newRow("out of range") << QByteArray("1200,900,9,0,7,0,0") << false << only9600 << "9600" << "1";
+  QTest::newRow("junk") << QByteArray("\xff\xfe,,,\r\n,") << false << only9600 << "9600" << "1";
+}
+
+void SettingsWindowTest::startsFromSetupFile() {
+  QFETCH(QByteArray, file);
+  QFETCH(bool, eightServos);
+  QFETCH(QStringList, baudItems);
+  QFETCH(QString, baud);
+  QFETCH(QString, commPort);
+  if (!file.isEmpty()) writeFile("setup.res", file);
+  openWindow();
+
+  QCOMPARE(child<QRadioButton>("optNumServos(0)")->isChecked(), eightServos);
+  QCOMPARE(child<QRadioButton>("optNumServos(1)")->isChecked(), !eightServos);
+  QCOMPARE(comboItems("cmbBaud"), baudItems);
+  QCOMPARE(child<QComboBox>("cmbBaud")->currentText(), baud);
+  QCOMPARE(comboItems("cmbCommPort"), QStringList({"1", "2", "3", "4"}));
+  QCOMPARE(child<QComboBox>("cmbCommPort")->currentText(), commPort);
+  QCOMPARE(m_window->configuration().baudRate(), baud.toInt());
+  QCOMPARE(m_window->configuration().commPort(), commPort.toInt());
+  QCOMPARE(m_window->configuration().servoCount(), eightServos ? 8 : 12);
+  QCOMPARE(field("txtServoName", 11)->isEnabled(), !eightServos);
+  QCOMPARE(field("txtMin", 0)->text(), QString("0"));
+  QCOMPARE(field("txtHome", 5)->text(), QString("127"));
+  QCOMPARE(field("txtMax", 11)->text(), QString("254"));
+  QCOMPARE(field("txtServoName", 10)->text(), QString("Servo10"));
+  QCOMPARE(child<QLabel>("lblServo(10)")->text(), QString("Servo 10"));
+  QCOMPARE(m_window->windowTitle(), QString("Settings"));
+}
+
+void SettingsWindowTest::placesItselfWhereTheUserCanReachIt_data() {
+  QTest::addColumn<QByteArray>("file");
+  QTest::addColumn<bool>("centred");
+  QTest::addColumn<QPoint>("stored");
+  QTest::newRow("as stored") << QByteArray("1500,750,0,0,1,0,0") << false << QPoint(100, 50);
+  QTest::newRow("no file") << QByteArray() << true << QPoint();
+  QTest::newRow("not numbers") << QByteArray("left,top,0,0,1,0,0") << true << QPoint();
+  QTest::newRow("off every screen") << QByteArray("999999,-99999,0,0,1,0,0") << false << QPoint();
+}
+
+void SettingsWindowTest::placesItselfWhereTheUserCanReachIt() {
+  QFETCH(QByteArray, file);
+  QFETCH(bool, centred);
+  QFETCH(QPoint, stored);
+  if (!file.isEmpty()) writeFile("setup.res", file);
+  SettingsWindow &window = openWindow();
+
+  QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  QRect placed(window.pos(), window.size());
+  if (centred)
+    QVERIFY(qAbs(placed.center().x() - screen.center().x()) <= 1 &&
+            qAbs(placed.center().y() - screen.center().y()) <= 1);
+  else if (!stored.isNull())
+    QCOMPARE(window.pos(), stored);
+  QVERIFY2(screen.contains(QRect(placed.topLeft(), QSize(100, 30))), "title bar off screen");
+}
+
+void SettingsWindowTest::boardChangeRebuildsBaudListAndRows() {
+  openWindow();
+  field("txtServoName", 9)->setText("Kept");
+  QTest::mouseClick(child<QRadioButton>("optNumServos(0)"), Qt::LeftButton);
+  QCOMPARE(comboItems("cmbBaud"), QStringList({"9600", "2400"}));
+  QCOMPARE(child<QComboBox>("cmbBaud")->currentText(), QString("9600"));
+  for (int row = 8; row < 12; ++row)
+    for (const char *name : {"txtServoName", "txtMin", "txtHome", "txtMax"})
+      QVERIFY(!field(name, row)->isEnabled());
+  QVERIFY(!child<QLabel>("lblServo(8)")->isEnabled());
+  QVERIFY(field("txtMax", 7)->isEnabled());
+  QCOMPARE(field("txtServoName", 9)->text(), QString("Kept"));
+
+  child<QComboBox>("cmbBaud")->setCurrentIndex(1);
+  QCOMPARE(m_window->configuration().baudRate(), 2400);
+  QTest::mouseClick(child<QRadioButton>("optNumServos(1)"), Qt::LeftButton);
+  QCOMPARE(comboItems("cmbBaud"), QStringList({"9600"}));
+  QCOMPARE(m_window->configuration().baudRate(), 9600);
+  QVERIFY(field("txtHome", 11)->isEnabled());
+  QCOMPARE(m_window->configuration().servos[9].name, std::string("Kept"));
+}
+
+void SettingsWindowTest::positionChecksShowTheirMessagesAndKeepTheFocus_data() {
+  QTest::addColumn<QString>("fieldName");
+  QTest::addColumn<QStringList>("row"); // minimum, home, maximum before the edit
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QStringList>("messages");
+
+  QTest::newRow("home above maximum") << "txtHome" << QStringList{"0", "127", "120"} << "130"
+      << QStringList{"Home value must be LESS than or equal to Maximum value"};
+  QTest::newRow("home below minimum and above maximum") << "txtHome" << QStringList{"140", "127", "120"} << "130"
+      << QStringList{"Home value must be GREATER than or equal to Minimum value",
+                     "Home value must be LESS than or equal to Maximum value"};
+  QTest::newRow("maximum 255") << "txtMax" << QStringList{"0", "127", "254"} << "255"
+      << QStringList{"Maximum value must be LESS than or equal to 254"};
+  QTest::newRow("maximum 254") << "txtMax" << QStringList{"0", "127", "200"} << "254" << QStringList{};
+  QTest::newRow("minimum -1") << "txtMin" << QStringList{"0", "127", "254"} << "-1"
+      << QStringList{"Minimum value must be GREATER than or equal to 0"};
+  QTest::newRow("all equal") << "txtMin" << QStringList{"0", "90", "90"} << "90" << QStringList{};
+  QTest::newRow("not a number") << "txtMin" << QStringList{"0", "127", "254"} << "12x"
+      << QStringList{"Minimum value must be a number from -32768 to 32767"};
+  QTest::newRow("beyond 16 bits") << "txtMax" << QStringList{"0", "127", "254"} << "70000"
+      << QStringList{"Maximum value must be a number from -32768 to 32767"};
+}
+
+void SettingsWindowTest::positionChecksShowTheirMessagesAndKeepTheFocus() {
+  QFETCH(QString, fieldName);
+  QFETCH(QStringList, row);
+  QFETCH(QString, typed);
+  QFETCH(QStringList, messages);
+  openWindow();
+  const int n = 3;
+  field("txtMin", n)->setText(row[0]);
+  field("txtHome", n)->setText(row[1]);
+  field("txtMax", n)->setText(row[2]);
+  QLineEdit *edit = field(qPrintable(fieldName), n);
+  focusAndType(edit, typed);
+
+  QTest::keyClick(edit, Qt::Key_Tab);
+
+  QStringList shown;
+  for (const auto &box : m_ui->boxes()) {
+    QCOMPARE(box.title, std::string("Quarnel"));
+    QCOMPARE(box.icon, MessageIcon::Critical);
+    QCOMPARE(box.buttons, MessageButtons::Ok);
+    shown << QString::fromStdString(box.text);
+  }
+  QCOMPARE(shown, messages);
+  QCOMPARE(QApplication::focusWidget() == edit, !messages.isEmpty());
+  QCOMPARE(edit->text(), typed);
+}
+
+void SettingsWindowTest::oneFailingCheckShowsItsBoxOnceWhileTheBoxTakesTheFocus() {
+  openWindow();
+  // Like a real modal box: a window of its own takes the focus while it is open.
+  QDialog box;
+  auto *inBox = new QLineEdit(&box);
+  m_ui->setWhileShown([&] {
+    box.show();
+    box.activateWindow();
+    QTest::qWaitForWindowActive(&box);
+    inBox->setFocus();
+    box.hide();
+    m_window->activateWindow();
+    QTest::qWaitForWindowActive(m_window.get());
+  });
+  field("txtMax", 0)->setText("100");
+  QLineEdit *home = field("txtHome", 0);
+  focusAndType(home, "130");
+
+  // Leave for another checked field, which must not run its own check meanwhile.
+  QTest::mouseClick(field("txtMin", 1), Qt::LeftButton);
+  QApplication::processEvents();
+
+  QCOMPARE(m_ui->messageTexts(),
+           std::vector<std::string>{"Home value must be LESS than or equal to Maximum value"});
+  QTRY_COMPARE(QApplication::focusWidget(), home);
+
+  m_ui->setWhileShown({});
+  m_ui->clear();
+  home->selectAll();
+  QTest::keyClicks(home, "99");
+  QTest::keyClick(home, Qt::Key_Tab);
+  QVERIFY(m_ui->boxes().empty());
+  QVERIFY(QApplication::focusWidget() != home);
+}
+
+void SettingsWindowTest::aClickThatTriesToLeaveARefusedFieldDoesNotAct() {
+  openWindow();
+  QLineEdit *minimum = field("txtMin", 2);
+  focusAndType(minimum, "-4");
+  QTest::mouseClick(child<QPushButton>("cmbAbout"), Qt::LeftButton);
+  QCOMPARE(m_ui->messageTexts(),
+           std::vector<std::string>{"Minimum value must be GREATER than or equal to 0"});
+  QCOMPARE(QApplication::focusWidget(), minimum);
+
+  // Once mended, the same click acts.
+  minimum->selectAll();
+  QTest::keyClicks(minimum, "4");
+  m_ui->clear();
+  QTest::mouseClick(child<QPushButton>("cmbAbout"), Qt::LeftButton);
+  QCOMPARE(m_ui->boxes().size(), size_t(1));
+  QCOMPARE(m_ui->boxes()[0].title, std::string("About Quarnel"));
+}
+
+void SettingsWindowTest::nameCheckPutsTheFocusBack_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("message");
+  const QString blank = "The Servo's Name cannot be blank or contain a space";
+  QTest::newRow("space") << "Servo 1" << blank;
+  QTest::newRow("empty") << "" << blank;
+  QTest::newRow("underscore") << "Servo_1" << "";
+  QTest::newRow("double quote") << "Ser\"vo"
+      << "The Servo's Name cannot contain a double quote (\"): a servo settings file cannot store it";
+  QTest::newRow("outside the 8-bit set") << QString::fromUtf8("Servo\u2713")
+      << QString::fromUtf8("The Servo's Name cannot contain the character \u2713: a servo settings file cannot store it");
+}
+
+void SettingsWindowTest::nameCheckPutsTheFocusBack() {
+  QFETCH(QString, name);
+  QFETCH(QString, message);
+  openWindow();
+  QLineEdit *edit = field("txtServoName", 1);
+  edit->setFocus();
+  edit->setText(name);
+  QTest::keyClick(edit, Qt::Key_Tab);
+
+  std::vector<std::string> expected;
+  if (!message.isEmpty()) expected.push_back(message.toStdString());
+  QCOMPARE(m_ui->messageTexts(), expected);
+  QCOMPARE(QApplication::focusWidget() == edit, !message.isEmpty());
+  QCOMPARE(edit->text(), name);
+}
+
+void SettingsWindowTest::saveFromTheMenuChecksTheFieldFirst() {
+  openWindow();
+  QLineEdit *edit = field("txtServoName", 4);
+  edit->setFocus();
+  edit->setText("Bad\"Name");
+  child<QAction>("mnuFSave")->trigger();
+  QCOMPARE(m_ui->boxes().size(), size_t(1));
+  QCOMPARE(m_ui->boxes()[0].kind, Kind::Message);
+  QCOMPARE(QApplication::focusWidget(), edit);
+}
+
+void SettingsWindowTest::openLoadsRowsAndReportsWhatCannotBeRead() {
+  writeFile("setup.res", "0,0,0,0,0,0,0\r\n"); // 8 servos: rows 8 to 11 still load
+  writeFile("rig.sst", "\"Jaw\",\"10\",\"20\",\"30\",9\r\n\"Eye,L\",\"1\",\"2\",\"3\",0\r\n\"***\",123\r\n");
+  openWindow();
+  field("txtServoName", 5)->setText("Mine");
+
+  m_ui->answerFile(std::nullopt); // cancelled
+  QTest::mouseClick(child<QPushButton>("cmbLoad"), Qt::LeftButton);
+  QCOMPARE(field("txtServoName", 0)->text(), QString("Servo0"));
+
+  m_ui->answerFile(path("rig.sst").toStdString());
+  child<QAction>("mnuFOpen")->trigger();
+  QCOMPARE(field("txtServoName", 9)->text(), QString("Jaw"));
+  QCOMPARE(field("txtMax", 9)->text(), QString("30"));
+  QCOMPARE(field("txtServoName", 0)->text(), QString("Eye,L"));
+  QCOMPARE(field("txtServoName", 5)->text(), QString("Mine"));
+  QCOMPARE(m_window->configuration().servos[9].home, std::string("20"));
+  QCOMPARE(m_ui->busyCount(), 1);
+  QVERIFY(!m_ui->busy());
+  const auto &dialog = m_ui->boxes()[1];
+  QCOMPARE(dialog.kind, Kind::OpenFile);
+  QCOMPARE(dialog.filter.description, std::string("Servo Settings files(*.sst)"));
+  QCOMPARE(dialog.filter.pattern, std::string("*.sst"));
+  QCOMPARE(dialog.folder, m_identity->folder);
+  QCOMPARE(m_ui->messageTexts(), std::vector<std::string>{});
+
+  ServoRows before = m_window->configuration().servos;
+  m_ui->answerFile(path("gone.sst").toStdString());
+  QTest::mouseClick(child<QPushButton>("cmbLoad"), Qt::LeftButton);
+  auto messages = m_ui->messageTexts();
+  QCOMPARE(messages.size(), size_t(1));
+  QVERIFY(messages[0].find(path("gone.sst").toStdString()) != std::string::npos);
+  QCOMPARE(m_ui->boxes().back().icon, MessageIcon::Critical);
+  QVERIFY(m_window->configuration().servos == before);
+  QVERIFY(!m_ui->busy());
+}
+
+void SettingsWindowTest::saveWritesTheRowsAndReportsWhatCannotBeWritten() {
+  openWindow();
+  field("txtMin", 10)->setText("0127");
+  field("txtServoName", 3)->setText("Neck,Pan");
+  m_ui->answerFile(path("out").toStdString()); // no extension is added
+  QTest::mouseClick(child<QPushButton>("cmbSave"), Qt::LeftButton);
+  QByteArray saved = readFile("out");
+  QCOMPARE(saved, QByteArray::fromStdString(writeServoSettings(m_window->configuration().servos).bytes));
+  QVERIFY(saved.contains("\"Neck,Pan\",\"0\",\"127\",\"254\",3\r\n"));
+  QVERIFY(saved.contains("\"Servo10\",\"0127\",\"127\",\"254\",10\r\n"));
+  QCOMPARE(m_ui->boxes().back().kind, Kind::SaveFile);
+  QVERIFY(!m_ui->busy());
+
+  // A name that only a program could have set: refused, and the old file stays whole.
+  field("txtServoName", 3)->setText("Quote\"d");
+  m_ui->answerFile(path("out").toStdString());
+  child<QAction>("mnuFSave")->trigger();
+  QCOMPARE(readFile("out"), saved);
+  QCOMPARE(m_ui->boxes().back().icon, MessageIcon::Critical);
+
+  m_ui->clear();
+  field("txtServoName", 3)->setText("Fine");
+  m_ui->answerFile(path("no/such/folder/x.sst").toStdString());
+  child<QAction>("mnuFSave")->trigger();
+  auto messages = m_ui->messageTexts();
+  QCOMPARE(messages.size(), size_t(1));
+  QVERIFY(messages[0].find(path("no/such/folder/x.sst").toStdString()) != std::string::npos);
+  QVERIFY(!m_ui->busy());
+}
+
+void SettingsWindowTest::quitAlwaysWritesSetupFileAndClosesOnlyOnYes() {
+  writeFile("setup.res", "1500,750,0,0,1,4321,765.5\r\n");
+  SettingsWindow &window = openWindow();
+  QTest::mouseClick(child<QRadioButton>("optNumServos(0)"), Qt::LeftButton);
+  child<QComboBox>("cmbBaud")->setCurrentIndex(1);
+  child<QComboBox>("cmbCommPort")->setCurrentIndex(2);
+  window.move(120, 80);
+
+  m_ui->answerMessage(MessageAnswer::No);
+  QTest::mouseClick(child<QPushButton>("cmbExit"), Qt::LeftButton);
+  const auto &question = m_ui->boxes().back();
+  QCOMPARE(question.text, std::string("Quit the application?"));
+  QCOMPARE(question.title, std::string("Quarnel"));
+  QCOMPARE(question.icon, MessageIcon::Question);
+  QCOMPARE(question.buttons, MessageButtons::YesNo);
+  QVERIFY(window.isVisible());
+  QCOMPARE(readFile("setup.res"), QByteArray("1800,1200,2,1,0,4321,765.5\r\n"));
+
+  m_ui->answerMessage(MessageAnswer::Yes);
+  QVERIFY(!window.close() || !window.isVisible());
+  QVERIFY(!window.isVisible());
+  QCOMPARE(readFile("setup.res"), QByteArray("1800,1200,2,1,0,4321,765.5\r\n"));
+}
+
+void SettingsWindowTest::quitReportsAnUnwritableSetupFileAndStillQuits() {
+  m_identity->folder = path("missing-folder").toStdString();
+  SettingsWindow &window = openWindow();
+  m_ui->answerMessage(MessageAnswer::Yes);
+  child<QAction>("mnuFExit")->trigger();
+  auto messages = m_ui->messageTexts();
+  QCOMPARE(messages.size(), size_t(2));
+  QCOMPARE(messages[0], std::string("Quit the application?"));
+  QVERIFY(messages[1].find(m_identity->setupFilePath()) != std::string::npos);
+  QCOMPARE(m_ui->boxes()[1].icon, MessageIcon::Critical);
+  QVERIFY(!window.isVisible());
+}
+
+void SettingsWindowTest::aboutShowsProductAndVersion() {
+  ShowAbout(*m_ui, *m_identity);
+  QCOMPARE(m_ui->boxes().size(), size_t(1));
+  const auto &box = m_ui->boxes()[0];
+  QCOMPARE(box.title, std::string("About Quarnel"));
+  QCOMPARE(box.icon, MessageIcon::Information);
+  QCOMPARE(box.buttons, MessageButtons::Ok);
+  QStringList lines = QString::fromStdString(box.text).split("\r\n");
+  QCOMPARE(lines.size(), 4);
+  QCOMPARE(lines[0], QString("Quarnel"));
+  QVERIFY(lines[2].startsWith("Version 1.2.0  "));
+  QVERIFY(!lines[3].isEmpty() && !lines[3].endsWith("\n"));
+  QVERIFY(!QString::fromStdString(box.text).contains(QRegularExpression("[^\r]\n")));
+}
+
+QTEST_MAIN(SettingsWindowTest)
+#include "settings_window_test.moc"
