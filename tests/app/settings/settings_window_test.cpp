@@ -273,11 +273,11 @@ void SettingsWindowTest::oneFailingCheckShowsItsBoxOnceWhileTheBoxTakesTheFocus(
   m_ui->setWhileShown([&] {
     box.show();
     box.activateWindow();
-    QTest::qWaitForWindowActive(&box);
+    QVERIFY(QTest::qWaitForWindowActive(&box));
     inBox->setFocus();
     box.hide();
     m_window->activateWindow();
-    QTest::qWaitForWindowActive(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
   });
   field("txtMax", 0)->setText("100");
   QLineEdit *home = field("txtHome", 0);
