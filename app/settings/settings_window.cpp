@@ -33,11 +33,6 @@ constexpr int bottomBorder = 60;
 constexpr int controlsWidth = 5580;
 constexpr int controlsHeight = 6652;
 
-QRect twips(int left, int top, int width, int height) {
-  return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-               twipsToPixels(height));
-}
-
 template <typename Widget>
 Widget *place(Widget *widget, const char *name, QRect geometry) {
   widget->setObjectName(name);
@@ -47,6 +42,19 @@ Widget *place(Widget *widget, const char *name, QRect geometry) {
 
 QString indexed(const char *name, int index) {
   return QString("%1(%2)").arg(name).arg(index);
+}
+
+// What the left column's widest row, "COM Port:" beside its list showing "9600", needs of the
+// column's 1692 twips in this font.
+double layoutScale(const QFont &font) {
+  QLabel label("COM Port:");
+  label.setFont(font);
+  QComboBox list;
+  list.setFont(font);
+  list.addItem("9600");
+  const double padding = 3 * 90 / double(twipsPerPixel);
+  double needed = label.sizeHint().width() + list.sizeHint().width() + padding;
+  return std::max(1.0, needed / (1692.0 / twipsPerPixel));
 }
 
 QGroupBox *frame(QWidget *parent, const char *name, const char *caption, QRect geometry) {
@@ -59,10 +67,6 @@ SettingsWindow::SettingsWindow(SetupRecord &setup, UiServices &ui, const AppIden
     : m_setup(setup), m_ui(ui), m_identity(identity) {
   setObjectName("frmSettings");
   setWindowTitle("Settings");
-  // The twip layout was drawn for an 8-point font.
-  QFont designFont = font();
-  designFont.setPointSize(8);
-  setFont(designFont);
   m_leaveCheck = new FieldLeaveCheck([this](QLineEdit *field) { return fieldMayBeLeft(field); },
                                      this);
   buildControls();
@@ -72,29 +76,31 @@ SettingsWindow::SettingsWindow(SetupRecord &setup, UiServices &ui, const AppIden
 }
 
 void SettingsWindow::buildControls() {
+  m_layout = TwipLayout(layoutScale(font()));
   auto *client = new QWidget(this);
-  client->setFixedSize(twipsToPixels(6135), twipsToPixels(servoFrameBottom + bottomBorder));
+  client->setFixedSize(m_layout.pixels(6135), m_layout.pixels(servoFrameBottom + bottomBorder));
   setCentralWidget(client);
 
-  QGroupBox *board = frame(client, "fmeWhichBoard", "Board Settings", twips(0, 0, 1692, 972));
+  QGroupBox *board = frame(client, "fmeWhichBoard", "Board Settings", m_layout.rect(0, 0, 1692, 972));
   const char *boardCaptions[] = {"8 Servos", "12 Servos"};
   for (int i = 0; i < 2; ++i) {
     m_optNumServos[i] = new QRadioButton(boardCaptions[i], board);
     m_optNumServos[i]->setObjectName(indexed("optNumServos", i));
-    m_optNumServos[i]->setGeometry(twips(120, 240 + 360 * i, 1452, 285));
+    m_optNumServos[i]->setGeometry(m_layout.rect(120, 240 + 360 * i, 1452, 285));
   }
 
-  QGroupBox *comms = frame(client, "fmeComms", "Comm Settings", twips(0, 1080, 1692, 1092));
-  place(new QLabel("COM Port:", comms), "lblComPort", twips(90, 330, 780, 255));
-  m_cmbCommPort = place(new QComboBox(comms), "cmbCommPort", twips(870, 270, 750, 330));
-  place(new QLabel("Baud:", comms), "lblBaud", twips(90, 750, 780, 255));
-  m_cmbBaud = place(new QComboBox(comms), "cmbBaud", twips(870, 690, 750, 330));
+  QGroupBox *comms = frame(client, "fmeComms", "Comm Settings", m_layout.rect(0, 1080, 1692, 1092));
+  place(new QLabel("COM Port:", comms), "lblComPort", m_layout.rect(90, 330, 780, 255));
+  m_cmbCommPort = place(new QComboBox(comms), "cmbCommPort", m_layout.rect(870, 270, 750, 330));
+  place(new QLabel("Baud:", comms), "lblBaud", m_layout.rect(90, 750, 780, 255));
+  m_cmbBaud = place(new QComboBox(comms), "cmbBaud", m_layout.rect(870, 690, 750, 330));
 
-  buildServoRows(frame(client, "fmeServoSettings", "Servo Settings", twips(1800, 0, 4332, 4932)));
 
-  QGroupBox *buttons = frame(client, "Frame1", "", twips(0, 2160, 1692, 2772));
-  auto button = [buttons](const char *name, const char *caption, int index) {
-    return place(new QPushButton(caption, buttons), name, twips(120, 240 + 480 * index, 1452, 372));
+  buildServoRows(frame(client, "fmeServoSettings", "Servo Settings", m_layout.rect(1800, 0, 4332, 4932)));
+
+  QGroupBox *buttons = frame(client, "Frame1", "", m_layout.rect(0, 2160, 1692, 2772));
+  auto button = [this, buttons](const char *name, const char *caption, int index) {
+    return place(new QPushButton(caption, buttons), name, m_layout.rect(120, 240 + 480 * index, 1452, 372));
   };
   m_cmbControls = button("cmbControls", "&Controls", 0);
   m_cmbSave = button("cmbSave", "&Save", 1);
@@ -106,22 +112,22 @@ void SettingsWindow::buildControls() {
 void SettingsWindow::buildServoRows(QGroupBox *servoFrame) {
   constexpr int labelLeft = 120, nameLeft = 960, minLeft = 2340, homeLeft = 3000, maxLeft = 3660;
   constexpr int fieldHeight = 300, numberWidth = 600;
-  place(new QLabel("Name", servoFrame), "lblServoName", twips(nameLeft, 360, 1320, 240));
-  place(new QLabel("Min", servoFrame), "lblMin", twips(minLeft, 360, numberWidth, 240));
-  place(new QLabel("Home", servoFrame), "Label2", twips(homeLeft, 360, numberWidth, 240));
-  place(new QLabel("Max", servoFrame), "Label3", twips(maxLeft, 360, numberWidth, 240));
+  place(new QLabel("Name", servoFrame), "lblServoName", m_layout.rect(nameLeft, 360, 1320, 240));
+  place(new QLabel("Min", servoFrame), "lblMin", m_layout.rect(minLeft, 360, numberWidth, 240));
+  place(new QLabel("Home", servoFrame), "Label2", m_layout.rect(homeLeft, 360, numberWidth, 240));
+  place(new QLabel("Max", servoFrame), "Label3", m_layout.rect(maxLeft, 360, numberWidth, 240));
 
-  auto field = [servoFrame](const char *name, int row, int left, int width) {
+  auto field = [this, servoFrame](const char *name, int row, int left, int width) {
     auto *edit = new QLineEdit(servoFrame);
     edit->setObjectName(indexed(name, row));
-    edit->setGeometry(twips(left, 600 + 360 * row, width, fieldHeight));
+    edit->setGeometry(m_layout.rect(left, 600 + 360 * row, width, fieldHeight));
     return edit;
   };
   for (int n = 0; n < servoRows; ++n) {
     ServoRowControls &r = m_rows[n];
     r.lblServo = new QLabel(QString("Servo %1").arg(n), servoFrame);
     r.lblServo->setObjectName(indexed("lblServo", n));
-    r.lblServo->setGeometry(twips(labelLeft, 630 + 360 * n, nameLeft - labelLeft, 255));
+    r.lblServo->setGeometry(m_layout.rect(labelLeft, 630 + 360 * n, nameLeft - labelLeft, 255));
     r.txtServoName = field("txtServoName", n, nameLeft, 1320);
     r.txtMin = field("txtMin", n, minLeft, numberWidth);
     r.txtHome = field("txtHome", n, homeLeft, numberWidth);

@@ -6,6 +6,7 @@
 #include "config/servo_rules.h"
 #include "config/setup_record.h"
 #include "ui/app_identity.h"
+#include "ui/twip_layout.h"
 #include "ui/ui_services.h"
 
 #include <QMainWindow>
@@ -67,6 +68,7 @@ private:
   const AppIdentity &m_identity;
   ServoConfiguration m_configuration;
   FieldLeaveCheck *m_leaveCheck = nullptr;
+  TwipLayout m_layout;
 
   std::array<QRadioButton *, 2> m_optNumServos{};
   QComboBox *m_cmbCommPort = nullptr;
