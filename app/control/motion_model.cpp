@@ -1,0 +1,86 @@
+#include "motion_model.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace quarnel {
+
+namespace {
+
+// The countdowns are 16-bit: a longer gap between ticks (a suspended machine) counts as this.
+constexpr int longestTick = std::numeric_limits<int16_t>::max();
+
+int16_t clamp16(long value) {
+  return static_cast<int16_t>(std::clamp<long>(value, std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
+}
+
+} // namespace
+
+void MotionModel::load(const std::array<ServoLimits, motionServos> &limits) {
+  m_limits = limits;
+  m_carriedMs = 0;
+  for (int servo = 0; servo < motionServos; ++servo) {
+    m_displayed[servo] = startPosition;
+    m_target[servo] = limits[servo].home;
+  }
+  setSpeed(startSpeed);
+}
+
+void MotionModel::setTarget(int servo, int position) {
+  const ServoLimits &l = m_limits[servo];
+  m_target[servo] = static_cast<int16_t>(std::clamp<int>(position, l.lowest, l.highest));
+}
+
+void MotionModel::setSpeed(int speed) {
+  m_speed = std::clamp(speed, slowestSpeed, fastestSpeed);
+  for (int servo = 0; servo < motionServos; ++servo) setServoSpeed(servo, m_speed);
+}
+
+void MotionModel::setServoSpeed(int servo, int speed) {
+  m_interval[servo] = speedToInterval(speed);
+  m_countdown[servo] = m_interval[servo];
+}
+
+void MotionModel::startPause(float milliseconds) {
+  m_pauseRemaining = milliseconds;
+  m_pauseActive = true;
+}
+
+void MotionModel::tick(double elapsedMs) {
+  if (m_pauseActive) {
+    m_pauseRemaining -= static_cast<float>(elapsedMs);
+    if (m_pauseRemaining <= 0) m_pauseActive = false;
+  }
+
+  const double total = std::max(0.0, elapsedMs) + m_carriedMs;
+  const int counted = total >= longestTick ? longestTick : static_cast<int>(total);
+  m_carriedMs = total >= longestTick ? 0 : total - counted;
+
+  m_allAtTarget = true;
+  for (int servo = 0; servo < motionServos; ++servo) {
+    m_countdown[servo] = clamp16(long{m_countdown[servo]} - counted);
+    // An interval of 0 (a node speed of 2040 or more) steps as an interval of 1; a negative one
+    // gives less than one step, so one.
+    const int interval = m_interval[servo] == 0 ? 1 : m_interval[servo];
+    const int steps = std::max(1, static_cast<int>(std::nearbyint(static_cast<double>(counted) / interval)));
+    int p = m_displayed[servo];
+    const int t = m_target[servo];
+    if (p != t) m_allAtTarget = false;
+    if (m_countdown[servo] <= 0) {
+      if (p + steps < t) p += steps;
+      else if (p - steps > t) p -= steps;
+      else p = t;
+      m_countdown[servo] = m_interval[servo];
+    }
+    show(servo, static_cast<int16_t>(p));
+  }
+}
+
+void MotionModel::show(int servo, int16_t position) {
+  if (m_displayed[servo] == position) return;
+  m_displayed[servo] = position;
+  for (const auto &listener : m_listeners) listener(servo, position);
+}
+
+} // namespace quarnel

@@ -1,0 +1,87 @@
+// Where every servo is and where it is going: targets, displayed positions, the per-servo step
+// tables, the pause countdown and the flags the script runner and node editor share, and the
+// update tick that ramps each displayed position toward its target.
+#pragma once
+
+#include "speed_interval.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace quarnel {
+
+constexpr int motionServos = 12;
+constexpr int16_t lowestPosition = 0;
+constexpr int16_t highestPosition = 254;
+constexpr int16_t startPosition = 127; // what the driver sends every servo after it opens
+constexpr int startSpeed = 32;
+
+// A servo's travel and rest position, already in order: lowest <= home <= highest.
+struct ServoLimits {
+  int16_t lowest = lowestPosition;
+  int16_t home = startPosition;
+  int16_t highest = highestPosition;
+};
+
+class MotionModel {
+public:
+  using PositionListener = std::function<void(int servo, int16_t position)>;
+
+  // Told of every change of a displayed position, in the order listeners were added; the first
+  // is the driver's TVK_MOVE.
+  void addPositionListener(PositionListener listener) { m_listeners.push_back(std::move(listener)); }
+
+  // A fresh load of the control window: every displayed position back to 127 (nothing sent),
+  // targets at home, the speed at 32 for every servo.
+  void load(const std::array<ServoLimits, motionServos> &limits);
+
+  // The targets (the sliders). A target is kept within its servo's travel.
+  int16_t target(int servo) const { return m_target[servo]; }
+  void setTarget(int servo, int position);
+  const ServoLimits &limits(int servo) const { return m_limits[servo]; }
+  int16_t displayed(int servo) const { return m_displayed[servo]; }
+
+  // The speed control, 1 to 255. setSpeed applies it to all twelve servos: every interval and
+  // countdown becomes the speed's interval, so each next step waits a full new interval.
+  int speed() const { return m_speed; }
+  void setSpeed(int speed);
+
+  // The per-servo step tables, which the script runner and node editor set from node speeds.
+  int16_t stepInterval(int servo) const { return m_interval[servo]; }
+  int16_t stepCountdown(int servo) const { return m_countdown[servo]; }
+  void setServoSpeed(int servo, int speed);
+
+  bool allAtTarget() const { return m_allAtTarget; }
+  void clearAllAtTarget() { m_allAtTarget = false; }
+  bool pauseActive() const { return m_pauseActive; }
+  float pauseRemaining() const { return m_pauseRemaining; }
+  void startPause(float milliseconds);
+  void endPause() { m_pauseActive = false; }
+  bool nodeEditorOpen() const { return m_nodeEditorOpen; }
+  void setNodeEditorOpen(bool open) { m_nodeEditorOpen = open; }
+
+  // One update tick, `elapsedMs` after the previous one. The countdowns run on whole
+  // milliseconds; the fraction left over is kept for the next tick, so motion follows real time
+  // however fine the ticks are.
+  void tick(double elapsedMs);
+
+private:
+  void show(int servo, int16_t position);
+
+  std::array<ServoLimits, motionServos> m_limits{};
+  std::array<int16_t, motionServos> m_target{};
+  std::array<int16_t, motionServos> m_displayed{};
+  std::array<int16_t, motionServos> m_interval{};
+  std::array<int16_t, motionServos> m_countdown{};
+  int m_speed = startSpeed;
+  double m_carriedMs = 0;
+  bool m_allAtTarget = false;
+  bool m_pauseActive = false;
+  float m_pauseRemaining = 0;
+  bool m_nodeEditorOpen = false;
+  std::vector<PositionListener> m_listeners;
+};
+
+} // namespace quarnel

@@ -1,0 +1,16 @@
+// What the control window needs of the servo board: open the link, move one servo, close.
+#pragma once
+
+#include <cstdint>
+
+namespace quarnel {
+
+class ServoDriver {
+public:
+  virtual ~ServoDriver() = default;
+  virtual void open(int32_t port, int32_t baud) = 0;
+  virtual void move(int32_t servo, int32_t position) = 0;
+  virtual void close() = 0;
+};
+
+} // namespace quarnel
