@@ -23,7 +23,8 @@ public:
   void watch(QLineEdit *field);
 
   // For commands that do not move the focus (menus): whether the focused field, if watched,
-  // passes. A field refused a moment ago with the same text is not asked again.
+  // passes. A field already refused with the same text is not asked again: its message has
+  // just been shown, when a shortcut both left the field and pressed a button.
   bool focusedFieldAccepted();
 
 protected:
