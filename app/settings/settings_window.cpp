@@ -4,9 +4,11 @@
 
 #include "config/servo_settings_file.h"
 #include "config/setup_file.h"
+#include "control/control_window.h"
 #include "settings/field_leave_check.h"
 #include "settings/show_about.h"
 #include "ui/file_access.h"
+#include "ui/named_widget.h"
 #include "ui/window_placement.h"
 
 #include <QCloseEvent>
@@ -29,20 +31,6 @@ const FileFilter servoSettingsFilter{"Servo Settings files(*.sst)", "*.sst"};
 // The servo frame's bottom edge; the window ends a border's width below it.
 constexpr int servoFrameBottom = 4932;
 constexpr int bottomBorder = 60;
-// The control window's design size, so that it first opens centred too.
-constexpr int controlsWidth = 5580;
-constexpr int controlsHeight = 6652;
-
-template <typename Widget>
-Widget *place(Widget *widget, const char *name, QRect geometry) {
-  widget->setObjectName(name);
-  widget->setGeometry(geometry);
-  return widget;
-}
-
-QString indexed(const char *name, int index) {
-  return QString("%1(%2)").arg(name).arg(index);
-}
 
 // What the left column's widest row, "COM Port:" beside its list showing "9600", needs of the
 // column's 1692 twips in this font.
@@ -198,7 +186,7 @@ void SettingsWindow::load() {
   defaults.settingsLeft = settingsCentre.x();
   defaults.settingsTop = settingsCentre.y();
   QPointF controlsCentre =
-      centredTwips(QSize(twipsToPixels(controlsWidth), twipsToPixels(controlsHeight)));
+      centredTwips(QSize(twipsToPixels(ControlWindow::designWidth), twipsToPixels(ControlWindow::designHeight)));
   defaults.controlsLeft = static_cast<int16_t>(std::clamp<double>(controlsCentre.x(), 0, INT16_MAX));
   defaults.controlsTop = controlsCentre.y();
 

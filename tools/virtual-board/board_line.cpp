@@ -50,6 +50,8 @@ BoardLine::~BoardLine() {
   close(m_master);
 }
 
+int32_t BoardLine::lineSpeed() const { return readLineSpeed(m_slave); }
+
 bool BoardLine::waitFor(int stopFd, bool forByte, Clock::time_point until) {
   for (;;) {
     timespec timeout{};

@@ -20,6 +20,8 @@ public:
   BoardLine &operator=(const BoardLine &) = delete;
 
   const std::string &slavePath() const { return m_slavePath; }
+  // The speed the driver set on the line, in bit/s.
+  int32_t lineSpeed() const;
 
   // The next byte, once the line has carried it; nothing when `stopFd` becomes readable
   // first (a signal arrived).

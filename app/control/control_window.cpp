@@ -1,0 +1,215 @@
+// The control window: its controls in the twip layout, the load and unload sequences, Home,
+// STOP, the close rule and the update tick.
+#include "control_window.h"
+
+#include "config/setup_file.h"
+#include "config/text_number.h"
+#include "control/servo_limits.h"
+#include "control/stop_sign.h"
+#include "control/window_edge.h"
+#include "settings/show_about.h"
+#include "ui/file_access.h"
+#include "ui/named_widget.h"
+#include "ui/window_placement.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSlider>
+
+namespace quarnel {
+
+namespace {
+
+constexpr int servoFrameWidth = 2172, servoFrameHeight = 852;
+constexpr int columnStep = 2280, rowStep = 960, servosPerColumn = 6;
+// Below the last row of frames: the title bar, the menu and the window's border.
+static_assert(ControlWindow::designHeight == rowStep * (servosPerColumn - 1) + servoFrameHeight + 1000);
+
+// How much the design must grow for the widest button caption of this font to fit, with room
+// for the button's frame.
+double layoutScale(const QFont &font) {
+  const double needed = QFontMetrics(font).horizontalAdvance("Script") + 16;
+  return std::max(1.0, needed / (732.0 / twipsPerPixel));
+}
+
+} // namespace
+
+ControlWindow::ControlWindow(MotionModel &motion, ServoDriver &driver, const Clock &clock, SetupRecord &setup,
+                             const ServoConfiguration &configuration, UiServices &ui, const AppIdentity &identity)
+    : m_motion(motion), m_driver(driver), m_clock(clock), m_setup(setup), m_configuration(configuration), m_ui(ui),
+      m_identity(identity) {
+  setObjectName("frmControls");
+  buildControls();
+  buildMenus();
+  connectControls();
+  m_timUpdate.setObjectName("timUpdate");
+  m_timUpdate.setTimerType(Qt::PreciseTimer);
+  m_timUpdate.setInterval(1);
+
+  // The read-out is the displayed position; each change of it goes to the board.
+  m_motion.addPositionListener([this](int servo, int16_t position) {
+    m_lblServoPos[servo]->setText(QString::number(position));
+    m_driver.move(servo, position);
+  });
+}
+
+void ControlWindow::buildControls() {
+  m_layout = TwipLayout(layoutScale(font()));
+  auto *client = new QWidget(this);
+  setCentralWidget(client);
+
+  for (int i = 0; i < motionServos; ++i) {
+    const int left = columnStep * (i / servosPerColumn), top = rowStep * (i % servosPerColumn);
+    auto *frame = place(new QGroupBox("Servo", client), indexed("fmeServoCon", i),
+                        m_layout.rect(left, top, servoFrameWidth, servoFrameHeight));
+    m_fmeServoCon[i] = frame;
+    m_hscServoCon[i] = place(new QSlider(Qt::Horizontal, frame), indexed("hscServoCon", i), m_layout.rect(120, 360, 1932, 252));
+    m_lblServoPos[i] = place(new QLabel("127", frame), indexed("lblServoPos", i), m_layout.rect(1440, 120, 612, 252));
+    m_lblServoPos[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_hscServoCon[i]->setRange(lowestPosition, highestPosition);
+  }
+
+  auto *speedFrame = place(new QGroupBox("Speed", client), "fmeSpeed", m_layout.rect(4560, 0, 972, 2892));
+  m_lblSpeed = place(new QLabel("32", speedFrame), "lblSpeed", m_layout.rect(240, 240, 492, 240));
+  m_lblSpeed->setAlignment(Qt::AlignCenter);
+  auto *fast = place(new QLabel("Fast", speedFrame), "lblFast", m_layout.rect(300, 480, 492, 240));
+  auto *slow = place(new QLabel("Slow", speedFrame), "lblSlow", m_layout.rect(276, 2640, 492, 240));
+  for (QLabel *label : {fast, slow}) label->adjustSize();
+  m_vscSpeed = place(new QSlider(Qt::Vertical, speedFrame), "vscSpeed", m_layout.rect(240, 720, 492, 1812));
+  m_vscSpeed->setRange(slowestSpeed, fastestSpeed); // a vertical slider has its maximum on top
+  m_vscSpeed->setValue(startSpeed);
+  m_vscSpeed->setSingleStep(1);
+  m_vscSpeed->setPageStep(5);
+
+  auto *buttons = place(new QGroupBox(client), "fmeButtons", m_layout.rect(4560, 3000, 972, 2652));
+  m_cmbRecorder = place(new QPushButton("S&cript", buttons), "cmbRecorder", m_layout.rect(120, 240, 732, 372));
+  m_cmdHome = place(new QPushButton("&Home", buttons), "cmdHome", m_layout.rect(120, 720, 732, 372));
+  m_cmdSTOP = place(new QPushButton(buttons), "cmdSTOP", m_layout.rect(120, 1320, 735, 615));
+  m_cmdSTOP->setIcon(stopSignIcon(m_layout.pixels(555)));
+  m_cmdSTOP->setIconSize(QSize(m_layout.pixels(555), m_layout.pixels(555)));
+  m_cmdSTOP->setToolTip("Stop every servo where it is");
+  m_cmdBack = place(new QPushButton("B&ack", buttons), "cmdBack", m_layout.rect(120, 2160, 732, 372));
+
+  client->setFixedSize(m_layout.pixels(designWidth), m_layout.pixels(rowStep * (servosPerColumn - 1) + servoFrameHeight + 60));
+}
+
+void ControlWindow::buildMenus() {
+  QMenu *file = menuBar()->addMenu("&File");
+  file->setObjectName("mnuFile");
+  m_mnuFBack = file->addAction("B&ack");
+  m_mnuFBack->setObjectName("mnuFBack");
+  m_mnuAbout = menuBar()->addAction("&About");
+  m_mnuAbout->setObjectName("mnuAbout");
+}
+
+void ControlWindow::connectControls() {
+  for (int i = 0; i < motionServos; ++i)
+    connect(m_hscServoCon[i], &QSlider::valueChanged, this, [this, i](int value) { m_motion.setTarget(i, value); });
+  connect(m_vscSpeed, &QSlider::valueChanged, this, &ControlWindow::vscSpeed_Change);
+  connect(m_cmbRecorder, &QPushButton::clicked, this, [this] { scriptRequested(); });
+  connect(m_cmdHome, &QPushButton::clicked, this, &ControlWindow::cmdHome_Click);
+  connect(m_cmdSTOP, &QPushButton::clicked, this, &ControlWindow::cmdSTOP_Click);
+  connect(m_cmdBack, &QPushButton::clicked, this, &QWidget::close);
+  connect(m_mnuFBack, &QAction::triggered, this, &QWidget::close);
+  connect(m_mnuAbout, &QAction::triggered, this, [this] { ShowAbout(m_ui, m_identity); });
+  connect(&m_timUpdate, &QTimer::timeout, this, &ControlWindow::updateTick);
+}
+
+void ControlWindow::load() {
+  setWindowTitle(QString::fromStdString(m_identity.productName));
+  m_driver.open(m_configuration.commPort(), m_configuration.baudRate());
+  m_lastTick = m_clock.seconds();
+
+  std::array<ServoLimits, motionServos> limits{};
+  for (int i = 0; i < motionServos; ++i) limits[i] = servoLimits(m_configuration.servos[i]);
+  m_motion.load(limits);
+  for (int i = 0; i < motionServos; ++i) {
+    m_fmeServoCon[i]->setTitle(QString::fromStdString(m_configuration.servos[i].name));
+    QSignalBlocker quiet(m_hscServoCon[i]); // the model already holds the targets
+    m_hscServoCon[i]->setRange(limits[i].lowest, limits[i].highest);
+    m_hscServoCon[i]->setValue(limits[i].home);
+    m_lblServoPos[i]->setText(QString::number(startPosition));
+    m_fmeServoCon[i]->setVisible(i < m_configuration.servoCount());
+  }
+  {
+    QSignalBlocker quiet(m_vscSpeed);
+    m_vscSpeed->setValue(startSpeed);
+  }
+  m_lblSpeed->setText(QString::number(startSpeed));
+
+  const QSize size(m_layout.pixels(designWidth), m_layout.pixels(designHeight));
+  setFixedSize(size);
+  move(reachablePosition(QPoint(twipsToPixels(m_setup.controlsLeft), twipsToPixels(m_setup.controlsTop)), size));
+  m_loaded = true;
+  m_timUpdate.start();
+  show();
+}
+
+void ControlWindow::vscSpeed_Change() {
+  m_lblSpeed->setText(QString::number(m_vscSpeed->value()));
+  m_motion.setSpeed(m_vscSpeed->value());
+}
+
+void ControlWindow::updateTick() {
+  const double now = m_clock.seconds();
+  const double elapsedMs = (now - m_lastTick) * 1000;
+  m_lastTick = now;
+  m_motion.tick(elapsedMs);
+  showTargets();
+}
+
+void ControlWindow::showTargets() {
+  // The runner and the node editor set targets in the model; the sliders follow.
+  for (int i = 0; i < motionServos; ++i)
+    if (m_hscServoCon[i]->value() != m_motion.target(i)) {
+      QSignalBlocker quiet(m_hscServoCon[i]);
+      m_hscServoCon[i]->setValue(m_motion.target(i));
+    }
+}
+
+void ControlWindow::cmdHome_Click() {
+  // The home texts as the settings window holds them now, not as they were at load.
+  for (int i = 0; i < motionServos; ++i)
+    if (const auto home = textToNumber(m_configuration.servos[i].home)) m_motion.setTarget(i, *home);
+  showTargets();
+}
+
+void ControlWindow::cmdSTOP_Click() {
+  for (int i = 0; i < motionServos; ++i) m_motion.setTarget(i, m_motion.displayed(i));
+  showTargets();
+}
+
+void ControlWindow::closeEvent(QCloseEvent *event) {
+  if (!m_loaded) return;
+  if (!closeAllowed()) {
+    event->ignore();
+    return;
+  }
+  unload();
+  event->accept();
+}
+
+void ControlWindow::unload() {
+  m_timUpdate.stop();
+  m_loaded = false;
+  saveSetupFile();
+  unloaded();
+  m_driver.close();
+}
+
+void ControlWindow::saveSetupFile() {
+  m_setup.controlsLeft = storedControlsLeft(pixelsToTwips(pos().x()));
+  m_setup.controlsTop = pixelsToTwips(pos().y());
+  const std::string path = m_identity.setupFilePath();
+  // The window closes all the same: a lost position is no reason to keep the user here.
+  if (const auto problem = saveWholeFile(path, writeSetupFile(m_setup)))
+    m_ui.messageBox("Could not save the start-up settings file \"" + path + "\": " + *problem +
+                        "\r\nThe control window's position will not be remembered.",
+                    m_identity.productName, MessageIcon::Critical, MessageButtons::Ok);
+}
+
+} // namespace quarnel

@@ -1,0 +1,94 @@
+// frmControls, the manual control panel: one slider and read-out per servo, the speed control,
+// Script, Home, STOP and Back. It owns the driver link while it is loaded and runs the update
+// tick that moves the servos.
+#pragma once
+
+#include "config/servo_configuration.h"
+#include "config/setup_record.h"
+#include "control/clock.h"
+#include "control/motion_model.h"
+#include "control/servo_driver.h"
+#include "ui/app_identity.h"
+#include "ui/twip_layout.h"
+#include "ui/ui_services.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+
+namespace quarnel {
+
+class ControlWindow : public QMainWindow {
+public:
+  // The window's size in the design, in twips; it first opens centred at this size.
+  static constexpr int designWidth = 5580;
+  static constexpr int designHeight = 6652;
+
+  // `configuration` is the settings window's, read at the moment each value is needed.
+  ControlWindow(MotionModel &motion, ServoDriver &driver, const Clock &clock, SetupRecord &setup,
+                const ServoConfiguration &configuration, UiServices &ui, const AppIdentity &identity);
+
+  // The load sequence: opens the link, sets every slider from the servo rows, places the window
+  // and starts the update tick; then shows it.
+  void load();
+  bool isLoaded() const { return m_loaded; }
+
+  // The speed control's value applied to all twelve servos; other windows call it too.
+  void vscSpeed_Change();
+  // One update tick; the timer calls it every millisecond.
+  void updateTick();
+
+  // Asked before every close; a false answer keeps the window open without a message.
+  std::function<bool()> closeAllowed = [] { return true; };
+  // After the window has gone: the script window hides and the settings window shows.
+  std::function<void()> unloaded = [] {};
+  // The Script button.
+  std::function<void()> scriptRequested = [] {};
+
+protected:
+  void closeEvent(QCloseEvent *event) override;
+
+private:
+  void buildControls();
+  void buildMenus();
+  void connectControls();
+  void unload();
+  void saveSetupFile();
+  void showTargets();
+  void cmdHome_Click();
+  void cmdSTOP_Click();
+
+  MotionModel &m_motion;
+  ServoDriver &m_driver;
+  const Clock &m_clock;
+  SetupRecord &m_setup;
+  const ServoConfiguration &m_configuration;
+  UiServices &m_ui;
+  const AppIdentity &m_identity;
+  TwipLayout m_layout;
+  bool m_loaded = false;
+  double m_lastTick = 0;
+
+  std::array<QGroupBox *, motionServos> m_fmeServoCon{};
+  std::array<QSlider *, motionServos> m_hscServoCon{};
+  std::array<QLabel *, motionServos> m_lblServoPos{};
+  QLabel *m_lblSpeed = nullptr;
+  QSlider *m_vscSpeed = nullptr;
+  QPushButton *m_cmbRecorder = nullptr;
+  QPushButton *m_cmdHome = nullptr;
+  QPushButton *m_cmdSTOP = nullptr;
+  QPushButton *m_cmdBack = nullptr;
+  QAction *m_mnuFBack = nullptr;
+  QAction *m_mnuAbout = nullptr;
+  QTimer m_timUpdate;
+};
+
+} // namespace quarnel

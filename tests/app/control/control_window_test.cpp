@@ -1,0 +1,225 @@
+// The control window with real widgets on the offscreen platform, a recording driver, a clock
+// the test moves and a scripted user.
+#include "control/control_window.h"
+#include "control/window_edge.h"
+#include "recording_driver.h"
+#include "ui/scripted_ui_services.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace quarnel;
+
+namespace {
+
+class TestClock : public Clock {
+public:
+  double seconds() const override { return now; }
+  double now = 100;
+};
+
+} // namespace
+
+class ControlWindowTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+  void init();
+  void cleanup() { m_window.reset(); }
+
+  void loadOpensTheLinkAndSetsEverySliderFromTheRows();
+  void ticksRampTheReadOutsAndSendEachStep();
+  void eightServoBoardHidesFourFramesButHomeAndStopActOnAll();
+  void homeUsesTheRowsAsTheyAreNow();
+  void stopHoldsEveryServoWhereItIs();
+  void closeIsRefusedWhileNotAllowedAndOtherwiseSavesThePosition();
+  void reopeningStartsOver();
+  void anUnwritableSetupFileIsReportedAndTheWindowStillCloses();
+  void leftEdgeIsStoredRoundedHalfToEven();
+
+private:
+  template <typename T> T *child(const QString &name) {
+    T *found = m_window->findChild<T *>(name);
+    if (!found) qFatal("no control %s", qPrintable(name));
+    return found;
+  }
+  QSlider *slider(int i) { return child<QSlider>(QString("hscServoCon(%1)").arg(i)); }
+  QString readOut(int i) { return child<QLabel>(QString("lblServoPos(%1)").arg(i))->text(); }
+  void tick(int count, double ms) {
+    for (int i = 0; i < count; ++i) {
+      m_clock.now += ms / 1000;
+      m_window->updateTick();
+    }
+  }
+
+  std::unique_ptr<QTemporaryDir> m_dir;
+  AppIdentity m_identity;
+  ServoConfiguration m_configuration;
+  SetupRecord m_setup;
+  MotionModel m_motion;
+  RecordingDriver m_driver;
+  TestClock m_clock;
+  ScriptedUiServices m_ui;
+  std::unique_ptr<ControlWindow> m_window;
+};
+
+void ControlWindowTest::init() {
+  m_dir = std::make_unique<QTemporaryDir>();
+  m_identity = AppIdentity::quarnel(m_dir->path().toStdString());
+  m_configuration = ServoConfiguration();
+  m_configuration.commPortIndex = 1;
+  m_configuration.servos[3] = {"Elbow", "20", "100", "200"};
+  m_setup = SetupRecord();
+  m_setup.controlsLeft = 1500;
+  m_setup.controlsTop = 1200;
+  m_motion = MotionModel();
+  m_driver.calls.clear();
+  m_ui = ScriptedUiServices();
+  m_window = std::make_unique<ControlWindow>(m_motion, m_driver, m_clock, m_setup, m_configuration, m_ui, m_identity);
+}
+
+void ControlWindowTest::loadOpensTheLinkAndSetsEverySliderFromTheRows() {
+  m_window->load();
+  QCOMPARE(m_driver.calls, (std::vector<std::string>{"open 2 9600"}));
+  QCOMPARE(m_window->windowTitle(), QString("Quarnel"));
+  QCOMPARE(child<QGroupBox>("fmeServoCon(3)")->title(), QString("Elbow"));
+  QCOMPARE(slider(3)->minimum(), 20);
+  QCOMPARE(slider(3)->maximum(), 200);
+  QCOMPARE(slider(3)->value(), 100);
+  QCOMPARE(m_motion.target(3), int16_t{100});
+  QCOMPARE(slider(0)->value(), 127);
+  QCOMPARE(readOut(3), QString("127"));
+  QCOMPARE(child<QLabel>("lblSpeed")->text(), QString("32"));
+  QCOMPARE(child<QSlider>("vscSpeed")->value(), 32);
+  QCOMPARE(m_window->pos(), QPoint(100, 80));
+  // 6652 twips high, 5580 wide, whatever the font made the layout grow by.
+  QVERIFY(qAbs(m_window->height() * 5580.0 / m_window->width() - 6652) < 30);
+  for (int i = 0; i < motionServos; ++i) QCOMPARE(m_motion.stepInterval(i), int16_t{32});
+  tick(1, 16);
+  QCOMPARE(m_driver.calls.size(), size_t{1}); // nothing sent before a read-out changes
+}
+
+void ControlWindowTest::ticksRampTheReadOutsAndSendEachStep() {
+  m_window->load();
+  tick(6, 16); // servo 3 steps every 32 ms toward its home of 100
+  QCOMPARE(m_driver.calls, (std::vector<std::string>{"open 2 9600", "move 3 126", "move 3 125", "move 3 124"}));
+  QCOMPARE(readOut(3), QString("124"));
+
+  // A dragged slider is a new target at the window's speed.
+  child<QSlider>("vscSpeed")->setValue(255);
+  QCOMPARE(child<QLabel>("lblSpeed")->text(), QString("255"));
+  slider(0)->setValue(135);
+  m_driver.calls.clear();
+  tick(2, 16);
+  QCOMPARE(m_driver.calls, (std::vector<std::string>{"move 0 131", "move 3 120", "move 0 135", "move 3 116"}));
+}
+
+void ControlWindowTest::eightServoBoardHidesFourFramesButHomeAndStopActOnAll() {
+  m_configuration.boardChoice = ServoConfiguration::eightServos;
+  m_configuration.servos[10].home = "90";
+  m_window->load();
+  for (int i = 0; i < motionServos; ++i)
+    QCOMPARE(child<QGroupBox>(QString("fmeServoCon(%1)").arg(i))->isVisibleTo(m_window.get()), i < 8);
+  QCOMPARE(m_motion.target(10), int16_t{90});
+  tick(2, 16);
+  QVERIFY(std::find(m_driver.calls.begin(), m_driver.calls.end(), "move 10 126") != m_driver.calls.end());
+  slider(10)->setValue(30);
+  QTest::mouseClick(child<QPushButton>("cmdHome"), Qt::LeftButton);
+  QCOMPARE(m_motion.target(10), int16_t{90});
+  QTest::mouseClick(child<QPushButton>("cmdSTOP"), Qt::LeftButton);
+  QCOMPARE(m_motion.target(10), int16_t{126});
+  QCOMPARE(slider(10)->value(), 126);
+}
+
+void ControlWindowTest::homeUsesTheRowsAsTheyAreNow() {
+  m_window->load();
+  m_configuration.servos[0].home = "50";
+  m_configuration.servos[1].home = "not a number";
+  slider(1)->setValue(140);
+  QTest::mouseClick(child<QPushButton>("cmdHome"), Qt::LeftButton);
+  QCOMPARE(slider(0)->value(), 50);
+  QCOMPARE(m_motion.target(0), int16_t{50});
+  QCOMPARE(m_motion.target(1), int16_t{140}); // a text that is no number moves nothing
+}
+
+void ControlWindowTest::stopHoldsEveryServoWhereItIs() {
+  m_window->load();
+  tick(4, 16);
+  QTest::mouseClick(child<QPushButton>("cmdSTOP"), Qt::LeftButton);
+  QCOMPARE(slider(3)->value(), 125);
+  const auto sent = m_driver.calls.size();
+  tick(10, 16);
+  QCOMPARE(m_driver.calls.size(), sent);
+  QTest::mouseClick(child<QPushButton>("cmdSTOP"), Qt::LeftButton); // nothing moving: no change
+  QCOMPARE(slider(3)->value(), 125);
+}
+
+void ControlWindowTest::closeIsRefusedWhileNotAllowedAndOtherwiseSavesThePosition() {
+  bool allowed = false;
+  int unloads = 0;
+  m_window->closeAllowed = [&] { return allowed; };
+  m_window->unloaded = [&] { ++unloads; };
+  m_window->load();
+  QTest::mouseClick(child<QPushButton>("cmdBack"), Qt::LeftButton);
+  QVERIFY(m_window->isVisible());
+  QCOMPARE(m_driver.calls.back(), std::string("open 2 9600"));
+  QCOMPARE(unloads, 0);
+
+  allowed = true;
+  m_window->move(200, 150);
+  QTest::mouseClick(child<QPushButton>("cmdBack"), Qt::LeftButton);
+  QVERIFY(!m_window->isVisible());
+  QVERIFY(!m_window->isLoaded());
+  QCOMPARE(unloads, 1);
+  QCOMPARE(m_driver.calls.back(), std::string("close"));
+  QCOMPARE(m_setup.controlsLeft, int16_t{3000});
+  QCOMPARE(m_setup.controlsTop, 2250.0);
+  QFile file(m_dir->filePath("setup.res"));
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QVERIFY2(file.readAll().endsWith(",3000,2250\r\n"), "setup.res lacks the window's position");
+}
+
+void ControlWindowTest::reopeningStartsOver() {
+  m_window->load();
+  child<QSlider>("vscSpeed")->setValue(200);
+  tick(20, 16);
+  m_window->close();
+  m_driver.calls.clear();
+  m_window->load();
+  QCOMPARE(m_driver.calls, (std::vector<std::string>{"open 2 9600"}));
+  QCOMPARE(readOut(3), QString("127"));
+  QCOMPARE(child<QSlider>("vscSpeed")->value(), 32);
+  QCOMPARE(child<QLabel>("lblSpeed")->text(), QString("32"));
+  QCOMPARE(m_motion.stepInterval(3), int16_t{32});
+  tick(2, 16);
+  QCOMPARE(m_driver.calls.back(), std::string("move 3 126"));
+}
+
+void ControlWindowTest::anUnwritableSetupFileIsReportedAndTheWindowStillCloses() {
+  m_identity.folder = m_dir->filePath("no such folder").toStdString();
+  m_window->load();
+  m_window->close();
+  QVERIFY(!m_window->isVisible());
+  QCOMPARE(m_driver.calls.back(), std::string("close"));
+  QCOMPARE(m_ui.boxes().size(), size_t{1});
+  QCOMPARE(m_ui.boxes()[0].icon, MessageIcon::Critical);
+  QVERIFY(m_ui.boxes()[0].text.find("setup.res") != std::string::npos);
+}
+
+void ControlWindowTest::leftEdgeIsStoredRoundedHalfToEven() {
+  QCOMPARE(storedControlsLeft(1234.5), int16_t{1234});
+  QCOMPARE(storedControlsLeft(1235.5), int16_t{1236});
+  QCOMPARE(storedControlsLeft(-0.4), int16_t{0});
+  QCOMPARE(storedControlsLeft(1e9), int16_t{32767});
+}
+
+QTEST_MAIN(ControlWindowTest)
+#include "control_window_test.moc"
