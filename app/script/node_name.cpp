@@ -1,0 +1,22 @@
+// The node name rules.
+#include "node_name.h"
+
+#include "config/servo_settings_file.h"
+#include "line_command.h"
+#include "script_file.h"
+
+namespace quarnel {
+
+std::optional<std::string> nodeNameRefusal(std::string_view name) {
+  const std::string quoted = "\"" + std::string(name) + "\"";
+  if (name.find_first_not_of(" \t") == std::string_view::npos) return "Please enter a name for the node.";
+  if (auto bad = unstorableCharacter(name))
+    return "A node name cannot hold the character " + *bad + ", which a script file cannot store.";
+  if (name == scriptSectionEnd)
+    return quoted + " marks the end of a section in a script file. Please choose another name.";
+  if (classifyLine(name).kind != LineKind::Node)
+    return quoted + " would be run as a script command, never as a node. Please choose another name.";
+  return std::nullopt;
+}
+
+} // namespace quarnel

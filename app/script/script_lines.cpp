@@ -1,0 +1,79 @@
+// The script grid's rows, current line and marker.
+#include "script_lines.h"
+
+#include <algorithm>
+
+namespace quarnel {
+
+std::string_view ScriptLines::text(int row) const {
+  return row == 0 ? scriptHeading : std::string_view(m_lines[row - 1]);
+}
+
+void ScriptLines::notify(ScriptLinesChange::Kind kind, int row) const {
+  if (m_listener) m_listener({kind, row});
+}
+
+void ScriptLines::mark(int row) {
+  if (row == m_marked) return;
+  const int old = m_marked;
+  m_marked = row;
+  if (old >= 0 && old < rowCount()) notify(ScriptLinesChange::Changed, old);
+  if (row >= 0 && row < rowCount()) notify(ScriptLinesChange::Changed, row);
+}
+
+void ScriptLines::setText(int row, std::string_view text) {
+  m_lines[row - 1] = text;
+  notify(ScriptLinesChange::Changed, row);
+}
+
+void ScriptLines::insert(int row, std::string_view text) {
+  m_lines.insert(m_lines.begin() + (row - 1), std::string(text));
+  if (m_marked >= row) ++m_marked; // the marker stays with its line
+  notify(ScriptLinesChange::Inserted, row);
+}
+
+void ScriptLines::placeCommand(std::string_view command) {
+  if (m_current < rowCount()) setText(m_current, command);
+  else insert(rowCount(), command);
+  ++m_current;
+  if (m_current == rowCount()) insert(rowCount(), "");
+  markCurrent();
+}
+
+void ScriptLines::select(int row) {
+  m_current = std::clamp(row, 1, lastRow());
+  markCurrent();
+}
+
+void ScriptLines::insertEmptyLine() {
+  insert(m_current, "");
+  markCurrent();
+}
+
+void ScriptLines::deleteLine() {
+  if (m_current >= lastRow()) return;
+  const int marked = m_marked;
+  m_lines.erase(m_lines.begin() + (m_current - 1));
+  notify(ScriptLinesChange::Removed, m_current);
+  m_marked = marked > m_current ? marked - 1 : marked == m_current ? -1 : marked;
+  markCurrent();
+}
+
+void ScriptLines::clear() {
+  m_lines.assign(1, "");
+  m_current = 1;
+  m_marked = 1;
+  notify(ScriptLinesChange::Reset);
+}
+
+void ScriptLines::removeLinesEqualTo(std::string_view text) {
+  const size_t before = m_lines.size();
+  // The insertion row is empty and never a node's name, so it always survives.
+  std::erase_if(m_lines, [&](const std::string &line) { return line == text && !line.empty(); });
+  if (m_lines.size() == before) return;
+  m_current = std::min(m_current, lastRow());
+  m_marked = m_current;
+  notify(ScriptLinesChange::Reset);
+}
+
+} // namespace quarnel

@@ -1,0 +1,74 @@
+// The script as the script window's grid shows it: row 0 is the heading, rows 1 and up are the
+// command lines in execution order, and the last row is always the empty insertion row. Column
+// 0 is a line's text, column 1 the marker "<" on the marked line. `currentLine` is the row the
+// next placed command goes to; the runner moves it ahead of the marker while it runs.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quarnel {
+
+constexpr std::string_view scriptHeading = "Command";
+constexpr std::string_view lineMarker = "<";
+
+// What changed, so a view can follow without reading every row again.
+struct ScriptLinesChange {
+  enum Kind { Inserted, Removed, Changed, Reset };
+  Kind kind;
+  int row = 0; // the row inserted, removed or changed; none for Reset
+};
+
+class ScriptLines {
+public:
+  using Listener = std::function<void(const ScriptLinesChange &)>;
+
+  ScriptLines() { clear(); }
+  void setListener(Listener listener) { m_listener = std::move(listener); }
+
+  // The grid.
+  int rowCount() const { return static_cast<int>(m_lines.size()) + 1; }
+  int lastRow() const { return rowCount() - 1; }
+  // Column 0: the heading for row 0, else the line's text.
+  std::string_view text(int row) const;
+  // Column 1: the marker or nothing.
+  std::string_view marker(int row) const { return row == m_marked ? lineMarker : std::string_view(); }
+  int markedRow() const { return m_marked; }
+  int currentLine() const { return m_current; }
+
+  // The user's edits.
+  // Writes the command into the current line (appending when it stands past the end) and moves
+  // down, keeping an empty insertion row last.
+  void placeCommand(std::string_view command);
+  // A click on a row: it becomes current and carries the marker.
+  void select(int row);
+  // A double click: an empty line is inserted at the current line and marked.
+  void insertEmptyLine();
+  // The Delete button: removes the current line and marks the next; the insertion row stays.
+  void deleteLine();
+  // Back to the heading and one empty line, current and marked.
+  void clear();
+
+  // The runner's and node removal's moves.
+  void setCurrentLine(int row) { m_current = row; }
+  void markCurrent() { mark(m_current); }
+  void clearMarker() { mark(-1); }
+  // Removes every line whose text is exactly `text`; the current line keeps its row number as
+  // far as the shorter script allows, and carries the marker.
+  void removeLinesEqualTo(std::string_view text);
+
+private:
+  void mark(int row);
+  void setText(int row, std::string_view text);
+  void insert(int row, std::string_view text);
+  void notify(ScriptLinesChange::Kind kind, int row = 0) const;
+
+  std::vector<std::string> m_lines; // row r is m_lines[r - 1]
+  int m_current = 1;
+  int m_marked = 1;
+  Listener m_listener;
+};
+
+} // namespace quarnel

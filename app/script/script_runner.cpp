@@ -1,0 +1,142 @@
+// The runner tick, the run buttons and the command interpreter they share.
+#include "script_runner.h"
+
+#include "config/text_number.h"
+#include "control/motion_model.h"
+#include "line_command.h"
+
+#include <cmath>
+#include <limits>
+
+namespace quarnel {
+
+ScriptControls ScriptControls::forState(bool idle) {
+  ScriptControls c;
+  c.abort = !idle;
+  c.grid = c.hold = c.pause = c.nodes = c.nodeContainer = c.clearScript = c.close = idle;
+  c.controlBack = c.step = c.gotoLine = c.deleteLine = c.loopStart = c.loopEnd = idle;
+  c.fileMenu = c.aboutMenu = c.controlStop = idle;
+  c.runTimer = !idle;
+  c.resume = c.run = idle;
+  return c;
+}
+
+ScriptRunner::ScriptRunner(ScriptModel &script, MotionModel &motion)
+    : m_script(script), m_motion(motion) {}
+
+// The reason a line cannot be carried out, or nothing once it has been.
+std::optional<std::string> ScriptRunner::carryOut(std::string_view text) {
+  const LineCommand command = classifyLine(text);
+  ScriptLines &lines = m_script.lines();
+  switch (command.kind) {
+  case LineKind::Nothing:
+    return std::nullopt;
+  case LineKind::Pause: {
+    auto length = textToReal(command.pauseLength);
+    if (!length || std::fabs(*length) > std::numeric_limits<float>::max())
+      return "its pause length is not a number of milliseconds.";
+    m_motion.startPause(static_cast<float>(*length));
+    return std::nullopt;
+  }
+  case LineKind::Wait:
+    m_script.user().ui.messageBox("Waiting... Press OK to continue", m_script.user().title,
+                                  MessageIcon::None, MessageButtons::Ok);
+    return std::nullopt;
+  case LineKind::LoopEnd:
+    while (lines.currentLine() > 1 && lines.text(lines.currentLine()) != loopStartCommand)
+      lines.setCurrentLine(lines.currentLine() - 1);
+    lines.markCurrent();
+    return std::nullopt;
+  case LineKind::Node:
+    break;
+  }
+  auto index = m_script.nodes().find(text);
+  if (!index) return "no node has this name.";
+  const Node &node = m_script.nodes().node(*index);
+  for (int slot = 0; slot < nodeSlots; ++slot) {
+    m_motion.setServoSpeed(slot, node.speed[slot]);
+    m_motion.setTarget(slot, node.pos[slot]);
+  }
+  return std::nullopt;
+}
+
+void ScriptRunner::report(std::string_view line, const std::string &reason) const {
+  m_script.user().critical("The line \"" + std::string(line) + "\" cannot be run: " + reason);
+}
+
+bool ScriptRunner::processCommand(std::string_view text) {
+  const std::string line(text); // the grid may change while a WAIT message is open
+  auto failure = carryOut(line);
+  if (failure) report(line, *failure);
+  return !failure;
+}
+
+void ScriptRunner::tick() {
+  if (m_inTick || m_idle) return;
+  m_inTick = true;
+  ScriptLines &lines = m_script.lines();
+  if (m_motion.allAtTarget() && !m_motion.pauseActive()) {
+    lines.setCurrentLine(lines.currentLine() + 1);
+    lines.clearMarker();
+    if (lines.currentLine() < lines.rowCount()) {
+      lines.markCurrent();
+      const std::string text(lines.text(lines.currentLine()));
+      auto failure = carryOut(text);
+      m_motion.clearAllAtTarget();
+      if (failure) {
+        // Stopped before the message, so no tick runs on behind it.
+        setIdle(true);
+        report(text, *failure);
+      }
+    } else {
+      lines.setCurrentLine(1);
+      lines.markCurrent();
+      m_stopRequested = true;
+    }
+  }
+  if (m_stopRequested) setIdle(true);
+  m_inTick = false;
+}
+
+void ScriptRunner::run() {
+  if (!m_idle) return;
+  m_script.lines().setCurrentLine(1);
+  m_script.lines().markCurrent();
+  resume();
+}
+
+void ScriptRunner::resume() {
+  if (!m_idle) return;
+  setIdle(false);
+  ScriptLines &lines = m_script.lines();
+  lines.setCurrentLine(lines.currentLine() - 1);
+}
+
+void ScriptRunner::stop() {
+  if (!m_idle) m_stopRequested = true;
+}
+
+void ScriptRunner::step() {
+  if (!m_idle) return;
+  ScriptLines &lines = m_script.lines();
+  int next = lines.currentLine() + 1;
+  if (next >= lines.rowCount()) next = 1;
+  lines.setCurrentLine(next);
+  lines.markCurrent();
+  processCommand(lines.text(next));
+}
+
+void ScriptRunner::gotoLine() {
+  if (!m_idle) return;
+  const ScriptLines &lines = m_script.lines();
+  processCommand(lines.text(lines.currentLine()));
+}
+
+void ScriptRunner::setIdle(bool idle) {
+  m_stopRequested = false;
+  if (m_idle == idle) return;
+  m_idle = idle;
+  if (m_stateListener) m_stateListener();
+}
+
+} // namespace quarnel

@@ -1,0 +1,83 @@
+// Plays the script line by line: each line hands targets, step intervals or a pause to the
+// motion model, and the next line starts only once the update tick has found every servo at its
+// target and no pause counting. Driven by the script window's 100 ms timer while it runs.
+#pragma once
+
+#include "script_model.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quarnel {
+
+class MotionModel;
+
+constexpr int runnerTickMs = 100;
+
+// Which controls take input, in the idle state (a script can be edited and started) or the
+// running one (only Stop works). Control window items are marked as such.
+struct ScriptControls {
+  bool abort = false; // cmbAbort, "Stop"
+  bool grid = true;
+  bool hold = true;
+  bool pause = true;
+  bool nodes = true;         // fmeNodes
+  bool nodeContainer = true; // fmeContainer
+  bool clearScript = true;
+  bool close = true;
+  bool controlBack = true; // the control window's cmdBack
+  bool step = true;
+  bool gotoLine = true; // cmdGoto
+  bool deleteLine = true;  // cmbDelete
+  bool loopStart = true;
+  bool loopEnd = true;
+  bool fileMenu = true;
+  bool aboutMenu = true;
+  bool controlStop = true; // the control window's cmdSTOP
+  bool runTimer = false;   // tmrScriptRun
+  bool resume = true;
+  bool run = true;
+
+  static ScriptControls forState(bool idle);
+  bool operator==(const ScriptControls &) const = default;
+};
+
+class ScriptRunner {
+public:
+  ScriptRunner(ScriptModel &script, MotionModel &motion);
+
+  // Told whenever the runner goes idle or starts running.
+  void setStateListener(std::function<void()> listener) { m_stateListener = std::move(listener); }
+
+  bool idle() const { return m_idle; }
+  ScriptControls controls() const { return ScriptControls::forState(m_idle); }
+
+  // Carries out one line. A line that cannot be carried out (no node of that name, a pause
+  // length that is no number) is reported, naming it, and false returned.
+  bool processCommand(std::string_view text);
+
+  // The timer's tick. Not entered again while a WAIT message is open.
+  void tick();
+
+  void run();    // from line 1
+  void resume(); // from the marked line, running it again
+  void stop();   // at the next tick
+  void step();   // the next line, wrapping to line 1 past the end; idle only
+  void gotoLine(); // the current line again; idle only
+
+private:
+  std::optional<std::string> carryOut(std::string_view text);
+  void report(std::string_view line, const std::string &reason) const;
+  void setIdle(bool idle);
+
+  ScriptModel &m_script;
+  MotionModel &m_motion;
+  bool m_idle = true;
+  bool m_stopRequested = false;
+  bool m_inTick = false;
+  std::function<void()> m_stateListener;
+};
+
+} // namespace quarnel

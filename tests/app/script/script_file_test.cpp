@@ -1,0 +1,215 @@
+// Writing and reading .tvk files, and opening and saving them on disk.
+#include "script_test_support.h"
+
+#include "script/script_file.h"
+#include "script/script_file_access.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace quarnel {
+namespace {
+
+std::string crlf(std::string_view text) {
+  std::string out;
+  for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  return out;
+}
+
+class ScriptFileTest : public ScriptFixture {
+protected:
+  ScriptRead read(std::string_view bytes) {
+    script.removeCreatedNodes();
+    return readScript(bytes, script);
+  }
+  std::string written() const {
+    ScriptFileBytes file = writeScript(script);
+    EXPECT_EQ(file.refusal, std::nullopt);
+    return file.bytes;
+  }
+};
+
+TEST_F(ScriptFileTest, TheWaveExampleIsWrittenByteForByte) {
+  script.createNode("Wave", pose(127, 32));
+  place({"Wave", "WAIT", "PAUSE 1000"});
+  EXPECT_EQ(written(), crlf(R"("TVKFILE"
+"Wave"
+"127,32,127,32,127,32,127,32,127,32,127,32,127,32,127,32,127,32,127,32,127,32,127,32,"
+"***"
+"Wave"
+"WAIT"
+"PAUSE 1000"
+""
+"***"
+)"));
+}
+
+TEST_F(ScriptFileTest, SaveOpenSaveGivesTheSameBytesAndTheSameScript) {
+  script.createNode("Pan,Tilt", pose(10, 255));
+  script.createNode("Dreh\u20AC", pose(-3, 0));
+  place({"Pan,Tilt", "", "LOOPSTART", "Dreh\u20AC", "LOOPEND"});
+  const std::string first = written();
+  EXPECT_NE(first.find("\"Dreh\x80\"\r\n"), std::string::npos); // the 8-bit set
+  const auto lines = lineTexts();
+  const auto nodes = nodeNames();
+
+  ASSERT_EQ(read(first), ScriptRead::Complete);
+  EXPECT_EQ(lineTexts(), lines);
+  EXPECT_EQ(nodeNames(), nodes);
+  EXPECT_EQ(script.nodes().node(2).pos[0], -3);
+  EXPECT_EQ(script.lines().currentLine(), script.lines().lastRow());
+  EXPECT_EQ(written(), first);
+
+  // Only Home and the insertion row: no node records, one empty line record.
+  script.removeCreatedNodes();
+  EXPECT_EQ(written(), crlf("\"TVKFILE\"\n\"***\"\n\"\"\n\"***\"\n"));
+  ASSERT_EQ(read(written()), ScriptRead::Complete);
+  EXPECT_EQ(lineTexts(), (std::vector<std::string>{""}));
+}
+
+TEST_F(ScriptFileTest, ReadingRules) {
+  struct Case {
+    const char *name;
+    const char *file;
+    ScriptRead result;
+    std::vector<std::string> nodes; // after Home
+    std::vector<std::string> lines; // the insertion row included
+  };
+  const Case cases[] = {
+      {"magic without quotes", "TVKFILE\n\"A\"\n\"1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,\"\n\"***\"\n\"A\"\n\"\"\n\"***\"\n",
+       ScriptRead::Complete, {"A"}, {"A", ""}},
+      {"lone LF line ends and no insertion row", "\"TVKFILE\"\n\"***\"\n\"WAIT\"\n\"***\"", ScriptRead::Complete, {}, {"WAIT", ""}},
+      {"two empty records at the end keep one line", "\"TVKFILE\"\n\"***\"\n\"\"\n\"\"\n\"***\"\n", ScriptRead::Complete, {}, {"", ""}},
+      {"lower-case magic", "\"tvkfile\"\n\"***\"\n\"WAIT\"\n\"***\"\n", ScriptRead::NotValid, {}, {""}},
+      {"empty file", "", ScriptRead::NotValid, {}, {""}},
+      {"ends in the nodes", "\"TVKFILE\"\n\"A\"\n", ScriptRead::Damaged, {}, {""}},
+      {"ends in the lines", "\"TVKFILE\"\n\"***\"\n\"WAIT\"\n\"\"\n", ScriptRead::Damaged, {}, {"WAIT", "", ""}},
+      {"node data not a number",
+       "\"TVKFILE\"\n\"A\"\n\"1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,\"\n\"B\"\n\"1,x,\"\n\"***\"\n\"A\"\n\"***\"\n",
+       ScriptRead::Damaged, {"A"}, {""}},
+      {"node data without quotes is read as items", "\"TVKFILE\"\n\"A\"\n1,1,1\n\"***\"\n\"***\"\n", ScriptRead::Damaged, {}, {""}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    ui.clear();
+    EXPECT_EQ(read(crlf(c.file)), c.result);
+    std::vector<std::string> nodes = nodeNames();
+    nodes.erase(nodes.begin());
+    EXPECT_EQ(nodes, c.nodes);
+    EXPECT_EQ(lineTexts(), c.lines);
+    const std::vector<std::string> messages = ui.messageTexts();
+    if (c.result == ScriptRead::Complete) {
+      EXPECT_TRUE(messages.empty());
+    } else {
+      ASSERT_EQ(messages.size(), 1u);
+      EXPECT_EQ(messages[0], c.result == ScriptRead::NotValid
+                                 ? "This is not a valid Kelpin file"
+                                 : "This Kelpin file is damaged: only what comes before the damage was opened.");
+      EXPECT_EQ(ui.boxes()[0].icon, MessageIcon::Critical);
+    }
+  }
+}
+
+TEST_F(ScriptFileTest, NodesPastTheLimitAreReportedOnceAndPassedOver) {
+  std::string file = "\"TVKFILE\"\n";
+  for (int i = 1; i <= 115; ++i) file += "\"N" + std::to_string(i) + "\"\n\"" + pose(127, 32) + "\"\n";
+  file += "\"***\"\n\"N1\"\n\"\"\n\"***\"\n";
+  ASSERT_EQ(read(file), ScriptRead::Complete);
+  EXPECT_EQ(script.nodes().count(), 113);
+  EXPECT_EQ(script.nodes().node(112).name, "N112");
+  EXPECT_EQ(lineTexts(), (std::vector<std::string>{"N1", ""}));
+  ASSERT_EQ(ui.messageTexts().size(), 1u);
+  EXPECT_NE(ui.messageTexts()[0].find("N113"), std::string::npos);
+}
+
+TEST_F(ScriptFileTest, ATextTheFileCannotHoldIsRefusedNotWritten) {
+  script.createNode("Say \"hi\"", pose(127, 32)); // only a node editor slip could name it so
+  ScriptFileBytes file = writeScript(script);
+  EXPECT_TRUE(file.bytes.empty());
+  ASSERT_TRUE(file.refusal.has_value());
+  EXPECT_NE(file.refusal->find("Say \"hi\""), std::string::npos);
+}
+
+class ScriptFileAccessTest : public ScriptFileTest {
+protected:
+  ScriptFileAccessTest() {
+    char pattern[] = "/tmp/script-files-XXXXXX";
+    dir = mkdtemp(pattern);
+  }
+  ~ScriptFileAccessTest() override { std::filesystem::remove_all(dir); }
+  static std::string contents(const std::filesystem::path &path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+
+  std::filesystem::path dir;
+};
+
+TEST_F(ScriptFileAccessTest, SaveAndOpenThroughTheDialogs) {
+  script.createNode("Wave", pose(127, 32));
+  place({"Wave"});
+  const std::string path = (dir / "wave.tvk").string();
+  ui.answerFile(path);
+  EXPECT_EQ(saveScriptFile(script, dir.string()), "Script - wave.tvk");
+  EXPECT_EQ(ui.boxes()[0].filter.description, "Kelpin files(*.tvk)");
+  EXPECT_EQ(ui.boxes()[0].filter.pattern, "*.tvk");
+  EXPECT_EQ(ui.boxes()[0].folder, dir.string());
+  EXPECT_EQ(contents(path), written());
+  EXPECT_FALSE(ui.busy());
+
+  script.load();
+  ui.answerFile(path);
+  EXPECT_EQ(openScriptFile(script, dir.string()), "Script - wave.tvk");
+  EXPECT_EQ(nodeNames(), (std::vector<std::string>{"Home", "Wave"}));
+  EXPECT_EQ(lineTexts(), (std::vector<std::string>{"Wave", ""}));
+  EXPECT_EQ(ui.busyCount(), 2);
+
+  // Cancelled dialogs change nothing.
+  EXPECT_EQ(openScriptFile(script, dir.string()), std::nullopt);
+  EXPECT_EQ(saveScriptFile(script, dir.string()), std::nullopt);
+  EXPECT_EQ(nodeNames().size(), 2u);
+}
+
+TEST_F(ScriptFileAccessTest, AMissingFileClearsTheScriptAndSaysSo) {
+  script.createNode("Wave", pose(127, 32));
+  place({"Wave"});
+  ui.answerFile((dir / "gone.tvk").string());
+  EXPECT_EQ(openScriptFile(script, dir.string()), std::nullopt);
+  EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{"File not found"}));
+  EXPECT_EQ(nodeNames(), (std::vector<std::string>{"Home"}));
+  EXPECT_EQ(lineTexts(), (std::vector<std::string>{""}));
+  EXPECT_FALSE(ui.busy());
+
+  ui.clear();
+  ui.answerFile(dir.string()); // a folder exists but reads as no script
+  EXPECT_EQ(openScriptFile(script, dir.string()), std::nullopt);
+  EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{"This is not a valid Kelpin file"}));
+}
+
+TEST_F(ScriptFileAccessTest, AFailedSaveNamesTheFileAndLeavesTheOldOneWhole) {
+  const std::filesystem::path blocker = dir / "not-a-folder";
+  std::ofstream(blocker) << "old";
+  const std::string path = (blocker / "script.tvk").string();
+  ui.answerFile(path);
+  EXPECT_EQ(saveScriptFile(script, dir.string()), std::nullopt);
+  ASSERT_EQ(ui.messageTexts().size(), 1u);
+  EXPECT_NE(ui.messageTexts()[0].find("\"" + path + "\""), std::string::npos) << ui.messageTexts()[0];
+  EXPECT_EQ(ui.boxes()[1].icon, MessageIcon::Critical);
+  EXPECT_EQ(contents(blocker), "old");
+
+  // Writing over a file that is a folder fails too, and the folder keeps what it holds.
+  const std::filesystem::path folder = dir / "taken.tvk";
+  std::filesystem::create_directory(folder);
+  std::ofstream(folder / "inside") << "kept";
+  ui.clear();
+  ui.answerFile(folder.string());
+  EXPECT_EQ(saveScriptFile(script, dir.string()), std::nullopt);
+  EXPECT_EQ(ui.messageTexts().size(), 1u);
+  EXPECT_EQ(contents(folder / "inside"), "kept");
+}
+
+} // namespace
+} // namespace quarnel

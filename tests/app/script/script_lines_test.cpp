@@ -1,0 +1,95 @@
+// The script grid: placing, selecting, inserting, deleting, clearing, and what a view is told.
+#include "script_test_support.h"
+
+#include <map>
+
+namespace quarnel {
+namespace {
+
+using ScriptLinesTest = ScriptFixture;
+
+TEST_F(ScriptLinesTest, PlacingAppendsOnTheInsertionRowAndOverwritesElsewhere) {
+  ScriptLines &lines = script.lines();
+  EXPECT_EQ(lines.rowCount(), 2);
+  EXPECT_EQ(lines.text(0), "Command");
+  place({"WAIT"});
+  EXPECT_EQ(lineTexts(), (std::vector<std::string>{"WAIT", ""}));
+  EXPECT_EQ(lines.currentLine(), 2);
+  EXPECT_EQ(lines.marker(2), "<");
+  EXPECT_EQ(lines.marker(1), "");
+
+  lines.select(1);
+  place({"PAUSE 1000"});
+  EXPECT_EQ(lineTexts(), (std::vector<std::string>{"PAUSE 1000", ""}));
+  EXPECT_EQ(lines.markedRow(), 2);
+}
+
+TEST_F(ScriptLinesTest, InsertDeleteAndClear) {
+  ScriptLines &lines = script.lines();
+  place({"A", "B", "C"});
+  lines.select(2);
+  lines.insertEmptyLine();
+  EXPECT_EQ(lineTexts(), (std::vector<std::string>{"A", "", "B", "C", ""}));
+  EXPECT_EQ(lines.currentLine(), 2);
+  EXPECT_EQ(lines.markedRow(), 2);
+
+  lines.select(5);
+  lines.deleteLine(); // the insertion row stays
+  EXPECT_EQ(lines.rowCount(), 6);
+
+  lines.select(1);
+  lines.deleteLine();
+  EXPECT_EQ(lineTexts(), (std::vector<std::string>{"", "B", "C", ""}));
+  EXPECT_EQ(lines.currentLine(), 1);
+  EXPECT_EQ(lines.markedRow(), 1);
+
+  lines.clear();
+  EXPECT_EQ(lineTexts(), (std::vector<std::string>{""}));
+  EXPECT_EQ(lines.currentLine(), 1);
+  EXPECT_EQ(lines.markedRow(), 1);
+}
+
+// A view that only follows the change reports ends up showing what the model holds.
+TEST_F(ScriptLinesTest, AViewFollowingTheChangesShowsTheModel) {
+  ScriptLines &lines = script.lines();
+  std::vector<std::pair<std::string, std::string>> view; // rows 1 and up: text, marker
+  auto cell = [&](int row) { return std::pair{std::string(lines.text(row)), std::string(lines.marker(row))}; };
+  auto reload = [&] {
+    view.clear();
+    for (int row = 1; row < lines.rowCount(); ++row) view.push_back(cell(row));
+  };
+  reload();
+  lines.setListener([&](const ScriptLinesChange &change) {
+    switch (change.kind) {
+    case ScriptLinesChange::Inserted: view.insert(view.begin() + change.row - 1, cell(change.row)); break;
+    case ScriptLinesChange::Removed: view.erase(view.begin() + change.row - 1); break;
+    case ScriptLinesChange::Changed: view[change.row - 1] = cell(change.row); break;
+    case ScriptLinesChange::Reset: reload(); break;
+    }
+  });
+  auto shows = [&] {
+    std::vector<std::pair<std::string, std::string>> model;
+    for (int row = 1; row < lines.rowCount(); ++row) model.push_back(cell(row));
+    return view == model;
+  };
+
+  place({"A", "B", "C", "A"});
+  EXPECT_TRUE(shows());
+  lines.select(2);
+  EXPECT_TRUE(shows());
+  lines.insertEmptyLine();
+  EXPECT_TRUE(shows());
+  lines.select(4);
+  lines.deleteLine();
+  EXPECT_TRUE(shows());
+  lines.select(3);
+  place({"WAIT"});
+  EXPECT_TRUE(shows());
+  lines.removeLinesEqualTo("A");
+  EXPECT_TRUE(shows());
+  lines.clear();
+  EXPECT_TRUE(shows());
+}
+
+} // namespace
+} // namespace quarnel

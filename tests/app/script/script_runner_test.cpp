@@ -1,0 +1,244 @@
+// The runner on a fake clock together with the motion model: update ticks every 10 ms, the
+// runner's tick every 100 ms while its timer is on.
+#include "script_test_support.h"
+
+#include "control/motion_model.h"
+#include "script/script_runner.h"
+
+#include <utility>
+
+namespace quarnel {
+namespace {
+
+class ScriptRunnerTest : public ScriptFixture {
+protected:
+  static constexpr int updateMs = 10;
+
+  ScriptRunnerTest() {
+    motion.load({}); // every servo at 127, home 127
+    script.lines().setListener([this](const ScriptLinesChange &change) {
+      if (m_inRunnerTick && !m_firstMark && change.kind == ScriptLinesChange::Changed &&
+          change.row == script.lines().markedRow())
+        m_firstMark = change.row;
+    });
+  }
+
+  // Moves the fake clock on by `ms`. A runner tick that starts a line records its row: the first
+  // row the tick marks, unless the tick found the end of the script.
+  void advance(int ms) {
+    for (int end = now + ms; now < end;) {
+      now += updateMs;
+      motion.tick(updateMs);
+      if (now % runnerTickMs != 0 || !runner.controls().runTimer) continue;
+      // A WAIT message runs the clock from inside a tick.
+      const auto outerMark = std::exchange(m_firstMark, std::nullopt);
+      const bool outerIn = std::exchange(m_inRunnerTick, true);
+      const bool atEnd = script.lines().currentLine() + 1 >= script.lines().rowCount();
+      runner.tick();
+      if (m_firstMark && !atEnd) rowsRun.push_back(*m_firstMark);
+      m_firstMark = outerMark;
+      m_inRunnerTick = outerIn;
+    }
+  }
+  // Runs the clock until the runner is idle, for at most `ms`.
+  void runUntilIdle(int ms) {
+    for (int end = now + ms; now < end && !runner.idle();) advance(updateMs);
+  }
+  void addNode(const char *name, int servo0, int speed) {
+    std::string data = pose(127, speed);
+    data.replace(0, 3, std::to_string(servo0));
+    ASSERT_EQ(script.createNode(name, data), NodeAdded::Added);
+  }
+
+  MotionModel motion;
+  ScriptRunner runner{script, motion};
+  int now = 0;
+  std::vector<int> rowsRun;
+
+private:
+  bool m_inRunnerTick = false;
+  std::optional<int> m_firstMark;
+};
+
+TEST_F(ScriptRunnerTest, AnEmptyScriptRunsItsEmptyLineThenStopsOnRowOne) {
+  runner.run();
+  EXPECT_FALSE(runner.idle());
+  runUntilIdle(1000);
+  EXPECT_EQ(rowsRun, (std::vector<int>{1}));
+  EXPECT_EQ(now, 200); // one tick for the line, one to find the end
+  EXPECT_EQ(script.lines().currentLine(), 1);
+  EXPECT_EQ(script.lines().markedRow(), 1);
+}
+
+TEST_F(ScriptRunnerTest, ALoopRepeatsItsBodyUntilStopped) {
+  addNode("A", 120, 255);
+  addNode("B", 130, 255);
+  place({"A", "LOOPSTART", "B", "LOOPEND"});
+  runner.run();
+  advance(3000);
+  ASSERT_GE(rowsRun.size(), 8u);
+  EXPECT_EQ(std::vector<int>(rowsRun.begin(), rowsRun.begin() + 8), (std::vector<int>{1, 2, 3, 4, 3, 4, 3, 4}));
+  EXPECT_FALSE(runner.idle());
+  EXPECT_EQ(motion.target(0), 130);
+  runner.stop();
+  advance(runnerTickMs);
+  EXPECT_TRUE(runner.idle());
+}
+
+TEST_F(ScriptRunnerTest, LoopEndWithoutLoopStartGoesBackToRowOneWithoutRepeatingIt) {
+  place({"WAIT", "LOOPEND"});
+  runner.run();
+  advance(700);
+  EXPECT_EQ(rowsRun, (std::vector<int>{1, 2, 2, 2, 2, 2, 2}));
+  EXPECT_EQ(ui.messageTexts().size(), 1u);
+}
+
+TEST_F(ScriptRunnerTest, APauseEndsOnTheFirstRunnerTickAfterItRunsOut) {
+  place({"PAUSE 1000", "WAIT"});
+  int waitShownAt = -1;
+  ui.setWhileShown([&] { waitShownAt = now; });
+  runner.run();
+  advance(100); // the pause starts at 100 ms
+  EXPECT_TRUE(motion.pauseActive());
+  EXPECT_EQ(motion.pauseRemaining(), 1000);
+  runUntilIdle(3000);
+  // The update tick at 1100 ms brings it to 0; the runner tick of the same instant goes on.
+  EXPECT_EQ(waitShownAt, 1100);
+  EXPECT_EQ(rowsRun, (std::vector<int>{1, 2, 3}));
+}
+
+TEST_F(ScriptRunnerTest, StopDuringAMoveStopsWithoutAnotherLineAndResumeRunsTheMarkedLineAgain) {
+  addNode("A", 20, 32); // 107 units at 32 ms each
+  addNode("B", 200, 32);
+  place({"A", "B"});
+  runner.run();
+  advance(300);
+  runner.stop();
+  advance(runnerTickMs);
+  EXPECT_TRUE(runner.idle());
+  EXPECT_EQ(rowsRun, (std::vector<int>{1}));
+  EXPECT_EQ(script.lines().markedRow(), 1);
+  EXPECT_EQ(motion.target(0), 20);
+  EXPECT_NE(motion.displayed(0), 20);
+
+  // The servo ramps on after the stop; Resume runs A again once it has arrived, then B.
+  runner.resume();
+  runUntilIdle(20000);
+  EXPECT_EQ(rowsRun, (std::vector<int>{1, 1, 2, 3}));
+  EXPECT_EQ(motion.target(0), 200);
+  EXPECT_EQ(motion.stepInterval(0), 32);
+}
+
+TEST_F(ScriptRunnerTest, WaitHoldsTheRunnerWhileTheServosMoveOn) {
+  addNode("A", 140, 32); // 13 units at 32 ms
+  place({"A", "WAIT"});
+  runner.step();
+  int waitCount = 0;
+  ui.setWhileShown([&] {
+    ++waitCount;
+    advance(1000);
+    EXPECT_EQ(motion.displayed(0), 140);
+  });
+  runner.step(); // a step does not wait for the move
+  EXPECT_EQ(waitCount, 1);
+  const auto &box = ui.boxes().at(0);
+  EXPECT_EQ(box.text, "Waiting... Press OK to continue");
+  EXPECT_EQ(box.title, "Quarnel");
+  EXPECT_EQ(box.icon, MessageIcon::None);
+  EXPECT_EQ(box.buttons, MessageButtons::Ok);
+
+  // Running, the timer's ticks while the box is open do not enter the runner again.
+  ui.setWhileShown([&] {
+    ++waitCount;
+    advance(5 * runnerTickMs);
+    EXPECT_EQ(script.lines().currentLine(), 2);
+  });
+  runner.resume();
+  runUntilIdle(1000);
+  EXPECT_EQ(waitCount, 2);
+  EXPECT_EQ(rowsRun, (std::vector<int>{2, 3}));
+}
+
+TEST_F(ScriptRunnerTest, ANodeLineSetsEverySlotsIntervalAndTarget) {
+  Node wave{"Wave", {}, {}};
+  for (int slot = 0; slot < nodeSlots; ++slot) {
+    wave.pos[slot] = static_cast<int16_t>(100 + slot);
+    wave.speed[slot] = static_cast<int16_t>(slot == 11 ? 0 : 5 * (slot + 1)); // 0 runs as 1
+  }
+  script.createNode("Wave", nodeDataText(wave));
+  EXPECT_TRUE(runner.processCommand("Wave"));
+  for (int slot = 0; slot < nodeSlots; ++slot) {
+    EXPECT_EQ(motion.target(slot), 100 + slot);
+    EXPECT_EQ(motion.stepCountdown(slot), motion.stepInterval(slot));
+  }
+  EXPECT_EQ(motion.stepInterval(0), 204);
+  EXPECT_EQ(motion.stepInterval(4), 41);
+  EXPECT_EQ(motion.stepInterval(11), 1020);
+  EXPECT_TRUE(ui.boxes().empty());
+}
+
+TEST_F(ScriptRunnerTest, StepWrapsAndGotoRunsTheCurrentLineAgain) {
+  addNode("A", 50, 255);
+  addNode("B", 60, 255);
+  place({"A", "B"}); // current on the insertion row, 3
+  runner.step();
+  EXPECT_EQ(script.lines().currentLine(), 1);
+  EXPECT_EQ(motion.target(0), 50);
+  runner.step();
+  EXPECT_EQ(motion.target(0), 60);
+  motion.setTarget(0, 0);
+  runner.gotoLine();
+  EXPECT_EQ(script.lines().currentLine(), 2);
+  EXPECT_EQ(motion.target(0), 60);
+}
+
+TEST_F(ScriptRunnerTest, LinesThatCannotRunStopTheRunAndAreNamed) {
+  addNode("A", 50, 255);
+  place({"A", "Nowhere", "A", "PAUSE abc", "PAUSE 9999999999999999999999999999999999999999"});
+  runner.run();
+  runUntilIdle(5000);
+  EXPECT_EQ(rowsRun, (std::vector<int>{1, 2}));
+  EXPECT_EQ(script.lines().currentLine(), 2);
+  EXPECT_EQ(script.lines().markedRow(), 2);
+  ASSERT_EQ(ui.boxes().size(), 1u);
+  EXPECT_EQ(ui.boxes()[0].text, "The line \"Nowhere\" cannot be run: no node has this name.");
+  EXPECT_EQ(ui.boxes()[0].icon, MessageIcon::Critical);
+
+  runner.step(); // A
+  runner.step();
+  runner.gotoLine();
+  runner.step();
+  const std::string pauseMessage = "The line \"PAUSE abc\" cannot be run: its pause length is not a number of milliseconds.";
+  EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{ui.boxes()[0].text, pauseMessage, pauseMessage,
+                                                         "The line \"PAUSE 9999999999999999999999999999999999999999\" cannot be run: its pause length is not a number of milliseconds."}));
+  EXPECT_FALSE(motion.pauseActive());
+}
+
+TEST_F(ScriptRunnerTest, OnlyStopTakesInputWhileRunning) {
+  int changes = 0;
+  runner.setStateListener([&] { ++changes; });
+  const ScriptControls idle = runner.controls();
+  EXPECT_EQ(idle, ScriptControls{});
+  EXPECT_FALSE(idle.abort);
+  EXPECT_FALSE(idle.runTimer);
+
+  runner.run();
+  EXPECT_EQ(changes, 1);
+  ScriptControls running;
+  running.abort = running.runTimer = true;
+  running.grid = running.hold = running.pause = running.nodes = running.nodeContainer = false;
+  running.clearScript = running.close = running.controlBack = running.step = running.gotoLine = false;
+  running.deleteLine = running.loopStart = running.loopEnd = running.fileMenu = running.aboutMenu = false;
+  running.controlStop = running.resume = running.run = false;
+  EXPECT_EQ(runner.controls(), running);
+
+  // Edits and single steps are not taken while running.
+  runner.step();
+  EXPECT_EQ(script.lines().currentLine(), 0);
+  runUntilIdle(1000);
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(runner.controls(), idle);
+}
+
+} // namespace
+} // namespace quarnel
