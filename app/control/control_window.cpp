@@ -29,6 +29,10 @@ constexpr int columnStep = 2280, rowStep = 960, servosPerColumn = 6;
 // Below the last row of frames: the title bar, the menu and the window's border.
 static_assert(ControlWindow::designHeight == rowStep * (servosPerColumn - 1) + servoFrameHeight + 1000);
 
+// The update tick while something moves or a pause counts, and while all stands still.
+constexpr int busyTickMs = 1;
+constexpr int idleTickMs = 10;
+
 // How much the design must grow for the widest button caption of this font to fit, with room
 // for the button's frame.
 double layoutScale(const QFont &font) {
@@ -48,7 +52,7 @@ ControlWindow::ControlWindow(MotionModel &motion, ServoDriver &driver, const Clo
   connectControls();
   m_timUpdate.setObjectName("timUpdate");
   m_timUpdate.setTimerType(Qt::PreciseTimer);
-  m_timUpdate.setInterval(1);
+  m_timUpdate.setInterval(busyTickMs);
 
   // The read-out is the displayed position; each change of it goes to the board.
   m_motion.addPositionListener([this](int servo, int16_t position) {
@@ -108,7 +112,10 @@ void ControlWindow::buildMenus() {
 
 void ControlWindow::connectControls() {
   for (int i = 0; i < motionServos; ++i)
-    connect(m_hscServoCon[i], &QSlider::valueChanged, this, [this, i](int value) { m_motion.setTarget(i, value); });
+    connect(m_hscServoCon[i], &QSlider::valueChanged, this, [this, i](int value) {
+      wakeTick();
+      m_motion.setTarget(i, value);
+    });
   connect(m_vscSpeed, &QSlider::valueChanged, this, &ControlWindow::vscSpeed_Change);
   connect(m_cmbRecorder, &QPushButton::clicked, this, [this] { scriptRequested(); });
   connect(m_cmdHome, &QPushButton::clicked, this, &ControlWindow::cmdHome_Click);
@@ -145,7 +152,7 @@ void ControlWindow::load() {
   setFixedSize(size);
   move(reachablePosition(QPoint(twipsToPixels(m_setup.controlsLeft), twipsToPixels(m_setup.controlsTop)), size));
   m_loaded = true;
-  m_timUpdate.start();
+  m_timUpdate.start(busyTickMs);
   show();
 }
 
@@ -155,11 +162,32 @@ void ControlWindow::vscSpeed_Change() {
 }
 
 void ControlWindow::updateTick() {
+  advanceMotion();
+  showTargets();
+  // With nothing moving and no pause counting, a tick every millisecond only burns the CPU;
+  // motion runs on measured time, so a slower tick loses nothing and a target set here wakes
+  // it at once.
+  const bool idle = m_motion.allAtTarget() && !m_motion.pauseActive();
+  setTickInterval(idle ? idleTickMs : busyTickMs);
+}
+
+void ControlWindow::advanceMotion() {
   const double now = m_clock.seconds();
   const double elapsedMs = (now - m_lastTick) * 1000;
   m_lastTick = now;
   m_motion.tick(elapsedMs);
-  showTargets();
+}
+
+void ControlWindow::setTickInterval(int ms) {
+  if (m_timUpdate.interval() != ms) m_timUpdate.setInterval(ms);
+}
+
+void ControlWindow::wakeTick() {
+  if (m_timUpdate.interval() == busyTickMs) return;
+  // The time spent standing still is ticked away first, so it does not count as time the new
+  // target could have been travelled toward.
+  advanceMotion();
+  setTickInterval(busyTickMs);
 }
 
 void ControlWindow::showTargets() {
@@ -172,6 +200,7 @@ void ControlWindow::showTargets() {
 }
 
 void ControlWindow::cmdHome_Click() {
+  wakeTick();
   // The home texts as the settings window holds them now, not as they were at load.
   for (int i = 0; i < motionServos; ++i)
     if (const auto home = textToNumber(m_configuration.servos[i].home)) m_motion.setTarget(i, *home);

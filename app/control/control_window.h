@@ -63,6 +63,9 @@ private:
   void unload();
   void saveSetupFile();
   void showTargets();
+  void setTickInterval(int ms);
+  void wakeTick();
+  void advanceMotion();
   void cmdHome_Click();
   void cmdSTOP_Click();
 

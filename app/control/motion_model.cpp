@@ -15,6 +15,22 @@ int16_t clamp16(long value) {
   return static_cast<int16_t>(std::clamp<long>(value, std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
 }
 
+// The steps a run-out countdown owes, moving the countdown on past them. Every interval that has
+// fully gone by is a step, and the part of an interval already spent counts toward the next, so
+// a servo keeps its speed whatever the ticks' length: 16 ms ticks at a 5 ms interval give 3, 3,
+// 3, 4 steps, not 3 every time. An interval of 0 (a node speed of 2040 or more) steps as one of
+// 1 ms; a negative one steps once at every tick.
+int stepsDue(int &countdown, int interval) {
+  if (interval < 0) {
+    countdown = interval;
+    return 1;
+  }
+  const int effective = std::max(interval, 1);
+  const int steps = 1 + (-countdown) / effective;
+  countdown += steps * effective;
+  return steps;
+}
+
 } // namespace
 
 void MotionModel::load(const std::array<ServoLimits, motionServos> &limits) {
@@ -59,20 +75,22 @@ void MotionModel::tick(double elapsedMs) {
 
   m_allAtTarget = true;
   for (int servo = 0; servo < motionServos; ++servo) {
-    m_countdown[servo] = clamp16(long{m_countdown[servo]} - counted);
-    // An interval of 0 (a node speed of 2040 or more) steps as an interval of 1; a negative one
-    // gives less than one step, so one.
-    const int interval = m_interval[servo] == 0 ? 1 : m_interval[servo];
-    const int steps = std::max(1, static_cast<int>(std::nearbyint(static_cast<double>(counted) / interval)));
+    const int interval = m_interval[servo];
+    int countdown = m_countdown[servo] - counted;
     int p = m_displayed[servo];
     const int t = m_target[servo];
     if (p != t) m_allAtTarget = false;
-    if (m_countdown[servo] <= 0) {
+    if (countdown <= 0 && p == t) {
+      // Standing still, the servo is ready: a new target steps at the next tick instead of
+      // waiting out an interval that may be a second long.
+      countdown = 0;
+    } else if (countdown <= 0) {
+      const int steps = stepsDue(countdown, interval);
       if (p + steps < t) p += steps;
       else if (p - steps > t) p -= steps;
       else p = t;
-      m_countdown[servo] = m_interval[servo];
     }
+    m_countdown[servo] = clamp16(countdown);
     show(servo, static_cast<int16_t>(p));
   }
 }

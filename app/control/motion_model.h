@@ -63,8 +63,8 @@ public:
   void setNodeEditorOpen(bool open) { m_nodeEditorOpen = open; }
 
   // One update tick, `elapsedMs` after the previous one. The countdowns run on whole
-  // milliseconds; the fraction left over is kept for the next tick, so motion follows real time
-  // however fine the ticks are.
+  // milliseconds; the fraction left over is kept for the next tick, and so is the part of an
+  // interval a countdown overran, so motion follows real time however long the ticks are.
   void tick(double elapsedMs);
 
 private:

@@ -1,5 +1,5 @@
 // The tavik-board program, run for real: its link, its log, the pace of the line, a clean end.
-#include "pseudo_terminal.h"
+#include "board_process.h"
 #include "tavik_library.h"
 
 #include <gtest/gtest.h>
@@ -8,81 +8,17 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <spawn.h>
-#include <sstream>
 #include <sys/wait.h>
 #include <termios.h>
 #include <thread>
 #include <fcntl.h>
 #include <unistd.h>
 
-extern char **environ;
-
 namespace {
 
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
-
-struct LogLine {
-  long long us;
-  std::string rest;
-};
-
-class BoardProcess {
-public:
-  explicit BoardProcess(bool fast) : m_dir(fs::temp_directory_path() / ("tavik-board-test-" + std::to_string(getpid()))) {
-    fs::create_directories(m_dir);
-    std::vector<std::string> args = {TAVIK_BOARD_PATH, "--link", link(), "--log", log()};
-    if (fast) args.push_back("--fast");
-    std::vector<char *> argv;
-    for (auto &a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    EXPECT_EQ(posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
-    posix_spawn_file_actions_destroy(&actions);
-    for (int i = 0; i < 200 && !fs::is_symlink(link()); ++i) std::this_thread::sleep_for(10ms);
-  }
-  ~BoardProcess() {
-    if (m_pid > 0) stop();
-    fs::remove_all(m_dir);
-  }
-  std::string link() const { return (m_dir / "line").string(); }
-  std::string log() const { return (m_dir / "board.log").string(); }
-
-  // Ends the board with SIGTERM; its exit status.
-  int stop() {
-    kill(m_pid, SIGTERM);
-    int status = -1;
-    waitpid(m_pid, &status, 0);
-    m_pid = -1;
-    return status;
-  }
-
-  std::vector<LogLine> lines() const {
-    std::ifstream in(log());
-    std::vector<LogLine> lines;
-    LogLine line;
-    while (in >> line.us && std::getline(in, line.rest)) lines.push_back({line.us, line.rest.substr(1)});
-    return lines;
-  }
-
-  // Waits until the log holds `count` lines.
-  std::vector<LogLine> waitForLines(size_t count, std::chrono::milliseconds timeout = 5s) const {
-    const auto giveUp = std::chrono::steady_clock::now() + timeout;
-    auto got = lines();
-    while (got.size() < count && std::chrono::steady_clock::now() < giveUp) {
-      std::this_thread::sleep_for(10ms);
-      got = lines();
-    }
-    return got;
-  }
-
-private:
-  fs::path m_dir;
-  pid_t m_pid = -1;
-};
+using tavik::testing::BoardProcess;
 
 // The line as a raw 8N1 device would be set, for writing test bytes into the board.
 int openRaw(const std::string &path) {
@@ -143,7 +79,7 @@ TEST(BoardProcess, RefusesToReplaceAFileThatIsNotALink) {
   if (pid == 0) {
     const int devnull = open("/dev/null", O_WRONLY);
     dup2(devnull, STDERR_FILENO);
-    execl(TAVIK_BOARD_PATH, TAVIK_BOARD_PATH, "--link", path.c_str(), "--log", log.c_str(), nullptr);
+    execl(BoardProcess::program(), BoardProcess::program(), "--link", path.c_str(), "--log", log.c_str(), nullptr);
     _exit(127);
   }
   int status = -1;

@@ -93,6 +93,17 @@ TEST_F(MotionModelTest, SpeedChangeResetsEveryCountdownToTheNewInterval) {
   EXPECT_EQ(sentFor(1), (std::vector<int>{128}));
 }
 
+TEST_F(MotionModelTest, AServoStandingStillAnswersANewTargetAtTheNextTick) {
+  ticks(5, 16); // every countdown has run out while nothing moved
+  model.setTarget(4, 129);
+  model.tick(1);
+  EXPECT_EQ(sentFor(4), (std::vector<int>{128}));
+  ticks(30, 1);
+  EXPECT_EQ(sentFor(4), (std::vector<int>{128})) << "the second step comes an interval later";
+  model.tick(1);
+  EXPECT_EQ(sentFor(4), (std::vector<int>{128, 129}));
+}
+
 TEST_F(MotionModelTest, PauseCountsDownOnTheSummedTimeEvenWithNothingMoving) {
   model.startPause(1000);
   ticks(62, 16); // 992 ms
@@ -130,22 +141,30 @@ TEST_F(MotionModelTest, LoadStartsOverAt127WithSpeed32AndSendsNothing) {
   EXPECT_EQ(sentFor(0), (std::vector<int>{126}));
 }
 
-TEST_F(MotionModelTest, FineTicksKeepTheirFractionsSoMotionFollowsRealTime) {
-  // 2000 ticks of 1.1 ms at speed 32: 2200 ms, 68 steps of 32 ms at most. Rounding each tick
-  // down to 1 ms would count 2000 ms and give 62; what remains lost is the countdowns'
-  // overshoot, at most one millisecond a step.
+TEST_F(MotionModelTest, MotionFollowsRealTimeWhateverTheTicks) {
+  // 2000 ticks of 1.1 ms at speed 32 are 2200 ms: 68 whole intervals. Rounding each tick to
+  // 1 ms would count 2000 ms and give 62; dropping what a countdown overran would give 66.
   model.setTarget(0, 254);
   ticks(2000, 1.1);
-  const int moved = model.displayed(0) - 127;
-  EXPECT_GE(moved, 66);
-  EXPECT_LE(moved, 68);
+  EXPECT_EQ(model.displayed(0) - 127, 68);
+
+  // An interval that does not divide the tick: 16 ms ticks at 5 ms (speed 204) owe 3.2 units
+  // a tick, so 3, 3, 3, 3, 4 over five ticks rather than 3 every time.
+  model.setSpeed(204);
+  model.setTarget(1, 254);
+  std::vector<int> positions;
+  for (int i = 0; i < 5; ++i) {
+    model.tick(16);
+    positions.push_back(model.displayed(1));
+  }
+  EXPECT_EQ(positions, (std::vector<int>{130, 133, 136, 139, 143}));
 }
 
 TEST_F(MotionModelTest, UnusualIntervalsAndGapsNeverStall) {
   model.setTarget(0, 140);
-  model.setServoSpeed(0, 3000); // interval 0: steps as for 1 ms
+  model.setServoSpeed(0, 3000); // interval 0: steps as for 1 ms, the first already due
   model.tick(4);
-  EXPECT_EQ(model.displayed(0), 131);
+  EXPECT_EQ(model.displayed(0), 132);
   model.setTarget(1, 130);
   model.setServoSpeed(1, -500); // negative interval: one unit every tick
   ticks(2, 16);

@@ -1,0 +1,188 @@
+// Measures the control window's motion as the board sees it: the speed on the wire against the
+// speed asked for (with the tick keeping its sub-millisecond remainders, and with every tick
+// rounded to whole milliseconds as the baseline), the CPU an idle control window costs, and the
+// time from a slider change to its frame. Real widgets (offscreen), the real 1 ms timer, the
+// real libTavik.so on a pty. Prints figures, asserts nothing.
+#include "config/servo_configuration.h"
+#include "control/clock.h"
+#include "control/control_window.h"
+#include "control/tavik_binding.h"
+#include "pseudo_terminal.h"
+#include "ui/scripted_ui_services.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <mutex>
+#include <sys/resource.h>
+#include <thread>
+#include <vector>
+
+using namespace quarnel;
+using tavik::testing::PseudoTerminal;
+using Steady = std::chrono::steady_clock;
+
+namespace {
+
+// The baseline: each reading moves on by the elapsed time rounded to whole milliseconds, so
+// the window's tick sees exactly what rounding every tick and dropping the rest would give.
+class WholeMillisecondClock : public Clock {
+public:
+  double seconds() const override {
+    const double real = m_real.seconds();
+    if (m_last != 0) m_reported += std::nearbyint((real - m_last) * 1000) / 1000;
+    m_last = real;
+    return m_reported;
+  }
+
+private:
+  SteadyClock m_real;
+  mutable double m_last = 0;
+  mutable double m_reported = 1000;
+};
+
+// Every frame that reaches the pty, with the time it was read.
+class WireRecorder {
+public:
+  explicit WireRecorder(PseudoTerminal &pty) : m_pty(pty), m_reader([this] { run(); }) {}
+  ~WireRecorder() {
+    m_running = false;
+    m_reader.join();
+  }
+  struct Frame {
+    int servo, position;
+    Steady::time_point at;
+  };
+  std::vector<Frame> frames() {
+    std::lock_guard guard(m_lock);
+    return m_frames;
+  }
+
+private:
+  void run() {
+    std::vector<uint8_t> pending;
+    while (m_running) {
+      const auto bytes = m_pty.read(3, std::chrono::milliseconds(5)); // returns as soon as a frame is in
+      const auto at = Steady::now();
+      pending.insert(pending.end(), bytes.begin(), bytes.end());
+      std::lock_guard guard(m_lock);
+      while (pending.size() >= 3) {
+        m_frames.push_back({pending[1], pending[2], at});
+        pending.erase(pending.begin(), pending.begin() + 3);
+      }
+    }
+  }
+  PseudoTerminal &m_pty;
+  std::atomic<bool> m_running{true};
+  std::mutex m_lock;
+  std::vector<Frame> m_frames;
+  std::thread m_reader;
+};
+
+struct Rig {
+  explicit Rig(const Clock &clock)
+      : identity(AppIdentity::quarnel(folder.path().toStdString())), tavik(TAVIK_LIBRARY_PATH),
+        window(motion, tavik, clock, setup, configuration, ui, identity) {
+    qputenv("TAVIK_COM1", pty.slavePath().c_str());
+    configuration.servos[0] = {"Arm", "0", "0", "254"};
+    window.load();
+  }
+  ~Rig() { window.close(); }
+  QSlider *slider(const char *name) { return window.findChild<QSlider *>(name); }
+
+  PseudoTerminal pty;
+  WireRecorder wire{pty};
+  QTemporaryDir folder;
+  AppIdentity identity;
+  ServoConfiguration configuration;
+  SetupRecord setup;
+  MotionModel motion;
+  TavikBinding tavik;
+  ScriptedUiServices ui;
+  ControlWindow window;
+};
+
+// Units per second of servo 0 on the wire, divided by the speed's s / 1.02.
+double fidelity(const Clock &clock, int speed) {
+  Rig rig(clock);
+  QTest::qWait(200); // the start-up burst, and servo 0 travelling home to 0 at speed 32
+  for (int i = 0; i < 400 && rig.motion.displayed(0) != 0; ++i) QTest::qWait(25);
+  rig.slider("vscSpeed")->setValue(speed);
+  const int units = std::min(254, std::max(4, static_cast<int>(speed / 1.02 * 2.5)));
+  const auto moved = Steady::now();
+  rig.slider("hscServoCon(0)")->setValue(units);
+  QElapsedTimer waited;
+  waited.start();
+  while (rig.motion.displayed(0) != units && waited.elapsed() < 10'000) QTest::qWait(5);
+  QTest::qWait(20);
+  std::vector<WireRecorder::Frame> ramp;
+  for (const auto &f : rig.wire.frames())
+    if (f.servo == 0 && f.at > moved) ramp.push_back(f);
+  if (ramp.size() < 2) return 0;
+  const double seconds = std::chrono::duration<double>(ramp.back().at - ramp.front().at).count();
+  return (ramp.back().position - ramp.front().position) / seconds / (speed / 1.02);
+}
+
+double idleCpuPercent() {
+  SteadyClock clock;
+  Rig rig(clock);
+  QTest::qWait(3000); // every servo settled at home
+  rusage before{}, after{};
+  getrusage(RUSAGE_SELF, &before);
+  const auto start = Steady::now();
+  QTest::qWait(10'000);
+  getrusage(RUSAGE_SELF, &after);
+  const auto cpu = [](const rusage &r) {
+    return r.ru_utime.tv_sec + r.ru_stime.tv_sec + (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
+  };
+  return 100 * (cpu(after) - cpu(before)) / std::chrono::duration<double>(Steady::now() - start).count();
+}
+
+// Median time from a slider change to its first frame, for a servo standing still at `speed`.
+double sliderToWireMs(int speed) {
+  SteadyClock clock;
+  Rig rig(clock);
+  QTest::qWait(3000);
+  rig.slider("vscSpeed")->setValue(speed);
+  std::vector<double> ms;
+  for (int trial = 0; trial < 60; ++trial) {
+    const size_t before = rig.wire.frames().size();
+    const int target = trial % 2 ? 1 : 0;
+    const auto start = Steady::now();
+    rig.slider("hscServoCon(0)")->setValue(target);
+    QElapsedTimer waited;
+    waited.start();
+    while (rig.wire.frames().size() == before && waited.elapsed() < 3000) QTest::qWait(0);
+    const auto frames = rig.wire.frames();
+    if (frames.size() > before) ms.push_back(std::chrono::duration<double, std::milli>(frames[before].at - start).count());
+    // Standing still for longer than an interval, at a different moment every time.
+    QTest::qWait(1020 / speed + 5 + trial % 13);
+  }
+  std::sort(ms.begin(), ms.end());
+  return ms.empty() ? -1 : ms[ms.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  SteadyClock steady;
+  WholeMillisecondClock whole;
+  std::printf("| speed | wire speed / asked, ticks rounded to whole ms | wire speed / asked, remainders kept |\n|---|---|---|\n");
+  for (int speed : {1, 8, 32, 40, 120, 200, 255}) {
+    std::printf("| %d | %.3f | %.3f |\n", speed, fidelity(whole, speed), fidelity(steady, speed));
+    std::fflush(stdout);
+  }
+  std::printf("\nidle control window CPU: %.2f %% of one core\n", idleCpuPercent());
+  std::printf("slider change to frame on the wire, median: %.2f ms at speed 255, %.2f ms at speed 32\n",
+              sliderToWireMs(255), sliderToWireMs(32));
+}

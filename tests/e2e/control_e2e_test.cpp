@@ -1,0 +1,95 @@
+// The application end to end: the real settings and control windows, the real libTavik.so
+// loaded from the application's folder, and the real virtual board logging what it received.
+#include "application.h"
+#include "board_process.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <filesystem>
+#include <sstream>
+
+using tavik::testing::BoardProcess;
+using tavik::testing::LogLine;
+
+namespace {
+
+QWidget *window(const char *name) {
+  for (QWidget *w : QApplication::topLevelWidgets())
+    if (w->objectName() == name) return w;
+  qFatal("no window %s", name);
+}
+
+template <typename T> T *control(const char *windowName, const QString &name) {
+  T *found = window(windowName)->findChild<T *>(name);
+  if (!found) qFatal("no control %s", qPrintable(name));
+  return found;
+}
+
+std::pair<int, int> frame(const LogLine &line) {
+  std::istringstream in(line.rest);
+  int servo = -1, position = -1;
+  in >> servo >> position;
+  return {servo, position};
+}
+
+// Waits for the board's log while the application's own event loop keeps running.
+std::vector<LogLine> waitForLines(const BoardProcess &board, size_t count) {
+  for (int waited = 0; waited < 5000 && board.lines().size() < count; waited += 10) QTest::qWait(10);
+  return board.lines();
+}
+
+} // namespace
+
+class ControlEndToEndTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+  void sliderRampsTheServoOneUnitAtATimeOnTheWire();
+};
+
+void ControlEndToEndTest::sliderRampsTheServoOneUnitAtATimeOnTheWire() {
+  BoardProcess board(false);
+  qputenv("TAVIK_COM1", board.link().c_str());
+  QTemporaryDir folder;
+  std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath("libTavik.so").toStdString());
+  quarnel::Application app(folder.path().toStdString());
+  app.show();
+
+  QTest::mouseClick(control<QPushButton>("frmSettings", "cmbControls"), Qt::LeftButton);
+  QWidget *controls = window("frmControls");
+  QVERIFY(controls->isVisible());
+  QVERIFY(!window("frmSettings")->isVisible());
+  auto burst = waitForLines(board, 32);
+  QCOMPARE(burst.size(), size_t{32});
+  for (int servo = 0; servo < 32; ++servo) QCOMPARE(frame(burst[servo]), std::make_pair(servo, 127));
+
+  // Speed 40 steps every 26 ms; PageUp moves the slider ten units.
+  auto *speed = control<QSlider>("frmControls", "vscSpeed");
+  speed->setValue(40);
+  auto *slider = control<QSlider>("frmControls", "hscServoCon(2)");
+  slider->setFocus();
+  QTest::keyClick(slider, Qt::Key_PageUp);
+  QCOMPARE(slider->value(), 137);
+  const auto lines = waitForLines(board, 42);
+  QCOMPARE(lines.size(), size_t{42});
+  for (int step = 1; step <= 10; ++step) QCOMPARE(frame(lines[31 + step]), std::make_pair(2, 127 + step));
+  // Never faster than the speed: nine intervals lie between the first step and the last.
+  const long long rampUs = lines[41].us - lines[32].us;
+  QVERIFY2(rampUs >= 9 * 26'000 * 95 / 100, qPrintable(QString("the ramp took %1 us").arg(rampUs)));
+  qInfo("ramp of 10 units at speed 40: %lld ms (10 intervals of 26 ms = 260 ms)", rampUs / 1000 + 26);
+  QTest::qWait(100);
+  QCOMPARE(board.lines().size(), size_t{42}); // ends exactly on the target
+
+  QTest::mouseClick(control<QPushButton>("frmControls", "cmdBack"), Qt::LeftButton);
+  QVERIFY(!controls->isVisible());
+  QVERIFY(window("frmSettings")->isVisible());
+  QVERIFY(QFile::exists(folder.filePath("setup.res")));
+}
+
+QTEST_MAIN(ControlEndToEndTest)
+#include "control_e2e_test.moc"

@@ -1,0 +1,68 @@
+#include "board_process.h"
+
+#include <csignal>
+#include <fcntl.h>
+#include <fstream>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace tavik::testing {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+const char *BoardProcess::program() { return TAVIK_BOARD_PATH; }
+
+BoardProcess::BoardProcess(bool fast) {
+  static int count = 0;
+  m_dir = fs::temp_directory_path() / ("tavik-board-test-" + std::to_string(getpid()) + "-" + std::to_string(++count));
+  fs::create_directories(m_dir);
+  std::vector<std::string> args = {program(), "--link", link(), "--log", log()};
+  if (fast) args.push_back("--fast");
+  std::vector<char *> argv;
+  for (auto &a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  if (posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) m_pid = -1;
+  posix_spawn_file_actions_destroy(&actions);
+  for (int i = 0; i < 200 && m_pid > 0 && !fs::is_symlink(link()); ++i) std::this_thread::sleep_for(10ms);
+}
+
+BoardProcess::~BoardProcess() {
+  if (m_pid > 0) stop();
+  fs::remove_all(m_dir);
+}
+
+int BoardProcess::stop() {
+  kill(m_pid, SIGTERM);
+  int status = -1;
+  waitpid(m_pid, &status, 0);
+  m_pid = -1;
+  return status;
+}
+
+std::vector<LogLine> BoardProcess::lines() const {
+  std::ifstream in(log());
+  std::vector<LogLine> lines;
+  LogLine line;
+  while (in >> line.us && std::getline(in, line.rest)) lines.push_back({line.us, line.rest.substr(1)});
+  return lines;
+}
+
+std::vector<LogLine> BoardProcess::waitForLines(size_t count, std::chrono::milliseconds timeout) const {
+  const auto giveUp = std::chrono::steady_clock::now() + timeout;
+  auto got = lines();
+  while (got.size() < count && std::chrono::steady_clock::now() < giveUp) {
+    std::this_thread::sleep_for(10ms);
+    got = lines();
+  }
+  return got;
+}
+
+} // namespace tavik::testing
