@@ -3,6 +3,7 @@
 // of moves, and how far the board lags behind under overload. Asserts nothing.
 #include "board_line.h"
 #include "frame_decoder.h"
+#include "line_recorder.h"
 #include "polling_driver.h"
 #include "pseudo_terminal.h"
 #include "tavik_library.h"
@@ -139,19 +140,12 @@ std::string sustainedStream(const Driver &driver) {
   PseudoTerminal pty;
   driver.open(pty.slavePath(), 9600);
   pty.readUntilQuiet(200ms);
-  std::vector<uint8_t> wire;
-  std::atomic<bool> reading{true};
-  std::thread reader([&] {
-    while (reading) {
-      const auto bytes = pty.read(4096, 20ms);
-      wire.insert(wire.end(), bytes.begin(), bytes.end());
-    }
-  });
+  tavik::testing::LineRecorder line(pty);
   streamMoves(driver, 10s);
   std::this_thread::sleep_for(500ms);
-  reading = false;
-  reader.join();
+  line.stop();
   driver.close();
+  const auto wire = line.bytes();
   std::array<int, 12> last{};
   last.fill(-1);
   for (size_t i = 0; i + 2 < wire.size(); i += 3)

@@ -7,6 +7,7 @@
 #include "control/clock.h"
 #include "control/control_window.h"
 #include "control/tavik_binding.h"
+#include "line_recorder.h"
 #include "pseudo_terminal.h"
 #include "ui/scripted_ui_services.h"
 
@@ -17,16 +18,14 @@
 #include <QTest>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <mutex>
 #include <sys/resource.h>
-#include <thread>
 #include <vector>
 
 using namespace quarnel;
+using tavik::testing::LineRecorder;
 using tavik::testing::PseudoTerminal;
 using Steady = std::chrono::steady_clock;
 
@@ -49,44 +48,6 @@ private:
   mutable double m_reported = 1000;
 };
 
-// Every frame that reaches the pty, with the time it was read.
-class WireRecorder {
-public:
-  explicit WireRecorder(PseudoTerminal &pty) : m_pty(pty), m_reader([this] { run(); }) {}
-  ~WireRecorder() {
-    m_running = false;
-    m_reader.join();
-  }
-  struct Frame {
-    int servo, position;
-    Steady::time_point at;
-  };
-  std::vector<Frame> frames() {
-    std::lock_guard guard(m_lock);
-    return m_frames;
-  }
-
-private:
-  void run() {
-    std::vector<uint8_t> pending;
-    while (m_running) {
-      const auto bytes = m_pty.read(3, std::chrono::milliseconds(5)); // returns as soon as a frame is in
-      const auto at = Steady::now();
-      pending.insert(pending.end(), bytes.begin(), bytes.end());
-      std::lock_guard guard(m_lock);
-      while (pending.size() >= 3) {
-        m_frames.push_back({pending[1], pending[2], at});
-        pending.erase(pending.begin(), pending.begin() + 3);
-      }
-    }
-  }
-  PseudoTerminal &m_pty;
-  std::atomic<bool> m_running{true};
-  std::mutex m_lock;
-  std::vector<Frame> m_frames;
-  std::thread m_reader;
-};
-
 struct Rig {
   explicit Rig(const Clock &clock)
       : identity(AppIdentity::quarnel(folder.path().toStdString())), tavik(TAVIK_LIBRARY_PATH),
@@ -99,7 +60,7 @@ struct Rig {
   QSlider *slider(const char *name) { return window.findChild<QSlider *>(name); }
 
   PseudoTerminal pty;
-  WireRecorder wire{pty};
+  LineRecorder wire{pty};
   QTemporaryDir folder;
   AppIdentity identity;
   ServoConfiguration configuration;
@@ -123,7 +84,7 @@ double fidelity(const Clock &clock, int speed) {
   waited.start();
   while (rig.motion.displayed(0) != units && waited.elapsed() < 10'000) QTest::qWait(5);
   QTest::qWait(20);
-  std::vector<WireRecorder::Frame> ramp;
+  std::vector<LineRecorder::Frame> ramp;
   for (const auto &f : rig.wire.frames())
     if (f.servo == 0 && f.at > moved) ramp.push_back(f);
   if (ramp.size() < 2) return 0;

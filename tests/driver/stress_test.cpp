@@ -1,6 +1,7 @@
 // One thread storing positions as fast as it can while the transmit thread sends: run under
 // ThreadSanitizer, this is where a data race between the two would show.
 #include "driver_fixture.h"
+#include "line_recorder.h"
 
 #include <atomic>
 #include <map>
@@ -11,14 +12,7 @@ namespace {
 
 TEST_F(DriverTest, MovesAtFullSpeedNeverLoseTheLastValueOfAnySlot) {
   ASSERT_EQ(tavik.open(1, 9600), -1);
-  std::vector<uint8_t> wire;
-  std::atomic<bool> reading{true};
-  std::thread reader([&] {
-    while (reading) {
-      const auto bytes = pty.read(4096, 20ms);
-      wire.insert(wire.end(), bytes.begin(), bytes.end());
-    }
-  });
+  LineRecorder line(pty);
 
   std::atomic<bool> moving{true};
   long moves = 0;
@@ -33,8 +27,8 @@ TEST_F(DriverTest, MovesAtFullSpeedNeverLoseTheLastValueOfAnySlot) {
 
   // 32 last frames take 0.1 s at 9600 bit/s; give the line its time.
   std::this_thread::sleep_for(600ms);
-  reading = false;
-  reader.join();
+  line.stop();
+  auto wire = line.bytes();
   const auto rest = pty.readUntilQuiet(150ms);
   wire.insert(wire.end(), rest.begin(), rest.end());
 
