@@ -4,6 +4,8 @@
 #include "board_process.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -50,6 +52,7 @@ class ControlEndToEndTest : public QObject {
 private slots:
   void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
   void sliderRampsTheServoOneUnitAtATimeOnTheWire();
+  void aMissingDriverIsReportedAndTheSettingsWindowStays();
 };
 
 void ControlEndToEndTest::sliderRampsTheServoOneUnitAtATimeOnTheWire() {
@@ -89,6 +92,24 @@ void ControlEndToEndTest::sliderRampsTheServoOneUnitAtATimeOnTheWire() {
   QVERIFY(!controls->isVisible());
   QVERIFY(window("frmSettings")->isVisible());
   QVERIFY(QFile::exists(folder.filePath("setup.res")));
+}
+
+void ControlEndToEndTest::aMissingDriverIsReportedAndTheSettingsWindowStays() {
+  QTemporaryDir folder; // no libTavik.so in the application's folder
+  quarnel::Application app(folder.path().toStdString());
+  app.show();
+  QString shown;
+  // The real message box is modal: read it and press OK, as the user would.
+  QTimer::singleShot(100, [&] {
+    if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+      shown = box->text();
+      box->accept();
+    }
+  });
+  QTest::mouseClick(control<QPushButton>("frmSettings", "cmbControls"), Qt::LeftButton);
+  QVERIFY2(shown.contains("libTavik.so"), qPrintable(shown));
+  QVERIFY(window("frmSettings")->isVisible());
+  QVERIFY(!window("frmControls")->isVisible());
 }
 
 QTEST_MAIN(ControlEndToEndTest)
