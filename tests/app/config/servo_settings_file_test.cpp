@@ -1,5 +1,6 @@
 // Writing and reading servo settings files (.sst).
 #include "config/servo_settings_file.h"
+#include "../crlf_text.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +8,6 @@
 
 namespace quarnel {
 namespace {
-
-std::string crlf(std::string_view text) {
-  std::string out;
-  for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  return out;
-}
 
 TEST(ServoSettingsFile, DefaultRowsAreWrittenByteForByte) {
   const char *expected = R"("Servo0","0","127","254",0

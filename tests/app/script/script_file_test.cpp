@@ -1,5 +1,6 @@
 // Writing and reading .tvk files, and opening and saving them on disk.
 #include "script_test_support.h"
+#include "../crlf_text.h"
 
 #include "script/script_file.h"
 #include "script/script_file_access.h"
@@ -10,12 +11,6 @@
 
 namespace quarnel {
 namespace {
-
-std::string crlf(std::string_view text) {
-  std::string out;
-  for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  return out;
-}
 
 class ScriptFileTest : public ScriptFixture {
 protected:
