@@ -10,14 +10,37 @@ Application::Application(std::string folder)
     : m_identity(AppIdentity::quarnel(std::move(folder))),
       m_tavik(m_identity.folder + "/libTavik.so"),
       m_frmSettings(m_setup, m_ui, m_identity),
-      m_frmControls(m_motion, m_tavik, m_clock, m_setup, m_frmSettings.configuration(), m_ui, m_identity) {
+      m_frmControls(m_motion, m_tavik, m_clock, m_setup, m_frmSettings.configuration(), m_ui, m_identity),
+      m_script(m_frmSettings.configuration(), {m_ui, m_identity.productName}),
+      m_runner(m_script, m_motion),
+      m_frmScript(m_script, m_runner, m_motion, m_ui, m_identity),
+      m_frmNodeEdit(m_script, m_motion, m_frmSettings.configuration(), m_ui, m_identity) {
   QObject::connect(m_frmSettings.controlsButton(), &QPushButton::clicked, [this] { openControls(); });
   QObject::connect(m_frmSettings.controlsMenuItem(), &QAction::triggered, [this] { openControls(); });
-  m_frmControls.closeAllowed = [this] { return !m_motion.nodeEditorOpen(); };
-  m_frmControls.unloaded = [this] { m_frmSettings.show(); };
+  m_frmSettings.quitting = [this] { m_frmScript.unload(); };
+
+  m_frmControls.closeAllowed = [this] { return !m_motion.nodeEditorOpen() && m_runner.idle(); };
+  m_frmControls.unloaded = [this] {
+    m_frmScript.hide();
+    m_frmSettings.show();
+  };
+  m_frmControls.scriptRequested = [this] { m_frmScript.showBeside(m_frmControls); };
+
+  m_runner.setStateListener([this] { showRunState(); });
+  m_frmScript.closed = [this] { m_frmControls.vscSpeed_Change(); };
+  // The editor's node must outlive it.
+  m_frmScript.unloadAllowed = [this] { return !m_motion.nodeEditorOpen(); };
+  m_frmScript.editRequested = [this](int index) { m_frmNodeEdit.openFor(index, m_frmControls); };
+  m_frmNodeEdit.closed = [this] { m_frmScript.editFinished(); };
 }
 
 void Application::show() { m_frmSettings.show(); }
+
+void Application::showRunState() {
+  m_frmScript.showRunState();
+  const ScriptControls controls = m_runner.controls();
+  m_frmControls.setBackAndStopEnabled(controls.controlBack, controls.controlStop);
+}
 
 void Application::openControls() {
   if (m_frmControls.isLoaded()) return;

@@ -1,5 +1,6 @@
 // The one object that owns the run: the application's identity, the user-interface services,
-// the start-up record, the motion tables, the driver and the windows, each created once.
+// the start-up record, the motion tables, the driver, the script and its runner, and the
+// windows, each created once.
 #pragma once
 
 #include "config/setup_record.h"
@@ -7,6 +8,10 @@
 #include "control/control_window.h"
 #include "control/motion_model.h"
 #include "control/tavik_binding.h"
+#include "script/node_editor.h"
+#include "script/script_model.h"
+#include "script/script_runner.h"
+#include "script/script_window.h"
 #include "settings/settings_window.h"
 #include "ui/app_identity.h"
 #include "ui/qt_ui_services.h"
@@ -20,6 +25,7 @@ public:
 
 private:
   void openControls();
+  void showRunState();
 
   AppIdentity m_identity;
   QtUiServices m_ui;
@@ -29,6 +35,10 @@ private:
   TavikBinding m_tavik;
   SettingsWindow m_frmSettings;
   ControlWindow m_frmControls;
+  ScriptModel m_script;
+  ScriptRunner m_runner;
+  ScriptWindow m_frmScript;
+  NodeEditor m_frmNodeEdit;
 };
 
 } // namespace quarnel

@@ -161,6 +161,11 @@ void ControlWindow::vscSpeed_Change() {
   m_motion.setSpeed(m_vscSpeed->value());
 }
 
+void ControlWindow::setBackAndStopEnabled(bool back, bool stop) {
+  m_cmdBack->setEnabled(back);
+  m_cmdSTOP->setEnabled(stop);
+}
+
 void ControlWindow::updateTick() {
   advanceMotion();
   showTargets();

@@ -46,6 +46,9 @@ public:
   // One update tick; the timer calls it every millisecond.
   void updateTick();
 
+  // A running script holds the servos: Back and STOP take no input then.
+  void setBackAndStopEnabled(bool back, bool stop);
+
   // Asked before every close; a false answer keeps the window open without a message.
   std::function<bool()> closeAllowed = [] { return true; };
   // After the window has gone: the script window hides and the settings window shows.

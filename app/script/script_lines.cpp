@@ -76,4 +76,9 @@ void ScriptLines::removeLinesEqualTo(std::string_view text) {
   notify(ScriptLinesChange::Reset);
 }
 
+void ScriptLines::renameLines(std::string_view from, std::string_view to) {
+  for (int row = 1; row < rowCount(); ++row)
+    if (m_lines[row - 1] == from) setText(row, to);
+}
+
 } // namespace quarnel

@@ -58,6 +58,8 @@ public:
   // Removes every line whose text is exactly `text`; the current line keeps its row number as
   // far as the shorter script allows, and carries the marker.
   void removeLinesEqualTo(std::string_view text);
+  // A node's new name: every line that is exactly `from`, case and all, becomes `to`.
+  void renameLines(std::string_view from, std::string_view to);
 
 private:
   void mark(int row);

@@ -71,6 +71,13 @@ void ScriptModel::deleteNode(int index) {
   m_nodes.remove(index);
 }
 
+void ScriptModel::replaceNode(int index, Node node) {
+  if (index < 1 || index >= m_nodes.count()) return;
+  // An empty old name would rename the insertion row.
+  if (!m_nodes.node(index).name.empty()) m_lines.renameLines(m_nodes.node(index).name, node.name);
+  m_nodes.node(index) = std::move(node);
+}
+
 void ScriptModel::removeCreatedNodes() {
   m_nodes.removeCreated();
   m_lines.clear();

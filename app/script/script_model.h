@@ -42,6 +42,10 @@ public:
   // Removes node `index` (1 to count - 1) and every line that names it exactly.
   void deleteNode(int index);
 
+  // The node editor's Save: node `index` (1 to count - 1) becomes `node`, and every line that
+  // named it exactly takes the new name.
+  void replaceNode(int index, Node node);
+
   // What opening a file starts from: Home alone, the script cleared.
   void removeCreatedNodes();
 

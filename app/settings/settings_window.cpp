@@ -305,10 +305,12 @@ void SettingsWindow::closeEvent(QCloseEvent *event) {
   MessageAnswer answer = m_ui.messageBox("Quit the application?", m_identity.productName,
                                          MessageIcon::Question, MessageButtons::YesNo);
   saveSetupFile();
-  if (answer == MessageAnswer::Yes)
+  if (answer == MessageAnswer::Yes) {
+    quitting();
     event->accept();
-  else
+  } else {
     event->ignore();
+  }
 }
 
 } // namespace quarnel

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QComboBox;
@@ -36,6 +37,9 @@ public:
   // The Controls command, for the control window to hear of.
   QPushButton *controlsButton() const { return m_cmbControls; }
   QAction *controlsMenuItem() const { return m_mnuFControls; }
+
+  // The user has said Yes to quitting, before this window closes.
+  std::function<void()> quitting = [] {};
 
 protected:
   void closeEvent(QCloseEvent *event) override;

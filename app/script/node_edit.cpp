@@ -1,0 +1,55 @@
+// The node editor's checks, its live moves and Save.
+#include "node_edit.h"
+
+#include "config/text_number.h"
+#include "control/motion_model.h"
+#include "node_name.h"
+#include "script_model.h"
+
+namespace quarnel {
+
+std::optional<std::string> NodeEdit::nameRefusal(std::string_view name) const {
+  if (name.empty()) return std::string(blankNameMessage);
+  return nodeNameRefusal(name);
+}
+
+std::optional<std::string> NodeEdit::positionRefusal(int servo, std::string_view text) const {
+  const auto position = textToNumber(text);
+  const auto lowest = m_config.minimum(servo), highest = m_config.maximum(servo);
+  // Bounds that are no numbers bound nothing that could be trusted, so nothing passes them.
+  if (!position || !lowest || !highest || *position < *lowest || *position > *highest)
+    return std::string(positionMessage);
+  return std::nullopt;
+}
+
+std::optional<std::string> NodeEdit::speedRefusal(std::string_view text) const {
+  if (!textToNumber(text)) return std::string(speedMessage);
+  return std::nullopt;
+}
+
+void NodeEdit::applyPosition(int servo, std::string_view text) {
+  if (const auto position = textToNumber(text)) m_motion.setTarget(servo, *position);
+}
+
+std::string NodeEdit::applySpeed(int servo, std::string_view text) {
+  auto speed = textToNumber(text);
+  if (!speed) return std::string(text);
+  if (*speed == 0) speed = 1;
+  m_motion.setServoSpeed(servo, *speed);
+  return std::to_string(*speed);
+}
+
+std::optional<NodeEdit::Refusal> NodeEdit::save(int index, const Texts &texts) {
+  if (auto refusal = nameRefusal(texts.name)) return Refusal{Refusal::Name, 0, *refusal};
+  Node node{texts.name, {}, {}};
+  for (int slot = 0; slot < nodeSlots; ++slot) {
+    if (auto refusal = positionRefusal(slot, texts.pos[slot])) return Refusal{Refusal::Position, slot, *refusal};
+    if (auto refusal = speedRefusal(texts.speed[slot])) return Refusal{Refusal::Speed, slot, *refusal};
+    node.pos[slot] = *textToNumber(texts.pos[slot]);
+    node.speed[slot] = *textToNumber(texts.speed[slot]);
+  }
+  m_script.replaceNode(index, std::move(node));
+  return std::nullopt;
+}
+
+} // namespace quarnel

@@ -1,0 +1,353 @@
+// The script window: its controls in the twip layout, the grid following the script lines, the
+// node buttons following the node table, and the run state applied to every control.
+#include "script_window.h"
+
+#include "control/motion_model.h"
+#include "script/line_command.h"
+#include "script/script_file_access.h"
+#include "settings/show_about.h"
+#include "ui/named_widget.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include <algorithm>
+
+namespace quarnel {
+
+namespace {
+
+constexpr int clientWidth = 4215;
+constexpr int buttonWidth = 852, buttonHeight = 252, loopButtonWidth = 612;
+constexpr int nodeButtonTop = 240, nodeButtonStep = 300, nodeButtonWidth = 1332;
+constexpr int containerTop = -120, containerHeight = 492;
+constexpr int scrollStep = 300;
+constexpr int commandWidth = 1500, markerWidth = 200, gridMargin = 250;
+constexpr int scriptFrameWidth = 2052, gridTop = 240;
+
+// How much the design must grow for every caption of this font to fit its button, with room
+// for the button's frame.
+double layoutScale(const QFont &font) {
+  const QFontMetrics metrics(font);
+  double needed = 0;
+  for (const char *caption : {"Step", "Goto", "Run", "Resume", "Stop", "Clear", "Delete", "WAIT", "PAUSE", "Close", "Create", "Node"})
+    needed = std::max(needed, (metrics.horizontalAdvance(caption) + 16) / (buttonWidth / double(twipsPerPixel)));
+  for (const char *caption : {"Start", "End"})
+    needed = std::max(needed, (metrics.horizontalAdvance(caption) + 16) / (loopButtonWidth / double(twipsPerPixel)));
+  return std::max(1.0, needed);
+}
+
+} // namespace
+
+ScriptWindow::ScriptWindow(ScriptModel &script, ScriptRunner &runner, MotionModel &motion, UiServices &ui,
+                           const AppIdentity &identity)
+    : m_script(script), m_runner(runner), m_motion(motion), m_ui(ui), m_identity(identity) {
+  setObjectName("frmScript");
+  buildControls();
+  buildMenus();
+  connectControls();
+  m_tmrScriptRun.setObjectName("tmrScriptRun");
+  m_tmrScriptRun.setInterval(runnerTickMs);
+  m_script.lines().setListener([this](const ScriptLinesChange &change) { showLines(change); });
+}
+
+void ScriptWindow::buildControls() {
+  m_layout = TwipLayout(layoutScale(font()));
+  auto *client = new QWidget(this);
+  setCentralWidget(client);
+
+  m_fmeNodes = quarnel::place(new QGroupBox("Nodes", client), "fmeNodes", m_layout.rect(0, 0, 2055, 2895));
+  m_fmePort = quarnel::place(new QWidget(m_fmeNodes), "fmePort", m_layout.rect(240, 240, nodeButtonWidth, 1815));
+  m_fmeContainer = quarnel::place(new QWidget(m_fmePort), "fmeContainer",
+                                  m_layout.rect(0, containerTop, nodeButtonWidth, containerHeight));
+  m_vscNodeScroll = quarnel::place(new QScrollBar(Qt::Vertical, m_fmeNodes), "vscNodeScroll", m_layout.rect(1680, 360, 255, 1695));
+  m_vscNodeScroll->setPageStep(1);
+  // The design's button is two lines high, and its caption wraps onto both.
+  m_cmbCreateNode = quarnel::place(new QPushButton("Create\nNode", m_fmeNodes), "cmbCreateNode", m_layout.rect(600, 2160, 852, 612));
+
+  auto *controls = quarnel::place(new QGroupBox(client), "fmeControls", m_layout.rect(0, 3000, 2055, 2775));
+  auto button = [&](QWidget *parent, const char *name, const char *caption, int left, int top, int width = buttonWidth) {
+    return quarnel::place(new QPushButton(caption, parent), name, m_layout.rect(left, top, width, buttonHeight));
+  };
+  m_cmbStep = button(controls, "cmbStep", "Step", 120, 240);
+  m_cmdGoto = button(controls, "cmdGoto", "Goto", 120, 600);
+  m_cmbRun = button(controls, "cmbRun", "Run", 120, 960);
+  m_cmbResume = button(controls, "cmbResume", "Resume", 120, 1320);
+  m_cmbAbort = button(controls, "cmbAbort", "Stop", 120, 1680);
+  m_cmbClearScript = button(controls, "cmbClearScript", "Clear", 120, 2040);
+  m_cmbDelete = button(controls, "cmbDelete", "Delete", 120, 2400);
+  m_cmbHold = button(controls, "cmbHold", "WAIT", 1080, 240);
+  m_cmbPause = button(controls, "cmbPause", "PAUSE", 1080, 600);
+  auto *loop = quarnel::place(new QGroupBox("LOOP", controls), "fmeLoop", m_layout.rect(1080, 960, 852, 972));
+  m_cmbLoopStart = button(loop, "cmbLoopStart", "Start", 120, 240, loopButtonWidth);
+  m_cmbLoopEnd = button(loop, "cmbLoopEnd", "End", 120, 600, loopButtonWidth);
+  m_cmbClose = button(controls, "cmbClose", "Close", 1080, 2040);
+
+  m_fmeScript = quarnel::place(new QGroupBox("Script", client), "fmeScript", m_layout.rect(2160, 0, scriptFrameWidth, 5775));
+  const int gridWidth = commandWidth + markerWidth + gridMargin;
+  m_grdScript = quarnel::place(new QTableWidget(0, 2, m_fmeScript), "grdScript",
+                               m_layout.rect((scriptFrameWidth - gridWidth) / 2, gridTop, gridWidth, 5415));
+  m_grdScript->setHorizontalHeaderLabels({QString::fromUtf8(scriptHeading.data(), scriptHeading.size()), QString()});
+  m_grdScript->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  m_grdScript->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  m_grdScript->setColumnWidth(0, m_layout.pixels(commandWidth));
+  m_grdScript->setColumnWidth(1, m_layout.pixels(markerWidth));
+  m_grdScript->verticalHeader()->hide();
+  m_grdScript->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 4);
+  m_grdScript->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  m_grdScript->setSelectionBehavior(QAbstractItemView::SelectRows);
+  m_grdScript->setSelectionMode(QAbstractItemView::SingleSelection);
+  m_grdScript->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  m_grdScript->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+  m_mnuPopUp = new QMenu("PopUp", this);
+  m_mnuPopUp->setObjectName("mnuPopUp");
+  auto popUpItem = [&](const char *name, const char *caption) {
+    QAction *action = m_mnuPopUp->addAction(caption);
+    action->setObjectName(name);
+    return action;
+  };
+  m_mnuPopUpPlace = popUpItem("mnuPopUpPlace", "Place");
+  m_mnuPopUpEdit = popUpItem("mnuPopUpEdit", "Edit");
+  m_mnuPopUpDelete = popUpItem("mnuPopUpDelete", "Delete");
+  m_mnuPopUpGoto = popUpItem("mnuPopUpGoto", "Goto");
+}
+
+void ScriptWindow::buildMenus() {
+  m_mnuFile = menuBar()->addMenu("&File");
+  m_mnuFile->setObjectName("mnuFile");
+  m_mnuFOpen = m_mnuFile->addAction("&Open");
+  m_mnuFOpen->setObjectName("mnuFOpen");
+  m_mnuFSave = m_mnuFile->addAction("&Save");
+  m_mnuFSave->setObjectName("mnuFSave");
+  m_mnuFile->addSeparator()->setObjectName("mnusep");
+  m_mnuFExit = m_mnuFile->addAction("E&xit");
+  m_mnuFExit->setObjectName("mnuFExit");
+  m_mnuAbout = menuBar()->addAction("A&bout");
+  m_mnuAbout->setObjectName("mnuAbout");
+}
+
+void ScriptWindow::connectControls() {
+  ScriptLines &lines = m_script.lines();
+  connect(m_cmbCreateNode, &QPushButton::clicked, this, [this] {
+    m_script.createNodeFromControls(m_motion);
+    showNodes();
+  });
+  connect(m_vscNodeScroll, &QScrollBar::valueChanged, this, &ScriptWindow::scrollNodes);
+  connect(m_cmbHold, &QPushButton::clicked, this, [&lines] { lines.placeCommand(waitCommand); });
+  connect(m_cmbLoopStart, &QPushButton::clicked, this, [&lines] { lines.placeCommand(loopStartCommand); });
+  connect(m_cmbLoopEnd, &QPushButton::clicked, this, [&lines] { lines.placeCommand(loopEndCommand); });
+  connect(m_cmbPause, &QPushButton::clicked, this, [this] { m_script.placePause(); });
+  connect(m_cmbDelete, &QPushButton::clicked, this, [&lines] { lines.deleteLine(); });
+  connect(m_cmbClearScript, &QPushButton::clicked, this, [&lines] { lines.clear(); });
+  connect(m_grdScript, &QTableWidget::cellClicked, this, [&lines](int row) { lines.select(row + 1); });
+  connect(m_grdScript, &QTableWidget::cellDoubleClicked, this, [&lines](int row) {
+    lines.select(row + 1);
+    lines.insertEmptyLine();
+  });
+
+  connect(m_cmbRun, &QPushButton::clicked, this, [this] { m_runner.run(); });
+  connect(m_cmbStep, &QPushButton::clicked, this, [this] { m_runner.step(); });
+  connect(m_cmbAbort, &QPushButton::clicked, this, [this] { m_runner.stop(); });
+  connect(m_cmbResume, &QPushButton::clicked, this, [this] { m_runner.resume(); });
+  connect(m_cmdGoto, &QPushButton::clicked, this, [this] { m_runner.gotoLine(); });
+  connect(&m_tmrScriptRun, &QTimer::timeout, this, [this] { m_runner.tick(); });
+
+  connect(m_cmbClose, &QPushButton::clicked, this, &ScriptWindow::closeWindow);
+  connect(m_mnuFExit, &QAction::triggered, this, &ScriptWindow::closeWindow);
+  connect(m_mnuFOpen, &QAction::triggered, this, &ScriptWindow::openFile);
+  connect(m_mnuFSave, &QAction::triggered, this, &ScriptWindow::saveFile);
+  connect(m_mnuAbout, &QAction::triggered, this, [this] { ShowAbout(m_ui, m_identity); });
+
+  auto selectedName = [this] { return m_script.nodes().node(m_selectedNodeIndex).name; };
+  connect(m_mnuPopUpPlace, &QAction::triggered, this, [this, selectedName] { m_script.lines().placeCommand(selectedName()); });
+  connect(m_mnuPopUpGoto, &QAction::triggered, this, [this, selectedName] { m_runner.processCommand(selectedName()); });
+  connect(m_mnuPopUpDelete, &QAction::triggered, this, [this] {
+    m_script.deleteNode(m_selectedNodeIndex);
+    showNodes();
+  });
+  connect(m_mnuPopUpEdit, &QAction::triggered, this, [this, selectedName] {
+    m_runner.processCommand(selectedName());
+    setEnabled(false);
+    editRequested(m_selectedNodeIndex);
+  });
+}
+
+void ScriptWindow::showBeside(const QWidget &controls) {
+  if (!m_loaded) load();
+  place(controls);
+  show();
+  raise();
+}
+
+void ScriptWindow::load() {
+  m_script.load();
+  m_selectedNodeIndex = 0;
+  m_fmeContainer->setGeometry(m_layout.rect(0, containerTop, nodeButtonWidth, containerHeight));
+  {
+    QSignalBlocker quiet(m_vscNodeScroll);
+    m_vscNodeScroll->setRange(0, 0);
+    m_vscNodeScroll->setEnabled(false);
+  }
+  m_shownScroll = {};
+  showNodes();
+  setWindowTitle("Script");
+  m_loaded = true;
+  showRunState();
+}
+
+void ScriptWindow::unload() {
+  m_loaded = false;
+  hide();
+}
+
+void ScriptWindow::place(const QWidget &controls) {
+  const QRect frame = controls.frameGeometry();
+  const int height = controls.height();
+  setFixedSize(m_layout.pixels(clientWidth), height);
+  move(frame.x() + frame.width(), frame.y());
+  // The window takes the control window's height; the script frame and its grid fill it.
+  const int clientHeight = height - menuBar()->sizeHint().height();
+  m_fmeScript->resize(m_fmeScript->width(), clientHeight);
+  m_grdScript->resize(m_grdScript->width(), clientHeight - m_grdScript->y() - m_layout.pixels(120));
+}
+
+void ScriptWindow::showNodes() {
+  const NodeTable &nodes = m_script.nodes();
+  while (static_cast<int>(m_cmbNode.size()) > nodes.count()) {
+    delete m_cmbNode.back();
+    m_cmbNode.pop_back();
+  }
+  while (static_cast<int>(m_cmbNode.size()) < nodes.count()) {
+    const int index = static_cast<int>(m_cmbNode.size());
+    const int top = nodeButtonTop + nodeButtonStep * index;
+    auto *button = quarnel::place(new QPushButton(m_fmeContainer), indexed("cmbNode", index),
+                                  m_layout.rect(0, top, nodeButtonWidth, buttonHeight));
+    button->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(button, &QPushButton::clicked, this, [this, index] {
+      m_script.lines().placeCommand(m_script.nodes().node(index).name);
+    });
+    connect(button, &QPushButton::customContextMenuRequested, this,
+            [this, index, button](const QPoint &at) { nodePopUp(index, button->mapToGlobal(at)); });
+    button->show();
+    m_cmbNode.push_back(button);
+    // The list grows with its buttons and does not shrink when they go.
+    const int needed = m_layout.pixels(top + buttonHeight);
+    if (m_fmeContainer->height() < needed) m_fmeContainer->resize(m_fmeContainer->width(), needed);
+  }
+  for (int i = 0; i < nodes.count(); ++i) m_cmbNode[i]->setText(QString::fromStdString(nodes.node(i).name));
+
+  // Only a new node scrolls the list; removing one leaves it where the user has it.
+  const NodeScroll scroll = nodes.scroll();
+  if (scroll.enabled != m_shownScroll.enabled || scroll.maximum != m_shownScroll.maximum || scroll.value != m_shownScroll.value) {
+    m_shownScroll = scroll;
+    m_vscNodeScroll->setEnabled(scroll.enabled);
+    m_vscNodeScroll->setMaximum(scroll.maximum);
+    m_vscNodeScroll->setValue(scroll.value);
+  }
+}
+
+void ScriptWindow::scrollNodes(int value) {
+  m_fmeContainer->move(0, -m_layout.pixels(scrollStep * value));
+}
+
+void ScriptWindow::nodePopUp(int index, const QPoint &where) {
+  m_selectedNodeIndex = index;
+  // Home is every script's resting pose: it can be placed and gone to, not changed.
+  m_mnuPopUpEdit->setEnabled(index != 0);
+  m_mnuPopUpDelete->setEnabled(index != 0);
+  m_mnuPopUp->popup(where);
+}
+
+void ScriptWindow::showLines(const ScriptLinesChange &change) {
+  const ScriptLines &lines = m_script.lines();
+  switch (change.kind) {
+  case ScriptLinesChange::Inserted:
+    m_grdScript->insertRow(change.row - 1);
+    showRow(change.row);
+    break;
+  case ScriptLinesChange::Removed:
+    m_grdScript->removeRow(change.row - 1);
+    break;
+  case ScriptLinesChange::Changed:
+    showRow(change.row);
+    break;
+  case ScriptLinesChange::Reset:
+    m_grdScript->setRowCount(lines.rowCount() - 1);
+    for (int row = 1; row < lines.rowCount(); ++row) showRow(row);
+    break;
+  }
+}
+
+void ScriptWindow::showRow(int row) {
+  if (row < 1) return; // the heading row is the grid's header, which never carries the marker
+  const ScriptLines &lines = m_script.lines();
+  for (int column = 0; column < 2; ++column) {
+    const std::string_view text = column == 0 ? lines.text(row) : lines.marker(row);
+    QTableWidgetItem *item = m_grdScript->item(row - 1, column);
+    if (!item) m_grdScript->setItem(row - 1, column, item = new QTableWidgetItem);
+    item->setText(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+  }
+  // The marked line stays in view while a long script runs.
+  if (lines.markedRow() == row) m_grdScript->scrollToItem(m_grdScript->item(row - 1, 0));
+}
+
+void ScriptWindow::showRunState() {
+  const ScriptControls c = m_runner.controls();
+  m_cmbAbort->setEnabled(c.abort);
+  m_grdScript->setEnabled(c.grid);
+  m_cmbHold->setEnabled(c.hold);
+  m_cmbPause->setEnabled(c.pause);
+  m_fmeNodes->setEnabled(c.nodes);
+  m_fmeContainer->setEnabled(c.nodeContainer);
+  m_cmbClearScript->setEnabled(c.clearScript);
+  m_cmbClose->setEnabled(c.close);
+  m_cmbStep->setEnabled(c.step);
+  m_cmdGoto->setEnabled(c.gotoLine);
+  m_cmbDelete->setEnabled(c.deleteLine);
+  m_cmbLoopStart->setEnabled(c.loopStart);
+  m_cmbLoopEnd->setEnabled(c.loopEnd);
+  m_mnuFile->menuAction()->setEnabled(c.fileMenu);
+  m_mnuAbout->setEnabled(c.aboutMenu);
+  if (c.runTimer) m_tmrScriptRun.start();
+  else m_tmrScriptRun.stop();
+  m_cmbResume->setEnabled(c.resume);
+  m_cmbRun->setEnabled(c.run);
+}
+
+void ScriptWindow::editFinished() {
+  setEnabled(true);
+  showNodes();
+}
+
+void ScriptWindow::closeWindow() {
+  hide();
+  closed();
+}
+
+void ScriptWindow::closeEvent(QCloseEvent *event) {
+  if (!m_runner.idle() || !unloadAllowed()) {
+    event->ignore();
+    return;
+  }
+  m_loaded = false;
+  event->accept();
+}
+
+void ScriptWindow::openFile() {
+  const auto caption = openScriptFile(m_script, m_identity.folder);
+  showNodes();
+  if (caption) setWindowTitle(QString::fromStdString(*caption));
+}
+
+void ScriptWindow::saveFile() {
+  if (const auto caption = saveScriptFile(m_script, m_identity.folder)) setWindowTitle(QString::fromStdString(*caption));
+}
+
+} // namespace quarnel
