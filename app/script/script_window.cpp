@@ -52,6 +52,7 @@ ScriptWindow::ScriptWindow(ScriptModel &script, ScriptRunner &runner, MotionMode
   buildControls();
   buildMenus();
   connectControls();
+  m_tmrScriptRun.setParent(this); // found by name like every other control
   m_tmrScriptRun.setObjectName("tmrScriptRun");
   m_tmrScriptRun.setInterval(runnerTickMs);
   m_script.lines().setListener([this](const ScriptLinesChange &change) { showLines(change); });

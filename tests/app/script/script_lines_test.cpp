@@ -91,5 +91,25 @@ TEST_F(ScriptLinesTest, AViewFollowingTheChangesShowsTheModel) {
   EXPECT_TRUE(shows());
 }
 
+TEST_F(ScriptLinesTest, ReplacingANodeRenamesOnlyItsExactLines) {
+  script.createNode("Wave", pose(100, 8));
+  place({"Wave", "wave", "Waves", "Wave"});
+  script.lines().select(2);
+  Node hello = script.nodes().node(1);
+  hello.name = "Hello";
+  hello.pos[0] = 42;
+  script.replaceNode(1, hello);
+  EXPECT_EQ(lineTexts(), (std::vector<std::string>{"Hello", "wave", "Waves", "Hello", ""}));
+  EXPECT_EQ(script.nodes().node(1), hello);
+  EXPECT_EQ(script.lines().markedRow(), 2);
+
+  // A node with no name, only ever from a file, leaves the empty lines alone.
+  script.createNode("", pose(100, 8));
+  hello.name = "Named";
+  script.replaceNode(2, hello);
+  EXPECT_EQ(lineTexts().back(), "");
+  EXPECT_EQ(script.nodes().node(2).name, "Named");
+}
+
 } // namespace
 } // namespace quarnel

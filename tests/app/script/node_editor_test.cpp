@@ -1,0 +1,218 @@
+// The node editor with real widgets on the offscreen platform: its boxes, their checks, the live
+// moves and the live copy of displayed positions, Save, Cancel and the close box.
+#include "control/motion_model.h"
+#include "control/servo_limits.h"
+#include "script/node_editor.h"
+#include "script/script_model.h"
+#include "ui/scripted_ui_services.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace quarnel;
+
+class NodeEditorTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+  void init();
+  void cleanup();
+
+  void opensBesideTheControlWindowWithTheNodesValues();
+  void positionsWithinTheBoundsMoveTheServoOthersAreRefused();
+  void speedsSetTheStepTables_data();
+  void speedsSetTheStepTables();
+  void saveRenamesTheExactLinesAndStoresTheBoxes();
+  void saveRefusesABoxItsCheckWouldRefuse();
+  void cancelAndTheCloseBoxLeaveTheNodeAsItWas();
+  void displayedPositionsAreCopiedIntoTheBoxes();
+
+private:
+  QLineEdit *box(const QString &name) {
+    auto *found = m_editor->findChild<QLineEdit *>(name);
+    if (!found) qFatal("no box %s", qPrintable(name));
+    return found;
+  }
+  QLineEdit *pos(int i) { return box(QString("txtPos(%1)").arg(i)); }
+  QLineEdit *speed(int i) { return box(QString("txtSpeed(%1)").arg(i)); }
+  // Types into the box and presses Enter, which runs the box's check.
+  void enter(QLineEdit *field, const QString &text) {
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+  }
+  void click(const char *name) { QTest::mouseClick(m_editor->findChild<QPushButton *>(name), Qt::LeftButton); }
+  std::vector<std::string> lineTexts() const {
+    std::vector<std::string> texts;
+    for (int row = 1; row < m_script->lines().rowCount(); ++row) texts.emplace_back(m_script->lines().text(row));
+    return texts;
+  }
+
+  ServoConfiguration m_config;
+  ScriptedUiServices m_ui;
+  MotionModel m_motion;
+  std::unique_ptr<ScriptModel> m_script;
+  std::unique_ptr<NodeEditor> m_editor;
+  QWidget m_controls;
+  AppIdentity m_identity = AppIdentity::quarnel("/nonexistent");
+  int m_closes = 0;
+};
+
+void NodeEditorTest::init() {
+  m_config = ServoConfiguration();
+  m_config.servos[3] = {"Elbow", "20", "100", "200"};
+  m_ui = ScriptedUiServices();
+  m_motion = MotionModel();
+  std::array<ServoLimits, motionServos> limits{};
+  for (int i = 0; i < motionServos; ++i) limits[i] = servoLimits(m_config.servos[i]);
+  m_motion.load(limits);
+  m_script = std::make_unique<ScriptModel>(m_config, ScriptUser{m_ui, "Quarnel"});
+  std::string data;
+  for (int slot = 0; slot < nodeSlots; ++slot) data += std::to_string(100 + slot) + "," + std::to_string(10 + slot) + ",";
+  m_script->createNode("Wave", data);
+  for (const char *line : {"Wave", "wave", "WAIT", "Wave", "Waves"}) m_script->lines().placeCommand(line);
+  m_editor = std::make_unique<NodeEditor>(*m_script, m_motion, m_config, m_ui, m_identity);
+  m_closes = 0;
+  m_editor->closed = [this] { ++m_closes; };
+  m_controls.setGeometry(50, 60, 372, 443);
+  m_editor->openFor(1, m_controls);
+  QApplication::setActiveWindow(m_editor.get());
+}
+
+void NodeEditorTest::cleanup() {
+  m_editor.reset();
+  m_script.reset();
+}
+
+void NodeEditorTest::opensBesideTheControlWindowWithTheNodesValues() {
+  QCOMPARE(m_editor->windowTitle(), QString("Edit Node"));
+  QCOMPARE(m_editor->pos(), QPoint(50 + 372, 60));
+  QCOMPARE(box("txtNodeName")->text(), QString("Wave"));
+  for (int i = 0; i < nodeSlots; ++i) {
+    QCOMPARE(pos(i)->text(), QString::number(100 + i));
+    QCOMPARE(speed(i)->text(), QString::number(10 + i));
+  }
+  QVERIFY(m_motion.nodeEditorOpen());
+}
+
+void NodeEditorTest::positionsWithinTheBoundsMoveTheServoOthersAreRefused() {
+  for (const char *accepted : {"20", "200"}) {
+    enter(pos(3), accepted);
+    QCOMPARE(m_motion.target(3), int16_t(QByteArray(accepted).toInt()));
+  }
+  QVERIFY(m_ui.boxes().empty());
+  for (const char *refused : {"19", "201", "abc", "70000"}) {
+    enter(pos(3), refused);
+    QCOMPARE(m_motion.target(3), int16_t{200});
+    QCOMPARE(m_ui.boxes().back().text, std::string("Position must be within minimum and maximum bounds for ths servo"));
+    QCOMPARE(m_ui.boxes().back().icon, MessageIcon::Critical);
+    QCOMPARE(pos(3)->text(), QString(refused)); // the rejected text stays for the user to mend
+  }
+  // Leaving a refused box by Tab keeps the focus in it.
+  m_ui.clear();
+  QTest::keyClick(pos(3), Qt::Key_Tab);
+  QCOMPARE(m_ui.boxes().size(), size_t{1});
+  QCOMPARE(QApplication::focusWidget(), pos(3));
+  enter(pos(3), "150");
+  QCOMPARE(m_motion.target(3), int16_t{150});
+  QTest::keyClick(pos(3), Qt::Key_Tab);
+  QVERIFY(QApplication::focusWidget() != pos(3));
+}
+
+void NodeEditorTest::speedsSetTheStepTables_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("shown");
+  QTest::addColumn<int>("interval");
+  QTest::newRow("0 becomes 1") << "0" << "1" << 1020;
+  QTest::newRow("4") << "4" << "4" << 255;
+  QTest::newRow("8, 127.5 to even") << "8" << "8" << 128;
+  QTest::newRow("255") << "255" << "255" << 4;
+}
+
+void NodeEditorTest::speedsSetTheStepTables() {
+  QFETCH(QString, typed);
+  QFETCH(QString, shown);
+  QFETCH(int, interval);
+  enter(speed(6), typed);
+  QCOMPARE(speed(6)->text(), shown);
+  QCOMPARE(int(m_motion.stepInterval(6)), interval);
+  QCOMPARE(int(m_motion.stepCountdown(6)), interval);
+  QVERIFY(m_ui.boxes().empty());
+}
+
+void NodeEditorTest::saveRenamesTheExactLinesAndStoresTheBoxes() {
+  enter(box("txtNodeName"), "Hello");
+  enter(pos(3), "42");
+  enter(speed(3), "0");
+  click("cmbSave");
+  QVERIFY(!m_editor->isVisible());
+  QCOMPARE(m_closes, 1);
+  QVERIFY(!m_motion.nodeEditorOpen());
+  const Node &node = m_script->nodes().node(1);
+  QCOMPARE(node.name, std::string("Hello"));
+  QCOMPARE(node.pos[3], int16_t{42});
+  QCOMPARE(node.speed[3], int16_t{1});
+  QCOMPARE(node.pos[4], int16_t{104});
+  QCOMPARE(lineTexts(), (std::vector<std::string>{"Hello", "wave", "WAIT", "Hello", "Waves", ""}));
+}
+
+void NodeEditorTest::saveRefusesABoxItsCheckWouldRefuse() {
+  pos(7)->setText("300"); // as if never left
+  box("txtNodeName")->setText("");
+  click("cmbSave");
+  QCOMPARE(m_ui.boxes().back().text, std::string("Name cannot be blank"));
+  QVERIFY(m_editor->isVisible());
+  box("txtNodeName")->setText("Hello");
+  click("cmbSave");
+  QCOMPARE(m_ui.boxes().back().text, std::string("Position must be within minimum and maximum bounds for ths servo"));
+  QCOMPARE(QApplication::focusWidget(), pos(7));
+  QVERIFY(m_editor->isVisible());
+  QCOMPARE(m_script->nodes().node(1).name, std::string("Wave"));
+  QCOMPARE(lineTexts()[0], std::string("Wave"));
+}
+
+void NodeEditorTest::cancelAndTheCloseBoxLeaveTheNodeAsItWas() {
+  const Node before = m_script->nodes().node(1);
+  enter(pos(3), "60");
+  enter(box("txtNodeName"), "Other");
+  click("cmbClose");
+  QVERIFY(!m_editor->isVisible());
+  QCOMPARE(m_script->nodes().node(1), before);
+  QCOMPARE(m_motion.target(3), int16_t{60}); // the servo stays where the edit sent it
+  QCOMPARE(m_closes, 1);
+  QVERIFY(!m_motion.nodeEditorOpen());
+
+  m_editor->openFor(1, m_controls);
+  QVERIFY(m_motion.nodeEditorOpen());
+  QCOMPARE(pos(3)->text(), QString("103"));
+  m_editor->close(); // the close box
+  QCOMPARE(m_closes, 2);
+  QVERIFY(!m_motion.nodeEditorOpen());
+  QCOMPARE(m_script->nodes().node(1), before);
+}
+
+void NodeEditorTest::displayedPositionsAreCopiedIntoTheBoxes() {
+  m_motion.setSpeed(255);
+  m_motion.tick(1); // every servo starts at 127
+  m_motion.setTarget(5, 130);
+  QStringList seen;
+  for (int i = 0; i < 4; ++i) {
+    m_motion.tick(4);
+    seen << pos(5)->text();
+  }
+  QCOMPARE(seen, (QStringList{"128", "129", "130", "130"}));
+  QVERIFY(m_ui.boxes().empty()); // a copied position is not checked
+  m_editor->close();
+  m_motion.setTarget(5, 140);
+  m_motion.tick(40);
+  QCOMPARE(pos(5)->text(), QString("130")); // nothing is copied while closed
+}
+
+QTEST_MAIN(NodeEditorTest)
+#include "node_editor_test.moc"
