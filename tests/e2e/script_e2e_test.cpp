@@ -1,0 +1,223 @@
+// A first script made as a person makes it, in a real X server this test starts: the real
+// windows driven by mouse and key events, the real dialogs answered, the real libTavik.so and
+// the virtual board logging what reached it.
+#include "application.h"
+#include "board_process.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using tavik::testing::BoardProcess;
+
+namespace {
+
+QWidget *window(const char *name) {
+  for (QWidget *w : QApplication::topLevelWidgets())
+    if (w->objectName() == name) return w;
+  qFatal("no window %s", name);
+}
+
+template <typename T> T *control(const char *windowName, const QString &name) {
+  T *found = window(windowName)->findChild<T *>(name);
+  if (!found) qFatal("no control %s", qPrintable(name));
+  return found;
+}
+
+void click(const char *windowName, const QString &name) {
+  QTest::mouseClick(control<QAbstractButton>(windowName, name), Qt::LeftButton);
+}
+
+void pressKeys(const char *windowName, const QString &name, Qt::Key key, int times) {
+  auto *slider = control<QWidget>(windowName, name);
+  slider->setFocus();
+  for (int i = 0; i < times; ++i) QTest::keyClick(slider, key);
+}
+
+// Acts on the next modal box as the user would, once it is open: the box is modal, so the
+// action that opens it returns only after this has answered it.
+void whenModal(std::function<void(QWidget *)> answer) {
+  auto *poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+    if (QWidget *box = QApplication::activeModalWidget()) {
+      poll->deleteLater();
+      poll->stop();
+      answer(box);
+    }
+  });
+  poll->start(20);
+}
+
+void typeIntoBox(QWidget *box, const QString &text) {
+  auto *field = box->findChild<QLineEdit *>();
+  field->setFocus();
+  field->selectAll();
+  QTest::keyClicks(field, text);
+  QTest::keyClick(field, Qt::Key_Return);
+}
+
+// Opens a menu of the menu bar with the mouse and clicks one of its items.
+void chooseMenuItem(const char *windowName, const char *menuName, const char *itemName) {
+  auto *mainWindow = qobject_cast<QMainWindow *>(window(windowName));
+  QMenu *menu = mainWindow->findChild<QMenu *>(menuName);
+  QMenuBar *bar = mainWindow->menuBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+  QTRY_VERIFY(menu->isVisible());
+  QAction *item = mainWindow->findChild<QAction *>(itemName);
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+}
+
+// Servo 0's positions where its motion turned or ended, from the board's log.
+std::vector<int> turningPoints(const BoardProcess &board) {
+  std::vector<int> positions;
+  for (const auto &line : board.lines()) {
+    std::istringstream in(line.rest);
+    int servo = -1, position = -1;
+    in >> servo >> position;
+    if (servo == 0) positions.push_back(position);
+  }
+  std::vector<int> turns;
+  for (size_t i = 1; i < positions.size(); ++i) {
+    const bool last = i + 1 == positions.size();
+    if (last || (positions[i] - positions[i - 1]) * (positions[i + 1] - positions[i]) < 0) turns.push_back(positions[i]);
+  }
+  return turns;
+}
+
+std::string nodeData(int position) {
+  std::string text = std::to_string(position) + ",255,";
+  for (int slot = 1; slot < 12; ++slot) text += "127,255,";
+  return text;
+}
+
+// A typed path would open the dialog's completer, which takes the Enter key; the file is chosen
+// as a click in the dialog's list would.
+void chooseFile(QWidget *box, const QString &path) {
+  auto *dialog = qobject_cast<QFileDialog *>(box);
+  dialog->selectFile(path);
+  static_cast<QDialog *>(dialog)->accept(); // public as a QDialog
+}
+
+} // namespace
+
+class ScriptEndToEndTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+  void aWavingArmIsMadeSavedOpenedAndPlayed();
+};
+
+void ScriptEndToEndTest::aWavingArmIsMadeSavedOpenedAndPlayed() {
+  BoardProcess board(true);
+  qputenv("TAVIK_COM1", board.link().c_str());
+  QTemporaryDir folder;
+  std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath("libTavik.so").toStdString());
+  quarnel::Application app(folder.path().toStdString());
+  app.show();
+
+  click("frmSettings", "cmbControls");
+  QTRY_COMPARE(board.lines().size(), size_t{32});
+  pressKeys("frmControls", "vscSpeed", Qt::Key_End, 1); // speed 255
+  click("frmControls", "cmbRecorder");
+  QWidget *script = window("frmScript");
+  QVERIFY(script->isVisible());
+  QCOMPARE(script->x(), window("frmControls")->frameGeometry().right() + 1);
+
+  // Two poses of the arm, each made on the sliders and kept as a node.
+  pressKeys("frmControls", "hscServoCon(0)", Qt::Key_PageUp, 2);
+  QTRY_COMPARE(turningPoints(board), std::vector<int>{147});
+  whenModal([](QWidget *box) { typeIntoBox(box, "Up"); });
+  click("frmScript", "cmbCreateNode");
+  pressKeys("frmControls", "hscServoCon(0)", Qt::Key_PageDown, 4);
+  QTRY_COMPARE(turningPoints(board), (std::vector<int>{147, 107}));
+  whenModal([](QWidget *box) { typeIntoBox(box, "Down"); });
+  click("frmScript", "cmbCreateNode");
+  QCOMPARE(control<QPushButton>("frmScript", "cmbNode(2)")->text(), QString("Down"));
+
+  click("frmScript", "cmbLoopStart");
+  click("frmScript", "cmbNode(1)");
+  click("frmScript", "cmbNode(2)");
+  whenModal([](QWidget *box) { typeIntoBox(box, "200"); });
+  click("frmScript", "cmbPause");
+  click("frmScript", "cmbLoopEnd");
+
+  const QString path = folder.filePath("wave.tvk");
+  whenModal([path](QWidget *box) { chooseFile(box, path); });
+  chooseMenuItem("frmScript", "mnuFile", "mnuFSave");
+  QCOMPARE(script->windowTitle(), QString("Script - wave.tvk"));
+  std::ifstream saved(path.toStdString(), std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
+  QCOMPARE(bytes, "\"TVKFILE\"\r\n\"Up\"\r\n\"" + nodeData(147) + "\"\r\n\"Down\"\r\n\"" + nodeData(107) +
+                      "\"\r\n\"***\"\r\n\"LOOPSTART\"\r\n\"Up\"\r\n\"Down\"\r\n\"PAUSE 200\"\r\n\"LOOPEND\"\r\n"
+                      "\"\"\r\n\"***\"\r\n");
+
+  // Next week: a clear window, the file opened again, and played.
+  click("frmScript", "cmbClearScript");
+  whenModal([path](QWidget *box) { chooseFile(box, path); });
+  chooseMenuItem("frmScript", "mnuFile", "mnuFOpen");
+  QCOMPARE(control<QPushButton>("frmScript", "cmbNode(1)")->text(), QString("Up"));
+  click("frmScript", "cmbRun");
+  QVERIFY(!control<QPushButton>("frmControls", "cmdBack")->isEnabled());
+  QVERIFY(!control<QPushButton>("frmControls", "cmdSTOP")->isEnabled());
+  // Twice round the loop, up and down after the two hand-made poses, and into the third.
+  QTRY_VERIFY_WITH_TIMEOUT(turningPoints(board).size() >= 7, 20000);
+  click("frmScript", "cmbAbort");
+  QTRY_VERIFY(control<QPushButton>("frmScript", "cmbRun")->isEnabled());
+  const std::vector<int> turns = turningPoints(board);
+  QCOMPARE(std::vector<int>(turns.begin(), turns.begin() + 6), (std::vector<int>{147, 107, 147, 107, 147, 107}));
+
+  click("frmControls", "cmdBack");
+  QVERIFY(!window("frmControls")->isVisible());
+  QVERIFY(!script->isVisible());
+  QVERIFY(window("frmSettings")->isVisible());
+  whenModal([](QWidget *box) {
+    QTest::mouseClick(qobject_cast<QMessageBox *>(box)->button(QMessageBox::Yes), Qt::LeftButton);
+  });
+  click("frmSettings", "cmbExit");
+  QVERIFY(!window("frmSettings")->isVisible());
+}
+
+// The test's own X server on a display no one else uses, for the whole run.
+int main(int argc, char **argv) {
+  int display = 100 + getpid() % 800;
+  while (std::filesystem::exists("/tmp/.X" + std::to_string(display) + "-lock")) ++display;
+  const std::string name = ":" + std::to_string(display);
+  const pid_t server = fork();
+  if (server == 0) {
+    execlp("Xvfb", "Xvfb", name.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", static_cast<char *>(nullptr));
+    _exit(127);
+  }
+  const std::string socket = "/tmp/.X11-unix/X" + std::to_string(display);
+  for (int waited = 0; waited < 10000 && !std::filesystem::exists(socket); waited += 20) usleep(20000);
+  setenv("DISPLAY", name.c_str(), 1);
+  setenv("QT_QPA_PLATFORM", "xcb", 1);
+  int result = 1;
+  {
+    QApplication app(argc, argv);
+    ScriptEndToEndTest test;
+    result = QTest::qExec(&test, argc, argv);
+  }
+  kill(server, SIGTERM);
+  waitpid(server, nullptr, 0);
+  return result;
+}
+
+#include "script_e2e_test.moc"
