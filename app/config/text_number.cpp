@@ -66,6 +66,9 @@ std::optional<double> textToReal(std::string_view text) {
   if (!d->fraction.empty()) digits.append(".").append(d->fraction);
   double value = 0;
   auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  // Below 1 the only way out of range is down: a fraction too small for a double is 0.
+  const bool belowOne = d->whole.find_first_not_of('0') == std::string_view::npos;
+  if (ec == std::errc::result_out_of_range && belowOne) return 0.0;
   if (ec != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value))
     return std::nullopt;
   return d->negative ? -value : value;

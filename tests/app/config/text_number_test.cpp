@@ -37,6 +37,10 @@ TEST(TextToReal, KeepsFractionsAndRefusesJunk) {
   EXPECT_EQ(textToReal(".25"), 0.25);
   EXPECT_EQ(textToReal("x"), std::nullopt);
   EXPECT_EQ(textToReal("1e5"), std::nullopt);
+  // Too small for a double is 0, not "not a number" (found by the fuzzer).
+  const std::string tiny = " 0000." + std::string(400, '0') + "708 ";
+  EXPECT_EQ(textToReal(tiny), 0.0);
+  EXPECT_EQ(textToNumber(tiny), int16_t{0});
   EXPECT_EQ(textToReal(""), std::nullopt);
   EXPECT_EQ(textToReal(std::string(400, '9')), std::nullopt); // beyond any double
 }
