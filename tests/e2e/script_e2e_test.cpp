@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -16,11 +17,13 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QPointer>
 #include <QTimer>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -52,17 +55,28 @@ void pressKeys(const char *windowName, const QString &name, Qt::Key key, int tim
 }
 
 // Acts on the next modal box as the user would, once it is open: the box is modal, so the
-// action that opens it returns only after this has answered it.
+// action that opens it returns only after this has answered it. A box still open a moment
+// later, not yet having taken the answer while it set itself up, is answered again; any other
+// box that follows is not this answer's business.
 void whenModal(std::function<void(QWidget *)> answer) {
-  auto *poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-    if (QWidget *box = QApplication::activeModalWidget()) {
-      poll->deleteLater();
-      poll->stop();
+  auto *poll = new QTimer(qApp); // the last may still wait when the test ends
+  struct Answered {
+    bool yet = false;
+    QPointer<QWidget> box;
+  };
+  auto answered = std::make_shared<Answered>();
+  QObject::connect(poll, &QTimer::timeout, [poll, answer, answered] {
+    QWidget *box = QApplication::activeModalWidget();
+    if (box && box->isVisible() && (!answered->yet || answered->box == box)) {
+      answered->yet = true;
+      answered->box = box;
       answer(box);
+    } else if (answered->yet && (!box || box != answered->box)) {
+      poll->stop();
+      poll->deleteLater();
     }
   });
-  poll->start(20);
+  poll->start(100);
 }
 
 void typeIntoBox(QWidget *box, const QString &text) {
@@ -107,12 +121,17 @@ std::string nodeData(int position) {
   return text;
 }
 
-// A typed path would open the dialog's completer, which takes the Enter key; the file is chosen
-// as a click in the dialog's list would.
+// The file's name typed into the dialog, which opens on the application's own folder, and the
+// dialog's Open or Save button clicked.
 void chooseFile(QWidget *box, const QString &path) {
   auto *dialog = qobject_cast<QFileDialog *>(box);
-  dialog->selectFile(path);
-  static_cast<QDialog *>(dialog)->accept(); // public as a QDialog
+  auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
+  name->setFocus();
+  name->selectAll();
+  QTest::keyClicks(name, QFileInfo(path).fileName());
+  auto *buttons = dialog->findChild<QDialogButtonBox *>();
+  QAbstractButton *accept = buttons->button(dialog->acceptMode() == QFileDialog::AcceptSave ? QDialogButtonBox::Save : QDialogButtonBox::Open);
+  QTest::mouseClick(accept, Qt::LeftButton);
 }
 
 } // namespace
