@@ -1,5 +1,6 @@
 // The application end to end: the real settings and control windows, the real libTavik.so
 // loaded from the application's folder, and the real virtual board logging what it received.
+#include "app_windows.h"
 #include "application.h"
 #include "board_process.h"
 
@@ -18,18 +19,6 @@ using tavik::testing::BoardProcess;
 using tavik::testing::LogLine;
 
 namespace {
-
-QWidget *window(const char *name) {
-  for (QWidget *w : QApplication::topLevelWidgets())
-    if (w->objectName() == name) return w;
-  qFatal("no window %s", name);
-}
-
-template <typename T> T *control(const char *windowName, const QString &name) {
-  T *found = window(windowName)->findChild<T *>(name);
-  if (!found) qFatal("no control %s", qPrintable(name));
-  return found;
-}
 
 std::pair<int, int> frame(const LogLine &line) {
   std::istringstream in(line.rest);

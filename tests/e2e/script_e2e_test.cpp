@@ -1,6 +1,7 @@
 // A first script made as a person makes it, in a real X server this test starts: the real
 // windows driven by mouse and key events, the real dialogs answered, the real libTavik.so and
 // the virtual board logging what reached it.
+#include "app_windows.h"
 #include "application.h"
 #include "board_process.h"
 
@@ -31,18 +32,6 @@
 using tavik::testing::BoardProcess;
 
 namespace {
-
-QWidget *window(const char *name) {
-  for (QWidget *w : QApplication::topLevelWidgets())
-    if (w->objectName() == name) return w;
-  qFatal("no window %s", name);
-}
-
-template <typename T> T *control(const char *windowName, const QString &name) {
-  T *found = window(windowName)->findChild<T *>(name);
-  if (!found) qFatal("no control %s", qPrintable(name));
-  return found;
-}
 
 void click(const char *windowName, const QString &name) {
   QTest::mouseClick(control<QAbstractButton>(windowName, name), Qt::LeftButton);
