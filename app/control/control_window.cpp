@@ -104,10 +104,8 @@ void ControlWindow::buildControls() {
 void ControlWindow::buildMenus() {
   QMenu *file = menuBar()->addMenu("&File");
   file->setObjectName("mnuFile");
-  m_mnuFBack = file->addAction("B&ack");
-  m_mnuFBack->setObjectName("mnuFBack");
-  m_mnuAbout = menuBar()->addAction("&About");
-  m_mnuAbout->setObjectName("mnuAbout");
+  m_mnuFBack = addNamedAction(file, "mnuFBack", "B&ack");
+  m_mnuAbout = addNamedAction(menuBar(), "mnuAbout", "&About");
 }
 
 void ControlWindow::connectControls() {

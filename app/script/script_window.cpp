@@ -109,29 +109,20 @@ void ScriptWindow::buildControls() {
 
   m_mnuPopUp = new QMenu("PopUp", this);
   m_mnuPopUp->setObjectName("mnuPopUp");
-  auto popUpItem = [&](const char *name, const char *caption) {
-    QAction *action = m_mnuPopUp->addAction(caption);
-    action->setObjectName(name);
-    return action;
-  };
-  m_mnuPopUpPlace = popUpItem("mnuPopUpPlace", "Place");
-  m_mnuPopUpEdit = popUpItem("mnuPopUpEdit", "Edit");
-  m_mnuPopUpDelete = popUpItem("mnuPopUpDelete", "Delete");
-  m_mnuPopUpGoto = popUpItem("mnuPopUpGoto", "Goto");
+  m_mnuPopUpPlace = addNamedAction(m_mnuPopUp, "mnuPopUpPlace", "Place");
+  m_mnuPopUpEdit = addNamedAction(m_mnuPopUp, "mnuPopUpEdit", "Edit");
+  m_mnuPopUpDelete = addNamedAction(m_mnuPopUp, "mnuPopUpDelete", "Delete");
+  m_mnuPopUpGoto = addNamedAction(m_mnuPopUp, "mnuPopUpGoto", "Goto");
 }
 
 void ScriptWindow::buildMenus() {
   m_mnuFile = menuBar()->addMenu("&File");
   m_mnuFile->setObjectName("mnuFile");
-  m_mnuFOpen = m_mnuFile->addAction("&Open");
-  m_mnuFOpen->setObjectName("mnuFOpen");
-  m_mnuFSave = m_mnuFile->addAction("&Save");
-  m_mnuFSave->setObjectName("mnuFSave");
+  m_mnuFOpen = addNamedAction(m_mnuFile, "mnuFOpen", "&Open");
+  m_mnuFSave = addNamedAction(m_mnuFile, "mnuFSave", "&Save");
   m_mnuFile->addSeparator()->setObjectName("mnusep");
-  m_mnuFExit = m_mnuFile->addAction("E&xit");
-  m_mnuFExit->setObjectName("mnuFExit");
-  m_mnuAbout = menuBar()->addAction("A&bout");
-  m_mnuAbout->setObjectName("mnuAbout");
+  m_mnuFExit = addNamedAction(m_mnuFile, "mnuFExit", "E&xit");
+  m_mnuAbout = addNamedAction(menuBar(), "mnuAbout", "A&bout");
 }
 
 void ScriptWindow::connectControls() {

@@ -129,19 +129,13 @@ void SettingsWindow::buildServoRows(QGroupBox *servoFrame) {
 void SettingsWindow::buildMenus() {
   QMenu *file = menuBar()->addMenu("&File");
   file->setObjectName("mnuFile");
-  auto item = [file](const char *name, const char *caption) {
-    QAction *action = file->addAction(caption);
-    action->setObjectName(name);
-    return action;
-  };
-  m_mnuFControls = item("mnuFControls", "&Controls");
-  m_mnuFOpen = item("mnuFOpen", "&Open");
-  m_mnuFSave = item("mnuFSave", "&Save");
+  m_mnuFControls = addNamedAction(file, "mnuFControls", "&Controls");
+  m_mnuFOpen = addNamedAction(file, "mnuFOpen", "&Open");
+  m_mnuFSave = addNamedAction(file, "mnuFSave", "&Save");
   file->addSeparator()->setObjectName("mnuSep");
-  m_mnuFExit = item("mnuFExit", "E&xit");
+  m_mnuFExit = addNamedAction(file, "mnuFExit", "E&xit");
   // A menu title that acts on its own when clicked.
-  m_mnuAbout = menuBar()->addAction("&About");
-  m_mnuAbout->setObjectName("mnuAbout");
+  m_mnuAbout = addNamedAction(menuBar(), "mnuAbout", "&About");
 }
 
 void SettingsWindow::connectControls() {

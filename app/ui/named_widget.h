@@ -2,6 +2,7 @@
 // the members of a control array.
 #pragma once
 
+#include <QAction>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -15,6 +16,14 @@ Widget *place(Widget *widget, const QString &name, QRect geometry) {
   widget->setObjectName(name);
   widget->setGeometry(geometry);
   return widget;
+}
+
+// A menu item (or a menu-bar item that acts on its own) under its design name.
+template <typename Menu>
+QAction *addNamedAction(Menu *menu, const char *name, const char *caption) {
+  QAction *action = menu->addAction(caption);
+  action->setObjectName(name);
+  return action;
 }
 
 } // namespace quarnel
