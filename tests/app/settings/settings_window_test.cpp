@@ -53,6 +53,7 @@ private slots:
   void modifiedRowsAreAskedAboutOnceQuittingIsConfirmed();
   void quitAlwaysWritesSetupFileAndClosesOnlyOnYes();
   void quitReportsAnUnwritableSetupFileAndStillQuits();
+  void aSetupFileThatIsAPipeIsPassedOverAndNotReplaced();
   void aboutShowsProductAndVersion();
 
 private:
@@ -574,6 +575,21 @@ void SettingsWindowTest::quitReportsAnUnwritableSetupFileAndStillQuits() {
   QVERIFY(messages[1].find(m_identity->setupFilePath()) != std::string::npos);
   QCOMPARE(m_ui->boxes()[1].icon, MessageIcon::Critical);
   QVERIFY(!window.isVisible());
+}
+
+void SettingsWindowTest::aSetupFileThatIsAPipeIsPassedOverAndNotReplaced() {
+  // Read, it would block the window from ever appearing; saved over, it would be replaced.
+  QVERIFY(mkfifo(m_identity->setupFilePath().c_str(), 0644) == 0);
+  SettingsWindow &window = openWindow();
+  QVERIFY(child<QRadioButton>("optNumServos(1)")->isChecked()); // the defaults
+  m_ui->answerMessage(MessageAnswer::Yes);
+  window.close();
+  const auto messages = m_ui->messageTexts();
+  QCOMPARE(messages.size(), size_t(2));
+  QVERIFY(messages[1].find(m_identity->setupFilePath() + "\": It is a named pipe") != std::string::npos);
+  QVERIFY(!window.isVisible());
+  struct stat info {};
+  QVERIFY(stat(m_identity->setupFilePath().c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
 }
 
 void SettingsWindowTest::aboutShowsProductAndVersion() {
