@@ -1,6 +1,6 @@
 // The one object that owns the run: the application's identity, the user-interface services,
 // the start-up record, the folders the file dialogs start in, the motion tables, the driver,
-// the script and its runner, and the windows, each created once.
+// the script, its edits and its runner, and the windows, each created once.
 #pragma once
 
 #include "config/document_folders.h"
@@ -10,6 +10,7 @@
 #include "control/motion_model.h"
 #include "control/tavik_binding.h"
 #include "script/node_editor.h"
+#include "script/script_edits.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
 #include "script/script_window.h"
@@ -38,6 +39,7 @@ private:
   SettingsWindow m_frmSettings;
   ControlWindow m_frmControls;
   ScriptModel m_script;
+  ScriptEdits m_scriptEdits;
   ScriptRunner m_runner;
   ScriptWindow m_frmScript;
   NodeEditor m_frmNodeEdit;

@@ -4,7 +4,6 @@
 #include "config/text_number.h"
 #include "control/motion_model.h"
 #include "node_name.h"
-#include "script_model.h"
 
 namespace quarnel {
 
@@ -39,7 +38,7 @@ std::string NodeEdit::applySpeed(int servo, std::string_view text) {
   return std::to_string(*speed);
 }
 
-std::optional<NodeEdit::Refusal> NodeEdit::save(int index, const Texts &texts) {
+std::variant<Node, NodeEdit::Refusal> NodeEdit::savedNode(const Texts &texts) const {
   if (auto refusal = nameRefusal(texts.name)) return Refusal{Refusal::Name, 0, *refusal};
   Node node{texts.name, {}, {}};
   for (int slot = 0; slot < nodeSlots; ++slot) {
@@ -48,8 +47,7 @@ std::optional<NodeEdit::Refusal> NodeEdit::save(int index, const Texts &texts) {
     node.pos[slot] = *textToNumber(texts.pos[slot]);
     node.speed[slot] = *textToNumber(texts.speed[slot]);
   }
-  m_script.replaceNode(index, std::move(node));
-  return std::nullopt;
+  return node;
 }
 
 } // namespace quarnel

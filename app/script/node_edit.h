@@ -8,11 +8,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace quarnel {
 
 class MotionModel;
-class ScriptModel;
 
 constexpr std::string_view blankNameMessage = "Name cannot be blank";
 constexpr std::string_view positionMessage = "Position must be within minimum and maximum bounds for ths servo";
@@ -20,8 +20,7 @@ constexpr std::string_view speedMessage = "Speed must be a whole number from -32
 
 class NodeEdit {
 public:
-  NodeEdit(ScriptModel &script, MotionModel &motion, const ServoConfiguration &config)
-      : m_script(script), m_motion(motion), m_config(config) {}
+  NodeEdit(MotionModel &motion, const ServoConfiguration &config) : m_motion(motion), m_config(config) {}
 
   // Why the text cannot stand, for the user; nothing when it can.
   std::optional<std::string> nameRefusal(std::string_view name) const;
@@ -44,12 +43,11 @@ public:
     int servo = 0;
     std::string message;
   };
-  // Save: node `index` takes the name, positions and speeds, and its lines the new name. A box
-  // whose check would refuse it stores nothing and names that box.
-  std::optional<Refusal> save(int index, const Texts &texts);
+  // Save's node: the name, positions and speeds the boxes hold; or, when a box's check would
+  // refuse it, that box, and nothing is to be stored.
+  std::variant<Node, Refusal> savedNode(const Texts &texts) const;
 
 private:
-  ScriptModel &m_script;
   MotionModel &m_motion;
   const ServoConfiguration &m_config;
 };

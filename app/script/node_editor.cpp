@@ -3,6 +3,7 @@
 #include "node_editor.h"
 
 #include "control/motion_model.h"
+#include "script/script_edits.h"
 #include "script/script_model.h"
 #include "settings/field_leave_check.h"
 #include "ui/named_widget.h"
@@ -32,10 +33,10 @@ double layoutScale(const QFont &font) {
 
 } // namespace
 
-NodeEditor::NodeEditor(ScriptModel &script, MotionModel &motion, const ServoConfiguration &config, UiServices &ui,
-                       const AppIdentity &identity)
-    : QWidget(nullptr, Qt::Dialog), m_script(script), m_motion(motion), m_ui(ui), m_identity(identity),
-      m_edit(script, motion, config) {
+NodeEditor::NodeEditor(ScriptModel &script, ScriptEdits &edits, MotionModel &motion, const ServoConfiguration &config,
+                       UiServices &ui, const AppIdentity &identity)
+    : QWidget(nullptr, Qt::Dialog), m_script(script), m_edits(edits), m_motion(motion), m_ui(ui), m_identity(identity),
+      m_edit(motion, config) {
   setObjectName("frmNodeEdit");
   setWindowTitle("Edit Node");
   buildControls();
@@ -131,13 +132,15 @@ void NodeEditor::save() {
     texts.pos[i] = m_txtPos[i]->text().toStdString();
     texts.speed[i] = m_txtSpeed[i]->text().toStdString();
   }
-  if (auto refusal = m_edit.save(m_index, texts)) {
+  auto saved = m_edit.savedNode(texts);
+  if (const auto *refusal = std::get_if<NodeEdit::Refusal>(&saved)) {
     QLineEdit *box = refusal->box == NodeEdit::Refusal::Name       ? m_txtNodeName
                      : refusal->box == NodeEdit::Refusal::Position ? m_txtPos[refusal->servo]
                                                                    : m_txtSpeed[refusal->servo];
     refuse(box, refusal->message);
     return;
   }
+  m_edits.saveNode(m_index, std::get<Node>(std::move(saved)));
   close();
 }
 

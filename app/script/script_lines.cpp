@@ -21,24 +21,33 @@ void ScriptLines::mark(int row) {
   if (row >= 0 && row < rowCount()) notify(ScriptLinesChange::Changed, row);
 }
 
-void ScriptLines::setText(int row, std::string_view text) {
+void ScriptLines::setCursor(Cursor cursor) {
+  m_current = cursor.current;
+  mark(cursor.marked);
+}
+
+void ScriptLines::setLineText(int row, std::string_view text) {
   m_lines[row - 1] = text;
-  ++m_edits;
   notify(ScriptLinesChange::Changed, row);
 }
 
-void ScriptLines::insert(int row, std::string_view text) {
+void ScriptLines::insertLine(int row, std::string_view text) {
   m_lines.insert(m_lines.begin() + (row - 1), std::string(text));
-  ++m_edits;
   if (m_marked >= row) ++m_marked; // the marker stays with its line
   notify(ScriptLinesChange::Inserted, row);
 }
 
+void ScriptLines::removeLine(int row) {
+  m_lines.erase(m_lines.begin() + (row - 1));
+  m_marked = m_marked > row ? m_marked - 1 : m_marked == row ? -1 : m_marked;
+  notify(ScriptLinesChange::Removed, row);
+}
+
 void ScriptLines::placeCommand(std::string_view command) {
-  if (m_current < rowCount()) setText(m_current, command);
-  else insert(rowCount(), command);
+  if (m_current < rowCount()) setLineText(m_current, command);
+  else insertLine(rowCount(), command);
   ++m_current;
-  if (m_current == rowCount()) insert(rowCount(), "");
+  if (m_current == rowCount()) insertLine(rowCount(), "");
   markCurrent();
 }
 
@@ -48,42 +57,63 @@ void ScriptLines::select(int row) {
 }
 
 void ScriptLines::insertEmptyLine() {
-  insert(m_current, "");
+  insertLine(m_current, "");
   markCurrent();
 }
 
 void ScriptLines::deleteLine() {
   if (m_current >= lastRow()) return;
-  const int marked = m_marked;
-  m_lines.erase(m_lines.begin() + (m_current - 1));
-  ++m_edits;
-  notify(ScriptLinesChange::Removed, m_current);
-  m_marked = marked > m_current ? marked - 1 : marked == m_current ? -1 : marked;
+  removeLine(m_current);
   markCurrent();
 }
 
-void ScriptLines::clear() {
-  if (m_lines != std::vector<std::string>{""}) ++m_edits;
-  m_lines.assign(1, "");
+void ScriptLines::clear() { setLines({""}); }
+
+void ScriptLines::setLines(std::vector<std::string> lines) {
+  m_lines = std::move(lines);
   m_current = 1;
   m_marked = 1;
   notify(ScriptLinesChange::Reset);
 }
 
-void ScriptLines::removeLinesEqualTo(std::string_view text) {
-  const size_t before = m_lines.size();
+std::vector<int> ScriptLines::removeLinesEqualTo(std::string_view text) {
+  std::vector<int> removed;
   // The insertion row is empty and never a node's name, so it always survives.
-  std::erase_if(m_lines, [&](const std::string &line) { return line == text && !line.empty(); });
-  if (m_lines.size() == before) return;
-  ++m_edits;
+  for (int row = 1; row < lastRow(); ++row)
+    if (!text.empty() && m_lines[row - 1] == text) removed.push_back(row);
+  if (removed.empty()) return removed;
+  std::erase(m_lines, text);
   m_current = std::min(m_current, lastRow());
   m_marked = m_current;
   notify(ScriptLinesChange::Reset);
+  return removed;
 }
 
-void ScriptLines::renameLines(std::string_view from, std::string_view to) {
+void ScriptLines::insertLines(const std::vector<int> &rows, std::string_view text) {
+  if (rows.empty()) return;
+  std::vector<std::string> merged;
+  merged.reserve(m_lines.size() + rows.size());
+  auto next = rows.begin();
+  auto putBackDue = [&] {
+    for (; next != rows.end() && *next == static_cast<int>(merged.size()) + 1; ++next) merged.emplace_back(text);
+  };
+  for (std::string &line : m_lines) {
+    putBackDue();
+    merged.push_back(std::move(line));
+  }
+  putBackDue();
+  m_lines = std::move(merged);
+  notify(ScriptLinesChange::Reset);
+}
+
+std::vector<int> ScriptLines::renameLines(std::string_view from, std::string_view to) {
+  std::vector<int> renamed;
   for (int row = 1; row < rowCount(); ++row)
-    if (m_lines[row - 1] == from) setText(row, to);
+    if (m_lines[row - 1] == from) {
+      setLineText(row, to);
+      renamed.push_back(row);
+    }
+  return renamed;
 }
 
 } // namespace quarnel

@@ -34,6 +34,7 @@ struct ScriptControls {
   bool loopStart = true;
   bool loopEnd = true;
   bool fileMenu = true;
+  bool editMenu = true; // undo and redo
   bool aboutMenu = true;
   bool controlStop = true; // the control window's cmdSTOP
   bool runTimer = false;   // tmrScriptRun

@@ -3,6 +3,7 @@
 #include "control/motion_model.h"
 #include "control/servo_limits.h"
 #include "script/node_editor.h"
+#include "script/script_edits.h"
 #include "script/script_model.h"
 #include "ui/scripted_ui_services.h"
 
@@ -58,6 +59,7 @@ private:
   ScriptedUiServices m_ui;
   MotionModel m_motion;
   std::unique_ptr<ScriptModel> m_script;
+  std::unique_ptr<ScriptEdits> m_edits;
   std::unique_ptr<NodeEditor> m_editor;
   QWidget m_controls;
   AppIdentity m_identity = AppIdentity::quarnel("/nonexistent");
@@ -77,7 +79,8 @@ void NodeEditorTest::init() {
   for (int slot = 0; slot < nodeSlots; ++slot) data += std::to_string(100 + slot) + "," + std::to_string(10 + slot) + ",";
   m_script->createNode("Wave", data);
   for (const char *line : {"Wave", "wave", "WAIT", "Wave", "Waves"}) m_script->lines().placeCommand(line);
-  m_editor = std::make_unique<NodeEditor>(*m_script, m_motion, m_config, m_ui, m_identity);
+  m_edits = std::make_unique<ScriptEdits>(*m_script);
+  m_editor = std::make_unique<NodeEditor>(*m_script, *m_edits, m_motion, m_config, m_ui, m_identity);
   m_closes = 0;
   m_editor->closed = [this] { ++m_closes; };
   m_controls.setGeometry(50, 60, 372, 443);
@@ -87,6 +90,7 @@ void NodeEditorTest::init() {
 
 void NodeEditorTest::cleanup() {
   m_editor.reset();
+  m_edits.reset();
   m_script.reset();
 }
 

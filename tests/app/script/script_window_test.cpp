@@ -84,6 +84,7 @@ private:
   DefaultTakingUi m_ui;
   MotionModel m_motion;
   std::unique_ptr<ScriptModel> m_script;
+  std::unique_ptr<ScriptEdits> m_edits;
   std::unique_ptr<ScriptRunner> m_runner;
   std::unique_ptr<ScriptWindow> m_window;
   std::unique_ptr<QWidget> m_controls;
@@ -98,8 +99,9 @@ void ScriptWindowTest::init() {
   m_motion = MotionModel();
   m_motion.load({});
   m_script = std::make_unique<ScriptModel>(m_config, ScriptUser{m_ui, "Quarnel"});
+  m_edits = std::make_unique<ScriptEdits>(*m_script);
   m_runner = std::make_unique<ScriptRunner>(*m_script, m_motion);
-  m_window = std::make_unique<ScriptWindow>(*m_script, *m_runner, m_motion, m_ui, m_identity, m_folders);
+  m_window = std::make_unique<ScriptWindow>(*m_script, *m_edits, *m_runner, m_motion, m_ui, m_identity, m_folders);
   m_runner->setStateListener([this] { m_window->showRunState(); });
   m_controls = std::make_unique<QWidget>();
   m_controls->setGeometry(40, 30, 372, 443);
@@ -109,6 +111,7 @@ void ScriptWindowTest::init() {
 void ScriptWindowTest::cleanup() {
   m_window.reset();
   m_runner.reset();
+  m_edits.reset();
   m_script.reset();
 }
 
