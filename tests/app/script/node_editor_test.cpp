@@ -164,6 +164,13 @@ void NodeEditorTest::saveRenamesTheExactLinesAndStoresTheBoxes() {
   QCOMPARE(node.speed[3], int16_t{1});
   QCOMPARE(node.pos[4], int16_t{104});
   QCOMPARE(lineTexts(), (std::vector<std::string>{"Hello", "wave", "WAIT", "Hello", "Waves", ""}));
+
+  // One edit on the script's undo stack.
+  QCOMPARE(m_edits->stack().undoText(), QString("Edit node \"Hello\""));
+  m_edits->stack().undo();
+  QCOMPARE(m_script->nodes().node(1).name, std::string("Wave"));
+  QCOMPARE(m_script->nodes().node(1).pos[3], int16_t{103});
+  QCOMPARE(lineTexts(), (std::vector<std::string>{"Wave", "wave", "WAIT", "Wave", "Waves", ""}));
 }
 
 void NodeEditorTest::saveRefusesABoxItsCheckWouldRefuse() {

@@ -52,6 +52,9 @@ private slots:
   void closeHidesAndTheCloseBoxUnloads();
   void modifiedWorkIsAskedAboutBeforeItGoes_data();
   void modifiedWorkIsAskedAboutBeforeItGoes();
+  void editMenuUndoesAndRedoesEveryEdit_data();
+  void editMenuUndoesAndRedoesEveryEdit();
+  void titleMarkFollowsTheUndoStacksCleanState();
 
 private:
   template <typename T> T *child(const QString &name) {
@@ -232,12 +235,17 @@ void ScriptWindowTest::popUpDeleteAndEditActOnTheRightClickedNode() {
   int edited = -1;
   m_window->editRequested = [&](int index) { edited = index; };
   m_motion.setTarget(0, 10);
-  popUpOf(1);
+  QMenu *menu = popUpOf(1);
   action("mnuPopUpEdit")->trigger();
+  menu->close(); // as choosing the item does
   QCOMPARE(edited, 1);
   QCOMPARE(m_window->selectedNodeIndex(), 1);
   QVERIFY(!m_window->isEnabled());
   QCOMPARE(m_motion.target(0), int16_t{127}); // on the way to B's pose
+  // The editor's node stays where it is while the editor is open.
+  QApplication::setActiveWindow(m_window.get());
+  QTest::keySequence(m_window.get(), QKeySequence("Ctrl+Z"));
+  QCOMPARE(child<QPushButton>("cmbNode(1)")->text(), QString("B"));
   m_window->editFinished();
   QVERIFY(m_window->isEnabled());
 }
@@ -255,6 +263,11 @@ void ScriptWindowTest::runningLeavesOnlyStopTakingInput() {
   QVERIFY(!child<QGroupBox>("fmeNodes")->isEnabled());
   QVERIFY(!m_window->menuBar()->actions()[0]->isEnabled()); // File
   QVERIFY(!action("mnuAbout")->isEnabled());
+  QVERIFY(!m_window->menuBar()->actions()[1]->isEnabled()); // Edit
+  QVERIFY(!action("mnuEUndo")->isEnabled());
+  QApplication::setActiveWindow(m_window.get());
+  QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(m_script->lines().text(1), std::string_view("A"));
   QVERIFY(child<QTimer>("tmrScriptRun")->isActive());
 
   // The close box is refused while it runs.
@@ -267,6 +280,7 @@ void ScriptWindowTest::runningLeavesOnlyStopTakingInput() {
   QVERIFY(!child<QPushButton>("cmbAbort")->isEnabled());
   QVERIFY(child<QPushButton>("cmbRun")->isEnabled());
   QVERIFY(grid()->isEnabled());
+  QVERIFY(action("mnuEUndo")->isEnabled());
   QVERIFY(!child<QTimer>("tmrScriptRun")->isActive());
 }
 
@@ -341,6 +355,109 @@ void ScriptWindowTest::modifiedWorkIsAskedAboutBeforeItGoes() {
     m_window->close();
     QVERIFY(m_ui.boxes().empty());
     QVERIFY(!m_window->isVisible());
+  }
+}
+
+void ScriptWindowTest::editMenuUndoesAndRedoesEveryEdit_data() {
+  QTest::addColumn<QString>("edit");     // what the user does
+  QTest::addColumn<QString>("undoText"); // the Undo item's text after it
+  QTest::addColumn<QStringList>("after"); // the grid after it
+  QTest::addColumn<QStringList>("nodes"); // the node buttons after it
+  const QStringList lines{"A<", "WAIT", ""}, nodes{"Home", "A"};
+  QTest::newRow("place") << "cmbHold" << "&Undo Place \"WAIT\"" << QStringList{"WAIT", "WAIT<", ""} << nodes;
+  QTest::newRow("delete a line") << "cmbDelete" << "&Undo Delete line" << QStringList{"WAIT<", ""} << nodes;
+  QTest::newRow("clear") << "cmbClearScript" << "&Undo Clear" << QStringList{"<"} << nodes;
+  QTest::newRow("create a node") << "cmbCreateNode" << "&Undo Create node \"B&&C\"" << lines << QStringList{"Home", "A", "B&C"};
+  QTest::newRow("delete a node") << "mnuPopUpDelete" << "&Undo Delete node \"A\"" << QStringList{"WAIT<", ""} << QStringList{"Home"};
+}
+
+void ScriptWindowTest::editMenuUndoesAndRedoesEveryEdit() {
+  QFETCH(QString, edit);
+  QFETCH(QString, undoText);
+  QFETCH(QStringList, after);
+  QFETCH(QStringList, nodes);
+  auto buttons = [this] {
+    QStringList captions;
+    for (int i = 0; m_window->findChild<QPushButton *>(QString("cmbNode(%1)").arg(i)); ++i)
+      captions << child<QPushButton>(QString("cmbNode(%1)").arg(i))->text();
+    return captions;
+  };
+  QAction *undo = action("mnuEUndo"), *redo = action("mnuERedo");
+  const QList<QAction *> bar = m_window->menuBar()->actions();
+  QCOMPARE(bar.size(), 3);
+  QCOMPARE(bar[1]->text(), QString("&Edit"));
+  QCOMPARE(bar[2], action("mnuAbout"));
+  QCOMPARE(undo->text(), QString("&Undo"));
+  QVERIFY(!undo->isEnabled());
+  QVERIFY(!redo->isEnabled());
+
+  createNode("A");
+  click("cmbNode(1)");
+  click("cmbHold");
+  clickRow(1);
+  m_edits->stack().clear(); // as a freshly opened file would have it
+  const QStringList before = shown();
+  QCOMPARE(buttons(), (QStringList{"Home", "A"}));
+
+  if (edit == "mnuPopUpDelete") {
+    QMenu *menu = popUpOf(1);
+    action("mnuPopUpDelete")->trigger();
+    menu->close(); // as choosing the item does
+  } else {
+    m_ui.answerInput("B&C");
+    click(qPrintable(edit));
+  }
+  QCOMPARE(shown(), after);
+  QCOMPARE(buttons(), nodes);
+  QCOMPARE(undo->text(), undoText);
+  QVERIFY(undo->isEnabled());
+  QVERIFY(!redo->isEnabled());
+
+  // The menu item, then each of the keys.
+  QApplication::setActiveWindow(m_window.get());
+  undo->trigger();
+  QCOMPARE(shown(), before);
+  QCOMPARE(buttons(), (QStringList{"Home", "A"}));
+  QVERIFY(!undo->isEnabled());
+  QCOMPARE(redo->text(), QString(undoText).replace("&Undo", "&Redo"));
+  for (const QKeySequence &keys : {QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}) {
+    QTest::keySequence(m_window.get(), keys);
+    QCOMPARE(shown(), after);
+    QCOMPARE(buttons(), nodes);
+    QTest::keySequence(m_window.get(), QKeySequence("Ctrl+Z"));
+    QCOMPARE(shown(), before);
+  }
+}
+
+void ScriptWindowTest::titleMarkFollowsTheUndoStacksCleanState() {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("wave.tvk").toStdString();
+  QAction *undo = action("mnuEUndo"), *redo = action("mnuERedo");
+  click("cmbHold");
+  QVERIFY(m_window->isWindowModified());
+  m_ui.answerFile(path);
+  action("mnuFSave")->trigger();
+  QVERIFY(!m_window->isWindowModified());
+  undo->trigger();
+  QVERIFY(m_window->isWindowModified()); // the saved file has the WAIT
+  redo->trigger();
+  QVERIFY(!m_window->isWindowModified());
+
+  // A new edit after an undo loses the way back to the saved script.
+  undo->trigger();
+  click("cmbLoopStart");
+  QVERIFY(!redo->isEnabled());
+  undo->trigger();
+  QVERIFY(m_window->isWindowModified());
+
+  // Opening a file leaves nothing to undo and nothing modified, even one that cannot be read.
+  for (const std::string &file : {path, dir.filePath("gone.tvk").toStdString()}) {
+    click("cmbHold");
+    m_ui.answerMessage(MessageAnswer::Discard);
+    m_ui.answerFile(file);
+    action("mnuFOpen")->trigger();
+    QVERIFY(!m_window->isWindowModified());
+    QVERIFY(!undo->isEnabled());
   }
 }
 
