@@ -1,3 +1,4 @@
+// The shared options and how help, version and bad use are answered.
 #include "command_line.h"
 
 #include <cstdio>

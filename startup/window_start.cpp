@@ -1,3 +1,4 @@
+// The display check before Qt starts, and Qt's platform messages held while it does.
 #include "window_start.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// The --check report: the driver library chosen for the program, bound as the windows bind it.
 #include "driver_check.h"
 
 #include "driver_location.h"

@@ -1,3 +1,4 @@
+// Choosing libTavik.so from the program's folder, with no search of any kind.
 #include "driver_location.h"
 
 #include <filesystem>

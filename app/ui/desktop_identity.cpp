@@ -1,3 +1,4 @@
+// The window icon from the program's resources and the desktop entry's name.
 #include "desktop_identity.h"
 
 #include <QApplication>
