@@ -1,9 +1,6 @@
 // Creating the windows and wiring them to each other.
 #include "application.h"
 
-#include <QAction>
-#include <QPushButton>
-
 namespace quarnel {
 
 Application::Application(std::string folder)
@@ -15,8 +12,7 @@ Application::Application(std::string folder)
       m_runner(m_script, m_motion),
       m_frmScript(m_script, m_runner, m_motion, m_ui, m_identity),
       m_frmNodeEdit(m_script, m_motion, m_frmSettings.configuration(), m_ui, m_identity) {
-  QObject::connect(m_frmSettings.controlsButton(), &QPushButton::clicked, [this] { openControls(); });
-  QObject::connect(m_frmSettings.controlsMenuItem(), &QAction::triggered, [this] { openControls(); });
+  m_frmSettings.controlsRequested = [this] { openControls(); };
   m_frmSettings.quitting = [this] { m_frmScript.unload(); };
 
   m_frmControls.closeAllowed = [this] { return !m_motion.nodeEditorOpen() && m_runner.idle(); };

@@ -44,6 +44,8 @@ private slots:
   void nameCheckPutsTheFocusBack_data();
   void nameCheckPutsTheFocusBack();
   void saveFromTheMenuChecksTheFieldFirst();
+  void controlsChecksTheFieldHoweverItIsAskedFor_data();
+  void controlsChecksTheFieldHoweverItIsAskedFor();
   void openLoadsRowsAndReportsWhatCannotBeRead();
   void saveWritesTheRowsAndReportsWhatCannotBeWritten();
   void quitAlwaysWritesSetupFileAndClosesOnlyOnYes();
@@ -356,6 +358,39 @@ void SettingsWindowTest::saveFromTheMenuChecksTheFieldFirst() {
   QCOMPARE(m_ui->boxes().size(), size_t(1));
   QCOMPARE(m_ui->boxes()[0].kind, Kind::Message);
   QCOMPARE(QApplication::focusWidget(), edit);
+}
+
+void SettingsWindowTest::controlsChecksTheFieldHoweverItIsAskedFor_data() {
+  QTest::addColumn<QString>("way");
+  QTest::newRow("button") << "button";
+  QTest::newRow("access key") << "access key";
+  QTest::newRow("menu") << "menu";
+}
+
+void SettingsWindowTest::controlsChecksTheFieldHoweverItIsAskedFor() {
+  QFETCH(QString, way);
+  openWindow();
+  int requests = 0;
+  m_window->controlsRequested = [&] { ++requests; };
+  QLineEdit *home = field("txtHome", 2);
+  auto askForControls = [&] {
+    if (way == "button") QTest::mouseClick(child<QPushButton>("cmbControls"), Qt::LeftButton);
+    else if (way == "access key") QTest::keyClick(home, Qt::Key_C, Qt::AltModifier); // leaves the focus
+    else child<QAction>("mnuFControls")->trigger();
+  };
+
+  focusAndType(home, "300");
+  askForControls();
+  // The access key presses the button a moment later.
+  QTRY_COMPARE(m_ui->messageTexts(), std::vector<std::string>{"Home value must be LESS than or equal to Maximum value"});
+  QCOMPARE(requests, 0);
+  QCOMPARE(QApplication::focusWidget(), home);
+
+  focusAndType(home, "200");
+  m_ui->clear();
+  askForControls();
+  QTRY_COMPARE(requests, 1);
+  QVERIFY(m_ui->boxes().empty());
 }
 
 void SettingsWindowTest::openLoadsRowsAndReportsWhatCannotBeRead() {
