@@ -509,6 +509,7 @@ void SettingsWindowTest::aboutShowsProductAndVersion() {
   QCOMPARE(lines[0], QString("Quarnel"));
   QVERIFY(lines[2].startsWith("Version 1.2.0  "));
   QVERIFY(!lines[3].isEmpty() && !lines[3].endsWith("\n"));
+  QVERIFY2(!lines[3].contains("://"), "no web address the project does not have");
   QVERIFY(!QString::fromStdString(box.text).contains(QRegularExpression("[^\r]\n")));
 }
 
