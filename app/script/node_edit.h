@@ -25,7 +25,6 @@ public:
 
   // The editor opens on node `index` (never Home), its boxes just filled from the node.
   void begin(int index);
-  int index() const { return m_index; }
 
   // Why the text cannot stand, for the user; nothing when it can. The node's own name is no
   // clash with itself.

@@ -148,7 +148,7 @@ void NodeEditor::save() {
 }
 
 void NodeEditor::keyPressEvent(QKeyEvent *event) {
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+  if (event->matches(QKeySequence::Cancel))
     close();
   else
     QWidget::keyPressEvent(event);
