@@ -1,10 +1,8 @@
 // Creating the windows and wiring them to each other.
 #include "application.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QPushButton>
 
 namespace quarnel {
 
@@ -18,8 +16,7 @@ Application::Application(std::string folder)
       m_runner(m_script, m_motion),
       m_frmScript(m_script, m_runner, m_motion, m_ui, m_identity, m_folders),
       m_frmNodeEdit(m_script, m_motion, m_frmSettings.configuration(), m_ui, m_identity) {
-  QObject::connect(m_frmSettings.controlsButton(), &QPushButton::clicked, [this] { openControls(); });
-  QObject::connect(m_frmSettings.controlsMenuItem(), &QAction::triggered, [this] { openControls(); });
+  m_frmSettings.controlsRequested = [this] { openControls(); };
   m_frmSettings.quitting = [this] {
     if (!m_frmScript.mayDiscardChanges()) return false;
     m_frmScript.unload();
