@@ -1,5 +1,5 @@
 // The node editor's boxes in their twip layout, the checks run as each box is left or Enter is
-// pressed in it, and Save.
+// pressed in it, the live copy of displayed positions, Save, and Cancel by button or Escape.
 #include "node_editor.h"
 
 #include "control/motion_model.h"
@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,13 +37,14 @@ double layoutScale(const QFont &font) {
 NodeEditor::NodeEditor(ScriptModel &script, ScriptEdits &edits, MotionModel &motion, const ServoConfiguration &config,
                        UiServices &ui, const AppIdentity &identity)
     : QWidget(nullptr, Qt::Dialog), m_script(script), m_edits(edits), m_motion(motion), m_ui(ui), m_identity(identity),
-      m_edit(motion, config) {
+      m_edit(script, motion, config) {
   setObjectName("frmNodeEdit");
   setWindowTitle("Edit Node");
   buildControls();
   connectControls();
   m_motion.addPositionListener([this](int servo, int16_t position) {
-    if (isVisible()) m_txtPos[servo]->setText(QString::number(position));
+    if (isVisible() && m_edit.takesDisplayedPosition(servo, m_txtPos[servo]->hasFocus()))
+      m_txtPos[servo]->setText(QString::number(position));
   });
 }
 
@@ -77,18 +79,22 @@ void NodeEditor::connectControls() {
       if (!boxAccepted(box)) box->setFocus();
     });
   }
+  // Cancel leaves whatever a box holds.
+  m_leaveCheck->leaveUncheckedFor(m_cmbClose);
+  for (int i = 0; i < nodeSlots; ++i)
+    connect(m_txtPos[i], &QLineEdit::textEdited, this, [this, i] { m_edit.positionTyped(i); });
   connect(m_cmbSave, &QPushButton::clicked, this, &NodeEditor::save);
   connect(m_cmbClose, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void NodeEditor::openFor(int index, const QWidget &controls) {
-  m_index = index;
   const Node &node = m_script.nodes().node(index);
   m_txtNodeName->setText(QString::fromStdString(node.name));
   for (int i = 0; i < nodeSlots; ++i) {
     m_txtPos[i]->setText(QString::number(node.pos[i]));
     m_txtSpeed[i]->setText(QString::number(node.speed[i]));
   }
+  m_edit.begin(index);
   m_motion.setNodeEditorOpen(true);
   const QRect frame = controls.frameGeometry();
   move(frame.x() + frame.width(), frame.y());
@@ -140,8 +146,15 @@ void NodeEditor::save() {
     refuse(box, refusal->message);
     return;
   }
-  m_edits.saveNode(m_index, std::get<Node>(std::move(saved)));
+  m_edits.saveNode(m_edit.index(), std::get<Node>(std::move(saved)));
   close();
+}
+
+void NodeEditor::keyPressEvent(QKeyEvent *event) {
+  if (event->matches(QKeySequence::Cancel))
+    close();
+  else
+    QWidget::keyPressEvent(event);
 }
 
 void NodeEditor::closeEvent(QCloseEvent *event) {

@@ -57,9 +57,11 @@ NodeAdded ScriptModel::createNode(const std::string &name, std::string_view data
 
 std::optional<Node> ScriptModel::nodeFromControls(const MotionModel &motion) const {
   const std::string name = m_user.ui.inputBox("Please Enter a name for this node", m_user.title,
-                                              "Node " + std::to_string(m_nodes.count()));
+                                              defaultNodeName(m_nodes));
   if (name.empty()) return std::nullopt;
-  if (auto refusal = nodeNameRefusal(name)) {
+  auto refusal = nodeNameRefusal(name);
+  if (!refusal) refusal = nodeNameClash(m_nodes, name);
+  if (refusal) {
     m_user.critical(*refusal);
     return std::nullopt;
   }
