@@ -30,6 +30,7 @@ public:
   ScriptLines &lines() { return m_lines; }
   const ScriptLines &lines() const { return m_lines; }
   const ScriptUser &user() const { return m_user; }
+  const ServoConfiguration &config() const { return m_config; }
 
   // Adds a node at index nodes().count() from its node data text, as a file supplies it. Each
   // slot whose position lies outside its servo's travel is reported once, and the node keeps
