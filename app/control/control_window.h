@@ -6,6 +6,7 @@
 #include "config/servo_configuration.h"
 #include "config/setup_record.h"
 #include "control/clock.h"
+#include "control/link_status.h"
 #include "control/motion_model.h"
 #include "control/servo_driver.h"
 #include "ui/app_identity.h"
@@ -37,9 +38,11 @@ public:
                 const ServoConfiguration &configuration, UiServices &ui, const AppIdentity &identity);
 
   // The load sequence: opens the link, sets every slider from the servo rows, places the window
-  // and starts the update tick; then shows it.
+  // and starts the update tick; then shows it, and says so once when the link did not open.
   void load();
   bool isLoaded() const { return m_loaded; }
+  // The link as the status bar shows it since the last load.
+  const LinkStatus &linkStatus() const { return m_link; }
 
   // The speed control's value applied to all twelve servos; other windows call it too.
   void vscSpeed_Change();
@@ -62,7 +65,9 @@ protected:
 private:
   void buildControls();
   void buildMenus();
+  void buildStatusBar();
   void connectControls();
+  void showLinkStatus();
   void unload();
   void saveSetupFile();
   void showTargets();
@@ -82,6 +87,7 @@ private:
   TwipLayout m_layout;
   bool m_loaded = false;
   double m_lastTick = 0;
+  LinkStatus m_link;
 
   std::array<QGroupBox *, motionServos> m_fmeServoCon{};
   std::array<QSlider *, motionServos> m_hscServoCon{};
@@ -92,6 +98,7 @@ private:
   QPushButton *m_cmdHome = nullptr;
   QPushButton *m_cmdSTOP = nullptr;
   QPushButton *m_cmdBack = nullptr;
+  QLabel *m_lblLinkStatus = nullptr;
   QAction *m_mnuFBack = nullptr;
   QAction *m_mnuAbout = nullptr;
   QTimer m_timUpdate;

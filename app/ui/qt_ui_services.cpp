@@ -32,6 +32,7 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
   case MessageIcon::Information: return QMessageBox::Information;
   case MessageIcon::Question: return QMessageBox::Question;
   case MessageIcon::Critical: return QMessageBox::Critical;
+  case MessageIcon::Warning: return QMessageBox::Warning;
   case MessageIcon::None: break;
   }
   return QMessageBox::NoIcon;

@@ -7,7 +7,7 @@
 
 namespace quarnel {
 
-enum class MessageIcon { None, Information, Question, Critical };
+enum class MessageIcon { None, Information, Question, Critical, Warning };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
