@@ -1,5 +1,5 @@
-// The control window: its controls in the twip layout, the load and unload sequences, Home,
-// STOP, the close rule and the update tick.
+// The control window: its controls in the twip layout, the load and unload sequences, the link's
+// status bar, Home, STOP, the close rule and the update tick.
 #include "control_window.h"
 
 #include "config/setup_file.h"
@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSlider>
 #include <QStatusBar>
 
@@ -100,7 +101,7 @@ void ControlWindow::buildControls() {
   m_cmdSTOP = place(new QPushButton(buttons), "cmdSTOP", m_layout.rect(120, 1320, 735, 615));
   m_cmdSTOP->setIcon(stopSignIcon(m_layout.pixels(555)));
   m_cmdSTOP->setIconSize(QSize(m_layout.pixels(555), m_layout.pixels(555)));
-  m_cmdSTOP->setToolTip("Stop every servo where it is");
+  m_cmdSTOP->setToolTip("Stop every servo where it is, and a running script (Esc)");
   m_cmdBack = place(new QPushButton("B&ack", buttons), "cmdBack", m_layout.rect(120, 2160, 732, 372));
 
   client->setFixedSize(m_layout.pixels(designWidth), m_layout.pixels(rowStep * (servosPerColumn - 1) + servoFrameHeight + 60));
@@ -133,6 +134,7 @@ void ControlWindow::connectControls() {
   connect(m_cmbRecorder, &QPushButton::clicked, this, [this] { scriptRequested(); });
   connect(m_cmdHome, &QPushButton::clicked, this, &ControlWindow::cmdHome_Click);
   connect(m_cmdSTOP, &QPushButton::clicked, this, &ControlWindow::cmdSTOP_Click);
+  connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &ControlWindow::cmdSTOP_Click);
   connect(m_cmdBack, &QPushButton::clicked, this, &QWidget::close);
   connect(m_mnuFBack, &QAction::triggered, this, &QWidget::close);
   connect(m_mnuAbout, &QAction::triggered, this, [this] { ShowAbout(m_ui, m_identity); });
@@ -187,10 +189,7 @@ void ControlWindow::vscSpeed_Change() {
   m_motion.setSpeed(m_vscSpeed->value());
 }
 
-void ControlWindow::setBackAndStopEnabled(bool back, bool stop) {
-  m_cmdBack->setEnabled(back);
-  m_cmdSTOP->setEnabled(stop);
-}
+void ControlWindow::setBackEnabled(bool enabled) { m_cmdBack->setEnabled(enabled); }
 
 void ControlWindow::updateTick() {
   advanceMotion();
@@ -239,6 +238,7 @@ void ControlWindow::cmdHome_Click() {
 }
 
 void ControlWindow::cmdSTOP_Click() {
+  stopPressed();
   for (int i = 0; i < motionServos; ++i) m_motion.setTarget(i, m_motion.displayed(i));
   showTargets();
 }

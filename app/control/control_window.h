@@ -49,8 +49,11 @@ public:
   // One update tick; the timer calls it every millisecond.
   void updateTick();
 
-  // A running script holds the servos: Back and STOP take no input then.
-  void setBackAndStopEnabled(bool back, bool stop);
+  // A running script holds the link: Back takes no input then.
+  void setBackEnabled(bool enabled);
+
+  // STOP, the button or Escape: every servo holds where it is, and a running script ends first.
+  void cmdSTOP_Click();
 
   // Asked before every close; a false answer keeps the window open without a message.
   std::function<bool()> closeAllowed = [] { return true; };
@@ -58,6 +61,8 @@ public:
   std::function<void()> unloaded = [] {};
   // The Script button.
   std::function<void()> scriptRequested = [] {};
+  // STOP was pressed: whatever script runs must end before the servos are held.
+  std::function<void()> stopPressed = [] {};
 
 protected:
   void closeEvent(QCloseEvent *event) override;
@@ -75,7 +80,6 @@ private:
   void wakeTick();
   void advanceMotion();
   void cmdHome_Click();
-  void cmdSTOP_Click();
 
   MotionModel &m_motion;
   ServoDriver &m_driver;

@@ -201,15 +201,29 @@ void ControlWindowTest::homeUsesTheRowsAsTheyAreNow() {
 }
 
 void ControlWindowTest::stopHoldsEveryServoWhereItIs() {
+  int stopsTold = 0;
+  m_window->stopPressed = [&] { ++stopsTold; };
   m_window->load();
   tick(4, 16);
   QTest::mouseClick(child<QPushButton>("cmdSTOP"), Qt::LeftButton);
   QCOMPARE(slider(3)->value(), 125);
+  QCOMPARE(stopsTold, 1);
   const auto sent = m_driver.calls.size();
   tick(10, 16);
   QCOMPARE(m_driver.calls.size(), sent);
   QTest::mouseClick(child<QPushButton>("cmdSTOP"), Qt::LeftButton); // nothing moving: no change
   QCOMPARE(slider(3)->value(), 125);
+
+  // Escape is STOP too, wherever the focus is in the window.
+  slider(3)->setValue(200);
+  tick(3, 16);
+  QCOMPARE(readOut(3), QString("127"));
+  m_window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+  slider(0)->setFocus();
+  QTest::keyClick(slider(0), Qt::Key_Escape);
+  QCOMPARE(slider(3)->value(), 127);
+  QCOMPARE(stopsTold, 3);
 }
 
 void ControlWindowTest::closeIsRefusedWhileNotAllowedAndOtherwiseSavesThePosition() {
