@@ -4,6 +4,7 @@
 
 #include "control/motion_model.h"
 #include "script/line_command.h"
+#include "script/pose_change.h"
 #include "script/script_file_access.h"
 #include "settings/show_about.h"
 #include "ui/file_choice.h"
@@ -20,6 +21,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTableWidget>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -111,6 +113,7 @@ void ScriptWindow::buildControls() {
   m_grdScript->setSelectionMode(QAbstractItemView::SingleSelection);
   m_grdScript->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   m_grdScript->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  m_grdScript->viewport()->installEventFilter(this);
 
   m_mnuPopUp = new QMenu("PopUp", this);
   m_mnuPopUp->setObjectName("mnuPopUp");
@@ -335,6 +338,16 @@ void ScriptWindow::editFinished() { setEnabled(true); }
 void ScriptWindow::closeWindow() {
   hide();
   closed();
+}
+
+bool ScriptWindow::eventFilter(QObject *watched, QEvent *event) {
+  if (watched != m_grdScript->viewport() || event->type() != QEvent::ToolTip) return QMainWindow::eventFilter(watched, event);
+  const auto *help = static_cast<QHelpEvent *>(event);
+  const QModelIndex index = m_grdScript->indexAt(help->pos());
+  const auto text = index.isValid() ? lineChangeText(m_script, index.row() + 1) : std::nullopt;
+  if (text) QToolTip::showText(help->globalPos(), QString::fromStdString(*text), m_grdScript->viewport());
+  else QToolTip::hideText();
+  return true;
 }
 
 void ScriptWindow::closeEvent(QCloseEvent *event) {

@@ -63,6 +63,8 @@ public:
 
 protected:
   void closeEvent(QCloseEvent *event) override;
+  // A node line's tooltip, what it changes, worked out only when asked for.
+  bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
   void buildControls();

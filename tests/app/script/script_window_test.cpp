@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 #include <memory>
 
@@ -55,6 +56,7 @@ private slots:
   void editMenuUndoesAndRedoesEveryEdit_data();
   void editMenuUndoesAndRedoesEveryEdit();
   void titleMarkFollowsTheUndoStacksCleanState();
+  void aNodeLinesTooltipTellsWhatItChanges();
 
 private:
   template <typename T> T *child(const QString &name) {
@@ -466,6 +468,26 @@ void ScriptWindowTest::titleMarkFollowsTheUndoStacksCleanState() {
     action("mnuFOpen")->trigger();
     QVERIFY(!m_window->isWindowModified());
     QVERIFY(!undo->isEnabled());
+  }
+}
+
+void ScriptWindowTest::aNodeLinesTooltipTellsWhatItChanges() {
+  m_motion.setTarget(0, 200);
+  createNode("Up");
+  m_motion.setTarget(0, 40);
+  createNode("Down");
+  click("cmbNode(1)");
+  click("cmbHold");
+  click("cmbNode(2)");
+  const QString tips[] = {
+      "Servo0 127 → 200 at speed 32, Servo2 90 → 127 at speed 32; 10 servos unchanged — 2.3 s", // from Home
+      "", // WAIT moves nothing
+      "Servo0 200 → 40 at speed 32; 11 servos unchanged — 5.1 s",
+  };
+  for (int row = 1; row <= 3; ++row) {
+    QHelpEvent hover(QEvent::ToolTip, rowCentre(row), grid()->viewport()->mapToGlobal(rowCentre(row)));
+    QApplication::sendEvent(grid()->viewport(), &hover);
+    QTRY_COMPARE(QToolTip::text(), tips[row - 1]);
   }
 }
 
