@@ -1,13 +1,16 @@
 // Creating the windows and wiring them to each other.
 #include "application.h"
 
+#include "ports/ports_dialog.h"
+
 #include <QAction>
 #include <QPushButton>
 
 namespace quarnel {
 
 Application::Application(std::string folder)
-    : m_identity(AppIdentity::quarnel(std::move(folder))),
+    : m_identity(AppIdentity::quarnelFor(std::move(folder))),
+      m_remembered(m_identity.rememberedFilePath(), m_ui, m_identity.productName),
       m_tavik(m_identity.folder + "/libTavik.so"),
       m_frmSettings(m_setup, m_ui, m_identity),
       m_frmControls(m_motion, m_tavik, m_clock, m_setup, m_frmSettings.configuration(), m_ui, m_identity),
@@ -18,6 +21,11 @@ Application::Application(std::string folder)
   QObject::connect(m_frmSettings.controlsButton(), &QPushButton::clicked, [this] { openControls(); });
   QObject::connect(m_frmSettings.controlsMenuItem(), &QAction::triggered, [this] { openControls(); });
   m_frmSettings.quitting = [this] { m_frmScript.unload(); };
+  m_frmSettings.servoSettingsFileUsed = [this](const std::string &path) {
+    m_remembered.rememberServoSettingsFile(path);
+  };
+  QObject::connect(m_frmSettings.portsMenuItem(), &QAction::triggered, [this] { openPorts(); });
+  showPortCaptions();
 
   m_frmControls.closeAllowed = [this] { return !m_motion.nodeEditorOpen() && m_runner.idle(); };
   m_frmControls.unloaded = [this] {
@@ -34,7 +42,27 @@ Application::Application(std::string folder)
   m_frmNodeEdit.closed = [this] { m_frmScript.editFinished(); };
 }
 
-void Application::show() { m_frmSettings.show(); }
+void Application::show() {
+  m_frmSettings.show();
+  m_frmSettings.restoreServoSettings(m_remembered.values().servoSettingsFile);
+}
+
+void Application::showPortCaptions() {
+  std::array<std::string, comPorts> captions;
+  for (int port = 1; port <= comPorts; ++port)
+    captions[port - 1] = portCaption(port, portRoute(port, m_portsAtStart, m_remembered.values().portDevices));
+  m_frmSettings.showPortCaptions(captions);
+}
+
+void Application::openPorts() {
+  auto *dialog = new PortsDialog(m_portsAtStart, m_remembered.values().portDevices, &m_frmSettings);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  QObject::connect(dialog, &QDialog::accepted, [this, dialog] {
+    m_remembered.rememberPortDevices(dialog->chosen());
+    showPortCaptions();
+  });
+  dialog->open();
+}
 
 void Application::showRunState() {
   m_frmScript.showRunState();
@@ -50,6 +78,7 @@ void Application::openControls() {
     return;
   }
   m_frmSettings.hide();
+  handPortsToDriver(m_portsAtStart, m_remembered.values().portDevices);
   m_frmControls.load();
 }
 

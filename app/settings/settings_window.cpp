@@ -9,10 +9,12 @@
 #include "settings/show_about.h"
 #include "ui/file_access.h"
 #include "ui/named_widget.h"
+#include "ui/settings_folder.h"
 #include "ui/window_placement.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -132,6 +134,7 @@ void SettingsWindow::buildMenus() {
   m_mnuFControls = addNamedAction(file, "mnuFControls", "&Controls");
   m_mnuFOpen = addNamedAction(file, "mnuFOpen", "&Open");
   m_mnuFSave = addNamedAction(file, "mnuFSave", "&Save");
+  m_mnuFPorts = addNamedAction(file, "mnuFPorts", "&Ports...");
   file->addSeparator()->setObjectName("mnuSep");
   m_mnuFExit = addNamedAction(file, "mnuFExit", "E&xit");
   // A menu title that acts on its own when clicked.
@@ -251,19 +254,33 @@ void SettingsWindow::showCritical(const std::string &text) {
 void SettingsWindow::openServoSettings() {
   auto path = m_ui.openFileDialog(servoSettingsFilter, m_identity.folder);
   if (!path) return;
-  FileRead file;
-  {
-    BusyPointer busy(m_ui);
-    file = readWholeFile(*path);
-    if (!file.error) {
-      ServoRows rows = m_configuration.servos;
-      readServoSettings(file.bytes, rows);
-      showRows(rows);
-    }
-  }
-  if (file.error)
-    showCritical("Could not open the servo settings file \"" + *path + "\": " + *file.error +
+  if (auto problem = showRowsFrom(*path))
+    showCritical("Could not open the servo settings file \"" + *path + "\": " + *problem +
                  "\r\nThe servo settings were not changed.");
+  else
+    servoSettingsFileUsed(*path);
+}
+
+std::optional<std::string> SettingsWindow::showRowsFrom(const std::string &path) {
+  BusyPointer busy(m_ui);
+  FileRead file = readWholeFile(path);
+  if (file.error) return file.error;
+  ServoRows rows = m_configuration.servos;
+  readServoSettings(file.bytes, rows);
+  showRows(rows);
+  return std::nullopt;
+}
+
+void SettingsWindow::restoreServoSettings(const std::string &path) {
+  if (path.empty() || !QFileInfo::exists(QFile::decodeName(path.c_str()))) return;
+  if (auto problem = showRowsFrom(path))
+    showCritical("Could not read the servo settings file \"" + path + "\" used last time: " + *problem +
+                 "\r\nThe servo rows start from their defaults.");
+}
+
+void SettingsWindow::showPortCaptions(const std::array<std::string, comPorts> &captions) {
+  for (int port = 0; port < comPorts; ++port)
+    m_cmbCommPort->setItemText(port, QString::fromStdString(captions[port]));
 }
 
 void SettingsWindow::saveServoSettings() {
@@ -280,6 +297,8 @@ void SettingsWindow::saveServoSettings() {
   if (problem)
     showCritical("Could not save the servo settings file \"" + *path + "\": " + *problem +
                  "\r\nAn existing file of that name was left as it was.");
+  else
+    servoSettingsFileUsed(*path);
 }
 
 void SettingsWindow::saveSetupFile() {
@@ -289,7 +308,7 @@ void SettingsWindow::saveSetupFile() {
   m_setup.baudIndex = m_configuration.baudIndex;
   m_setup.boardChoice = m_configuration.boardChoice;
   std::string path = m_identity.setupFilePath();
-  if (auto problem = saveWholeFile(path, writeSetupFile(m_setup)))
+  if (auto problem = saveSettingsFile(path, writeSetupFile(m_setup)))
     showCritical("Could not save the start-up settings file \"" + path + "\": " + *problem +
                  "\r\nThe window positions and the board, port and baud choices will not be "
                  "remembered.");

@@ -37,6 +37,17 @@ public:
   // The Controls command, for the control window to hear of.
   QPushButton *controlsButton() const { return m_cmbControls; }
   QAction *controlsMenuItem() const { return m_mnuFControls; }
+  QAction *portsMenuItem() const { return m_mnuFPorts; }
+
+  // The COM port list's texts, one for each port 1 to 4; the chosen index stays.
+  void showPortCaptions(const std::array<std::string, comPorts> &captions);
+
+  // The rows from the servo settings file used last time: a missing file changes nothing, one
+  // that cannot be read is reported, since the user expects its limits to guard the servos.
+  void restoreServoSettings(const std::string &path);
+
+  // A servo settings file was opened or saved.
+  std::function<void(const std::string &path)> servoSettingsFileUsed = [](const std::string &) {};
 
   // The user has said Yes to quitting, before this window closes.
   std::function<void()> quitting = [] {};
@@ -64,6 +75,7 @@ private:
   bool fieldMayBeLeft(QLineEdit *field);
   void showCritical(const std::string &text);
   void openServoSettings();
+  std::optional<std::string> showRowsFrom(const std::string &path);
   void saveServoSettings();
   void saveSetupFile();
 
@@ -86,6 +98,7 @@ private:
   QAction *m_mnuFControls = nullptr;
   QAction *m_mnuFOpen = nullptr;
   QAction *m_mnuFSave = nullptr;
+  QAction *m_mnuFPorts = nullptr;
   QAction *m_mnuFExit = nullptr;
   QAction *m_mnuAbout = nullptr;
 };
