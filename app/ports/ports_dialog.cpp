@@ -116,12 +116,14 @@ void PortsDialog::fillChoice(int port, const QString &selected) {
     choice->setEnabled(false);
     return;
   }
-  choice->addItem("Default: " + qt(defaultPortDevice(port)), QString());
+  const QString fallback = qt(defaultPortDevice(port));
+  choice->addItem("Default: " + fallback + (QFileInfo::exists(fallback) ? "" : " (missing)"), QString());
   for (const SerialDevice &d : m_devices) choice->addItem(d.name + " (" + d.path + ")", d.choice());
   int index = choice->findData(selected);
   if (index < 0) {
-    // Unplugged, or never seen by this machine: kept until the user chooses another.
-    choice->addItem(selected + " (missing)", selected);
+    // Not a serial device of this machine now (unplugged, or a link of the user's own): kept
+    // until the user chooses another.
+    choice->addItem(selected + (QFileInfo::exists(selected) ? "" : " (missing)"), selected);
     index = choice->count() - 1;
   }
   choice->setCurrentIndex(index);

@@ -7,6 +7,7 @@
 #include "control/control_window.h"
 #include "settings/field_leave_check.h"
 #include "settings/show_about.h"
+#include "ui/eliding_combo_box.h"
 #include "ui/file_access.h"
 #include "ui/named_widget.h"
 #include "ui/settings_folder.h"
@@ -81,7 +82,7 @@ void SettingsWindow::buildControls() {
 
   QGroupBox *comms = frame(client, "fmeComms", "Comm Settings", m_layout.rect(0, 1080, 1692, 1092));
   place(new QLabel("COM Port:", comms), "lblComPort", m_layout.rect(90, 330, 780, 255));
-  m_cmbCommPort = place(new QComboBox(comms), "cmbCommPort", m_layout.rect(870, 270, 750, 330));
+  m_cmbCommPort = place(new ElidingComboBox(comms), "cmbCommPort", m_layout.rect(870, 270, 750, 330));
   place(new QLabel("Baud:", comms), "lblBaud", m_layout.rect(90, 750, 780, 255));
   m_cmbBaud = place(new QComboBox(comms), "cmbBaud", m_layout.rect(870, 690, 750, 330));
 
@@ -146,8 +147,10 @@ void SettingsWindow::connectControls() {
     connect(option, &QRadioButton::toggled, this, [this](bool selected) {
       if (selected) boardChanged();
     });
-  connect(m_cmbCommPort, &QComboBox::currentIndexChanged, this,
-          [this](int index) { m_configuration.commPortIndex = std::max(0, index); });
+  connect(m_cmbCommPort, &QComboBox::currentIndexChanged, this, [this](int index) {
+    m_configuration.commPortIndex = std::max(0, index);
+    showCommPortTip();
+  });
   connect(m_cmbBaud, &QComboBox::currentIndexChanged, this,
           [this](int index) { m_configuration.baudIndex = std::max(0, index); });
 
@@ -281,7 +284,12 @@ void SettingsWindow::restoreServoSettings(const std::string &path) {
 void SettingsWindow::showPortCaptions(const std::array<std::string, comPorts> &captions) {
   for (int port = 0; port < comPorts; ++port)
     m_cmbCommPort->setItemText(port, QString::fromStdString(captions[port]));
+  m_cmbCommPort->fitListToItems();
+  showCommPortTip();
 }
+
+// The closed box is narrow; the whole text of the chosen port is a hover away.
+void SettingsWindow::showCommPortTip() { m_cmbCommPort->setToolTip(m_cmbCommPort->currentText()); }
 
 void SettingsWindow::saveServoSettings() {
   // A menu command leaves the focus where it is, so the field has not been checked yet.

@@ -24,6 +24,7 @@ class QRadioButton;
 
 namespace quarnel {
 
+class ElidingComboBox;
 class FieldLeaveCheck;
 
 class SettingsWindow : public QMainWindow {
@@ -78,6 +79,7 @@ private:
   std::optional<std::string> showRowsFrom(const std::string &path);
   void saveServoSettings();
   void saveSetupFile();
+  void showCommPortTip();
 
   SetupRecord &m_setup;
   UiServices &m_ui;
@@ -87,7 +89,7 @@ private:
   TwipLayout m_layout;
 
   std::array<QRadioButton *, 2> m_optNumServos{};
-  QComboBox *m_cmbCommPort = nullptr;
+  ElidingComboBox *m_cmbCommPort = nullptr;
   QComboBox *m_cmbBaud = nullptr;
   std::array<ServoRowControls, servoRows> m_rows{};
   QPushButton *m_cmbControls = nullptr;
