@@ -36,6 +36,7 @@ Application::Application(std::string folder)
 
   m_runner.setStateListener([this] { showRunState(); });
   m_frmScript.closed = [this] { m_frmControls.vscSpeed_Change(); };
+  m_frmScript.scriptFileUsed = [this](const std::string &path) { m_remembered.rememberScriptFile(path); };
   // The editor's node must outlive it.
   m_frmScript.unloadAllowed = [this] { return !m_motion.nodeEditorOpen(); };
   m_frmScript.editRequested = [this](int index) { m_frmNodeEdit.openFor(index, m_frmControls); };

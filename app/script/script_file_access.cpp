@@ -20,7 +20,7 @@ std::string captionFor(const std::string &path) {
 
 } // namespace
 
-std::optional<std::string> openScriptFile(ScriptModel &script, const std::string &folder) {
+std::optional<std::string> openScriptFile(ScriptModel &script, const std::string &folder, const ScriptFileUsed &used) {
   const ScriptUser &user = script.user();
   auto path = user.ui.openFileDialog(scriptFilter, folder);
   if (!path) return std::nullopt;
@@ -34,10 +34,12 @@ std::optional<std::string> openScriptFile(ScriptModel &script, const std::string
   FileRead file = readWholeFile(*path, largestScript);
   if (readScript(file.error ? std::string_view() : file.bytes, script) == ScriptRead::NotValid)
     return std::nullopt;
+  if (used) used(*path);
   return captionFor(*path);
 }
 
-std::optional<std::string> saveScriptFile(const ScriptModel &script, const std::string &folder) {
+std::optional<std::string> saveScriptFile(const ScriptModel &script, const std::string &folder,
+                                          const ScriptFileUsed &used) {
   const ScriptUser &user = script.user();
   auto path = user.ui.saveFileDialog(scriptFilter, folder);
   if (!path) return std::nullopt;
@@ -48,6 +50,7 @@ std::optional<std::string> saveScriptFile(const ScriptModel &script, const std::
     user.critical("Could not save the script file \"" + *path + "\": " + *problem);
     return std::nullopt;
   }
+  if (used) used(*path);
   return captionFor(*path);
 }
 

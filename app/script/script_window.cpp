@@ -333,13 +333,13 @@ void ScriptWindow::closeEvent(QCloseEvent *event) {
 }
 
 void ScriptWindow::openFile() {
-  const auto caption = openScriptFile(m_script, m_identity.folder);
+  const auto caption = openScriptFile(m_script, m_identity.folder, scriptFileUsed);
   showNodes();
   if (caption) setWindowTitle(QString::fromStdString(*caption));
 }
 
 void ScriptWindow::saveFile() {
-  if (const auto caption = saveScriptFile(m_script, m_identity.folder)) setWindowTitle(QString::fromStdString(*caption));
+  if (const auto caption = saveScriptFile(m_script, m_identity.folder, scriptFileUsed)) setWindowTitle(QString::fromStdString(*caption));
 }
 
 } // namespace quarnel

@@ -3,6 +3,7 @@
 // the runner; every action is theirs.
 #pragma once
 
+#include "script/script_file_access.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
 #include "ui/app_identity.h"
@@ -53,6 +54,8 @@ public:
   std::function<void(int nodeIndex)> editRequested = [](int) {};
   // Asked before the close box unloads; the running script is asked separately.
   std::function<bool()> unloadAllowed = [] { return true; };
+  // A script file was opened or saved.
+  ScriptFileUsed scriptFileUsed = [](const std::string &) {};
 
 protected:
   void closeEvent(QCloseEvent *event) override;

@@ -147,8 +147,10 @@ TEST_F(ScriptFileAccessTest, SaveAndOpenThroughTheDialogs) {
   script.createNode("Wave", pose(127, 32));
   place({"Wave"});
   const std::string path = (dir / "wave.tvk").string();
+  std::vector<std::string> used;
+  const ScriptFileUsed remember = [&](const std::string &file) { used.push_back(file); };
   ui.answerFile(path);
-  EXPECT_EQ(saveScriptFile(script, dir.string()), "Script - wave.tvk");
+  EXPECT_EQ(saveScriptFile(script, dir.string(), remember), "Script - wave.tvk");
   EXPECT_EQ(ui.boxes()[0].filter.description, "Kelpin files(*.tvk)");
   EXPECT_EQ(ui.boxes()[0].filter.pattern, "*.tvk");
   EXPECT_EQ(ui.boxes()[0].folder, dir.string());
@@ -157,15 +159,16 @@ TEST_F(ScriptFileAccessTest, SaveAndOpenThroughTheDialogs) {
 
   script.load();
   ui.answerFile(path);
-  EXPECT_EQ(openScriptFile(script, dir.string()), "Script - wave.tvk");
+  EXPECT_EQ(openScriptFile(script, dir.string(), remember), "Script - wave.tvk");
   EXPECT_EQ(nodeNames(), (std::vector<std::string>{"Home", "Wave"}));
   EXPECT_EQ(lineTexts(), (std::vector<std::string>{"Wave", ""}));
   EXPECT_EQ(ui.busyCount(), 2);
 
   // Cancelled dialogs change nothing.
-  EXPECT_EQ(openScriptFile(script, dir.string()), std::nullopt);
-  EXPECT_EQ(saveScriptFile(script, dir.string()), std::nullopt);
+  EXPECT_EQ(openScriptFile(script, dir.string(), remember), std::nullopt);
+  EXPECT_EQ(saveScriptFile(script, dir.string(), remember), std::nullopt);
   EXPECT_EQ(nodeNames().size(), 2u);
+  EXPECT_EQ(used, (std::vector<std::string>{path, path}));
 }
 
 TEST_F(ScriptFileAccessTest, AMissingFileClearsTheScriptAndSaysSo) {
