@@ -17,11 +17,16 @@ FileRead readWholeFile(const std::string &path, long long maxBytes) {
 
 std::optional<std::string> saveWholeFile(const std::string &path, const std::string &bytes) {
   QSaveFile file(QFile::decodeName(path.c_str()));
-  if (!file.open(QIODevice::WriteOnly) ||
+  // Unbuffered: a buffered commit can report success after a write the full disk refused, and
+  // then rename the short file over the old one.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
       file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-          static_cast<qint64>(bytes.size()) ||
-      !file.commit())
-    return file.errorString().toStdString();
+          static_cast<qint64>(bytes.size())) {
+    const std::string problem = file.errorString().toStdString();
+    file.cancelWriting();
+    return problem;
+  }
+  if (!file.commit()) return file.errorString().toStdString();
   return std::nullopt;
 }
 
