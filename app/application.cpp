@@ -4,25 +4,30 @@
 #include "ports/ports_dialog.h"
 
 #include <QAction>
-#include <QPushButton>
+#include <QDir>
+#include <QFile>
 
 namespace quarnel {
 
 Application::Application(std::string folder)
     : m_identity(AppIdentity::quarnelFor(std::move(folder))),
       m_remembered(m_identity.rememberedFilePath(), m_ui, m_identity.productName),
+      m_folders(m_remembered.folders(QFile::encodeName(QDir::homePath()).toStdString())),
       m_tavik(m_identity.folder + "/libTavik.so"),
-      m_frmSettings(m_setup, m_ui, m_identity),
+      m_frmSettings(m_setup, m_ui, m_identity, m_folders),
       m_frmControls(m_motion, m_tavik, m_clock, m_setup, m_frmSettings.configuration(), m_ui, m_identity),
       m_script(m_frmSettings.configuration(), {m_ui, m_identity.productName}),
       m_runner(m_script, m_motion),
-      m_frmScript(m_script, m_runner, m_motion, m_ui, m_identity),
+      m_frmScript(m_script, m_runner, m_motion, m_ui, m_identity, m_folders),
       m_frmNodeEdit(m_script, m_motion, m_frmSettings.configuration(), m_ui, m_identity) {
-  QObject::connect(m_frmSettings.controlsButton(), &QPushButton::clicked, [this] { openControls(); });
-  QObject::connect(m_frmSettings.controlsMenuItem(), &QAction::triggered, [this] { openControls(); });
-  m_frmSettings.quitting = [this] { m_frmScript.unload(); };
+  m_frmSettings.controlsRequested = [this] { openControls(); };
+  m_frmSettings.quitting = [this] {
+    if (!m_frmScript.mayDiscardChanges()) return false;
+    m_frmScript.unload();
+    return true;
+  };
   m_frmSettings.servoSettingsFileUsed = [this](const std::string &path) {
-    m_remembered.rememberServoSettingsFile(path);
+    m_remembered.rememberDocument(DocumentKind::ServoSettings, path, m_folders);
   };
   QObject::connect(m_frmSettings.portsMenuItem(), &QAction::triggered, [this] { openPorts(); });
   showPortCaptions();
@@ -36,7 +41,9 @@ Application::Application(std::string folder)
 
   m_runner.setStateListener([this] { showRunState(); });
   m_frmScript.closed = [this] { m_frmControls.vscSpeed_Change(); };
-  m_frmScript.scriptFileUsed = [this](const std::string &path) { m_remembered.rememberScriptFile(path); };
+  m_frmScript.scriptFileUsed = [this](const std::string &path) {
+    m_remembered.rememberDocument(DocumentKind::Script, path, m_folders);
+  };
   // The editor's node must outlive it.
   m_frmScript.unloadAllowed = [this] { return !m_motion.nodeEditorOpen(); };
   m_frmScript.editRequested = [this](int index) { m_frmNodeEdit.openFor(index, m_frmControls); };

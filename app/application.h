@@ -1,8 +1,10 @@
 // The one object that owns the run: the application's identity, the user-interface services,
-// the start-up record, what is remembered between runs, the ports' devices, the motion tables,
-// the driver, the script and its runner, and the windows, each created once.
+// the start-up record, what is remembered between runs (the last files, the folders the file
+// dialogs start in, the ports' devices), the motion tables, the driver, the script and its
+// runner, and the windows, each created once.
 #pragma once
 
+#include "config/document_folders.h"
 #include "config/setup_record.h"
 #include "control/clock.h"
 #include "control/control_window.h"
@@ -37,6 +39,7 @@ private:
   const PortEnvironment m_portsAtStart = portEnvironment();
   RememberedSettings m_remembered;
   SetupRecord m_setup;
+  DocumentFolders m_folders;
   MotionModel m_motion;
   SteadyClock m_clock;
   TavikBinding m_tavik;

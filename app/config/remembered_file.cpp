@@ -17,7 +17,9 @@ struct Entry {
 
 std::vector<Entry> entries() {
   std::vector<Entry> all{{"files", "servoSettings", &Remembered::servoSettingsFile},
-                         {"files", "script", &Remembered::scriptFile}};
+                         {"files", "script", &Remembered::scriptFile},
+                         {"folders", "servoSettings", &Remembered::servoSettingsFolder},
+                         {"folders", "scripts", &Remembered::scriptFolder}};
   for (int port = 0; port < comPorts; ++port) all.push_back({"ports", "COM" + std::to_string(port + 1), nullptr, port});
   return all;
 }

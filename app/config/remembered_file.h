@@ -16,6 +16,8 @@ using PortDevices = std::array<std::string, comPorts>;
 struct Remembered {
   std::string servoSettingsFile; // the last .sst opened or saved
   std::string scriptFile;        // the last .tvk opened or saved
+  std::string servoSettingsFolder; // where the .sst dialogs start
+  std::string scriptFolder;        // where the .tvk dialogs start
   PortDevices portDevices;
 
   bool operator==(const Remembered &) const = default;

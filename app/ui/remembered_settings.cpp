@@ -33,19 +33,24 @@ void RememberedSettings::report(const std::string &problem, const std::string &c
                   MessageIcon::Critical, MessageButtons::Ok);
 }
 
-void RememberedSettings::rememberFile(std::string Remembered::*field, const std::string &path) {
-  const auto problem = store([&](Remembered &r) { r.*field = path; });
+DocumentFolders RememberedSettings::folders(const std::string &home) const {
+  DocumentFolders folders(home);
+  if (!m_values.servoSettingsFolder.empty()) folders.setFolder(DocumentKind::ServoSettings, m_values.servoSettingsFolder);
+  if (!m_values.scriptFolder.empty()) folders.setFolder(DocumentKind::Script, m_values.scriptFolder);
+  return folders;
+}
+
+void RememberedSettings::rememberDocument(DocumentKind kind, const std::string &path, const DocumentFolders &folders) {
+  const auto problem = store([&](Remembered &r) {
+    (kind == DocumentKind::ServoSettings ? r.servoSettingsFile : r.scriptFile) = path;
+    r.servoSettingsFolder = folders.folder(DocumentKind::ServoSettings);
+    r.scriptFolder = folders.folder(DocumentKind::Script);
+  });
   if (problem && !m_fileFailureReported) {
     m_fileFailureReported = true;
-    report(*problem, "The files opened last will not be remembered.");
+    report(*problem, "The files and folders used last will not be remembered.");
   }
 }
-
-void RememberedSettings::rememberServoSettingsFile(const std::string &path) {
-  rememberFile(&Remembered::servoSettingsFile, path);
-}
-
-void RememberedSettings::rememberScriptFile(const std::string &path) { rememberFile(&Remembered::scriptFile, path); }
 
 void RememberedSettings::rememberPortDevices(const PortDevices &devices) {
   if (const auto problem = store([&](Remembered &r) { r.portDevices = devices; }))

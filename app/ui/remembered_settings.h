@@ -2,6 +2,7 @@
 // changes, so a crash loses none of it and two copies of the program keep each other's changes.
 #pragma once
 
+#include "config/document_folders.h"
 #include "config/remembered_file.h"
 #include "ui/ui_services.h"
 
@@ -17,16 +18,18 @@ public:
 
   const Remembered &values() const { return m_values; }
 
-  // A file that cannot be written is reported once a run: these are remembered unasked.
-  void rememberServoSettingsFile(const std::string &path);
-  void rememberScriptFile(const std::string &path);
+  // The dialogs' folders as last remembered, `home` for a kind that has none yet.
+  DocumentFolders folders(const std::string &home) const;
+
+  // A document opened or saved, and the folders the dialogs now start in. A file that cannot be
+  // written is reported once a run: these are remembered unasked.
+  void rememberDocument(DocumentKind kind, const std::string &path, const DocumentFolders &folders);
   // The user asked for this one, so each failure is reported; the choice holds for this run.
   void rememberPortDevices(const PortDevices &devices);
 
 private:
   std::optional<std::string> store(const std::function<void(Remembered &)> &change);
   void report(const std::string &problem, const std::string &consequence);
-  void rememberFile(std::string Remembered::*field, const std::string &path);
 
   std::string m_path;
   UiServices &m_ui;

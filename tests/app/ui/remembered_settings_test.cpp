@@ -1,5 +1,5 @@
-// quarnel.conf on a real disk: two copies of the program keep each other's changes, and a file
-// that cannot be written is reported without nagging.
+// quarnel.conf on a real disk: two copies of the program keep each other's changes, the dialogs'
+// folders come back, and a file that cannot be written is reported without nagging.
 #include "ui/remembered_settings.h"
 #include "ui/scripted_ui_services.h"
 
@@ -17,13 +17,22 @@ TEST(RememberedSettings, TwoCopiesOfTheProgramKeepEachOthersChanges) {
   ScriptedUiServices ui;
   RememberedSettings first(path, ui, "Quarnel");
   RememberedSettings second(path, ui, "Quarnel");
-  first.rememberServoSettingsFile("/home/u/arm.sst");
+  DocumentFolders folders("/home/u");
+  folders.setFolder(DocumentKind::ServoSettings, "/home/u/rigs");
+  first.rememberDocument(DocumentKind::ServoSettings, "/home/u/rigs/arm.sst", folders);
   second.rememberPortDevices({"/dev/ttyUSB0", "", "", ""});
-  first.rememberScriptFile("/home/u/wave.tvk");
+  folders.setFolder(DocumentKind::Script, "/home/u/shows");
+  first.rememberDocument(DocumentKind::Script, "/home/u/shows/wave.tvk", folders);
 
-  const Remembered expected{"/home/u/arm.sst", "/home/u/wave.tvk", {"/dev/ttyUSB0", "", "", ""}};
-  EXPECT_EQ(RememberedSettings(path, ui, "Quarnel").values(), expected);
+  const Remembered expected{"/home/u/rigs/arm.sst", "/home/u/shows/wave.tvk", "/home/u/rigs", "/home/u/shows",
+                            {"/dev/ttyUSB0", "", "", ""}};
+  const RememberedSettings next(path, ui, "Quarnel");
+  EXPECT_EQ(next.values(), expected);
   EXPECT_TRUE(ui.boxes().empty());
+  // The dialogs start where they left off; a kind never used starts at home.
+  EXPECT_EQ(next.folders("/home/v").folder(DocumentKind::Script), "/home/u/shows");
+  EXPECT_EQ(RememberedSettings(path + "-none", ui, "Quarnel").folders("/home/v").folder(DocumentKind::Script),
+            "/home/v");
 }
 
 TEST(RememberedSettings, AFileThatCannotBeWrittenIsReportedOnceForFilesAndEachTimeForPorts) {
@@ -33,8 +42,9 @@ TEST(RememberedSettings, AFileThatCannotBeWrittenIsReportedOnceForFilesAndEachTi
   const std::string path = dir.filePath("not-a-folder/quarnel.conf").toStdString();
   ScriptedUiServices ui;
   RememberedSettings remembered(path, ui, "Quarnel");
-  remembered.rememberServoSettingsFile("/home/u/arm.sst");
-  remembered.rememberScriptFile("/home/u/wave.tvk");
+  const DocumentFolders folders("/home/u");
+  remembered.rememberDocument(DocumentKind::ServoSettings, "/home/u/arm.sst", folders);
+  remembered.rememberDocument(DocumentKind::Script, "/home/u/wave.tvk", folders);
   ASSERT_EQ(ui.boxes().size(), 1u);
   EXPECT_NE(ui.boxes()[0].text.find(path), std::string::npos);
   EXPECT_EQ(ui.boxes()[0].icon, MessageIcon::Critical);
