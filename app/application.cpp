@@ -1,6 +1,7 @@
 // Creating the windows and wiring them to each other.
 #include "application.h"
 
+#include "control/driver_location.h"
 #include "ports/ports_dialog.h"
 
 #include <QAction>
@@ -13,7 +14,7 @@ Application::Application(std::string folder)
     : m_identity(AppIdentity::quarnelFor(std::move(folder))),
       m_remembered(m_identity.rememberedFilePath(), m_ui, m_identity.productName),
       m_folders(m_remembered.folders(QFile::encodeName(QDir::homePath()).toStdString())),
-      m_tavik(m_identity.folder + "/libTavik.so"),
+      m_tavik(tavikLibraryPath(m_identity.folder)),
       m_frmSettings(m_setup, m_ui, m_identity, m_folders),
       m_frmControls(m_motion, m_tavik, m_clock, m_setup, m_frmSettings.configuration(), m_ui, m_identity),
       m_script(m_frmSettings.configuration(), {m_ui, m_identity.productName}),

@@ -119,7 +119,8 @@ void ControlEndToEndTest::theLastRowsAndTheStoredPortChoiceComeBackAtTheNextStar
 
   // The stored choice reaches the driver through TAVIK_COM1, which nobody had set.
   QTest::mouseClick(control<QPushButton>("frmSettings", "cmbControls"), Qt::LeftButton);
-  QCOMPARE(waitForLines(board, 32).size(), size_t{32});
+  // Servo 0 then heads for its restored home, so more may follow the first 32.
+  QVERIFY(waitForLines(board, 32).size() >= 32);
   QCOMPARE(qgetenv("TAVIK_COM1"), QByteArray(board.link().c_str()));
   QTest::mouseClick(control<QPushButton>("frmControls", "cmdBack"), Qt::LeftButton);
 
