@@ -1,39 +1,32 @@
 // The port resolution rule, the hand-over through the environment and the COM list's texts.
 #include "port_route.h"
 
+#include "port_device.h"
+
 #include <cstdlib>
 #include <filesystem>
 
 namespace quarnel {
 
-namespace {
-
-std::string variable(int port) { return "TAVIK_COM" + std::to_string(port); }
-
-} // namespace
-
 PortEnvironment portEnvironment() {
   PortEnvironment found;
-  for (int port = 1; port <= comPorts; ++port)
-    if (const char *value = std::getenv(variable(port).c_str()); value && *value) found[port - 1] = value;
+  for (int port = 1; port <= comPorts; ++port) found[port - 1] = tavik::namedPortDevice(port);
   return found;
 }
-
-std::string defaultPortDevice(int port) { return "/dev/ttyS" + std::to_string(port - 1); }
 
 PortRoute portRoute(int port, const PortEnvironment &atStart, const PortDevices &chosen) {
   if (const auto &outside = atStart[port - 1]) return {*outside, PortSource::Environment};
   if (!chosen[port - 1].empty()) return {chosen[port - 1], PortSource::Chosen};
-  return {defaultPortDevice(port), PortSource::Default};
+  return {tavik::defaultPortDevice(port), PortSource::Default};
 }
 
 void handPortsToDriver(const PortEnvironment &atStart, const PortDevices &chosen) {
   for (int port = 1; port <= comPorts; ++port) {
     if (atStart[port - 1]) continue;
     if (chosen[port - 1].empty())
-      unsetenv(variable(port).c_str());
+      unsetenv(tavik::portVariable(port).c_str());
     else
-      setenv(variable(port).c_str(), chosen[port - 1].c_str(), 1);
+      setenv(tavik::portVariable(port).c_str(), chosen[port - 1].c_str(), 1);
   }
 }
 

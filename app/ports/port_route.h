@@ -1,5 +1,5 @@
 // Which device each COM port leads to, and handing that to the driver without changing its
-// contract: the driver opens $TAVIK_COM<n> when set, else /dev/ttyS<n-1>.
+// contract (port_device.h): the driver opens $TAVIK_COM<n> when set, else /dev/ttyS<n-1>.
 #pragma once
 
 #include "config/remembered_file.h"
@@ -21,8 +21,6 @@ struct PortRoute {
   std::string device;
   PortSource source;
 };
-
-std::string defaultPortDevice(int port);
 
 // Port `port` (1 to 4): the environment the program started with, else the user's choice, else
 // the driver's default.

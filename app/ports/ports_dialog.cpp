@@ -1,6 +1,7 @@
 // The Ports dialog's table and choices, and their refresh.
 #include "ports_dialog.h"
 
+#include "port_device.h"
 #include "ui/named_widget.h"
 
 #include <QComboBox>
@@ -17,8 +18,6 @@ namespace quarnel {
 namespace {
 
 QString qt(const std::string &bytes) { return QFile::decodeName(bytes.c_str()); }
-
-QString variable(int port) { return QString("TAVIK_COM%1").arg(port); }
 
 } // namespace
 
@@ -112,11 +111,11 @@ void PortsDialog::fillChoice(int port, const QString &selected) {
   QComboBox *choice = m_cmbPortDevice[port - 1];
   choice->clear();
   if (const auto &outside = m_atStart[port - 1]) {
-    choice->addItem(variable(port) + ": " + qt(*outside));
+    choice->addItem(qt(tavik::portVariable(port) + ": " + *outside));
     choice->setEnabled(false);
     return;
   }
-  const QString fallback = qt(defaultPortDevice(port));
+  const QString fallback = qt(tavik::defaultPortDevice(port));
   choice->addItem("Default: " + fallback + (QFileInfo::exists(fallback) ? "" : " (missing)"), QString());
   for (const SerialDevice &d : m_devices) choice->addItem(d.name + " (" + d.path + ")", d.choice());
   int index = choice->findData(selected);
