@@ -36,16 +36,6 @@ TEST(PortRoute, EnvironmentFirstThenTheChoiceThenTheDriversDefault) {
   }
 }
 
-TEST(PortRoute, TheStartEnvironmentCountsAnEmptyValueAsUnset) {
-  setenv("TAVIK_COM1", "/dev/ttyUSB3", 1);
-  setenv("TAVIK_COM2", "", 1);
-  unsetenv("TAVIK_COM3");
-  const PortEnvironment found = portEnvironment();
-  EXPECT_EQ(found[0], "/dev/ttyUSB3");
-  EXPECT_EQ(found[1], std::nullopt);
-  EXPECT_EQ(found[2], std::nullopt);
-}
-
 TEST(PortRoute, TheHandOverSetsTheChoicesAndNeverTouchesWhatTheProgramWasStartedWith) {
   // As left by an earlier hand-over in this run, and one set by whoever started the program.
   setenv("TAVIK_COM1", "/dev/ttyACM0", 1);
