@@ -370,7 +370,10 @@ void ScriptWindow::openFile() {
   if (!opened.replaced) return;
   // What a failed open leaves is Home and an empty script: nothing worth a question.
   m_edits.forget();
-  if (opened.path) m_path = *opened.path;
+  if (opened.path) {
+    m_path = *opened.path;
+    scriptFileUsed(*opened.path);
+  }
   showCaption();
   showNodes();
 }
@@ -380,6 +383,7 @@ bool ScriptWindow::saveFile() {
   if (!path) return false;
   m_edits.markSaved();
   m_path = *path;
+  scriptFileUsed(*path);
   showCaption();
   return true;
 }
