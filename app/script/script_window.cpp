@@ -5,17 +5,16 @@
 #include "control/motion_model.h"
 #include "script/line_command.h"
 #include "script/script_file_access.h"
+#include "script/script_grid_view.h"
 #include "settings/show_about.h"
 #include "ui/named_widget.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTableWidget>
 
 #include <algorithm>
 
@@ -55,7 +54,6 @@ ScriptWindow::ScriptWindow(ScriptModel &script, ScriptRunner &runner, MotionMode
   m_tmrScriptRun.setParent(this); // found by name like every other control
   m_tmrScriptRun.setObjectName("tmrScriptRun");
   m_tmrScriptRun.setInterval(runnerTickMs);
-  m_script.lines().setListener([this](const ScriptLinesChange &change) { showLines(change); });
 }
 
 void ScriptWindow::buildControls() {
@@ -92,20 +90,11 @@ void ScriptWindow::buildControls() {
 
   m_fmeScript = quarnel::place(new QGroupBox("Script", client), "fmeScript", m_layout.rect(2160, 0, scriptFrameWidth, 5775));
   const int gridWidth = commandWidth + markerWidth + gridMargin;
-  m_grdScript = quarnel::place(new QTableWidget(0, 2, m_fmeScript), "grdScript",
+  m_scriptGrid = new ScriptGridModel(m_script.lines(), this);
+  m_grdScript = quarnel::place(new ScriptGridView(*m_scriptGrid, m_fmeScript), "grdScript",
                                m_layout.rect((scriptFrameWidth - gridWidth) / 2, gridTop, gridWidth, 5415));
-  m_grdScript->setHorizontalHeaderLabels({QString::fromUtf8(scriptHeading.data(), scriptHeading.size()), QString()});
-  m_grdScript->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-  m_grdScript->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  m_grdScript->setColumnWidth(0, m_layout.pixels(commandWidth));
-  m_grdScript->setColumnWidth(1, m_layout.pixels(markerWidth));
-  m_grdScript->verticalHeader()->hide();
-  m_grdScript->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 4);
-  m_grdScript->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  m_grdScript->setSelectionBehavior(QAbstractItemView::SelectRows);
-  m_grdScript->setSelectionMode(QAbstractItemView::SingleSelection);
-  m_grdScript->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  m_grdScript->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  m_grdScript->setColumnWidth(ScriptGridModel::CommandColumn, m_layout.pixels(commandWidth));
+  m_grdScript->setColumnWidth(ScriptGridModel::MarkerColumn, m_layout.pixels(markerWidth));
 
   m_mnuPopUp = new QMenu("PopUp", this);
   m_mnuPopUp->setObjectName("mnuPopUp");
@@ -138,11 +127,6 @@ void ScriptWindow::connectControls() {
   connect(m_cmbPause, &QPushButton::clicked, this, [this] { m_script.placePause(); });
   connect(m_cmbDelete, &QPushButton::clicked, this, [&lines] { lines.deleteLine(); });
   connect(m_cmbClearScript, &QPushButton::clicked, this, [&lines] { lines.clear(); });
-  connect(m_grdScript, &QTableWidget::cellClicked, this, [&lines](int row) { lines.select(row + 1); });
-  connect(m_grdScript, &QTableWidget::cellDoubleClicked, this, [&lines](int row) {
-    lines.select(row + 1);
-    lines.insertEmptyLine();
-  });
 
   connect(m_cmbRun, &QPushButton::clicked, this, [this] { m_runner.run(); });
   connect(m_cmbStep, &QPushButton::clicked, this, [this] { m_runner.step(); });
@@ -255,39 +239,6 @@ void ScriptWindow::nodePopUp(int index, const QPoint &where) {
   m_mnuPopUpEdit->setEnabled(index != 0);
   m_mnuPopUpDelete->setEnabled(index != 0);
   m_mnuPopUp->popup(where);
-}
-
-void ScriptWindow::showLines(const ScriptLinesChange &change) {
-  const ScriptLines &lines = m_script.lines();
-  switch (change.kind) {
-  case ScriptLinesChange::Inserted:
-    m_grdScript->insertRow(change.row - 1);
-    showRow(change.row);
-    break;
-  case ScriptLinesChange::Removed:
-    m_grdScript->removeRow(change.row - 1);
-    break;
-  case ScriptLinesChange::Changed:
-    showRow(change.row);
-    break;
-  case ScriptLinesChange::Reset:
-    m_grdScript->setRowCount(lines.rowCount() - 1);
-    for (int row = 1; row < lines.rowCount(); ++row) showRow(row);
-    break;
-  }
-}
-
-void ScriptWindow::showRow(int row) {
-  if (row < 1) return; // the heading row is the grid's header, which never carries the marker
-  const ScriptLines &lines = m_script.lines();
-  for (int column = 0; column < 2; ++column) {
-    const std::string_view text = column == 0 ? lines.text(row) : lines.marker(row);
-    QTableWidgetItem *item = m_grdScript->item(row - 1, column);
-    if (!item) m_grdScript->setItem(row - 1, column, item = new QTableWidgetItem);
-    item->setText(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
-  }
-  // The marked line stays in view while a long script runs.
-  if (lines.markedRow() == row) m_grdScript->scrollToItem(m_grdScript->item(row - 1, 0));
 }
 
 void ScriptWindow::showRunState() {

@@ -11,7 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 
 #include <memory>
@@ -57,13 +57,14 @@ private:
     return found;
   }
   void click(const char *name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
-  QTableWidget *grid() { return child<QTableWidget>("grdScript"); }
-  QPoint rowCentre(int row) { return grid()->visualItemRect(grid()->item(row - 1, 0)).center(); }
+  QTableView *grid() { return child<QTableView>("grdScript"); }
+  QString cell(int row, int column) { return grid()->model()->index(row - 1, column).data().toString(); }
+  QPoint rowCentre(int row) { return grid()->visualRect(grid()->model()->index(row - 1, 0)).center(); }
   void clickRow(int row) { QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, rowCentre(row)); }
   // Rows 1 to the last as the grid shows them, "<" appended to the marked one.
   QStringList shown() {
     QStringList rows;
-    for (int r = 0; r < grid()->rowCount(); ++r) rows << grid()->item(r, 0)->text() + grid()->item(r, 1)->text();
+    for (int r = 1; r <= grid()->model()->rowCount(); ++r) rows << cell(r, 0) + cell(r, 1);
     return rows;
   }
   void createNode(const std::string &name) {
@@ -114,7 +115,7 @@ void ScriptWindowTest::loadsBesideTheControlWindowWithHomeAndAnEmptyScript() {
   QCOMPARE(m_window->height(), 443);
   QCOMPARE(child<QPushButton>("cmbNode(0)")->text(), QString("Home"));
   QCOMPARE(m_script->nodes().node(0).pos[2], int16_t{90});
-  QCOMPARE(grid()->horizontalHeaderItem(0)->text(), QString("Command"));
+  QCOMPARE(grid()->model()->headerData(0, Qt::Horizontal).toString(), QString("Command"));
   QCOMPARE(shown(), QStringList{"<"});
   QVERIFY(!child<QScrollBar>("vscNodeScroll")->isEnabled());
   QVERIFY(!child<QPushButton>("cmbAbort")->isEnabled());
