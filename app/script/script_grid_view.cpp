@@ -28,7 +28,11 @@ ScriptGridView::ScriptGridView(ScriptGridModel &model, QWidget *parent) : QTable
     lines.select(ScriptGridModel::lineOf(index));
     lines.insertEmptyLine();
   });
-  connect(&m_model, &ScriptGridModel::markedLineShown, this, [this](const QModelIndex &index) { scrollTo(index); });
+  connect(&m_model, &ScriptGridModel::markedLineShown, this, [this](const QModelIndex &index) {
+    // The scroll range must already hold rows the model has just taken in.
+    executeDelayedItemsLayout();
+    scrollTo(index);
+  });
 }
 
 void ScriptGridView::keyPressEvent(QKeyEvent *event) {
@@ -57,9 +61,10 @@ void ScriptGridView::goToLine(int row) {
   setCurrentIndex(m_model.indexOfLine(lines.currentLine()));
 }
 
-// The rows wholly in sight.
+// The rows whose text is wholly in sight; the last one's grid line may fall outside.
 int ScriptGridView::pageRows() const {
-  return std::max(1, viewport()->height() / verticalHeader()->defaultSectionSize());
+  const int gridLine = showGrid() ? 1 : 0;
+  return std::max(1, (viewport()->height() + gridLine) / verticalHeader()->defaultSectionSize());
 }
 
 } // namespace quarnel

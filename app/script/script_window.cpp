@@ -68,25 +68,26 @@ void ScriptWindow::buildControls() {
   m_vscNodeScroll = quarnel::place(new QScrollBar(Qt::Vertical, m_fmeNodes), "vscNodeScroll", m_layout.rect(1680, 360, 255, 1695));
   m_vscNodeScroll->setPageStep(1);
   // The design's button is two lines high, and its caption wraps onto both.
-  m_cmbCreateNode = quarnel::place(new QPushButton("Create\nNode", m_fmeNodes), "cmbCreateNode", m_layout.rect(600, 2160, 852, 612));
+  m_cmbCreateNode = quarnel::place(new QPushButton("Create\n&Node", m_fmeNodes), "cmbCreateNode", m_layout.rect(600, 2160, 852, 612));
 
   auto *controls = quarnel::place(new QGroupBox(client), "fmeControls", m_layout.rect(0, 3000, 2055, 2775));
   auto button = [&](QWidget *parent, const char *name, const char *caption, int left, int top, int width = buttonWidth) {
     return quarnel::place(new QPushButton(caption, parent), name, m_layout.rect(left, top, width, buttonHeight));
   };
-  m_cmbStep = button(controls, "cmbStep", "Step", 120, 240);
-  m_cmdGoto = button(controls, "cmdGoto", "Goto", 120, 600);
-  m_cmbRun = button(controls, "cmbRun", "Run", 120, 960);
-  m_cmbResume = button(controls, "cmbResume", "Resume", 120, 1320);
-  m_cmbAbort = button(controls, "cmbAbort", "Stop", 120, 1680);
-  m_cmbClearScript = button(controls, "cmbClearScript", "Clear", 120, 2040);
-  m_cmbDelete = button(controls, "cmbDelete", "Delete", 120, 2400);
-  m_cmbHold = button(controls, "cmbHold", "WAIT", 1080, 240);
-  m_cmbPause = button(controls, "cmbPause", "PAUSE", 1080, 600);
+  // The access keys differ from each other and from the menu bar's F and B.
+  m_cmbStep = button(controls, "cmbStep", "&Step", 120, 240);
+  m_cmdGoto = button(controls, "cmdGoto", "&Goto", 120, 600);
+  m_cmbRun = button(controls, "cmbRun", "&Run", 120, 960);
+  m_cmbResume = button(controls, "cmbResume", "Res&ume", 120, 1320);
+  m_cmbAbort = button(controls, "cmbAbort", "Sto&p", 120, 1680);
+  m_cmbClearScript = button(controls, "cmbClearScript", "C&lear", 120, 2040);
+  m_cmbDelete = button(controls, "cmbDelete", "&Delete", 120, 2400);
+  m_cmbHold = button(controls, "cmbHold", "&WAIT", 1080, 240);
+  m_cmbPause = button(controls, "cmbPause", "P&AUSE", 1080, 600);
   auto *loop = quarnel::place(new QGroupBox("LOOP", controls), "fmeLoop", m_layout.rect(1080, 960, 852, 972));
-  m_cmbLoopStart = button(loop, "cmbLoopStart", "Start", 120, 240, loopButtonWidth);
-  m_cmbLoopEnd = button(loop, "cmbLoopEnd", "End", 120, 600, loopButtonWidth);
-  m_cmbClose = button(controls, "cmbClose", "Close", 1080, 2040);
+  m_cmbLoopStart = button(loop, "cmbLoopStart", "S&tart", 120, 240, loopButtonWidth);
+  m_cmbLoopEnd = button(loop, "cmbLoopEnd", "&End", 120, 600, loopButtonWidth);
+  m_cmbClose = button(controls, "cmbClose", "Cl&ose", 1080, 2040);
 
   m_fmeScript = quarnel::place(new QGroupBox("Script", client), "fmeScript", m_layout.rect(2160, 0, scriptFrameWidth, 5775));
   const int gridWidth = commandWidth + markerWidth + gridMargin;
@@ -95,6 +96,16 @@ void ScriptWindow::buildControls() {
                                m_layout.rect((scriptFrameWidth - gridWidth) / 2, gridTop, gridWidth, 5415));
   m_grdScript->setColumnWidth(ScriptGridModel::CommandColumn, m_layout.pixels(commandWidth));
   m_grdScript->setColumnWidth(ScriptGridModel::MarkerColumn, m_layout.pixels(markerWidth));
+
+  // What a screen reader says where a caption alone would not tell what the control does.
+  const std::pair<QWidget *, const char *> accessibleNames[] = {
+      {m_grdScript, "Script lines"},          {m_vscNodeScroll, "Node list"},
+      {m_cmbCreateNode, "Create Node"},       {m_cmbRun, "Run script"},
+      {m_cmbResume, "Resume script"},         {m_cmbAbort, "Stop script"},
+      {m_cmbClearScript, "Clear script"},     {m_cmbDelete, "Delete line"},
+      {m_cmbHold, "Place WAIT"},              {m_cmbPause, "Place PAUSE"},
+      {m_cmbLoopStart, "Place loop start"},   {m_cmbLoopEnd, "Place loop end"}};
+  for (const auto &[widget, name] : accessibleNames) widget->setAccessibleName(name);
 
   m_mnuPopUp = new QMenu("PopUp", this);
   m_mnuPopUp->setObjectName("mnuPopUp");
@@ -217,7 +228,12 @@ void ScriptWindow::showNodes() {
     const int needed = m_layout.pixels(top + buttonHeight);
     if (m_fmeContainer->height() < needed) m_fmeContainer->resize(m_fmeContainer->width(), needed);
   }
-  for (int i = 0; i < nodes.count(); ++i) m_cmbNode[i]->setText(QString::fromStdString(nodes.node(i).name));
+  for (int i = 0; i < nodes.count(); ++i) {
+    const QString name = QString::fromStdString(nodes.node(i).name);
+    // A node's name is shown as it is: an ampersand in it is no access key.
+    m_cmbNode[i]->setText(QString(name).replace('&', "&&"));
+    m_cmbNode[i]->setAccessibleName(i == 0 ? QString("Home node") : "Node " + name);
+  }
 
   // Only a new node scrolls the list; removing one leaves it where the user has it.
   const NodeScroll scroll = nodes.scroll();
