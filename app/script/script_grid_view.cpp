@@ -24,9 +24,9 @@ ScriptGridView::ScriptGridView(ScriptGridModel &model, QWidget *parent) : QTable
   ScriptLines &lines = m_model.lines();
   connect(this, &QAbstractItemView::clicked, this,
           [&lines](const QModelIndex &index) { lines.select(ScriptGridModel::lineOf(index)); });
-  connect(this, &QAbstractItemView::doubleClicked, this, [&lines](const QModelIndex &index) {
+  connect(this, &QAbstractItemView::doubleClicked, this, [this, &lines](const QModelIndex &index) {
     lines.select(ScriptGridModel::lineOf(index));
-    lines.insertEmptyLine();
+    insertEmptyLine();
   });
   connect(&m_model, &ScriptGridModel::markedLineShown, this, [this](const QModelIndex &index) {
     // The scroll range must already hold rows the model has just taken in.
@@ -47,7 +47,7 @@ void ScriptGridView::keyPressEvent(QKeyEvent *event) {
   case Qt::Key_PageDown: goToLine(current + pageRows()); break;
   case Qt::Key_Home: goToLine(1); break;
   case Qt::Key_End: goToLine(lines.lastRow()); break;
-  case Qt::Key_Insert: lines.insertEmptyLine(); break;
+  case Qt::Key_Insert: insertEmptyLine(); break;
   case Qt::Key_Delete: lines.deleteLine(); break;
   default: QTableView::keyPressEvent(event); return;
   }
@@ -56,10 +56,17 @@ void ScriptGridView::keyPressEvent(QKeyEvent *event) {
 
 // As a click on the row: it is marked, selected and current.
 void ScriptGridView::goToLine(int row) {
-  ScriptLines &lines = m_model.lines();
-  lines.select(row);
-  setCurrentIndex(m_model.indexOfLine(lines.currentLine()));
+  m_model.lines().select(row);
+  selectCurrentLine();
 }
+
+// The new empty line is the current row, not the line it pushed down.
+void ScriptGridView::insertEmptyLine() {
+  m_model.lines().insertEmptyLine();
+  selectCurrentLine();
+}
+
+void ScriptGridView::selectCurrentLine() { setCurrentIndex(m_model.indexOfLine(m_model.lines().currentLine())); }
 
 // The rows whose text is wholly in sight; the last one's grid line may fall outside.
 int ScriptGridView::pageRows() const {

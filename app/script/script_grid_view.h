@@ -22,6 +22,8 @@ protected:
 
 private:
   void goToLine(int row);
+  void insertEmptyLine();
+  void selectCurrentLine();
   int pageRows() const;
 
   ScriptGridModel &m_model;

@@ -102,6 +102,11 @@ private:
       else QTest::keyClick(grid(), QKeySequence::fromString(step)[0].key());
     }
   }
+  // The line the grid shows selected, 0 for none.
+  int selectedLine() {
+    const QModelIndexList rows = grid()->selectionModel()->selectedRows();
+    return rows.size() == 1 ? rows[0].row() + 1 : 0;
+  }
   bool inSight(int row) { return grid()->viewport()->rect().contains(rowCentre(row)); }
 
   ServoConfiguration m_config;
@@ -175,6 +180,7 @@ void ScriptWindowTest::commandButtonsAndGridClicksEditTheLines() {
   clickRow(2); // the first click of the two
   QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, rowCentre(2));
   QCOMPARE(shown(), (QStringList{"LOOPSTART", "<", "LOOPEND", "WAIT", ""}));
+  QCOMPARE(selectedLine(), 2); // the new line is the grid's current row
 
   click("cmbDelete");
   QCOMPARE(shown(), (QStringList{"LOOPSTART", "LOOPEND<", "WAIT", ""}));
@@ -318,32 +324,36 @@ void ScriptWindowTest::gridKeysMoveTheMarkerAndEditLines_data() {
   QTest::addColumn<int>("clicked");
   QTest::addColumn<QStringList>("steps");
   QTest::addColumn<QStringList>("shown");
+  QTest::addColumn<int>("selected");
   // The lines A, B, C and the insertion row; one of them clicked first.
-  QTest::newRow("Down") << 1 << QStringList{"Down"} << QStringList{"A", "B<", "C", ""};
-  QTest::newRow("Up") << 3 << QStringList{"Up", "Up"} << QStringList{"A<", "B", "C", ""};
-  QTest::newRow("Up on the first line stays") << 1 << QStringList{"Up"} << QStringList{"A<", "B", "C", ""};
-  QTest::newRow("Down on the insertion row stays") << 4 << QStringList{"Down"} << QStringList{"A", "B", "C", "<"};
-  QTest::newRow("Home") << 3 << QStringList{"Home"} << QStringList{"A<", "B", "C", ""};
-  QTest::newRow("End") << 1 << QStringList{"End"} << QStringList{"A", "B", "C", "<"};
+  QTest::newRow("Down") << 1 << QStringList{"Down"} << QStringList{"A", "B<", "C", ""} << 2;
+  QTest::newRow("Up") << 3 << QStringList{"Up", "Up"} << QStringList{"A<", "B", "C", ""} << 1;
+  QTest::newRow("Up on the first line stays") << 1 << QStringList{"Up"} << QStringList{"A<", "B", "C", ""} << 1;
+  QTest::newRow("Down on the insertion row stays") << 4 << QStringList{"Down"} << QStringList{"A", "B", "C", "<"} << 4;
+  QTest::newRow("Home") << 3 << QStringList{"Home"} << QStringList{"A<", "B", "C", ""} << 1;
+  QTest::newRow("End") << 1 << QStringList{"End"} << QStringList{"A", "B", "C", "<"} << 4;
   QTest::newRow("a placed command replaces the line gone to")
-      << 1 << QStringList{"Down", "cmbHold"} << QStringList{"A", "WAIT", "C<", ""};
+      << 1 << QStringList{"Down", "cmbHold"} << QStringList{"A", "WAIT", "C<", ""} << 2;
   QTest::newRow("keys move on from the marker, not from the click")
-      << 1 << QStringList{"cmbHold", "Down"} << QStringList{"WAIT", "B", "C<", ""};
-  QTest::newRow("Insert as a double click") << 2 << QStringList{"Ins"} << QStringList{"A", "<", "B", "C", ""};
-  QTest::newRow("Insert then place") << 2 << QStringList{"Ins", "cmbHold"} << QStringList{"A", "WAIT", "B<", "C", ""};
-  QTest::newRow("Delete as the button") << 2 << QStringList{"Del"} << QStringList{"A", "C<", ""};
-  QTest::newRow("Delete on the insertion row") << 4 << QStringList{"Del"} << QStringList{"A", "B", "C", "<"};
-  QTest::newRow("a letter does not move") << 1 << QStringList{"C"} << QStringList{"A<", "B", "C", ""};
+      << 1 << QStringList{"cmbHold", "Down"} << QStringList{"WAIT", "B", "C<", ""} << 3;
+  QTest::newRow("Insert as a double click") << 2 << QStringList{"Ins"} << QStringList{"A", "<", "B", "C", ""} << 2;
+  QTest::newRow("Insert then place")
+      << 2 << QStringList{"Ins", "cmbHold"} << QStringList{"A", "WAIT", "B<", "C", ""} << 2;
+  QTest::newRow("Delete as the button") << 2 << QStringList{"Del"} << QStringList{"A", "C<", ""} << 2;
+  QTest::newRow("Delete on the insertion row") << 4 << QStringList{"Del"} << QStringList{"A", "B", "C", "<"} << 4;
+  QTest::newRow("a letter does not move") << 1 << QStringList{"C"} << QStringList{"A<", "B", "C", ""} << 1;
 }
 
 void ScriptWindowTest::gridKeysMoveTheMarkerAndEditLines() {
   QFETCH(int, clicked);
   QFETCH(QStringList, steps);
   QFETCH(QStringList, shown);
+  QFETCH(int, selected);
   m_script->lines().load({"A", "B", "C"});
   clickRow(clicked);
   perform(steps);
   QCOMPARE(this->shown(), shown);
+  QCOMPARE(selectedLine(), selected);
 }
 
 void ScriptWindowTest::pageKeysMoveByTheRowsInSight() {
