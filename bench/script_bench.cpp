@@ -5,10 +5,9 @@
 #include "script/script_file.h"
 #include "script/script_file_access.h"
 #include "script/script_runner.h"
+#include "timed_runs.h"
 #include "ui/scripted_ui_services.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -27,14 +26,7 @@ void build(ScriptModel &script) { bench::buildBigScript(script, scriptLines); }
 
 // The slowest and the median of `repeats` runs of `measured`, each after `prepare`.
 void report(const char *what, const std::function<void()> &prepare, const std::function<void()> &measured) {
-  std::vector<double> ms;
-  for (int i = 0; i < repeats; ++i) {
-    prepare();
-    const auto start = std::chrono::steady_clock::now();
-    measured();
-    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-  }
-  std::sort(ms.begin(), ms.end());
+  const std::vector<double> ms = bench::timedRuns(repeats, prepare, measured);
   std::printf("%-52s median %8.3f ms   slowest %8.3f ms\n", what, ms[ms.size() / 2], ms.back());
 }
 

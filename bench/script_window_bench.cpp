@@ -9,6 +9,7 @@
 #include "script/script_file_access.h"
 #include "script/script_runner.h"
 #include "script/script_window.h"
+#include "timed_runs.h"
 #include "ui/scripted_ui_services.h"
 
 #include <QAction>
@@ -18,12 +19,9 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <functional>
-#include <memory>
 #include <vector>
 
 using namespace quarnel;
@@ -159,14 +157,7 @@ private:
 
 // The median of `runs` runs of `measured`, each after `prepare`, in milliseconds.
 double median(int runs, const std::function<void()> &prepare, const std::function<void()> &measured) {
-  std::vector<double> ms;
-  for (int i = 0; i < runs; ++i) {
-    prepare();
-    const auto start = std::chrono::steady_clock::now();
-    measured();
-    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-  }
-  std::sort(ms.begin(), ms.end());
+  const std::vector<double> ms = bench::timedRuns(runs, prepare, measured);
   return ms[ms.size() / 2];
 }
 
