@@ -57,6 +57,7 @@ protected:
   ServoConfiguration m_config;
   ScriptedUiServices m_ui;
   ScriptModel m_script{m_config, {m_ui, "Quarnel"}};
+  DocumentFolders m_folders{"/"};
 };
 
 // The script window as it is: File > Open, the Delete and Clear buttons, the node editor's Save.
@@ -81,7 +82,7 @@ private:
   MotionModel m_motion;
   ScriptRunner m_runner{m_script, m_motion};
   AppIdentity m_identity = AppIdentity::quarnel("/nonexistent");
-  ScriptWindow m_window{m_script, m_runner, m_motion, m_ui, m_identity};
+  ScriptWindow m_window{m_script, m_runner, m_motion, m_ui, m_identity, m_folders};
   QWidget m_controls;
 };
 
@@ -111,7 +112,7 @@ public:
   }
   void open(const std::string &path) override {
     m_ui.answerFile(path);
-    openScriptFile(m_read, "/");
+    openScriptFile(m_read, m_folders);
     m_script.removeCreatedNodes();
     const NodeTable &nodes = m_read.nodes();
     for (int i = 1; i < nodes.count(); ++i) m_script.createNode(nodes.node(i).name, nodeDataText(nodes.node(i)));

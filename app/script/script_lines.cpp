@@ -23,12 +23,14 @@ void ScriptLines::mark(int row) {
 
 void ScriptLines::setText(int row, std::string_view text) {
   m_lines[row - 1] = text;
+  ++m_edits;
   notify(ScriptLinesChange::Changed, row);
 }
 
 void ScriptLines::insert(int row, std::string_view text) {
   notify(ScriptLinesChange::Inserting, row);
   m_lines.insert(m_lines.begin() + (row - 1), std::string(text));
+  ++m_edits;
   if (m_marked >= row) ++m_marked; // the marker stays with its line
   notify(ScriptLinesChange::Inserted, row);
 }
@@ -56,6 +58,7 @@ void ScriptLines::deleteLine() {
   const int marked = m_marked;
   notify(ScriptLinesChange::Removing, m_current);
   m_lines.erase(m_lines.begin() + (m_current - 1));
+  ++m_edits;
   notify(ScriptLinesChange::Removed, m_current);
   m_marked = marked > m_current ? marked - 1 : marked == m_current ? -1 : marked;
   markCurrent();
@@ -71,8 +74,9 @@ void ScriptLines::load(std::vector<std::string> lines) {
 // `lines` and the insertion row after them, `current` marked.
 void ScriptLines::reset(std::vector<std::string> lines, int current) {
   notify(ScriptLinesChange::Resetting);
+  lines.emplace_back();
+  if (lines != m_lines) ++m_edits;
   m_lines = std::move(lines);
-  m_lines.emplace_back();
   m_current = current;
   m_marked = current;
   notify(ScriptLinesChange::Reset);
@@ -84,6 +88,7 @@ void ScriptLines::removeLinesEqualTo(std::string_view text) {
   if (std::none_of(m_lines.begin(), m_lines.end(), named)) return;
   notify(ScriptLinesChange::Resetting);
   std::erase_if(m_lines, named);
+  ++m_edits;
   m_current = std::min(m_current, lastRow());
   m_marked = m_current;
   notify(ScriptLinesChange::Reset);

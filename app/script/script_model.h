@@ -53,11 +53,20 @@ public:
   // length as 0.
   void placePause();
 
+  // Whether the nodes or the lines changed since the last load, open or save. Running the
+  // script or moving its marker is no change.
+  bool modified() const { return edits() != m_unmodifiedEdits; }
+  void markUnmodified() { m_unmodifiedEdits = edits(); }
+
 private:
+  unsigned long edits() const { return m_nodeEdits + m_lines.edits(); }
+
   const ServoConfiguration &m_config;
   ScriptUser m_user;
   NodeTable m_nodes;
   ScriptLines m_lines;
+  unsigned long m_nodeEdits = 0;
+  unsigned long m_unmodifiedEdits = 0;
 };
 
 } // namespace quarnel

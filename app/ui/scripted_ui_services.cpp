@@ -19,7 +19,8 @@ MessageAnswer ScriptedUiServices::messageBox(const std::string &text, const std:
                                              MessageIcon icon, MessageButtons buttons) {
   shown({Kind::Message, text, title, icon, buttons, {}, {}});
   if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-  if (m_messageAnswers.empty()) return MessageAnswer::No;
+  if (m_messageAnswers.empty())
+    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
   MessageAnswer answer = m_messageAnswers.front();
   m_messageAnswers.pop_front();
   return answer;

@@ -24,8 +24,9 @@ public:
     std::string folder;
   };
 
-  // Queued answers. A Yes/No box with no answer queued gets No, a dialog is cancelled, an input
-  // box gets the empty text; OK-only boxes need no answer.
+  // Queued answers. A Yes/No box with no answer queued gets No, a Save/Discard/Cancel box
+  // Cancel, a dialog is cancelled, an input box gets the empty text; OK-only boxes need no
+  // answer.
   void answerMessage(MessageAnswer answer) { m_messageAnswers.push_back(answer); }
   void answerInput(std::string answer) { m_inputAnswers.push_back(std::move(answer)); }
   void answerFile(std::optional<std::string> path) { m_fileAnswers.push_back(std::move(path)); }

@@ -2,6 +2,9 @@
 #include "script_test_support.h"
 
 #include "control/motion_model.h"
+#include "script/script_runner.h"
+
+#include <functional>
 
 namespace quarnel {
 namespace {
@@ -140,6 +143,47 @@ TEST_F(ScriptModelTest, PauseAsksForALengthAndPlacesItAsTyped) {
   EXPECT_EQ(lineTexts(), (std::vector<std::string>{"PAUSE 1000", "PAUSE 0", "PAUSE  2.5", ""}));
   EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{"Pause Length must be a number!", "Pause Length must be a number!"}));
   EXPECT_EQ(ui.boxes()[0].text, "How long (in ms) would you like the pause to last for?");
+}
+
+TEST_F(ScriptModelTest, ModifiedByEveryChangeOfContentAndNothingElse) {
+  MotionModel motion;
+  motion.load({});
+  ScriptRunner runner(script, motion);
+  struct Case {
+    const char *what;
+    std::function<void()> act;
+    bool modified;
+  };
+  const Case cases[] = {
+      {"place", [&] { script.lines().placeCommand("WAIT"); }, true},
+      {"insert", [&] { script.lines().insertEmptyLine(); }, true},
+      {"delete a line", [&] { script.lines().deleteLine(); }, true},
+      {"clear", [&] { script.lines().clear(); }, true},
+      {"create a node", [&] { script.createNode("B", pose(127, 32)); }, true},
+      {"delete a node", [&] { script.deleteNode(1); }, true},
+      {"save a node edit", [&] { script.replaceNode(1, Node{"Arm", {}, {}}); }, true},
+      {"click a line", [&] { script.lines().select(2); }, false},
+      {"delete on the insertion row", [&] { script.lines().select(3); script.lines().deleteLine(); }, false},
+      {"run the script", [&] { runner.run(); for (int i = 0; i < 50; ++i) { motion.tick(100); runner.tick(); } }, false},
+      {"go to a node", [&] { runner.processCommand("A"); }, false},
+      {"delete a node no one has", [&] { script.deleteNode(5); }, false},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.what);
+    script.load();
+    script.createNode("A", pose(100, 255));
+    place({"A", "PAUSE 10"});
+    script.lines().select(1);
+    script.markUnmodified();
+    c.act();
+    EXPECT_EQ(script.modified(), c.modified);
+  }
+  // A fresh load starts unmodified, and an empty script cleared again stays so.
+  script.lines().placeCommand("WAIT");
+  script.load();
+  EXPECT_FALSE(script.modified());
+  script.lines().clear();
+  EXPECT_FALSE(script.modified());
 }
 
 } // namespace
