@@ -53,9 +53,11 @@ NodeAdded ScriptModel::createNode(const std::string &name, std::string_view data
 
 void ScriptModel::createNodeFromControls(const MotionModel &motion) {
   const std::string name = m_user.ui.inputBox("Please Enter a name for this node", m_user.title,
-                                              "Node " + std::to_string(m_nodes.count()));
+                                              defaultNodeName(m_nodes));
   if (name.empty()) return;
-  if (auto refusal = nodeNameRefusal(name)) {
+  auto refusal = nodeNameRefusal(name);
+  if (!refusal) refusal = nodeNameClash(m_nodes, name);
+  if (refusal) {
     m_user.critical(*refusal);
     return;
   }

@@ -36,7 +36,7 @@ public:
 
   // Create Node: asks for a name, then adds a node of the control window's targets, every slot
   // at its speed. An empty answer (or cancel) does nothing; a name that could not be stored or
-  // run is refused with a message.
+  // run, or that another node carries, is refused with a message.
   void createNodeFromControls(const MotionModel &motion);
 
   // Removes node `index` (1 to count - 1) and every line that names it exactly.

@@ -164,6 +164,8 @@ void SettingsWindow::connectControls() {
     keep(m_rows[n].txtMax, &ServoSetting::maximum);
   }
 
+  connect(m_cmbControls, &QPushButton::clicked, this, &SettingsWindow::requestControls);
+  connect(m_mnuFControls, &QAction::triggered, this, &SettingsWindow::requestControls);
   connect(m_cmbLoad, &QPushButton::clicked, this, &SettingsWindow::openServoSettings);
   connect(m_mnuFOpen, &QAction::triggered, this, &SettingsWindow::openServoSettings);
   connect(m_cmbSave, &QPushButton::clicked, this, &SettingsWindow::saveServoSettings);
@@ -198,6 +200,11 @@ void SettingsWindow::load() {
   m_optNumServos[m_setup.boardChoice]->setChecked(true);
   m_cmbBaud->setCurrentIndex(m_setup.baudIndex);
   m_cmbCommPort->setCurrentIndex(m_setup.commPortIndex);
+}
+
+void SettingsWindow::requestControls() {
+  // The access key and the menu leave the focus in the field, so it has not been checked yet.
+  if (m_leaveCheck->focusedFieldAccepted()) controlsRequested();
 }
 
 void SettingsWindow::boardChanged() {

@@ -36,9 +36,9 @@ public:
 
   const ServoConfiguration &configuration() const { return m_configuration; }
 
-  // The Controls command, for the control window to hear of.
-  QPushButton *controlsButton() const { return m_cmbControls; }
-  QAction *controlsMenuItem() const { return m_mnuFControls; }
+  // The Controls command by button, access key or menu, once the focused field has passed its
+  // check: the control window must not start from a row the checks would refuse.
+  std::function<void()> controlsRequested = [] {};
 
   // The user has said Yes to quitting and the servo rows may go, before this window closes:
   // the other windows' work is asked about. False keeps the application open.
@@ -62,6 +62,7 @@ private:
   void connectControls();
   void load();
 
+  void requestControls();
   void boardChanged();
   void showRows(const ServoRows &rows);
   bool fieldMayBeLeft(QLineEdit *field);

@@ -27,7 +27,8 @@ MessageAnswer ScriptedUiServices::messageBox(const std::string &text, const std:
 }
 
 std::string ScriptedUiServices::inputBox(const std::string &prompt, const std::string &title,
-                                         const std::string &) {
+                                         const std::string &defaultAnswer) {
+  m_offeredAnswers.push_back(defaultAnswer);
   shown({Kind::Input, prompt, title, MessageIcon::None, MessageButtons::Ok, {}, {}});
   if (m_inputAnswers.empty()) return {};
   std::string answer = m_inputAnswers.front();

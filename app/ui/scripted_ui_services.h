@@ -36,6 +36,8 @@ public:
 
   const std::vector<Box> &boxes() const { return m_boxes; }
   std::vector<std::string> messageTexts() const;
+  // What each input box offered as its answer, in order.
+  const std::vector<std::string> &offeredAnswers() const { return m_offeredAnswers; }
   void clear() { m_boxes.clear(); }
   bool busy() const { return m_busy; }
   int busyCount() const { return m_busyCount; }
@@ -59,6 +61,7 @@ private:
   std::deque<std::string> m_inputAnswers;
   std::deque<std::optional<std::string>> m_fileAnswers;
   std::vector<Box> m_boxes;
+  std::vector<std::string> m_offeredAnswers;
   std::function<void()> m_whileShown;
   bool m_busy = false;
   int m_busyCount = 0;

@@ -107,6 +107,40 @@ TEST_F(ScriptModelTest, CreateNodeTakesTheControlWindowsTargetsAndSpeed) {
   EXPECT_EQ(ui.boxes()[0].text, "Please Enter a name for this node");
 }
 
+TEST_F(ScriptModelTest, CreateNodeOffersAFreeNameAndRefusesOneInUse) {
+  MotionModel motion;
+  motion.load({});
+  const struct {
+    std::vector<std::string> existing;
+    std::string offered;
+  } defaults[] = {
+      {{}, "Node 1"},
+      {{"Node 1"}, "Node 2"},
+      {{"Node 2", "Node 3"}, "Node 4"}, // Node 1 was deleted
+      {{"Node 3 ", "node 3"}, "Node 3"}, // names match exactly, as lines do
+  };
+  for (const auto &c : defaults) {
+    SCOPED_TRACE(c.offered);
+    script.load();
+    for (const std::string &name : c.existing) script.createNode(name, pose(127, 32));
+    script.createNodeFromControls(motion); // cancelled
+    EXPECT_EQ(ui.offeredAnswers().back(), c.offered);
+  }
+
+  script.load();
+  script.createNode("Arm", pose(127, 32));
+  ui.clear();
+  for (const char *answer : {"Arm", "Home", "arm", "Ar"}) ui.answerInput(answer);
+  for (int i = 0; i < 4; ++i) script.createNodeFromControls(motion);
+  EXPECT_EQ(nodeNames(), (std::vector<std::string>{"Home", "Arm", "arm", "Ar"}));
+  EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{
+                                   "There is already a node named \"Arm\". Please choose another name.",
+                                   "There is already a node named \"Home\". Please choose another name.",
+                               }));
+  // A file that holds twins still loads them.
+  EXPECT_EQ(script.createNode("Arm", pose(127, 32)), NodeAdded::Added);
+}
+
 TEST_F(ScriptModelTest, DeleteNodeRemovesItsLinesByExactNameAndMovesLaterNodesUp) {
   for (const char *name : {"A", "B", "C"}) script.createNode(name, pose(127, 32));
   place({"B", "WAIT", "A", "B", "PAUSE 5", "Bx", "C", "B"});

@@ -46,6 +46,8 @@ private slots:
   void nameCheckPutsTheFocusBack_data();
   void nameCheckPutsTheFocusBack();
   void saveFromTheMenuChecksTheFieldFirst();
+  void controlsChecksTheFieldHoweverItIsAskedFor_data();
+  void controlsChecksTheFieldHoweverItIsAskedFor();
   void openLoadsRowsAndReportsWhatCannotBeRead();
   void saveWritesTheRowsAndReportsWhatCannotBeWritten();
   void saveOntoAFullDiskSaysSoAndKeepsTheOldFile();
@@ -367,6 +369,39 @@ void SettingsWindowTest::saveFromTheMenuChecksTheFieldFirst() {
   QCOMPARE(QApplication::focusWidget(), edit);
 }
 
+void SettingsWindowTest::controlsChecksTheFieldHoweverItIsAskedFor_data() {
+  QTest::addColumn<QString>("way");
+  QTest::newRow("button") << "button";
+  QTest::newRow("access key") << "access key";
+  QTest::newRow("menu") << "menu";
+}
+
+void SettingsWindowTest::controlsChecksTheFieldHoweverItIsAskedFor() {
+  QFETCH(QString, way);
+  openWindow();
+  int requests = 0;
+  m_window->controlsRequested = [&] { ++requests; };
+  QLineEdit *home = field("txtHome", 2);
+  auto askForControls = [&] {
+    if (way == "button") QTest::mouseClick(child<QPushButton>("cmbControls"), Qt::LeftButton);
+    else if (way == "access key") QTest::keyClick(home, Qt::Key_C, Qt::AltModifier); // leaves the focus
+    else child<QAction>("mnuFControls")->trigger();
+  };
+
+  focusAndType(home, "300");
+  askForControls();
+  // The access key presses the button a moment later.
+  QTRY_COMPARE(m_ui->messageTexts(), std::vector<std::string>{"Home value must be LESS than or equal to Maximum value"});
+  QCOMPARE(requests, 0);
+  QCOMPARE(QApplication::focusWidget(), home);
+
+  focusAndType(home, "200");
+  m_ui->clear();
+  askForControls();
+  QTRY_COMPARE(requests, 1);
+  QVERIFY(m_ui->boxes().empty());
+}
+
 void SettingsWindowTest::openLoadsRowsAndReportsWhatCannotBeRead() {
   writeFile("setup.res", "0,0,0,0,0,0,0\r\n"); // 8 servos: rows 8 to 11 still load
   writeFile("rig.sst", "\"Jaw\",\"10\",\"20\",\"30\",9\r\n\"Eye,L\",\"1\",\"2\",\"3\",0\r\n\"***\",123\r\n");
@@ -604,6 +639,7 @@ void SettingsWindowTest::aboutShowsProductAndVersion() {
   QCOMPARE(lines[0], QString("Quarnel"));
   QVERIFY(lines[2].startsWith("Version 1.2.0  "));
   QVERIFY(!lines[3].isEmpty() && !lines[3].endsWith("\n"));
+  QVERIFY2(!lines[3].contains("://"), "no web address the project does not have");
   QVERIFY(!QString::fromStdString(box.text).contains(QRegularExpression("[^\r]\n")));
 }
 
