@@ -32,12 +32,14 @@ void ScriptLines::setLineText(int row, std::string_view text) {
 }
 
 void ScriptLines::insertLine(int row, std::string_view text) {
+  notify(ScriptLinesChange::Inserting, row);
   m_lines.insert(m_lines.begin() + (row - 1), std::string(text));
   if (m_marked >= row) ++m_marked; // the marker stays with its line
   notify(ScriptLinesChange::Inserted, row);
 }
 
 void ScriptLines::removeLine(int row) {
+  notify(ScriptLinesChange::Removing, row);
   m_lines.erase(m_lines.begin() + (row - 1));
   m_marked = m_marked > row ? m_marked - 1 : m_marked == row ? -1 : m_marked;
   notify(ScriptLinesChange::Removed, row);
@@ -67,12 +69,22 @@ void ScriptLines::deleteLine() {
   markCurrent();
 }
 
-void ScriptLines::clear() { setLines({""}); }
+void ScriptLines::clear() { reset({""}, 1); }
 
-void ScriptLines::setLines(std::vector<std::string> lines) {
-  m_lines = std::move(lines);
-  m_current = 1;
-  m_marked = 1;
+void ScriptLines::load(std::vector<std::string> lines) {
+  lines.emplace_back();
+  const int insertionRow = static_cast<int>(lines.size());
+  reset(std::move(lines), insertionRow);
+}
+
+void ScriptLines::setLines(std::vector<std::string> lines) { reset(std::move(lines), 1); }
+
+// Every row, the insertion row included, `current` marked.
+void ScriptLines::reset(std::vector<std::string> rows, int current) {
+  notify(ScriptLinesChange::Resetting);
+  m_lines = std::move(rows);
+  m_current = current;
+  m_marked = current;
   notify(ScriptLinesChange::Reset);
 }
 
@@ -82,6 +94,7 @@ std::vector<int> ScriptLines::removeLinesEqualTo(std::string_view text) {
   for (int row = 1; row < lastRow(); ++row)
     if (!text.empty() && m_lines[row - 1] == text) removed.push_back(row);
   if (removed.empty()) return removed;
+  notify(ScriptLinesChange::Resetting);
   std::erase(m_lines, text);
   m_current = std::min(m_current, lastRow());
   m_marked = m_current;
@@ -102,6 +115,7 @@ void ScriptLines::insertLines(const std::vector<int> &rows, std::string_view tex
     merged.push_back(std::move(line));
   }
   putBackDue();
+  notify(ScriptLinesChange::Resetting);
   m_lines = std::move(merged);
   notify(ScriptLinesChange::Reset);
 }

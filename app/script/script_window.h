@@ -22,11 +22,12 @@ class QGroupBox;
 class QMenu;
 class QPushButton;
 class QScrollBar;
-class QTableWidget;
 
 namespace quarnel {
 
 class MotionModel;
+class ScriptGridModel;
+class ScriptGridView;
 
 class ScriptWindow : public QMainWindow {
 public:
@@ -65,8 +66,6 @@ public:
 
 protected:
   void closeEvent(QCloseEvent *event) override;
-  // A node line's tooltip, what it changes, worked out only when asked for.
-  bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
   void buildControls();
@@ -77,8 +76,6 @@ private:
 
   void showNodes();
   void scrollNodes(int value);
-  void showLines(const ScriptLinesChange &change);
-  void showRow(int row);
   void nodePopUp(int index, const QPoint &where);
   void closeWindow();
   void openFile();
@@ -118,7 +115,8 @@ private:
   QPushButton *m_cmbLoopEnd = nullptr;
   QPushButton *m_cmbClose = nullptr;
   QGroupBox *m_fmeScript = nullptr;
-  QTableWidget *m_grdScript = nullptr;
+  ScriptGridModel *m_scriptGrid = nullptr;
+  ScriptGridView *m_grdScript = nullptr;
   QMenu *m_mnuFile = nullptr;
   QAction *m_mnuFOpen = nullptr;
   QAction *m_mnuFSave = nullptr;
