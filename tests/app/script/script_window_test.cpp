@@ -590,6 +590,10 @@ void ScriptWindowTest::editMenuUndoesAndRedoesEveryEdit_data() {
   QTest::newRow("delete a line") << "cmbDelete" << "&Undo Delete line" << QStringList{"WAIT<", ""} << nodes;
   QTest::newRow("clear") << "cmbClearScript" << "&Undo Clear" << QStringList{"<"} << nodes;
   QTest::newRow("create a node") << "cmbCreateNode" << "&Undo Create node \"B&&C\"" << lines << QStringList{"Home", "A", "B&&C"};
+  const QStringList inserted{"<", "A", "WAIT", ""};
+  QTest::newRow("Insert key") << "Insert" << "&Undo Insert line" << inserted << nodes;
+  QTest::newRow("double click") << "double click" << "&Undo Insert line" << inserted << nodes;
+  QTest::newRow("Delete key") << "Delete" << "&Undo Delete line" << QStringList{"WAIT<", ""} << nodes;
   QTest::newRow("delete a node") << "mnuPopUpDelete" << "&Undo Delete node \"A\"" << QStringList{"WAIT<", ""} << QStringList{"Home"};
 }
 
@@ -625,6 +629,11 @@ void ScriptWindowTest::editMenuUndoesAndRedoesEveryEdit() {
     QMenu *menu = popUpOf(1);
     action("mnuPopUpDelete")->trigger();
     menu->close(); // as choosing the item does
+  } else if (edit == "double click") {
+    QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, rowCentre(1));
+  } else if (edit == "Insert" || edit == "Delete") {
+    grid()->setFocus();
+    QTest::keyClick(grid(), edit == "Insert" ? Qt::Key_Insert : Qt::Key_Delete);
   } else {
     m_ui.answerInput("B&C");
     click(qPrintable(edit));
