@@ -26,14 +26,20 @@ std::vector<OverloadSpan> busyWindows(const std::vector<PositionChange> &changes
   return spans;
 }
 
-double longestWait(const Simulation &sim, double frameMs) {
+struct Queue {
+  double worstLagMs = 0;
+  int skipped = 0;
+};
+
+Queue playDriverQueue(const Simulation &sim, double frameMs) {
   std::array<int, driverSlots> sent;
   sent.fill(-1);
   std::copy(sim.start.begin(), sim.start.end(), sent.begin());
   std::array<int, driverSlots> newest = sent;
   std::array<double, driverSlots> waitingSince{};
   int pending = 0, cursor = 0;
-  double lineFree = 0, worst = 0;
+  double lineFree = 0;
+  Queue queue;
   auto isPending = [&](int slot) { return newest[slot] != sent[slot]; };
 
   const auto &changes = sim.changes;
@@ -41,7 +47,7 @@ double longestWait(const Simulation &sim, double frameMs) {
     const double arrival = next < changes.size() ? changes[next].timeMs : std::numeric_limits<double>::infinity();
     if (pending > 0 && lineFree <= arrival) {
       while (!isPending(cursor)) cursor = (cursor + 1) % driverSlots;
-      worst = std::max(worst, lineFree - waitingSince[cursor]);
+      queue.worstLagMs = std::max(queue.worstLagMs, lineFree - waitingSince[cursor]);
       sent[cursor] = newest[cursor];
       --pending;
       cursor = (cursor + 1) % driverSlots;
@@ -52,6 +58,7 @@ double longestWait(const Simulation &sim, double frameMs) {
     const bool was = isPending(change.servo);
     newest[change.servo] = change.position;
     const bool is = isPending(change.servo);
+    if (was) ++queue.skipped; // the waiting value will never be sent
     if (is && !was) {
       waitingSince[change.servo] = change.timeMs;
       if (pending++ == 0) lineFree = std::max(lineFree, arrival);
@@ -59,7 +66,7 @@ double longestWait(const Simulation &sim, double frameMs) {
       --pending; // back to what the board already has: the driver sends nothing
     }
   }
-  return worst;
+  return queue;
 }
 
 } // namespace
@@ -71,7 +78,10 @@ LineLoad measureLineLoad(const Simulation &sim, int baud) {
   int peak = 0;
   load.overloaded = busyWindows(sim.changes, perWindow, peak);
   load.peakFramesPerSecond = peak * 1000 / loadWindowMs;
-  load.worstLagMs = longestWait(sim, 1000 / load.capacityPerSecond);
+  load.asked = sim.changes.size();
+  const Queue queue = playDriverQueue(sim, 1000 / load.capacityPerSecond);
+  load.worstLagMs = queue.worstLagMs;
+  load.skippedFrames = queue.skipped;
   return load;
 }
 

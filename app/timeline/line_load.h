@@ -24,6 +24,8 @@ struct LineLoad {
   int peakFramesPerSecond = 0;        // the busiest window's count, per second
   std::vector<OverloadSpan> overloaded; // adjacent busy windows joined
   double worstLagMs = 0;              // the longest any change waited for its frame to start
+  size_t asked = 0;                   // frames asked of the driver
+  int skippedFrames = 0;              // positions overtaken by a newer one before their frame
 };
 
 // The simulation's changes, counted per window of `loadWindowMs`; the lag from a model of the
