@@ -118,6 +118,8 @@ void TimelineWindow::showResult(std::shared_ptr<const Simulation> sim, unsigned 
   m_simulation = *sim;
   m_loadBaud = m_input.config.baudRate();
   m_load = measureLineLoad(*m_simulation, m_loadBaud);
+  for (auto &trace : m_traces) trace.clear();
+  for (const PositionChange &change : m_simulation->changes) m_traces[change.servo].push_back(change);
   if (first) m_msPerPixel = std::max(finestMsPerPixel, (m_simulation->endMs + 500.0) / std::max(1, areas().plot.width()));
   showScrollRange();
   update();
@@ -305,15 +307,16 @@ void TimelineWindow::paintTraces(QPainter &painter, const QRect &plot) const {
   auto y = [&plot](int position) { return plot.bottom() - (plot.height() - 1.0) * position / highestPosition; };
   painter.setRenderHint(QPainter::Antialiasing);
   for (int servo = 0; servo < m_config.servoCount(); ++servo) {
+    const std::vector<PositionChange> &trace = m_traces[servo];
+    // From the last change before the visible span, so the line enters it where it stands.
+    auto from = std::lower_bound(trace.begin(), trace.end(), shownFrom,
+                                 [](const PositionChange &change, double t) { return change.timeMs < t; });
+    int last = from == trace.begin() ? sim.start[servo] : std::prev(from)->position;
     QPolygonF points;
-    int last = sim.start[servo];
-    points << QPointF(xOf(0), y(last));
-    for (const PositionChange &change : sim.changes) {
-      if (change.servo != servo) continue;
-      if (change.timeMs < shownFrom) points.back() = QPointF(xOf(change.timeMs), y(change.position));
-      else if (change.timeMs <= shownTo) points << QPointF(xOf(change.timeMs), y(change.position));
-      else break;
-      last = change.position;
+    points << QPointF(xOf(from == trace.begin() ? 0 : std::prev(from)->timeMs), y(last));
+    for (auto change = from; change != trace.end() && change->timeMs <= shownTo; ++change) {
+      points << QPointF(xOf(change->timeMs), y(change->position));
+      last = change->position;
     }
     points << QPointF(xOf(std::min<double>(sim.endMs, shownTo)), y(last));
     painter.setPen(QPen(servoColour(servo), 1.5));

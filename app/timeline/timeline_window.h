@@ -68,6 +68,7 @@ private:
   SimulationInput m_input;
   bool m_haveInput = false;
   std::optional<Simulation> m_simulation;
+  std::array<std::vector<PositionChange>, motionServos> m_traces; // the changes servo by servo
   LineLoad m_load;
   int m_loadBaud = 0;
   double m_msPerPixel = 10;
