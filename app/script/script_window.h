@@ -57,6 +57,8 @@ public:
   std::function<void(int nodeIndex)> editRequested = [](int) {};
   // View > Timeline and the Timeline button.
   std::function<void()> timelineRequested = [] {};
+  // Escape: the control window's STOP.
+  std::function<void()> stopAllPressed = [] {};
   // Asked before the close box unloads; the running script is asked separately.
   std::function<bool()> unloadAllowed = [] { return true; };
 
