@@ -64,6 +64,7 @@ ControlWindow::ControlWindow(MotionModel &motion, ServoDriver &driver, const Clo
   m_motion.addPositionListener([this](int servo, int16_t position) {
     m_lblServoPos[servo]->setText(QString::number(position));
     m_driver.move(servo, position);
+    m_frames.count(m_clock.seconds());
   });
 }
 
@@ -122,6 +123,17 @@ void ControlWindow::buildStatusBar() {
   // A long device path never widens the window; the tooltip has the whole text.
   m_lblLinkStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   statusBar()->addWidget(m_lblLinkStatus, 1);
+  m_lblLineLoad = new QLabel(statusBar());
+  m_lblLineLoad->setObjectName("lblLineLoad");
+  statusBar()->addPermanentWidget(m_lblLineLoad);
+}
+
+void ControlWindow::showLineLoad() {
+  const double now = m_clock.seconds();
+  const QString text = QString("%1 frames/s, %2 % of the line")
+                           .arg(m_frames.framesPerSecond(now))
+                           .arg(m_frames.linePercent(now, m_configuration.baudRate()));
+  if (m_lblLineLoad->text() != text) m_lblLineLoad->setText(text);
 }
 
 void ControlWindow::connectControls() {
@@ -194,6 +206,7 @@ void ControlWindow::setBackEnabled(bool enabled) { m_cmdBack->setEnabled(enabled
 void ControlWindow::updateTick() {
   advanceMotion();
   showTargets();
+  showLineLoad();
   // With nothing moving and no pause counting, a tick every millisecond only burns the CPU;
   // motion runs on measured time, so a slower tick loses nothing and a target set here wakes
   // it at once.

@@ -27,6 +27,8 @@ public:
   std::optional<std::string> openFileDialog(const FileFilter &, const std::string &) override { return {}; }
   std::optional<std::string> saveFileDialog(const FileFilter &, const std::string &) override { return {}; }
   void setBusy(bool) override {}
+  void showPrompt(const std::string &, const std::string &, std::function<void()> answered) override { answered(); }
+  void closePrompt() override {}
 };
 
 } // namespace
@@ -79,7 +81,7 @@ std::optional<Simulation> simulateMotion(const SimulationInput &input, const std
     if (cancelled && cancelled->load(std::memory_order_relaxed)) return std::nullopt;
 
     // The runner's own condition for going on to the next line.
-    const bool advances = motion.allAtTarget() && !motion.pauseActive();
+    const bool advances = !runner.waitingForUser() && motion.allAtTarget() && !motion.pauseActive();
     const int row = lines.currentLine() + 1;
     runner.tick();
     if (!advances) continue;
