@@ -125,6 +125,8 @@ void ControlWindow::buildStatusBar() {
   statusBar()->addWidget(m_lblLinkStatus, 1);
   m_lblLineLoad = new QLabel(statusBar());
   m_lblLineLoad->setObjectName("lblLineLoad");
+  // Wide enough for twelve servos at full speed, so the link's text beside it keeps its room.
+  m_lblLineLoad->setMinimumWidth(m_lblLineLoad->fontMetrics().horizontalAdvance("3000 frames/s, 938 % of the line"));
   statusBar()->addPermanentWidget(m_lblLineLoad);
 }
 
@@ -191,7 +193,7 @@ void ControlWindow::load() {
 
 void ControlWindow::showLinkStatus() {
   // Shortened in the middle, inside the device path, so that the state at the end stays in view.
-  const int room = m_layout.pixels(designWidth) - 2 * statusBarMargin;
+  const int room = m_layout.pixels(designWidth) - 3 * statusBarMargin - m_lblLineLoad->minimumWidth();
   m_lblLinkStatus->setText(m_lblLinkStatus->fontMetrics().elidedText(QString::fromStdString(m_link.summary()), Qt::ElideMiddle, room));
   m_lblLinkStatus->setToolTip(QString::fromStdString(m_link.explanation()));
 }
