@@ -6,32 +6,11 @@
 #include "script/line_command.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
-#include "ui/ui_services.h"
+#include "ui/answering_ui_services.h"
 
 #include <algorithm>
 
 namespace quarnel {
-
-namespace {
-
-// Answers every box at once (a WAIT is over as soon as it is shown) and keeps what it was told.
-class SimulatedUser : public UiServices {
-public:
-  std::vector<std::string> messages;
-
-  MessageAnswer messageBox(const std::string &text, const std::string &, MessageIcon, MessageButtons) override {
-    messages.push_back(text);
-    return MessageAnswer::Ok;
-  }
-  std::string inputBox(const std::string &, const std::string &, const std::string &) override { return {}; }
-  std::optional<std::string> openFileDialog(const FileFilter &, const std::string &) override { return {}; }
-  std::optional<std::string> saveFileDialog(const FileFilter &, const std::string &) override { return {}; }
-  void setBusy(bool) override {}
-  void showPrompt(const std::string &, const std::string &, std::function<void()> answered) override { answered(); }
-  void closePrompt() override {}
-};
-
-} // namespace
 
 SimulationInput SimulationInput::of(const ScriptModel &script, const ServoConfiguration &config, int speed) {
   SimulationInput input{config, {}, {}, speed};
@@ -49,7 +28,7 @@ int Simulation::lineRunningAt(int timeMs) const {
 }
 
 std::optional<Simulation> simulateMotion(const SimulationInput &input, const std::atomic<bool> *cancelled) {
-  SimulatedUser user;
+  AnsweringUiServices user; // a WAIT is over as soon as it is shown
   ScriptModel script(input.config, {user, "Timeline"});
   for (const Node &node : input.createdNodes) script.createNode(node.name, nodeDataText(node));
   for (const std::string &line : input.lines) script.lines().placeCommand(line);
