@@ -21,6 +21,7 @@
 #include <QShortcut>
 #include <QSlider>
 #include <QStatusBar>
+#include <QVBoxLayout>
 
 namespace quarnel {
 
@@ -118,16 +119,20 @@ void ControlWindow::buildMenus() {
 void ControlWindow::buildStatusBar() {
   statusBar()->setObjectName("sbrStatus");
   statusBar()->setSizeGripEnabled(false); // the window has a fixed size
-  m_lblLinkStatus = new QLabel(statusBar());
+  // The link's text keeps the whole width; the frames asked go on a line below it.
+  auto *fields = new QWidget(statusBar());
+  auto *rows = new QVBoxLayout(fields);
+  rows->setContentsMargins(0, 0, 0, 0);
+  rows->setSpacing(0);
+  m_lblLinkStatus = new QLabel(fields);
   m_lblLinkStatus->setObjectName("lblLinkStatus");
   // A long device path never widens the window; the tooltip has the whole text.
   m_lblLinkStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  statusBar()->addWidget(m_lblLinkStatus, 1);
-  m_lblLineLoad = new QLabel(statusBar());
+  m_lblLineLoad = new QLabel(fields);
   m_lblLineLoad->setObjectName("lblLineLoad");
-  // Wide enough for twelve servos at full speed, so the link's text beside it keeps its room.
-  m_lblLineLoad->setMinimumWidth(m_lblLineLoad->fontMetrics().horizontalAdvance("3000 frames/s, 938 % of the line"));
-  statusBar()->addPermanentWidget(m_lblLineLoad);
+  rows->addWidget(m_lblLinkStatus);
+  rows->addWidget(m_lblLineLoad);
+  statusBar()->addWidget(fields, 1);
 }
 
 void ControlWindow::showLineLoad() {
@@ -193,7 +198,7 @@ void ControlWindow::load() {
 
 void ControlWindow::showLinkStatus() {
   // Shortened in the middle, inside the device path, so that the state at the end stays in view.
-  const int room = m_layout.pixels(designWidth) - 3 * statusBarMargin - m_lblLineLoad->minimumWidth();
+  const int room = m_layout.pixels(designWidth) - 2 * statusBarMargin;
   m_lblLinkStatus->setText(m_lblLinkStatus->fontMetrics().elidedText(QString::fromStdString(m_link.summary()), Qt::ElideMiddle, room));
   m_lblLinkStatus->setToolTip(QString::fromStdString(m_link.explanation()));
 }
