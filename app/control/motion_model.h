@@ -36,6 +36,8 @@ public:
   // A fresh load of the control window: every displayed position back to 127 (nothing sent),
   // targets at home, the speed at 32 for every servo.
   void load(const std::array<ServoLimits, motionServos> &limits);
+  // Every displayed position at its target at once, nobody told: a run imagined from rest.
+  void standAtTargets() { m_displayed = m_target; }
 
   // The targets (the sliders). A target is kept within its servo's travel.
   int16_t target(int servo) const { return m_target[servo]; }

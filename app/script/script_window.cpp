@@ -39,7 +39,7 @@ constexpr int scriptFrameWidth = 2052, gridTop = 240;
 double layoutScale(const QFont &font) {
   const QFontMetrics metrics(font);
   double needed = 0;
-  for (const char *caption : {"Step", "Goto", "Run", "Resume", "Stop", "Clear", "Delete", "WAIT", "PAUSE", "Close", "Create", "Node"})
+  for (const char *caption : {"Step", "Goto", "Run", "Resume", "Stop", "Clear", "Delete", "WAIT", "PAUSE", "Close", "Timeline", "Create", "Node"})
     needed = std::max(needed, (metrics.horizontalAdvance(caption) + 16) / (buttonWidth / double(twipsPerPixel)));
   for (const char *caption : {"Start", "End"})
     needed = std::max(needed, (metrics.horizontalAdvance(caption) + 16) / (loopButtonWidth / double(twipsPerPixel)));
@@ -93,6 +93,7 @@ void ScriptWindow::buildControls() {
   m_cmbLoopStart = button(loop, "cmbLoopStart", "S&tart", 120, 240, loopButtonWidth);
   m_cmbLoopEnd = button(loop, "cmbLoopEnd", "E&nd", 120, 600, loopButtonWidth);
   m_cmbClose = button(controls, "cmbClose", "Cl&ose", 1080, 2040);
+  m_cmbTimeline = button(controls, "cmbTimeline", "T&imeline", 1080, 2400);
 
   m_fmeScript = quarnel::place(new QGroupBox("Script", client), "fmeScript", m_layout.rect(2160, 0, scriptFrameWidth, 5775));
   const int gridWidth = commandWidth + markerWidth + gridMargin;
@@ -133,6 +134,9 @@ void ScriptWindow::buildMenus() {
   m_mnuEUndo->setShortcut(QKeySequence::Undo);
   m_mnuERedo = addNamedAction(m_mnuEdit, "mnuERedo", "&Redo");
   m_mnuERedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  m_mnuView = menuBar()->addMenu("&View");
+  m_mnuView->setObjectName("mnuView");
+  m_mnuVTimeline = addNamedAction(m_mnuView, "mnuVTimeline", "&Timeline");
   m_mnuAbout = addNamedAction(menuBar(), "mnuAbout", "A&bout");
 }
 
@@ -167,6 +171,8 @@ void ScriptWindow::connectControls() {
   connect(m_mnuFExit, &QAction::triggered, this, &ScriptWindow::closeWindow);
   connect(m_mnuFOpen, &QAction::triggered, this, &ScriptWindow::openFile);
   connect(m_mnuFSave, &QAction::triggered, this, &ScriptWindow::saveFile);
+  connect(m_cmbTimeline, &QPushButton::clicked, this, [this] { timelineRequested(); });
+  connect(m_mnuVTimeline, &QAction::triggered, this, [this] { timelineRequested(); });
   connect(m_mnuAbout, &QAction::triggered, this, [this] { ShowAbout(m_ui, m_identity); });
 
   auto selectedName = [this] { return m_script.nodes().node(m_selectedNodeIndex).name; };

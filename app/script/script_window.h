@@ -57,6 +57,8 @@ public:
   std::function<void()> closed = [] {};
   // The pop-up's Edit, after the servos were sent to the node and this window disabled.
   std::function<void(int nodeIndex)> editRequested = [](int) {};
+  // View > Timeline and the Timeline button.
+  std::function<void()> timelineRequested = [] {};
   // Escape: the control window's STOP.
   std::function<void()> stopAllPressed = [] {};
   // Asked before the close box unloads; the running script is asked separately.
@@ -114,6 +116,7 @@ private:
   QPushButton *m_cmbLoopStart = nullptr;
   QPushButton *m_cmbLoopEnd = nullptr;
   QPushButton *m_cmbClose = nullptr;
+  QPushButton *m_cmbTimeline = nullptr;
   QGroupBox *m_fmeScript = nullptr;
   ScriptGridModel *m_scriptGrid = nullptr;
   ScriptGridView *m_grdScript = nullptr;
@@ -124,6 +127,8 @@ private:
   QMenu *m_mnuEdit = nullptr;
   QAction *m_mnuEUndo = nullptr;
   QAction *m_mnuERedo = nullptr;
+  QMenu *m_mnuView = nullptr;
+  QAction *m_mnuVTimeline = nullptr;
   QAction *m_mnuAbout = nullptr;
   QMenu *m_mnuPopUp = nullptr;
   QAction *m_mnuPopUpPlace = nullptr;
