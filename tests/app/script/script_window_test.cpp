@@ -467,7 +467,7 @@ void ScriptWindowTest::accessKeysAreUnique() {
     ++withKey;
     QVERIFY2(keys.insert(key[0].toCombined()).second, qPrintable("taken twice: " + text));
   }
-  QCOMPARE(withKey, 2 + 13); // File, About and every command button
+  QCOMPARE(withKey, 3 + 14); // File, View, About and every command button
 }
 
 void ScriptWindowTest::controlsAreNamedForScreenReaders_data() {
