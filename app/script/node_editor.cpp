@@ -6,6 +6,7 @@
 #include "script/script_model.h"
 #include "settings/field_leave_check.h"
 #include "ui/named_widget.h"
+#include "ui/window_placement.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -80,7 +81,7 @@ void NodeEditor::connectControls() {
   connect(m_cmbClose, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void NodeEditor::openFor(int index, const QWidget &controls) {
+void NodeEditor::openFor(int index, const QWidget &controls, const QWidget &script) {
   m_index = index;
   const Node &node = m_script.nodes().node(index);
   m_txtNodeName->setText(QString::fromStdString(node.name));
@@ -89,8 +90,7 @@ void NodeEditor::openFor(int index, const QWidget &controls) {
     m_txtSpeed[i]->setText(QString::number(node.speed[i]));
   }
   m_motion.setNodeEditorOpen(true);
-  const QRect frame = controls.frameGeometry();
-  move(frame.x() + frame.width(), frame.y());
+  moveBeside(*this, {&controls, &script});
   show();
   raise();
   activateWindow();

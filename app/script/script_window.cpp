@@ -7,6 +7,7 @@
 #include "script/script_file_access.h"
 #include "settings/show_about.h"
 #include "ui/named_widget.h"
+#include "ui/window_placement.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -200,10 +201,9 @@ void ScriptWindow::unload() {
 }
 
 void ScriptWindow::place(const QWidget &controls) {
-  const QRect frame = controls.frameGeometry();
   const int height = controls.height();
   setFixedSize(m_layout.pixels(clientWidth), height);
-  move(frame.x() + frame.width(), frame.y());
+  moveBeside(*this, {&controls});
   // The window takes the control window's height; the script frame and its grid fill it.
   const int clientHeight = height - menuBar()->sizeHint().height();
   m_fmeScript->resize(m_fmeScript->width(), clientHeight);

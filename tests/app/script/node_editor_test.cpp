@@ -80,8 +80,8 @@ void NodeEditorTest::init() {
   m_editor = std::make_unique<NodeEditor>(*m_script, m_motion, m_config, m_ui, m_identity);
   m_closes = 0;
   m_editor->closed = [this] { ++m_closes; };
-  m_controls.setGeometry(50, 60, 372, 443);
-  m_editor->openFor(1, m_controls);
+  m_controls.setGeometry(20, 60, 372, 443);
+  m_editor->openFor(1, m_controls, m_controls);
   QApplication::setActiveWindow(m_editor.get());
 }
 
@@ -92,7 +92,7 @@ void NodeEditorTest::cleanup() {
 
 void NodeEditorTest::opensBesideTheControlWindowWithTheNodesValues() {
   QCOMPARE(m_editor->windowTitle(), QString("Edit Node"));
-  QCOMPARE(m_editor->pos(), QPoint(50 + 372, 60));
+  QCOMPARE(m_editor->pos(), QPoint(20 + 372, 60));
   QCOMPARE(box("txtNodeName")->text(), QString("Wave"));
   for (int i = 0; i < nodeSlots; ++i) {
     QCOMPARE(pos(i)->text(), QString::number(100 + i));
@@ -188,7 +188,7 @@ void NodeEditorTest::cancelAndTheCloseBoxLeaveTheNodeAsItWas() {
   QCOMPARE(m_closes, 1);
   QVERIFY(!m_motion.nodeEditorOpen());
 
-  m_editor->openFor(1, m_controls);
+  m_editor->openFor(1, m_controls, m_controls);
   QVERIFY(m_motion.nodeEditorOpen());
   QCOMPARE(pos(3)->text(), QString("103"));
   m_editor->close(); // the close box
