@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <exception>
 #include <functional>
+#include <optional>
 #include <string>
 #include <sys/eventfd.h>
 #include <sys/signalfd.h>
@@ -25,15 +26,17 @@ namespace {
 using namespace tavik::board;
 
 constexpr const char *kUsage =
-    "usage: tavik-board --link PATH [--log FILE] [--fast]\n"
+    "usage: tavik-board --link PATH [--log FILE] [--fast] [--position X,Y]\n"
     "  --link PATH  make PATH a link to the board's serial line (point TAVIK_COM1 at it)\n"
     "  --log FILE   no window: write one line per frame, <microseconds> <servo> <position>\n"
-    "  --fast       take bytes at once instead of at the line's speed\n";
+    "  --fast       take bytes at once instead of at the line's speed\n"
+    "  --position X,Y  put the window's top-left corner there, kept on the screen\n";
 
 struct Options {
   std::string link;
   std::string log;
   bool fast = false;
+  std::optional<QPoint> position;
 };
 
 bool parse(int argc, char **argv, Options &options) {
@@ -42,6 +45,9 @@ bool parse(int argc, char **argv, Options &options) {
     if (arg == "--fast") options.fast = true;
     else if (arg == "--link" && i + 1 < argc) options.link = argv[++i];
     else if (arg == "--log" && i + 1 < argc) options.log = argv[++i];
+    else if (arg == "--position" && i + 1 < argc) {
+      if (!(options.position = BoardWindow::parsePosition(argv[++i]))) return false;
+    }
     else return false;
   }
   return !options.link.empty();
@@ -92,6 +98,7 @@ int runWindow(int argc, char **argv, const Options &options, int signalFd) {
   QSocketNotifier signalled(signalFd, QSocketNotifier::Read);
   QObject::connect(&signalled, &QSocketNotifier::activated, &app, &QApplication::quit);
   BoardWindow window(state, QString::fromStdString(options.link));
+  if (options.position) window.standAt(*options.position);
   window.show();
   const int status = QApplication::exec();
   const uint64_t one = 1;
