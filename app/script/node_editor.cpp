@@ -57,9 +57,13 @@ void NodeEditor::buildControls() {
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_txtPos[i] = place(new QLineEdit(values), indexed("txtPos", i), m_layout.rect(480, top, 840, boxHeight));
     m_txtSpeed[i] = place(new QLineEdit(values), indexed("txtSpeed", i), m_layout.rect(1440, top, 840, boxHeight));
+    label->setBuddy(m_txtPos[i]);
+    m_txtPos[i]->setAccessibleName(QString("Servo %1 position").arg(i));
+    m_txtSpeed[i]->setAccessibleName(QString("Servo %1 speed").arg(i));
   }
   auto *name = place(new QGroupBox("Name", this), "fmeNodeNam", m_layout.rect(sideLeft, 120, sideWidth, 672));
   m_txtNodeName = place(new QLineEdit(name), "txtNodeName", m_layout.rect(120, 300, 1560, boxHeight));
+  m_txtNodeName->setAccessibleName("Node name");
   auto *exit = place(new QGroupBox(this), "fmeExit", m_layout.rect(sideLeft, 912, sideWidth, 972));
   m_cmbSave = place(new QPushButton("Save", exit), "cmbSave", m_layout.rect(120, 180, 1560, 312));
   m_cmbClose = place(new QPushButton("Cancel", exit), "cmbClose", m_layout.rect(120, 600, 1560, 312));

@@ -1,5 +1,6 @@
 // The node editor with real widgets on the offscreen platform: its boxes, their checks, the live
 // moves and the live copy of displayed positions, Save, Cancel and the close box.
+#include "../keyboard_access.h"
 #include "control/motion_model.h"
 #include "control/servo_limits.h"
 #include "script/node_editor.h"
@@ -31,6 +32,9 @@ private slots:
   void saveRefusesABoxItsCheckWouldRefuse();
   void cancelAndTheCloseBoxLeaveTheNodeAsItWas();
   void displayedPositionsAreCopiedIntoTheBoxes();
+  void tabFollowsTheLayoutThroughEveryControl();
+  void controlsHaveNamesThatSayWhatTheyAre_data();
+  void controlsHaveNamesThatSayWhatTheyAre();
 
 private:
   QLineEdit *box(const QString &name) {
@@ -212,6 +216,30 @@ void NodeEditorTest::displayedPositionsAreCopiedIntoTheBoxes() {
   m_motion.setTarget(5, 140);
   m_motion.tick(40);
   QCOMPARE(pos(5)->text(), QString("130")); // nothing is copied while closed
+}
+
+void NodeEditorTest::tabFollowsTheLayoutThroughEveryControl() {
+  // Row by row through the positions and speeds, then the name and the buttons beside them.
+  QStringList expected;
+  for (int i = 0; i < nodeSlots; ++i) expected << QString("txtPos(%1)").arg(i) << QString("txtSpeed(%1)").arg(i);
+  expected << "txtNodeName" << "cmbSave" << "cmbClose";
+  QCOMPARE(tabRound(pos(0)), expected);
+  QVERIFY(m_ui.boxes().empty());
+}
+
+void NodeEditorTest::controlsHaveNamesThatSayWhatTheyAre_data() {
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<QString>("name");
+  QTest::newRow("position") << "txtPos(3)" << "Servo 3 position";
+  QTest::newRow("speed") << "txtSpeed(11)" << "Servo 11 speed";
+  QTest::newRow("name") << "txtNodeName" << "Node name";
+  QTest::newRow("cancel") << "cmbClose" << "Cancel";
+}
+
+void NodeEditorTest::controlsHaveNamesThatSayWhatTheyAre() {
+  QFETCH(QString, control);
+  QFETCH(QString, name);
+  QCOMPARE(accessibleName(m_editor->findChild<QWidget *>(control)), name);
 }
 
 QTEST_MAIN(NodeEditorTest)
