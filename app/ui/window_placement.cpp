@@ -105,7 +105,12 @@ void moveBeside(QWidget &window, std::initializer_list<const QWidget *> served) 
   for (const QWidget *other : served)
     if (other->isVisible()) frames |= other->frameGeometry();
   const QScreen *screen = first.screen();
-  window.move(besidePosition(frames, frameSize(window), screen ? screen->availableGeometry() : primaryArea()));
+  const QRect area = screen ? screen->availableGeometry() : primaryArea();
+  const QSize size = frameSize(window);
+  QPoint position = besidePosition(frames, size, area);
+  // With no side of them all free, the others are covered rather than the first.
+  if (QRect(position, size).intersects(frames)) position = besidePosition(first.frameGeometry(), size, area);
+  window.move(position);
 }
 
 } // namespace quarnel

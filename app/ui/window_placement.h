@@ -36,7 +36,8 @@ QPoint besidePosition(QRect served, QSize size, QRect area);
 QPoint reachablePosition(QPoint position, QSize size);
 
 // Moves `window` beside `served`, the windows it works for, on the screen of the first of them;
-// the first counts always, the others while they are shown.
+// the first counts always, the others while they are shown. Where no side of them all is free,
+// beside the first alone: it matters most, the others are covered before it.
 void moveBeside(QWidget &window, std::initializer_list<const QWidget *> served);
 
 } // namespace quarnel

@@ -126,6 +126,22 @@ void WindowPlacementTest::realWindowsOnAScaledSecondScreen() {
   QCOMPARE(beside.frameGeometry().right() + 1, served.frameGeometry().left());
   QCOMPARE(beside.frameGeometry().top(), served.frameGeometry().top());
 
+  // No side of two windows free: the second is covered rather than the first.
+  QWidget scriptLike;
+  scriptLike.setFixedSize(240, 443);
+  served.move(second.x() + 150, 50);
+  scriptLike.move(served.frameGeometry().right() + 1, 50);
+  scriptLike.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&scriptLike));
+  QWidget editor;
+  editor.setFixedSize(300, 400);
+  moveBeside(editor, {&served, &scriptLike});
+  editor.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&editor));
+  QVERIFY(second.contains(editor.frameGeometry()));
+  QVERIFY(editor.frameGeometry().intersects(scriptLike.frameGeometry()));
+  QVERIFY((editor.frameGeometry() & served.frameGeometry()).width() < 30);
+
   // A position saved on the second screen, partly below its bottom, comes up with its frame.
   const QPoint saved = reachablePosition(QPoint(second.x() + 100, 400), controls);
   QCOMPARE(saved.x(), second.x() + 100);
