@@ -9,6 +9,9 @@
 
 namespace quarnel {
 
+// The name of the end line's record; reading stops at a record of this name.
+constexpr std::string_view servoSettingsEnd = "***";
+
 // The first character of a text that a quoted item cannot carry (a double quote, a line break,
 // or a character outside the 8-bit set), as UTF-8; nothing when the text can be stored.
 std::optional<std::string> unstorableCharacter(std::string_view text);
