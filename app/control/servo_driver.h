@@ -8,7 +8,8 @@ namespace quarnel {
 class ServoDriver {
 public:
   virtual ~ServoDriver() = default;
-  virtual void open(int32_t port, int32_t baud) = 0;
+  // Whether the link is open now; the read-outs count all the same when it is not.
+  virtual bool open(int32_t port, int32_t baud) = 0;
   virtual void move(int32_t servo, int32_t position) = 0;
   virtual void close() = 0;
 };

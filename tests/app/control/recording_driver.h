@@ -11,13 +11,17 @@ namespace quarnel {
 
 class RecordingDriver : public ServoDriver {
 public:
-  void open(int32_t port, int32_t baud) override { calls.push_back("open " + std::to_string(port) + " " + std::to_string(baud)); }
+  bool open(int32_t port, int32_t baud) override {
+    calls.push_back("open " + std::to_string(port) + " " + std::to_string(baud));
+    return opens;
+  }
   void move(int32_t servo, int32_t position) override {
     calls.push_back("move " + std::to_string(servo) + " " + std::to_string(position));
   }
   void close() override { calls.push_back("close"); }
 
   std::vector<std::string> calls;
+  bool opens = true; // what open answers
 };
 
 } // namespace quarnel
