@@ -21,11 +21,12 @@ class QGroupBox;
 class QMenu;
 class QPushButton;
 class QScrollBar;
-class QTableWidget;
 
 namespace quarnel {
 
 class MotionModel;
+class ScriptGridModel;
+class ScriptGridView;
 
 class ScriptWindow : public QMainWindow {
 public:
@@ -59,6 +60,8 @@ public:
   std::function<void()> stopAllPressed = [] {};
   // Asked before the close box unloads; the running script is asked separately.
   std::function<bool()> unloadAllowed = [] { return true; };
+  // A script file was opened or saved.
+  std::function<void(const std::string &path)> scriptFileUsed = [](const std::string &) {};
 
 protected:
   void closeEvent(QCloseEvent *event) override;
@@ -72,8 +75,6 @@ private:
 
   void showNodes();
   void scrollNodes(int value);
-  void showLines(const ScriptLinesChange &change);
-  void showRow(int row);
   void nodePopUp(int index, const QPoint &where);
   void closeWindow();
   void openFile();
@@ -111,7 +112,8 @@ private:
   QPushButton *m_cmbLoopEnd = nullptr;
   QPushButton *m_cmbClose = nullptr;
   QGroupBox *m_fmeScript = nullptr;
-  QTableWidget *m_grdScript = nullptr;
+  ScriptGridModel *m_scriptGrid = nullptr;
+  ScriptGridView *m_grdScript = nullptr;
   QMenu *m_mnuFile = nullptr;
   QAction *m_mnuFOpen = nullptr;
   QAction *m_mnuFSave = nullptr;
