@@ -56,7 +56,7 @@ Application::Application(std::string folder)
   };
   // The editor's node must outlive it.
   m_frmScript.unloadAllowed = [this] { return !m_motion.nodeEditorOpen(); };
-  m_frmScript.editRequested = [this](int index) { m_frmNodeEdit.openFor(index, m_frmControls); };
+  m_frmScript.editRequested = [this](int index) { m_frmNodeEdit.openFor(index, m_frmControls, m_frmScript); };
   m_frmNodeEdit.closed = [this] { m_frmScript.editFinished(); };
 }
 

@@ -46,6 +46,20 @@ double layoutScale(const QFont &font) {
   return std::max(1.0, needed / (732.0 / twipsPerPixel));
 }
 
+// What a screen reader calls servo `i`: its number, and its name where the user gave one.
+QString servoCaption(int i, const std::string &name) {
+  const QString number = QString("Servo %1").arg(i);
+  const QString given = QString::fromStdString(name);
+  return given.isEmpty() || given == QString("Servo%1").arg(i) ? number : number + " (" + given + ")";
+}
+
+// A label that shows a number: a screen reader hears what it is by name and the number as its
+// description.
+void showReadOut(QLabel *readOut, int value) {
+  readOut->setText(QString::number(value));
+  readOut->setAccessibleDescription(readOut->text());
+}
+
 } // namespace
 
 ControlWindow::ControlWindow(MotionModel &motion, ServoDriver &driver, const Clock &clock, SetupRecord &setup,
@@ -63,7 +77,7 @@ ControlWindow::ControlWindow(MotionModel &motion, ServoDriver &driver, const Clo
 
   // The read-out is the displayed position; each change of it goes to the board.
   m_motion.addPositionListener([this](int servo, int16_t position) {
-    m_lblServoPos[servo]->setText(QString::number(position));
+    showReadOut(m_lblServoPos[servo], position);
     m_driver.move(servo, position);
     m_frames.count(m_clock.seconds());
   });
@@ -82,12 +96,14 @@ void ControlWindow::buildControls() {
     m_hscServoCon[i] = place(new QSlider(Qt::Horizontal, frame), indexed("hscServoCon", i), m_layout.rect(120, 360, 1932, 252));
     m_lblServoPos[i] = place(new QLabel("127", frame), indexed("lblServoPos", i), m_layout.rect(1440, 120, 612, 252));
     m_lblServoPos[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_lblServoPos[i]->setAccessibleName(QString("Servo %1 position").arg(i));
     m_hscServoCon[i]->setRange(lowestPosition, highestPosition);
   }
 
   auto *speedFrame = place(new QGroupBox("Speed", client), "fmeSpeed", m_layout.rect(4560, 0, 972, 2892));
   m_lblSpeed = place(new QLabel("32", speedFrame), "lblSpeed", m_layout.rect(240, 240, 492, 240));
   m_lblSpeed->setAlignment(Qt::AlignCenter);
+  m_lblSpeed->setAccessibleName("Speed value");
   auto *fast = place(new QLabel("Fast", speedFrame), "lblFast", m_layout.rect(300, 480, 492, 240));
   auto *slow = place(new QLabel("Slow", speedFrame), "lblSlow", m_layout.rect(276, 2640, 492, 240));
   for (QLabel *label : {fast, slow}) label->adjustSize();
@@ -96,6 +112,7 @@ void ControlWindow::buildControls() {
   m_vscSpeed->setValue(startSpeed);
   m_vscSpeed->setSingleStep(1);
   m_vscSpeed->setPageStep(5);
+  m_vscSpeed->setAccessibleName("Speed");
 
   auto *buttons = place(new QGroupBox(client), "fmeButtons", m_layout.rect(4560, 3000, 972, 2652));
   m_cmbRecorder = place(new QPushButton("S&cript", buttons), "cmbRecorder", m_layout.rect(120, 240, 732, 372));
@@ -104,7 +121,11 @@ void ControlWindow::buildControls() {
   m_cmdSTOP->setIcon(stopSignIcon(m_layout.pixels(555)));
   m_cmdSTOP->setIconSize(QSize(m_layout.pixels(555), m_layout.pixels(555)));
   m_cmdSTOP->setToolTip("Stop every servo where it is, and a running script (Esc)");
+  m_cmdSTOP->setAccessibleName("STOP");
   m_cmdBack = place(new QPushButton("B&ack", buttons), "cmdBack", m_layout.rect(120, 2160, 732, 372));
+  // Alt+A belongs to the About menu: two owners would make it do nothing. Back is reached with
+  // Tab and Space, or File > Back (Alt+F, A).
+  m_cmdBack->setShortcut(QKeySequence());
 
   client->setFixedSize(m_layout.pixels(designWidth), m_layout.pixels(rowStep * (servosPerColumn - 1) + servoFrameHeight + 60));
 }
@@ -172,17 +193,20 @@ void ControlWindow::load() {
   m_motion.load(limits);
   for (int i = 0; i < motionServos; ++i) {
     m_fmeServoCon[i]->setTitle(QString::fromStdString(m_configuration.servos[i].name));
+    const QString caption = servoCaption(i, m_configuration.servos[i].name);
+    m_fmeServoCon[i]->setAccessibleName(caption);
+    m_hscServoCon[i]->setAccessibleName(caption + " target");
     QSignalBlocker quiet(m_hscServoCon[i]); // the model already holds the targets
     m_hscServoCon[i]->setRange(limits[i].lowest, limits[i].highest);
     m_hscServoCon[i]->setValue(limits[i].home);
-    m_lblServoPos[i]->setText(QString::number(startPosition));
+    showReadOut(m_lblServoPos[i], startPosition);
     m_fmeServoCon[i]->setVisible(i < m_configuration.servoCount());
   }
   {
     QSignalBlocker quiet(m_vscSpeed);
     m_vscSpeed->setValue(startSpeed);
   }
-  m_lblSpeed->setText(QString::number(startSpeed));
+  showReadOut(m_lblSpeed, startSpeed);
 
   // The status bar adds its own height below the design's layout.
   const QSize size(m_layout.pixels(designWidth), m_layout.pixels(designHeight) + statusBar()->sizeHint().height());
@@ -204,7 +228,7 @@ void ControlWindow::showLinkStatus() {
 }
 
 void ControlWindow::vscSpeed_Change() {
-  m_lblSpeed->setText(QString::number(m_vscSpeed->value()));
+  showReadOut(m_lblSpeed, m_vscSpeed->value());
   m_motion.setSpeed(m_vscSpeed->value());
 }
 

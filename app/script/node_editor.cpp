@@ -7,6 +7,7 @@
 #include "script/script_model.h"
 #include "settings/field_leave_check.h"
 #include "ui/named_widget.h"
+#include "ui/window_placement.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -59,9 +60,13 @@ void NodeEditor::buildControls() {
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_txtPos[i] = place(new QLineEdit(values), indexed("txtPos", i), m_layout.rect(480, top, 840, boxHeight));
     m_txtSpeed[i] = place(new QLineEdit(values), indexed("txtSpeed", i), m_layout.rect(1440, top, 840, boxHeight));
+    label->setBuddy(m_txtPos[i]);
+    m_txtPos[i]->setAccessibleName(QString("Servo %1 position").arg(i));
+    m_txtSpeed[i]->setAccessibleName(QString("Servo %1 speed").arg(i));
   }
   auto *name = place(new QGroupBox("Name", this), "fmeNodeNam", m_layout.rect(sideLeft, 120, sideWidth, 672));
   m_txtNodeName = place(new QLineEdit(name), "txtNodeName", m_layout.rect(120, 300, 1560, boxHeight));
+  m_txtNodeName->setAccessibleName("Node name");
   auto *exit = place(new QGroupBox(this), "fmeExit", m_layout.rect(sideLeft, 912, sideWidth, 972));
   m_cmbSave = place(new QPushButton("Save", exit), "cmbSave", m_layout.rect(120, 180, 1560, 312));
   m_cmbClose = place(new QPushButton("Cancel", exit), "cmbClose", m_layout.rect(120, 600, 1560, 312));
@@ -87,7 +92,7 @@ void NodeEditor::connectControls() {
   connect(m_cmbClose, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void NodeEditor::openFor(int index, const QWidget &controls) {
+void NodeEditor::openFor(int index, const QWidget &controls, const QWidget &script) {
   const Node &node = m_script.nodes().node(index);
   m_txtNodeName->setText(QString::fromStdString(node.name));
   for (int i = 0; i < nodeSlots; ++i) {
@@ -96,8 +101,7 @@ void NodeEditor::openFor(int index, const QWidget &controls) {
   }
   m_edit.begin(index);
   m_motion.setNodeEditorOpen(true);
-  const QRect frame = controls.frameGeometry();
-  move(frame.x() + frame.width(), frame.y());
+  moveBeside(*this, {&controls, &script});
   show();
   raise();
   activateWindow();

@@ -29,8 +29,9 @@ public:
   NodeEditor(ScriptModel &script, ScriptEdits &edits, MotionModel &motion, const ServoConfiguration &config,
              UiServices &ui, const AppIdentity &identity);
 
-  // Opens on node `index` (never Home) to the right of the control window, tops aligned.
-  void openFor(int index, const QWidget &controls);
+  // Opens on node `index` (never Home) beside the control window and the script window, so it
+  // hides neither.
+  void openFor(int index, const QWidget &controls, const QWidget &script);
 
   // After Save, Cancel or the close box alike.
   std::function<void()> closed = [] {};

@@ -10,6 +10,7 @@
 #include "ui/file_choice.h"
 #include "ui/named_widget.h"
 #include "ui/unsaved_changes.h"
+#include "ui/window_placement.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -217,10 +218,9 @@ void ScriptWindow::unload() {
 }
 
 void ScriptWindow::place(const QWidget &controls) {
-  const QRect frame = controls.frameGeometry();
   const int height = controls.height();
   setFixedSize(m_layout.pixels(clientWidth), height);
-  move(frame.x() + frame.width(), frame.y());
+  moveBeside(*this, {&controls});
   // The window takes the control window's height; the script frame and its grid fill it.
   const int clientHeight = height - menuBar()->sizeHint().height();
   m_fmeScript->resize(m_fmeScript->width(), clientHeight);

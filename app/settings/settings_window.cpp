@@ -84,11 +84,13 @@ void SettingsWindow::buildControls() {
   }
 
   QGroupBox *comms = frame(client, "fmeComms", "Comm Settings", m_layout.rect(0, 1080, 1692, 1092));
-  place(new QLabel("COM Port:", comms), "lblComPort", m_layout.rect(90, 330, 780, 255));
+  auto *comPort = place(new QLabel("COM Port:", comms), "lblComPort", m_layout.rect(90, 330, 780, 255));
   m_cmbCommPort = place(new ElidingComboBox(comms), "cmbCommPort", m_layout.rect(870, 270, 750, 330));
-  place(new QLabel("Baud:", comms), "lblBaud", m_layout.rect(90, 750, 780, 255));
+  auto *baud = place(new QLabel("Baud:", comms), "lblBaud", m_layout.rect(90, 750, 780, 255));
   m_cmbBaud = place(new QComboBox(comms), "cmbBaud", m_layout.rect(870, 690, 750, 330));
-
+  // A screen reader names a pick list by the label it is labelled by, and reads its item.
+  comPort->setBuddy(m_cmbCommPort);
+  baud->setBuddy(m_cmbBaud);
 
   buildServoRows(frame(client, "fmeServoSettings", "Servo Settings", m_layout.rect(1800, 0, 4332, 4932)));
 
@@ -101,6 +103,15 @@ void SettingsWindow::buildControls() {
   m_cmbLoad = button("cmbLoad", "&Open", 2);
   m_cmbAbout = button("cmbAbout", "A&bout", 3);
   m_cmbExit = button("cmbExit", "E&xit", 4);
+  followLayoutWithTab();
+}
+
+void SettingsWindow::followLayoutWithTab() {
+  // The left column from top to bottom, then the servo rows, each from its name to its maximum.
+  std::vector<QWidget *> order{m_optNumServos[0], m_optNumServos[1], m_cmbCommPort, m_cmbBaud,
+                               m_cmbControls, m_cmbSave, m_cmbLoad, m_cmbAbout, m_cmbExit};
+  for (const ServoRowControls &r : m_rows) order.insert(order.end(), {r.txtServoName, r.txtMin, r.txtHome, r.txtMax});
+  for (size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void SettingsWindow::buildServoRows(QGroupBox *servoFrame) {
@@ -126,6 +137,12 @@ void SettingsWindow::buildServoRows(QGroupBox *servoFrame) {
     r.txtMin = field("txtMin", n, minLeft, numberWidth);
     r.txtHome = field("txtHome", n, homeLeft, numberWidth);
     r.txtMax = field("txtMax", n, maxLeft, numberWidth);
+    r.lblServo->setBuddy(r.txtServoName);
+    const QString servo = QString("Servo %1 ").arg(n);
+    r.txtServoName->setAccessibleName(servo + "name");
+    r.txtMin->setAccessibleName(servo + "minimum");
+    r.txtHome->setAccessibleName(servo + "home");
+    r.txtMax->setAccessibleName(servo + "maximum");
     for (QLineEdit *edit : {r.txtServoName, r.txtMin, r.txtHome, r.txtMax})
       m_leaveCheck->watch(edit);
   }

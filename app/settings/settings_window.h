@@ -71,6 +71,7 @@ private:
 
   void buildControls();
   void buildServoRows(QGroupBox *frame);
+  void followLayoutWithTab();
   void buildMenus();
   void connectControls();
   void load();

@@ -1,12 +1,13 @@
-// Twips to pixels, centring and bringing windows back into view.
+// Twips to pixels, centring, keeping windows on screen and placing them beside each other.
 #include "window_placement.h"
 
-#include <QGuiApplication>
-#include <QRect>
+#include <QApplication>
 #include <QScreen>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace quarnel {
 
@@ -15,6 +16,35 @@ namespace {
 QRect primaryArea() {
   QScreen *screen = QGuiApplication::primaryScreen();
   return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+// A window longer than the area starts where the area starts, so its title bar stays in reach.
+int clampedStart(int start, int length, int areaStart, int areaLength) {
+  return std::max(areaStart, std::min(start, areaStart + areaLength - length));
+}
+
+QPoint clampedInto(QPoint topLeft, QSize size, QRect area) {
+  return {clampedStart(topLeft.x(), size.width(), area.x(), area.width()),
+          clampedStart(topLeft.y(), size.height(), area.y(), area.height())};
+}
+
+long long overlap(QRect a, QRect b) {
+  const QRect common = a & b;
+  return common.isEmpty() ? 0 : static_cast<long long>(common.width()) * common.height();
+}
+
+// The title bar and borders the window manager adds: known once a window has been shown, and
+// the same for every window of the application, so a window not yet shown borrows another's.
+QSize decorations() {
+  for (const QWidget *window : QApplication::topLevelWidgets())
+    if (window->isVisible() && window->frameGeometry().size() != window->size())
+      return window->frameGeometry().size() - window->size();
+  return {};
+}
+
+QSize frameSize(const QWidget &window) {
+  const QSize frame = window.frameGeometry().size();
+  return frame != window.size() ? frame : window.size() + decorations();
 }
 
 } // namespace
@@ -31,16 +61,56 @@ QPointF centredTwips(QSize size) {
   return QPointF(pixelsToTwips(topLeft.x()), pixelsToTwips(topLeft.y()));
 }
 
-QPoint reachablePosition(QPoint position, QSize size) {
-  // The part a user grabs to move a window: its top-left corner, title bar high.
-  QRect grip(position, QSize(std::min(size.width(), 100), std::min(size.height(), 30)));
-  for (QScreen *screen : QGuiApplication::screens())
-    if (screen->availableGeometry().contains(grip)) return position;
+QPoint keptInside(QRect window, const QList<QRect> &areas) {
+  if (areas.isEmpty()) return window.topLeft();
+  QRect home = areas.front();
+  long long most = 0;
+  for (const QRect &area : areas)
+    if (const long long shared = overlap(window, area); shared > most) {
+      most = shared;
+      home = area;
+    }
+  return clampedInto(window.topLeft(), window.size(), home);
+}
 
-  QRect area = primaryArea();
-  int x = std::clamp(position.x(), area.left(), std::max(area.left(), area.right() + 1 - size.width()));
-  int y = std::clamp(position.y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
-  return QPoint(x, y);
+QPoint besidePosition(QRect served, QSize size, QRect area) {
+  const QPoint sides[] = {
+      {served.x() + served.width(), served.y()},
+      {served.x() - size.width(), served.y()},
+      {served.x(), served.y() + served.height()},
+      {served.x(), served.y() - size.height()},
+  };
+  QPoint best;
+  long long leastCovered = std::numeric_limits<long long>::max();
+  for (const QPoint side : sides) {
+    const QPoint position = clampedInto(side, size, area);
+    if (const long long covered = overlap(QRect(position, size), served); covered < leastCovered) {
+      leastCovered = covered;
+      best = position;
+    }
+  }
+  return best;
+}
+
+QPoint reachablePosition(QPoint position, QSize size) {
+  QList<QRect> areas{primaryArea()};
+  for (const QScreen *screen : QGuiApplication::screens())
+    if (screen != QGuiApplication::primaryScreen()) areas.append(screen->availableGeometry());
+  return keptInside(QRect(position, size + decorations()), areas);
+}
+
+void moveBeside(QWidget &window, std::initializer_list<const QWidget *> served) {
+  const QWidget &first = **served.begin();
+  QRect frames = first.frameGeometry();
+  for (const QWidget *other : served)
+    if (other->isVisible()) frames |= other->frameGeometry();
+  const QScreen *screen = first.screen();
+  const QRect area = screen ? screen->availableGeometry() : primaryArea();
+  const QSize size = frameSize(window);
+  QPoint position = besidePosition(frames, size, area);
+  // With no side of them all free, the others are covered rather than the first.
+  if (QRect(position, size).intersects(frames)) position = besidePosition(first.frameGeometry(), size, area);
+  window.move(position);
 }
 
 } // namespace quarnel

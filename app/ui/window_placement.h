@@ -1,9 +1,15 @@
-// Window positions: twips (15 to a pixel) in files, pixels on screen, and keeping a window
-// where the user can reach it.
+// Window positions: twips (15 to a pixel) in files, pixels on screen, keeping a window wholly on
+// its screen and opening one beside the windows it works for.
 #pragma once
 
+#include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
+
+#include <initializer_list>
+
+class QWidget;
 
 namespace quarnel {
 
@@ -15,9 +21,23 @@ inline int pixelsToTwips(int pixels) { return pixels * twipsPerPixel; }
 // The position, in twips, that centres a window of `size` pixels on the primary screen.
 QPointF centredTwips(QSize size);
 
-// `position` unchanged while the window's top-left corner area lies on some screen; otherwise
-// the nearest position inside the primary screen, so a window saved on a larger or a removed
-// monitor comes back into view.
+// Where the frame `window` goes to lie wholly inside the area that holds most of it, or inside
+// the first area when none holds any of it (a monitor since removed): moved as little as it
+// takes. A window larger than its area keeps its top-left corner, and so its title bar, there.
+QPoint keptInside(QRect window, const QList<QRect> &areas);
+
+// Where a frame of `size` stands beside the frame `served` inside `area`: to its right with the
+// tops aligned, else to its left, else below, else above; where no side is free, the place of
+// those that covers the least of `served`. Always wholly inside `area` when it fits there.
+QPoint besidePosition(QRect served, QSize size, QRect area);
+
+// `keptInside` over the available areas of every screen, for a window of `size` pixels
+// (decorations added) saved at `position`.
 QPoint reachablePosition(QPoint position, QSize size);
+
+// Moves `window` beside `served`, the windows it works for, on the screen of the first of them;
+// the first counts always, the others while they are shown. Where no side of them all is free,
+// beside the first alone: it matters most, the others are covered before it.
+void moveBeside(QWidget &window, std::initializer_list<const QWidget *> served);
 
 } // namespace quarnel

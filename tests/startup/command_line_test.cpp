@@ -76,7 +76,7 @@ void CommandLineTest::answersWithoutAWindow_data() {
   QTest::newRow("tavik-board --version") << board << QStringList{"--version"} << none << 0
                                          << QStringList{"tavik-board " + v + "\n"} << "" << false;
   QTest::newRow("tavik-board --help") << board << QStringList{"--help"} << none << 0
-                                      << (usage + QStringList{"--link <PATH>", "--log <FILE>", "--fast"}) << ""
+                                      << (usage + QStringList{"--link <PATH>", "--log <FILE>", "--fast", "--position <X,Y>"}) << ""
                                       << false;
   QTest::newRow("tavik-board, no link") << board << QStringList{"--fast"} << none << 2 << none
                                         << "tavik-board: --link PATH is needed" << false;
@@ -84,6 +84,9 @@ void CommandLineTest::answersWithoutAWindow_data() {
                                                         << "tavik-board: Missing value after '--link'." << false;
   QTest::newRow("tavik-board, an unknown option") << board << QStringList{"--link", "x", "--slow"} << none << 2
                                                   << none << "tavik-board: Unknown option 'slow'." << false;
+  QTest::newRow("tavik-board, a position that is no X,Y")
+      << board << QStringList{"--link", "x", "--position", "12"} << none << 2 << none
+      << "tavik-board: --position takes X,Y, two whole numbers" << false;
   QTest::newRow("tavik-board's window, no display") << board << QStringList{"--link", "LINK"} << none << 1 << none
                                                     << "tavik-board: no display to show the window on (DISPLAY "
                                                        "and WAYLAND_DISPLAY are not set)"

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <exception>
 #include <functional>
+#include <optional>
 #include <string>
 #include <sys/eventfd.h>
 #include <sys/signalfd.h>
@@ -32,6 +33,7 @@ struct Options {
   std::string link;
   std::string log;
   bool fast = false;
+  std::optional<QPoint> position;
 };
 
 // The options, or the exit status when the board is to end at once (help, version, bad use).
@@ -46,11 +48,15 @@ std::variant<Options, int> parse(int argc, char **argv) {
   const QCommandLineOption log("log", "No window: write one line per frame, <microseconds> <servo> <position>.",
                                "FILE");
   const QCommandLineOption fast("fast", "Take bytes at once instead of at the line's speed.");
-  parser.addOptions({link, log, fast});
+  const QCommandLineOption position("position", "Put the window's top-left corner at X,Y, kept on the screen.", "X,Y");
+  parser.addOptions({link, log, fast, position});
   if (const auto status = commandLine.parse(QCoreApplication::arguments())) return *status;
   if (!parser.isSet(link) || parser.value(link).isEmpty()) return commandLine.usageError("--link PATH is needed");
-  return Options{QFile::encodeName(parser.value(link)).toStdString(), QFile::encodeName(parser.value(log)).toStdString(),
-                 parser.isSet(fast)};
+  Options options{QFile::encodeName(parser.value(link)).toStdString(), QFile::encodeName(parser.value(log)).toStdString(),
+                  parser.isSet(fast), std::nullopt};
+  if (parser.isSet(position) && !(options.position = BoardWindow::parsePosition(parser.value(position))))
+    return commandLine.usageError("--position takes X,Y, two whole numbers");
+  return options;
 }
 
 // SIGINT and SIGTERM arrive as a readable descriptor, so the board ends cleanly and removes
@@ -99,6 +105,7 @@ int runWindow(int argc, char **argv, const Options &options, int signalFd) {
   QSocketNotifier signalled(signalFd, QSocketNotifier::Read);
   QObject::connect(&signalled, &QSocketNotifier::activated, app.get(), &QApplication::quit);
   BoardWindow window(state, QString::fromStdString(options.link));
+  if (options.position) window.standAt(*options.position);
   window.show();
   const int status = QApplication::exec();
   const uint64_t one = 1;

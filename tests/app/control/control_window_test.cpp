@@ -1,5 +1,6 @@
 // The control window with real widgets on the offscreen platform, a recording driver, a clock
 // the test moves and a scripted user.
+#include "../keyboard_access.h"
 #include "control/control_window.h"
 #include "control/window_edge.h"
 #include "recording_driver.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QSlider>
 #include <QStatusBar>
@@ -48,6 +50,11 @@ private slots:
   void reopeningStartsOver();
   void anUnwritableSetupFileIsReportedAndTheWindowStillCloses();
   void leftEdgeIsStoredRoundedHalfToEven();
+  void tabFollowsTheLayoutThroughEveryControl();
+  void altAOpensAboutAndBackIsReachedByKeyboard_data();
+  void altAOpensAboutAndBackIsReachedByKeyboard();
+  void controlsHaveNamesThatSayWhatTheyAre_data();
+  void controlsHaveNamesThatSayWhatTheyAre();
 
 private:
   template <typename T> T *child(const QString &name) {
@@ -57,6 +64,11 @@ private:
   }
   QSlider *slider(int i) { return child<QSlider>(QString("hscServoCon(%1)").arg(i)); }
   QString readOut(int i) { return child<QLabel>(QString("lblServoPos(%1)").arg(i))->text(); }
+  void loadActive() {
+    m_window->load();
+    QApplication::setActiveWindow(m_window.get());
+    if (!QTest::qWaitForWindowActive(m_window.get())) qWarning("window not active");
+  }
   void tick(int count, double ms) {
     for (int i = 0; i < count; ++i) {
       m_clock.now += ms / 1000;
@@ -298,6 +310,73 @@ void ControlWindowTest::leftEdgeIsStoredRoundedHalfToEven() {
   QCOMPARE(storedControlsLeft(1235.5), int16_t{1236});
   QCOMPARE(storedControlsLeft(-0.4), int16_t{0});
   QCOMPARE(storedControlsLeft(1e9), int16_t{32767});
+}
+
+void ControlWindowTest::tabFollowsTheLayoutThroughEveryControl() {
+  m_configuration.boardChoice = ServoConfiguration::eightServos;
+  loadActive();
+  // Down the left column of servos, down the right one (the 8-servo board's last four hidden),
+  // then the speed and the buttons.
+  QStringList expected;
+  for (int i = 0; i < 8; ++i) expected << QString("hscServoCon(%1)").arg(i);
+  expected << "vscSpeed" << "cmbRecorder" << "cmdHome" << "cmdSTOP" << "cmdBack";
+  QCOMPARE(tabRound(slider(0)), expected);
+}
+
+void ControlWindowTest::altAOpensAboutAndBackIsReachedByKeyboard_data() {
+  QTest::addColumn<QString>("way");
+  QTest::newRow("Tab to Back, Space") << "tab";
+  QTest::newRow("Alt+F, A") << "menu";
+}
+
+void ControlWindowTest::altAOpensAboutAndBackIsReachedByKeyboard() {
+  QFETCH(QString, way);
+  loadActive();
+  QTest::keyClick(m_window.get(), Qt::Key_A, Qt::AltModifier);
+  QCOMPARE(m_ui.boxes().size(), size_t{1});
+  QCOMPARE(m_ui.boxes()[0].title, std::string("About Quarnel"));
+  QVERIFY(m_window->isLoaded());
+
+  if (way == "tab") {
+    auto *back = child<QPushButton>("cmdBack");
+    child<QPushButton>("cmdSTOP")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), back);
+    QTest::keyClick(back, Qt::Key_Space);
+  } else {
+    QTest::keyClick(m_window.get(), Qt::Key_F, Qt::AltModifier);
+    QWidget *menu = QApplication::activePopupWidget();
+    QVERIFY(menu);
+    QCOMPARE(menu->objectName(), QString("mnuFile"));
+    QTest::keyClick(menu, Qt::Key_A);
+  }
+  QVERIFY(!m_window->isLoaded());
+  QCOMPARE(m_driver.calls.back(), std::string("close"));
+}
+
+void ControlWindowTest::controlsHaveNamesThatSayWhatTheyAre_data() {
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("description");
+  QTest::newRow("named servo's frame") << "fmeServoCon(3)" << "Servo 3 (Elbow)" << "";
+  QTest::newRow("named servo's slider") << "hscServoCon(3)" << "Servo 3 (Elbow) target" << "";
+  QTest::newRow("slider of a servo under its default name") << "hscServoCon(0)" << "Servo 0 target" << "";
+  QTest::newRow("read-out, its number as description") << "lblServoPos(3)" << "Servo 3 position" << "127";
+  QTest::newRow("speed") << "vscSpeed" << "Speed" << "";
+  QTest::newRow("speed read-out") << "lblSpeed" << "Speed value" << "32";
+  QTest::newRow("stop sign") << "cmdSTOP" << "STOP" << "Stop every servo where it is, and a running script (Esc)";
+  QTest::newRow("button, access key mark dropped") << "cmdBack" << "Back" << "";
+}
+
+void ControlWindowTest::controlsHaveNamesThatSayWhatTheyAre() {
+  QFETCH(QString, control);
+  QFETCH(QString, name);
+  QFETCH(QString, description);
+  m_window->load();
+  auto *widget = child<QWidget>(control);
+  QCOMPARE(accessibleName(widget), name);
+  if (!description.isEmpty())
+    QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description), description);
 }
 
 QTEST_MAIN(ControlWindowTest)

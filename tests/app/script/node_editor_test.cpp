@@ -1,5 +1,6 @@
 // The node editor with real widgets on the offscreen platform: its boxes, their checks, the live
 // moves and the live copy of displayed positions, Save, Cancel, Escape and the close box.
+#include "../keyboard_access.h"
 #include "control/motion_model.h"
 #include "control/servo_limits.h"
 #include "script/node_editor.h"
@@ -40,6 +41,9 @@ private slots:
   void displayedPositionsAreCopiedIntoTheBoxes();
   void theBoxTheUserIsTypingIntoKeepsItsText_data();
   void theBoxTheUserIsTypingIntoKeepsItsText();
+  void tabFollowsTheLayoutThroughEveryControl();
+  void controlsHaveNamesThatSayWhatTheyAre_data();
+  void controlsHaveNamesThatSayWhatTheyAre();
 
 private:
   QLineEdit *box(const QString &name) {
@@ -95,8 +99,8 @@ void NodeEditorTest::init() {
   m_editor = std::make_unique<NodeEditor>(*m_script, *m_edits, m_motion, m_config, m_ui, m_identity);
   m_closes = 0;
   m_editor->closed = [this] { ++m_closes; };
-  m_controls.setGeometry(50, 60, 372, 443);
-  m_editor->openFor(1, m_controls);
+  m_controls.setGeometry(20, 60, 372, 443);
+  m_editor->openFor(1, m_controls, m_controls);
   QApplication::setActiveWindow(m_editor.get());
 }
 
@@ -109,7 +113,7 @@ void NodeEditorTest::cleanup() {
 
 void NodeEditorTest::opensBesideTheControlWindowWithTheNodesValues() {
   QCOMPARE(m_editor->windowTitle(), QString("Edit Node"));
-  QCOMPARE(m_editor->pos(), QPoint(50 + 372, 60));
+  QCOMPARE(m_editor->pos(), QPoint(20 + 372, 60));
   QCOMPARE(box("txtNodeName")->text(), QString("Wave"));
   for (int i = 0; i < nodeSlots; ++i) {
     QCOMPARE(pos(i)->text(), QString::number(100 + i));
@@ -259,7 +263,7 @@ void NodeEditorTest::cancelAndTheCloseBoxLeaveTheNodeAsItWas() {
   QCOMPARE(m_closes, 1);
   QVERIFY(!m_motion.nodeEditorOpen());
 
-  m_editor->openFor(1, m_controls);
+  m_editor->openFor(1, m_controls, m_controls);
   QVERIFY(m_motion.nodeEditorOpen());
   QCOMPARE(pos(3)->text(), QString("103"));
   m_editor->close(); // the close box
@@ -345,6 +349,30 @@ void NodeEditorTest::theBoxTheUserIsTypingIntoKeepsItsText() {
   m_motion.tick(20); // servo 5 moves five steps from 127, toward 105 or the 180 accepted
   QVERIFY(m_motion.displayed(5) != 127);
   QCOMPARE(pos(5)->text(), copied ? QString::number(m_motion.displayed(5)) : QString("180"));
+}
+
+void NodeEditorTest::tabFollowsTheLayoutThroughEveryControl() {
+  // Row by row through the positions and speeds, then the name and the buttons beside them.
+  QStringList expected;
+  for (int i = 0; i < nodeSlots; ++i) expected << QString("txtPos(%1)").arg(i) << QString("txtSpeed(%1)").arg(i);
+  expected << "txtNodeName" << "cmbSave" << "cmbClose";
+  QCOMPARE(tabRound(pos(0)), expected);
+  QVERIFY(m_ui.boxes().empty());
+}
+
+void NodeEditorTest::controlsHaveNamesThatSayWhatTheyAre_data() {
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<QString>("name");
+  QTest::newRow("position") << "txtPos(3)" << "Servo 3 position";
+  QTest::newRow("speed") << "txtSpeed(11)" << "Servo 11 speed";
+  QTest::newRow("name") << "txtNodeName" << "Node name";
+  QTest::newRow("cancel") << "cmbClose" << "Cancel";
+}
+
+void NodeEditorTest::controlsHaveNamesThatSayWhatTheyAre() {
+  QFETCH(QString, control);
+  QFETCH(QString, name);
+  QCOMPARE(accessibleName(m_editor->findChild<QWidget *>(control)), name);
 }
 
 QTEST_MAIN(NodeEditorTest)

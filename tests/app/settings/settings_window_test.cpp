@@ -1,5 +1,6 @@
 // The settings window with real widgets on the offscreen platform, real files in a temporary
 // folder, and a scripted user answering its boxes.
+#include "../keyboard_access.h"
 #include "config/servo_settings_file.h"
 #include "settings/settings_window.h"
 #include "settings/show_about.h"
@@ -60,6 +61,9 @@ private slots:
   void quitReportsAnUnwritableSetupFileAndStillQuits();
   void aSetupFileThatIsAPipeIsPassedOverAndNotReplaced();
   void aboutShowsProductAndVersion();
+  void tabFollowsTheLayoutThroughEveryControl();
+  void controlsHaveNamesThatSayWhatTheyAre_data();
+  void controlsHaveNamesThatSayWhatTheyAre();
 
 private:
   SettingsWindow &openWindow();
@@ -675,6 +679,43 @@ void SettingsWindowTest::aboutShowsProductAndVersion() {
   QVERIFY(!lines[3].isEmpty() && !lines[3].endsWith("\n"));
   QVERIFY2(!lines[3].contains("://"), "no web address the project does not have");
   QVERIFY(!QString::fromStdString(box.text).contains(QRegularExpression("[^\r]\n")));
+}
+
+void SettingsWindowTest::tabFollowsTheLayoutThroughEveryControl() {
+  openWindow();
+  QStringList expected{"optNumServos(1)", "cmbCommPort", "cmbBaud", "cmbControls", "cmbSave", "cmbLoad", "cmbAbout", "cmbExit"};
+  for (int row = 0; row < servoRows; ++row)
+    for (const char *name : {"txtServoName", "txtMin", "txtHome", "txtMax"}) expected << QString("%1(%2)").arg(name).arg(row);
+  QCOMPARE(tabRound(child<QRadioButton>("optNumServos(1)")), expected);
+
+  // The 8-servo board's rows 8 to 11 take no input, so Tab passes them by.
+  child<QRadioButton>("optNumServos(0)")->setChecked(true);
+  expected.replaceInStrings("optNumServos(1)", "optNumServos(0)");
+  expected.erase(expected.begin() + 8 + 4 * 8, expected.end());
+  QCOMPARE(tabRound(child<QRadioButton>("optNumServos(0)")), expected);
+}
+
+void SettingsWindowTest::controlsHaveNamesThatSayWhatTheyAre_data() {
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("label");
+  QTest::newRow("board option") << "optNumServos(0)" << "8 Servos" << "Board Settings";
+  QTest::newRow("port, its item and its label") << "cmbCommPort" << "1" << "COM Port:";
+  QTest::newRow("baud, its item and its label") << "cmbBaud" << "9600" << "Baud:";
+  QTest::newRow("name") << "txtServoName(3)" << "Servo 3 name" << "Servo 3";
+  QTest::newRow("minimum") << "txtMin(3)" << "Servo 3 minimum" << "Servo Settings";
+  QTest::newRow("home") << "txtHome(11)" << "Servo 11 home" << "";
+  QTest::newRow("maximum") << "txtMax(0)" << "Servo 0 maximum" << "";
+  QTest::newRow("button, access key mark dropped") << "cmbAbout" << "About" << "";
+}
+
+void SettingsWindowTest::controlsHaveNamesThatSayWhatTheyAre() {
+  QFETCH(QString, control);
+  QFETCH(QString, name);
+  QFETCH(QString, label);
+  openWindow();
+  QCOMPARE(accessibleName(child<QWidget>(control)), name);
+  if (!label.isEmpty()) QVERIFY2(labelledBy(child<QWidget>(control)).contains(label), qPrintable(label));
 }
 
 QTEST_MAIN(SettingsWindowTest)
