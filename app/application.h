@@ -1,7 +1,7 @@
 // The one object that owns the run: the application's identity, the user-interface services,
 // the start-up record, what is remembered between runs (the last files, the folders the file
-// dialogs start in, the ports' devices), the motion tables, the driver, the script and its
-// runner, and the windows, each created once.
+// dialogs start in, the ports' devices), the motion tables, the driver, the script, its edits
+// and its runner, and the windows, each created once.
 #pragma once
 
 #include "config/document_folders.h"
@@ -12,6 +12,7 @@
 #include "control/tavik_binding.h"
 #include "ports/port_route.h"
 #include "script/node_editor.h"
+#include "script/script_edits.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
 #include "script/script_window.h"
@@ -47,6 +48,7 @@ private:
   SettingsWindow m_frmSettings;
   ControlWindow m_frmControls;
   ScriptModel m_script;
+  ScriptEdits m_scriptEdits;
   ScriptRunner m_runner;
   ScriptWindow m_frmScript;
   NodeEditor m_frmNodeEdit;

@@ -82,7 +82,8 @@ private:
   MotionModel m_motion;
   ScriptRunner m_runner{m_script, m_motion};
   AppIdentity m_identity = AppIdentity::quarnel("/nonexistent");
-  ScriptWindow m_window{m_script, m_runner, m_motion, m_ui, m_identity, m_folders};
+  ScriptEdits m_edits{m_script};
+  ScriptWindow m_window{m_script, m_edits, m_runner, m_motion, m_ui, m_identity, m_folders};
   QWidget m_controls;
 };
 

@@ -56,7 +56,7 @@ bool NodeEdit::takesDisplayedPosition(int servo, bool boxFocused) {
   return true;
 }
 
-std::optional<NodeEdit::Refusal> NodeEdit::save(const Texts &texts) {
+std::variant<Node, NodeEdit::Refusal> NodeEdit::savedNode(const Texts &texts) const {
   if (auto refusal = nameRefusal(texts.name)) return Refusal{Refusal::Name, 0, *refusal};
   Node node{texts.name, {}, {}};
   for (int slot = 0; slot < nodeSlots; ++slot) {
@@ -69,8 +69,7 @@ std::optional<NodeEdit::Refusal> NodeEdit::save(const Texts &texts) {
     if (auto refusal = speedRefusal(texts.speed[slot])) return Refusal{Refusal::Speed, slot, *refusal};
     node.speed[slot] = *textToNumber(texts.speed[slot]);
   }
-  m_script.replaceNode(m_index, std::move(node));
-  return std::nullopt;
+  return node;
 }
 
 } // namespace quarnel

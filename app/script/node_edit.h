@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace quarnel {
 
@@ -55,10 +56,12 @@ public:
     int servo = 0;
     std::string message;
   };
-  // Save: the node takes the name, the speeds, and for each servo the position the user typed,
-  // else where the servo is going (a box may show it on its way there). Its lines take the new
-  // name. A box whose check would refuse it stores nothing and names that box.
-  std::optional<Refusal> save(const Texts &texts);
+  // Save's node: the name, the speeds, and for each servo the position the user typed, else
+  // where the servo is going (a box may show it on its way there); or, when a box's check
+  // would refuse it, that box, and nothing is to be stored.
+  std::variant<Node, Refusal> savedNode(const Texts &texts) const;
+  // The node being edited.
+  int index() const { return m_index; }
 
 private:
   ScriptModel &m_script;

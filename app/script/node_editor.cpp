@@ -3,6 +3,7 @@
 #include "node_editor.h"
 
 #include "control/motion_model.h"
+#include "script/script_edits.h"
 #include "script/script_model.h"
 #include "settings/field_leave_check.h"
 #include "ui/named_widget.h"
@@ -34,9 +35,9 @@ double layoutScale(const QFont &font) {
 
 } // namespace
 
-NodeEditor::NodeEditor(ScriptModel &script, MotionModel &motion, const ServoConfiguration &config, UiServices &ui,
-                       const AppIdentity &identity)
-    : QWidget(nullptr, Qt::Dialog), m_script(script), m_motion(motion), m_ui(ui), m_identity(identity),
+NodeEditor::NodeEditor(ScriptModel &script, ScriptEdits &edits, MotionModel &motion, const ServoConfiguration &config,
+                       UiServices &ui, const AppIdentity &identity)
+    : QWidget(nullptr, Qt::Dialog), m_script(script), m_edits(edits), m_motion(motion), m_ui(ui), m_identity(identity),
       m_edit(script, motion, config) {
   setObjectName("frmNodeEdit");
   setWindowTitle("Edit Node");
@@ -141,13 +142,15 @@ void NodeEditor::save() {
     texts.pos[i] = m_txtPos[i]->text().toStdString();
     texts.speed[i] = m_txtSpeed[i]->text().toStdString();
   }
-  if (auto refusal = m_edit.save(texts)) {
+  auto saved = m_edit.savedNode(texts);
+  if (const auto *refusal = std::get_if<NodeEdit::Refusal>(&saved)) {
     QLineEdit *box = refusal->box == NodeEdit::Refusal::Name       ? m_txtNodeName
                      : refusal->box == NodeEdit::Refusal::Position ? m_txtPos[refusal->servo]
                                                                    : m_txtSpeed[refusal->servo];
     refuse(box, refusal->message);
     return;
   }
+  m_edits.saveNode(m_edit.index(), std::get<Node>(std::move(saved)));
   close();
 }
 

@@ -21,12 +21,13 @@ namespace quarnel {
 
 class FieldLeaveCheck;
 class MotionModel;
+class ScriptEdits;
 class ScriptModel;
 
 class NodeEditor : public QWidget {
 public:
-  NodeEditor(ScriptModel &script, MotionModel &motion, const ServoConfiguration &config, UiServices &ui,
-             const AppIdentity &identity);
+  NodeEditor(ScriptModel &script, ScriptEdits &edits, MotionModel &motion, const ServoConfiguration &config,
+             UiServices &ui, const AppIdentity &identity);
 
   // Opens on node `index` (never Home) beside the control window and the script window, so it
   // hides neither.
@@ -48,6 +49,7 @@ private:
   void save();
 
   ScriptModel &m_script;
+  ScriptEdits &m_edits;
   MotionModel &m_motion;
   UiServices &m_ui;
   const AppIdentity &m_identity;

@@ -19,8 +19,8 @@ void NodeTable::reset(Node home) {
   m_scroll = {};
 }
 
-void NodeTable::add(Node node) {
-  m_nodes.push_back(std::move(node));
+void NodeTable::insert(int index, Node node) {
+  m_nodes.insert(m_nodes.begin() + index, std::move(node));
   if (count() >= firstScrollingCount) m_scroll = {true, count() - buttonsInView, count() - buttonsInView};
 }
 

@@ -32,7 +32,10 @@ public:
   NodeScroll scroll() const { return m_scroll; }
 
   // Adds at index count(); the caller checks full() first.
-  void add(Node node);
+  void add(Node node) { insert(count(), std::move(node)); }
+  // Adds at `index`, 1 to count(); later nodes move up one index. The list scrolls as for a
+  // node added last.
+  void insert(int index, Node node);
   // Removes node `index`, 1 to count() - 1; later nodes move down one index.
   void remove(int index);
   // Keeps only Home.

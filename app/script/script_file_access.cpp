@@ -29,17 +29,15 @@ bool readScriptFile(ScriptModel &script, const std::string &path) {
 
 } // namespace
 
-std::optional<std::string> openScriptFile(ScriptModel &script, DocumentFolders &folders) {
+ScriptOpened openScriptFile(ScriptModel &script, DocumentFolders &folders) {
   auto path = chooseFileToOpen(script.user().ui, scriptFilter, folders, DocumentKind::Script);
-  if (!path) return std::nullopt;
+  if (!path) return {};
   BusyPointer busy(script.user().ui);
   const bool opened = readScriptFile(script, *path);
-  // What a failure leaves is Home and an empty script: nothing worth a question.
-  script.markUnmodified();
-  return opened ? path : std::nullopt;
+  return {true, opened ? path : std::nullopt};
 }
 
-std::optional<std::string> saveScriptFile(ScriptModel &script, DocumentFolders &folders) {
+std::optional<std::string> saveScriptFile(const ScriptModel &script, DocumentFolders &folders) {
   const ScriptUser &user = script.user();
   auto path = chooseFileToSave(user.ui, scriptFilter, folders, DocumentKind::Script);
   if (!path) return std::nullopt;
@@ -50,7 +48,6 @@ std::optional<std::string> saveScriptFile(ScriptModel &script, DocumentFolders &
     user.critical("Could not save the script file \"" + *path + "\": " + *problem);
     return std::nullopt;
   }
-  script.markUnmodified();
   return path;
 }
 

@@ -9,14 +9,19 @@
 
 namespace quarnel {
 
-// Replaces the created nodes and the script with a chosen file's; the script is unmodified
-// after. Returns the file's path; nothing when cancelled, or the file was missing or not a
-// script file, which leave the script cleared.
-std::optional<std::string> openScriptFile(ScriptModel &script, DocumentFolders &folders);
+// What Open did. A cancelled dialog touches nothing; otherwise the created nodes and the script
+// were replaced: by the file's, whose path is given, or, when the file was missing or no
+// script file, by Home and an empty script.
+struct ScriptOpened {
+  bool replaced = false;
+  std::optional<std::string> path;
+};
 
-// Writes the script to a chosen file, replacing it whole or not at all, after which the script
-// is unmodified. Returns the file's path; nothing when cancelled or the save failed, which is
-// reported naming the file.
-std::optional<std::string> saveScriptFile(ScriptModel &script, DocumentFolders &folders);
+// Replaces the created nodes and the script with a chosen file's.
+ScriptOpened openScriptFile(ScriptModel &script, DocumentFolders &folders);
+
+// Writes the script to a chosen file, replacing it whole or not at all. Returns the file's
+// path; nothing when cancelled or the save failed, which is reported naming the file.
+std::optional<std::string> saveScriptFile(const ScriptModel &script, DocumentFolders &folders);
 
 } // namespace quarnel

@@ -2,6 +2,8 @@
 // expect, announced before the lines change where Qt needs that.
 #include "script_grid_model.h"
 
+#include "script/pose_change.h"
+
 namespace quarnel {
 
 namespace {
@@ -10,7 +12,8 @@ QString shown(std::string_view text) { return QString::fromUtf8(text.data(), sta
 
 } // namespace
 
-ScriptGridModel::ScriptGridModel(ScriptLines &lines, QObject *parent) : QAbstractTableModel(parent), m_lines(lines) {
+ScriptGridModel::ScriptGridModel(ScriptModel &script, QObject *parent)
+    : QAbstractTableModel(parent), m_script(script), m_lines(script.lines()) {
   m_lines.setListener([this](const ScriptLinesChange &change) { follow(change); });
 }
 
@@ -21,9 +24,13 @@ int ScriptGridModel::rowCount(const QModelIndex &parent) const { return parent.i
 int ScriptGridModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
 QVariant ScriptGridModel::data(const QModelIndex &index, int role) const {
-  if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
+  if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
   const int row = lineOf(index);
-  return shown(index.column() == CommandColumn ? m_lines.text(row) : m_lines.marker(row));
+  if (role == Qt::DisplayRole) return shown(index.column() == CommandColumn ? m_lines.text(row) : m_lines.marker(row));
+  if (role == Qt::ToolTipRole && index.column() == CommandColumn) {
+    if (const auto change = lineChangeText(m_script, row)) return shown(*change);
+  }
+  return {};
 }
 
 QVariant ScriptGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

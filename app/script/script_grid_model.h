@@ -1,10 +1,11 @@
 // The script lines as an item model for the script window's grid: column 0 a line's text under
-// the heading "Command", column 1 the marker. Row 0 of the lines is the heading, so the model's
-// row r is line r + 1. It follows the lines' change reports, and reads rows only as the view
-// paints them, so a long script costs its lines and one repaint.
+// the heading "Command", its tooltip what a node line changes, column 1 the marker. Row 0 of
+// the lines is the heading, so the model's row r is line r + 1. It follows the lines' change
+// reports, and reads rows only as the view paints them or asks for a tooltip, so a long script
+// costs its lines and one repaint.
 #pragma once
 
-#include "script/script_lines.h"
+#include "script/script_model.h"
 
 #include <QAbstractTableModel>
 
@@ -16,7 +17,7 @@ class ScriptGridModel : public QAbstractTableModel {
 public:
   enum Column { CommandColumn, MarkerColumn, ColumnCount };
 
-  explicit ScriptGridModel(ScriptLines &lines, QObject *parent = nullptr);
+  explicit ScriptGridModel(ScriptModel &script, QObject *parent = nullptr);
   ~ScriptGridModel() override;
 
   ScriptLines &lines() { return m_lines; }
@@ -36,6 +37,7 @@ signals:
 private:
   void follow(const ScriptLinesChange &change);
 
+  const ScriptModel &m_script;
   ScriptLines &m_lines;
 };
 

@@ -8,7 +8,8 @@
 
 namespace quarnel {
 
-ScriptGridView::ScriptGridView(ScriptGridModel &model, QWidget *parent) : QTableView(parent), m_model(model) {
+ScriptGridView::ScriptGridView(ScriptGridModel &model, ScriptEdits &edits, QWidget *parent)
+    : QTableView(parent), m_model(model), m_edits(edits) {
   setModel(&m_model);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->hide();
@@ -48,7 +49,7 @@ void ScriptGridView::keyPressEvent(QKeyEvent *event) {
   case Qt::Key_Home: goToLine(1); break;
   case Qt::Key_End: goToLine(lines.lastRow()); break;
   case Qt::Key_Insert: insertEmptyLine(); break;
-  case Qt::Key_Delete: lines.deleteLine(); break;
+  case Qt::Key_Delete: m_edits.deleteLine(); break;
   default: QTableView::keyPressEvent(event); return;
   }
   event->accept();
@@ -62,7 +63,7 @@ void ScriptGridView::goToLine(int row) {
 
 // The new empty line is the current row, not the line it pushed down.
 void ScriptGridView::insertEmptyLine() {
-  m_model.lines().insertEmptyLine();
+  m_edits.insertEmptyLine();
   selectCurrentLine();
 }
 

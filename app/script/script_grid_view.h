@@ -4,6 +4,7 @@
 // line. Tab leaves the grid. The marked line is kept in sight.
 #pragma once
 
+#include "script/script_edits.h"
 #include "script/script_grid_model.h"
 
 #include <QTableView>
@@ -12,7 +13,7 @@ namespace quarnel {
 
 class ScriptGridView : public QTableView {
 public:
-  ScriptGridView(ScriptGridModel &model, QWidget *parent);
+  ScriptGridView(ScriptGridModel &model, ScriptEdits &edits, QWidget *parent);
 
 protected:
   void keyPressEvent(QKeyEvent *event) override;
@@ -27,6 +28,7 @@ private:
   int pageRows() const;
 
   ScriptGridModel &m_model;
+  ScriptEdits &m_edits;
 };
 
 } // namespace quarnel

@@ -21,25 +21,35 @@ void ScriptLines::mark(int row) {
   if (row >= 0 && row < rowCount()) notify(ScriptLinesChange::Changed, row);
 }
 
-void ScriptLines::setText(int row, std::string_view text) {
+void ScriptLines::setCursor(Cursor cursor) {
+  m_current = cursor.current;
+  mark(cursor.marked);
+}
+
+void ScriptLines::setLineText(int row, std::string_view text) {
   m_lines[row - 1] = text;
-  ++m_edits;
   notify(ScriptLinesChange::Changed, row);
 }
 
-void ScriptLines::insert(int row, std::string_view text) {
+void ScriptLines::insertLine(int row, std::string_view text) {
   notify(ScriptLinesChange::Inserting, row);
   m_lines.insert(m_lines.begin() + (row - 1), std::string(text));
-  ++m_edits;
   if (m_marked >= row) ++m_marked; // the marker stays with its line
   notify(ScriptLinesChange::Inserted, row);
 }
 
+void ScriptLines::removeLine(int row) {
+  notify(ScriptLinesChange::Removing, row);
+  m_lines.erase(m_lines.begin() + (row - 1));
+  m_marked = m_marked > row ? m_marked - 1 : m_marked == row ? -1 : m_marked;
+  notify(ScriptLinesChange::Removed, row);
+}
+
 void ScriptLines::placeCommand(std::string_view command) {
-  if (m_current < rowCount()) setText(m_current, command);
-  else insert(rowCount(), command);
+  if (m_current < rowCount()) setLineText(m_current, command);
+  else insertLine(rowCount(), command);
   ++m_current;
-  if (m_current == rowCount()) insert(rowCount(), "");
+  if (m_current == rowCount()) insertLine(rowCount(), "");
   markCurrent();
 }
 
@@ -49,54 +59,75 @@ void ScriptLines::select(int row) {
 }
 
 void ScriptLines::insertEmptyLine() {
-  insert(m_current, "");
+  insertLine(m_current, "");
   markCurrent();
 }
 
 void ScriptLines::deleteLine() {
   if (m_current >= lastRow()) return;
-  const int marked = m_marked;
-  notify(ScriptLinesChange::Removing, m_current);
-  m_lines.erase(m_lines.begin() + (m_current - 1));
-  ++m_edits;
-  notify(ScriptLinesChange::Removed, m_current);
-  m_marked = marked > m_current ? marked - 1 : marked == m_current ? -1 : marked;
+  removeLine(m_current);
   markCurrent();
 }
 
-void ScriptLines::clear() { reset({}, 1); }
+void ScriptLines::clear() { reset({""}, 1); }
 
 void ScriptLines::load(std::vector<std::string> lines) {
-  const int insertionRow = static_cast<int>(lines.size()) + 1;
+  lines.emplace_back();
+  const int insertionRow = static_cast<int>(lines.size());
   reset(std::move(lines), insertionRow);
 }
 
-// `lines` and the insertion row after them, `current` marked.
-void ScriptLines::reset(std::vector<std::string> lines, int current) {
+void ScriptLines::setLines(std::vector<std::string> lines) { reset(std::move(lines), 1); }
+
+// Every row, the insertion row included, `current` marked.
+void ScriptLines::reset(std::vector<std::string> rows, int current) {
   notify(ScriptLinesChange::Resetting);
-  lines.emplace_back();
-  if (lines != m_lines) ++m_edits;
-  m_lines = std::move(lines);
+  m_lines = std::move(rows);
   m_current = current;
   m_marked = current;
   notify(ScriptLinesChange::Reset);
 }
 
-void ScriptLines::removeLinesEqualTo(std::string_view text) {
+std::vector<int> ScriptLines::removeLinesEqualTo(std::string_view text) {
+  std::vector<int> removed;
   // The insertion row is empty and never a node's name, so it always survives.
-  auto named = [&](const std::string &line) { return line == text && !line.empty(); };
-  if (std::none_of(m_lines.begin(), m_lines.end(), named)) return;
+  for (int row = 1; row < lastRow(); ++row)
+    if (!text.empty() && m_lines[row - 1] == text) removed.push_back(row);
+  if (removed.empty()) return removed;
   notify(ScriptLinesChange::Resetting);
-  std::erase_if(m_lines, named);
-  ++m_edits;
+  std::erase(m_lines, text);
   m_current = std::min(m_current, lastRow());
   m_marked = m_current;
   notify(ScriptLinesChange::Reset);
+  return removed;
 }
 
-void ScriptLines::renameLines(std::string_view from, std::string_view to) {
+void ScriptLines::insertLines(const std::vector<int> &rows, std::string_view text) {
+  if (rows.empty()) return;
+  std::vector<std::string> merged;
+  merged.reserve(m_lines.size() + rows.size());
+  auto next = rows.begin();
+  auto putBackDue = [&] {
+    for (; next != rows.end() && *next == static_cast<int>(merged.size()) + 1; ++next) merged.emplace_back(text);
+  };
+  for (std::string &line : m_lines) {
+    putBackDue();
+    merged.push_back(std::move(line));
+  }
+  putBackDue();
+  notify(ScriptLinesChange::Resetting);
+  m_lines = std::move(merged);
+  notify(ScriptLinesChange::Reset);
+}
+
+std::vector<int> ScriptLines::renameLines(std::string_view from, std::string_view to) {
+  std::vector<int> renamed;
   for (int row = 1; row < rowCount(); ++row)
-    if (m_lines[row - 1] == from) setText(row, to);
+    if (m_lines[row - 1] == from) {
+      setLineText(row, to);
+      renamed.push_back(row);
+    }
+  return renamed;
 }
 
 } // namespace quarnel

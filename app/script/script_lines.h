@@ -39,9 +39,17 @@ public:
   std::string_view marker(int row) const { return row == m_marked ? lineMarker : std::string_view(); }
   int markedRow() const { return m_marked; }
   int currentLine() const { return m_current; }
-  // How many times the lines' texts have changed, so an owner can tell whether they changed
-  // since a moment it noted; moving the current line or the marker changes no text.
-  unsigned long edits() const { return m_edits; }
+  // Rows 1 to the last, the insertion row included.
+  const std::vector<std::string> &all() const { return m_lines; }
+
+  // The current line and the marked row together, so an edit can be undone back to both.
+  struct Cursor {
+    int current = 1;
+    int marked = 1;
+    bool operator==(const Cursor &) const = default;
+  };
+  Cursor cursor() const { return {m_current, m_marked}; }
+  void setCursor(Cursor cursor);
 
   // The user's edits.
   // Writes the command into the current line (appending when it stands past the end) and moves
@@ -63,23 +71,33 @@ public:
   void setCurrentLine(int row) { m_current = row; }
   void markCurrent() { mark(m_current); }
   void clearMarker() { mark(-1); }
-  // Removes every line whose text is exactly `text`; the current line keeps its row number as
-  // far as the shorter script allows, and carries the marker.
-  void removeLinesEqualTo(std::string_view text);
-  // A node's new name: every line that is exactly `from`, case and all, becomes `to`.
-  void renameLines(std::string_view from, std::string_view to);
+  // Removes every line whose text is exactly `text` and returns their rows as they were, in
+  // order; the current line keeps its row number as far as the shorter script allows, and
+  // carries the marker.
+  std::vector<int> removeLinesEqualTo(std::string_view text);
+  // A node's new name: every line that is exactly `from`, case and all, becomes `to`. Returns
+  // the rows renamed.
+  std::vector<int> renameLines(std::string_view from, std::string_view to);
+
+  // Single rows in and out, for undoing the edits above. The marker stays with its line, and
+  // the current line and the marker are the caller's to set afterwards.
+  void insertLine(int row, std::string_view text);
+  void removeLine(int row);
+  void setLineText(int row, std::string_view text);
+  // Lines of `text` back at `rows`, ascending, each the row it will have; in one pass however
+  // many there are.
+  void insertLines(const std::vector<int> &rows, std::string_view text);
+  // Every row as `lines` holds it, the insertion row included; row 1 current and marked.
+  void setLines(std::vector<std::string> lines);
 
 private:
   void mark(int row);
-  void setText(int row, std::string_view text);
-  void insert(int row, std::string_view text);
   void notify(ScriptLinesChange::Kind kind, int row = 0) const;
-  void reset(std::vector<std::string> lines, int current);
+  void reset(std::vector<std::string> rows, int current);
 
   std::vector<std::string> m_lines; // row r is m_lines[r - 1]
   int m_current = 1;
   int m_marked = 1;
-  unsigned long m_edits = 0;
   Listener m_listener;
 };
 

@@ -28,78 +28,83 @@ void ScriptModel::load() {
   }
   m_nodes.reset(std::move(home));
   m_lines.clear();
-  markUnmodified();
 }
 
-NodeAdded ScriptModel::createNode(const std::string &name, std::string_view dataText) {
+bool ScriptModel::admits(const Node &node) const {
   if (m_nodes.full()) {
     m_user.critical("A script holds at most " + std::to_string(maxNodes) +
-                    " nodes, Home included, so the node " + name + " was not added.");
-    return NodeAdded::TableFull;
+                    " nodes, Home included, so the node " + node.name + " was not added.");
+    return false;
   }
-  Node node{name, {}, {}};
-  if (!parseNodeData(dataText, node)) return NodeAdded::Malformed;
   for (int slot = 0; slot < nodeSlots; ++slot) {
     const ServoLimits travel = servoLimits(m_config.servos[slot]);
     if (node.pos[slot] < travel.lowest || node.pos[slot] > travel.highest)
-      m_user.critical("Position of Servo " + std::to_string(slot) + " in " + name +
+      m_user.critical("Position of Servo " + std::to_string(slot) + " in " + node.name +
                       " falls outside Min-Max range in Settings. Please rectify this or "
                       "unexpected results may ensue");
   }
+  return true;
+}
+
+NodeAdded ScriptModel::createNode(const std::string &name, std::string_view dataText) {
+  Node node{name, {}, {}};
+  // A full table is told whatever the text holds.
+  if (!m_nodes.full() && !parseNodeData(dataText, node)) return NodeAdded::Malformed;
+  if (!admits(node)) return NodeAdded::TableFull;
   m_nodes.add(std::move(node));
-  ++m_nodeEdits;
   return NodeAdded::Added;
 }
 
-void ScriptModel::createNodeFromControls(const MotionModel &motion) {
+std::optional<Node> ScriptModel::nodeFromControls(const MotionModel &motion) const {
   const std::string name = m_user.ui.inputBox("Please Enter a name for this node", m_user.title,
                                               defaultNodeName(m_nodes));
-  if (name.empty()) return;
+  if (name.empty()) return std::nullopt;
   auto refusal = nodeNameRefusal(name);
   if (!refusal) refusal = nodeNameClash(m_nodes, name);
   if (refusal) {
     m_user.critical(*refusal);
-    return;
+    return std::nullopt;
   }
-  Node pose;
+  Node pose{name, {}, {}};
   for (int slot = 0; slot < nodeSlots; ++slot) {
     pose.pos[slot] = motion.target(slot);
     pose.speed[slot] = static_cast<int16_t>(motion.speed());
   }
-  createNode(name, nodeDataText(pose));
+  if (!admits(pose)) return std::nullopt;
+  return pose;
 }
 
-void ScriptModel::deleteNode(int index) {
-  if (index < 1 || index >= m_nodes.count()) return;
-  m_lines.removeLinesEqualTo(m_nodes.node(index).name);
+std::vector<int> ScriptModel::deleteNode(int index) {
+  if (index < 1 || index >= m_nodes.count()) return {};
+  std::vector<int> rows = m_lines.removeLinesEqualTo(m_nodes.node(index).name);
   m_nodes.remove(index);
-  ++m_nodeEdits;
+  return rows;
 }
 
-void ScriptModel::replaceNode(int index, Node node) {
-  if (index < 1 || index >= m_nodes.count()) return;
+std::vector<int> ScriptModel::replaceNode(int index, Node node) {
+  if (index < 1 || index >= m_nodes.count()) return {};
+  std::vector<int> rows;
   // An empty old name would rename the insertion row.
-  if (!m_nodes.node(index).name.empty()) m_lines.renameLines(m_nodes.node(index).name, node.name);
+  if (!m_nodes.node(index).name.empty()) rows = m_lines.renameLines(m_nodes.node(index).name, node.name);
   m_nodes.node(index) = std::move(node);
-  ++m_nodeEdits;
+  return rows;
 }
 
 void ScriptModel::removeCreatedNodes() {
-  if (m_nodes.count() > 1) ++m_nodeEdits;
   m_nodes.removeCreated();
   m_lines.clear();
 }
 
-void ScriptModel::placePause() {
+std::optional<std::string> ScriptModel::pauseFromUser() const {
   std::string answer = m_user.ui.inputBox("How long (in ms) would you like the pause to last for?",
                                           m_user.title, "1000");
   auto length = textToReal(answer);
   if (!length) {
     m_user.critical("Pause Length must be a number!");
-    return;
+    return std::nullopt;
   }
   if (*length < 0) answer = "0";
-  m_lines.placeCommand(std::string(pauseCommand) + " " + answer);
+  return std::string(pauseCommand) + " " + answer;
 }
 
 } // namespace quarnel

@@ -7,8 +7,10 @@
 #include "script_lines.h"
 #include "script_user.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quarnel {
 
@@ -28,45 +30,50 @@ public:
   ScriptLines &lines() { return m_lines; }
   const ScriptLines &lines() const { return m_lines; }
   const ScriptUser &user() const { return m_user; }
+  const ServoConfiguration &config() const { return m_config; }
 
-  // Adds a node at index nodes().count() from its node data text. Each slot whose position lies
-  // outside its servo's travel is reported once, and the node keeps it. A full table is
-  // reported; a malformed text is left to the caller. Either way nothing is added then.
+  // Adds a node at index nodes().count() from its node data text, as a file supplies it. Each
+  // slot whose position lies outside its servo's travel is reported once, and the node keeps
+  // it. A full table is reported; a malformed text is left to the caller. Either way nothing
+  // is added then.
   NodeAdded createNode(const std::string &name, std::string_view dataText);
 
-  // Create Node: asks for a name, then adds a node of the control window's targets, every slot
-  // at its speed. An empty answer (or cancel) does nothing; a name that could not be stored or
-  // run, or that another node carries, is refused with a message.
-  void createNodeFromControls(const MotionModel &motion);
+  // Create Node's node: asks for a name and makes a node of the control window's targets, every
+  // slot at its speed, with the reports createNode makes. Nothing on an empty answer (or
+  // cancel), a full table, or a name that could not be stored or run, or that another node
+  // carries, which is refused with a message. Adding it is the caller's.
+  std::optional<Node> nodeFromControls(const MotionModel &motion) const;
 
-  // Removes node `index` (1 to count - 1) and every line that names it exactly.
-  void deleteNode(int index);
+  // Removes node `index` (1 to count - 1) and every line that names it exactly; returns the
+  // rows those lines had.
+  std::vector<int> deleteNode(int index);
 
   // The node editor's Save: node `index` (1 to count - 1) becomes `node`, and every line that
-  // named it exactly takes the new name.
-  void replaceNode(int index, Node node);
+  // named it exactly takes the new name. Returns the rows renamed.
+  std::vector<int> replaceNode(int index, Node node);
+
+  // The table alone, lines untouched, for undoing the edits above: `index` 1 to count() for
+  // an insertion, 1 to count() - 1 otherwise.
+  void insertNode(int index, Node node) { m_nodes.insert(index, std::move(node)); }
+  void removeNode(int index) { m_nodes.remove(index); }
+  void setNode(int index, Node node) { m_nodes.node(index) = std::move(node); }
 
   // What opening a file starts from: Home alone, the script cleared.
   void removeCreatedNodes();
 
-  // The PAUSE button: asks for a length and places "PAUSE " and the answer as typed, a negative
-  // length as 0.
-  void placePause();
-
-  // Whether the nodes or the lines changed since the last load, open or save. Running the
-  // script or moving its marker is no change.
-  bool modified() const { return edits() != m_unmodifiedEdits; }
-  void markUnmodified() { m_unmodifiedEdits = edits(); }
+  // The PAUSE button's line: asks for a length and gives "PAUSE " and the answer as typed, a
+  // negative length as 0. Nothing when the answer is no number, which is reported.
+  std::optional<std::string> pauseFromUser() const;
 
 private:
-  unsigned long edits() const { return m_nodeEdits + m_lines.edits(); }
+  // A full table refuses the node with a message; a position outside its servo's travel is
+  // reported and kept.
+  bool admits(const Node &node) const;
 
   const ServoConfiguration &m_config;
   ScriptUser m_user;
   NodeTable m_nodes;
   ScriptLines m_lines;
-  unsigned long m_nodeEdits = 0;
-  unsigned long m_unmodifiedEdits = 0;
 };
 
 } // namespace quarnel

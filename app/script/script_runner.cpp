@@ -15,7 +15,7 @@ ScriptControls ScriptControls::forState(bool idle) {
   c.abort = !idle;
   c.grid = c.hold = c.pause = c.nodes = c.nodeContainer = c.clearScript = c.close = idle;
   c.controlBack = c.step = c.gotoLine = c.deleteLine = c.loopStart = c.loopEnd = idle;
-  c.fileMenu = c.aboutMenu = idle;
+  c.fileMenu = c.editMenu = c.aboutMenu = idle;
   c.runTimer = !idle;
   c.resume = c.run = idle;
   return c;

@@ -35,6 +35,7 @@ struct ScriptControls {
   bool loopStart = true;
   bool loopEnd = true;
   bool fileMenu = true;
+  bool editMenu = true; // undo and redo
   bool aboutMenu = true;
   bool runTimer = false; // tmrScriptRun
   bool resume = true;

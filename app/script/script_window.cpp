@@ -49,9 +49,9 @@ double layoutScale(const QFont &font) {
 
 } // namespace
 
-ScriptWindow::ScriptWindow(ScriptModel &script, ScriptRunner &runner, MotionModel &motion, UiServices &ui,
-                           const AppIdentity &identity, DocumentFolders &folders)
-    : m_script(script), m_runner(runner), m_motion(motion), m_ui(ui), m_identity(identity), m_folders(folders) {
+ScriptWindow::ScriptWindow(ScriptModel &script, ScriptEdits &edits, ScriptRunner &runner, MotionModel &motion,
+                           UiServices &ui, const AppIdentity &identity, DocumentFolders &folders)
+    : m_script(script), m_edits(edits), m_runner(runner), m_motion(motion), m_ui(ui), m_identity(identity), m_folders(folders) {
   setObjectName("frmScript");
   buildControls();
   buildMenus();
@@ -74,13 +74,13 @@ void ScriptWindow::buildControls() {
   m_vscNodeScroll = quarnel::place(new QScrollBar(Qt::Vertical, m_fmeNodes), "vscNodeScroll", m_layout.rect(1680, 360, 255, 1695));
   m_vscNodeScroll->setPageStep(1);
   // The design's button is two lines high, and its caption wraps onto both.
-  m_cmbCreateNode = quarnel::place(new QPushButton("Create\n&Node", m_fmeNodes), "cmbCreateNode", m_layout.rect(600, 2160, 852, 612));
+  m_cmbCreateNode = quarnel::place(new QPushButton("&Create\nNode", m_fmeNodes), "cmbCreateNode", m_layout.rect(600, 2160, 852, 612));
 
   auto *controls = quarnel::place(new QGroupBox(client), "fmeControls", m_layout.rect(0, 3000, 2055, 2775));
   auto button = [&](QWidget *parent, const char *name, const char *caption, int left, int top, int width = buttonWidth) {
     return quarnel::place(new QPushButton(caption, parent), name, m_layout.rect(left, top, width, buttonHeight));
   };
-  // The access keys differ from each other and from the menu bar's F and B.
+  // The access keys differ from each other and from the menu bar's F, E and B.
   m_cmbStep = button(controls, "cmbStep", "&Step", 120, 240);
   m_cmdGoto = button(controls, "cmdGoto", "&Goto", 120, 600);
   m_cmbRun = button(controls, "cmbRun", "&Run", 120, 960);
@@ -92,14 +92,14 @@ void ScriptWindow::buildControls() {
   m_cmbPause = button(controls, "cmbPause", "P&AUSE", 1080, 600);
   auto *loop = quarnel::place(new QGroupBox("LOOP", controls), "fmeLoop", m_layout.rect(1080, 960, 852, 972));
   m_cmbLoopStart = button(loop, "cmbLoopStart", "S&tart", 120, 240, loopButtonWidth);
-  m_cmbLoopEnd = button(loop, "cmbLoopEnd", "&End", 120, 600, loopButtonWidth);
+  m_cmbLoopEnd = button(loop, "cmbLoopEnd", "E&nd", 120, 600, loopButtonWidth);
   m_cmbClose = button(controls, "cmbClose", "Cl&ose", 1080, 2040);
   m_cmbTimeline = button(controls, "cmbTimeline", "T&imeline", 1080, 2400);
 
   m_fmeScript = quarnel::place(new QGroupBox("Script", client), "fmeScript", m_layout.rect(2160, 0, scriptFrameWidth, 5775));
   const int gridWidth = commandWidth + markerWidth + gridMargin;
-  m_scriptGrid = new ScriptGridModel(m_script.lines(), this);
-  m_grdScript = quarnel::place(new ScriptGridView(*m_scriptGrid, m_fmeScript), "grdScript",
+  m_scriptGrid = new ScriptGridModel(m_script, this);
+  m_grdScript = quarnel::place(new ScriptGridView(*m_scriptGrid, m_edits, m_fmeScript), "grdScript",
                                m_layout.rect((scriptFrameWidth - gridWidth) / 2, gridTop, gridWidth, 5415));
   m_grdScript->setColumnWidth(ScriptGridModel::CommandColumn, m_layout.pixels(commandWidth));
   m_grdScript->setColumnWidth(ScriptGridModel::MarkerColumn, m_layout.pixels(markerWidth));
@@ -129,6 +129,12 @@ void ScriptWindow::buildMenus() {
   m_mnuFSave = addNamedAction(m_mnuFile, "mnuFSave", "&Save");
   m_mnuFile->addSeparator()->setObjectName("mnusep");
   m_mnuFExit = addNamedAction(m_mnuFile, "mnuFExit", "E&xit");
+  m_mnuEdit = menuBar()->addMenu("&Edit");
+  m_mnuEdit->setObjectName("mnuEdit");
+  m_mnuEUndo = addNamedAction(m_mnuEdit, "mnuEUndo", "&Undo");
+  m_mnuEUndo->setShortcut(QKeySequence::Undo);
+  m_mnuERedo = addNamedAction(m_mnuEdit, "mnuERedo", "&Redo");
+  m_mnuERedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   m_mnuView = menuBar()->addMenu("&View");
   m_mnuView->setObjectName("mnuView");
   m_mnuVTimeline = addNamedAction(m_mnuView, "mnuVTimeline", "&Timeline");
@@ -136,24 +142,23 @@ void ScriptWindow::buildMenus() {
 }
 
 void ScriptWindow::connectControls() {
-  ScriptLines &lines = m_script.lines();
-  connect(m_cmbCreateNode, &QPushButton::clicked, this, [this] {
-    m_script.createNodeFromControls(m_motion);
-    showNodes();
-  });
+  ScriptEdits &edits = m_edits;
+  connect(m_cmbCreateNode, &QPushButton::clicked, this, [this] { m_edits.createNodeFromControls(m_motion); });
   connect(m_vscNodeScroll, &QScrollBar::valueChanged, this, &ScriptWindow::scrollNodes);
-  connect(m_cmbHold, &QPushButton::clicked, this, [&lines] { lines.placeCommand(waitCommand); });
-  connect(m_cmbLoopStart, &QPushButton::clicked, this, [&lines] { lines.placeCommand(loopStartCommand); });
-  connect(m_cmbLoopEnd, &QPushButton::clicked, this, [&lines] { lines.placeCommand(loopEndCommand); });
-  connect(m_cmbPause, &QPushButton::clicked, this, [this] { m_script.placePause(); });
-  connect(m_cmbDelete, &QPushButton::clicked, this, [&lines] { lines.deleteLine(); });
-  connect(m_cmbClearScript, &QPushButton::clicked, this, [&lines] { lines.clear(); });
-  // Any change of the lines may leave the script different from its file.
-  auto showModified = [this] { setWindowModified(m_script.modified()); };
-  connect(m_scriptGrid, &QAbstractItemModel::dataChanged, this, showModified);
-  connect(m_scriptGrid, &QAbstractItemModel::rowsInserted, this, showModified);
-  connect(m_scriptGrid, &QAbstractItemModel::rowsRemoved, this, showModified);
-  connect(m_scriptGrid, &QAbstractItemModel::modelReset, this, showModified);
+  connect(m_cmbHold, &QPushButton::clicked, this, [&edits] { edits.place(waitCommand); });
+  connect(m_cmbLoopStart, &QPushButton::clicked, this, [&edits] { edits.place(loopStartCommand); });
+  connect(m_cmbLoopEnd, &QPushButton::clicked, this, [&edits] { edits.place(loopEndCommand); });
+  connect(m_cmbPause, &QPushButton::clicked, this, [&edits] { edits.placePause(); });
+  connect(m_cmbDelete, &QPushButton::clicked, this, [&edits] { edits.deleteLine(); });
+  connect(m_cmbClearScript, &QPushButton::clicked, this, [&edits] { edits.clear(); });
+
+  // The node buttons and the title's mark follow every edit, its undo and its redo.
+  QUndoStack &stack = m_edits.stack();
+  connect(&stack, &QUndoStack::indexChanged, this, &ScriptWindow::showNodes);
+  connect(&stack, &QUndoStack::indexChanged, this, &ScriptWindow::showUndoState);
+  connect(&stack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+  connect(m_mnuEUndo, &QAction::triggered, &stack, &QUndoStack::undo);
+  connect(m_mnuERedo, &QAction::triggered, &stack, &QUndoStack::redo);
 
   connect(m_cmbRun, &QPushButton::clicked, this, [this] { m_runner.run(); });
   connect(m_cmbStep, &QPushButton::clicked, this, [this] { m_runner.step(); });
@@ -172,12 +177,9 @@ void ScriptWindow::connectControls() {
   connect(m_mnuAbout, &QAction::triggered, this, [this] { ShowAbout(m_ui, m_identity); });
 
   auto selectedName = [this] { return m_script.nodes().node(m_selectedNodeIndex).name; };
-  connect(m_mnuPopUpPlace, &QAction::triggered, this, [this, selectedName] { m_script.lines().placeCommand(selectedName()); });
+  connect(m_mnuPopUpPlace, &QAction::triggered, this, [this, selectedName] { m_edits.place(selectedName()); });
   connect(m_mnuPopUpGoto, &QAction::triggered, this, [this, selectedName] { m_runner.processCommand(selectedName()); });
-  connect(m_mnuPopUpDelete, &QAction::triggered, this, [this] {
-    m_script.deleteNode(m_selectedNodeIndex);
-    showNodes();
-  });
+  connect(m_mnuPopUpDelete, &QAction::triggered, this, [this] { m_edits.deleteNode(m_selectedNodeIndex); });
   connect(m_mnuPopUpEdit, &QAction::triggered, this, [this, selectedName] {
     m_runner.processCommand(selectedName());
     setEnabled(false);
@@ -194,6 +196,7 @@ void ScriptWindow::showBeside(const QWidget &controls) {
 
 void ScriptWindow::load() {
   m_script.load();
+  m_edits.forget();
   m_selectedNodeIndex = 0;
   m_fmeContainer->setGeometry(m_layout.rect(0, containerTop, nodeButtonWidth, containerHeight));
   {
@@ -236,9 +239,7 @@ void ScriptWindow::showNodes() {
     auto *button = quarnel::place(new QPushButton(m_fmeContainer), indexed("cmbNode", index),
                                   m_layout.rect(0, top, nodeButtonWidth, buttonHeight));
     button->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(button, &QPushButton::clicked, this, [this, index] {
-      m_script.lines().placeCommand(m_script.nodes().node(index).name);
-    });
+    connect(button, &QPushButton::clicked, this, [this, index] { m_edits.place(m_script.nodes().node(index).name); });
     connect(button, &QPushButton::customContextMenuRequested, this,
             [this, index, button](const QPoint &at) { nodePopUp(index, button->mapToGlobal(at)); });
     button->show();
@@ -262,7 +263,6 @@ void ScriptWindow::showNodes() {
     m_vscNodeScroll->setMaximum(scroll.maximum);
     m_vscNodeScroll->setValue(scroll.value);
   }
-  setWindowModified(m_script.modified());
 }
 
 void ScriptWindow::scrollNodes(int value) {
@@ -293,6 +293,8 @@ void ScriptWindow::showRunState() {
   m_cmbLoopStart->setEnabled(c.loopStart);
   m_cmbLoopEnd->setEnabled(c.loopEnd);
   m_mnuFile->menuAction()->setEnabled(c.fileMenu);
+  m_mnuEdit->menuAction()->setEnabled(c.editMenu);
+  showUndoState();
   m_mnuAbout->setEnabled(c.aboutMenu);
   if (c.runTimer) m_tmrScriptRun.start();
   else m_tmrScriptRun.stop();
@@ -300,10 +302,7 @@ void ScriptWindow::showRunState() {
   m_cmbRun->setEnabled(c.run);
 }
 
-void ScriptWindow::editFinished() {
-  setEnabled(true);
-  showNodes();
-}
+void ScriptWindow::editFinished() { setEnabled(true); }
 
 void ScriptWindow::closeWindow() {
   hide();
@@ -321,15 +320,18 @@ void ScriptWindow::closeEvent(QCloseEvent *event) {
 
 bool ScriptWindow::mayDiscardChanges() {
   return mayDiscard(m_ui, m_identity.productName,
-                    {m_script.modified(), m_path, "the script", [this] { return saveFile(); }});
+                    {m_edits.modified(), m_path, "the script", [this] { return saveFile(); }});
 }
 
 void ScriptWindow::openFile() {
   if (!mayDiscardChanges()) return;
-  const auto path = openScriptFile(m_script, m_folders);
-  if (path) {
-    m_path = *path;
-    scriptFileUsed(*path);
+  const ScriptOpened opened = openScriptFile(m_script, m_folders);
+  if (!opened.replaced) return;
+  // What a failed open leaves is Home and an empty script: nothing worth a question.
+  m_edits.forget();
+  if (opened.path) {
+    m_path = *opened.path;
+    scriptFileUsed(*opened.path);
   }
   showCaption();
   showNodes();
@@ -338,6 +340,7 @@ void ScriptWindow::openFile() {
 bool ScriptWindow::saveFile() {
   const auto path = saveScriptFile(m_script, m_folders);
   if (!path) return false;
+  m_edits.markSaved();
   m_path = *path;
   scriptFileUsed(*path);
   showCaption();
@@ -349,7 +352,20 @@ void ScriptWindow::showCaption() {
   // A "[*]" of the file's own name must not stand for the modified mark.
   if (!m_path.empty()) caption += " - " + QFile::decodeName(fileNameOf(m_path).c_str()).replace("[*]", "[*][*]");
   setWindowTitle(caption + "[*]");
-  setWindowModified(m_script.modified());
+  setWindowModified(m_edits.modified());
+}
+
+void ScriptWindow::showUndoState() {
+  const QUndoStack &stack = m_edits.stack();
+  const bool idle = m_runner.idle();
+  // An ampersand of a node's name is shown, not taken as an access key.
+  auto caption = [](const char *verb, const QString &what) {
+    return what.isEmpty() ? QString(verb) : QString(verb) + ' ' + QString(what).replace('&', "&&");
+  };
+  m_mnuEUndo->setText(caption("&Undo", stack.undoText()));
+  m_mnuEUndo->setEnabled(idle && stack.canUndo());
+  m_mnuERedo->setText(caption("&Redo", stack.redoText()));
+  m_mnuERedo->setEnabled(idle && stack.canRedo());
 }
 
 } // namespace quarnel

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "config/document_folders.h"
+#include "script/script_edits.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
 #include "ui/app_identity.h"
@@ -30,7 +31,7 @@ class ScriptGridView;
 
 class ScriptWindow : public QMainWindow {
 public:
-  ScriptWindow(ScriptModel &script, ScriptRunner &runner, MotionModel &motion, UiServices &ui,
+  ScriptWindow(ScriptModel &script, ScriptEdits &edits, ScriptRunner &runner, MotionModel &motion, UiServices &ui,
                const AppIdentity &identity, DocumentFolders &folders);
 
   // Shows the window beside the control window with its height: a fresh
@@ -82,8 +83,10 @@ private:
   void openFile();
   bool saveFile();
   void showCaption();
+  void showUndoState();
 
   ScriptModel &m_script;
+  ScriptEdits &m_edits;
   ScriptRunner &m_runner;
   MotionModel &m_motion;
   UiServices &m_ui;
@@ -121,6 +124,9 @@ private:
   QAction *m_mnuFOpen = nullptr;
   QAction *m_mnuFSave = nullptr;
   QAction *m_mnuFExit = nullptr;
+  QMenu *m_mnuEdit = nullptr;
+  QAction *m_mnuEUndo = nullptr;
+  QAction *m_mnuERedo = nullptr;
   QMenu *m_mnuView = nullptr;
   QAction *m_mnuVTimeline = nullptr;
   QAction *m_mnuAbout = nullptr;

@@ -77,7 +77,8 @@ void TimelineEndToEndTest::theSimulatedRunIsWhatReachesTheBoard() {
   ControlWindow controls(motion, tavik, clock, setup, config, ui, identity);
   ScriptModel script(config, {ui, "Quarnel"});
   ScriptRunner runner(script, motion);
-  ScriptWindow scriptWindow(script, runner, motion, ui, identity, folders);
+  ScriptEdits edits(script);
+  ScriptWindow scriptWindow(script, edits, runner, motion, ui, identity, folders);
   runner.setStateListener([&] { scriptWindow.showRunState(); });
 
   controls.load();

@@ -4,6 +4,7 @@
 #include "control/motion_model.h"
 #include "control/servo_limits.h"
 #include "script/node_editor.h"
+#include "script/script_edits.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
 #include "ui/scripted_ui_services.h"
@@ -70,6 +71,7 @@ private:
   ScriptedUiServices m_ui;
   MotionModel m_motion;
   std::unique_ptr<ScriptModel> m_script;
+  std::unique_ptr<ScriptEdits> m_edits;
   std::unique_ptr<ScriptRunner> m_runner;
   std::unique_ptr<NodeEditor> m_editor;
   QWidget m_controls;
@@ -93,7 +95,8 @@ void NodeEditorTest::init() {
   // As Edit does: the servos set off for the node's pose as the editor opens.
   m_runner = std::make_unique<ScriptRunner>(*m_script, m_motion);
   m_runner->processCommand("Wave");
-  m_editor = std::make_unique<NodeEditor>(*m_script, m_motion, m_config, m_ui, m_identity);
+  m_edits = std::make_unique<ScriptEdits>(*m_script);
+  m_editor = std::make_unique<NodeEditor>(*m_script, *m_edits, m_motion, m_config, m_ui, m_identity);
   m_closes = 0;
   m_editor->closed = [this] { ++m_closes; };
   m_controls.setGeometry(20, 60, 372, 443);
@@ -103,6 +106,7 @@ void NodeEditorTest::init() {
 
 void NodeEditorTest::cleanup() {
   m_editor.reset();
+  m_edits.reset();
   m_runner.reset();
   m_script.reset();
 }
@@ -177,6 +181,13 @@ void NodeEditorTest::saveRenamesTheExactLinesAndStoresTheBoxes() {
   QCOMPARE(node.speed[3], int16_t{1});
   QCOMPARE(node.pos[4], int16_t{104});
   QCOMPARE(lineTexts(), (std::vector<std::string>{"Hello", "wave", "WAIT", "Hello", "Waves", ""}));
+
+  // One edit on the script's undo stack.
+  QCOMPARE(m_edits->stack().undoText(), QString("Edit node \"Hello\""));
+  m_edits->stack().undo();
+  QCOMPARE(m_script->nodes().node(1).name, std::string("Wave"));
+  QCOMPARE(m_script->nodes().node(1).pos[3], int16_t{103});
+  QCOMPARE(lineTexts(), (std::vector<std::string>{"Wave", "wave", "WAIT", "Wave", "Waves", ""}));
 }
 
 void NodeEditorTest::saveStoresWhereEachServoIsGoingOrWhatTheUserTyped() {

@@ -147,7 +147,6 @@ protected:
 TEST_F(ScriptFileAccessTest, SaveAndOpenThroughTheDialogs) {
   script.createNode("Wave", pose(127, 32));
   place({"Wave"});
-  ASSERT_TRUE(script.modified());
   const std::string path = (dir / "wave.tvk").string();
   ui.answerFile((dir / "wave").string()); // typed without its extension
   EXPECT_EQ(saveScriptFile(script, folders), path);
@@ -156,31 +155,31 @@ TEST_F(ScriptFileAccessTest, SaveAndOpenThroughTheDialogs) {
   EXPECT_EQ(ui.boxes()[0].folder, "/home/user");
   EXPECT_EQ(contents(path), written());
   EXPECT_FALSE(ui.busy());
-  EXPECT_FALSE(script.modified());
 
   script.load();
   place({"WAIT"});
   ui.answerFile(path);
-  EXPECT_EQ(openScriptFile(script, folders), path);
+  const ScriptOpened opened = openScriptFile(script, folders);
+  EXPECT_TRUE(opened.replaced);
+  EXPECT_EQ(opened.path, path);
   EXPECT_EQ(ui.boxes()[1].folder, dir.string()); // where the last one was saved
   EXPECT_EQ(nodeNames(), (std::vector<std::string>{"Home", "Wave"}));
   EXPECT_EQ(lineTexts(), (std::vector<std::string>{"Wave", ""}));
   EXPECT_EQ(ui.busyCount(), 2);
-  EXPECT_FALSE(script.modified());
 
   // Cancelled dialogs change nothing.
   place({"WAIT"});
-  EXPECT_EQ(openScriptFile(script, folders), std::nullopt);
+  EXPECT_FALSE(openScriptFile(script, folders).replaced);
   EXPECT_EQ(saveScriptFile(script, folders), std::nullopt);
   EXPECT_EQ(nodeNames().size(), 2u);
-  EXPECT_TRUE(script.modified());
+  EXPECT_EQ(lineTexts(), (std::vector<std::string>{"Wave", "WAIT", ""}));
 }
 
 TEST_F(ScriptFileAccessTest, AMissingFileClearsTheScriptAndSaysSo) {
   script.createNode("Wave", pose(127, 32));
   place({"Wave"});
   ui.answerFile((dir / "gone.tvk").string());
-  EXPECT_EQ(openScriptFile(script, folders), std::nullopt);
+  EXPECT_EQ(openScriptFile(script, folders).path, std::nullopt);
   EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{"File not found"}));
   EXPECT_EQ(nodeNames(), (std::vector<std::string>{"Home"}));
   EXPECT_EQ(lineTexts(), (std::vector<std::string>{""}));
@@ -188,7 +187,9 @@ TEST_F(ScriptFileAccessTest, AMissingFileClearsTheScriptAndSaysSo) {
 
   ui.clear();
   ui.answerFile(dir.string()); // a folder exists but reads as no script
-  EXPECT_EQ(openScriptFile(script, folders), std::nullopt);
+  const ScriptOpened refused = openScriptFile(script, folders);
+  EXPECT_TRUE(refused.replaced); // by Home and an empty script
+  EXPECT_EQ(refused.path, std::nullopt);
   EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{"This is not a valid Kelpin file"}));
 }
 
@@ -213,7 +214,6 @@ TEST_F(ScriptFileAccessTest, AFailedSaveNamesTheFileAndLeavesTheOldOneWhole) {
   EXPECT_EQ(saveScriptFile(script, folders), std::nullopt);
   EXPECT_EQ(ui.messageTexts().size(), 1u);
   EXPECT_EQ(contents(folder / "inside"), "kept");
-  EXPECT_TRUE(script.modified()); // still not saved anywhere
 }
 
 } // namespace

@@ -2,9 +2,6 @@
 #include "script_test_support.h"
 
 #include "control/motion_model.h"
-#include "script/script_runner.h"
-
-#include <functional>
 
 namespace quarnel {
 namespace {
@@ -91,10 +88,13 @@ TEST_F(ScriptModelTest, CreateNodeTakesTheControlWindowsTargetsAndSpeed) {
   motion.setTarget(11, 240);
   motion.setSpeed(64);
   for (const char *answer : {"", "wait", "Say \"hi\"", "Arm"}) ui.answerInput(answer);
-  for (int i = 0; i < 4; ++i) script.createNodeFromControls(motion);
+  std::vector<Node> made;
+  for (int i = 0; i < 4; ++i)
+    if (auto node = script.nodeFromControls(motion)) made.push_back(*node);
 
-  ASSERT_EQ(nodeNames(), (std::vector<std::string>{"Home", "Arm"}));
-  const Node &arm = script.nodes().node(1);
+  ASSERT_EQ(made.size(), 1u);
+  const Node &arm = made[0];
+  EXPECT_EQ(arm.name, "Arm");
   EXPECT_EQ(arm.pos[0], 10);
   EXPECT_EQ(arm.pos[5], 127);
   EXPECT_EQ(arm.pos[11], 240);
@@ -123,7 +123,7 @@ TEST_F(ScriptModelTest, CreateNodeOffersAFreeNameAndRefusesOneInUse) {
     SCOPED_TRACE(c.offered);
     script.load();
     for (const std::string &name : c.existing) script.createNode(name, pose(127, 32));
-    script.createNodeFromControls(motion); // cancelled
+    script.nodeFromControls(motion); // cancelled
     EXPECT_EQ(ui.offeredAnswers().back(), c.offered);
   }
 
@@ -131,7 +131,8 @@ TEST_F(ScriptModelTest, CreateNodeOffersAFreeNameAndRefusesOneInUse) {
   script.createNode("Arm", pose(127, 32));
   ui.clear();
   for (const char *answer : {"Arm", "Home", "arm", "Ar"}) ui.answerInput(answer);
-  for (int i = 0; i < 4; ++i) script.createNodeFromControls(motion);
+  for (int i = 0; i < 4; ++i)
+    if (auto node = script.nodeFromControls(motion)) script.insertNode(script.nodes().count(), *node);
   EXPECT_EQ(nodeNames(), (std::vector<std::string>{"Home", "Arm", "arm", "Ar"}));
   EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{
                                    "There is already a node named \"Arm\". Please choose another name.",
@@ -173,51 +174,11 @@ TEST_F(ScriptModelTest, DeletingANodeWithAnEmptyNameKeepsTheEmptyLines) {
 
 TEST_F(ScriptModelTest, PauseAsksForALengthAndPlacesItAsTyped) {
   for (const char *answer : {"1000", "-5", "abc", "", " 2.5"}) ui.answerInput(answer);
-  for (int i = 0; i < 5; ++i) script.placePause();
+  for (int i = 0; i < 5; ++i)
+    if (auto pause = script.pauseFromUser()) script.lines().placeCommand(*pause);
   EXPECT_EQ(lineTexts(), (std::vector<std::string>{"PAUSE 1000", "PAUSE 0", "PAUSE  2.5", ""}));
   EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{"Pause Length must be a number!", "Pause Length must be a number!"}));
   EXPECT_EQ(ui.boxes()[0].text, "How long (in ms) would you like the pause to last for?");
-}
-
-TEST_F(ScriptModelTest, ModifiedByEveryChangeOfContentAndNothingElse) {
-  MotionModel motion;
-  motion.load({});
-  ScriptRunner runner(script, motion);
-  struct Case {
-    const char *what;
-    std::function<void()> act;
-    bool modified;
-  };
-  const Case cases[] = {
-      {"place", [&] { script.lines().placeCommand("WAIT"); }, true},
-      {"insert", [&] { script.lines().insertEmptyLine(); }, true},
-      {"delete a line", [&] { script.lines().deleteLine(); }, true},
-      {"clear", [&] { script.lines().clear(); }, true},
-      {"create a node", [&] { script.createNode("B", pose(127, 32)); }, true},
-      {"delete a node", [&] { script.deleteNode(1); }, true},
-      {"save a node edit", [&] { script.replaceNode(1, Node{"Arm", {}, {}}); }, true},
-      {"click a line", [&] { script.lines().select(2); }, false},
-      {"delete on the insertion row", [&] { script.lines().select(3); script.lines().deleteLine(); }, false},
-      {"run the script", [&] { runner.run(); for (int i = 0; i < 50; ++i) { motion.tick(100); runner.tick(); } }, false},
-      {"go to a node", [&] { runner.processCommand("A"); }, false},
-      {"delete a node no one has", [&] { script.deleteNode(5); }, false},
-  };
-  for (const Case &c : cases) {
-    SCOPED_TRACE(c.what);
-    script.load();
-    script.createNode("A", pose(100, 255));
-    place({"A", "PAUSE 10"});
-    script.lines().select(1);
-    script.markUnmodified();
-    c.act();
-    EXPECT_EQ(script.modified(), c.modified);
-  }
-  // A fresh load starts unmodified, and an empty script cleared again stays so.
-  script.lines().placeCommand("WAIT");
-  script.load();
-  EXPECT_FALSE(script.modified());
-  script.lines().clear();
-  EXPECT_FALSE(script.modified());
 }
 
 } // namespace

@@ -275,7 +275,8 @@ TEST_F(ScriptRunnerTest, OnlyStopTakesInputHereWhileRunning) {
   running.abort = running.runTimer = true;
   running.grid = running.hold = running.pause = running.nodes = running.nodeContainer = false;
   running.clearScript = running.close = running.controlBack = running.step = running.gotoLine = false;
-  running.deleteLine = running.loopStart = running.loopEnd = running.fileMenu = running.aboutMenu = false;
+  running.deleteLine = running.loopStart = running.loopEnd = false;
+  running.fileMenu = running.editMenu = running.aboutMenu = false;
   running.resume = running.run = false;
   EXPECT_EQ(runner.controls(), running);
 

@@ -17,6 +17,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 #include <memory>
 #include <set>
@@ -66,6 +67,10 @@ private slots:
   void controlsAreNamedForScreenReaders();
   void modifiedWorkIsAskedAboutBeforeItGoes_data();
   void modifiedWorkIsAskedAboutBeforeItGoes();
+  void editMenuUndoesAndRedoesEveryEdit_data();
+  void editMenuUndoesAndRedoesEveryEdit();
+  void titleMarkFollowsTheUndoStacksCleanState();
+  void aNodeLinesTooltipTellsWhatItChanges();
 
 private:
   template <typename T> T *child(const QString &name) {
@@ -116,6 +121,7 @@ private:
   DefaultTakingUi m_ui;
   MotionModel m_motion;
   std::unique_ptr<ScriptModel> m_script;
+  std::unique_ptr<ScriptEdits> m_edits;
   std::unique_ptr<ScriptRunner> m_runner;
   std::unique_ptr<ScriptWindow> m_window;
   std::unique_ptr<QWidget> m_controls;
@@ -131,8 +137,9 @@ void ScriptWindowTest::init() {
   m_motion = MotionModel();
   m_motion.load({});
   m_script = std::make_unique<ScriptModel>(m_config, ScriptUser{m_ui, "Quarnel"});
+  m_edits = std::make_unique<ScriptEdits>(*m_script);
   m_runner = std::make_unique<ScriptRunner>(*m_script, m_motion);
-  m_window = std::make_unique<ScriptWindow>(*m_script, *m_runner, m_motion, m_ui, m_identity, m_folders);
+  m_window = std::make_unique<ScriptWindow>(*m_script, *m_edits, *m_runner, m_motion, m_ui, m_identity, m_folders);
   m_runner->setStateListener([this] { m_window->showRunState(); });
   m_controls = std::make_unique<QWidget>();
   m_controls->setGeometry(40, 30, 372, 443);
@@ -146,6 +153,7 @@ void ScriptWindowTest::cleanup() {
   m_gridModelCheck.reset();
   m_window.reset();
   m_runner.reset();
+  m_edits.reset();
   m_script.reset();
 }
 
@@ -267,12 +275,17 @@ void ScriptWindowTest::popUpDeleteAndEditActOnTheRightClickedNode() {
   int edited = -1;
   m_window->editRequested = [&](int index) { edited = index; };
   m_motion.setTarget(0, 10);
-  popUpOf(1);
+  QMenu *menu = popUpOf(1);
   action("mnuPopUpEdit")->trigger();
+  menu->close(); // as choosing the item does
   QCOMPARE(edited, 1);
   QCOMPARE(m_window->selectedNodeIndex(), 1);
   QVERIFY(!m_window->isEnabled());
   QCOMPARE(m_motion.target(0), int16_t{127}); // on the way to B's pose
+  // The editor's node stays where it is while the editor is open.
+  QApplication::setActiveWindow(m_window.get());
+  QTest::keySequence(m_window.get(), QKeySequence("Ctrl+Z"));
+  QCOMPARE(child<QPushButton>("cmbNode(1)")->text(), QString("B"));
   m_window->editFinished();
   QVERIFY(m_window->isEnabled());
 }
@@ -290,6 +303,11 @@ void ScriptWindowTest::runningLeavesOnlyStopTakingInput() {
   QVERIFY(!child<QGroupBox>("fmeNodes")->isEnabled());
   QVERIFY(!m_window->menuBar()->actions()[0]->isEnabled()); // File
   QVERIFY(!action("mnuAbout")->isEnabled());
+  QVERIFY(!m_window->menuBar()->actions()[1]->isEnabled()); // Edit
+  QVERIFY(!action("mnuEUndo")->isEnabled());
+  QApplication::setActiveWindow(m_window.get());
+  QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(m_script->lines().text(1), std::string_view("A"));
   QVERIFY(child<QTimer>("tmrScriptRun")->isActive());
 
   // The close box is refused while it runs.
@@ -310,6 +328,7 @@ void ScriptWindowTest::runningLeavesOnlyStopTakingInput() {
   QVERIFY(!child<QPushButton>("cmbAbort")->isEnabled());
   QVERIFY(child<QPushButton>("cmbRun")->isEnabled());
   QVERIFY(grid()->isEnabled());
+  QVERIFY(action("mnuEUndo")->isEnabled());
   QVERIFY(!child<QTimer>("tmrScriptRun")->isActive());
 }
 
@@ -434,9 +453,9 @@ void ScriptWindowTest::accessKeysPressTheirButtons_data() {
   QTest::newRow("WAIT") << "cmbHold" << "WAIT" << int(Qt::Key_W);
   QTest::newRow("PAUSE") << "cmbPause" << "PAUSE" << int(Qt::Key_A);
   QTest::newRow("Start") << "cmbLoopStart" << "Start" << int(Qt::Key_T);
-  QTest::newRow("End") << "cmbLoopEnd" << "End" << int(Qt::Key_E);
+  QTest::newRow("End") << "cmbLoopEnd" << "End" << int(Qt::Key_N);
   QTest::newRow("Close") << "cmbClose" << "Close" << int(Qt::Key_O);
-  QTest::newRow("Create Node") << "cmbCreateNode" << "Create\nNode" << int(Qt::Key_N);
+  QTest::newRow("Create Node") << "cmbCreateNode" << "Create\nNode" << int(Qt::Key_C);
 }
 
 void ScriptWindowTest::accessKeysPressTheirButtons() {
@@ -467,7 +486,7 @@ void ScriptWindowTest::accessKeysAreUnique() {
     ++withKey;
     QVERIFY2(keys.insert(key[0].toCombined()).second, qPrintable("taken twice: " + text));
   }
-  QCOMPARE(withKey, 3 + 14); // File, View, About and every command button
+  QCOMPARE(withKey, 4 + 14); // File, Edit, View, About and every command button
 }
 
 void ScriptWindowTest::controlsAreNamedForScreenReaders_data() {
@@ -500,7 +519,7 @@ void ScriptWindowTest::controlsAreNamedForScreenReaders() {
   createNode("Up");
   Node wave = m_script->nodes().node(2);
   wave.name = "Wave";
-  m_script->replaceNode(2, wave);
+  m_edits->saveNode(2, wave);
   m_window->editFinished(); // as the node editor's Save leaves it
   QAccessibleInterface *control = QAccessible::queryAccessibleInterface(child<QWidget>(name));
   QVERIFY(control);
@@ -558,6 +577,116 @@ void ScriptWindowTest::modifiedWorkIsAskedAboutBeforeItGoes() {
     m_window->close();
     QVERIFY(m_ui.boxes().empty());
     QVERIFY(!m_window->isVisible());
+  }
+}
+
+void ScriptWindowTest::editMenuUndoesAndRedoesEveryEdit_data() {
+  QTest::addColumn<QString>("edit");      // a button, or a key or double click in the grid
+  QTest::addColumn<QString>("undoText");  // the Undo item's text after it
+  QTest::addColumn<QStringList>("after"); // the grid, then the node buttons
+  const QStringList inserted{"<", "A", "WAIT", "", "Home", "A"}, deleted{"WAIT<", "", "Home", "A"};
+  QTest::newRow("place") << "cmbHold" << "&Undo Place \"WAIT\"" << QStringList{"WAIT", "WAIT<", "", "Home", "A"};
+  QTest::newRow("delete a line") << "cmbDelete" << "&Undo Delete line" << deleted;
+  QTest::newRow("clear") << "cmbClearScript" << "&Undo Clear" << QStringList{"<", "Home", "A"};
+  QTest::newRow("create a node") << "cmbCreateNode" << "&Undo Create node \"B&&C\""
+                                 << QStringList{"A<", "WAIT", "", "Home", "A", "B&&C"};
+  QTest::newRow("Insert key") << "Insert" << "&Undo Insert line" << inserted;
+  QTest::newRow("double click") << "double click" << "&Undo Insert line" << inserted;
+  QTest::newRow("Delete key") << "Delete" << "&Undo Delete line" << deleted;
+  QTest::newRow("delete a node") << "mnuPopUpDelete" << "&Undo Delete node \"A\"" << QStringList{"WAIT<", "", "Home"};
+}
+
+void ScriptWindowTest::editMenuUndoesAndRedoesEveryEdit() {
+  QFETCH(QString, edit);
+  QFETCH(QString, undoText);
+  QFETCH(QStringList, after);
+  auto view = [this] {
+    QStringList seen = shown();
+    for (int i = 0; auto *button = m_window->findChild<QPushButton *>(QString("cmbNode(%1)").arg(i)); ++i)
+      seen << button->text();
+    return seen;
+  };
+  QAction *undo = action("mnuEUndo"), *redo = action("mnuERedo");
+  QCOMPARE(m_window->menuBar()->actions()[1]->text(), QString("&Edit")); // after File
+  QCOMPARE(undo->text(), QString("&Undo"));
+  QVERIFY(!undo->isEnabled());
+
+  createNode("A");
+  click("cmbNode(1)");
+  click("cmbHold");
+  clickRow(1);
+  m_edits->stack().clear(); // as a freshly opened file would have it
+  const QStringList before = view();
+  if (edit == "mnuPopUpDelete") {
+    QMenu *menu = popUpOf(1);
+    action("mnuPopUpDelete")->trigger();
+    menu->close(); // as choosing the item does
+  } else if (edit == "double click") {
+    QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, rowCentre(1));
+  } else if (edit == "Insert" || edit == "Delete") {
+    grid()->setFocus();
+    QTest::keyClick(grid(), edit == "Insert" ? Qt::Key_Insert : Qt::Key_Delete);
+  } else {
+    m_ui.answerInput("B&C");
+    click(qPrintable(edit));
+  }
+  QCOMPARE(view(), after);
+  QCOMPARE(undo->text(), undoText);
+  QVERIFY(!redo->isEnabled());
+
+  // The menu item, then each of the keys.
+  undo->trigger();
+  QCOMPARE(view(), before);
+  QVERIFY(!undo->isEnabled());
+  QCOMPARE(redo->text(), QString(undoText).replace("&Undo", "&Redo"));
+  QApplication::setActiveWindow(m_window.get());
+  for (const char *keys : {"Ctrl+Shift+Z", "Ctrl+Y"}) {
+    QTest::keySequence(m_window.get(), QKeySequence(keys));
+    QCOMPARE(view(), after);
+    QTest::keySequence(m_window.get(), QKeySequence("Ctrl+Z"));
+    QCOMPARE(view(), before);
+  }
+}
+
+void ScriptWindowTest::titleMarkFollowsTheUndoStacksCleanState() {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("wave.tvk").toStdString();
+  QAction *undo = action("mnuEUndo"), *redo = action("mnuERedo");
+  click("cmbHold");
+  m_ui.answerFile(path);
+  action("mnuFSave")->trigger();
+  QVERIFY(!m_window->isWindowModified());
+  undo->trigger();
+  QVERIFY(m_window->isWindowModified()); // the saved file has the WAIT
+  redo->trigger();
+  QVERIFY(!m_window->isWindowModified());
+  // A new edit after an undo loses the way back to the saved script.
+  undo->trigger();
+  click("cmbLoopStart");
+  undo->trigger();
+  QVERIFY(m_window->isWindowModified());
+
+  // An opened file, even one that cannot be read, leaves nothing to undo and nothing modified.
+  for (const std::string &file : {path, dir.filePath("gone.tvk").toStdString()}) {
+    m_ui.answerMessage(MessageAnswer::Discard);
+    m_ui.answerFile(file);
+    action("mnuFOpen")->trigger();
+    QVERIFY(!m_window->isWindowModified());
+    QVERIFY(!undo->isEnabled());
+    click("cmbHold");
+  }
+}
+
+void ScriptWindowTest::aNodeLinesTooltipTellsWhatItChanges() {
+  m_motion.setTarget(0, 200);
+  createNode("Up");
+  click("cmbHold");
+  click("cmbNode(1)");
+  const QString tips[] = {"", "Servo0 127 → 200 at speed 32, Servo2 90 → 127 at speed 32; 10 servos unchanged — 2.3 s"};
+  for (int row : {2, 1}) {
+    QHelpEvent hover(QEvent::ToolTip, rowCentre(row), grid()->viewport()->mapToGlobal(rowCentre(row)));
+    QApplication::sendEvent(grid()->viewport(), &hover);
+    QTRY_COMPARE(QToolTip::text(), tips[row - 1]); // Up is read against Home; WAIT moves nothing
   }
 }
 

@@ -1,0 +1,72 @@
+// The change text of a pose and of a node line.
+#include "pose_change.h"
+
+#include "control/speed_interval.h"
+#include "line_command.h"
+#include "script_model.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace quarnel {
+
+namespace {
+
+std::string durationText(long ms) {
+  if (ms < 1000) return std::to_string(ms) + " ms";
+  const long tenths = (ms + 50) / 100;
+  return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " s";
+}
+
+// The node a line moves to, found as the runner finds it.
+std::optional<int> nodeOfLine(const ScriptModel &script, int row) {
+  const std::string_view text = script.lines().text(row);
+  if (classifyLine(text).kind != LineKind::Node) return std::nullopt;
+  return script.nodes().find(text);
+}
+
+} // namespace
+
+std::string poseChangeText(const Pose &before, const Node &node, const std::vector<std::string> &servoNames) {
+  std::string changes;
+  int unchanged = 0;
+  long slowestMs = 0;
+  const int servos = std::min<int>(static_cast<int>(servoNames.size()), nodeSlots);
+  for (int servo = 0; servo < servos; ++servo) {
+    const int from = before[servo], to = node.pos[servo], speed = node.speed[servo];
+    if (from == to) {
+      ++unchanged;
+      continue;
+    }
+    if (!changes.empty()) changes += ", ";
+    changes += servoNames[servo] + " " + std::to_string(from) + " → " + std::to_string(to) + " at speed " +
+               std::to_string(speed);
+    // An interval of 0 or less steps about once a millisecond, as the update tick runs.
+    const long stepMs = std::max<long>(speedToInterval(speed), 1);
+    slowestMs = std::max(slowestMs, std::abs(to - from) * stepMs);
+  }
+  if (changes.empty()) return "No servo moves";
+  if (unchanged == 1) changes += "; 1 servo unchanged";
+  else if (unchanged > 1) changes += "; " + std::to_string(unchanged) + " servos unchanged";
+  return changes + " — " + durationText(slowestMs);
+}
+
+std::optional<std::string> lineChangeText(const ScriptModel &script, int row) {
+  const auto node = nodeOfLine(script, row);
+  if (!node) return std::nullopt;
+  // A plain top-to-bottom reading: loops are not followed, so a loop's first node line is
+  // shown against the line above the loop, not against the loop's last pose.
+  Pose before = script.nodes().node(0).pos;
+  for (int above = row - 1; above >= 1; --above) {
+    if (const auto previous = nodeOfLine(script, above)) {
+      before = script.nodes().node(*previous).pos;
+      break;
+    }
+  }
+  const ServoConfiguration &config = script.config();
+  std::vector<std::string> names;
+  for (int servo = 0; servo < config.servoCount(); ++servo) names.push_back(config.servos[servo].name);
+  return poseChangeText(before, script.nodes().node(*node), names);
+}
+
+} // namespace quarnel

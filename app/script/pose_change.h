@@ -1,0 +1,27 @@
+// What a node line changes: each servo that moves from the pose before it to the node's, at
+// what speed, how many stay, and how long the move takes.
+#pragma once
+
+#include "node.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quarnel {
+
+class ScriptModel;
+
+using Pose = std::array<int16_t, nodeSlots>;
+
+// "Servo0 127 → 200 at speed 32, Servo3 90 → 60 at speed 8; 10 servos unchanged — 3.8 s" for
+// the servos `servoNames` names, slot 0 up. The move takes as long as its slowest servo.
+std::string poseChangeText(const Pose &before, const Node &node, const std::vector<std::string> &servoNames);
+
+// The change text of line `row` against the pose the servos hold when it starts, for the
+// board's servos; nothing for a line that moves to no node.
+std::optional<std::string> lineChangeText(const ScriptModel &script, int row);
+
+} // namespace quarnel
