@@ -7,13 +7,13 @@
 #include "config/setup_record.h"
 #include "control/clock.h"
 #include "control/motion_model.h"
+#include "control/motion_ticker.h"
 #include "control/servo_driver.h"
 #include "ui/app_identity.h"
 #include "ui/twip_layout.h"
 #include "ui/ui_services.h"
 
 #include <QMainWindow>
-#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -43,8 +43,8 @@ public:
 
   // The speed control's value applied to all twelve servos; other windows call it too.
   void vscSpeed_Change();
-  // One update tick; the timer calls it every millisecond.
-  void updateTick();
+  // One update tick now, as when the timer fires.
+  void updateTick() { m_ticker.tickNow(); }
 
   // A running script holds the servos: Back and STOP take no input then.
   void setBackAndStopEnabled(bool back, bool stop);
@@ -66,22 +66,17 @@ private:
   void unload();
   void saveSetupFile();
   void showTargets();
-  void setTickInterval(int ms);
-  void wakeTick();
-  void advanceMotion();
   void cmdHome_Click();
   void cmdSTOP_Click();
 
   MotionModel &m_motion;
   ServoDriver &m_driver;
-  const Clock &m_clock;
   SetupRecord &m_setup;
   const ServoConfiguration &m_configuration;
   UiServices &m_ui;
   const AppIdentity &m_identity;
   TwipLayout m_layout;
   bool m_loaded = false;
-  double m_lastTick = 0;
 
   std::array<QGroupBox *, motionServos> m_fmeServoCon{};
   std::array<QSlider *, motionServos> m_hscServoCon{};
@@ -94,7 +89,7 @@ private:
   QPushButton *m_cmdBack = nullptr;
   QAction *m_mnuFBack = nullptr;
   QAction *m_mnuAbout = nullptr;
-  QTimer m_timUpdate;
+  MotionTicker m_ticker;
 };
 
 } // namespace quarnel
