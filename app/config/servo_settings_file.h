@@ -21,7 +21,8 @@ struct ServoSettingsBytes {
 
 ServoSettingsBytes writeServoSettings(const ServoRows &rows);
 
-// Applies the file's records to the rows they name, leaving every other row as it was.
-void readServoSettings(std::string_view bytes, ServoRows &rows);
+// Applies the file's records to the rows they name, leaving every other row as it was; the
+// number of records applied (none: the bytes hold no servo rows).
+int readServoSettings(std::string_view bytes, ServoRows &rows);
 
 } // namespace quarnel

@@ -20,8 +20,9 @@ std::optional<std::string> TavikBinding::bind() {
   return std::nullopt;
 }
 
-void TavikBinding::open(int32_t port, int32_t baud) {
-  if (!bind()) m_open(port, baud);
+bool TavikBinding::open(int32_t port, int32_t baud) {
+  constexpr int32_t opened = -1;
+  return !bind() && m_open(port, baud) == opened;
 }
 
 void TavikBinding::move(int32_t servo, int32_t position) {

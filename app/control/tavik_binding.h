@@ -1,5 +1,5 @@
 // The driver library libTavik.so, loaded from the application's own folder at the first need
-// and kept for the rest of the process. Results of the three calls are not examined.
+// and kept for the rest of the process. Only TVK_OPEN's result is passed on.
 #pragma once
 
 #include "servo_driver.h"
@@ -19,7 +19,7 @@ public:
   // what is wrong when it cannot, for the user.
   std::optional<std::string> bind();
 
-  void open(int32_t port, int32_t baud) override;
+  bool open(int32_t port, int32_t baud) override;
   void move(int32_t servo, int32_t position) override;
   void close() override;
 

@@ -11,8 +11,6 @@ namespace quarnel {
 namespace {
 
 const FileFilter scriptFilter{"Kelpin files(*.tvk)", "*.tvk"};
-// Scripts of many thousand lines stay far below this.
-constexpr long long largestScript = 64ll << 20;
 
 std::string captionFor(const std::string &path) {
   return "Script - " + QFileInfo(QFile::decodeName(path.c_str())).fileName().toStdString();
@@ -31,7 +29,7 @@ std::optional<std::string> openScriptFile(ScriptModel &script, const std::string
     return std::nullopt;
   }
   // A file that cannot be read has no first record, so it is refused as not a script file.
-  FileRead file = readWholeFile(*path, largestScript);
+  FileRead file = readWholeFile(*path, largestScriptFile);
   if (readScript(file.error ? std::string_view() : file.bytes, script) == ScriptRead::NotValid)
     return std::nullopt;
   return captionFor(*path);

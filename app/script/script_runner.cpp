@@ -67,14 +67,14 @@ void ScriptRunner::loopBack() {
   lines.markCurrent();
 }
 
-int ScriptRunner::loopPass() const {
+std::optional<int> ScriptRunner::loopPass() const {
   const ScriptLines &lines = m_script.lines();
   for (int row = std::max(1, lines.currentLine()); row < lines.rowCount(); ++row)
     if (classifyLine(lines.text(row)).kind == LineKind::LoopEnd) {
       const auto done = m_passesDone.find(row);
       return 1 + (done == m_passesDone.end() ? 0 : done->second);
     }
-  return 1;
+  return std::nullopt;
 }
 
 void ScriptRunner::report(std::string_view line, const std::string &reason) const {

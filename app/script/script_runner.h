@@ -58,8 +58,8 @@ public:
   // on past itself after the last one. Nothing loops for ever, as the script window does.
   void setLoopPasses(std::optional<int> passes) { m_loopPasses = passes; }
   // The pass the run is making through the loop that holds the current line, from 1: the loop
-  // that the first LOOPEND at or below it closes.
-  int loopPass() const;
+  // that the first LOOPEND at or below it closes. Nothing below the last LOOPEND.
+  std::optional<int> loopPass() const;
 
   bool idle() const { return m_idle; }
   ScriptControls controls() const { return ScriptControls::forState(m_idle); }

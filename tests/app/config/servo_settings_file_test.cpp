@@ -115,7 +115,7 @@ TEST(ServoSettingsFile, ReadingFollowsTheRulesOfExistingFiles) {
     ServoRows expected = defaultServoRows();
     for (const auto &[row, setting] : c.changed) expected[row] = setting;
     ServoRows rows = defaultServoRows();
-    readServoSettings(crlf(c.file), rows);
+    EXPECT_EQ(readServoSettings(crlf(c.file), rows), static_cast<int>(c.changed.size())) << "rows applied";
     EXPECT_EQ(rows, expected);
   }
 }

@@ -11,7 +11,10 @@ namespace quarnel {
 
 class RecordingDriver : public ServoDriver {
 public:
-  void open(int32_t port, int32_t baud) override { calls.push_back("open " + std::to_string(port) + " " + std::to_string(baud)); }
+  bool open(int32_t port, int32_t baud) override {
+    calls.push_back("open " + std::to_string(port) + " " + std::to_string(baud));
+    return true;
+  }
   void move(int32_t servo, int32_t position) override {
     calls.push_back("move " + std::to_string(servo) + " " + std::to_string(position));
   }

@@ -16,7 +16,7 @@ TEST(TavikBinding, ReportsAMissingLibraryOrMissingCallsInsteadOfCrashing) {
   const auto why = missing.bind();
   ASSERT_TRUE(why);
   EXPECT_NE(why->find("/nonexistent/libTavik.so"), std::string::npos) << *why;
-  missing.open(1, 9600); // nothing to call: must not crash
+  EXPECT_FALSE(missing.open(1, 9600)); // nothing to call: must not crash
   missing.move(0, 10);
   missing.close();
 
@@ -32,6 +32,7 @@ TEST(TavikBinding, DrivesTheRealLibrary) {
   ASSERT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
   close(slave);
   setenv("TAVIK_COM3", name, 1);
+  setenv("TAVIK_COM4", "/nonexistent/tty", 1);
 
   TavikBinding tavik(TAVIK_LIBRARY_PATH);
   EXPECT_FALSE(tavik.bind());
@@ -45,7 +46,8 @@ TEST(TavikBinding, DrivesTheRealLibrary) {
       wire.append(buf, static_cast<size_t>(n));
     }
   };
-  tavik.open(3, 9600);
+  EXPECT_FALSE(tavik.open(4, 9600)) << "no device for port 4";
+  EXPECT_TRUE(tavik.open(3, 9600));
   readUpTo(96); // the burst of 32 frames
   tavik.move(4, 99);
   readUpTo(99);
