@@ -1,23 +1,27 @@
 // Creating the windows and wiring them to each other.
 #include "application.h"
 
-#include <QAction>
-#include <QPushButton>
+#include <QDir>
+#include <QFile>
 
 namespace quarnel {
 
 Application::Application(std::string folder)
     : m_identity(AppIdentity::quarnel(std::move(folder))),
+      m_folders(QFile::encodeName(QDir::homePath()).toStdString()),
       m_tavik(m_identity.folder + "/libTavik.so"),
-      m_frmSettings(m_setup, m_ui, m_identity),
+      m_frmSettings(m_setup, m_ui, m_identity, m_folders),
       m_frmControls(m_motion, m_tavik, m_clock, m_setup, m_frmSettings.configuration(), m_ui, m_identity),
       m_script(m_frmSettings.configuration(), {m_ui, m_identity.productName}),
       m_runner(m_script, m_motion),
-      m_frmScript(m_script, m_runner, m_motion, m_ui, m_identity),
+      m_frmScript(m_script, m_runner, m_motion, m_ui, m_identity, m_folders),
       m_frmNodeEdit(m_script, m_motion, m_frmSettings.configuration(), m_ui, m_identity) {
-  QObject::connect(m_frmSettings.controlsButton(), &QPushButton::clicked, [this] { openControls(); });
-  QObject::connect(m_frmSettings.controlsMenuItem(), &QAction::triggered, [this] { openControls(); });
-  m_frmSettings.quitting = [this] { m_frmScript.unload(); };
+  m_frmSettings.controlsRequested = [this] { openControls(); };
+  m_frmSettings.quitting = [this] {
+    if (!m_frmScript.mayDiscardChanges()) return false;
+    m_frmScript.unload();
+    return true;
+  };
 
   m_frmControls.closeAllowed = [this] { return !m_motion.nodeEditorOpen() && m_runner.idle(); };
   m_frmControls.unloaded = [this] {

@@ -1,8 +1,9 @@
 // The one object that owns the run: the application's identity, the user-interface services,
-// the start-up record, the motion tables, the driver, the script and its runner, and the
-// windows, each created once.
+// the start-up record, the folders the file dialogs start in, the motion tables, the driver,
+// the script and its runner, and the windows, each created once.
 #pragma once
 
+#include "config/document_folders.h"
 #include "config/setup_record.h"
 #include "control/clock.h"
 #include "control/control_window.h"
@@ -30,6 +31,7 @@ private:
   AppIdentity m_identity;
   QtUiServices m_ui;
   SetupRecord m_setup;
+  DocumentFolders m_folders;
   MotionModel m_motion;
   SteadyClock m_clock;
   TavikBinding m_tavik;

@@ -71,8 +71,9 @@ int main() {
   std::printf("script: %d lines, %d nodes, %ju bytes\n", script.lines().rowCount() - 2, script.nodes().count() - 1,
               static_cast<std::uintmax_t>(std::filesystem::file_size(path)));
 
+  DocumentFolders folders(path.parent_path().string());
   report("open the file (dialog, read, nodes, lines)", [&] { ui.answerFile(path.string()); },
-         [&] { openScriptFile(script, path.parent_path().string()); });
+         [&] { openScriptFile(script, folders); });
 
   report("DeleteNode of a node on 2,000 lines", [&] { build(script); },
          [&] { script.deleteNode(7); });

@@ -63,6 +63,8 @@ std::vector<std::string> positionCheckMessages(const ServoSetting &row, Position
 std::optional<std::string> nameCheckMessage(const std::string &name) {
   if (name.empty() || name.find(' ') != std::string::npos)
     return "The Servo's Name cannot be blank or contain a space";
+  if (name == servoSettingsEnd)
+    return "The Servo's Name cannot be " + name + ": it marks the end of a servo settings file";
   if (auto bad = unstorableCharacter(name)) {
     std::string shown = *bad == "\"" ? "a double quote (\")" : "the character " + *bad;
     return "The Servo's Name cannot contain " + shown +

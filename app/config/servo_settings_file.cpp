@@ -17,40 +17,50 @@ std::optional<std::string> unstorableCharacter(std::string_view text) {
   return std::nullopt;
 }
 
+namespace {
+
+// Why a row cannot be written so that it reads back, or nothing.
+std::optional<std::string> rowRefusal(int row, const ServoSetting &s) {
+  const std::string servo = "Servo " + std::to_string(row);
+  // The reader would stop at this row and lose it and every row after it.
+  if (s.name == servoSettingsEnd)
+    return servo + " is named " + s.name + ", which marks the end of a servo settings file.";
+  for (const std::string *text : {&s.name, &s.minimum, &s.home, &s.maximum})
+    if (auto bad = unstorableCharacter(*text))
+      return servo + " holds the character " + *bad + ", which a servo settings file cannot store.";
+  return std::nullopt;
+}
+
+} // namespace
+
 ServoSettingsBytes writeServoSettings(const ServoRows &rows) {
   ServoSettingsBytes out;
   for (int row = 0; row < servoRows; ++row) {
+    if (auto refusal = rowRefusal(row, rows[row])) return {{}, refusal};
     const ServoSetting &s = rows[row];
-    for (const std::string *text : {&s.name, &s.minimum, &s.home, &s.maximum}) {
-      if (auto bad = unstorableCharacter(*text)) {
-        out.refusal = "Servo " + std::to_string(row) + " holds the character " + *bad +
-                      ", which a servo settings file cannot store.";
-        out.bytes.clear();
-        return out;
-      }
+    for (const std::string *text : {&s.name, &s.minimum, &s.home, &s.maximum})
       out.bytes += '"' + *encodeCodepage(*text) + "\",";
-    }
     out.bytes += std::to_string(row) + "\r\n";
   }
-  out.bytes += "\"***\",123\r\n";
+  out.bytes += '"' + std::string(servoSettingsEnd) + "\",123\r\n";
   return out;
 }
 
-int readServoSettings(std::string_view bytes, ServoRows &rows) {
+bool readServoSettings(std::string_view bytes, ServoRows &rows) {
   ItemReader items(bytes);
-  int applied = 0;
+  bool applied = false;
   for (int records = 0; records < servoRows; ++records) {
     std::optional<std::string> fields[5];
     for (auto &field : fields) {
       field = items.next();
       if (!field) return applied;
     }
-    if (*fields[0] == "***") return applied;
+    if (*fields[0] == servoSettingsEnd) return applied;
     auto row = textToNumber(*fields[4]);
     if (row && *row >= 0 && *row < servoRows) {
       rows[*row] = {decodeCodepage(*fields[0]), decodeCodepage(*fields[1]),
                     decodeCodepage(*fields[2]), decodeCodepage(*fields[3])};
-      ++applied;
+      applied = true;
     }
   }
   return applied;

@@ -9,6 +9,9 @@
 
 namespace quarnel {
 
+// The name of the end line's record; reading stops at a record of this name.
+constexpr std::string_view servoSettingsEnd = "***";
+
 // The first character of a text that a quoted item cannot carry (a double quote, a line break,
 // or a character outside the 8-bit set), as UTF-8; nothing when the text can be stored.
 std::optional<std::string> unstorableCharacter(std::string_view text);
@@ -21,8 +24,8 @@ struct ServoSettingsBytes {
 
 ServoSettingsBytes writeServoSettings(const ServoRows &rows);
 
-// Applies the file's records to the rows they name, leaving every other row as it was; the
-// number of records applied (none: the bytes hold no servo rows).
-int readServoSettings(std::string_view bytes, ServoRows &rows);
+// Applies the file's records to the rows they name, leaving every other row as it was; false
+// when not one record named a row (the bytes hold no servo settings).
+bool readServoSettings(std::string_view bytes, ServoRows &rows);
 
 } // namespace quarnel

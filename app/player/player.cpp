@@ -37,7 +37,7 @@ std::optional<std::string> Player::loadServoSettings() {
   if (path.empty()) return std::nullopt;
   const FileRead file = readWholeFile(path);
   if (file.error) return "cannot read the servo settings " + path + ": " + *file.error;
-  if (readServoSettings(file.bytes, m_configuration.servos) == 0) return path + " holds no servo rows.";
+  if (!readServoSettings(file.bytes, m_configuration.servos)) return path + " holds no servo rows.";
   return std::nullopt;
 }
 

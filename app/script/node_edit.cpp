@@ -1,4 +1,4 @@
-// The node editor's checks, its live moves and Save.
+// The node editor's checks, its live moves, the live copy's rule and Save.
 #include "node_edit.h"
 
 #include "config/text_number.h"
@@ -8,17 +8,26 @@
 
 namespace quarnel {
 
+void NodeEdit::begin(int index) {
+  m_index = index;
+  m_typed.fill(false);
+}
+
 std::optional<std::string> NodeEdit::nameRefusal(std::string_view name) const {
   if (name.empty()) return std::string(blankNameMessage);
-  return nodeNameRefusal(name);
+  if (auto refusal = nodeNameRefusal(name)) return refusal;
+  return nodeNameClash(m_script.nodes(), name, m_index);
 }
 
 std::optional<std::string> NodeEdit::positionRefusal(int servo, std::string_view text) const {
   const auto position = textToNumber(text);
   const auto lowest = m_config.minimum(servo), highest = m_config.maximum(servo);
   // Bounds that are no numbers bound nothing that could be trusted, so nothing passes them.
-  if (!position || !lowest || !highest || *position < *lowest || *position > *highest)
-    return std::string(positionMessage);
+  if (!position || !lowest || !highest || *position < *lowest || *position > *highest) {
+    const ServoSetting &bounds = m_config.servos[servo];
+    return "Position must be within the minimum and maximum bounds of servo " + std::to_string(servo) + " (" +
+           bounds.minimum + " to " + bounds.maximum + ")";
+  }
   return std::nullopt;
 }
 
@@ -39,16 +48,28 @@ std::string NodeEdit::applySpeed(int servo, std::string_view text) {
   return std::to_string(*speed);
 }
 
-std::optional<NodeEdit::Refusal> NodeEdit::save(int index, const Texts &texts) {
+void NodeEdit::positionTyped(int servo) { m_typed[servo] = true; }
+
+bool NodeEdit::takesDisplayedPosition(int servo, bool boxFocused) {
+  if (boxFocused && m_typed[servo]) return false;
+  m_typed[servo] = false;
+  return true;
+}
+
+std::optional<NodeEdit::Refusal> NodeEdit::save(const Texts &texts) {
   if (auto refusal = nameRefusal(texts.name)) return Refusal{Refusal::Name, 0, *refusal};
   Node node{texts.name, {}, {}};
   for (int slot = 0; slot < nodeSlots; ++slot) {
-    if (auto refusal = positionRefusal(slot, texts.pos[slot])) return Refusal{Refusal::Position, slot, *refusal};
+    if (m_typed[slot]) {
+      if (auto refusal = positionRefusal(slot, texts.pos[slot])) return Refusal{Refusal::Position, slot, *refusal};
+      node.pos[slot] = *textToNumber(texts.pos[slot]);
+    } else {
+      node.pos[slot] = m_motion.target(slot);
+    }
     if (auto refusal = speedRefusal(texts.speed[slot])) return Refusal{Refusal::Speed, slot, *refusal};
-    node.pos[slot] = *textToNumber(texts.pos[slot]);
     node.speed[slot] = *textToNumber(texts.speed[slot]);
   }
-  m_script.replaceNode(index, std::move(node));
+  m_script.replaceNode(m_index, std::move(node));
   return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 // The node editor's rules: which texts its boxes accept, what an accepted position or speed
-// does to the servos at once, and what Save stores. The boxes' texts are the editor's only data.
+// does to the servos at once, which boxes the live copy of positions may fill, and what Save
+// stores.
 #pragma once
 
 #include "config/servo_configuration.h"
@@ -15,7 +16,6 @@ class MotionModel;
 class ScriptModel;
 
 constexpr std::string_view blankNameMessage = "Name cannot be blank";
-constexpr std::string_view positionMessage = "Position must be within minimum and maximum bounds for ths servo";
 constexpr std::string_view speedMessage = "Speed must be a whole number from -32768 to 32767";
 
 class NodeEdit {
@@ -23,7 +23,11 @@ public:
   NodeEdit(ScriptModel &script, MotionModel &motion, const ServoConfiguration &config)
       : m_script(script), m_motion(motion), m_config(config) {}
 
-  // Why the text cannot stand, for the user; nothing when it can.
+  // The editor opens on node `index` (never Home), its boxes just filled from the node.
+  void begin(int index);
+
+  // Why the text cannot stand, for the user; nothing when it can. The node's own name is no
+  // clash with itself.
   std::optional<std::string> nameRefusal(std::string_view name) const;
   std::optional<std::string> positionRefusal(int servo, std::string_view text) const;
   std::optional<std::string> speedRefusal(std::string_view text) const;
@@ -32,6 +36,13 @@ public:
   // box should show afterwards is returned.
   void applyPosition(int servo, std::string_view text);
   std::string applySpeed(int servo, std::string_view text);
+
+  // The user typed into the position box of `servo`.
+  void positionTyped(int servo);
+  // The live copy of a newly displayed position: whether it may go into the box. A box the user
+  // is editing (focused and typed into) keeps what the user typed; any other box takes it, and
+  // then holds no typing of the user's any more.
+  bool takesDisplayedPosition(int servo, bool boxFocused);
 
   struct Texts {
     std::string name;
@@ -44,14 +55,17 @@ public:
     int servo = 0;
     std::string message;
   };
-  // Save: node `index` takes the name, positions and speeds, and its lines the new name. A box
-  // whose check would refuse it stores nothing and names that box.
-  std::optional<Refusal> save(int index, const Texts &texts);
+  // Save: the node takes the name, the speeds, and for each servo the position the user typed,
+  // else where the servo is going (a box may show it on its way there). Its lines take the new
+  // name. A box whose check would refuse it stores nothing and names that box.
+  std::optional<Refusal> save(const Texts &texts);
 
 private:
   ScriptModel &m_script;
   MotionModel &m_motion;
   const ServoConfiguration &m_config;
+  int m_index = 0;
+  std::array<bool, nodeSlots> m_typed{};
 };
 
 } // namespace quarnel

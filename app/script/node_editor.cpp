@@ -1,5 +1,5 @@
 // The node editor's boxes in their twip layout, the checks run as each box is left or Enter is
-// pressed in it, and Save.
+// pressed in it, the live copy of displayed positions, Save, and Cancel by button or Escape.
 #include "node_editor.h"
 
 #include "control/motion_model.h"
@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,7 +42,8 @@ NodeEditor::NodeEditor(ScriptModel &script, MotionModel &motion, const ServoConf
   buildControls();
   connectControls();
   m_motion.addPositionListener([this](int servo, int16_t position) {
-    if (isVisible()) m_txtPos[servo]->setText(QString::number(position));
+    if (isVisible() && m_edit.takesDisplayedPosition(servo, m_txtPos[servo]->hasFocus()))
+      m_txtPos[servo]->setText(QString::number(position));
   });
 }
 
@@ -76,18 +78,22 @@ void NodeEditor::connectControls() {
       if (!boxAccepted(box)) box->setFocus();
     });
   }
+  // Cancel leaves whatever a box holds.
+  m_leaveCheck->leaveUncheckedFor(m_cmbClose);
+  for (int i = 0; i < nodeSlots; ++i)
+    connect(m_txtPos[i], &QLineEdit::textEdited, this, [this, i] { m_edit.positionTyped(i); });
   connect(m_cmbSave, &QPushButton::clicked, this, &NodeEditor::save);
   connect(m_cmbClose, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void NodeEditor::openFor(int index, const QWidget &controls) {
-  m_index = index;
   const Node &node = m_script.nodes().node(index);
   m_txtNodeName->setText(QString::fromStdString(node.name));
   for (int i = 0; i < nodeSlots; ++i) {
     m_txtPos[i]->setText(QString::number(node.pos[i]));
     m_txtSpeed[i]->setText(QString::number(node.speed[i]));
   }
+  m_edit.begin(index);
   m_motion.setNodeEditorOpen(true);
   const QRect frame = controls.frameGeometry();
   move(frame.x() + frame.width(), frame.y());
@@ -131,7 +137,7 @@ void NodeEditor::save() {
     texts.pos[i] = m_txtPos[i]->text().toStdString();
     texts.speed[i] = m_txtSpeed[i]->text().toStdString();
   }
-  if (auto refusal = m_edit.save(m_index, texts)) {
+  if (auto refusal = m_edit.save(texts)) {
     QLineEdit *box = refusal->box == NodeEdit::Refusal::Name       ? m_txtNodeName
                      : refusal->box == NodeEdit::Refusal::Position ? m_txtPos[refusal->servo]
                                                                    : m_txtSpeed[refusal->servo];
@@ -139,6 +145,13 @@ void NodeEditor::save() {
     return;
   }
   close();
+}
+
+void NodeEditor::keyPressEvent(QKeyEvent *event) {
+  if (event->matches(QKeySequence::Cancel))
+    close();
+  else
+    QWidget::keyPressEvent(event);
 }
 
 void NodeEditor::closeEvent(QCloseEvent *event) {

@@ -1,6 +1,6 @@
 // frmNodeEdit, "Edit Node": one node's name, positions and speeds in boxes. Accepted positions
 // and speeds reach the servos at once, every displayed position is copied into its box while
-// the editor is open, and only Save changes the node.
+// the editor is open (unless the user is typing there), and only Save changes the node.
 #pragma once
 
 #include "config/servo_configuration.h"
@@ -35,6 +35,7 @@ public:
   std::function<void()> closed = [] {};
 
 protected:
+  void keyPressEvent(QKeyEvent *event) override;
   void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -52,7 +53,6 @@ private:
   NodeEdit m_edit;
   TwipLayout m_layout;
   FieldLeaveCheck *m_leaveCheck = nullptr;
-  int m_index = 0;
 
   QLineEdit *m_txtNodeName = nullptr;
   std::array<QLineEdit *, nodeSlots> m_txtPos{};

@@ -3,6 +3,7 @@
 
 #include "script_file.h"
 #include "ui/file_access.h"
+#include "ui/file_choice.h"
 
 #include <QFileInfo>
 
@@ -12,32 +13,33 @@ namespace {
 
 const FileFilter scriptFilter{"Kelpin files(*.tvk)", "*.tvk"};
 
-std::string captionFor(const std::string &path) {
-  return "Script - " + QFileInfo(QFile::decodeName(path.c_str())).fileName().toStdString();
+// Clears the script and reads the file into it; false when the file is missing or no script.
+bool readScriptFile(ScriptModel &script, const std::string &path) {
+  script.removeCreatedNodes();
+  if (!QFileInfo::exists(QFile::decodeName(path.c_str()))) {
+    script.user().critical("File not found");
+    return false;
+  }
+  // A file that cannot be read has no first record, so it is refused as not a script file.
+  FileRead file = readWholeFile(path, largestScriptFile);
+  return readScript(file.error ? std::string_view() : file.bytes, script) != ScriptRead::NotValid;
 }
 
 } // namespace
 
-std::optional<std::string> openScriptFile(ScriptModel &script, const std::string &folder) {
-  const ScriptUser &user = script.user();
-  auto path = user.ui.openFileDialog(scriptFilter, folder);
+std::optional<std::string> openScriptFile(ScriptModel &script, DocumentFolders &folders) {
+  auto path = chooseFileToOpen(script.user().ui, scriptFilter, folders, DocumentKind::Script);
   if (!path) return std::nullopt;
-  BusyPointer busy(user.ui);
-  script.removeCreatedNodes();
-  if (!QFileInfo::exists(QFile::decodeName(path->c_str()))) {
-    user.critical("File not found");
-    return std::nullopt;
-  }
-  // A file that cannot be read has no first record, so it is refused as not a script file.
-  FileRead file = readWholeFile(*path, largestScriptFile);
-  if (readScript(file.error ? std::string_view() : file.bytes, script) == ScriptRead::NotValid)
-    return std::nullopt;
-  return captionFor(*path);
+  BusyPointer busy(script.user().ui);
+  const bool opened = readScriptFile(script, *path);
+  // What a failure leaves is Home and an empty script: nothing worth a question.
+  script.markUnmodified();
+  return opened ? path : std::nullopt;
 }
 
-std::optional<std::string> saveScriptFile(const ScriptModel &script, const std::string &folder) {
+std::optional<std::string> saveScriptFile(ScriptModel &script, DocumentFolders &folders) {
   const ScriptUser &user = script.user();
-  auto path = user.ui.saveFileDialog(scriptFilter, folder);
+  auto path = chooseFileToSave(user.ui, scriptFilter, folders, DocumentKind::Script);
   if (!path) return std::nullopt;
   BusyPointer busy(user.ui);
   ScriptFileBytes file = writeScript(script);
@@ -46,7 +48,8 @@ std::optional<std::string> saveScriptFile(const ScriptModel &script, const std::
     user.critical("Could not save the script file \"" + *path + "\": " + *problem);
     return std::nullopt;
   }
-  return captionFor(*path);
+  script.markUnmodified();
+  return path;
 }
 
 } // namespace quarnel

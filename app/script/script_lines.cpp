@@ -23,11 +23,13 @@ void ScriptLines::mark(int row) {
 
 void ScriptLines::setText(int row, std::string_view text) {
   m_lines[row - 1] = text;
+  ++m_edits;
   notify(ScriptLinesChange::Changed, row);
 }
 
 void ScriptLines::insert(int row, std::string_view text) {
   m_lines.insert(m_lines.begin() + (row - 1), std::string(text));
+  ++m_edits;
   if (m_marked >= row) ++m_marked; // the marker stays with its line
   notify(ScriptLinesChange::Inserted, row);
 }
@@ -54,12 +56,14 @@ void ScriptLines::deleteLine() {
   if (m_current >= lastRow()) return;
   const int marked = m_marked;
   m_lines.erase(m_lines.begin() + (m_current - 1));
+  ++m_edits;
   notify(ScriptLinesChange::Removed, m_current);
   m_marked = marked > m_current ? marked - 1 : marked == m_current ? -1 : marked;
   markCurrent();
 }
 
 void ScriptLines::clear() {
+  if (m_lines != std::vector<std::string>{""}) ++m_edits;
   m_lines.assign(1, "");
   m_current = 1;
   m_marked = 1;
@@ -71,6 +75,7 @@ void ScriptLines::removeLinesEqualTo(std::string_view text) {
   // The insertion row is empty and never a node's name, so it always survives.
   std::erase_if(m_lines, [&](const std::string &line) { return line == text && !line.empty(); });
   if (m_lines.size() == before) return;
+  ++m_edits;
   m_current = std::min(m_current, lastRow());
   m_marked = m_current;
   notify(ScriptLinesChange::Reset);

@@ -37,6 +37,9 @@ public:
   std::string_view marker(int row) const { return row == m_marked ? lineMarker : std::string_view(); }
   int markedRow() const { return m_marked; }
   int currentLine() const { return m_current; }
+  // How many times the lines' texts have changed, so an owner can tell whether they changed
+  // since a moment it noted; moving the current line or the marker changes no text.
+  unsigned long edits() const { return m_edits; }
 
   // The user's edits.
   // Writes the command into the current line (appending when it stands past the end) and moves
@@ -70,6 +73,7 @@ private:
   std::vector<std::string> m_lines; // row r is m_lines[r - 1]
   int m_current = 1;
   int m_marked = 1;
+  unsigned long m_edits = 0;
   Listener m_listener;
 };
 

@@ -28,6 +28,7 @@ void ScriptModel::load() {
   }
   m_nodes.reset(std::move(home));
   m_lines.clear();
+  markUnmodified();
 }
 
 NodeAdded ScriptModel::createNode(const std::string &name, std::string_view dataText) {
@@ -46,14 +47,17 @@ NodeAdded ScriptModel::createNode(const std::string &name, std::string_view data
                       "unexpected results may ensue");
   }
   m_nodes.add(std::move(node));
+  ++m_nodeEdits;
   return NodeAdded::Added;
 }
 
 void ScriptModel::createNodeFromControls(const MotionModel &motion) {
   const std::string name = m_user.ui.inputBox("Please Enter a name for this node", m_user.title,
-                                              "Node " + std::to_string(m_nodes.count()));
+                                              defaultNodeName(m_nodes));
   if (name.empty()) return;
-  if (auto refusal = nodeNameRefusal(name)) {
+  auto refusal = nodeNameRefusal(name);
+  if (!refusal) refusal = nodeNameClash(m_nodes, name);
+  if (refusal) {
     m_user.critical(*refusal);
     return;
   }
@@ -69,6 +73,7 @@ void ScriptModel::deleteNode(int index) {
   if (index < 1 || index >= m_nodes.count()) return;
   m_lines.removeLinesEqualTo(m_nodes.node(index).name);
   m_nodes.remove(index);
+  ++m_nodeEdits;
 }
 
 void ScriptModel::replaceNode(int index, Node node) {
@@ -76,9 +81,11 @@ void ScriptModel::replaceNode(int index, Node node) {
   // An empty old name would rename the insertion row.
   if (!m_nodes.node(index).name.empty()) m_lines.renameLines(m_nodes.node(index).name, node.name);
   m_nodes.node(index) = std::move(node);
+  ++m_nodeEdits;
 }
 
 void ScriptModel::removeCreatedNodes() {
+  if (m_nodes.count() > 1) ++m_nodeEdits;
   m_nodes.removeCreated();
   m_lines.clear();
 }

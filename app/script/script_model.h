@@ -36,7 +36,7 @@ public:
 
   // Create Node: asks for a name, then adds a node of the control window's targets, every slot
   // at its speed. An empty answer (or cancel) does nothing; a name that could not be stored or
-  // run is refused with a message.
+  // run, or that another node carries, is refused with a message.
   void createNodeFromControls(const MotionModel &motion);
 
   // Removes node `index` (1 to count - 1) and every line that names it exactly.
@@ -53,11 +53,20 @@ public:
   // length as 0.
   void placePause();
 
+  // Whether the nodes or the lines changed since the last load, open or save. Running the
+  // script or moving its marker is no change.
+  bool modified() const { return edits() != m_unmodifiedEdits; }
+  void markUnmodified() { m_unmodifiedEdits = edits(); }
+
 private:
+  unsigned long edits() const { return m_nodeEdits + m_lines.edits(); }
+
   const ServoConfiguration &m_config;
   ScriptUser m_user;
   NodeTable m_nodes;
   ScriptLines m_lines;
+  unsigned long m_nodeEdits = 0;
+  unsigned long m_unmodifiedEdits = 0;
 };
 
 } // namespace quarnel

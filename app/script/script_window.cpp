@@ -6,9 +6,12 @@
 #include "script/line_command.h"
 #include "script/script_file_access.h"
 #include "settings/show_about.h"
+#include "ui/file_choice.h"
 #include "ui/named_widget.h"
+#include "ui/unsaved_changes.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -46,8 +49,8 @@ double layoutScale(const QFont &font) {
 } // namespace
 
 ScriptWindow::ScriptWindow(ScriptModel &script, ScriptRunner &runner, MotionModel &motion, UiServices &ui,
-                           const AppIdentity &identity)
-    : m_script(script), m_runner(runner), m_motion(motion), m_ui(ui), m_identity(identity) {
+                           const AppIdentity &identity, DocumentFolders &folders)
+    : m_script(script), m_runner(runner), m_motion(motion), m_ui(ui), m_identity(identity), m_folders(folders) {
   setObjectName("frmScript");
   buildControls();
   buildMenus();
@@ -56,6 +59,7 @@ ScriptWindow::ScriptWindow(ScriptModel &script, ScriptRunner &runner, MotionMode
   m_tmrScriptRun.setObjectName("tmrScriptRun");
   m_tmrScriptRun.setInterval(runnerTickMs);
   m_script.lines().setListener([this](const ScriptLinesChange &change) { showLines(change); });
+  showCaption();
 }
 
 void ScriptWindow::buildControls() {
@@ -188,8 +192,9 @@ void ScriptWindow::load() {
     m_vscNodeScroll->setEnabled(false);
   }
   m_shownScroll = {};
+  m_path.clear();
+  showCaption();
   showNodes();
-  setWindowTitle("Script");
   m_loaded = true;
   showRunState();
 }
@@ -243,6 +248,7 @@ void ScriptWindow::showNodes() {
     m_vscNodeScroll->setMaximum(scroll.maximum);
     m_vscNodeScroll->setValue(scroll.value);
   }
+  setWindowModified(m_script.modified());
 }
 
 void ScriptWindow::scrollNodes(int value) {
@@ -258,6 +264,7 @@ void ScriptWindow::nodePopUp(int index, const QPoint &where) {
 }
 
 void ScriptWindow::showLines(const ScriptLinesChange &change) {
+  setWindowModified(m_script.modified());
   const ScriptLines &lines = m_script.lines();
   switch (change.kind) {
   case ScriptLinesChange::Inserted:
@@ -324,7 +331,7 @@ void ScriptWindow::closeWindow() {
 }
 
 void ScriptWindow::closeEvent(QCloseEvent *event) {
-  if (!m_runner.idle() || !unloadAllowed()) {
+  if (!m_runner.idle() || !unloadAllowed() || !mayDiscardChanges()) {
     event->ignore();
     return;
   }
@@ -332,14 +339,33 @@ void ScriptWindow::closeEvent(QCloseEvent *event) {
   event->accept();
 }
 
-void ScriptWindow::openFile() {
-  const auto caption = openScriptFile(m_script, m_identity.folder);
-  showNodes();
-  if (caption) setWindowTitle(QString::fromStdString(*caption));
+bool ScriptWindow::mayDiscardChanges() {
+  return mayDiscard(m_ui, m_identity.productName,
+                    {m_script.modified(), m_path, "the script", [this] { return saveFile(); }});
 }
 
-void ScriptWindow::saveFile() {
-  if (const auto caption = saveScriptFile(m_script, m_identity.folder)) setWindowTitle(QString::fromStdString(*caption));
+void ScriptWindow::openFile() {
+  if (!mayDiscardChanges()) return;
+  const auto path = openScriptFile(m_script, m_folders);
+  if (path) m_path = *path;
+  showCaption();
+  showNodes();
+}
+
+bool ScriptWindow::saveFile() {
+  const auto path = saveScriptFile(m_script, m_folders);
+  if (!path) return false;
+  m_path = *path;
+  showCaption();
+  return true;
+}
+
+void ScriptWindow::showCaption() {
+  QString caption = "Script";
+  // A "[*]" of the file's own name must not stand for the modified mark.
+  if (!m_path.empty()) caption += " - " + QFile::decodeName(fileNameOf(m_path).c_str()).replace("[*]", "[*][*]");
+  setWindowTitle(caption + "[*]");
+  setWindowModified(m_script.modified());
 }
 
 } // namespace quarnel

@@ -3,6 +3,7 @@
 // the runner; every action is theirs.
 #pragma once
 
+#include "config/document_folders.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
 #include "ui/app_identity.h"
@@ -29,14 +30,17 @@ class MotionModel;
 class ScriptWindow : public QMainWindow {
 public:
   ScriptWindow(ScriptModel &script, ScriptRunner &runner, MotionModel &motion, UiServices &ui,
-               const AppIdentity &identity);
+               const AppIdentity &identity, DocumentFolders &folders);
 
   // Shows the window beside the control window with its height: a fresh
   // load when the close box unloaded it or it never was, else as Close left it.
   void showBeside(const QWidget &controls);
   bool isLoaded() const { return m_loaded; }
-  // Discards the nodes and script, as the close box does, but without asking the runner.
+  // Discards the nodes and script, as the close box does, but without asking the runner or
+  // the user.
   void unload();
+  // Asks "Save changes to ...?" when the nodes or script are modified; true when they may go.
+  bool mayDiscardChanges();
 
   // The runner's state as the controls show it.
   void showRunState();
@@ -71,14 +75,17 @@ private:
   void nodePopUp(int index, const QPoint &where);
   void closeWindow();
   void openFile();
-  void saveFile();
+  bool saveFile();
+  void showCaption();
 
   ScriptModel &m_script;
   ScriptRunner &m_runner;
   MotionModel &m_motion;
   UiServices &m_ui;
   const AppIdentity &m_identity;
+  DocumentFolders &m_folders;
   TwipLayout m_layout;
+  std::string m_path; // the file last opened or saved; empty until then
   bool m_loaded = false;
   int m_selectedNodeIndex = 0;
   NodeScroll m_shownScroll;

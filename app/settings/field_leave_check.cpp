@@ -1,4 +1,4 @@
-// The focus-leaving check of the settings window's text fields.
+// The focus-leaving check of the text fields of the settings window and the node editor.
 #include "field_leave_check.h"
 
 #include <QApplication>
@@ -16,6 +16,8 @@ void FieldLeaveCheck::watch(QLineEdit *field) {
   m_fields.push_back(field);
   field->installEventFilter(this);
 }
+
+void FieldLeaveCheck::leaveUncheckedFor(QWidget *control) { m_uncheckedArrivals.push_back(control); }
 
 bool FieldLeaveCheck::focusedFieldAccepted() {
   auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget());
@@ -36,6 +38,8 @@ bool FieldLeaveCheck::leaving(QLineEdit *field, QEvent *event) const {
     break;
   }
   QWidget *next = QApplication::focusWidget();
+  if (std::find(m_uncheckedArrivals.begin(), m_uncheckedArrivals.end(), next) != m_uncheckedArrivals.end())
+    return false;
   return next && next != field && next->window() == field->window() && field->isVisible();
 }
 

@@ -1,5 +1,6 @@
 // Runs a check when the user moves the focus from a watched text field to another control of the
-// same window, and puts the focus back when the check fails.
+// same window, and puts the focus back when the check fails. Controls that abandon the edit
+// (a Cancel button) are let through unchecked.
 #pragma once
 
 #include <QObject>
@@ -21,6 +22,9 @@ public:
   explicit FieldLeaveCheck(Check check, QObject *parent = nullptr);
 
   void watch(QLineEdit *field);
+  // Moving the focus to this control leaves the field unchecked, and the press that moved it
+  // acts: the control throws away whatever the field holds.
+  void leaveUncheckedFor(QWidget *control);
 
   // For commands that do not move the focus (menus): whether the focused field, if watched,
   // passes. A field already refused with the same text is not asked again: its message has
@@ -36,6 +40,7 @@ private:
 
   Check m_check;
   std::vector<QLineEdit *> m_fields;
+  std::vector<QWidget *> m_uncheckedArrivals;
   // Qt has moved the focus before the field hears of it, and the message box takes the focus
   // again; while a check runs, the focus changes it causes are not checks of their own.
   bool m_running = false;

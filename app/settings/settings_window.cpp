@@ -8,7 +8,9 @@
 #include "settings/field_leave_check.h"
 #include "settings/show_about.h"
 #include "ui/file_access.h"
+#include "ui/file_choice.h"
 #include "ui/named_widget.h"
+#include "ui/unsaved_changes.h"
 #include "ui/window_placement.h"
 
 #include <QCloseEvent>
@@ -51,10 +53,11 @@ QGroupBox *frame(QWidget *parent, const char *name, const char *caption, QRect g
 
 } // namespace
 
-SettingsWindow::SettingsWindow(SetupRecord &setup, UiServices &ui, const AppIdentity &identity)
-    : m_setup(setup), m_ui(ui), m_identity(identity) {
+SettingsWindow::SettingsWindow(SetupRecord &setup, UiServices &ui, const AppIdentity &identity,
+                               DocumentFolders &folders)
+    : m_setup(setup), m_ui(ui), m_identity(identity), m_folders(folders) {
   setObjectName("frmSettings");
-  setWindowTitle("Settings");
+  setWindowTitle("Settings[*]");
   m_leaveCheck = new FieldLeaveCheck([this](QLineEdit *field) { return fieldMayBeLeft(field); },
                                      this);
   buildControls();
@@ -152,6 +155,7 @@ void SettingsWindow::connectControls() {
     auto keep = [this, n](QLineEdit *field, std::string ServoSetting::*text) {
       connect(field, &QLineEdit::textChanged, this, [this, n, text](const QString &value) {
         m_configuration.servos[n].*text = value.toStdString();
+        showModified();
       });
     };
     keep(m_rows[n].txtServoName, &ServoSetting::name);
@@ -160,6 +164,8 @@ void SettingsWindow::connectControls() {
     keep(m_rows[n].txtMax, &ServoSetting::maximum);
   }
 
+  connect(m_cmbControls, &QPushButton::clicked, this, &SettingsWindow::requestControls);
+  connect(m_mnuFControls, &QAction::triggered, this, &SettingsWindow::requestControls);
   connect(m_cmbLoad, &QPushButton::clicked, this, &SettingsWindow::openServoSettings);
   connect(m_mnuFOpen, &QAction::triggered, this, &SettingsWindow::openServoSettings);
   connect(m_cmbSave, &QPushButton::clicked, this, &SettingsWindow::saveServoSettings);
@@ -194,6 +200,11 @@ void SettingsWindow::load() {
   m_optNumServos[m_setup.boardChoice]->setChecked(true);
   m_cmbBaud->setCurrentIndex(m_setup.baudIndex);
   m_cmbCommPort->setCurrentIndex(m_setup.commPortIndex);
+}
+
+void SettingsWindow::requestControls() {
+  // The access key and the menu leave the focus in the field, so it has not been checked yet.
+  if (m_leaveCheck->focusedFieldAccepted()) controlsRequested();
 }
 
 void SettingsWindow::boardChanged() {
@@ -249,7 +260,7 @@ void SettingsWindow::showCritical(const std::string &text) {
 }
 
 void SettingsWindow::openServoSettings() {
-  auto path = m_ui.openFileDialog(servoSettingsFilter, m_identity.folder);
+  auto path = chooseFileToOpen(m_ui, servoSettingsFilter, m_folders, DocumentKind::ServoSettings);
   if (!path) return;
   FileRead file;
   {
@@ -259,6 +270,7 @@ void SettingsWindow::openServoSettings() {
       ServoRows rows = m_configuration.servos;
       readServoSettings(file.bytes, rows);
       showRows(rows);
+      rowsKeptAs(*path);
     }
   }
   if (file.error)
@@ -266,21 +278,35 @@ void SettingsWindow::openServoSettings() {
                  "\r\nThe servo settings were not changed.");
 }
 
-void SettingsWindow::saveServoSettings() {
+bool SettingsWindow::saveServoSettings() {
   // A menu command leaves the focus where it is, so the field has not been checked yet.
-  if (!m_leaveCheck->focusedFieldAccepted()) return;
-  auto path = m_ui.saveFileDialog(servoSettingsFilter, m_identity.folder);
-  if (!path) return;
+  if (!m_leaveCheck->focusedFieldAccepted()) return false;
+  auto path = chooseFileToSave(m_ui, servoSettingsFilter, m_folders, DocumentKind::ServoSettings);
+  if (!path) return false;
   std::optional<std::string> problem;
   {
     BusyPointer busy(m_ui);
     ServoSettingsBytes file = writeServoSettings(m_configuration.servos);
     problem = file.refusal ? file.refusal : saveWholeFile(*path, file.bytes);
   }
-  if (problem)
+  if (problem) {
     showCritical("Could not save the servo settings file \"" + *path + "\": " + *problem +
                  "\r\nAn existing file of that name was left as it was.");
+    return false;
+  }
+  rowsKeptAs(*path);
+  return true;
 }
+
+void SettingsWindow::rowsKeptAs(const std::string &path) {
+  m_keptRows = m_configuration.servos;
+  m_path = path;
+  showModified();
+}
+
+bool SettingsWindow::rowsModified() const { return m_configuration.servos != m_keptRows; }
+
+void SettingsWindow::showModified() { setWindowModified(rowsModified()); }
 
 void SettingsWindow::saveSetupFile() {
   m_setup.settingsLeft = pixelsToTwips(pos().x());
@@ -299,12 +325,13 @@ void SettingsWindow::closeEvent(QCloseEvent *event) {
   MessageAnswer answer = m_ui.messageBox("Quit the application?", m_identity.productName,
                                          MessageIcon::Question, MessageButtons::YesNo);
   saveSetupFile();
-  if (answer == MessageAnswer::Yes) {
-    quitting();
+  const bool rowsMayGo = answer == MessageAnswer::Yes &&
+      mayDiscard(m_ui, m_identity.productName,
+                 {rowsModified(), m_path, "the servo settings", [this] { return saveServoSettings(); }});
+  if (rowsMayGo && quitting())
     event->accept();
-  } else {
+  else
     event->ignore();
-  }
 }
 
 } // namespace quarnel

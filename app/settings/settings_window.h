@@ -2,6 +2,7 @@
 // and Save of servo settings files, About and Quit. It owns the servo configuration.
 #pragma once
 
+#include "config/document_folders.h"
 #include "config/servo_configuration.h"
 #include "config/servo_rules.h"
 #include "config/setup_record.h"
@@ -30,16 +31,18 @@ class SettingsWindow : public QMainWindow {
 public:
   // Runs the load steps: reads setup.res of the application's folder into `setup`, places the
   // window and applies the stored choices.
-  SettingsWindow(SetupRecord &setup, UiServices &ui, const AppIdentity &identity);
+  SettingsWindow(SetupRecord &setup, UiServices &ui, const AppIdentity &identity,
+                 DocumentFolders &folders);
 
   const ServoConfiguration &configuration() const { return m_configuration; }
 
-  // The Controls command, for the control window to hear of.
-  QPushButton *controlsButton() const { return m_cmbControls; }
-  QAction *controlsMenuItem() const { return m_mnuFControls; }
+  // The Controls command by button, access key or menu, once the focused field has passed its
+  // check: the control window must not start from a row the checks would refuse.
+  std::function<void()> controlsRequested = [] {};
 
-  // The user has said Yes to quitting, before this window closes.
-  std::function<void()> quitting = [] {};
+  // The user has said Yes to quitting and the servo rows may go, before this window closes:
+  // the other windows' work is asked about. False keeps the application open.
+  std::function<bool()> quitting = [] { return true; };
 
 protected:
   void closeEvent(QCloseEvent *event) override;
@@ -59,18 +62,26 @@ private:
   void connectControls();
   void load();
 
+  void requestControls();
   void boardChanged();
   void showRows(const ServoRows &rows);
   bool fieldMayBeLeft(QLineEdit *field);
   void showCritical(const std::string &text);
   void openServoSettings();
-  void saveServoSettings();
+  bool saveServoSettings();
   void saveSetupFile();
+  void rowsKeptAs(const std::string &path);
+  bool rowsModified() const;
+  void showModified();
 
   SetupRecord &m_setup;
   UiServices &m_ui;
   const AppIdentity &m_identity;
+  DocumentFolders &m_folders;
   ServoConfiguration m_configuration;
+  // The rows as last opened or saved, at first the defaults; they are modified while they differ.
+  ServoRows m_keptRows = m_configuration.servos;
+  std::string m_path; // the file they were last opened from or saved to; empty until then
   FieldLeaveCheck *m_leaveCheck = nullptr;
   TwipLayout m_layout;
 

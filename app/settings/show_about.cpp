@@ -1,4 +1,4 @@
-// The About box: product name, credit, version with its notice, web address.
+// The About box: product name, credit, version with its notice, where the documentation is.
 #include "show_about.h"
 
 namespace quarnel {
@@ -9,7 +9,8 @@ std::string aboutText(const AppIdentity &identity) {
          "Servo set-up, hand control and motion scripts for serial servo boards\r\n" +
          identity.fileDescription + "Version " + std::to_string(v.major) + "." +
          std::to_string(v.minor) + "." + std::to_string(v.revision) +
-         "  Copyright 2025 the Quarnel developers\r\n" + "https://quarnel.example.org";
+         "  Copyright 2025 the Quarnel developers\r\n" +
+         "Documentation: README.md of the Quarnel and Tavik sources";
 }
 
 void ShowAbout(UiServices &ui, const AppIdentity &identity) {

@@ -8,7 +8,7 @@
 
 namespace quarnel {
 
-// Four lines separated by CR LF: product, credit, description and version, web address.
+// Four lines separated by CR LF: product, credit, description and version, documentation.
 std::string aboutText(const AppIdentity &identity);
 
 void ShowAbout(UiServices &ui, const AppIdentity &identity);

@@ -43,15 +43,30 @@ MessageAnswer QtUiServices::messageBox(const std::string &text, const std::strin
                                        MessageIcon icon, MessageButtons buttons) {
   QMessageBox box(qtIcon(icon), qt(title), qt(text), QMessageBox::NoButton,
                   QApplication::activeWindow());
-  if (buttons == MessageButtons::YesNo) {
+  switch (buttons) {
+  case MessageButtons::Ok:
+    box.setStandardButtons(QMessageBox::Ok);
+    break;
+  case MessageButtons::YesNo:
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
-  } else {
-    box.setStandardButtons(QMessageBox::Ok);
+    break;
+  case MessageButtons::SaveDiscardCancel:
+    box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    break;
   }
-  int answer = box.exec();
-  if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-  return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+  switch (box.exec()) {
+  case QMessageBox::Yes: return MessageAnswer::Yes;
+  case QMessageBox::No: return MessageAnswer::No;
+  case QMessageBox::Save: return MessageAnswer::Save;
+  case QMessageBox::Discard: return MessageAnswer::Discard;
+  case QMessageBox::Cancel: return MessageAnswer::Cancel;
+  default: break;
+  }
+  // OK, or a Yes/No box closed without an answer.
+  return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
 }
 
 std::string QtUiServices::inputBox(const std::string &prompt, const std::string &title,
@@ -71,9 +86,13 @@ std::optional<std::string> QtUiServices::openFileDialog(const FileFilter &filter
 
 std::optional<std::string> QtUiServices::saveFileDialog(const FileFilter &filter,
                                                         const std::string &folder) {
-  return chosenPath(QFileDialog::getSaveFileName(QApplication::activeWindow(), "Save As",
-                                                 QFile::decodeName(folder.c_str()),
-                                                 qtFilter(filter)));
+  QFileDialog dialog(QApplication::activeWindow(), "Save As", QFile::decodeName(folder.c_str()),
+                     qtFilter(filter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // The dialog adds the extension itself, so its replace question names the file it replaces.
+  dialog.setDefaultSuffix(qt(filter.extension()).remove(0, 1));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return chosenPath(dialog.selectedFiles().constFirst());
 }
 
 void QtUiServices::setBusy(bool busy) {

@@ -19,14 +19,16 @@ MessageAnswer ScriptedUiServices::messageBox(const std::string &text, const std:
                                              MessageIcon icon, MessageButtons buttons) {
   shown({Kind::Message, text, title, icon, buttons, {}, {}});
   if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-  if (m_messageAnswers.empty()) return MessageAnswer::No;
+  if (m_messageAnswers.empty())
+    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
   MessageAnswer answer = m_messageAnswers.front();
   m_messageAnswers.pop_front();
   return answer;
 }
 
 std::string ScriptedUiServices::inputBox(const std::string &prompt, const std::string &title,
-                                         const std::string &) {
+                                         const std::string &defaultAnswer) {
+  m_offeredAnswers.push_back(defaultAnswer);
   shown({Kind::Input, prompt, title, MessageIcon::None, MessageButtons::Ok, {}, {}});
   if (m_inputAnswers.empty()) return {};
   std::string answer = m_inputAnswers.front();

@@ -24,8 +24,9 @@ public:
     std::string folder;
   };
 
-  // Queued answers. A Yes/No box with no answer queued gets No, a dialog is cancelled, an input
-  // box gets the empty text; OK-only boxes need no answer.
+  // Queued answers. A Yes/No box with no answer queued gets No, a Save/Discard/Cancel box
+  // Cancel, a dialog is cancelled, an input box gets the empty text; OK-only boxes need no
+  // answer.
   void answerMessage(MessageAnswer answer) { m_messageAnswers.push_back(answer); }
   void answerInput(std::string answer) { m_inputAnswers.push_back(std::move(answer)); }
   void answerFile(std::optional<std::string> path) { m_fileAnswers.push_back(std::move(path)); }
@@ -35,6 +36,8 @@ public:
 
   const std::vector<Box> &boxes() const { return m_boxes; }
   std::vector<std::string> messageTexts() const;
+  // What each input box offered as its answer, in order.
+  const std::vector<std::string> &offeredAnswers() const { return m_offeredAnswers; }
   void clear() { m_boxes.clear(); }
   bool busy() const { return m_busy; }
   int busyCount() const { return m_busyCount; }
@@ -58,6 +61,7 @@ private:
   std::deque<std::string> m_inputAnswers;
   std::deque<std::optional<std::string>> m_fileAnswers;
   std::vector<Box> m_boxes;
+  std::vector<std::string> m_offeredAnswers;
   std::function<void()> m_whileShown;
   bool m_busy = false;
   int m_busyCount = 0;

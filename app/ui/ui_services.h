@@ -8,20 +8,24 @@
 namespace quarnel {
 
 enum class MessageIcon { None, Information, Question, Critical };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, SaveDiscardCancel };
+enum class MessageAnswer { Ok, Yes, No, Save, Discard, Cancel };
 
 // One filter of a file dialog, as description and pattern: "Servo Settings files(*.sst)", "*.sst".
 struct FileFilter {
   std::string description;
   std::string pattern;
+
+  // What the pattern's files end in, ".sst" for "*.sst".
+  std::string extension() const { return pattern.substr(pattern.find_last_of('*') + 1); }
 };
 
 class UiServices {
 public:
   virtual ~UiServices() = default;
 
-  // Modal; with Yes and No, Yes is the default button.
+  // Modal; with Yes and No, Yes is the default button; with Save, Discard and Cancel, Save is
+  // the default and Escape cancels.
   virtual MessageAnswer messageBox(const std::string &text, const std::string &title,
                                    MessageIcon icon, MessageButtons buttons) = 0;
   // The answer, or the empty text when the user cancels.

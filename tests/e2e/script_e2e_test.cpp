@@ -110,14 +110,14 @@ std::string nodeData(int position) {
   return text;
 }
 
-// The file's name typed into the dialog, which opens on the application's own folder, and the
-// dialog's Open or Save button clicked.
-void chooseFile(QWidget *box, const QString &path) {
+// The dialog, found open on `folder`, given the name typed, and its Open or Save button clicked.
+void chooseFile(QWidget *box, const QString &folder, const QString &typed) {
   auto *dialog = qobject_cast<QFileDialog *>(box);
+  QCOMPARE(dialog->directory().absolutePath(), folder);
   auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
   name->setFocus();
   name->selectAll();
-  QTest::keyClicks(name, QFileInfo(path).fileName());
+  QTest::keyClicks(name, typed);
   auto *buttons = dialog->findChild<QDialogButtonBox *>();
   QAbstractButton *accept = buttons->button(dialog->acceptMode() == QFileDialog::AcceptSave ? QDialogButtonBox::Save : QDialogButtonBox::Open);
   QTest::mouseClick(accept, Qt::LeftButton);
@@ -136,8 +136,9 @@ private slots:
 void ScriptEndToEndTest::aWavingArmIsMadeSavedOpenedAndPlayed() {
   BoardProcess board(true);
   qputenv("TAVIK_COM1", board.link().c_str());
-  QTemporaryDir folder;
+  QTemporaryDir folder, home;
   std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath("libTavik.so").toStdString());
+  qputenv("HOME", home.path().toLocal8Bit()); // where the first file dialog opens
   quarnel::Application app(folder.path().toStdString());
   app.show();
 
@@ -167,20 +168,31 @@ void ScriptEndToEndTest::aWavingArmIsMadeSavedOpenedAndPlayed() {
   click("frmScript", "cmbPause");
   click("frmScript", "cmbLoopEnd");
 
-  const QString path = folder.filePath("wave.tvk");
-  whenModal([path](QWidget *box) { chooseFile(box, path); });
+  // Typed without its extension, which the dialog adds.
+  const QString homeFolder = home.path(), path = home.filePath("wave.tvk");
+  whenModal([homeFolder](QWidget *box) { chooseFile(box, homeFolder, "wave"); });
   chooseMenuItem("frmScript", "mnuFile", "mnuFSave");
-  QCOMPARE(script->windowTitle(), QString("Script - wave.tvk"));
+  QCOMPARE(script->windowTitle(), QString("Script - wave.tvk[*]"));
+  QVERIFY(!script->isWindowModified());
   std::ifstream saved(path.toStdString(), std::ios::binary);
   const std::string bytes((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
   QCOMPARE(bytes, "\"TVKFILE\"\r\n\"Up\"\r\n\"" + nodeData(147) + "\"\r\n\"Down\"\r\n\"" + nodeData(107) +
                       "\"\r\n\"***\"\r\n\"LOOPSTART\"\r\n\"Up\"\r\n\"Down\"\r\n\"PAUSE 200\"\r\n\"LOOPEND\"\r\n"
                       "\"\"\r\n\"***\"\r\n");
 
-  // Next week: a clear window, the file opened again, and played.
+  // Next week: a clear window, the file opened again, and played. The cleared script is a
+  // change, so Open first asks about it.
   click("frmScript", "cmbClearScript");
-  whenModal([path](QWidget *box) { chooseFile(box, path); });
+  QCOMPARE(script->windowTitle(), QString("Script - wave.tvk[*]"));
+  QVERIFY(script->isWindowModified());
+  whenModal([homeFolder](QWidget *box) {
+    auto *question = qobject_cast<QMessageBox *>(box);
+    QCOMPARE(question->text(), QString("Save changes to wave.tvk?"));
+    whenModal([homeFolder](QWidget *dialog) { chooseFile(dialog, homeFolder, "wave.tvk"); });
+    QTest::mouseClick(question->button(QMessageBox::Discard), Qt::LeftButton);
+  });
   chooseMenuItem("frmScript", "mnuFile", "mnuFOpen");
+  QVERIFY(!script->isWindowModified());
   QCOMPARE(control<QPushButton>("frmScript", "cmbNode(1)")->text(), QString("Up"));
   click("frmScript", "cmbRun");
   QVERIFY(!control<QPushButton>("frmControls", "cmdBack")->isEnabled());

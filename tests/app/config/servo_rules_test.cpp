@@ -52,11 +52,14 @@ TEST(PositionChecks, ShowTheirMessagesInOrder) {
   }
 }
 
-TEST(NameCheck, RefusesBlanksSpacesAndWhatTheFileCannotHold) {
+TEST(NameCheck, RefusesBlanksSpacesTheEndMarkAndWhatTheFileCannotHold) {
   const std::string blank = "The Servo's Name cannot be blank or contain a space";
   EXPECT_EQ(nameCheckMessage("Servo 1"), blank);
   EXPECT_EQ(nameCheckMessage(""), blank);
   EXPECT_EQ(nameCheckMessage("Servo_1"), std::nullopt);
+  EXPECT_EQ(nameCheckMessage("***"),
+            "The Servo's Name cannot be ***: it marks the end of a servo settings file");
+  EXPECT_EQ(nameCheckMessage("***1"), std::nullopt);
   EXPECT_EQ(nameCheckMessage("Kiefer\u20AC\u00E4"), std::nullopt);
   EXPECT_EQ(nameCheckMessage("Ser\"vo"),
             "The Servo's Name cannot contain a double quote (\"): a servo settings file cannot "

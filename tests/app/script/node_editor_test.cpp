@@ -1,9 +1,10 @@
 // The node editor with real widgets on the offscreen platform: its boxes, their checks, the live
-// moves and the live copy of displayed positions, Save, Cancel and the close box.
+// moves and the live copy of displayed positions, Save, Cancel, Escape and the close box.
 #include "control/motion_model.h"
 #include "control/servo_limits.h"
 #include "script/node_editor.h"
 #include "script/script_model.h"
+#include "script/script_runner.h"
 #include "ui/scripted_ui_services.h"
 
 #include <QApplication>
@@ -28,9 +29,16 @@ private slots:
   void speedsSetTheStepTables_data();
   void speedsSetTheStepTables();
   void saveRenamesTheExactLinesAndStoresTheBoxes();
+  void saveStoresWhereEachServoIsGoingOrWhatTheUserTyped();
   void saveRefusesABoxItsCheckWouldRefuse();
+  void namesOfOtherNodesAreRefused_data();
+  void namesOfOtherNodesAreRefused();
   void cancelAndTheCloseBoxLeaveTheNodeAsItWas();
+  void everyWayOutLeavesWhateverABoxHolds_data();
+  void everyWayOutLeavesWhateverABoxHolds();
   void displayedPositionsAreCopiedIntoTheBoxes();
+  void theBoxTheUserIsTypingIntoKeepsItsText_data();
+  void theBoxTheUserIsTypingIntoKeepsItsText();
 
 private:
   QLineEdit *box(const QString &name) {
@@ -58,6 +66,7 @@ private:
   ScriptedUiServices m_ui;
   MotionModel m_motion;
   std::unique_ptr<ScriptModel> m_script;
+  std::unique_ptr<ScriptRunner> m_runner;
   std::unique_ptr<NodeEditor> m_editor;
   QWidget m_controls;
   AppIdentity m_identity = AppIdentity::quarnel("/nonexistent");
@@ -77,6 +86,9 @@ void NodeEditorTest::init() {
   for (int slot = 0; slot < nodeSlots; ++slot) data += std::to_string(100 + slot) + "," + std::to_string(10 + slot) + ",";
   m_script->createNode("Wave", data);
   for (const char *line : {"Wave", "wave", "WAIT", "Wave", "Waves"}) m_script->lines().placeCommand(line);
+  // As Edit does: the servos set off for the node's pose as the editor opens.
+  m_runner = std::make_unique<ScriptRunner>(*m_script, m_motion);
+  m_runner->processCommand("Wave");
   m_editor = std::make_unique<NodeEditor>(*m_script, m_motion, m_config, m_ui, m_identity);
   m_closes = 0;
   m_editor->closed = [this] { ++m_closes; };
@@ -87,6 +99,7 @@ void NodeEditorTest::init() {
 
 void NodeEditorTest::cleanup() {
   m_editor.reset();
+  m_runner.reset();
   m_script.reset();
 }
 
@@ -110,7 +123,7 @@ void NodeEditorTest::positionsWithinTheBoundsMoveTheServoOthersAreRefused() {
   for (const char *refused : {"19", "201", "abc", "70000"}) {
     enter(pos(3), refused);
     QCOMPARE(m_motion.target(3), int16_t{200});
-    QCOMPARE(m_ui.boxes().back().text, std::string("Position must be within minimum and maximum bounds for ths servo"));
+    QCOMPARE(m_ui.boxes().back().text, std::string("Position must be within the minimum and maximum bounds of servo 3 (20 to 200)"));
     QCOMPARE(m_ui.boxes().back().icon, MessageIcon::Critical);
     QCOMPARE(pos(3)->text(), QString(refused)); // the rejected text stays for the user to mend
   }
@@ -162,19 +175,66 @@ void NodeEditorTest::saveRenamesTheExactLinesAndStoresTheBoxes() {
   QCOMPARE(lineTexts(), (std::vector<std::string>{"Hello", "wave", "WAIT", "Hello", "Waves", ""}));
 }
 
+void NodeEditorTest::saveStoresWhereEachServoIsGoingOrWhatTheUserTyped() {
+  m_motion.tick(250); // on the way from 127: the boxes show positions short of the pose
+  QCOMPARE(pos(0)->text(), QString::number(m_motion.displayed(0)));
+  QVERIFY(m_motion.displayed(0) != 100);
+  m_motion.setTarget(5, 200); // a slider moved by hand
+  pos(2)->setFocus();
+  pos(2)->selectAll();
+  QTest::keyClicks(pos(2), "60"); // still in the box when Save is pressed
+  m_motion.tick(250);
+  click("cmbSave");
+  QVERIFY(!m_editor->isVisible());
+  const Node &node = m_script->nodes().node(1);
+  for (int i = 0; i < nodeSlots; ++i) {
+    QCOMPARE(int(node.pos[i]), i == 2 ? 60 : i == 5 ? 200 : 100 + i);
+    QCOMPARE(int(node.speed[i]), 10 + i);
+  }
+}
+
 void NodeEditorTest::saveRefusesABoxItsCheckWouldRefuse() {
-  pos(7)->setText("300"); // as if never left
+  pos(7)->selectAll();
+  QTest::keyClicks(pos(7), "300"); // typed while the focus is elsewhere, so never checked
   box("txtNodeName")->setText("");
   click("cmbSave");
   QCOMPARE(m_ui.boxes().back().text, std::string("Name cannot be blank"));
   QVERIFY(m_editor->isVisible());
   box("txtNodeName")->setText("Hello");
   click("cmbSave");
-  QCOMPARE(m_ui.boxes().back().text, std::string("Position must be within minimum and maximum bounds for ths servo"));
+  QCOMPARE(m_ui.boxes().back().text, std::string("Position must be within the minimum and maximum bounds of servo 7 (0 to 254)"));
   QCOMPARE(QApplication::focusWidget(), pos(7));
   QVERIFY(m_editor->isVisible());
   QCOMPARE(m_script->nodes().node(1).name, std::string("Wave"));
   QCOMPARE(lineTexts()[0], std::string("Wave"));
+}
+
+void NodeEditorTest::namesOfOtherNodesAreRefused_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<bool>("refused");
+  QTest::newRow("Home") << "Home" << true;
+  QTest::newRow("another node's") << "Other" << true;
+  QTest::newRow("its own") << "Wave" << false;
+  QTest::newRow("another case") << "other" << false;
+  QTest::newRow("part of another") << "Othe" << false;
+}
+
+void NodeEditorTest::namesOfOtherNodesAreRefused() {
+  QFETCH(QString, name);
+  QFETCH(bool, refused);
+  m_script->createNode("Other", nodeDataText(m_script->nodes().node(1)));
+  QLineEdit *field = box("txtNodeName");
+  field->setText(name);
+  QTest::keyClick(field, Qt::Key_Tab);
+  std::vector<std::string> expected;
+  if (refused) expected.push_back("There is already a node named \"" + name.toStdString() + "\". Please choose another name.");
+  QCOMPARE(m_ui.messageTexts(), expected);
+  QCOMPARE(QApplication::focusWidget() == field, refused);
+
+  click("cmbSave");
+  QCOMPARE(m_editor->isVisible(), refused);
+  QCOMPARE(m_script->nodes().node(1).name, refused ? std::string("Wave") : name.toStdString());
+  QCOMPARE(m_script->nodes().node(2).name, std::string("Other"));
 }
 
 void NodeEditorTest::cancelAndTheCloseBoxLeaveTheNodeAsItWas() {
@@ -197,6 +257,43 @@ void NodeEditorTest::cancelAndTheCloseBoxLeaveTheNodeAsItWas() {
   QCOMPARE(m_script->nodes().node(1), before);
 }
 
+void NodeEditorTest::everyWayOutLeavesWhateverABoxHolds_data() {
+  QTest::addColumn<QString>("boxName");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("way");
+  const std::pair<const char *, const char *> refusedBoxes[] = {{"txtNodeName", ""}, {"txtPos(3)", "300"}, {"txtSpeed(2)", "x"}};
+  for (const char *way : {"Cancel", "Escape", "close box"})
+    for (const auto &[boxName, text] : refusedBoxes)
+      QTest::addRow("%s, %s \"%s\"", way, boxName, text) << boxName << text << way;
+}
+
+void NodeEditorTest::everyWayOutLeavesWhateverABoxHolds() {
+  QFETCH(QString, boxName);
+  QFETCH(QString, text);
+  QFETCH(QString, way);
+  const Node before = m_script->nodes().node(1);
+  const int16_t target = m_motion.target(3);
+  QLineEdit *field = box(boxName);
+  field->setFocus();
+  field->selectAll();
+  QTest::keyClick(field, Qt::Key_Backspace);
+  QTest::keyClicks(field, text);
+  QTest::keyClick(field, Qt::Key_Tab);
+  QCOMPARE(m_ui.boxes().size(), size_t{1});
+  QCOMPARE(QApplication::focusWidget(), field);
+
+  if (way == "Cancel") click("cmbClose");
+  else if (way == "Escape") QTest::keyClick(field, Qt::Key_Escape);
+  else m_editor->close();
+  QVERIFY(!m_editor->isVisible());
+  QCOMPARE(m_ui.boxes().size(), size_t{1}); // the refusal is not shown again
+  QCOMPARE(m_closes, 1);
+  QVERIFY(!m_motion.nodeEditorOpen());
+  QCOMPARE(m_script->nodes().node(1), before);
+  QCOMPARE(lineTexts()[0], std::string("Wave"));
+  QCOMPARE(m_motion.target(3), target);
+}
+
 void NodeEditorTest::displayedPositionsAreCopiedIntoTheBoxes() {
   m_motion.setSpeed(255);
   m_motion.tick(1); // every servo starts at 127
@@ -212,6 +309,31 @@ void NodeEditorTest::displayedPositionsAreCopiedIntoTheBoxes() {
   m_motion.setTarget(5, 140);
   m_motion.tick(40);
   QCOMPARE(pos(5)->text(), QString("130")); // nothing is copied while closed
+}
+
+void NodeEditorTest::theBoxTheUserIsTypingIntoKeepsItsText_data() {
+  QTest::addColumn<bool>("typed");
+  QTest::addColumn<bool>("left");
+  QTest::addColumn<bool>("copied");
+  QTest::newRow("focused, not typed into") << false << false << true;
+  QTest::newRow("typed into, focus kept") << true << false << false;
+  QTest::newRow("typed into and left") << true << true << true;
+}
+
+void NodeEditorTest::theBoxTheUserIsTypingIntoKeepsItsText() {
+  QFETCH(bool, typed);
+  QFETCH(bool, left);
+  QFETCH(bool, copied);
+  m_motion.setSpeed(255);
+  pos(5)->setFocus();
+  if (typed) {
+    pos(5)->selectAll();
+    QTest::keyClicks(pos(5), "180");
+  }
+  if (left) QTest::keyClick(pos(5), Qt::Key_Tab);
+  m_motion.tick(20); // servo 5 moves five steps from 127, toward 105 or the 180 accepted
+  QVERIFY(m_motion.displayed(5) != 127);
+  QCOMPARE(pos(5)->text(), copied ? QString::number(m_motion.displayed(5)) : QString("180"));
 }
 
 QTEST_MAIN(NodeEditorTest)

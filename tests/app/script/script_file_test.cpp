@@ -141,38 +141,46 @@ protected:
   }
 
   std::filesystem::path dir;
+  DocumentFolders folders{"/home/user"};
 };
 
 TEST_F(ScriptFileAccessTest, SaveAndOpenThroughTheDialogs) {
   script.createNode("Wave", pose(127, 32));
   place({"Wave"});
+  ASSERT_TRUE(script.modified());
   const std::string path = (dir / "wave.tvk").string();
-  ui.answerFile(path);
-  EXPECT_EQ(saveScriptFile(script, dir.string()), "Script - wave.tvk");
+  ui.answerFile((dir / "wave").string()); // typed without its extension
+  EXPECT_EQ(saveScriptFile(script, folders), path);
   EXPECT_EQ(ui.boxes()[0].filter.description, "Kelpin files(*.tvk)");
   EXPECT_EQ(ui.boxes()[0].filter.pattern, "*.tvk");
-  EXPECT_EQ(ui.boxes()[0].folder, dir.string());
+  EXPECT_EQ(ui.boxes()[0].folder, "/home/user");
   EXPECT_EQ(contents(path), written());
   EXPECT_FALSE(ui.busy());
+  EXPECT_FALSE(script.modified());
 
   script.load();
+  place({"WAIT"});
   ui.answerFile(path);
-  EXPECT_EQ(openScriptFile(script, dir.string()), "Script - wave.tvk");
+  EXPECT_EQ(openScriptFile(script, folders), path);
+  EXPECT_EQ(ui.boxes()[1].folder, dir.string()); // where the last one was saved
   EXPECT_EQ(nodeNames(), (std::vector<std::string>{"Home", "Wave"}));
   EXPECT_EQ(lineTexts(), (std::vector<std::string>{"Wave", ""}));
   EXPECT_EQ(ui.busyCount(), 2);
+  EXPECT_FALSE(script.modified());
 
   // Cancelled dialogs change nothing.
-  EXPECT_EQ(openScriptFile(script, dir.string()), std::nullopt);
-  EXPECT_EQ(saveScriptFile(script, dir.string()), std::nullopt);
+  place({"WAIT"});
+  EXPECT_EQ(openScriptFile(script, folders), std::nullopt);
+  EXPECT_EQ(saveScriptFile(script, folders), std::nullopt);
   EXPECT_EQ(nodeNames().size(), 2u);
+  EXPECT_TRUE(script.modified());
 }
 
 TEST_F(ScriptFileAccessTest, AMissingFileClearsTheScriptAndSaysSo) {
   script.createNode("Wave", pose(127, 32));
   place({"Wave"});
   ui.answerFile((dir / "gone.tvk").string());
-  EXPECT_EQ(openScriptFile(script, dir.string()), std::nullopt);
+  EXPECT_EQ(openScriptFile(script, folders), std::nullopt);
   EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{"File not found"}));
   EXPECT_EQ(nodeNames(), (std::vector<std::string>{"Home"}));
   EXPECT_EQ(lineTexts(), (std::vector<std::string>{""}));
@@ -180,16 +188,17 @@ TEST_F(ScriptFileAccessTest, AMissingFileClearsTheScriptAndSaysSo) {
 
   ui.clear();
   ui.answerFile(dir.string()); // a folder exists but reads as no script
-  EXPECT_EQ(openScriptFile(script, dir.string()), std::nullopt);
+  EXPECT_EQ(openScriptFile(script, folders), std::nullopt);
   EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{"This is not a valid Kelpin file"}));
 }
 
 TEST_F(ScriptFileAccessTest, AFailedSaveNamesTheFileAndLeavesTheOldOneWhole) {
+  place({"WAIT"});
   const std::filesystem::path blocker = dir / "not-a-folder";
   std::ofstream(blocker) << "old";
   const std::string path = (blocker / "script.tvk").string();
   ui.answerFile(path);
-  EXPECT_EQ(saveScriptFile(script, dir.string()), std::nullopt);
+  EXPECT_EQ(saveScriptFile(script, folders), std::nullopt);
   ASSERT_EQ(ui.messageTexts().size(), 1u);
   EXPECT_NE(ui.messageTexts()[0].find("\"" + path + "\""), std::string::npos) << ui.messageTexts()[0];
   EXPECT_EQ(ui.boxes()[1].icon, MessageIcon::Critical);
@@ -201,9 +210,10 @@ TEST_F(ScriptFileAccessTest, AFailedSaveNamesTheFileAndLeavesTheOldOneWhole) {
   std::ofstream(folder / "inside") << "kept";
   ui.clear();
   ui.answerFile(folder.string());
-  EXPECT_EQ(saveScriptFile(script, dir.string()), std::nullopt);
+  EXPECT_EQ(saveScriptFile(script, folders), std::nullopt);
   EXPECT_EQ(ui.messageTexts().size(), 1u);
   EXPECT_EQ(contents(folder / "inside"), "kept");
+  EXPECT_TRUE(script.modified()); // still not saved anywhere
 }
 
 } // namespace

@@ -2,6 +2,9 @@
 #include "script_test_support.h"
 
 #include "control/motion_model.h"
+#include "script/script_runner.h"
+
+#include <functional>
 
 namespace quarnel {
 namespace {
@@ -104,6 +107,40 @@ TEST_F(ScriptModelTest, CreateNodeTakesTheControlWindowsTargetsAndSpeed) {
   EXPECT_EQ(ui.boxes()[0].text, "Please Enter a name for this node");
 }
 
+TEST_F(ScriptModelTest, CreateNodeOffersAFreeNameAndRefusesOneInUse) {
+  MotionModel motion;
+  motion.load({});
+  const struct {
+    std::vector<std::string> existing;
+    std::string offered;
+  } defaults[] = {
+      {{}, "Node 1"},
+      {{"Node 1"}, "Node 2"},
+      {{"Node 2", "Node 3"}, "Node 4"}, // Node 1 was deleted
+      {{"Node 3 ", "node 3"}, "Node 3"}, // names match exactly, as lines do
+  };
+  for (const auto &c : defaults) {
+    SCOPED_TRACE(c.offered);
+    script.load();
+    for (const std::string &name : c.existing) script.createNode(name, pose(127, 32));
+    script.createNodeFromControls(motion); // cancelled
+    EXPECT_EQ(ui.offeredAnswers().back(), c.offered);
+  }
+
+  script.load();
+  script.createNode("Arm", pose(127, 32));
+  ui.clear();
+  for (const char *answer : {"Arm", "Home", "arm", "Ar"}) ui.answerInput(answer);
+  for (int i = 0; i < 4; ++i) script.createNodeFromControls(motion);
+  EXPECT_EQ(nodeNames(), (std::vector<std::string>{"Home", "Arm", "arm", "Ar"}));
+  EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{
+                                   "There is already a node named \"Arm\". Please choose another name.",
+                                   "There is already a node named \"Home\". Please choose another name.",
+                               }));
+  // A file that holds twins still loads them.
+  EXPECT_EQ(script.createNode("Arm", pose(127, 32)), NodeAdded::Added);
+}
+
 TEST_F(ScriptModelTest, DeleteNodeRemovesItsLinesByExactNameAndMovesLaterNodesUp) {
   for (const char *name : {"A", "B", "C"}) script.createNode(name, pose(127, 32));
   place({"B", "WAIT", "A", "B", "PAUSE 5", "Bx", "C", "B"});
@@ -140,6 +177,47 @@ TEST_F(ScriptModelTest, PauseAsksForALengthAndPlacesItAsTyped) {
   EXPECT_EQ(lineTexts(), (std::vector<std::string>{"PAUSE 1000", "PAUSE 0", "PAUSE  2.5", ""}));
   EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{"Pause Length must be a number!", "Pause Length must be a number!"}));
   EXPECT_EQ(ui.boxes()[0].text, "How long (in ms) would you like the pause to last for?");
+}
+
+TEST_F(ScriptModelTest, ModifiedByEveryChangeOfContentAndNothingElse) {
+  MotionModel motion;
+  motion.load({});
+  ScriptRunner runner(script, motion);
+  struct Case {
+    const char *what;
+    std::function<void()> act;
+    bool modified;
+  };
+  const Case cases[] = {
+      {"place", [&] { script.lines().placeCommand("WAIT"); }, true},
+      {"insert", [&] { script.lines().insertEmptyLine(); }, true},
+      {"delete a line", [&] { script.lines().deleteLine(); }, true},
+      {"clear", [&] { script.lines().clear(); }, true},
+      {"create a node", [&] { script.createNode("B", pose(127, 32)); }, true},
+      {"delete a node", [&] { script.deleteNode(1); }, true},
+      {"save a node edit", [&] { script.replaceNode(1, Node{"Arm", {}, {}}); }, true},
+      {"click a line", [&] { script.lines().select(2); }, false},
+      {"delete on the insertion row", [&] { script.lines().select(3); script.lines().deleteLine(); }, false},
+      {"run the script", [&] { runner.run(); for (int i = 0; i < 50; ++i) { motion.tick(100); runner.tick(); } }, false},
+      {"go to a node", [&] { runner.processCommand("A"); }, false},
+      {"delete a node no one has", [&] { script.deleteNode(5); }, false},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.what);
+    script.load();
+    script.createNode("A", pose(100, 255));
+    place({"A", "PAUSE 10"});
+    script.lines().select(1);
+    script.markUnmodified();
+    c.act();
+    EXPECT_EQ(script.modified(), c.modified);
+  }
+  // A fresh load starts unmodified, and an empty script cleared again stays so.
+  script.lines().placeCommand("WAIT");
+  script.load();
+  EXPECT_FALSE(script.modified());
+  script.lines().clear();
+  EXPECT_FALSE(script.modified());
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -49,6 +50,8 @@ private slots:
   void popUpDeleteAndEditActOnTheRightClickedNode();
   void runningLeavesOnlyStopTakingInput();
   void closeHidesAndTheCloseBoxUnloads();
+  void modifiedWorkIsAskedAboutBeforeItGoes_data();
+  void modifiedWorkIsAskedAboutBeforeItGoes();
 
 private:
   template <typename T> T *child(const QString &name) {
@@ -85,6 +88,7 @@ private:
   std::unique_ptr<ScriptWindow> m_window;
   std::unique_ptr<QWidget> m_controls;
   AppIdentity m_identity = AppIdentity::quarnel("/nonexistent");
+  DocumentFolders m_folders{"/nonexistent"};
 };
 
 void ScriptWindowTest::init() {
@@ -95,7 +99,7 @@ void ScriptWindowTest::init() {
   m_motion.load({});
   m_script = std::make_unique<ScriptModel>(m_config, ScriptUser{m_ui, "Quarnel"});
   m_runner = std::make_unique<ScriptRunner>(*m_script, m_motion);
-  m_window = std::make_unique<ScriptWindow>(*m_script, *m_runner, m_motion, m_ui, m_identity);
+  m_window = std::make_unique<ScriptWindow>(*m_script, *m_runner, m_motion, m_ui, m_identity, m_folders);
   m_runner->setStateListener([this] { m_window->showRunState(); });
   m_controls = std::make_unique<QWidget>();
   m_controls->setGeometry(40, 30, 372, 443);
@@ -109,7 +113,7 @@ void ScriptWindowTest::cleanup() {
 }
 
 void ScriptWindowTest::loadsBesideTheControlWindowWithHomeAndAnEmptyScript() {
-  QCOMPARE(m_window->windowTitle(), QString("Script"));
+  QCOMPARE(m_window->windowTitle(), QString("Script[*]"));
   QCOMPARE(m_window->pos(), QPoint(40 + 372, 30));
   QCOMPARE(m_window->height(), 443);
   QCOMPARE(child<QPushButton>("cmbNode(0)")->text(), QString("Home"));
@@ -274,12 +278,67 @@ void ScriptWindowTest::closeHidesAndTheCloseBoxUnloads() {
   m_window->showBeside(*m_controls);
   QCOMPARE(shown(), (QStringList{"A", "<"})); // kept while hidden
 
+  m_ui.answerMessage(MessageAnswer::Discard);
   m_window->close();
   QVERIFY(!m_window->isVisible());
   QCOMPARE(closes, 1); // the close box leaves the step intervals as they are
   m_window->showBeside(*m_controls);
   QCOMPARE(shown(), QStringList{"<"});
   QVERIFY(!m_window->findChild<QPushButton *>("cmbNode(1)"));
+}
+
+void ScriptWindowTest::modifiedWorkIsAskedAboutBeforeItGoes_data() {
+  QTest::addColumn<bool>("openInstead"); // File > Open rather than the close box
+  QTest::addColumn<QList<int>>("answers"); // to the question, then to the save dialog: 1 a file
+  QTest::addColumn<bool>("goesOn");
+  const int save = int(MessageAnswer::Save), discard = int(MessageAnswer::Discard), file = 1, none = 0;
+  QTest::newRow("close box, no answer is Cancel") << false << QList<int>{} << false;
+  QTest::newRow("close box, Discard") << false << QList<int>{discard} << true;
+  QTest::newRow("close box, Save") << false << QList<int>{save, file} << true;
+  QTest::newRow("close box, Save cancelled") << false << QList<int>{save, none} << false;
+  QTest::newRow("Open, Cancel") << true << QList<int>{int(MessageAnswer::Cancel)} << false;
+  QTest::newRow("Open, Discard") << true << QList<int>{discard} << true;
+  QTest::newRow("Open, Save") << true << QList<int>{save, file} << true;
+}
+
+void ScriptWindowTest::modifiedWorkIsAskedAboutBeforeItGoes() {
+  QFETCH(bool, openInstead);
+  QFETCH(QList<int>, answers);
+  QFETCH(bool, goesOn);
+  QTemporaryDir dir;
+  const QString path = dir.filePath("wave.tvk");
+  if (!answers.isEmpty()) m_ui.answerMessage(MessageAnswer(answers[0]));
+  if (answers.size() > 1) m_ui.answerFile(answers[1] ? std::optional(path.toStdString()) : std::nullopt);
+
+  QCOMPARE(m_window->windowTitle(), QString("Script[*]"));
+  QVERIFY(!m_window->isWindowModified());
+  createNode("Arm");
+  click("cmbNode(1)");
+  QVERIFY(m_window->isWindowModified());
+  if (openInstead) action("mnuFOpen")->trigger();
+  else m_window->close();
+
+  const auto &question = m_ui.boxes()[1];
+  QCOMPARE(question.text, std::string("Save changes to the script?"));
+  QCOMPARE(question.buttons, MessageButtons::SaveDiscardCancel);
+  QCOMPARE(question.title, std::string("Quarnel"));
+  const bool saved = answers.size() > 1 && answers[1];
+  QCOMPARE(QFile::exists(path), saved);
+  if (saved) QCOMPARE(m_window->windowTitle(), QString("Script - wave.tvk[*]"));
+  // Open goes on to its dialog, which is cancelled here: nothing is lost by that.
+  const bool openDialogShown = m_ui.boxes().back().kind == ScriptedUiServices::Kind::OpenFile;
+  QCOMPARE(openInstead ? openDialogShown : !m_window->isVisible(), goesOn);
+  QCOMPARE(shown(), (QStringList{"Arm", "<"}));
+  QCOMPARE(m_window->isWindowModified(), !saved);
+
+  // Once saved, or unchanged, nothing is asked.
+  if (saved) {
+    m_ui.clear();
+    m_window->showBeside(*m_controls);
+    m_window->close();
+    QVERIFY(m_ui.boxes().empty());
+    QVERIFY(!m_window->isVisible());
+  }
 }
 
 QTEST_MAIN(ScriptWindowTest)

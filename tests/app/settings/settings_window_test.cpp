@@ -4,6 +4,7 @@
 #include "settings/settings_window.h"
 #include "settings/show_about.h"
 #include "ui/scripted_ui_services.h"
+#include "../tiny_disk.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <QTest>
 
 #include <memory>
+#include <sys/stat.h>
 
 using namespace quarnel;
 using Kind = ScriptedUiServices::Kind;
@@ -44,10 +46,16 @@ private slots:
   void nameCheckPutsTheFocusBack_data();
   void nameCheckPutsTheFocusBack();
   void saveFromTheMenuChecksTheFieldFirst();
+  void controlsChecksTheFieldHoweverItIsAskedFor_data();
+  void controlsChecksTheFieldHoweverItIsAskedFor();
   void openLoadsRowsAndReportsWhatCannotBeRead();
   void saveWritesTheRowsAndReportsWhatCannotBeWritten();
+  void saveOntoAFullDiskSaysSoAndKeepsTheOldFile();
+  void modifiedRowsAreAskedAboutOnceQuittingIsConfirmed_data();
+  void modifiedRowsAreAskedAboutOnceQuittingIsConfirmed();
   void quitAlwaysWritesSetupFileAndClosesOnlyOnYes();
   void quitReportsAnUnwritableSetupFileAndStillQuits();
+  void aSetupFileThatIsAPipeIsPassedOverAndNotReplaced();
   void aboutShowsProductAndVersion();
 
 private:
@@ -66,6 +74,7 @@ private:
   std::unique_ptr<AppIdentity> m_identity;
   std::unique_ptr<ScriptedUiServices> m_ui;
   SetupRecord m_setup;
+  DocumentFolders m_folders{"/home/user"};
   std::unique_ptr<SettingsWindow> m_window;
 };
 
@@ -74,6 +83,7 @@ void SettingsWindowTest::init() {
   m_identity = std::make_unique<AppIdentity>(AppIdentity::quarnel(m_dir->path().toStdString()));
   m_ui = std::make_unique<ScriptedUiServices>();
   m_setup = {};
+  m_folders = DocumentFolders("/home/user");
 }
 
 void SettingsWindowTest::cleanup() {
@@ -83,7 +93,7 @@ void SettingsWindowTest::cleanup() {
 }
 
 SettingsWindow &SettingsWindowTest::openWindow() {
-  m_window = std::make_unique<SettingsWindow>(m_setup, *m_ui, *m_identity);
+  m_window = std::make_unique<SettingsWindow>(m_setup, *m_ui, *m_identity, m_folders);
   m_window->show();
   m_window->activateWindow();
   if (!QTest::qWaitForWindowActive(m_window.get())) qWarning("window not active");
@@ -163,7 +173,8 @@ void SettingsWindowTest::startsFromSetupFile() {
   QCOMPARE(field("txtMax", 11)->text(), QString("254"));
   QCOMPARE(field("txtServoName", 10)->text(), QString("Servo10"));
   QCOMPARE(child<QLabel>("lblServo(10)")->text(), QString("Servo 10"));
-  QCOMPARE(m_window->windowTitle(), QString("Settings"));
+  QCOMPARE(m_window->windowTitle(), QString("Settings[*]"));
+  QVERIFY(!m_window->isWindowModified());
 }
 
 void SettingsWindowTest::placesItselfWhereTheUserCanReachIt_data() {
@@ -358,6 +369,39 @@ void SettingsWindowTest::saveFromTheMenuChecksTheFieldFirst() {
   QCOMPARE(QApplication::focusWidget(), edit);
 }
 
+void SettingsWindowTest::controlsChecksTheFieldHoweverItIsAskedFor_data() {
+  QTest::addColumn<QString>("way");
+  QTest::newRow("button") << "button";
+  QTest::newRow("access key") << "access key";
+  QTest::newRow("menu") << "menu";
+}
+
+void SettingsWindowTest::controlsChecksTheFieldHoweverItIsAskedFor() {
+  QFETCH(QString, way);
+  openWindow();
+  int requests = 0;
+  m_window->controlsRequested = [&] { ++requests; };
+  QLineEdit *home = field("txtHome", 2);
+  auto askForControls = [&] {
+    if (way == "button") QTest::mouseClick(child<QPushButton>("cmbControls"), Qt::LeftButton);
+    else if (way == "access key") QTest::keyClick(home, Qt::Key_C, Qt::AltModifier); // leaves the focus
+    else child<QAction>("mnuFControls")->trigger();
+  };
+
+  focusAndType(home, "300");
+  askForControls();
+  // The access key presses the button a moment later.
+  QTRY_COMPARE(m_ui->messageTexts(), std::vector<std::string>{"Home value must be LESS than or equal to Maximum value"});
+  QCOMPARE(requests, 0);
+  QCOMPARE(QApplication::focusWidget(), home);
+
+  focusAndType(home, "200");
+  m_ui->clear();
+  askForControls();
+  QTRY_COMPARE(requests, 1);
+  QVERIFY(m_ui->boxes().empty());
+}
+
 void SettingsWindowTest::openLoadsRowsAndReportsWhatCannotBeRead() {
   writeFile("setup.res", "0,0,0,0,0,0,0\r\n"); // 8 servos: rows 8 to 11 still load
   writeFile("rig.sst", "\"Jaw\",\"10\",\"20\",\"30\",9\r\n\"Eye,L\",\"1\",\"2\",\"3\",0\r\n\"***\",123\r\n");
@@ -381,8 +425,10 @@ void SettingsWindowTest::openLoadsRowsAndReportsWhatCannotBeRead() {
   QCOMPARE(dialog.kind, Kind::OpenFile);
   QCOMPARE(dialog.filter.description, std::string("Servo Settings files(*.sst)"));
   QCOMPARE(dialog.filter.pattern, std::string("*.sst"));
-  QCOMPARE(dialog.folder, m_identity->folder);
+  QCOMPARE(dialog.folder, std::string("/home/user")); // the first time
+  QCOMPARE(m_ui->boxes()[0].folder, std::string("/home/user")); // a cancelled one changes nothing
   QCOMPARE(m_ui->messageTexts(), std::vector<std::string>{});
+  QVERIFY(!m_window->isWindowModified()); // the rows are what was opened
 
   ServoRows before = m_window->configuration().servos;
   m_ui->answerFile(path("gone.sst").toStdString());
@@ -393,15 +439,27 @@ void SettingsWindowTest::openLoadsRowsAndReportsWhatCannotBeRead() {
   QCOMPARE(m_ui->boxes().back().icon, MessageIcon::Critical);
   QVERIFY(m_window->configuration().servos == before);
   QVERIFY(!m_ui->busy());
+
+  // A pipe in a file's place is refused at once rather than waited on.
+  QVERIFY(mkfifo(qPrintable(path("pipe.sst")), 0644) == 0);
+  m_ui->clear();
+  m_ui->answerFile(path("pipe.sst").toStdString());
+  QTest::mouseClick(child<QPushButton>("cmbLoad"), Qt::LeftButton);
+  QCOMPARE(m_ui->boxes()[0].folder, m_dir->path().toStdString()); // where the last one came from
+  QCOMPARE(m_ui->messageTexts().size(), size_t(1));
+  QVERIFY(m_ui->messageTexts()[0].find("not a regular file") != std::string::npos);
+  QVERIFY(m_window->configuration().servos == before);
 }
 
 void SettingsWindowTest::saveWritesTheRowsAndReportsWhatCannotBeWritten() {
   openWindow();
   field("txtMin", 10)->setText("0127");
   field("txtServoName", 3)->setText("Neck,Pan");
-  m_ui->answerFile(path("out").toStdString()); // no extension is added
+  QVERIFY(m_window->isWindowModified());
+  m_ui->answerFile(path("out").toStdString()); // typed without its extension
   QTest::mouseClick(child<QPushButton>("cmbSave"), Qt::LeftButton);
-  QByteArray saved = readFile("out");
+  QVERIFY(!m_window->isWindowModified());
+  QByteArray saved = readFile("out.sst");
   QCOMPARE(saved, QByteArray::fromStdString(writeServoSettings(m_window->configuration().servos).bytes));
   QVERIFY(saved.contains("\"Neck,Pan\",\"0\",\"127\",\"254\",3\r\n"));
   QVERIFY(saved.contains("\"Servo10\",\"0127\",\"127\",\"254\",10\r\n"));
@@ -410,9 +468,10 @@ void SettingsWindowTest::saveWritesTheRowsAndReportsWhatCannotBeWritten() {
 
   // A name that only a program could have set: refused, and the old file stays whole.
   field("txtServoName", 3)->setText("Quote\"d");
-  m_ui->answerFile(path("out").toStdString());
+  m_ui->answerFile(path("out.sst").toStdString());
   child<QAction>("mnuFSave")->trigger();
-  QCOMPARE(readFile("out"), saved);
+  QCOMPARE(readFile("out.sst"), saved);
+  QVERIFY(m_window->isWindowModified());
   QCOMPARE(m_ui->boxes().back().icon, MessageIcon::Critical);
 
   m_ui->clear();
@@ -423,6 +482,97 @@ void SettingsWindowTest::saveWritesTheRowsAndReportsWhatCannotBeWritten() {
   QCOMPARE(messages.size(), size_t(1));
   QVERIFY(messages[0].find(path("no/such/folder/x.sst").toStdString()) != std::string::npos);
   QVERIFY(!m_ui->busy());
+}
+
+void SettingsWindowTest::saveOntoAFullDiskSaysSoAndKeepsTheOldFile() {
+  TinyDisk disk;
+  if (!disk.mounted()) QSKIP(disk.whyNot().c_str());
+  const std::string file = disk.path("rig.sst");
+  const QByteArray old = QByteArray::fromStdString(writeServoSettings(defaultServoRows()).bytes);
+  {
+    QFile out(QString::fromStdString(file));
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(old) == old.size());
+  }
+  openWindow();
+  field("txtServoName", 0)->setText("Jaw");
+  m_ui->answerFile(file);
+  QTest::mouseClick(child<QPushButton>("cmbSave"), Qt::LeftButton);
+
+  const auto messages = m_ui->messageTexts();
+  QCOMPARE(messages.size(), size_t(1));
+  QVERIFY2(messages[0].find("No space left on device") != std::string::npos, messages[0].c_str());
+  QCOMPARE(m_ui->boxes().back().icon, MessageIcon::Critical);
+  QFile in(QString::fromStdString(file));
+  QVERIFY(in.open(QIODevice::ReadOnly));
+  QCOMPARE(in.readAll(), old);
+  QVERIFY(m_window->isWindowModified());
+}
+
+void SettingsWindowTest::modifiedRowsAreAskedAboutOnceQuittingIsConfirmed_data() {
+  QTest::addColumn<QString>("typed"); // into row 2's name after "Other"; its default is Servo2
+  QTest::addColumn<QList<int>>("answers"); // the boxes' answers; 1 for a file in the save dialog
+  QTest::addColumn<bool>("othersAgree"); // the script window lets its work go
+  QTest::addColumn<QStringList>("questions");
+  QTest::addColumn<bool>("quits");
+
+  const int yes = int(MessageAnswer::Yes), save = int(MessageAnswer::Save), file = 1;
+  const QString quit = "Quit the application?", rows = "Save changes to the servo settings?";
+  QTest::newRow("unchanged") << "" << QList<int>{yes} << true << QStringList{quit} << true;
+  QTest::newRow("typed back as it was") << "Servo2" << QList<int>{yes} << true << QStringList{quit} << true;
+  QTest::newRow("No to quitting asks nothing more") << "Jaw" << QList<int>{int(MessageAnswer::No)} << true
+                                                    << QStringList{quit} << false;
+  QTest::newRow("no answer is Cancel") << "Jaw" << QList<int>{yes} << true << QStringList{quit, rows} << false;
+  QTest::newRow("Discard") << "Jaw" << QList<int>{yes, int(MessageAnswer::Discard)} << true
+                           << QStringList{quit, rows} << true;
+  QTest::newRow("Save") << "Jaw" << QList<int>{yes, save, file} << true << QStringList{quit, rows} << true;
+  QTest::newRow("Save cancelled") << "Jaw" << QList<int>{yes, save, 0} << true << QStringList{quit, rows} << false;
+  QTest::newRow("the script keeps it open") << "" << QList<int>{yes} << false << QStringList{quit} << false;
+}
+
+void SettingsWindowTest::modifiedRowsAreAskedAboutOnceQuittingIsConfirmed() {
+  QFETCH(QString, typed);
+  QFETCH(QList<int>, answers);
+  QFETCH(bool, othersAgree);
+  QFETCH(QStringList, questions);
+  QFETCH(bool, quits);
+  SettingsWindow &window = openWindow();
+  window.quitting = [othersAgree] { return othersAgree; };
+  QLineEdit *name = field("txtServoName", 2);
+  if (!typed.isEmpty()) {
+    focusAndType(name, "Other");
+    QVERIFY(window.isWindowModified());
+    focusAndType(name, typed);
+  }
+  QCOMPARE(window.isWindowModified(), !typed.isEmpty() && typed != "Servo2");
+  for (int i = 0; i < answers.size(); ++i) {
+    if (i == 2) m_ui->answerFile(answers[i] ? std::optional(path("rig").toStdString()) : std::nullopt);
+    else m_ui->answerMessage(MessageAnswer(answers[i]));
+  }
+
+  window.close();
+  QStringList asked;
+  for (const auto &box : m_ui->boxes())
+    if (box.kind == Kind::Message) asked << QString::fromStdString(box.text);
+  QCOMPARE(asked, questions);
+  if (questions.size() > 1) {
+    QCOMPARE(m_ui->boxes()[1].buttons, MessageButtons::SaveDiscardCancel);
+    QCOMPARE(m_ui->boxes()[1].title, std::string("Quarnel"));
+  }
+  QCOMPARE(window.isVisible(), !quits);
+  QVERIFY(readFile("setup.res") != "<missing>"); // whatever the answers
+  const bool saved = answers.size() > 2 && answers[2];
+  QCOMPARE(readFile("rig.sst").contains("\"Jaw\""), saved);
+  if (saved) {
+    // Saved once, the settings are called by their file's name.
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    focusAndType(name, "Neck");
+    m_ui->clear();
+    m_ui->answerMessage(MessageAnswer::Yes);
+    window.close();
+    QCOMPARE(m_ui->boxes()[1].text, std::string("Save changes to rig.sst?"));
+  }
 }
 
 void SettingsWindowTest::quitAlwaysWritesSetupFileAndClosesOnlyOnYes() {
@@ -462,6 +612,21 @@ void SettingsWindowTest::quitReportsAnUnwritableSetupFileAndStillQuits() {
   QVERIFY(!window.isVisible());
 }
 
+void SettingsWindowTest::aSetupFileThatIsAPipeIsPassedOverAndNotReplaced() {
+  // Read, it would block the window from ever appearing; saved over, it would be replaced.
+  QVERIFY(mkfifo(m_identity->setupFilePath().c_str(), 0644) == 0);
+  SettingsWindow &window = openWindow();
+  QVERIFY(child<QRadioButton>("optNumServos(1)")->isChecked()); // the defaults
+  m_ui->answerMessage(MessageAnswer::Yes);
+  window.close();
+  const auto messages = m_ui->messageTexts();
+  QCOMPARE(messages.size(), size_t(2));
+  QVERIFY(messages[1].find(m_identity->setupFilePath() + "\": It is a named pipe") != std::string::npos);
+  QVERIFY(!window.isVisible());
+  struct stat info {};
+  QVERIFY(stat(m_identity->setupFilePath().c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
+}
+
 void SettingsWindowTest::aboutShowsProductAndVersion() {
   ShowAbout(*m_ui, *m_identity);
   QCOMPARE(m_ui->boxes().size(), size_t(1));
@@ -474,6 +639,7 @@ void SettingsWindowTest::aboutShowsProductAndVersion() {
   QCOMPARE(lines[0], QString("Quarnel"));
   QVERIFY(lines[2].startsWith("Version 1.2.0  "));
   QVERIFY(!lines[3].isEmpty() && !lines[3].endsWith("\n"));
+  QVERIFY2(!lines[3].contains("://"), "no web address the project does not have");
   QVERIFY(!QString::fromStdString(box.text).contains(QRegularExpression("[^\r]\n")));
 }
 
