@@ -1,6 +1,8 @@
 // Creating the windows and wiring them to each other.
 #include "application.h"
 
+#include "control/driver_location.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -9,7 +11,7 @@ namespace quarnel {
 Application::Application(std::string folder)
     : m_identity(AppIdentity::quarnel(std::move(folder))),
       m_folders(QFile::encodeName(QDir::homePath()).toStdString()),
-      m_tavik(m_identity.folder + "/libTavik.so"),
+      m_tavik(tavikLibraryPath(m_identity.folder)),
       m_frmSettings(m_setup, m_ui, m_identity, m_folders),
       m_frmControls(m_motion, m_tavik, m_clock, m_setup, m_frmSettings.configuration(), m_ui, m_identity),
       m_script(m_frmSettings.configuration(), {m_ui, m_identity.productName}),

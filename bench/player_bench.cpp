@@ -20,6 +20,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
@@ -52,7 +53,7 @@ void wait(int ms) {
 
 struct Motion {
   double ticksPerSecond;
-  double fidelity; // units per second on the wire / the speed's s / 1.02
+  double fidelity; // units per second on the wire / the rule's 1000 / interval
 };
 
 // Servo 0 travels from 0 for about `seconds` at `speed`, ticked one way or the other.
@@ -84,7 +85,7 @@ Motion measureMotion(Way way, int speed, double seconds) {
   wait(50);
 
   motion.setSpeed(speed);
-  const int units = std::max(4, static_cast<int>(speed / 1.02 * seconds));
+  const int units = std::clamp(static_cast<int>(speed / 1.02 * seconds), 4, int(highestPosition));
   const auto moved = Steady::now();
   const long long ticksBefore = way == Way::Scheduled ? scheduledTicks : everyMs.ticks();
   motion.setTarget(0, units);
@@ -102,7 +103,7 @@ Motion measureMotion(Way way, int speed, double seconds) {
   const double onWire = ramp.size() < 2 ? 0
                                         : (ramp.back().position - ramp.front().position) /
                                               std::chrono::duration<double>(ramp.back().at - ramp.front().at).count();
-  return {ticks / took, onWire / (speed / 1.02)};
+  return {ticks / took, onWire / (1000.0 / speedToInterval(speed))};
 }
 
 // Every servo at `position`, speed 32.
@@ -167,8 +168,9 @@ double controlWindowCpu(Way way, int seconds) {
   return 100 * cpu / wall;
 }
 
-double processCpuSeconds(pid_t pid) {
-  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+// The CPU seconds of a process, or of one of its threads.
+double cpuSeconds(const std::string &statPath) {
+  std::ifstream stat(statPath);
   std::string text((std::istreambuf_iterator<char>(stat)), {});
   std::istringstream fields(text.substr(text.rfind(')') + 2));
   std::string skip;
@@ -178,8 +180,13 @@ double processCpuSeconds(pid_t pid) {
   return double(user + system) / sysconf(_SC_CLK_TCK);
 }
 
-// quarnel-play as a whole process, transmit thread included, against the virtual board.
-double playerCpu(int seconds) {
+struct PlayerCpu {
+  double process; // the driver's transmit thread included
+  double mainThread;
+};
+
+// quarnel-play against the virtual board.
+PlayerCpu playerCpu(int seconds) {
   QTemporaryDir folder;
   const std::string path = folder.filePath("loop.tvk").toStdString();
   std::ofstream(path, std::ios::binary) << loopScript();
@@ -195,14 +202,16 @@ double playerCpu(int seconds) {
   posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   wait(2000);
-  const double before = processCpuSeconds(pid);
+  const std::string process = "/proc/" + std::to_string(pid) + "/stat";
+  const std::string mainThread = "/proc/" + std::to_string(pid) + "/task/" + std::to_string(pid) + "/stat";
+  const double processBefore = cpuSeconds(process), mainBefore = cpuSeconds(mainThread);
   const auto start = Steady::now();
   wait(seconds * 1000);
-  const double cpu = processCpuSeconds(pid) - before;
+  const double processCpu = cpuSeconds(process) - processBefore, mainCpu = cpuSeconds(mainThread) - mainBefore;
   const double wall = std::chrono::duration<double>(Steady::now() - start).count();
   kill(pid, SIGINT);
   waitpid(pid, nullptr, 0);
-  return 100 * cpu / wall;
+  return {100 * processCpu / wall, 100 * mainCpu / wall};
 }
 
 } // namespace
@@ -212,15 +221,17 @@ int main(int argc, char **argv) {
   QApplication app(argc, argv);
   std::printf("| figure | every millisecond | scheduled |\n|---|---|---|\n");
   for (int speed : {1, 32, 120, 255}) {
-    const double seconds = speed == 1 ? 4 : 2.5;
+    const double seconds = speed == 1 ? 4 : 2;
     const Motion old = measureMotion(Way::EveryMillisecond, speed, seconds);
     const Motion now = measureMotion(Way::Scheduled, speed, seconds);
     std::printf("| speed %d: ticks per second | %.0f | %.0f |\n", speed, old.ticksPerSecond, now.ticksPerSecond);
-    std::printf("| speed %d: wire speed / asked | %.3f | %.3f |\n", speed, old.fidelity, now.fidelity);
+    std::printf("| speed %d: wire speed / the rule's | %.3f | %.3f |\n", speed, old.fidelity, now.fidelity);
     std::fflush(stdout);
   }
   std::printf("| control window, 12 servos looping at speed 32: UI thread CPU, %% of a core | %.2f | %.2f |\n",
               controlWindowCpu(Way::EveryMillisecond, 10), controlWindowCpu(Way::Scheduled, 10));
   std::fflush(stdout);
-  std::printf("| quarnel-play, the same script: process CPU, %% of a core | (none) | %.2f |\n", playerCpu(10));
+  const PlayerCpu player = playerCpu(10);
+  std::printf("| quarnel-play, the same script: process CPU (main thread), %% of a core | (none) | %.2f (%.2f) |\n",
+              player.process, player.mainThread);
 }

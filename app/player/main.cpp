@@ -1,6 +1,7 @@
-// quarnel-play's entry: the command line, the driver (the real libTavik.so beside the program,
-// or the dry run's printer), the stop signals, and the run.
+// quarnel-play's entry: the command line, the driver (the real libTavik.so of the build tree or
+// the installation, or the dry run's printer), the stop signals, and the run.
 #include "control/clock.h"
+#include "control/driver_location.h"
 #include "control/tavik_binding.h"
 #include "player/dry_run_driver.h"
 #include "player/player.h"
@@ -42,7 +43,7 @@ int main(int argc, char *argv[]) {
     driver = std::make_unique<DryRunDriver>(stdout, clock, start);
   } else {
     auto tavik = std::make_unique<TavikBinding>(
-        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + "/libTavik.so");
+        tavikLibraryPath(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()));
     if (const auto problem = tavik->bind()) {
       ConsoleUi::say(*problem);
       return 2;

@@ -50,7 +50,7 @@ void ProgressLine::rewrite() {
   if (s >= 3600) std::snprintf(clock, sizeof clock, "%lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
   else std::snprintf(clock, sizeof clock, "%02lld:%02lld", s / 60, s % 60);
   // Back to the line's start and clear it, so a shorter text leaves nothing of the longer one.
-  std::fprintf(m_out, "\r\033[K%s  line %d %s  \"%s\"", clock, m_row, passText(m_pass, m_passes).c_str(),
+  std::fprintf(m_out, "\r\033[K%s  line %d%s  \"%s\"", clock, m_row, passText(m_pass, m_passes).c_str(),
                text.c_str());
   std::fflush(m_out);
   m_open = true;

@@ -5,9 +5,12 @@
 #include "board_log.h"
 #include "board_state.h"
 #include "board_window.h"
+#include "command_line.h"
 #include "frame_decoder.h"
+#include "window_start.h"
 
-#include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -19,16 +22,11 @@
 #include <sys/signalfd.h>
 #include <thread>
 #include <unistd.h>
+#include <variant>
 
 namespace {
 
 using namespace tavik::board;
-
-constexpr const char *kUsage =
-    "usage: tavik-board --link PATH [--log FILE] [--fast]\n"
-    "  --link PATH  make PATH a link to the board's serial line (point TAVIK_COM1 at it)\n"
-    "  --log FILE   no window: write one line per frame, <microseconds> <servo> <position>\n"
-    "  --fast       take bytes at once instead of at the line's speed\n";
 
 struct Options {
   std::string link;
@@ -36,15 +34,23 @@ struct Options {
   bool fast = false;
 };
 
-bool parse(int argc, char **argv, Options &options) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--fast") options.fast = true;
-    else if (arg == "--link" && i + 1 < argc) options.link = argv[++i];
-    else if (arg == "--log" && i + 1 < argc) options.log = argv[++i];
-    else return false;
-  }
-  return !options.link.empty();
+// The options, or the exit status when the board is to end at once (help, version, bad use).
+std::variant<Options, int> parse(int argc, char **argv) {
+  QCoreApplication commandLineOnly(argc, argv);
+  quarnel::CommandLine commandLine(
+      "tavik-board", "A virtual servo board on a pseudo-terminal: point the driver's port at the link\n"
+                     "(TAVIK_COM1=PATH). A window shows the servos turning; with --log every frame is\n"
+                     "written to a file instead.");
+  QCommandLineParser &parser = commandLine.parser();
+  const QCommandLineOption link("link", "Make PATH a link to the board's serial line.", "PATH");
+  const QCommandLineOption log("log", "No window: write one line per frame, <microseconds> <servo> <position>.",
+                               "FILE");
+  const QCommandLineOption fast("fast", "Take bytes at once instead of at the line's speed.");
+  parser.addOptions({link, log, fast});
+  if (const auto status = commandLine.parse(QCoreApplication::arguments())) return *status;
+  if (!parser.isSet(link) || parser.value(link).isEmpty()) return commandLine.usageError("--link PATH is needed");
+  return Options{QFile::encodeName(parser.value(link)).toStdString(), QFile::encodeName(parser.value(log)).toStdString(),
+                 parser.isSet(fast)};
 }
 
 // SIGINT and SIGTERM arrive as a readable descriptor, so the board ends cleanly and removes
@@ -74,7 +80,8 @@ int runHeadless(const Options &options, int signalFd) {
 }
 
 int runWindow(int argc, char **argv, const Options &options, int signalFd) {
-  QApplication app(argc, argv);
+  const auto app = quarnel::startWindowed("tavik-board", argc, argv);
+  if (!app) return 1;
   BoardLine line(options.link);
   BoardState state;
   const int stopLine = eventfd(0, EFD_CLOEXEC);
@@ -90,7 +97,7 @@ int runWindow(int argc, char **argv, const Options &options, int signalFd) {
     });
   });
   QSocketNotifier signalled(signalFd, QSocketNotifier::Read);
-  QObject::connect(&signalled, &QSocketNotifier::activated, &app, &QApplication::quit);
+  QObject::connect(&signalled, &QSocketNotifier::activated, app.get(), &QApplication::quit);
   BoardWindow window(state, QString::fromStdString(options.link));
   window.show();
   const int status = QApplication::exec();
@@ -104,11 +111,9 @@ int runWindow(int argc, char **argv, const Options &options, int signalFd) {
 } // namespace
 
 int main(int argc, char **argv) {
-  Options options;
-  if (!parse(argc, argv, options)) {
-    std::fputs(kUsage, stderr);
-    return 2;
-  }
+  const auto parsed = parse(argc, argv);
+  if (const int *status = std::get_if<int>(&parsed)) return *status;
+  const Options &options = std::get<Options>(parsed);
   const int signalFd = stopSignals();
   if (signalFd < 0) {
     std::perror("tavik-board: signalfd");

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# The installed program as a user gets it, from `cmake --install` (tree) or from the .deb (deb):
+# the files laid out, the desktop files valid, the programs' versions, and the driver loaded
+# from lib/quarnel/ of the installation and from nowhere else.
+#
+#   install_test.sh tree|deb BUILD_DIR SOURCE_DIR VERSION
+set -euo pipefail
+mode=$1 build=$2 source=$3 version=$4
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+expect_files() { # ROOT PREFIX: the regular files under ROOT are the expected list below PREFIX
+  local expected actual
+  expected=$(sed "s|^|$2|" "$source/tests/packaging/installed-files.txt")
+  actual=$(cd "$1" && find . -type f -printf '%P\n' | sort)
+  [[ "$actual" == "$expected" ]] || fail "installed files differ:
+$(diff <(echo "$expected") <(echo "$actual"))"
+}
+
+# A libTavik.so in the working directory and on the library path must not be taken.
+expect_driver_from() { # PREFIX
+  local out
+  out=$(cd "$build/bin" && LD_LIBRARY_PATH="$build/bin" QT_QPA_PLATFORM=offscreen "$1/bin/quarnel" --check) ||
+    fail "quarnel --check found no driver: $out"
+  [[ "$out" == "driver library: $1/lib/quarnel/libTavik.so"* ]] || fail "the driver came from elsewhere: $out"
+  [[ "$("$1/bin/quarnel" --version)" == "quarnel $version" ]] || fail "quarnel --version"
+  [[ "$("$1/bin/tavik-board" --version)" == "tavik-board $version" ]] || fail "tavik-board --version"
+  [[ "$("$1/bin/quarnel-play" --version)" == "quarnel-play $version" ]] || fail "quarnel-play --version"
+  # The player binds its driver before it reads the script: so far it gets with its own.
+  out=$(cd "$build/bin" && LD_LIBRARY_PATH="$build/bin" "$1/bin/quarnel-play" "$scratch/none.tvk" 2>&1) && fail "quarnel-play played nothing"
+  [[ "$out" == *"cannot read the script"* ]] || fail "quarnel-play found no driver: $out"
+  mv "$1/lib/quarnel/libTavik.so" "$scratch/moved-away.so"
+  if out=$(cd "$build/bin" && LD_LIBRARY_PATH="$build/bin" "$1/bin/quarnel" --check 2>&1); then
+    fail "quarnel --check passed without its own driver: $out"
+  fi
+  [[ "$out" == *"$1/lib/quarnel/libTavik.so could not be loaded"* ]] || fail "the missing driver is not named: $out"
+  out=$(cd "$build/bin" && LD_LIBRARY_PATH="$build/bin" "$1/bin/quarnel-play" "$scratch/none.tvk" 2>&1) && fail "quarnel-play played nothing"
+  [[ "$out" == *"$1/lib/quarnel/libTavik.so could not be loaded"* ]] || fail "quarnel-play's missing driver is not named: $out"
+  mv "$scratch/moved-away.so" "$1/lib/quarnel/libTavik.so"
+}
+
+expect_valid_desktop_files() { # PREFIX
+  if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$1/share/applications/quarnel.desktop" || fail "quarnel.desktop"
+  fi
+  if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net --explain "$1"/share/metainfo/*.metainfo.xml >/dev/null ||
+      fail "$(appstreamcli validate --no-net "$1"/share/metainfo/*.metainfo.xml)"
+  fi
+  if command -v man >/dev/null; then
+    for page in "$1"/share/man/man1/*.1.gz; do
+      warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+      [[ -z "$warnings" ]] || fail "$page: $warnings"
+    done
+  fi
+}
+
+case $mode in
+  tree)
+    cmake --install "$build" --prefix "$scratch/P" >/dev/null
+    expect_files "$scratch/P" ""
+    expect_valid_desktop_files "$scratch/P"
+    expect_driver_from "$scratch/P"
+    ;;
+  deb)
+    command -v dpkg-deb >/dev/null || { echo "no dpkg-deb here: the .deb is not built"; exit 77; }
+    cpack -G DEB -B "$scratch/package" --config "$build/CPackConfig.cmake" >/dev/null
+    deb=$(echo "$scratch"/package/quarnel_"$version"_*.deb)
+    [[ -f "$deb" ]] || fail "no package quarnel_${version}_*.deb"
+    field() { dpkg-deb -f "$deb" "$1"; }
+    [[ "$(field Package)" == quarnel && "$(field Version)" == "$version" ]] || fail "package $(field Package) $(field Version)"
+    # Found by dpkg-shlibdeps, and what Qt loads at run time: its SVG plugins for the icon.
+    for needed in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
+      [[ ", $(field Depends)," == *", $needed "* || ", $(field Depends)," == *", $needed,"* ]] ||
+        fail "Depends lacks $needed: $(field Depends)"
+    done
+    [[ "$(field Recommends)" == *qt6-wayland* ]] || fail "Recommends: $(field Recommends)"
+    [[ -n "$(field Maintainer)" && -n "$(field Description)" ]] || fail "no maintainer or description"
+    dpkg-deb -x "$deb" "$scratch/root"
+    expect_files "$scratch/root" "usr/"
+    expect_valid_desktop_files "$scratch/root/usr"
+    expect_driver_from "$scratch/root/usr"
+    ;;
+  *) echo "usage: install_test.sh tree|deb BUILD_DIR SOURCE_DIR VERSION" >&2; exit 2 ;;
+esac
+echo "$mode: the installed program is laid out and finds its own driver"
