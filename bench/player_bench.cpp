@@ -11,6 +11,7 @@
 #include "every_millisecond_ticker.h"
 #include "line_recorder.h"
 #include "pseudo_terminal.h"
+#include "spawn_program.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
 #include "ui/scripted_ui_services.h"
@@ -23,15 +24,11 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
-#include <fcntl.h>
 #include <fstream>
 #include <sstream>
-#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char **environ;
 
 using namespace quarnel;
 using tavik::testing::BoardProcess;
@@ -191,16 +188,7 @@ PlayerCpu playerCpu(int seconds) {
   const std::string path = folder.filePath("loop.tvk").toStdString();
   std::ofstream(path, std::ios::binary) << loopScript();
   BoardProcess board(true);
-  std::vector<std::string> args = {QUARNEL_PLAY_PATH, path, "--device", board.link()};
-  std::vector<char *> argv;
-  for (auto &a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  pid_t pid = -1;
-  posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
+  const pid_t pid = tavik::testing::spawnProgram({QUARNEL_PLAY_PATH, path, "--device", board.link()});
   wait(2000);
   const std::string process = "/proc/" + std::to_string(pid) + "/stat";
   const std::string mainThread = "/proc/" + std::to_string(pid) + "/task/" + std::to_string(pid) + "/stat";
