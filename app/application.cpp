@@ -31,6 +31,8 @@ Application::Application(std::string folder)
     m_frmSettings.show();
   };
   m_frmControls.scriptRequested = [this] { m_frmScript.showBeside(m_frmControls); };
+  m_frmControls.stopPressed = [this] { m_runner.halt(); };
+  m_frmScript.stopAllPressed = [this] { m_frmControls.cmdSTOP_Click(); };
 
   m_runner.setStateListener([this] { showRunState(); });
   m_frmScript.closed = [this] { m_frmControls.vscSpeed_Change(); };
@@ -45,7 +47,7 @@ void Application::show() { m_frmSettings.show(); }
 void Application::showRunState() {
   m_frmScript.showRunState();
   const ScriptControls controls = m_runner.controls();
-  m_frmControls.setBackAndStopEnabled(controls.controlBack, controls.controlStop);
+  m_frmControls.setBackEnabled(controls.controlBack);
 }
 
 void Application::openControls() {

@@ -1,14 +1,13 @@
 // Opening, moving and closing the link.
 #include "serial_link.h"
 
+#include "port_device.h"
+
 #include <algorithm>
-#include <cstdlib>
 
 namespace tavik {
 
 namespace {
-constexpr int32_t kFirstPort = 1;
-constexpr int32_t kLastPort = 8;
 constexpr int32_t kLowestSpeed = 2400;
 constexpr int32_t kHighestSpeed = 9600;
 constexpr int32_t kHighestPosition = 254; // 255 starts every frame
@@ -20,20 +19,16 @@ SerialLink &SerialLink::instance() {
   return link;
 }
 
-std::string SerialLink::devicePath(int32_t port) {
-  const std::string digit = std::to_string(port);
-  if (const char *named = std::getenv(("TAVIK_COM" + digit).c_str()); named && *named) return named;
-  return "/dev/ttyS" + std::to_string(port - 1);
-}
-
 int32_t SerialLink::clampedLineSpeed(int32_t baud) { return std::clamp(baud, kLowestSpeed, kHighestSpeed); }
 
 bool SerialLink::open(int32_t port, int32_t baud) {
-  if (port < kFirstPort || port > kLastPort) return false;
+  const auto device = portDevice(port);
+  if (!device) return false;
+  const std::lock_guard lock(m_lifecycle);
   // A second open replaces the first link: its thread ends and its port closes before anything
   // else is opened, so there is never more than one of either.
-  close();
-  if (!m_port.open(devicePath(port), clampedLineSpeed(baud))) return false;
+  closeLink();
+  if (!m_port.open(*device, clampedLineSpeed(baud))) return false;
   m_slots.resetForOpen(kHomePosition);
   // A thread that cannot be started leaves an open link that sends nothing, as documented.
   m_thread.start(m_slots, m_port);
@@ -49,6 +44,11 @@ bool SerialLink::move(int32_t servo, int32_t position) {
 }
 
 void SerialLink::close() {
+  const std::lock_guard lock(m_lifecycle);
+  closeLink();
+}
+
+void SerialLink::closeLink() {
   m_thread.stop();
   m_port.close();
 }

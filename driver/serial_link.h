@@ -7,7 +7,7 @@
 #include "transmit_thread.h"
 
 #include <cstdint>
-#include <string>
+#include <mutex>
 
 namespace tavik {
 
@@ -19,14 +19,15 @@ public:
   bool move(int32_t servo, int32_t position);
   void close();
 
-  // Port n is $TAVIK_COM<n> when set, else /dev/ttyS<n-1>.
-  static std::string devicePath(int32_t port);
   static int32_t clampedLineSpeed(int32_t baud);
 
 private:
   SerialLink() = default;
   ~SerialLink() { close(); }
+  void closeLink();
 
+  // Opening and closing take turns, whichever threads call them; moving never waits for them.
+  std::mutex m_lifecycle;
   SlotTable m_slots;
   SerialPort m_port;
   TransmitThread m_thread;

@@ -41,6 +41,12 @@ bool SerialPort::open(const std::string &device, int32_t baud) {
   // Non-blocking, so that a device that stops taking bytes can never hold a write forever.
   const int fd = retryOnInterrupt([&] { return ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC); });
   if (fd < 0) return false;
+  // Frames written into a regular file, a pipe or /dev/null reach no board: only a terminal
+  // device is a serial line.
+  if (!isatty(fd)) {
+    ::close(fd);
+    return false;
+  }
   // TIOCEXCL keeps other openers out, but not root; the lock holds for root as well, and for a
   // second open inside this process.
   if (retryOnInterrupt([&] { return flock(fd, LOCK_EX | LOCK_NB); }) != 0) {

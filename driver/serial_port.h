@@ -18,7 +18,8 @@ public:
   ~SerialPort() { close(); }
 
   // Opens `device` for this process alone and sets the line up at `baud` bit/s. False when the
-  // device cannot be opened or is in use; a line setting the device refuses is skipped.
+  // device cannot be opened, is in use or is no terminal; a line setting the device refuses is
+  // skipped.
   bool open(const std::string &device, int32_t baud);
   bool isOpen() const { return m_fd >= 0; }
 

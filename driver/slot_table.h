@@ -3,6 +3,8 @@
 // nothing here takes a lock.
 #pragma once
 
+#include "monotonic_clock.h"
+
 #include <array>
 #include <atomic>
 #include <cstdint>
@@ -21,7 +23,9 @@ public:
     if (m_parked.load()) wake();
   }
   void resetForOpen(int32_t position);
-  void requestStop() {
+  // The thread's last frames must be out by `deadline`.
+  void requestStop(Clock::time_point deadline) {
+    m_stopDeadline.store(deadline.time_since_epoch().count());
     m_stop.store(-1);
     wake();
   }
@@ -29,6 +33,7 @@ public:
 
   // Transmit thread's side.
   bool stopRequested() const { return m_stop.load() != 0; }
+  Clock::time_point stopDeadline() const { return Clock::time_point(Clock::duration(m_stopDeadline.load())); }
   int32_t target(int slot) const { return m_target[slot].load(); }
   int32_t sent(int slot) const { return m_sent[slot].load(std::memory_order_relaxed); }
   void markSent(int slot, int32_t position) { m_sent[slot].store(position, std::memory_order_relaxed); }
@@ -46,6 +51,7 @@ private:
   std::array<std::atomic<int32_t>, kSlots> m_target{};
   std::array<std::atomic<int32_t>, kSlots> m_sent{};
   std::atomic<int32_t> m_stop{0};
+  std::atomic<Clock::rep> m_stopDeadline{0};
   std::atomic<bool> m_parked{false};
   std::atomic<uint32_t> m_changes{0};
 };

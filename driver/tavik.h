@@ -2,8 +2,8 @@
  *
  * A stable contract: these three calls keep their meaning. Arguments and results are 32-bit
  * signed integers by value; -1 means success, 0 failure. The library keeps no error state.
- * All three calls are made from one thread (the caller's); the library's own transmit thread
- * is the only writer to the serial port. */
+ * The calls may come from any thread: TVK_OPEN and TVK_CLOSE take turns, and TVK_MOVE never
+ * waits for either. The library's own transmit thread is the only writer to the serial port. */
 #pragma once
 
 #include <stdint.h>
@@ -18,12 +18,13 @@
 extern "C" {
 #endif
 
-/* Opens serial port `port` (1 to 8: the device named by $TAVIK_COM<port>, else
- * /dev/ttyS<port-1>) exclusively, sets it to 8N1 raw at `baud` clamped to 2400..9600, resets
- * every servo slot to 127 and starts the transmit thread, which sends every slot once and then
- * each change. An already open link is closed first. Returns 0 when `port` is out of range
- * (the open link then stays as it was) or the device cannot be opened, -1 otherwise. May block
- * briefly for the device open. */
+/* Opens serial port `port` (1 to 8: the device named by $TAVIK_COM<port> at the moment of the
+ * call, else /dev/ttyS<port-1>) exclusively, sets it to 8N1 raw at `baud` clamped to
+ * 2400..9600, resets every servo slot to 127 and starts the transmit thread, which sends every
+ * slot once and then each change. An already open link is closed first. Returns 0 when `port`
+ * is out of range (the open link then stays as it was), when the device cannot be opened or is
+ * held by another opener, and when it is not a terminal device (a regular file, a pipe,
+ * /dev/null: nothing is written to it); -1 otherwise. May block briefly for the device open. */
 TAVIK_API int32_t TVK_OPEN(int32_t port, int32_t baud);
 
 /* Stores `position` (0 to 254) as the target of servo `servo` (0 to 31). Never blocks, never
@@ -32,9 +33,10 @@ TAVIK_API int32_t TVK_OPEN(int32_t port, int32_t baud);
  * (stored, sent by nothing until the next open, which resets every slot to 127). */
 TAVIK_API int32_t TVK_MOVE(int32_t servo, int32_t position);
 
-/* Stops the transmit thread after the frame it is writing and closes the port without waiting
- * for the device to drain (a stalled or removed device cannot hold it up for long). Returns -1,
- * also when no link is open. */
+/* Sends, once each and in slot order, every slot whose target changed since it was last sent,
+ * so the last moves before a close still reach the board; then stops the transmit thread and
+ * closes the port. Returns within half a second, also on a stalled or removed device (whatever
+ * has not gone out by then is dropped). Returns -1, also when no link is open. */
 TAVIK_API int32_t TVK_CLOSE(void);
 
 #ifdef __cplusplus

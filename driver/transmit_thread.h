@@ -15,10 +15,11 @@ public:
   TransmitThread &operator=(const TransmitThread &) = delete;
   ~TransmitThread() { stop(); }
 
-  // Clears the stop request and starts sending every slot whose target differs from what was last sent. False when the
-  // system could not start a thread.
+  // Clears the stop request and starts sending every slot whose target differs from what was
+  // last sent. False when the system could not start a thread.
   bool start(SlotTable &slots, SerialPort &port);
-  // Asks the thread to end after the frame it is writing and waits for it.
+  // Asks the thread to send what changed since it last sent each slot and end, within
+  // kFinalPassLimit, and waits for it.
   void stop();
 
 private:
@@ -28,5 +29,8 @@ private:
 
 // How long one frame may wait for the device before it counts as sent all the same.
 inline constexpr auto kFrameWriteTimeout = std::chrono::milliseconds(100);
+// How long the last frames may take once a stop is asked for. With the port's own close
+// (at most 100 ms of draining) a close stays within half a second on any device.
+inline constexpr auto kFinalPassLimit = std::chrono::milliseconds(300);
 
 } // namespace tavik

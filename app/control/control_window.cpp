@@ -1,5 +1,5 @@
-// The control window: its controls in the twip layout, the load and unload sequences, Home,
-// STOP, the close rule and the update tick.
+// The control window: its controls in the twip layout, the load and unload sequences, the link's
+// status bar, Home, STOP, the close rule and the update tick.
 #include "control_window.h"
 
 #include "config/setup_file.h"
@@ -18,7 +18,9 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSlider>
+#include <QStatusBar>
 
 namespace quarnel {
 
@@ -28,6 +30,9 @@ constexpr int servoFrameWidth = 2172, servoFrameHeight = 852;
 constexpr int columnStep = 2280, rowStep = 960, servosPerColumn = 6;
 // Below the last row of frames: the title bar, the menu and the window's border.
 static_assert(ControlWindow::designHeight == rowStep * (servosPerColumn - 1) + servoFrameHeight + 1000);
+
+// Pixels the status bar keeps free on either side of its text.
+constexpr int statusBarMargin = 6;
 
 // How much the design must grow for the widest button caption of this font to fit, with room
 // for the button's frame.
@@ -45,6 +50,7 @@ ControlWindow::ControlWindow(MotionModel &motion, ServoDriver &driver, const Clo
   setObjectName("frmControls");
   buildControls();
   buildMenus();
+  buildStatusBar();
   connectControls();
   // The runner and the node editor set targets in the model; the sliders follow.
   m_ticker.ticked = [this] { showTargets(); };
@@ -90,7 +96,7 @@ void ControlWindow::buildControls() {
   m_cmdSTOP = place(new QPushButton(buttons), "cmdSTOP", m_layout.rect(120, 1320, 735, 615));
   m_cmdSTOP->setIcon(stopSignIcon(m_layout.pixels(555)));
   m_cmdSTOP->setIconSize(QSize(m_layout.pixels(555), m_layout.pixels(555)));
-  m_cmdSTOP->setToolTip("Stop every servo where it is");
+  m_cmdSTOP->setToolTip("Stop every servo where it is, and a running script (Esc)");
   m_cmdBack = place(new QPushButton("B&ack", buttons), "cmdBack", m_layout.rect(120, 2160, 732, 372));
 
   client->setFixedSize(m_layout.pixels(designWidth), m_layout.pixels(rowStep * (servosPerColumn - 1) + servoFrameHeight + 60));
@@ -103,6 +109,16 @@ void ControlWindow::buildMenus() {
   m_mnuAbout = addNamedAction(menuBar(), "mnuAbout", "&About");
 }
 
+void ControlWindow::buildStatusBar() {
+  statusBar()->setObjectName("sbrStatus");
+  statusBar()->setSizeGripEnabled(false); // the window has a fixed size
+  m_lblLinkStatus = new QLabel(statusBar());
+  m_lblLinkStatus->setObjectName("lblLinkStatus");
+  // A long device path never widens the window; the tooltip has the whole text.
+  m_lblLinkStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  statusBar()->addWidget(m_lblLinkStatus, 1);
+}
+
 void ControlWindow::connectControls() {
   for (int i = 0; i < motionServos; ++i)
     connect(m_hscServoCon[i], &QSlider::valueChanged, this, [this, i](int value) { m_motion.setTarget(i, value); });
@@ -110,6 +126,7 @@ void ControlWindow::connectControls() {
   connect(m_cmbRecorder, &QPushButton::clicked, this, [this] { scriptRequested(); });
   connect(m_cmdHome, &QPushButton::clicked, this, &ControlWindow::cmdHome_Click);
   connect(m_cmdSTOP, &QPushButton::clicked, this, &ControlWindow::cmdSTOP_Click);
+  connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &ControlWindow::cmdSTOP_Click);
   connect(m_cmdBack, &QPushButton::clicked, this, &QWidget::close);
   connect(m_mnuFBack, &QAction::triggered, this, &QWidget::close);
   connect(m_mnuAbout, &QAction::triggered, this, [this] { ShowAbout(m_ui, m_identity); });
@@ -117,7 +134,9 @@ void ControlWindow::connectControls() {
 
 void ControlWindow::load() {
   setWindowTitle(QString::fromStdString(m_identity.productName));
-  m_driver.open(m_configuration.commPort(), m_configuration.baudRate());
+  const bool linked = m_driver.open(m_configuration.commPort(), m_configuration.baudRate());
+  m_link = LinkStatus::afterOpen(m_configuration.commPort(), m_configuration.baudRate(), linked);
+  showLinkStatus();
 
   std::array<ServoLimits, motionServos> limits{};
   for (int i = 0; i < motionServos; ++i) limits[i] = servoLimits(m_configuration.servos[i]);
@@ -136,12 +155,23 @@ void ControlWindow::load() {
   }
   m_lblSpeed->setText(QString::number(startSpeed));
 
-  const QSize size(m_layout.pixels(designWidth), m_layout.pixels(designHeight));
+  // The status bar adds its own height below the design's layout.
+  const QSize size(m_layout.pixels(designWidth), m_layout.pixels(designHeight) + statusBar()->sizeHint().height());
   setFixedSize(size);
   move(reachablePosition(QPoint(twipsToPixels(m_setup.controlsLeft), twipsToPixels(m_setup.controlsTop)), size));
   m_loaded = true;
   m_ticker.start();
   show();
+  // The window stays open without the board: the user can work with the read-outs alone.
+  if (m_link.fault)
+    m_ui.messageBox(m_link.explanation(), m_identity.productName, MessageIcon::Warning, MessageButtons::Ok);
+}
+
+void ControlWindow::showLinkStatus() {
+  // Shortened in the middle, inside the device path, so that the state at the end stays in view.
+  const int room = m_layout.pixels(designWidth) - 2 * statusBarMargin;
+  m_lblLinkStatus->setText(m_lblLinkStatus->fontMetrics().elidedText(QString::fromStdString(m_link.summary()), Qt::ElideMiddle, room));
+  m_lblLinkStatus->setToolTip(QString::fromStdString(m_link.explanation()));
 }
 
 void ControlWindow::vscSpeed_Change() {
@@ -149,10 +179,7 @@ void ControlWindow::vscSpeed_Change() {
   m_motion.setSpeed(m_vscSpeed->value());
 }
 
-void ControlWindow::setBackAndStopEnabled(bool back, bool stop) {
-  m_cmdBack->setEnabled(back);
-  m_cmdSTOP->setEnabled(stop);
-}
+void ControlWindow::setBackEnabled(bool enabled) { m_cmdBack->setEnabled(enabled); }
 
 void ControlWindow::showTargets() {
   for (int i = 0; i < motionServos; ++i)
@@ -170,6 +197,7 @@ void ControlWindow::cmdHome_Click() {
 }
 
 void ControlWindow::cmdSTOP_Click() {
+  stopPressed();
   m_motion.holdAll();
   showTargets();
 }

@@ -6,6 +6,7 @@
 #include "config/servo_configuration.h"
 #include "config/setup_record.h"
 #include "control/clock.h"
+#include "control/link_status.h"
 #include "control/motion_model.h"
 #include "control/motion_ticker.h"
 #include "control/servo_driver.h"
@@ -37,17 +38,22 @@ public:
                 const ServoConfiguration &configuration, UiServices &ui, const AppIdentity &identity);
 
   // The load sequence: opens the link, sets every slider from the servo rows, places the window
-  // and starts the update tick; then shows it.
+  // and starts the update tick; then shows it, and says so once when the link did not open.
   void load();
   bool isLoaded() const { return m_loaded; }
+  // The link as the status bar shows it since the last load.
+  const LinkStatus &linkStatus() const { return m_link; }
 
   // The speed control's value applied to all twelve servos; other windows call it too.
   void vscSpeed_Change();
   // One update tick now, as when the timer fires.
   void updateTick() { m_ticker.tickNow(); }
 
-  // A running script holds the servos: Back and STOP take no input then.
-  void setBackAndStopEnabled(bool back, bool stop);
+  // A running script holds the link: Back takes no input then.
+  void setBackEnabled(bool enabled);
+
+  // STOP, the button or Escape: every servo holds where it is, and a running script ends first.
+  void cmdSTOP_Click();
 
   // Asked before every close; a false answer keeps the window open without a message.
   std::function<bool()> closeAllowed = [] { return true; };
@@ -55,6 +61,8 @@ public:
   std::function<void()> unloaded = [] {};
   // The Script button.
   std::function<void()> scriptRequested = [] {};
+  // STOP was pressed: whatever script runs must end before the servos are held.
+  std::function<void()> stopPressed = [] {};
 
 protected:
   void closeEvent(QCloseEvent *event) override;
@@ -62,12 +70,13 @@ protected:
 private:
   void buildControls();
   void buildMenus();
+  void buildStatusBar();
   void connectControls();
+  void showLinkStatus();
   void unload();
   void saveSetupFile();
   void showTargets();
   void cmdHome_Click();
-  void cmdSTOP_Click();
 
   MotionModel &m_motion;
   ServoDriver &m_driver;
@@ -77,6 +86,7 @@ private:
   const AppIdentity &m_identity;
   TwipLayout m_layout;
   bool m_loaded = false;
+  LinkStatus m_link;
 
   std::array<QGroupBox *, motionServos> m_fmeServoCon{};
   std::array<QSlider *, motionServos> m_hscServoCon{};
@@ -87,6 +97,7 @@ private:
   QPushButton *m_cmdHome = nullptr;
   QPushButton *m_cmdSTOP = nullptr;
   QPushButton *m_cmdBack = nullptr;
+  QLabel *m_lblLinkStatus = nullptr;
   QAction *m_mnuFBack = nullptr;
   QAction *m_mnuAbout = nullptr;
   MotionTicker m_ticker;

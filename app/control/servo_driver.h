@@ -1,5 +1,4 @@
-// What the control window and quarnel-play need of the servo board: open the link, move one
-// servo, close.
+// What the control window needs of the servo board: open the link, move one servo, close.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +8,7 @@ namespace quarnel {
 class ServoDriver {
 public:
   virtual ~ServoDriver() = default;
-  // Whether the port could be opened; the window goes on either way, the player cannot.
+  // Whether the link is open now; the read-outs count all the same when it is not.
   virtual bool open(int32_t port, int32_t baud) = 0;
   virtual void move(int32_t servo, int32_t position) = 0;
   virtual void close() = 0;

@@ -1,4 +1,7 @@
+// Loading libTavik.so and calling its three exports.
 #include "tavik_binding.h"
+
+#include "shared_object_check.h"
 
 #include <dlfcn.h>
 
@@ -6,9 +9,11 @@ namespace quarnel {
 
 std::optional<std::string> TavikBinding::bind() {
   if (m_open) return std::nullopt;
+  const std::string cannotLoad = "The servo driver " + m_path + " could not be loaded:\n";
+  if (const auto problem = sharedObjectProblem(m_path)) return cannotLoad + *problem;
   // Never closed: the link's thread lives in this library for as long as the process runs.
   void *handle = dlopen(m_path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (!handle) return "The servo driver " + m_path + " could not be loaded:\n" + dlerror();
+  if (!handle) return cannotLoad + dlerror();
   const auto openFn = reinterpret_cast<OpenFn>(dlsym(handle, "TVK_OPEN"));
   const auto moveFn = reinterpret_cast<MoveFn>(dlsym(handle, "TVK_MOVE"));
   const auto closeFn = reinterpret_cast<CloseFn>(dlsym(handle, "TVK_CLOSE"));
@@ -21,8 +26,7 @@ std::optional<std::string> TavikBinding::bind() {
 }
 
 bool TavikBinding::open(int32_t port, int32_t baud) {
-  constexpr int32_t opened = -1;
-  return !bind() && m_open(port, baud) == opened;
+  return !bind() && m_open(port, baud) == -1;
 }
 
 void TavikBinding::move(int32_t servo, int32_t position) {

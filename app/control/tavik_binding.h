@@ -1,5 +1,5 @@
 // The driver library libTavik.so, loaded from the application's own folder at the first need
-// and kept for the rest of the process. Only TVK_OPEN's result is passed on.
+// and kept for the rest of the process. Of the three calls' results only TVK_OPEN's is used.
 #pragma once
 
 #include "servo_driver.h"

@@ -54,6 +54,7 @@ int main(int argc, char *argv[]) {
   ConsoleUi ui;
   // A dry run's positions and the progress share standard output, so both stay plain lines.
   ProgressLine progress(stdout, isatty(STDOUT_FILENO) && !options.dryRun, options.loops);
+  ui.beforeOutput = [&progress] { progress.finish(); };
   Player player(options, *driver, clock, start, ui, progress);
   if (const auto problem = player.load()) {
     ConsoleUi::say(*problem);

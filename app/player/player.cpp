@@ -2,6 +2,7 @@
 #include "player.h"
 
 #include "config/servo_settings_file.h"
+#include "control/link_status.h"
 #include "control/servo_limits.h"
 #include "script/script_check.h"
 #include "script/script_file.h"
@@ -61,8 +62,11 @@ std::optional<std::string> Player::loadScript() {
 }
 
 std::optional<std::string> Player::start() {
-  if (!m_driver.open(m_options.port, m_options.baud))
-    return "cannot open serial port " + std::to_string(m_options.port) + "; nothing was sent.";
+  if (!m_driver.open(m_options.port, m_options.baud)) {
+    const LinkStatus link = LinkStatus::afterOpen(m_options.port, m_options.baud, false);
+    return "cannot open serial port " + std::to_string(link.port) + (link.device.empty() ? "" : " (" + link.device + ")") +
+           ": " + link.reason() + " Nothing was sent.";
+  }
   m_linkOpen = true;
   std::array<ServoLimits, motionServos> limits{};
   for (int i = 0; i < motionServos; ++i) limits[i] = servoLimits(m_configuration.servos[i]);

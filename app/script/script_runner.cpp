@@ -14,7 +14,7 @@ ScriptControls ScriptControls::forState(bool idle) {
   c.abort = !idle;
   c.grid = c.hold = c.pause = c.nodes = c.nodeContainer = c.clearScript = c.close = idle;
   c.controlBack = c.step = c.gotoLine = c.deleteLine = c.loopStart = c.loopEnd = idle;
-  c.fileMenu = c.aboutMenu = c.controlStop = idle;
+  c.fileMenu = c.aboutMenu = idle;
   c.runTimer = !idle;
   c.resume = c.run = idle;
   return c;
@@ -36,8 +36,7 @@ std::optional<std::string> ScriptRunner::carryOut(std::string_view text) {
     return std::nullopt;
   }
   case LineKind::Wait:
-    m_script.user().ui.messageBox("Waiting... Press OK to continue", m_script.user().title,
-                                  MessageIcon::None, MessageButtons::Ok);
+    waitForUser();
     return std::nullopt;
   case LineKind::LoopEnd:
     loopBack();
@@ -82,7 +81,7 @@ void ScriptRunner::report(std::string_view line, const std::string &reason) cons
 }
 
 bool ScriptRunner::processCommand(std::string_view text) {
-  const std::string line(text); // the grid may change while a WAIT message is open
+  const std::string line(text); // the grid may change while a message is open
   auto failure = carryOut(line);
   if (failure) report(line, *failure);
   return !failure;
@@ -92,7 +91,7 @@ void ScriptRunner::tick() {
   if (m_inTick || m_idle) return;
   m_inTick = true;
   ScriptLines &lines = m_script.lines();
-  if (m_motion.allAtTarget() && !m_motion.pauseActive()) {
+  if (!m_waitingForUser && m_motion.allAtTarget() && !m_motion.pauseActive()) {
     lines.setCurrentLine(lines.currentLine() + 1);
     lines.clearMarker();
     if (lines.currentLine() < lines.rowCount()) {
@@ -126,6 +125,7 @@ void ScriptRunner::run() {
 
 void ScriptRunner::resume() {
   if (!m_idle) return;
+  endWait(); // a single step's WAIT
   setIdle(false);
   ScriptLines &lines = m_script.lines();
   lines.setCurrentLine(lines.currentLine() - 1);
@@ -135,8 +135,15 @@ void ScriptRunner::stop() {
   if (!m_idle) m_stopRequested = true;
 }
 
+void ScriptRunner::halt() {
+  endWait();
+  m_motion.endPause();
+  setIdle(true);
+}
+
 void ScriptRunner::step() {
   if (!m_idle) return;
+  endWait();
   ScriptLines &lines = m_script.lines();
   int next = lines.currentLine() + 1;
   if (next >= lines.rowCount()) next = 1;
@@ -147,15 +154,32 @@ void ScriptRunner::step() {
 
 void ScriptRunner::gotoLine() {
   if (!m_idle) return;
+  endWait();
   const ScriptLines &lines = m_script.lines();
   processCommand(lines.text(lines.currentLine()));
 }
 
 void ScriptRunner::setIdle(bool idle) {
   m_stopRequested = false;
+  if (idle) endWait();
   if (m_idle == idle) return;
   m_idle = idle;
   if (m_stateListener) m_stateListener();
+}
+
+void ScriptRunner::waitForUser() {
+  m_waitingForUser = true;
+  m_script.user().ui.showPrompt("Waiting... Press OK to continue", m_script.user().title, [this] {
+    m_waitingForUser = false;
+    // As after any line: the next one waits for at least one more update tick.
+    m_motion.clearAllAtTarget();
+  });
+}
+
+void ScriptRunner::endWait() {
+  if (!m_waitingForUser) return;
+  m_waitingForUser = false;
+  m_script.user().ui.closePrompt();
 }
 
 } // namespace quarnel

@@ -18,7 +18,8 @@ class MotionModel;
 constexpr int runnerTickMs = 100;
 
 // Which controls take input, in the idle state (a script can be edited and started) or the
-// running one (only Stop works). Control window items are marked as such.
+// running one (only Stop works here; the control window's STOP works in both). Control window
+// items are marked as such.
 struct ScriptControls {
   bool abort = false; // cmbAbort, "Stop"
   bool grid = true;
@@ -36,8 +37,7 @@ struct ScriptControls {
   bool loopEnd = true;
   bool fileMenu = true;
   bool aboutMenu = true;
-  bool controlStop = true; // the control window's cmdSTOP
-  bool runTimer = false;   // tmrScriptRun
+  bool runTimer = false; // tmrScriptRun
   bool resume = true;
   bool run = true;
 
@@ -48,6 +48,9 @@ struct ScriptControls {
 class ScriptRunner {
 public:
   ScriptRunner(ScriptModel &script, MotionModel &motion);
+  ~ScriptRunner() { endWait(); }
+  ScriptRunner(const ScriptRunner &) = delete;
+  ScriptRunner &operator=(const ScriptRunner &) = delete;
 
   // Told whenever the runner goes idle or starts running.
   void setStateListener(std::function<void()> listener) { m_stateListener = std::move(listener); }
@@ -62,18 +65,22 @@ public:
   std::optional<int> loopPass() const;
 
   bool idle() const { return m_idle; }
+  // A WAIT line's prompt is up and not yet answered; a run goes no further until it is.
+  bool waitingForUser() const { return m_waitingForUser; }
   ScriptControls controls() const { return ScriptControls::forState(m_idle); }
 
   // Carries out one line. A line that cannot be carried out (no node of that name, a pause
   // length that is no number) is reported, naming it, and false returned.
   bool processCommand(std::string_view text);
 
-  // The timer's tick. Not entered again while a WAIT message is open.
+  // The timer's tick. Not entered again while one of its messages is open.
   void tick();
 
   void run();    // from line 1
   void resume(); // from the marked line, running it again
-  void stop();   // at the next tick
+  void stop();   // at the next tick; the move under way finishes
+  // STOP: the run ends now with no further line, a WAIT's prompt goes and a pause stops.
+  void halt();
   void step();   // the next line, wrapping to line 1 past the end; idle only
   void gotoLine(); // the current line again; idle only
 
@@ -82,12 +89,15 @@ private:
   void loopBack();
   void report(std::string_view line, const std::string &reason) const;
   void setIdle(bool idle);
+  void waitForUser();
+  void endWait();
 
   ScriptModel &m_script;
   MotionModel &m_motion;
   bool m_idle = true;
   bool m_stopRequested = false;
   bool m_inTick = false;
+  bool m_waitingForUser = false;
   std::function<void()> m_stateListener;
   std::function<void(int)> m_lineListener;
   std::optional<int> m_loopPasses;

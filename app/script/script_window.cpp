@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -154,6 +155,7 @@ void ScriptWindow::connectControls() {
   connect(m_cmbResume, &QPushButton::clicked, this, [this] { m_runner.resume(); });
   connect(m_cmdGoto, &QPushButton::clicked, this, [this] { m_runner.gotoLine(); });
   connect(&m_tmrScriptRun, &QTimer::timeout, this, [this] { m_runner.tick(); });
+  connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, [this] { stopAllPressed(); });
 
   connect(m_cmbClose, &QPushButton::clicked, this, &ScriptWindow::closeWindow);
   connect(m_mnuFExit, &QAction::triggered, this, &ScriptWindow::closeWindow);

@@ -55,6 +55,8 @@ public:
   std::function<void()> closed = [] {};
   // The pop-up's Edit, after the servos were sent to the node and this window disabled.
   std::function<void(int nodeIndex)> editRequested = [](int) {};
+  // Escape: the control window's STOP.
+  std::function<void()> stopAllPressed = [] {};
   // Asked before the close box unloads; the running script is asked separately.
   std::function<bool()> unloadAllowed = [] { return true; };
 

@@ -1,11 +1,12 @@
 // Qt's message box, input dialog, file dialogs and override cursor behind UiServices. The
-// dialogs are modal to whichever of our windows is active.
+// dialogs are modal to whichever of our windows is active; the prompt is not modal at all.
 #include "qt_ui_services.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 namespace quarnel {
@@ -32,12 +33,31 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
   case MessageIcon::Information: return QMessageBox::Information;
   case MessageIcon::Question: return QMessageBox::Question;
   case MessageIcon::Critical: return QMessageBox::Critical;
+  case MessageIcon::Warning: return QMessageBox::Warning;
   case MessageIcon::None: break;
   }
   return QMessageBox::NoIcon;
 }
 
+// A prompt that Escape does not answer: elsewhere Escape is the red STOP, and a user reaching
+// for it must not send the script on instead.
+class PromptBox : public QMessageBox {
+public:
+  using QMessageBox::QMessageBox;
+
+protected:
+  void keyPressEvent(QKeyEvent *event) override {
+    if (event->key() == Qt::Key_Escape) return;
+    QMessageBox::keyPressEvent(event);
+  }
+};
+
 } // namespace
+
+QtUiServices::~QtUiServices() {
+  // Gone unanswered with the services that would have passed the answer on.
+  delete m_prompt.data();
+}
 
 MessageAnswer QtUiServices::messageBox(const std::string &text, const std::string &title,
                                        MessageIcon icon, MessageButtons buttons) {
@@ -100,6 +120,27 @@ void QtUiServices::setBusy(bool busy) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
   else
     QApplication::restoreOverrideCursor();
+}
+
+void QtUiServices::showPrompt(const std::string &text, const std::string &title, std::function<void()> answered) {
+  closePrompt();
+  auto *box = new PromptBox(QMessageBox::NoIcon, qt(title), qt(text), QMessageBox::Ok, QApplication::activeWindow());
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setWindowModality(Qt::NonModal);
+  m_prompt = box;
+  // Every way the box goes (OK, Enter, its close box) finishes it; closePrompt has let go first.
+  QObject::connect(box, &QDialog::finished, box, [this, box, answered = std::move(answered)] {
+    if (m_prompt != box) return;
+    m_prompt = nullptr;
+    answered();
+  });
+  box->show();
+}
+
+void QtUiServices::closePrompt() {
+  QMessageBox *box = m_prompt;
+  m_prompt = nullptr;
+  if (box) box->close();
 }
 
 } // namespace quarnel

@@ -1,6 +1,8 @@
 // The scripted user of the tests.
 #include "scripted_ui_services.h"
 
+#include <utility>
+
 namespace quarnel {
 
 std::vector<std::string> ScriptedUiServices::messageTexts() const {
@@ -58,6 +60,17 @@ std::optional<std::string> ScriptedUiServices::saveFileDialog(const FileFilter &
 void ScriptedUiServices::setBusy(bool busy) {
   m_busy = busy;
   if (busy) ++m_busyCount;
+}
+
+void ScriptedUiServices::showPrompt(const std::string &text, const std::string &title, std::function<void()> answered) {
+  m_promptAnswered = std::move(answered); // set first, so that a test may answer while it is shown
+  shown({Kind::Prompt, text, title, MessageIcon::None, MessageButtons::Ok, {}, {}});
+}
+
+bool ScriptedUiServices::answerPrompt() {
+  auto answered = std::exchange(m_promptAnswered, nullptr);
+  if (answered) answered();
+  return static_cast<bool>(answered);
 }
 
 } // namespace quarnel

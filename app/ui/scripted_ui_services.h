@@ -1,5 +1,6 @@
 // A stand-in for the user in tests: answers every box and dialog from a queue and records each
-// one (text, title, icon, buttons, filter, folder) in the order it was shown.
+// one (text, title, icon, buttons, filter, folder) in the order it was shown; a prompt stays up
+// until the test answers it.
 #pragma once
 
 #include "ui_services.h"
@@ -12,7 +13,7 @@ namespace quarnel {
 
 class ScriptedUiServices : public UiServices {
 public:
-  enum class Kind { Message, Input, OpenFile, SaveFile };
+  enum class Kind { Message, Input, OpenFile, SaveFile, Prompt };
 
   struct Box {
     Kind kind;
@@ -30,6 +31,10 @@ public:
   void answerMessage(MessageAnswer answer) { m_messageAnswers.push_back(answer); }
   void answerInput(std::string answer) { m_inputAnswers.push_back(std::move(answer)); }
   void answerFile(std::optional<std::string> path) { m_fileAnswers.push_back(std::move(path)); }
+
+  // The user presses OK on the prompt that is up; false when none is.
+  bool answerPrompt();
+  bool promptOpen() const { return static_cast<bool>(m_promptAnswered); }
 
   // Runs while each box is "open", for tests that act as a modal box would (taking the focus).
   void setWhileShown(std::function<void()> action) { m_whileShown = std::move(action); }
@@ -51,6 +56,8 @@ public:
   std::optional<std::string> saveFileDialog(const FileFilter &filter,
                                             const std::string &folder) override;
   void setBusy(bool busy) override;
+  void showPrompt(const std::string &text, const std::string &title, std::function<void()> answered) override;
+  void closePrompt() override { m_promptAnswered = nullptr; }
 
 private:
   std::optional<std::string> fileAnswer(Kind kind, const FileFilter &filter,
@@ -63,6 +70,7 @@ private:
   std::vector<Box> m_boxes;
   std::vector<std::string> m_offeredAnswers;
   std::function<void()> m_whileShown;
+  std::function<void()> m_promptAnswered; // set while a prompt is up
   bool m_busy = false;
   int m_busyCount = 0;
 };

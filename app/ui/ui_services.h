@@ -1,13 +1,14 @@
-// The one place every window and model asks for message boxes, input boxes, file dialogs and
-// the busy pointer. Plain C++, so toolkit-free models can use it too; texts are UTF-8.
+// The one place every window and model asks for message boxes, prompts, input boxes, file
+// dialogs and the busy pointer. Plain C++, so toolkit-free models can use it too; texts are UTF-8.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
 namespace quarnel {
 
-enum class MessageIcon { None, Information, Question, Critical };
+enum class MessageIcon { None, Information, Question, Critical, Warning };
 enum class MessageButtons { Ok, YesNo, SaveDiscardCancel };
 enum class MessageAnswer { Ok, Yes, No, Save, Discard, Cancel };
 
@@ -37,6 +38,13 @@ public:
   virtual std::optional<std::string> saveFileDialog(const FileFilter &filter,
                                                     const std::string &folder) = 0;
   virtual void setBusy(bool busy) = 0;
+
+  // A box with OK that leaves every window taking input while it is up. `answered` runs once,
+  // when the user presses OK or closes the box, and never after closePrompt or after a newer
+  // prompt has taken its place. One prompt at a time.
+  virtual void showPrompt(const std::string &text, const std::string &title, std::function<void()> answered) = 0;
+  // Takes the prompt down unanswered; nothing when none is up.
+  virtual void closePrompt() = 0;
 };
 
 // Shows the busy pointer for as long as it lives, so every way out restores the arrow.

@@ -4,8 +4,11 @@
 #include "line_speed.h"
 
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <future>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <thread>
@@ -88,6 +91,32 @@ TEST_F(DriverTest, PortIsOpenedForThisLinkAlone) {
   EXPECT_EQ(transmitThreadCount(), 0);
   EXPECT_EQ(tavik.move(2, 50), -1);
   EXPECT_TRUE(remainingFrames().empty());
+}
+
+TEST_F(DriverTest, ADeviceThatIsNoTerminalIsRefusedAndNothingIsWrittenToIt) {
+  char folderTemplate[] = "/tmp/tavik-not-a-tty-XXXXXX";
+  ASSERT_NE(mkdtemp(folderTemplate), nullptr);
+  const std::filesystem::path folder = folderTemplate;
+  const std::string file = folder / "plain-file", fifo = folder / "fifo";
+  std::ofstream(file) << "kept";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  // Held open for reading, so anything written into the pipe would show here.
+  const int fifoReader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(fifoReader, 0);
+  const int descriptorsBefore = openDescriptorCount();
+
+  for (const std::string &device : {file, fifo, std::string("/dev/null")}) {
+    setenv("TAVIK_COM2", device.c_str(), 1);
+    EXPECT_EQ(tavik.open(2, 9600), 0) << device;
+    EXPECT_EQ(transmitThreadCount(), 0) << device;
+    EXPECT_EQ(openDescriptorCount(), descriptorsBefore) << device << ": its descriptor was kept";
+  }
+  std::this_thread::sleep_for(50ms);
+  EXPECT_EQ(std::filesystem::file_size(file), 4u);
+  char byte;
+  EXPECT_LE(::read(fifoReader, &byte, 1), 0) << "frames were written into the pipe";
+  ::close(fifoReader);
+  std::filesystem::remove_all(folder);
 }
 
 TEST_F(DriverTest, CloseReturnsAtOnceWhenThereIsNothingToClose) {

@@ -1,5 +1,6 @@
 // What the driver puts on the line: the burst after open, one frame per change, coalescing.
 #include "driver_fixture.h"
+#include "line_recorder.h"
 
 #include <map>
 #include <thread>
@@ -76,6 +77,24 @@ TEST_F(DriverTest, ReopenStartsOverWithTheBurst) {
   ASSERT_EQ(tavik.open(1, 9600), -1);
   EXPECT_EQ(framesOf(second.read(96, 3s)), burstFrames(127));
   EXPECT_TRUE(framesOf(second.readUntilQuiet(150ms)).empty());
+}
+
+TEST_F(DriverTest, CloseRightAfterTheLastMovesStillSendsEachOfThemOnce) {
+  for (int baud : {9600, 2400}) {
+    ASSERT_EQ(tavik.open(1, baud), -1);
+    ASSERT_EQ(nextFrames(32).size(), 32u);
+    LineRecorder line(pty);
+    for (int servo = 0; servo < 12; ++servo) tavik.move(servo, 20 + 9 * servo);
+    EXPECT_EQ(tavik.close(), -1);
+    line.stop();
+
+    const auto frames = framesOf(line.bytes());
+    std::map<int, std::vector<int>> sent;
+    for (const Frame &f : frames) sent[f.servo].push_back(f.position);
+    EXPECT_EQ(sent.size(), 12u) << baud << " bit/s: " << describe(frames);
+    for (int servo = 0; servo < 12; ++servo)
+      EXPECT_EQ(sent[servo], std::vector<int>{20 + 9 * servo}) << baud << " bit/s, servo " << servo;
+  }
 }
 
 TEST_F(DriverTest, MovesOutsideTheirRangesAreRefusedAndSendNothing) {

@@ -5,6 +5,7 @@
 #include "board_process.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 #include <QPushButton>
@@ -42,6 +43,7 @@ private slots:
   void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
   void sliderRampsTheServoOneUnitAtATimeOnTheWire();
   void aMissingDriverIsReportedAndTheSettingsWindowStays();
+  void aLinkThatDoesNotOpenIsSaidAndTheWindowWorksOffline();
 };
 
 void ControlEndToEndTest::sliderRampsTheServoOneUnitAtATimeOnTheWire() {
@@ -99,6 +101,35 @@ void ControlEndToEndTest::aMissingDriverIsReportedAndTheSettingsWindowStays() {
   QVERIFY2(shown.contains("libTavik.so"), qPrintable(shown));
   QVERIFY(window("frmSettings")->isVisible());
   QVERIFY(!window("frmControls")->isVisible());
+}
+
+void ControlEndToEndTest::aLinkThatDoesNotOpenIsSaidAndTheWindowWorksOffline() {
+  qputenv("TAVIK_COM1", "/nonexistent/ttyUSB0");
+  QTemporaryDir folder;
+  std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath("libTavik.so").toStdString());
+  quarnel::Application app(folder.path().toStdString());
+  app.show();
+  QString shown;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QTimer::singleShot(100, [&] {
+    if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+      shown = box->text();
+      icon = box->icon();
+      box->accept();
+    }
+  });
+  QTest::mouseClick(control<QPushButton>("frmSettings", "cmbControls"), Qt::LeftButton);
+  QVERIFY2(shown.contains("COM1 (/nonexistent/ttyUSB0) could not be opened: the device does not exist"), qPrintable(shown));
+  QCOMPARE(icon, QMessageBox::Warning);
+  QVERIFY(window("frmControls")->isVisible());
+  QCOMPARE(control<QLabel>("frmControls", "lblLinkStatus")->text(),
+           QString("COM1 → /nonexistent/ttyUSB0: not connected, no such device"));
+  // The read-outs go on counting toward the sliders.
+  auto *slider = control<QSlider>("frmControls", "hscServoCon(0)");
+  slider->setValue(130);
+  QTRY_COMPARE(control<QLabel>("frmControls", "lblServoPos(0)")->text(), QString("130"));
+  QTest::mouseClick(control<QPushButton>("frmControls", "cmdBack"), Qt::LeftButton);
+  QVERIFY(window("frmSettings")->isVisible());
 }
 
 QTEST_MAIN(ControlEndToEndTest)

@@ -123,6 +123,28 @@ void chooseFile(QWidget *box, const QString &folder, const QString &typed) {
   QTest::mouseClick(accept, Qt::LeftButton);
 }
 
+// The WAIT prompt while it is up: a message box of its own, not modal.
+QMessageBox *visiblePrompt() {
+  for (QWidget *w : QApplication::topLevelWidgets())
+    if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) return box;
+  return nullptr;
+}
+
+// An application of its own on the virtual board, its control and script windows open.
+struct RunningApp {
+  RunningApp() : board(true) {
+    qputenv("TAVIK_COM1", board.link().c_str());
+    std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath("libTavik.so").toStdString());
+    app = std::make_unique<quarnel::Application>(folder.path().toStdString());
+    app->show();
+    click("frmSettings", "cmbControls");
+    click("frmControls", "cmbRecorder");
+  }
+  BoardProcess board;
+  QTemporaryDir folder;
+  std::unique_ptr<quarnel::Application> app;
+};
+
 } // namespace
 
 class ScriptEndToEndTest : public QObject {
@@ -131,6 +153,7 @@ class ScriptEndToEndTest : public QObject {
 private slots:
   void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
   void aWavingArmIsMadeSavedOpenedAndPlayed();
+  void aWaitPromptLeavesStopWorking();
 };
 
 void ScriptEndToEndTest::aWavingArmIsMadeSavedOpenedAndPlayed() {
@@ -196,7 +219,7 @@ void ScriptEndToEndTest::aWavingArmIsMadeSavedOpenedAndPlayed() {
   QCOMPARE(control<QPushButton>("frmScript", "cmbNode(1)")->text(), QString("Up"));
   click("frmScript", "cmbRun");
   QVERIFY(!control<QPushButton>("frmControls", "cmdBack")->isEnabled());
-  QVERIFY(!control<QPushButton>("frmControls", "cmdSTOP")->isEnabled());
+  QVERIFY(control<QPushButton>("frmControls", "cmdSTOP")->isEnabled());
   // Twice round the loop, up and down after the two hand-made poses, and into the third.
   QTRY_VERIFY_WITH_TIMEOUT(turningPoints(board).size() >= 7, 20000);
   click("frmScript", "cmbAbort");
@@ -213,6 +236,47 @@ void ScriptEndToEndTest::aWavingArmIsMadeSavedOpenedAndPlayed() {
   });
   click("frmSettings", "cmbExit");
   QVERIFY(!window("frmSettings")->isVisible());
+}
+
+void ScriptEndToEndTest::aWaitPromptLeavesStopWorking() {
+  RunningApp running;
+  QTRY_COMPARE(running.board.lines().size(), size_t{32});
+  click("frmScript", "cmbHold");
+  auto *run = control<QPushButton>("frmScript", "cmbRun");
+  click("frmScript", "cmbRun");
+  QTRY_VERIFY(visiblePrompt());
+  QPointer<QMessageBox> prompt = visiblePrompt();
+  QCOMPARE(prompt->text(), QString("Waiting... Press OK to continue"));
+  QCOMPARE(prompt->windowTitle(), QString("Quarnel"));
+  QCOMPARE(prompt->icon(), QMessageBox::NoIcon);
+  QVERIFY(!QApplication::activeModalWidget());
+  QVERIFY(control<QPushButton>("frmControls", "cmdSTOP")->isEnabled());
+
+  // Escape on the prompt does not send the script on; OK does, to the end of the script.
+  QTest::keyClick(prompt, Qt::Key_Escape);
+  QTest::qWait(300);
+  QVERIFY(prompt && prompt->isVisible());
+  QVERIFY(!run->isEnabled());
+  QTest::mouseClick(prompt->button(QMessageBox::Ok), Qt::LeftButton);
+  QTRY_VERIFY(run->isEnabled());
+  QVERIFY(!visiblePrompt());
+
+  // STOP with the prompt up ends the run at once and takes the prompt down.
+  click("frmScript", "cmbRun");
+  QTRY_VERIFY(visiblePrompt());
+  click("frmControls", "cmdSTOP");
+  QVERIFY(run->isEnabled());
+  QTRY_VERIFY(!visiblePrompt());
+
+  // So does Escape in the script window.
+  click("frmScript", "cmbRun");
+  QTRY_VERIFY(visiblePrompt());
+  QWidget *script = window("frmScript");
+  script->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(script));
+  QTest::keyClick(control<QPushButton>("frmScript", "cmbAbort"), Qt::Key_Escape);
+  QVERIFY(run->isEnabled());
+  QTRY_VERIFY(!visiblePrompt());
 }
 
 // The test's own X server on a display no one else uses, for the whole run.

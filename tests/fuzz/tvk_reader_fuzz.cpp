@@ -9,7 +9,7 @@ namespace {
 
 using namespace quarnel;
 
-// A user who answers OK to every message.
+// A user who answers OK to every message and prompt.
 class SilentUi : public UiServices {
 public:
   MessageAnswer messageBox(const std::string &, const std::string &, MessageIcon, MessageButtons) override {
@@ -19,6 +19,8 @@ public:
   std::optional<std::string> openFileDialog(const FileFilter &, const std::string &) override { return {}; }
   std::optional<std::string> saveFileDialog(const FileFilter &, const std::string &) override { return {}; }
   void setBusy(bool) override {}
+  void showPrompt(const std::string &, const std::string &, std::function<void()> answered) override { answered(); }
+  void closePrompt() override {}
 };
 
 void check(bool holds) {

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -36,6 +37,8 @@ private slots:
   void cleanup() { m_window.reset(); }
 
   void loadOpensTheLinkAndSetsEverySliderFromTheRows();
+  void statusBarShowsTheLinkAndAFailedOpenIsSaidOnce_data();
+  void statusBarShowsTheLinkAndAFailedOpenIsSaidOnce();
   void ticksRampTheReadOutsAndSendEachStep();
   void eightServoBoardHidesFourFramesButHomeAndStopActOnAll();
   void homeUsesTheRowsAsTheyAreNow();
@@ -81,7 +84,7 @@ void ControlWindowTest::init() {
   m_setup.controlsLeft = 1500;
   m_setup.controlsTop = 1200;
   m_motion = MotionModel();
-  m_driver.calls.clear();
+  m_driver = RecordingDriver();
   m_ui = ScriptedUiServices();
   m_window = std::make_unique<ControlWindow>(m_motion, m_driver, m_clock, m_setup, m_configuration, m_ui, m_identity);
 }
@@ -100,11 +103,58 @@ void ControlWindowTest::loadOpensTheLinkAndSetsEverySliderFromTheRows() {
   QCOMPARE(child<QLabel>("lblSpeed")->text(), QString("32"));
   QCOMPARE(child<QSlider>("vscSpeed")->value(), 32);
   QCOMPARE(m_window->pos(), QPoint(100, 80));
-  // 6652 twips high, 5580 wide, whatever the font made the layout grow by.
-  QVERIFY(qAbs(m_window->height() * 5580.0 / m_window->width() - 6652) < 30);
+  // 6652 twips high and 5580 wide below the status bar, whatever the font made the layout grow by.
+  const int layoutHeight = m_window->height() - child<QStatusBar>("sbrStatus")->height();
+  QVERIFY(qAbs(layoutHeight * 5580.0 / m_window->width() - 6652) < 30);
   for (int i = 0; i < motionServos; ++i) QCOMPARE(m_motion.stepInterval(i), int16_t{32});
   tick(1, 16);
   QCOMPARE(m_driver.calls.size(), size_t{1}); // nothing sent before a read-out changes
+}
+
+void ControlWindowTest::statusBarShowsTheLinkAndAFailedOpenIsSaidOnce_data() {
+  QTest::addColumn<bool>("opens");
+  QTest::addColumn<QString>("device");
+  QTest::addColumn<QString>("status");
+  QTest::addColumn<QString>("reason");
+  QTest::newRow("connected") << true << "/dev/ttyUSB0" << "COM2 → /dev/ttyUSB0, 9600 bit/s: connected" << "";
+  QTest::newRow("missing") << false << "/nonexistent/ttyUSB0" << "COM2 → /nonexistent/ttyUSB0: not connected, no such device"
+                           << "the device does not exist";
+  QTest::newRow("no serial device") << false << "/dev/null" << "COM2 → /dev/null: not connected, not a serial device"
+                                    << "it is not a serial device";
+  // Shortened in the middle with "…", the port and the state kept in view.
+  QTest::newRow("long path") << false << "/dev/serial/by-id/usb-Hobby_Servo_Controller_0123456789ABCDEF-if00-port0"
+                             << "COM2 → /dev/…not connected, no such device" << "the device does not exist";
+}
+
+void ControlWindowTest::statusBarShowsTheLinkAndAFailedOpenIsSaidOnce() {
+  QFETCH(bool, opens);
+  QFETCH(QString, device);
+  QFETCH(QString, status);
+  QFETCH(QString, reason);
+  qputenv("TAVIK_COM2", device.toUtf8());
+  m_driver.opens = opens;
+  for (int opening = 1; opening <= 2; ++opening) {
+    m_window->load();
+    QVERIFY(m_window->isVisible());
+    auto *shown = child<QLabel>("lblLinkStatus");
+    const QStringList parts = status.split("…");
+    QVERIFY2(shown->text().startsWith(parts.front()) && shown->text().endsWith(parts.back()), qPrintable(shown->text()));
+    QCOMPARE(shown->text().contains("…"), parts.size() == 2);
+    QVERIFY(shown->fontMetrics().horizontalAdvance(shown->text()) < m_window->width());
+    QVERIFY(shown->isVisible());
+    QCOMPARE(m_ui.boxes().size(), size_t(opens ? 0 : opening)); // once for each opening of the window
+    if (!opens) {
+      const auto &box = m_ui.boxes().back();
+      QCOMPARE(box.icon, MessageIcon::Warning);
+      QCOMPARE(box.title, std::string("Quarnel"));
+      QVERIFY2(box.text.find(reason.toStdString()) != std::string::npos, box.text.c_str());
+      QCOMPARE(child<QLabel>("lblLinkStatus")->toolTip().toStdString(), box.text);
+    }
+    // Offline the read-outs count all the same.
+    tick(2, 16);
+    QCOMPARE(readOut(3), QString("126"));
+    m_window->close();
+  }
 }
 
 void ControlWindowTest::ticksRampTheReadOutsAndSendEachStep() {
@@ -151,15 +201,29 @@ void ControlWindowTest::homeUsesTheRowsAsTheyAreNow() {
 }
 
 void ControlWindowTest::stopHoldsEveryServoWhereItIs() {
+  int stopsTold = 0;
+  m_window->stopPressed = [&] { ++stopsTold; };
   m_window->load();
   tick(4, 16);
   QTest::mouseClick(child<QPushButton>("cmdSTOP"), Qt::LeftButton);
   QCOMPARE(slider(3)->value(), 125);
+  QCOMPARE(stopsTold, 1);
   const auto sent = m_driver.calls.size();
   tick(10, 16);
   QCOMPARE(m_driver.calls.size(), sent);
   QTest::mouseClick(child<QPushButton>("cmdSTOP"), Qt::LeftButton); // nothing moving: no change
   QCOMPARE(slider(3)->value(), 125);
+
+  // Escape is STOP too, wherever the focus is in the window.
+  slider(3)->setValue(200);
+  tick(3, 16);
+  QCOMPARE(readOut(3), QString("127"));
+  m_window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+  slider(0)->setFocus();
+  QTest::keyClick(slider(0), Qt::Key_Escape);
+  QCOMPARE(slider(3)->value(), 127);
+  QCOMPARE(stopsTold, 3);
 }
 
 void ControlWindowTest::closeIsRefusedWhileNotAllowedAndOtherwiseSavesThePosition() {

@@ -13,7 +13,7 @@ class RecordingDriver : public ServoDriver {
 public:
   bool open(int32_t port, int32_t baud) override {
     calls.push_back("open " + std::to_string(port) + " " + std::to_string(baud));
-    return true;
+    return opens;
   }
   void move(int32_t servo, int32_t position) override {
     calls.push_back("move " + std::to_string(servo) + " " + std::to_string(position));
@@ -21,6 +21,7 @@ public:
   void close() override { calls.push_back("close"); }
 
   std::vector<std::string> calls;
+  bool opens = true; // what open answers
 };
 
 } // namespace quarnel

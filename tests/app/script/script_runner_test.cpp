@@ -87,16 +87,20 @@ TEST_F(ScriptRunnerTest, ALoopRepeatsItsBodyUntilStopped) {
 
 TEST_F(ScriptRunnerTest, LoopEndWithoutLoopStartGoesBackToRowOneWithoutRepeatingIt) {
   place({"WAIT", "LOOPEND"});
+  ui.setWhileShown([&] { ui.answerPrompt(); });
   runner.run();
   advance(700);
   EXPECT_EQ(rowsRun, (std::vector<int>{1, 2, 2, 2, 2, 2, 2}));
-  EXPECT_EQ(ui.messageTexts().size(), 1u);
+  EXPECT_EQ(ui.boxes().size(), 1u);
 }
 
 TEST_F(ScriptRunnerTest, APauseEndsOnTheFirstRunnerTickAfterItRunsOut) {
   place({"PAUSE 1000", "WAIT"});
   int waitShownAt = -1;
-  ui.setWhileShown([&] { waitShownAt = now; });
+  ui.setWhileShown([&] {
+    waitShownAt = now;
+    ui.answerPrompt();
+  });
   runner.run();
   advance(100); // the pause starts at 100 ms
   EXPECT_TRUE(motion.pauseActive());
@@ -129,34 +133,77 @@ TEST_F(ScriptRunnerTest, StopDuringAMoveStopsWithoutAnotherLineAndResumeRunsTheM
   EXPECT_EQ(motion.stepInterval(0), 32);
 }
 
-TEST_F(ScriptRunnerTest, WaitHoldsTheRunnerWhileTheServosMoveOn) {
+TEST_F(ScriptRunnerTest, WaitHoldsTheRunnerUntilAnsweredWhileTheServosMoveOn) {
   addNode("A", 140, 32); // 13 units at 32 ms
   place({"A", "WAIT"});
   runner.step();
-  int waitCount = 0;
-  ui.setWhileShown([&] {
-    ++waitCount;
-    advance(1000);
-    EXPECT_EQ(motion.displayed(0), 140);
-  });
   runner.step(); // a step does not wait for the move
-  EXPECT_EQ(waitCount, 1);
+  ASSERT_TRUE(ui.promptOpen());
   const auto &box = ui.boxes().at(0);
+  EXPECT_EQ(box.kind, ScriptedUiServices::Kind::Prompt);
   EXPECT_EQ(box.text, "Waiting... Press OK to continue");
   EXPECT_EQ(box.title, "Quarnel");
   EXPECT_EQ(box.icon, MessageIcon::None);
-  EXPECT_EQ(box.buttons, MessageButtons::Ok);
+  advance(1000);
+  EXPECT_EQ(motion.displayed(0), 140);
 
-  // Running, the timer's ticks while the box is open do not enter the runner again.
-  ui.setWhileShown([&] {
-    ++waitCount;
-    advance(5 * runnerTickMs);
-    EXPECT_EQ(script.lines().currentLine(), 2);
-  });
+  // Resume takes the step's prompt down and runs the marked WAIT again: a prompt of its own,
+  // and no further line, however long, until it is answered.
   runner.resume();
+  advance(10 * runnerTickMs);
+  EXPECT_EQ(ui.boxes().size(), 2u);
+  EXPECT_TRUE(runner.waitingForUser());
+  EXPECT_FALSE(runner.idle());
+  EXPECT_EQ(rowsRun, (std::vector<int>{2}));
+  EXPECT_TRUE(ui.answerPrompt());
+  EXPECT_FALSE(runner.waitingForUser());
   runUntilIdle(1000);
-  EXPECT_EQ(waitCount, 2);
   EXPECT_EQ(rowsRun, (std::vector<int>{2, 3}));
+  EXPECT_FALSE(ui.promptOpen());
+}
+
+TEST_F(ScriptRunnerTest, StopDuringAWaitEndsTheRunAtTheNextTickAndTakesThePromptDown) {
+  place({"WAIT", "WAIT"});
+  runner.run();
+  advance(runnerTickMs);
+  ASSERT_TRUE(ui.promptOpen());
+  runner.stop();
+  EXPECT_FALSE(runner.idle());
+  advance(runnerTickMs);
+  EXPECT_TRUE(runner.idle());
+  EXPECT_FALSE(ui.promptOpen());
+  EXPECT_FALSE(runner.waitingForUser());
+  EXPECT_EQ(rowsRun, (std::vector<int>{1}));
+}
+
+TEST_F(ScriptRunnerTest, HaltEndsTheRunAtOnceInAMoveAWaitOrAPause) {
+  addNode("A", 20, 32); // 107 units at 32 ms each
+  place({"A", "WAIT", "PAUSE 5000", "A"});
+  runner.run();
+  advance(300);
+  ASSERT_EQ(rowsRun, (std::vector<int>{1}));
+  runner.halt(); // in the move
+  EXPECT_TRUE(runner.idle());
+  advance(5000);
+  EXPECT_EQ(rowsRun, (std::vector<int>{1}));
+
+  runner.resume(); // A again, already there, then the WAIT
+  advance(3 * runnerTickMs);
+  ASSERT_TRUE(ui.promptOpen());
+  runner.halt(); // in the WAIT
+  EXPECT_TRUE(runner.idle());
+  EXPECT_FALSE(ui.promptOpen());
+  EXPECT_FALSE(runner.waitingForUser());
+
+  script.lines().select(3);
+  runner.resume();
+  advance(2 * runnerTickMs);
+  ASSERT_TRUE(motion.pauseActive());
+  runner.halt(); // in the PAUSE
+  EXPECT_TRUE(runner.idle());
+  EXPECT_FALSE(motion.pauseActive());
+  advance(6000);
+  EXPECT_EQ(rowsRun, (std::vector<int>{1, 1, 2, 3}));
 }
 
 TEST_F(ScriptRunnerTest, ANodeLineSetsEverySlotsIntervalAndTarget) {
@@ -214,7 +261,7 @@ TEST_F(ScriptRunnerTest, LinesThatCannotRunStopTheRunAndAreNamed) {
   EXPECT_FALSE(motion.pauseActive());
 }
 
-TEST_F(ScriptRunnerTest, OnlyStopTakesInputWhileRunning) {
+TEST_F(ScriptRunnerTest, OnlyStopTakesInputHereWhileRunning) {
   int changes = 0;
   runner.setStateListener([&] { ++changes; });
   const ScriptControls idle = runner.controls();
@@ -229,7 +276,7 @@ TEST_F(ScriptRunnerTest, OnlyStopTakesInputWhileRunning) {
   running.grid = running.hold = running.pause = running.nodes = running.nodeContainer = false;
   running.clearScript = running.close = running.controlBack = running.step = running.gotoLine = false;
   running.deleteLine = running.loopStart = running.loopEnd = running.fileMenu = running.aboutMenu = false;
-  running.controlStop = running.resume = running.run = false;
+  running.resume = running.run = false;
   EXPECT_EQ(runner.controls(), running);
 
   // Edits and single steps are not taken while running.

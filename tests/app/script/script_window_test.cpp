@@ -258,6 +258,14 @@ void ScriptWindowTest::runningLeavesOnlyStopTakingInput() {
   m_window->close();
   QVERIFY(m_window->isVisible());
 
+  // Escape is the control window's STOP, here as there.
+  int stopsAll = 0;
+  m_window->stopAllPressed = [&] { ++stopsAll; };
+  m_window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+  QTest::keyClick(grid(), Qt::Key_Escape);
+  QCOMPARE(stopsAll, 1);
+
   click("cmbAbort");
   m_runner->tick();
   QVERIFY(m_runner->idle());

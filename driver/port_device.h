@@ -1,0 +1,23 @@
+// Which device a port number leads to: $TAVIK_COM<n> when it is set, else /dev/ttyS<n-1>, for
+// ports 1 to 8. Read at the moment of each open, so a caller may set the variable just before.
+// Header-only, so that the application's account of a failed link follows the same rule.
+#pragma once
+
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+namespace tavik {
+
+inline constexpr int32_t kFirstPort = 1;
+inline constexpr int32_t kLastPort = 8;
+
+// Nothing for a port number outside 1 to 8.
+inline std::optional<std::string> portDevice(int32_t port) {
+  if (port < kFirstPort || port > kLastPort) return std::nullopt;
+  if (const char *named = std::getenv(("TAVIK_COM" + std::to_string(port)).c_str()); named && *named) return named;
+  return "/dev/ttyS" + std::to_string(port - 1);
+}
+
+} // namespace tavik
