@@ -10,7 +10,9 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <memory>
 #include <unistd.h>
@@ -66,5 +68,11 @@ int main(int argc, char *argv[]) {
     ConsoleUi::say(*problem);
     return 2;
   }
-  return QCoreApplication::exec();
+  const int code = QCoreApplication::exec();
+  // A dry run's lines or the progress lost on a full disk are no success.
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    ConsoleUi::say("cannot write to standard output: " + std::string(std::strerror(errno)));
+    return 2;
+  }
+  return code;
 }

@@ -44,9 +44,10 @@ std::string swing() { return tvk({{"Up", pose(140, 255)}, {"Down", pose(114, 255
 
 class Player {
 public:
-  explicit Player(std::vector<std::string> args) {
+  // Standard output goes to `out` when given, else to a file out() reads.
+  explicit Player(std::vector<std::string> args, std::string out = {}) {
     args.insert(args.begin(), QUARNEL_PLAY_PATH);
-    m_pid = tavik::testing::spawnProgram(args, m_out, m_err);
+    m_pid = tavik::testing::spawnProgram(args, out.empty() ? m_out.string() : out, m_err);
   }
   ~Player() {
     if (m_pid > 0) {
@@ -198,7 +199,7 @@ TEST_F(PlayerTest, WhatCannotBePlayedIsSaidOnceWithExitCode2AndNothingSent) {
   }
 }
 
-TEST_F(PlayerTest, ADryRunPrintsEachPositionWithItsTimeAndEndsAfterOnePass) {
+TEST_F(PlayerTest, ADryRunPrintsEachPositionWithItsTimeAndEndsAfterOnePassOrSaysWhyNot) {
   // Slow enough that no tick, however late on a busy machine, takes two steps at once.
   Player player({file("swing.tvk", tvk({{"Up", pose(131, 32)}, {"Down", pose(129, 32)}}, {"LOOPSTART", "Up", "Down", "LOOPEND"})), "--dry-run"});
   ASSERT_EQ(player.wait(), 0) << player.err();
@@ -217,6 +218,16 @@ TEST_F(PlayerTest, ADryRunPrintsEachPositionWithItsTimeAndEndsAfterOnePass) {
   }
   EXPECT_EQ(moves, (std::vector<std::string>{"0 128", "0 129", "0 130", "0 131", "0 130", "0 129"}));
   EXPECT_GT(lastMs, 400); // four lines, a runner tick each at least
+
+  Player full({file("swing.tvk", swing()), "--dry-run"}, "/dev/full");
+  EXPECT_EQ(full.wait(), 2) << "lost output reported as success";
+  EXPECT_EQ(full.err().rfind("quarnel-play: cannot write to standard output", 0), 0u) << full.err();
+
+  // With nobody at a terminal, a WAIT is passed over and said so.
+  Player unattended({file("wait.tvk", tvk({{"Up", pose(128, 255)}}, {"WAIT", "Up"})), "--dry-run"});
+  ASSERT_EQ(unattended.wait(), 0) << unattended.err();
+  EXPECT_EQ(unattended.err(), "quarnel-play: WAIT passed over: standard input is not a terminal.\n");
+  EXPECT_NE(unattended.out().find(" 0 128\n"), std::string::npos) << unattended.out();
 }
 
 } // namespace
