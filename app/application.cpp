@@ -2,15 +2,18 @@
 #include "application.h"
 
 #include "control/driver_location.h"
+#include "ports/ports_dialog.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 
 namespace quarnel {
 
 Application::Application(std::string folder)
-    : m_identity(AppIdentity::quarnel(std::move(folder))),
-      m_folders(QFile::encodeName(QDir::homePath()).toStdString()),
+    : m_identity(AppIdentity::quarnelFor(std::move(folder))),
+      m_remembered(m_identity.rememberedFilePath(), m_ui, m_identity.productName),
+      m_folders(m_remembered.folders(QFile::encodeName(QDir::homePath()).toStdString())),
       m_tavik(tavikLibraryPath(m_identity.folder)),
       m_frmSettings(m_setup, m_ui, m_identity, m_folders),
       m_frmControls(m_motion, m_tavik, m_clock, m_setup, m_frmSettings.configuration(), m_ui, m_identity),
@@ -24,6 +27,11 @@ Application::Application(std::string folder)
     m_frmScript.unload();
     return true;
   };
+  m_frmSettings.servoSettingsFileUsed = [this](const std::string &path) {
+    m_remembered.rememberDocument(DocumentKind::ServoSettings, path, m_folders);
+  };
+  QObject::connect(m_frmSettings.portsMenuItem(), &QAction::triggered, [this] { openPorts(); });
+  showPortCaptions();
 
   m_frmControls.closeAllowed = [this] { return !m_motion.nodeEditorOpen() && m_runner.idle(); };
   m_frmControls.unloaded = [this] {
@@ -36,13 +44,36 @@ Application::Application(std::string folder)
 
   m_runner.setStateListener([this] { showRunState(); });
   m_frmScript.closed = [this] { m_frmControls.vscSpeed_Change(); };
+  m_frmScript.scriptFileUsed = [this](const std::string &path) {
+    m_remembered.rememberDocument(DocumentKind::Script, path, m_folders);
+  };
   // The editor's node must outlive it.
   m_frmScript.unloadAllowed = [this] { return !m_motion.nodeEditorOpen(); };
   m_frmScript.editRequested = [this](int index) { m_frmNodeEdit.openFor(index, m_frmControls); };
   m_frmNodeEdit.closed = [this] { m_frmScript.editFinished(); };
 }
 
-void Application::show() { m_frmSettings.show(); }
+void Application::show() {
+  m_frmSettings.show();
+  m_frmSettings.restoreServoSettings(m_remembered.values().servoSettingsFile);
+}
+
+void Application::showPortCaptions() {
+  std::array<std::string, comPorts> captions;
+  for (int port = 1; port <= comPorts; ++port)
+    captions[port - 1] = portCaption(port, portRoute(port, m_portsAtStart, m_remembered.values().portDevices));
+  m_frmSettings.showPortCaptions(captions);
+}
+
+void Application::openPorts() {
+  auto *dialog = new PortsDialog(m_portsAtStart, m_remembered.values().portDevices, &m_frmSettings);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  QObject::connect(dialog, &QDialog::accepted, [this, dialog] {
+    m_remembered.rememberPortDevices(dialog->chosen());
+    showPortCaptions();
+  });
+  dialog->open();
+}
 
 void Application::showRunState() {
   m_frmScript.showRunState();
@@ -58,6 +89,7 @@ void Application::openControls() {
     return;
   }
   m_frmSettings.hide();
+  handPortsToDriver(m_portsAtStart, m_remembered.values().portDevices);
   m_frmControls.load();
 }
 

@@ -1,6 +1,7 @@
 // The one object that owns the run: the application's identity, the user-interface services,
-// the start-up record, the folders the file dialogs start in, the motion tables, the driver,
-// the script and its runner, and the windows, each created once.
+// the start-up record, what is remembered between runs (the last files, the folders the file
+// dialogs start in, the ports' devices), the motion tables, the driver, the script and its
+// runner, and the windows, each created once.
 #pragma once
 
 #include "config/document_folders.h"
@@ -9,6 +10,7 @@
 #include "control/control_window.h"
 #include "control/motion_model.h"
 #include "control/tavik_binding.h"
+#include "ports/port_route.h"
 #include "script/node_editor.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
@@ -16,6 +18,7 @@
 #include "settings/settings_window.h"
 #include "ui/app_identity.h"
 #include "ui/qt_ui_services.h"
+#include "ui/remembered_settings.h"
 
 namespace quarnel {
 
@@ -26,10 +29,15 @@ public:
 
 private:
   void openControls();
+  void openPorts();
+  void showPortCaptions();
   void showRunState();
 
   AppIdentity m_identity;
   QtUiServices m_ui;
+  // Taken before the program hands its own choices to the driver through the same variables.
+  const PortEnvironment m_portsAtStart = portEnvironment();
+  RememberedSettings m_remembered;
   SetupRecord m_setup;
   DocumentFolders m_folders;
   MotionModel m_motion;

@@ -13,11 +13,22 @@ namespace tavik {
 inline constexpr int32_t kFirstPort = 1;
 inline constexpr int32_t kLastPort = 8;
 
+// The variable that names port n's device.
+inline std::string portVariable(int32_t port) { return "TAVIK_COM" + std::to_string(port); }
+
+// The device the variable names now; nothing when it is unset or empty.
+inline std::optional<std::string> namedPortDevice(int32_t port) {
+  if (const char *named = std::getenv(portVariable(port).c_str()); named && *named) return named;
+  return std::nullopt;
+}
+
+// Port n's device when no variable names one.
+inline std::string defaultPortDevice(int32_t port) { return "/dev/ttyS" + std::to_string(port - 1); }
+
 // Nothing for a port number outside 1 to 8.
 inline std::optional<std::string> portDevice(int32_t port) {
   if (port < kFirstPort || port > kLastPort) return std::nullopt;
-  if (const char *named = std::getenv(("TAVIK_COM" + std::to_string(port)).c_str()); named && *named) return named;
-  return "/dev/ttyS" + std::to_string(port - 1);
+  return namedPortDevice(port).value_or(defaultPortDevice(port));
 }
 
 } // namespace tavik

@@ -9,6 +9,8 @@
 namespace quarnel {
 
 constexpr int servoRows = 12;
+// The settings window offers COM ports 1 to 4 (list index 0 to 3).
+constexpr int comPorts = 4;
 
 // One servo row, its texts kept exactly as typed or loaded (UTF-8); numbers are read from them
 // only when needed.

@@ -8,8 +8,8 @@
 #include "control/stop_sign.h"
 #include "control/window_edge.h"
 #include "settings/show_about.h"
-#include "ui/file_access.h"
 #include "ui/named_widget.h"
+#include "ui/settings_folder.h"
 #include "ui/window_placement.h"
 
 #include <QCloseEvent>
@@ -225,7 +225,7 @@ void ControlWindow::saveSetupFile() {
   m_setup.controlsTop = pixelsToTwips(pos().y());
   const std::string path = m_identity.setupFilePath();
   // The window closes all the same: a lost position is no reason to keep the user here.
-  if (const auto problem = saveWholeFile(path, writeSetupFile(m_setup)))
+  if (const auto problem = saveSettingsFile(path, writeSetupFile(m_setup)))
     m_ui.messageBox("Could not save the start-up settings file \"" + path + "\": " + *problem +
                         "\r\nThe control window's position will not be remembered.",
                     m_identity.productName, MessageIcon::Critical, MessageButtons::Ok);

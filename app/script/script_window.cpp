@@ -349,7 +349,10 @@ bool ScriptWindow::mayDiscardChanges() {
 void ScriptWindow::openFile() {
   if (!mayDiscardChanges()) return;
   const auto path = openScriptFile(m_script, m_folders);
-  if (path) m_path = *path;
+  if (path) {
+    m_path = *path;
+    scriptFileUsed(*path);
+  }
   showCaption();
   showNodes();
 }
@@ -358,6 +361,7 @@ bool ScriptWindow::saveFile() {
   const auto path = saveScriptFile(m_script, m_folders);
   if (!path) return false;
   m_path = *path;
+  scriptFileUsed(*path);
   showCaption();
   return true;
 }

@@ -59,6 +59,8 @@ public:
   std::function<void()> stopAllPressed = [] {};
   // Asked before the close box unloads; the running script is asked separately.
   std::function<bool()> unloadAllowed = [] { return true; };
+  // A script file was opened or saved.
+  std::function<void(const std::string &path)> scriptFileUsed = [](const std::string &) {};
 
 protected:
   void closeEvent(QCloseEvent *event) override;

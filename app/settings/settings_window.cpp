@@ -7,14 +7,17 @@
 #include "control/control_window.h"
 #include "settings/field_leave_check.h"
 #include "settings/show_about.h"
+#include "ui/eliding_combo_box.h"
 #include "ui/file_access.h"
 #include "ui/file_choice.h"
 #include "ui/named_widget.h"
+#include "ui/settings_folder.h"
 #include "ui/unsaved_changes.h"
 #include "ui/window_placement.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,7 +85,7 @@ void SettingsWindow::buildControls() {
 
   QGroupBox *comms = frame(client, "fmeComms", "Comm Settings", m_layout.rect(0, 1080, 1692, 1092));
   place(new QLabel("COM Port:", comms), "lblComPort", m_layout.rect(90, 330, 780, 255));
-  m_cmbCommPort = place(new QComboBox(comms), "cmbCommPort", m_layout.rect(870, 270, 750, 330));
+  m_cmbCommPort = place(new ElidingComboBox(comms), "cmbCommPort", m_layout.rect(870, 270, 750, 330));
   place(new QLabel("Baud:", comms), "lblBaud", m_layout.rect(90, 750, 780, 255));
   m_cmbBaud = place(new QComboBox(comms), "cmbBaud", m_layout.rect(870, 690, 750, 330));
 
@@ -135,6 +138,7 @@ void SettingsWindow::buildMenus() {
   m_mnuFControls = addNamedAction(file, "mnuFControls", "&Controls");
   m_mnuFOpen = addNamedAction(file, "mnuFOpen", "&Open");
   m_mnuFSave = addNamedAction(file, "mnuFSave", "&Save");
+  m_mnuFPorts = addNamedAction(file, "mnuFPorts", "&Ports...");
   file->addSeparator()->setObjectName("mnuSep");
   m_mnuFExit = addNamedAction(file, "mnuFExit", "E&xit");
   // A menu title that acts on its own when clicked.
@@ -146,8 +150,10 @@ void SettingsWindow::connectControls() {
     connect(option, &QRadioButton::toggled, this, [this](bool selected) {
       if (selected) boardChanged();
     });
-  connect(m_cmbCommPort, &QComboBox::currentIndexChanged, this,
-          [this](int index) { m_configuration.commPortIndex = std::max(0, index); });
+  connect(m_cmbCommPort, &QComboBox::currentIndexChanged, this, [this](int index) {
+    m_configuration.commPortIndex = std::max(0, index);
+    showCommPortTip();
+  });
   connect(m_cmbBaud, &QComboBox::currentIndexChanged, this,
           [this](int index) { m_configuration.baudIndex = std::max(0, index); });
 
@@ -262,21 +268,40 @@ void SettingsWindow::showCritical(const std::string &text) {
 void SettingsWindow::openServoSettings() {
   auto path = chooseFileToOpen(m_ui, servoSettingsFilter, m_folders, DocumentKind::ServoSettings);
   if (!path) return;
-  FileRead file;
-  {
-    BusyPointer busy(m_ui);
-    file = readWholeFile(*path);
-    if (!file.error) {
-      ServoRows rows = m_configuration.servos;
-      readServoSettings(file.bytes, rows);
-      showRows(rows);
-      rowsKeptAs(*path);
-    }
-  }
-  if (file.error)
-    showCritical("Could not open the servo settings file \"" + *path + "\": " + *file.error +
+  if (auto problem = showRowsFrom(*path))
+    showCritical("Could not open the servo settings file \"" + *path + "\": " + *problem +
                  "\r\nThe servo settings were not changed.");
+  else
+    servoSettingsFileUsed(*path);
 }
+
+std::optional<std::string> SettingsWindow::showRowsFrom(const std::string &path) {
+  BusyPointer busy(m_ui);
+  FileRead file = readWholeFile(path);
+  if (file.error) return file.error;
+  ServoRows rows = m_configuration.servos;
+  readServoSettings(file.bytes, rows);
+  showRows(rows);
+  rowsKeptAs(path);
+  return std::nullopt;
+}
+
+void SettingsWindow::restoreServoSettings(const std::string &path) {
+  if (path.empty() || !QFileInfo::exists(QFile::decodeName(path.c_str()))) return;
+  if (auto problem = showRowsFrom(path))
+    showCritical("Could not read the servo settings file \"" + path + "\" used last time: " + *problem +
+                 "\r\nThe servo rows start from their defaults.");
+}
+
+void SettingsWindow::showPortCaptions(const std::array<std::string, comPorts> &captions) {
+  for (int port = 0; port < comPorts; ++port)
+    m_cmbCommPort->setItemText(port, QString::fromStdString(captions[port]));
+  m_cmbCommPort->fitListToItems();
+  showCommPortTip();
+}
+
+// The closed box is narrow; the whole text of the chosen port is a hover away.
+void SettingsWindow::showCommPortTip() { m_cmbCommPort->setToolTip(m_cmbCommPort->currentText()); }
 
 bool SettingsWindow::saveServoSettings() {
   // A menu command leaves the focus where it is, so the field has not been checked yet.
@@ -295,6 +320,7 @@ bool SettingsWindow::saveServoSettings() {
     return false;
   }
   rowsKeptAs(*path);
+  servoSettingsFileUsed(*path);
   return true;
 }
 
@@ -315,7 +341,7 @@ void SettingsWindow::saveSetupFile() {
   m_setup.baudIndex = m_configuration.baudIndex;
   m_setup.boardChoice = m_configuration.boardChoice;
   std::string path = m_identity.setupFilePath();
-  if (auto problem = saveWholeFile(path, writeSetupFile(m_setup)))
+  if (auto problem = saveSettingsFile(path, writeSetupFile(m_setup)))
     showCritical("Could not save the start-up settings file \"" + path + "\": " + *problem +
                  "\r\nThe window positions and the board, port and baud choices will not be "
                  "remembered.");

@@ -25,6 +25,7 @@ class QRadioButton;
 
 namespace quarnel {
 
+class ElidingComboBox;
 class FieldLeaveCheck;
 
 class SettingsWindow : public QMainWindow {
@@ -35,6 +36,18 @@ public:
                  DocumentFolders &folders);
 
   const ServoConfiguration &configuration() const { return m_configuration; }
+
+  QAction *portsMenuItem() const { return m_mnuFPorts; }
+
+  // The COM port list's texts, one for each port 1 to 4; the chosen index stays.
+  void showPortCaptions(const std::array<std::string, comPorts> &captions);
+
+  // The rows from the servo settings file used last time: a missing file changes nothing, one
+  // that cannot be read is reported, since the user expects its limits to guard the servos.
+  void restoreServoSettings(const std::string &path);
+
+  // A servo settings file was opened or saved.
+  std::function<void(const std::string &path)> servoSettingsFileUsed = [](const std::string &) {};
 
   // The Controls command by button, access key or menu, once the focused field has passed its
   // check: the control window must not start from a row the checks would refuse.
@@ -68,8 +81,10 @@ private:
   bool fieldMayBeLeft(QLineEdit *field);
   void showCritical(const std::string &text);
   void openServoSettings();
+  std::optional<std::string> showRowsFrom(const std::string &path);
   bool saveServoSettings();
   void saveSetupFile();
+  void showCommPortTip();
   void rowsKeptAs(const std::string &path);
   bool rowsModified() const;
   void showModified();
@@ -86,7 +101,7 @@ private:
   TwipLayout m_layout;
 
   std::array<QRadioButton *, 2> m_optNumServos{};
-  QComboBox *m_cmbCommPort = nullptr;
+  ElidingComboBox *m_cmbCommPort = nullptr;
   QComboBox *m_cmbBaud = nullptr;
   std::array<ServoRowControls, servoRows> m_rows{};
   QPushButton *m_cmbControls = nullptr;
@@ -97,6 +112,7 @@ private:
   QAction *m_mnuFControls = nullptr;
   QAction *m_mnuFOpen = nullptr;
   QAction *m_mnuFSave = nullptr;
+  QAction *m_mnuFPorts = nullptr;
   QAction *m_mnuFExit = nullptr;
   QAction *m_mnuAbout = nullptr;
 };

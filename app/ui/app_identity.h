@@ -1,4 +1,5 @@
-// Who the application is: its product name, file description, version and folder.
+// Who the application is: its product name, file description, version, folder and the folder
+// of its settings.
 #pragma once
 
 #include <cstdint>
@@ -16,11 +17,16 @@ struct AppIdentity {
   std::string productName;
   std::string fileDescription;
   AppVersion version;
-  std::string folder; // holds the program file and setup.res
+  std::string folder;         // holds the program file
+  std::string settingsFolder; // holds setup.res and quarnel.conf
 
-  // This release, living in `folder`.
+  // This release, living in `folder`, its settings beside it.
   static AppIdentity quarnel(std::string folder);
-  std::string setupFilePath() const { return folder + "/setup.res"; }
+  // This release in `folder`, its settings beside it for portable use, else in the user's
+  // configuration folder (settingsFolderFor).
+  static AppIdentity quarnelFor(std::string folder);
+  std::string setupFilePath() const { return settingsFolder + "/setup.res"; }
+  std::string rememberedFilePath() const { return settingsFolder + "/quarnel.conf"; }
 };
 
 } // namespace quarnel

@@ -1,11 +1,18 @@
 // The application end to end: the real settings and control windows, the real libTavik.so
-// loaded from the application's folder, and the real virtual board logging what it received.
+// loaded from the application's folder, the real virtual board logging what it received, and
+// the settings in a user's configuration folder of the test's own.
 #include "app_windows.h"
 #include "application.h"
 #include "board_process.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 #include <QPushButton>
@@ -42,6 +49,7 @@ class ControlEndToEndTest : public QObject {
 private slots:
   void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
   void sliderRampsTheServoOneUnitAtATimeOnTheWire();
+  void theLastRowsAndTheStoredPortChoiceComeBackAtTheNextStart();
   void aMissingDriverIsReportedAndTheSettingsWindowStays();
   void aLinkThatDoesNotOpenIsSaidAndTheWindowWorksOffline();
 };
@@ -49,6 +57,8 @@ private slots:
 void ControlEndToEndTest::sliderRampsTheServoOneUnitAtATimeOnTheWire() {
   BoardProcess board(false);
   qputenv("TAVIK_COM1", board.link().c_str());
+  QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
   QTemporaryDir folder;
   std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath("libTavik.so").toStdString());
   quarnel::Application app(folder.path().toStdString());
@@ -82,7 +92,49 @@ void ControlEndToEndTest::sliderRampsTheServoOneUnitAtATimeOnTheWire() {
   QTest::mouseClick(control<QPushButton>("frmControls", "cmdBack"), Qt::LeftButton);
   QVERIFY(!controls->isVisible());
   QVERIFY(window("frmSettings")->isVisible());
-  QVERIFY(QFile::exists(folder.filePath("setup.res")));
+  // No setup.res beside the program: the settings live in the user's folder, made for them.
+  QVERIFY(QFile::exists(config.filePath("quarnel/setup.res")));
+  QVERIFY(!QFile::exists(folder.filePath("setup.res")));
+}
+
+void ControlEndToEndTest::theLastRowsAndTheStoredPortChoiceComeBackAtTheNextStart() {
+  BoardProcess board(false);
+  qunsetenv("TAVIK_COM1");
+  QTemporaryDir config, folder;
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+  std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath("libTavik.so").toStdString());
+  QFile sst(folder.filePath("arm.sst"));
+  QVERIFY(sst.open(QIODevice::WriteOnly));
+  sst.write("\"Shoulder\",\"10\",\"100\",\"200\",0\r\n\"***\",123\r\n");
+  sst.close();
+  QDir(config.path()).mkdir("quarnel");
+  QFile conf(config.filePath("quarnel/quarnel.conf"));
+  QVERIFY(conf.open(QIODevice::WriteOnly));
+  conf.write("[files]\nservoSettings=" + QFile::encodeName(sst.fileName()) + "\n[ports]\nCOM1=" + board.link().c_str() + "\n");
+  conf.close();
+
+  quarnel::Application app(folder.path().toStdString());
+  app.show();
+  QCOMPARE(control<QLineEdit>("frmSettings", "txtServoName(0)")->text(), QString("Shoulder"));
+  auto *ports = control<QComboBox>("frmSettings", "cmbCommPort");
+  QCOMPARE(ports->itemText(0), "1: " + QFileInfo(board.link().c_str()).canonicalFilePath());
+
+  // The stored choice reaches the driver through TAVIK_COM1, which nobody had set.
+  QTest::mouseClick(control<QPushButton>("frmSettings", "cmbControls"), Qt::LeftButton);
+  // Servo 0 then heads for its restored home, so more may follow the first 32.
+  QVERIFY(waitForLines(board, 32).size() >= 32);
+  QCOMPARE(qgetenv("TAVIK_COM1"), QByteArray(board.link().c_str()));
+  QTest::mouseClick(control<QPushButton>("frmControls", "cmdBack"), Qt::LeftButton);
+
+  // Back to the default in the Ports dialog: remembered at once, and the list says so.
+  control<QAction>("frmSettings", "mnuFPorts")->trigger();
+  auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+  QVERIFY(dialog && dialog->objectName() == "frmPorts");
+  dialog->findChild<QComboBox *>("cmbPortDevice(0)")->setCurrentIndex(0);
+  dialog->accept();
+  QVERIFY(ports->itemText(0).startsWith("1: /dev/ttyS0"));
+  QVERIFY(conf.open(QIODevice::ReadOnly));
+  QCOMPARE(conf.readAll(), "[files]\nservoSettings=" + QFile::encodeName(sst.fileName()) + "\n");
 }
 
 void ControlEndToEndTest::aMissingDriverIsReportedAndTheSettingsWindowStays() {

@@ -161,6 +161,8 @@ void ScriptEndToEndTest::aWavingArmIsMadeSavedOpenedAndPlayed() {
   qputenv("TAVIK_COM1", board.link().c_str());
   QTemporaryDir folder, home;
   std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath("libTavik.so").toStdString());
+  // A portable copy, as the build tree is: its settings stay in its folder.
+  QFile(folder.filePath("setup.res")).open(QIODevice::WriteOnly);
   qputenv("HOME", home.path().toLocal8Bit()); // where the first file dialog opens
   quarnel::Application app(folder.path().toStdString());
   app.show();

@@ -268,7 +268,9 @@ void ControlWindowTest::reopeningStartsOver() {
 }
 
 void ControlWindowTest::anUnwritableSetupFileIsReportedAndTheWindowStillCloses() {
-  m_identity.folder = m_dir->filePath("no such folder").toStdString();
+  // A file where the settings folder would have to be created.
+  QFile(m_dir->filePath("not a folder")).open(QIODevice::WriteOnly);
+  m_identity.settingsFolder = m_dir->filePath("not a folder/quarnel").toStdString();
   m_window->load();
   m_window->close();
   QVERIFY(!m_window->isVisible());

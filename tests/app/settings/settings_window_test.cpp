@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,6 +51,8 @@ private slots:
   void controlsChecksTheFieldHoweverItIsAskedFor();
   void openLoadsRowsAndReportsWhatCannotBeRead();
   void saveWritesTheRowsAndReportsWhatCannotBeWritten();
+  void restoresTheRowsOfTheLastServoSettingsFile_data();
+  void restoresTheRowsOfTheLastServoSettingsFile();
   void saveOntoAFullDiskSaysSoAndKeepsTheOldFile();
   void modifiedRowsAreAskedAboutOnceQuittingIsConfirmed_data();
   void modifiedRowsAreAskedAboutOnceQuittingIsConfirmed();
@@ -406,6 +409,8 @@ void SettingsWindowTest::openLoadsRowsAndReportsWhatCannotBeRead() {
   writeFile("setup.res", "0,0,0,0,0,0,0\r\n"); // 8 servos: rows 8 to 11 still load
   writeFile("rig.sst", "\"Jaw\",\"10\",\"20\",\"30\",9\r\n\"Eye,L\",\"1\",\"2\",\"3\",0\r\n\"***\",123\r\n");
   openWindow();
+  std::vector<std::string> used;
+  m_window->servoSettingsFileUsed = [&](const std::string &file) { used.push_back(file); };
   field("txtServoName", 5)->setText("Mine");
 
   m_ui->answerFile(std::nullopt); // cancelled
@@ -439,6 +444,7 @@ void SettingsWindowTest::openLoadsRowsAndReportsWhatCannotBeRead() {
   QCOMPARE(m_ui->boxes().back().icon, MessageIcon::Critical);
   QVERIFY(m_window->configuration().servos == before);
   QVERIFY(!m_ui->busy());
+  QCOMPARE(used, std::vector<std::string>{path("rig.sst").toStdString()});
 
   // A pipe in a file's place is refused at once rather than waited on.
   QVERIFY(mkfifo(qPrintable(path("pipe.sst")), 0644) == 0);
@@ -453,6 +459,8 @@ void SettingsWindowTest::openLoadsRowsAndReportsWhatCannotBeRead() {
 
 void SettingsWindowTest::saveWritesTheRowsAndReportsWhatCannotBeWritten() {
   openWindow();
+  std::vector<std::string> used;
+  m_window->servoSettingsFileUsed = [&](const std::string &file) { used.push_back(file); };
   field("txtMin", 10)->setText("0127");
   field("txtServoName", 3)->setText("Neck,Pan");
   QVERIFY(m_window->isWindowModified());
@@ -482,6 +490,30 @@ void SettingsWindowTest::saveWritesTheRowsAndReportsWhatCannotBeWritten() {
   QCOMPARE(messages.size(), size_t(1));
   QVERIFY(messages[0].find(path("no/such/folder/x.sst").toStdString()) != std::string::npos);
   QVERIFY(!m_ui->busy());
+  QCOMPARE(used, std::vector<std::string>{path("out.sst").toStdString()});
+}
+
+void SettingsWindowTest::restoresTheRowsOfTheLastServoSettingsFile_data() {
+  QTest::addColumn<QString>("last");
+  QTest::addColumn<QString>("row0");
+  QTest::addColumn<bool>("reported");
+  QTest::newRow("readable") << "rig.sst" << "Jaw" << false;
+  QTest::newRow("moved away since") << "gone.sst" << "Servo0" << false;
+  QTest::newRow("never any") << "" << "Servo0" << false;
+  QTest::newRow("cannot be read") << "folder.sst" << "Servo0" << true;
+}
+
+void SettingsWindowTest::restoresTheRowsOfTheLastServoSettingsFile() {
+  QFETCH(QString, last);
+  QFETCH(QString, row0);
+  QFETCH(bool, reported);
+  writeFile("rig.sst", "\"Jaw\",\"10\",\"20\",\"30\",0\r\n\"***\",123\r\n");
+  QVERIFY(QDir(m_dir->path()).mkdir("folder.sst"));
+  openWindow();
+  m_window->restoreServoSettings(last.isEmpty() ? std::string() : path(last).toStdString());
+  QCOMPARE(field("txtServoName", 0)->text(), row0);
+  QCOMPARE(m_ui->messageTexts().size(), size_t(reported ? 1 : 0));
+  if (reported) QVERIFY(m_ui->messageTexts()[0].find(path(last).toStdString()) != std::string::npos);
 }
 
 void SettingsWindowTest::saveOntoAFullDiskSaysSoAndKeepsTheOldFile() {
@@ -600,7 +632,9 @@ void SettingsWindowTest::quitAlwaysWritesSetupFileAndClosesOnlyOnYes() {
 }
 
 void SettingsWindowTest::quitReportsAnUnwritableSetupFileAndStillQuits() {
-  m_identity->folder = path("missing-folder").toStdString();
+  // A file where the settings folder would have to be created.
+  writeFile("not-a-folder", "");
+  m_identity->settingsFolder = path("not-a-folder/quarnel").toStdString();
   SettingsWindow &window = openWindow();
   m_ui->answerMessage(MessageAnswer::Yes);
   child<QAction>("mnuFExit")->trigger();

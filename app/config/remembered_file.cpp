@@ -1,0 +1,69 @@
+// Writing and reading quarnel.conf.
+#include "remembered_file.h"
+
+#include <utility>
+#include <vector>
+
+namespace quarnel {
+
+namespace {
+
+struct Entry {
+  const char *section;
+  std::string key;
+  std::string Remembered::*field = nullptr;
+  int port = -1; // for the [ports] entries
+};
+
+std::vector<Entry> entries() {
+  std::vector<Entry> all{{"files", "servoSettings", &Remembered::servoSettingsFile},
+                         {"files", "script", &Remembered::scriptFile},
+                         {"folders", "servoSettings", &Remembered::servoSettingsFolder},
+                         {"folders", "scripts", &Remembered::scriptFolder}};
+  for (int port = 0; port < comPorts; ++port) all.push_back({"ports", "COM" + std::to_string(port + 1), nullptr, port});
+  return all;
+}
+
+template <typename R> decltype(auto) valueOf(R &r, const Entry &e) {
+  return e.field ? r.*e.field : r.portDevices[e.port];
+}
+
+} // namespace
+
+std::string writeRememberedFile(const Remembered &remembered) {
+  std::string out;
+  std::string section;
+  for (const Entry &e : entries()) {
+    const std::string &value = valueOf(remembered, e);
+    if (value.empty() || value.find_first_of("\r\n") != std::string::npos) continue;
+    if (section != e.section) {
+      section = e.section;
+      out += "[" + section + "]\n";
+    }
+    out += e.key + "=" + value + "\n";
+  }
+  return out;
+}
+
+Remembered readRememberedFile(std::string_view bytes) {
+  const std::vector<Entry> all = entries();
+  Remembered r;
+  std::string section;
+  while (!bytes.empty()) {
+    size_t end = bytes.find('\n');
+    std::string_view line = bytes.substr(0, end);
+    bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+      section = line.substr(1, line.size() - 2);
+      continue;
+    }
+    size_t equals = line.find('=');
+    if (equals == std::string_view::npos) continue;
+    for (const Entry &e : all)
+      if (section == e.section && line.substr(0, equals) == e.key) valueOf(r, e) = line.substr(equals + 1);
+  }
+  return r;
+}
+
+} // namespace quarnel

@@ -1,0 +1,32 @@
+// quarnel.conf beside setup.res: what the user last worked with, kept between runs. Lines of
+// key=value under [sections], as in an INI file, the values in the file system's own bytes.
+#pragma once
+
+#include "servo_configuration.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace quarnel {
+
+// The device chosen for each COM port 1 to 4; empty where the user chose none.
+using PortDevices = std::array<std::string, comPorts>;
+
+struct Remembered {
+  std::string servoSettingsFile; // the last .sst opened or saved
+  std::string scriptFile;        // the last .tvk opened or saved
+  std::string servoSettingsFolder; // where the .sst dialogs start
+  std::string scriptFolder;        // where the .tvk dialogs start
+  PortDevices portDevices;
+
+  bool operator==(const Remembered &) const = default;
+};
+
+// Empty values are left out, and so is a value holding a line break, which no line can carry.
+std::string writeRememberedFile(const Remembered &remembered);
+
+// Unknown sections, keys and lines are passed over, so a newer version's file still reads.
+Remembered readRememberedFile(std::string_view bytes);
+
+} // namespace quarnel

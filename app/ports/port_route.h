@@ -1,0 +1,37 @@
+// Which device each COM port leads to, and handing that to the driver without changing its
+// contract (port_device.h): the driver opens $TAVIK_COM<n> when set, else /dev/ttyS<n-1>.
+#pragma once
+
+#include "config/remembered_file.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace quarnel {
+
+// TAVIK_COM1 to TAVIK_COM4 as the program found them; an empty value counts as unset, as the
+// driver takes it.
+using PortEnvironment = std::array<std::optional<std::string>, comPorts>;
+PortEnvironment portEnvironment();
+
+enum class PortSource { Environment, Chosen, Default };
+
+struct PortRoute {
+  std::string device;
+  PortSource source;
+};
+
+// Port `port` (1 to 4): the environment the program started with, else the user's choice, else
+// the driver's default.
+PortRoute portRoute(int port, const PortEnvironment &atStart, const PortDevices &chosen);
+
+// Sets TAVIK_COM<n> to the user's choice, or unsets it where there is none, for each port the
+// program was not started with a TAVIK_COM<n> for. Call before the link opens.
+void handPortsToDriver(const PortEnvironment &atStart, const PortDevices &chosen);
+
+// The COM port list's text: "1: /dev/ttyUSB0", "2: /dev/ttyS1 (missing)". A chosen device is
+// shown as the kernel device its stable link leads to now.
+std::string portCaption(int port, const PortRoute &route);
+
+} // namespace quarnel

@@ -1,0 +1,24 @@
+// The configuration folder through QStandardPaths; the saves through the one atomic helper.
+#include "settings_folder.h"
+
+#include "file_access.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace quarnel {
+
+std::string userSettingsFolder() {
+  return QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/quarnel")
+      .toStdString();
+}
+
+std::optional<std::string> saveSettingsFile(const std::string &path, const std::string &bytes) {
+  const QString folder = QFileInfo(QFile::decodeName(path.c_str())).path();
+  if (!QDir().mkpath(folder)) return "The folder " + QFile::encodeName(folder).toStdString() + " could not be created.";
+  return saveWholeFile(path, bytes);
+}
+
+} // namespace quarnel

@@ -1,0 +1,40 @@
+// Writing and reading quarnel.conf.
+#include "config/remembered_file.h"
+
+#include <gtest/gtest.h>
+
+namespace quarnel {
+namespace {
+
+TEST(RememberedFile, ComesBackAsItWasWritten) {
+  Remembered r;
+  r.servoSettingsFile = "/home/u/arm=left, \"v2\".sst";
+  r.scriptFile = "/home/u/w\xe4ve.tvk"; // a Latin-1 name, bytes as the file system has them
+  r.scriptFolder = "/home/u";
+  r.portDevices = {"/dev/serial/by-id/usb-FTDI_FT232R_A50285BI-if00-port0", "", "/dev/ttyACM0", ""};
+  const std::string bytes = writeRememberedFile(r);
+  EXPECT_EQ(bytes, "[files]\nservoSettings=/home/u/arm=left, \"v2\".sst\nscript=/home/u/w\xe4ve.tvk\n"
+                   "[folders]\nscripts=/home/u\n[ports]\nCOM1=/dev/serial/by-id/usb-FTDI_FT232R_A50285BI-if00-port0\nCOM3=/dev/ttyACM0\n");
+  EXPECT_EQ(readRememberedFile(bytes), r);
+  EXPECT_EQ(writeRememberedFile({}), "");
+  r = {};
+  r.servoSettingsFile = "/tmp/two\nlines.sst"; // no line can carry it
+  EXPECT_EQ(writeRememberedFile(r), "");
+}
+
+TEST(RememberedFile, ReadsWhatItKnowsAndPassesOverTheRest) {
+  const struct {
+    const char *file;
+    Remembered expected;
+  } cases[] = {
+      {"[files]\r\nservoSettings=/a.sst\r\n", {"/a.sst", "", "", "", {}}},
+      {"[later]\nservoSettings=/x.sst\n[files]\nscript=/b.tvk\nwindow=3\n", {"", "/b.tvk", "", "", {}}},
+      {"servoSettings=/before-any-section.sst\n[ports]\nCOM4=/dev/ttyUSB1\nCOM5=/dev/ttyUSB2", {"", "", "", "", {"", "", "", "/dev/ttyUSB1"}}},
+      {"[ports\nCOM1=/dev/ttyS9\n[files]\nno equals sign\n", {}},
+      {"\xff\xfe[\n=\n[]\n", {}},
+  };
+  for (const auto &c : cases) EXPECT_EQ(readRememberedFile(c.file), c.expected) << c.file;
+}
+
+} // namespace
+} // namespace quarnel
