@@ -20,7 +20,8 @@ Application::Application(std::string folder)
       m_script(m_frmSettings.configuration(), {m_ui, m_identity.productName}),
       m_runner(m_script, m_motion),
       m_frmScript(m_script, m_runner, m_motion, m_ui, m_identity, m_folders),
-      m_frmNodeEdit(m_script, m_motion, m_frmSettings.configuration(), m_ui, m_identity) {
+      m_frmNodeEdit(m_script, m_motion, m_frmSettings.configuration(), m_ui, m_identity),
+      m_frmTimeline(m_script, m_runner, m_motion, m_frmSettings.configuration()) {
   m_frmSettings.controlsRequested = [this] { openControls(); };
   m_frmSettings.quitting = [this] {
     if (!m_frmScript.mayDiscardChanges()) return false;
@@ -36,6 +37,7 @@ Application::Application(std::string folder)
   m_frmControls.closeAllowed = [this] { return !m_motion.nodeEditorOpen() && m_runner.idle(); };
   m_frmControls.unloaded = [this] {
     m_frmScript.hide();
+    m_frmTimeline.hide();
     m_frmSettings.show();
   };
   m_frmControls.scriptRequested = [this] { m_frmScript.showBeside(m_frmControls); };
@@ -43,7 +45,11 @@ Application::Application(std::string folder)
   m_frmScript.stopAllPressed = [this] { m_frmControls.cmdSTOP_Click(); };
 
   m_runner.setStateListener([this] { showRunState(); });
-  m_frmScript.closed = [this] { m_frmControls.vscSpeed_Change(); };
+  m_frmScript.closed = [this] {
+    m_frmTimeline.hide();
+    m_frmControls.vscSpeed_Change();
+  };
+  m_frmScript.timelineRequested = [this] { m_frmTimeline.showBelow(m_frmScript); };
   m_frmScript.scriptFileUsed = [this](const std::string &path) {
     m_remembered.rememberDocument(DocumentKind::Script, path, m_folders);
   };

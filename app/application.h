@@ -16,6 +16,7 @@
 #include "script/script_runner.h"
 #include "script/script_window.h"
 #include "settings/settings_window.h"
+#include "timeline/timeline_window.h"
 #include "ui/app_identity.h"
 #include "ui/qt_ui_services.h"
 #include "ui/remembered_settings.h"
@@ -49,6 +50,7 @@ private:
   ScriptRunner m_runner;
   ScriptWindow m_frmScript;
   NodeEditor m_frmNodeEdit;
+  TimelineWindow m_frmTimeline;
 };
 
 } // namespace quarnel

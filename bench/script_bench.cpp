@@ -1,13 +1,13 @@
 // Measures a large script: opening a file of 10,000 lines and 112 nodes, removing a node named
 // on 2,000 of its lines, and the runner's heaviest ticks. Prints the figures, asserts nothing.
+#include "big_script.h"
 #include "control/motion_model.h"
 #include "script/script_file.h"
 #include "script/script_file_access.h"
 #include "script/script_runner.h"
+#include "timed_runs.h"
 #include "ui/scripted_ui_services.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -20,38 +20,13 @@ namespace {
 using namespace quarnel;
 
 constexpr int scriptLines = 10000;
-constexpr int createdNodes = 112;
 constexpr int repeats = 5;
-const std::string busiestNode = "Node 7"; // on every fifth line
 
-std::string nodeName(int i) { return "Node " + std::to_string(i); }
-
-// 112 nodes and 10,000 lines without a LOOPSTART, the last a LOOPEND that walks back to row 1.
-void build(ScriptModel &script) {
-  script.load();
-  for (int i = 1; i <= createdNodes; ++i) {
-    Node pose{nodeName(i), {}, {}};
-    pose.pos.fill(static_cast<int16_t>(i));
-    pose.speed.fill(255);
-    script.createNode(pose.name, nodeDataText(pose));
-  }
-  for (int line = 1; line < scriptLines; ++line) {
-    const int other = 1 + line % createdNodes;
-    script.lines().placeCommand(line % 5 == 1 ? busiestNode : other == 7 ? "PAUSE 10" : nodeName(other));
-  }
-  script.lines().placeCommand("LOOPEND");
-}
+void build(ScriptModel &script) { bench::buildBigScript(script, scriptLines); }
 
 // The slowest and the median of `repeats` runs of `measured`, each after `prepare`.
 void report(const char *what, const std::function<void()> &prepare, const std::function<void()> &measured) {
-  std::vector<double> ms;
-  for (int i = 0; i < repeats; ++i) {
-    prepare();
-    const auto start = std::chrono::steady_clock::now();
-    measured();
-    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-  }
-  std::sort(ms.begin(), ms.end());
+  const std::vector<double> ms = bench::timedRuns(repeats, prepare, measured);
   std::printf("%-52s median %8.3f ms   slowest %8.3f ms\n", what, ms[ms.size() / 2], ms.back());
 }
 
@@ -76,7 +51,7 @@ int main() {
          [&] { openScriptFile(script, folders); });
 
   report("DeleteNode of a node on 2,000 lines", [&] { build(script); },
-         [&] { script.deleteNode(7); });
+         [&] { script.deleteNode(bench::busiestNodeIndex); });
 
   // A tick that runs the last node: the name search passes every other node first.
   auto tickOn = [&](int row) {
@@ -93,7 +68,7 @@ int main() {
   };
   build(script);
   script.lines().select(scriptLines - 1);
-  script.lines().placeCommand(nodeName(createdNodes));
+  script.lines().placeCommand(bench::nodeName(bench::createdNodes));
   report("runner tick: a node line, the last of 112 nodes", tickOn(scriptLines - 1), [&] { runner.tick(); });
   report("runner tick: LOOPEND on line 10,000 back to row 1", tickOn(scriptLines), [&] { runner.tick(); });
 

@@ -45,6 +45,8 @@ public:
   std::optional<int16_t> minimum(int row) const;
   std::optional<int16_t> home(int row) const;
   std::optional<int16_t> maximum(int row) const;
+
+  bool operator==(const ServoConfiguration &) const = default;
 };
 
 } // namespace quarnel

@@ -21,6 +21,7 @@
 #include <QShortcut>
 #include <QSlider>
 #include <QStatusBar>
+#include <QVBoxLayout>
 
 namespace quarnel {
 
@@ -45,20 +46,24 @@ double layoutScale(const QFont &font) {
 
 ControlWindow::ControlWindow(MotionModel &motion, ServoDriver &driver, const Clock &clock, SetupRecord &setup,
                              const ServoConfiguration &configuration, UiServices &ui, const AppIdentity &identity)
-    : m_motion(motion), m_driver(driver), m_setup(setup), m_configuration(configuration), m_ui(ui),
+    : m_motion(motion), m_driver(driver), m_clock(clock), m_setup(setup), m_configuration(configuration), m_ui(ui),
       m_identity(identity), m_ticker(motion, clock, this) {
   setObjectName("frmControls");
   buildControls();
   buildMenus();
   buildStatusBar();
   connectControls();
-  // The runner and the node editor set targets in the model; the sliders follow.
-  m_ticker.ticked = [this] { showTargets(); };
+  m_ticker.ticked = [this] {
+    // The runner and the node editor set targets in the model; the sliders follow.
+    showTargets();
+    showLineLoad();
+  };
 
   // The read-out is the displayed position; each change of it goes to the board.
   m_motion.addPositionListener([this](int servo, int16_t position) {
     m_lblServoPos[servo]->setText(QString::number(position));
     m_driver.move(servo, position);
+    m_frames.count(m_clock.seconds());
   });
 }
 
@@ -112,11 +117,28 @@ void ControlWindow::buildMenus() {
 void ControlWindow::buildStatusBar() {
   statusBar()->setObjectName("sbrStatus");
   statusBar()->setSizeGripEnabled(false); // the window has a fixed size
-  m_lblLinkStatus = new QLabel(statusBar());
+  // The link's text keeps the whole width; the frames asked go on a line below it.
+  auto *fields = new QWidget(statusBar());
+  auto *rows = new QVBoxLayout(fields);
+  rows->setContentsMargins(0, 0, 0, 0);
+  rows->setSpacing(0);
+  m_lblLinkStatus = new QLabel(fields);
   m_lblLinkStatus->setObjectName("lblLinkStatus");
   // A long device path never widens the window; the tooltip has the whole text.
   m_lblLinkStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  statusBar()->addWidget(m_lblLinkStatus, 1);
+  m_lblLineLoad = new QLabel(fields);
+  m_lblLineLoad->setObjectName("lblLineLoad");
+  rows->addWidget(m_lblLinkStatus);
+  rows->addWidget(m_lblLineLoad);
+  statusBar()->addWidget(fields, 1);
+}
+
+void ControlWindow::showLineLoad() {
+  const double now = m_clock.seconds();
+  const QString text = QString("%1 frames/s, %2 % of the line")
+                           .arg(m_frames.framesPerSecond(now))
+                           .arg(m_frames.linePercent(now, m_configuration.baudRate()));
+  if (m_lblLineLoad->text() != text) m_lblLineLoad->setText(text);
 }
 
 void ControlWindow::connectControls() {

@@ -3,6 +3,7 @@
 // tick that moves the servos.
 #pragma once
 
+#include "timeline/frame_rate_meter.h"
 #include "config/servo_configuration.h"
 #include "config/setup_record.h"
 #include "control/clock.h"
@@ -73,6 +74,7 @@ private:
   void buildStatusBar();
   void connectControls();
   void showLinkStatus();
+  void showLineLoad(); // the frames asked of the driver over the last second
   void unload();
   void saveSetupFile();
   void showTargets();
@@ -80,6 +82,7 @@ private:
 
   MotionModel &m_motion;
   ServoDriver &m_driver;
+  const Clock &m_clock;
   SetupRecord &m_setup;
   const ServoConfiguration &m_configuration;
   UiServices &m_ui;
@@ -98,6 +101,8 @@ private:
   QPushButton *m_cmdSTOP = nullptr;
   QPushButton *m_cmdBack = nullptr;
   QLabel *m_lblLinkStatus = nullptr;
+  QLabel *m_lblLineLoad = nullptr;
+  FrameRateMeter m_frames;
   QAction *m_mnuFBack = nullptr;
   QAction *m_mnuAbout = nullptr;
   MotionTicker m_ticker;

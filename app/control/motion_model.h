@@ -38,10 +38,18 @@ public:
   // so whoever schedules the ticks can first tick away the time that went by under the old
   // values, and then tick again soon for the new ones.
   void setAboutToChange(std::function<void()> listener) { m_aboutToChange = std::move(listener); }
+  // Before the runner reads AllAtTarget and PauseActive: told to tick the time up to now, so a
+  // pause or a move that has run out by now counts as over, whenever the update timer fires.
+  void setCatchUp(std::function<void()> listener) { m_catchUp = std::move(listener); }
+  void catchUp() const {
+    if (m_catchUp) m_catchUp();
+  }
 
   // A fresh load of the control window: every displayed position back to 127 (nothing sent),
   // targets at home, the speed at 32 for every servo.
   void load(const std::array<ServoLimits, motionServos> &limits);
+  // Every displayed position at its target at once, nobody told: a run imagined from rest.
+  void standAtTargets() { m_displayed = m_target; }
 
   // The targets (the sliders). A target is kept within its servo's travel.
   int16_t target(int servo) const { return m_target[servo]; }
@@ -101,6 +109,7 @@ private:
   bool m_nodeEditorOpen = false;
   std::vector<PositionListener> m_listeners;
   std::function<void()> m_aboutToChange;
+  std::function<void()> m_catchUp;
 };
 
 } // namespace quarnel

@@ -18,9 +18,15 @@ MotionTicker::MotionTicker(MotionModel &motion, const Clock &clock, QObject *par
   m_timUpdate.setSingleShot(true);
   connect(&m_timUpdate, &QTimer::timeout, this, &MotionTicker::tickNow);
   m_motion.setAboutToChange([this] { catchUp(); });
+  m_motion.setCatchUp([this] {
+    if (m_running && !m_caughtUp) tickNow();
+  });
 }
 
-MotionTicker::~MotionTicker() { m_motion.setAboutToChange(nullptr); }
+MotionTicker::~MotionTicker() {
+  m_motion.setAboutToChange(nullptr);
+  m_motion.setCatchUp(nullptr);
+}
 
 void MotionTicker::start() {
   m_lastTick = m_clock.seconds();
@@ -36,16 +42,17 @@ void MotionTicker::stop() {
 
 void MotionTicker::tickNow() {
   m_caughtUp = false;
-  advance();
+  advance(false);
   ticked();
   if (m_running) arm();
 }
 
-void MotionTicker::advance() {
+void MotionTicker::advance(bool wholeMilliseconds) {
   // Whole microseconds, the rest left to the next tick: a difference of two readings in
   // seconds can come out a hair short of the milliseconds the timer waited, and a step due at
   // exactly that moment would then wait for one more tick.
-  const double elapsedMs = std::round((m_clock.seconds() - m_lastTick) * 1e6) / 1000;
+  double elapsedMs = std::round((m_clock.seconds() - m_lastTick) * 1e6) / 1000;
+  if (wholeMilliseconds) elapsedMs = std::floor(elapsedMs);
   m_lastTick += elapsedMs / 1000;
   m_motion.tick(elapsedMs);
 }
@@ -65,9 +72,12 @@ void MotionTicker::arm() {
 void MotionTicker::catchUp() {
   if (!m_running || m_caughtUp) return;
   // The time until now belongs to the old targets and speeds: a servo that stood still for a
-  // second must not take a second's worth of steps toward its new target at once.
+  // second must not take a second's worth of steps toward its new target at once. Up to the
+  // last whole millisecond, as a tick every millisecond would have: a pause set by the runner's
+  // tick then ends before the runner's tick that many milliseconds on looks at it, as it does
+  // in the timeline's simulation, instead of by a hair after it.
   m_caughtUp = true;
-  advance();
+  advance(true);
   m_timUpdate.start(0);
 }
 

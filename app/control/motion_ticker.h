@@ -35,7 +35,7 @@ public:
   std::function<void()> ticked = [] {};
 
 private:
-  void advance();
+  void advance(bool wholeMilliseconds);
   void arm();
   void catchUp();
 

@@ -92,7 +92,7 @@ ScriptRead readScript(std::string_view bytes, ScriptModel &script) {
       lines.push_back(decodeCodepage(*line));
     }
   }
-  for (const std::string &line : lines) script.lines().placeCommand(line);
+  script.lines().load(std::move(lines));
 
   if (damaged) {
     script.user().critical("This Kelpin file is damaged: only what comes before the damage was opened.");

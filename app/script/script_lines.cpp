@@ -28,6 +28,7 @@ void ScriptLines::setText(int row, std::string_view text) {
 }
 
 void ScriptLines::insert(int row, std::string_view text) {
+  notify(ScriptLinesChange::Inserting, row);
   m_lines.insert(m_lines.begin() + (row - 1), std::string(text));
   ++m_edits;
   if (m_marked >= row) ++m_marked; // the marker stays with its line
@@ -55,6 +56,7 @@ void ScriptLines::insertEmptyLine() {
 void ScriptLines::deleteLine() {
   if (m_current >= lastRow()) return;
   const int marked = m_marked;
+  notify(ScriptLinesChange::Removing, m_current);
   m_lines.erase(m_lines.begin() + (m_current - 1));
   ++m_edits;
   notify(ScriptLinesChange::Removed, m_current);
@@ -62,19 +64,30 @@ void ScriptLines::deleteLine() {
   markCurrent();
 }
 
-void ScriptLines::clear() {
-  if (m_lines != std::vector<std::string>{""}) ++m_edits;
-  m_lines.assign(1, "");
-  m_current = 1;
-  m_marked = 1;
+void ScriptLines::clear() { reset({}, 1); }
+
+void ScriptLines::load(std::vector<std::string> lines) {
+  const int insertionRow = static_cast<int>(lines.size()) + 1;
+  reset(std::move(lines), insertionRow);
+}
+
+// `lines` and the insertion row after them, `current` marked.
+void ScriptLines::reset(std::vector<std::string> lines, int current) {
+  notify(ScriptLinesChange::Resetting);
+  lines.emplace_back();
+  if (lines != m_lines) ++m_edits;
+  m_lines = std::move(lines);
+  m_current = current;
+  m_marked = current;
   notify(ScriptLinesChange::Reset);
 }
 
 void ScriptLines::removeLinesEqualTo(std::string_view text) {
-  const size_t before = m_lines.size();
   // The insertion row is empty and never a node's name, so it always survives.
-  std::erase_if(m_lines, [&](const std::string &line) { return line == text && !line.empty(); });
-  if (m_lines.size() == before) return;
+  auto named = [&](const std::string &line) { return line == text && !line.empty(); };
+  if (std::none_of(m_lines.begin(), m_lines.end(), named)) return;
+  notify(ScriptLinesChange::Resetting);
+  std::erase_if(m_lines, named);
   ++m_edits;
   m_current = std::min(m_current, lastRow());
   m_marked = m_current;

@@ -14,11 +14,13 @@ namespace quarnel {
 constexpr std::string_view scriptHeading = "Command";
 constexpr std::string_view lineMarker = "<";
 
-// What changed, so a view can follow without reading every row again.
+// What changed, so a view can follow without reading every row again. Item views must hear of
+// a row coming or going, and of a reset, while the lines still stand as before: Inserting,
+// Removing and Resetting come before the change, Inserted, Removed and Reset after it.
 struct ScriptLinesChange {
-  enum Kind { Inserted, Removed, Changed, Reset };
+  enum Kind { Inserting, Inserted, Removing, Removed, Changed, Resetting, Reset };
   Kind kind;
-  int row = 0; // the row inserted, removed or changed; none for Reset
+  int row = 0; // the row inserted, removed or changed; none for a reset
 };
 
 class ScriptLines {
@@ -53,6 +55,9 @@ public:
   void deleteLine();
   // Back to the heading and one empty line, current and marked.
   void clear();
+  // An opened file's lines: the script becomes them and an empty insertion row, which is current
+  // and marked, as placing each on a cleared script would leave it, told as one reset.
+  void load(std::vector<std::string> lines);
 
   // The runner's and node removal's moves.
   void setCurrentLine(int row) { m_current = row; }
@@ -69,6 +74,7 @@ private:
   void setText(int row, std::string_view text);
   void insert(int row, std::string_view text);
   void notify(ScriptLinesChange::Kind kind, int row = 0) const;
+  void reset(std::vector<std::string> lines, int current);
 
   std::vector<std::string> m_lines; // row r is m_lines[r - 1]
   int m_current = 1;

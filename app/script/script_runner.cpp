@@ -91,6 +91,7 @@ void ScriptRunner::tick() {
   if (m_inTick || m_idle) return;
   m_inTick = true;
   ScriptLines &lines = m_script.lines();
+  m_motion.catchUp(); // a pause or move over by now counts as over, whenever the update timer fires
   if (!m_waitingForUser && m_motion.allAtTarget() && !m_motion.pauseActive()) {
     lines.setCurrentLine(lines.currentLine() + 1);
     lines.clearMarker();

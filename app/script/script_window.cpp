@@ -5,6 +5,7 @@
 #include "control/motion_model.h"
 #include "script/line_command.h"
 #include "script/script_file_access.h"
+#include "script/script_grid_view.h"
 #include "settings/show_about.h"
 #include "ui/file_choice.h"
 #include "ui/named_widget.h"
@@ -14,12 +15,10 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QTableWidget>
 
 #include <algorithm>
 
@@ -40,7 +39,7 @@ constexpr int scriptFrameWidth = 2052, gridTop = 240;
 double layoutScale(const QFont &font) {
   const QFontMetrics metrics(font);
   double needed = 0;
-  for (const char *caption : {"Step", "Goto", "Run", "Resume", "Stop", "Clear", "Delete", "WAIT", "PAUSE", "Close", "Create", "Node"})
+  for (const char *caption : {"Step", "Goto", "Run", "Resume", "Stop", "Clear", "Delete", "WAIT", "PAUSE", "Close", "Timeline", "Create", "Node"})
     needed = std::max(needed, (metrics.horizontalAdvance(caption) + 16) / (buttonWidth / double(twipsPerPixel)));
   for (const char *caption : {"Start", "End"})
     needed = std::max(needed, (metrics.horizontalAdvance(caption) + 16) / (loopButtonWidth / double(twipsPerPixel)));
@@ -59,7 +58,6 @@ ScriptWindow::ScriptWindow(ScriptModel &script, ScriptRunner &runner, MotionMode
   m_tmrScriptRun.setParent(this); // found by name like every other control
   m_tmrScriptRun.setObjectName("tmrScriptRun");
   m_tmrScriptRun.setInterval(runnerTickMs);
-  m_script.lines().setListener([this](const ScriptLinesChange &change) { showLines(change); });
   showCaption();
 }
 
@@ -75,42 +73,45 @@ void ScriptWindow::buildControls() {
   m_vscNodeScroll = quarnel::place(new QScrollBar(Qt::Vertical, m_fmeNodes), "vscNodeScroll", m_layout.rect(1680, 360, 255, 1695));
   m_vscNodeScroll->setPageStep(1);
   // The design's button is two lines high, and its caption wraps onto both.
-  m_cmbCreateNode = quarnel::place(new QPushButton("Create\nNode", m_fmeNodes), "cmbCreateNode", m_layout.rect(600, 2160, 852, 612));
+  m_cmbCreateNode = quarnel::place(new QPushButton("Create\n&Node", m_fmeNodes), "cmbCreateNode", m_layout.rect(600, 2160, 852, 612));
 
   auto *controls = quarnel::place(new QGroupBox(client), "fmeControls", m_layout.rect(0, 3000, 2055, 2775));
   auto button = [&](QWidget *parent, const char *name, const char *caption, int left, int top, int width = buttonWidth) {
     return quarnel::place(new QPushButton(caption, parent), name, m_layout.rect(left, top, width, buttonHeight));
   };
-  m_cmbStep = button(controls, "cmbStep", "Step", 120, 240);
-  m_cmdGoto = button(controls, "cmdGoto", "Goto", 120, 600);
-  m_cmbRun = button(controls, "cmbRun", "Run", 120, 960);
-  m_cmbResume = button(controls, "cmbResume", "Resume", 120, 1320);
-  m_cmbAbort = button(controls, "cmbAbort", "Stop", 120, 1680);
-  m_cmbClearScript = button(controls, "cmbClearScript", "Clear", 120, 2040);
-  m_cmbDelete = button(controls, "cmbDelete", "Delete", 120, 2400);
-  m_cmbHold = button(controls, "cmbHold", "WAIT", 1080, 240);
-  m_cmbPause = button(controls, "cmbPause", "PAUSE", 1080, 600);
+  // The access keys differ from each other and from the menu bar's F and B.
+  m_cmbStep = button(controls, "cmbStep", "&Step", 120, 240);
+  m_cmdGoto = button(controls, "cmdGoto", "&Goto", 120, 600);
+  m_cmbRun = button(controls, "cmbRun", "&Run", 120, 960);
+  m_cmbResume = button(controls, "cmbResume", "Res&ume", 120, 1320);
+  m_cmbAbort = button(controls, "cmbAbort", "Sto&p", 120, 1680);
+  m_cmbClearScript = button(controls, "cmbClearScript", "C&lear", 120, 2040);
+  m_cmbDelete = button(controls, "cmbDelete", "&Delete", 120, 2400);
+  m_cmbHold = button(controls, "cmbHold", "&WAIT", 1080, 240);
+  m_cmbPause = button(controls, "cmbPause", "P&AUSE", 1080, 600);
   auto *loop = quarnel::place(new QGroupBox("LOOP", controls), "fmeLoop", m_layout.rect(1080, 960, 852, 972));
-  m_cmbLoopStart = button(loop, "cmbLoopStart", "Start", 120, 240, loopButtonWidth);
-  m_cmbLoopEnd = button(loop, "cmbLoopEnd", "End", 120, 600, loopButtonWidth);
-  m_cmbClose = button(controls, "cmbClose", "Close", 1080, 2040);
+  m_cmbLoopStart = button(loop, "cmbLoopStart", "S&tart", 120, 240, loopButtonWidth);
+  m_cmbLoopEnd = button(loop, "cmbLoopEnd", "&End", 120, 600, loopButtonWidth);
+  m_cmbClose = button(controls, "cmbClose", "Cl&ose", 1080, 2040);
+  m_cmbTimeline = button(controls, "cmbTimeline", "T&imeline", 1080, 2400);
 
   m_fmeScript = quarnel::place(new QGroupBox("Script", client), "fmeScript", m_layout.rect(2160, 0, scriptFrameWidth, 5775));
   const int gridWidth = commandWidth + markerWidth + gridMargin;
-  m_grdScript = quarnel::place(new QTableWidget(0, 2, m_fmeScript), "grdScript",
+  m_scriptGrid = new ScriptGridModel(m_script.lines(), this);
+  m_grdScript = quarnel::place(new ScriptGridView(*m_scriptGrid, m_fmeScript), "grdScript",
                                m_layout.rect((scriptFrameWidth - gridWidth) / 2, gridTop, gridWidth, 5415));
-  m_grdScript->setHorizontalHeaderLabels({QString::fromUtf8(scriptHeading.data(), scriptHeading.size()), QString()});
-  m_grdScript->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-  m_grdScript->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  m_grdScript->setColumnWidth(0, m_layout.pixels(commandWidth));
-  m_grdScript->setColumnWidth(1, m_layout.pixels(markerWidth));
-  m_grdScript->verticalHeader()->hide();
-  m_grdScript->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 4);
-  m_grdScript->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  m_grdScript->setSelectionBehavior(QAbstractItemView::SelectRows);
-  m_grdScript->setSelectionMode(QAbstractItemView::SingleSelection);
-  m_grdScript->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  m_grdScript->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  m_grdScript->setColumnWidth(ScriptGridModel::CommandColumn, m_layout.pixels(commandWidth));
+  m_grdScript->setColumnWidth(ScriptGridModel::MarkerColumn, m_layout.pixels(markerWidth));
+
+  // What a screen reader says where a caption alone would not tell what the control does.
+  const std::pair<QWidget *, const char *> accessibleNames[] = {
+      {m_grdScript, "Script lines"},          {m_vscNodeScroll, "Node list"},
+      {m_cmbCreateNode, "Create Node"},       {m_cmbRun, "Run script"},
+      {m_cmbResume, "Resume script"},         {m_cmbAbort, "Stop script"},
+      {m_cmbClearScript, "Clear script"},     {m_cmbDelete, "Delete line"},
+      {m_cmbHold, "Place WAIT"},              {m_cmbPause, "Place PAUSE"},
+      {m_cmbLoopStart, "Place loop start"},   {m_cmbLoopEnd, "Place loop end"}};
+  for (const auto &[widget, name] : accessibleNames) widget->setAccessibleName(name);
 
   m_mnuPopUp = new QMenu("PopUp", this);
   m_mnuPopUp->setObjectName("mnuPopUp");
@@ -127,6 +128,9 @@ void ScriptWindow::buildMenus() {
   m_mnuFSave = addNamedAction(m_mnuFile, "mnuFSave", "&Save");
   m_mnuFile->addSeparator()->setObjectName("mnusep");
   m_mnuFExit = addNamedAction(m_mnuFile, "mnuFExit", "E&xit");
+  m_mnuView = menuBar()->addMenu("&View");
+  m_mnuView->setObjectName("mnuView");
+  m_mnuVTimeline = addNamedAction(m_mnuView, "mnuVTimeline", "&Timeline");
   m_mnuAbout = addNamedAction(menuBar(), "mnuAbout", "A&bout");
 }
 
@@ -143,11 +147,12 @@ void ScriptWindow::connectControls() {
   connect(m_cmbPause, &QPushButton::clicked, this, [this] { m_script.placePause(); });
   connect(m_cmbDelete, &QPushButton::clicked, this, [&lines] { lines.deleteLine(); });
   connect(m_cmbClearScript, &QPushButton::clicked, this, [&lines] { lines.clear(); });
-  connect(m_grdScript, &QTableWidget::cellClicked, this, [&lines](int row) { lines.select(row + 1); });
-  connect(m_grdScript, &QTableWidget::cellDoubleClicked, this, [&lines](int row) {
-    lines.select(row + 1);
-    lines.insertEmptyLine();
-  });
+  // Any change of the lines may leave the script different from its file.
+  auto showModified = [this] { setWindowModified(m_script.modified()); };
+  connect(m_scriptGrid, &QAbstractItemModel::dataChanged, this, showModified);
+  connect(m_scriptGrid, &QAbstractItemModel::rowsInserted, this, showModified);
+  connect(m_scriptGrid, &QAbstractItemModel::rowsRemoved, this, showModified);
+  connect(m_scriptGrid, &QAbstractItemModel::modelReset, this, showModified);
 
   connect(m_cmbRun, &QPushButton::clicked, this, [this] { m_runner.run(); });
   connect(m_cmbStep, &QPushButton::clicked, this, [this] { m_runner.step(); });
@@ -161,6 +166,8 @@ void ScriptWindow::connectControls() {
   connect(m_mnuFExit, &QAction::triggered, this, &ScriptWindow::closeWindow);
   connect(m_mnuFOpen, &QAction::triggered, this, &ScriptWindow::openFile);
   connect(m_mnuFSave, &QAction::triggered, this, &ScriptWindow::saveFile);
+  connect(m_cmbTimeline, &QPushButton::clicked, this, [this] { timelineRequested(); });
+  connect(m_mnuVTimeline, &QAction::triggered, this, [this] { timelineRequested(); });
   connect(m_mnuAbout, &QAction::triggered, this, [this] { ShowAbout(m_ui, m_identity); });
 
   auto selectedName = [this] { return m_script.nodes().node(m_selectedNodeIndex).name; };
@@ -240,7 +247,12 @@ void ScriptWindow::showNodes() {
     const int needed = m_layout.pixels(top + buttonHeight);
     if (m_fmeContainer->height() < needed) m_fmeContainer->resize(m_fmeContainer->width(), needed);
   }
-  for (int i = 0; i < nodes.count(); ++i) m_cmbNode[i]->setText(QString::fromStdString(nodes.node(i).name));
+  for (int i = 0; i < nodes.count(); ++i) {
+    const QString name = QString::fromStdString(nodes.node(i).name);
+    // A node's name is shown as it is: an ampersand in it is no access key.
+    m_cmbNode[i]->setText(QString(name).replace('&', "&&"));
+    m_cmbNode[i]->setAccessibleName(i == 0 ? QString("Home node") : "Node " + name);
+  }
 
   // Only a new node scrolls the list; removing one leaves it where the user has it.
   const NodeScroll scroll = nodes.scroll();
@@ -263,40 +275,6 @@ void ScriptWindow::nodePopUp(int index, const QPoint &where) {
   m_mnuPopUpEdit->setEnabled(index != 0);
   m_mnuPopUpDelete->setEnabled(index != 0);
   m_mnuPopUp->popup(where);
-}
-
-void ScriptWindow::showLines(const ScriptLinesChange &change) {
-  setWindowModified(m_script.modified());
-  const ScriptLines &lines = m_script.lines();
-  switch (change.kind) {
-  case ScriptLinesChange::Inserted:
-    m_grdScript->insertRow(change.row - 1);
-    showRow(change.row);
-    break;
-  case ScriptLinesChange::Removed:
-    m_grdScript->removeRow(change.row - 1);
-    break;
-  case ScriptLinesChange::Changed:
-    showRow(change.row);
-    break;
-  case ScriptLinesChange::Reset:
-    m_grdScript->setRowCount(lines.rowCount() - 1);
-    for (int row = 1; row < lines.rowCount(); ++row) showRow(row);
-    break;
-  }
-}
-
-void ScriptWindow::showRow(int row) {
-  if (row < 1) return; // the heading row is the grid's header, which never carries the marker
-  const ScriptLines &lines = m_script.lines();
-  for (int column = 0; column < 2; ++column) {
-    const std::string_view text = column == 0 ? lines.text(row) : lines.marker(row);
-    QTableWidgetItem *item = m_grdScript->item(row - 1, column);
-    if (!item) m_grdScript->setItem(row - 1, column, item = new QTableWidgetItem);
-    item->setText(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
-  }
-  // The marked line stays in view while a long script runs.
-  if (lines.markedRow() == row) m_grdScript->scrollToItem(m_grdScript->item(row - 1, 0));
 }
 
 void ScriptWindow::showRunState() {

@@ -21,11 +21,12 @@ class QGroupBox;
 class QMenu;
 class QPushButton;
 class QScrollBar;
-class QTableWidget;
 
 namespace quarnel {
 
 class MotionModel;
+class ScriptGridModel;
+class ScriptGridView;
 
 class ScriptWindow : public QMainWindow {
 public:
@@ -55,6 +56,8 @@ public:
   std::function<void()> closed = [] {};
   // The pop-up's Edit, after the servos were sent to the node and this window disabled.
   std::function<void(int nodeIndex)> editRequested = [](int) {};
+  // View > Timeline and the Timeline button.
+  std::function<void()> timelineRequested = [] {};
   // Escape: the control window's STOP.
   std::function<void()> stopAllPressed = [] {};
   // Asked before the close box unloads; the running script is asked separately.
@@ -74,8 +77,6 @@ private:
 
   void showNodes();
   void scrollNodes(int value);
-  void showLines(const ScriptLinesChange &change);
-  void showRow(int row);
   void nodePopUp(int index, const QPoint &where);
   void closeWindow();
   void openFile();
@@ -112,12 +113,16 @@ private:
   QPushButton *m_cmbLoopStart = nullptr;
   QPushButton *m_cmbLoopEnd = nullptr;
   QPushButton *m_cmbClose = nullptr;
+  QPushButton *m_cmbTimeline = nullptr;
   QGroupBox *m_fmeScript = nullptr;
-  QTableWidget *m_grdScript = nullptr;
+  ScriptGridModel *m_scriptGrid = nullptr;
+  ScriptGridView *m_grdScript = nullptr;
   QMenu *m_mnuFile = nullptr;
   QAction *m_mnuFOpen = nullptr;
   QAction *m_mnuFSave = nullptr;
   QAction *m_mnuFExit = nullptr;
+  QMenu *m_mnuView = nullptr;
+  QAction *m_mnuVTimeline = nullptr;
   QAction *m_mnuAbout = nullptr;
   QMenu *m_mnuPopUp = nullptr;
   QAction *m_mnuPopUpPlace = nullptr;

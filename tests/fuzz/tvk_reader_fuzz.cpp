@@ -2,26 +2,13 @@
 // script that ends in its empty insertion row, and whatever it gives is either refused on
 // writing for a double quote or, once written, reads back to the same bytes.
 #include "script/script_file.h"
+#include "ui/answering_ui_services.h"
 
 #include <cstdlib>
 
 namespace {
 
 using namespace quarnel;
-
-// A user who answers OK to every message and prompt.
-class SilentUi : public UiServices {
-public:
-  MessageAnswer messageBox(const std::string &, const std::string &, MessageIcon, MessageButtons) override {
-    return MessageAnswer::Ok;
-  }
-  std::string inputBox(const std::string &, const std::string &, const std::string &) override { return {}; }
-  std::optional<std::string> openFileDialog(const FileFilter &, const std::string &) override { return {}; }
-  std::optional<std::string> saveFileDialog(const FileFilter &, const std::string &) override { return {}; }
-  void setBusy(bool) override {}
-  void showPrompt(const std::string &, const std::string &, std::function<void()> answered) override { answered(); }
-  void closePrompt() override {}
-};
 
 void check(bool holds) {
   if (!holds) std::abort();
@@ -47,7 +34,7 @@ bool holdsQuote(const ScriptModel &script) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   ServoConfiguration config;
-  SilentUi ui;
+  AnsweringUiServices ui;
   ScriptModel script(config, {ui, "Quarnel"});
   readScript(std::string_view(reinterpret_cast<const char *>(data), size), script);
   checkWhole(script);

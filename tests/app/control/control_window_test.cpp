@@ -43,6 +43,7 @@ private slots:
   void eightServoBoardHidesFourFramesButHomeAndStopActOnAll();
   void homeUsesTheRowsAsTheyAreNow();
   void stopHoldsEveryServoWhereItIs();
+  void statusBarCountsTheFramesOfTheLastSecond();
   void closeIsRefusedWhileNotAllowedAndOtherwiseSavesThePosition();
   void reopeningStartsOver();
   void anUnwritableSetupFileIsReportedAndTheWindowStillCloses();
@@ -198,6 +199,18 @@ void ControlWindowTest::homeUsesTheRowsAsTheyAreNow() {
   QCOMPARE(slider(0)->value(), 50);
   QCOMPARE(m_motion.target(0), int16_t{50});
   QCOMPARE(m_motion.target(1), int16_t{140}); // a text that is no number moves nothing
+}
+
+void ControlWindowTest::statusBarCountsTheFramesOfTheLastSecond() {
+  m_window->load();
+  auto *load = child<QLabel>("lblLineLoad");
+  tick(2000, 1); // Elbow's way home to 100 is over
+  QCOMPARE(load->text(), QString("0 frames/s, 0 % of the line"));
+  slider(0)->setValue(137); // ten steps of 32 ms at speed 32
+  tick(400, 1);
+  QCOMPARE(load->text(), QString("10 frames/s, 3 % of the line")); // 320 carried at 9600 bit/s
+  tick(1000, 1);
+  QCOMPARE(load->text(), QString("0 frames/s, 0 % of the line"));
 }
 
 void ControlWindowTest::stopHoldsEveryServoWhereItIs() {

@@ -59,19 +59,23 @@ TEST_F(ScriptLinesTest, AViewFollowingTheChangesShowsTheModel) {
     for (int row = 1; row < lines.rowCount(); ++row) view.push_back(cell(row));
   };
   reload();
+  auto shows = [&] {
+    std::vector<std::pair<std::string, std::string>> model;
+    for (int row = 1; row < lines.rowCount(); ++row) model.push_back(cell(row));
+    return view == model;
+  };
   lines.setListener([&](const ScriptLinesChange &change) {
     switch (change.kind) {
+    // Told while the lines still stand as the view last saw them.
+    case ScriptLinesChange::Inserting:
+    case ScriptLinesChange::Removing:
+    case ScriptLinesChange::Resetting: EXPECT_TRUE(shows()) << "told after the change, kind " << change.kind; break;
     case ScriptLinesChange::Inserted: view.insert(view.begin() + change.row - 1, cell(change.row)); break;
     case ScriptLinesChange::Removed: view.erase(view.begin() + change.row - 1); break;
     case ScriptLinesChange::Changed: view[change.row - 1] = cell(change.row); break;
     case ScriptLinesChange::Reset: reload(); break;
     }
   });
-  auto shows = [&] {
-    std::vector<std::pair<std::string, std::string>> model;
-    for (int row = 1; row < lines.rowCount(); ++row) model.push_back(cell(row));
-    return view == model;
-  };
 
   place({"A", "B", "C", "A"});
   EXPECT_TRUE(shows());
@@ -86,6 +90,8 @@ TEST_F(ScriptLinesTest, AViewFollowingTheChangesShowsTheModel) {
   place({"WAIT"});
   EXPECT_TRUE(shows());
   lines.removeLinesEqualTo("A");
+  EXPECT_TRUE(shows());
+  lines.load({"X", "", "Y"});
   EXPECT_TRUE(shows());
   lines.clear();
   EXPECT_TRUE(shows());

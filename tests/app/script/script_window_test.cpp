@@ -4,6 +4,8 @@
 #include "script/script_window.h"
 #include "ui/scripted_ui_services.h"
 
+#include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -11,11 +13,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QSignalSpy>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+#include <set>
 
 using namespace quarnel;
 
@@ -50,6 +54,16 @@ private slots:
   void popUpDeleteAndEditActOnTheRightClickedNode();
   void runningLeavesOnlyStopTakingInput();
   void closeHidesAndTheCloseBoxUnloads();
+  void gridKeysMoveTheMarkerAndEditLines_data();
+  void gridKeysMoveTheMarkerAndEditLines();
+  void pageKeysMoveByTheRowsInSight();
+  void tabLeavesTheGrid();
+  void theMarkedLineIsKeptInSight();
+  void accessKeysPressTheirButtons_data();
+  void accessKeysPressTheirButtons();
+  void accessKeysAreUnique();
+  void controlsAreNamedForScreenReaders_data();
+  void controlsAreNamedForScreenReaders();
   void modifiedWorkIsAskedAboutBeforeItGoes_data();
   void modifiedWorkIsAskedAboutBeforeItGoes();
 
@@ -60,13 +74,14 @@ private:
     return found;
   }
   void click(const char *name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
-  QTableWidget *grid() { return child<QTableWidget>("grdScript"); }
-  QPoint rowCentre(int row) { return grid()->visualItemRect(grid()->item(row - 1, 0)).center(); }
+  QTableView *grid() { return child<QTableView>("grdScript"); }
+  QString cell(int row, int column) { return grid()->model()->index(row - 1, column).data().toString(); }
+  QPoint rowCentre(int row) { return grid()->visualRect(grid()->model()->index(row - 1, 0)).center(); }
   void clickRow(int row) { QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, rowCentre(row)); }
   // Rows 1 to the last as the grid shows them, "<" appended to the marked one.
   QStringList shown() {
     QStringList rows;
-    for (int r = 0; r < grid()->rowCount(); ++r) rows << grid()->item(r, 0)->text() + grid()->item(r, 1)->text();
+    for (int r = 1; r <= grid()->model()->rowCount(); ++r) rows << cell(r, 0) + cell(r, 1);
     return rows;
   }
   void createNode(const std::string &name) {
@@ -79,6 +94,23 @@ private:
     return child<QMenu>("mnuPopUp");
   }
   QAction *action(const char *name) { return m_window->findChild<QAction *>(name); }
+  void activate() {
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+  }
+  // Each step clicks the control of that name, or presses the key it names ("Down", "Ins").
+  void perform(const QStringList &steps) {
+    for (const QString &step : steps) {
+      if (m_window->findChild<QPushButton *>(step)) click(qPrintable(step));
+      else QTest::keyClick(grid(), QKeySequence::fromString(step)[0].key());
+    }
+  }
+  // The line the grid shows selected, 0 for none.
+  int selectedLine() {
+    const QModelIndexList rows = grid()->selectionModel()->selectedRows();
+    return rows.size() == 1 ? rows[0].row() + 1 : 0;
+  }
+  bool inSight(int row) { return grid()->viewport()->rect().contains(rowCentre(row)); }
 
   ServoConfiguration m_config;
   DefaultTakingUi m_ui;
@@ -87,6 +119,7 @@ private:
   std::unique_ptr<ScriptRunner> m_runner;
   std::unique_ptr<ScriptWindow> m_window;
   std::unique_ptr<QWidget> m_controls;
+  std::unique_ptr<QAbstractItemModelTester> m_gridModelCheck;
   AppIdentity m_identity = AppIdentity::quarnel("/nonexistent");
   DocumentFolders m_folders{"/nonexistent"};
 };
@@ -104,9 +137,13 @@ void ScriptWindowTest::init() {
   m_controls = std::make_unique<QWidget>();
   m_controls->setGeometry(40, 30, 372, 443);
   m_window->showBeside(*m_controls);
+  // Every test also checks that the grid's model tells its views each change as Qt requires.
+  m_gridModelCheck = std::make_unique<QAbstractItemModelTester>(
+      grid()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
 }
 
 void ScriptWindowTest::cleanup() {
+  m_gridModelCheck.reset();
   m_window.reset();
   m_runner.reset();
   m_script.reset();
@@ -118,7 +155,7 @@ void ScriptWindowTest::loadsBesideTheControlWindowWithHomeAndAnEmptyScript() {
   QCOMPARE(m_window->height(), 443);
   QCOMPARE(child<QPushButton>("cmbNode(0)")->text(), QString("Home"));
   QCOMPARE(m_script->nodes().node(0).pos[2], int16_t{90});
-  QCOMPARE(grid()->horizontalHeaderItem(0)->text(), QString("Command"));
+  QCOMPARE(grid()->model()->headerData(0, Qt::Horizontal).toString(), QString("Command"));
   QCOMPARE(shown(), QStringList{"<"});
   QVERIFY(!child<QScrollBar>("vscNodeScroll")->isEnabled());
   QVERIFY(!child<QPushButton>("cmbAbort")->isEnabled());
@@ -147,6 +184,7 @@ void ScriptWindowTest::commandButtonsAndGridClicksEditTheLines() {
   clickRow(2); // the first click of the two
   QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, rowCentre(2));
   QCOMPARE(shown(), (QStringList{"LOOPSTART", "<", "LOOPEND", "WAIT", ""}));
+  QCOMPARE(selectedLine(), 2); // the new line is the grid's current row
 
   click("cmbDelete");
   QCOMPARE(shown(), (QStringList{"LOOPSTART", "LOOPEND<", "WAIT", ""}));
@@ -293,6 +331,180 @@ void ScriptWindowTest::closeHidesAndTheCloseBoxUnloads() {
   m_window->showBeside(*m_controls);
   QCOMPARE(shown(), QStringList{"<"});
   QVERIFY(!m_window->findChild<QPushButton *>("cmbNode(1)"));
+}
+
+void ScriptWindowTest::gridKeysMoveTheMarkerAndEditLines_data() {
+  QTest::addColumn<int>("clicked");
+  QTest::addColumn<QStringList>("steps");
+  QTest::addColumn<QStringList>("shown");
+  QTest::addColumn<int>("selected");
+  // The lines A, B, C and the insertion row; one of them clicked first.
+  QTest::newRow("Down") << 1 << QStringList{"Down"} << QStringList{"A", "B<", "C", ""} << 2;
+  QTest::newRow("Up") << 3 << QStringList{"Up", "Up"} << QStringList{"A<", "B", "C", ""} << 1;
+  QTest::newRow("Up on the first line stays") << 1 << QStringList{"Up"} << QStringList{"A<", "B", "C", ""} << 1;
+  QTest::newRow("Down on the insertion row stays") << 4 << QStringList{"Down"} << QStringList{"A", "B", "C", "<"} << 4;
+  QTest::newRow("Home") << 3 << QStringList{"Home"} << QStringList{"A<", "B", "C", ""} << 1;
+  QTest::newRow("End") << 1 << QStringList{"End"} << QStringList{"A", "B", "C", "<"} << 4;
+  QTest::newRow("a placed command replaces the line gone to")
+      << 1 << QStringList{"Down", "cmbHold"} << QStringList{"A", "WAIT", "C<", ""} << 2;
+  QTest::newRow("keys move on from the marker, not from the click")
+      << 1 << QStringList{"cmbHold", "Down"} << QStringList{"WAIT", "B", "C<", ""} << 3;
+  QTest::newRow("Insert as a double click") << 2 << QStringList{"Ins"} << QStringList{"A", "<", "B", "C", ""} << 2;
+  QTest::newRow("Insert then place")
+      << 2 << QStringList{"Ins", "cmbHold"} << QStringList{"A", "WAIT", "B<", "C", ""} << 2;
+  QTest::newRow("Delete as the button") << 2 << QStringList{"Del"} << QStringList{"A", "C<", ""} << 2;
+  QTest::newRow("Delete on the insertion row") << 4 << QStringList{"Del"} << QStringList{"A", "B", "C", "<"} << 4;
+  QTest::newRow("a letter does not move") << 1 << QStringList{"C"} << QStringList{"A<", "B", "C", ""} << 1;
+}
+
+void ScriptWindowTest::gridKeysMoveTheMarkerAndEditLines() {
+  QFETCH(int, clicked);
+  QFETCH(QStringList, steps);
+  QFETCH(QStringList, shown);
+  QFETCH(int, selected);
+  m_script->lines().load({"A", "B", "C"});
+  clickRow(clicked);
+  perform(steps);
+  QCOMPARE(this->shown(), shown);
+  QCOMPARE(selectedLine(), selected);
+}
+
+void ScriptWindowTest::pageKeysMoveByTheRowsInSight() {
+  m_script->lines().load(std::vector<std::string>(100, "WAIT"));
+  clickRow(1);
+  int whollyInSight = 0;
+  while (grid()->viewport()->rect().contains(grid()->visualRect(grid()->model()->index(whollyInSight, 0)))) ++whollyInSight;
+  QVERIFY(whollyInSight > 2);
+
+  perform({"PgDown"});
+  QCOMPARE(m_script->lines().markedRow(), 1 + whollyInSight);
+  QVERIFY(inSight(m_script->lines().markedRow()));
+  perform({"PgDown", "PgUp"});
+  QCOMPARE(m_script->lines().markedRow(), 1 + whollyInSight);
+  perform({"PgUp", "PgUp"});
+  QCOMPARE(m_script->lines().markedRow(), 1);
+  perform({"End", "PgDown"});
+  QCOMPARE(m_script->lines().markedRow(), 101);
+  QVERIFY(inSight(101));
+}
+
+void ScriptWindowTest::tabLeavesTheGrid() {
+  activate();
+  m_script->lines().load({"A", "B"});
+  clickRow(1);
+  for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+    grid()->setFocus();
+    QVERIFY(grid()->hasFocus());
+    QTest::keyClick(grid(), key);
+    QVERIFY2(!grid()->hasFocus(), qPrintable(QKeySequence(key).toString()));
+    QCOMPARE(m_script->lines().markedRow(), 1);
+  }
+}
+
+void ScriptWindowTest::theMarkedLineIsKeptInSight() {
+  createNode("A");
+  std::vector<std::string> lines(300, "A");
+  lines.push_back("LOOPEND");
+  m_script->lines().load(lines);
+  QVERIFY(inSight(302)); // an opened script shows its insertion row
+  click("cmbRun");
+  QVERIFY(inSight(1));
+  m_runner->stop();
+  m_runner->tick();
+  clickRow(1);
+  perform({"End", "Up"}); // "LOOPEND", which walks back to row 1
+  QVERIFY(!inSight(1));
+  click("cmdGoto");
+  QCOMPARE(m_script->lines().markedRow(), 1);
+  QVERIFY(inSight(1));
+}
+
+void ScriptWindowTest::accessKeysPressTheirButtons_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<int>("key");
+  // The captions are the design's; only the access key is added.
+  QTest::newRow("Step") << "cmbStep" << "Step" << int(Qt::Key_S);
+  QTest::newRow("Goto") << "cmdGoto" << "Goto" << int(Qt::Key_G);
+  QTest::newRow("Run") << "cmbRun" << "Run" << int(Qt::Key_R);
+  QTest::newRow("Resume") << "cmbResume" << "Resume" << int(Qt::Key_U);
+  QTest::newRow("Stop") << "cmbAbort" << "Stop" << int(Qt::Key_P);
+  QTest::newRow("Clear") << "cmbClearScript" << "Clear" << int(Qt::Key_L);
+  QTest::newRow("Delete") << "cmbDelete" << "Delete" << int(Qt::Key_D);
+  QTest::newRow("WAIT") << "cmbHold" << "WAIT" << int(Qt::Key_W);
+  QTest::newRow("PAUSE") << "cmbPause" << "PAUSE" << int(Qt::Key_A);
+  QTest::newRow("Start") << "cmbLoopStart" << "Start" << int(Qt::Key_T);
+  QTest::newRow("End") << "cmbLoopEnd" << "End" << int(Qt::Key_E);
+  QTest::newRow("Close") << "cmbClose" << "Close" << int(Qt::Key_O);
+  QTest::newRow("Create Node") << "cmbCreateNode" << "Create\nNode" << int(Qt::Key_N);
+}
+
+void ScriptWindowTest::accessKeysPressTheirButtons() {
+  QFETCH(QString, name);
+  QFETCH(QString, caption);
+  QFETCH(int, key);
+  auto *button = child<QPushButton>(name);
+  QCOMPARE(QString(button->text()).remove('&'), caption);
+  activate();
+  if (name == "cmbAbort") click("cmbRun"); // Stop takes input only while a script runs
+  QSignalSpy clicks(button, &QPushButton::clicked);
+  grid()->setFocus(); // even from the grid, which takes keys of its own
+  QTest::keyClick(grid(), Qt::Key(key), Qt::AltModifier);
+  QTRY_COMPARE(clicks.count(), 1); // an access key shows the button pressed for a moment first
+}
+
+void ScriptWindowTest::accessKeysAreUnique() {
+  createNode("Rock&Roll"); // a node's name is no access key
+  QCOMPARE(child<QPushButton>("cmbNode(1)")->text(), QString("Rock&&Roll"));
+  QStringList texts;
+  for (QAction *item : m_window->menuBar()->actions()) texts << item->text();
+  for (QPushButton *button : m_window->findChildren<QPushButton *>()) texts << button->text();
+  std::set<int> keys;
+  int withKey = 0;
+  for (const QString &text : texts) {
+    const QKeySequence key = QKeySequence::mnemonic(text);
+    if (key.isEmpty()) continue;
+    ++withKey;
+    QVERIFY2(keys.insert(key[0].toCombined()).second, qPrintable("taken twice: " + text));
+  }
+  QCOMPARE(withKey, 3 + 14); // File, View, About and every command button
+}
+
+void ScriptWindowTest::controlsAreNamedForScreenReaders_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("spoken");
+  QTest::newRow("grid") << "grdScript" << "Script lines";
+  QTest::newRow("node list") << "vscNodeScroll" << "Node list";
+  QTest::newRow("Home") << "cmbNode(0)" << "Home node";
+  QTest::newRow("a node") << "cmbNode(1)" << "Node Arm & Leg";
+  QTest::newRow("a renamed node") << "cmbNode(2)" << "Node Wave";
+  QTest::newRow("Create Node") << "cmbCreateNode" << "Create Node";
+  QTest::newRow("Step") << "cmbStep" << "Step";
+  QTest::newRow("Goto") << "cmdGoto" << "Goto";
+  QTest::newRow("Run") << "cmbRun" << "Run script";
+  QTest::newRow("Resume") << "cmbResume" << "Resume script";
+  QTest::newRow("Stop") << "cmbAbort" << "Stop script";
+  QTest::newRow("Clear") << "cmbClearScript" << "Clear script";
+  QTest::newRow("Delete") << "cmbDelete" << "Delete line";
+  QTest::newRow("WAIT") << "cmbHold" << "Place WAIT";
+  QTest::newRow("PAUSE") << "cmbPause" << "Place PAUSE";
+  QTest::newRow("Start") << "cmbLoopStart" << "Place loop start";
+  QTest::newRow("End") << "cmbLoopEnd" << "Place loop end";
+  QTest::newRow("Close") << "cmbClose" << "Close";
+}
+
+void ScriptWindowTest::controlsAreNamedForScreenReaders() {
+  QFETCH(QString, name);
+  QFETCH(QString, spoken);
+  createNode("Arm & Leg");
+  createNode("Up");
+  Node wave = m_script->nodes().node(2);
+  wave.name = "Wave";
+  m_script->replaceNode(2, wave);
+  m_window->editFinished(); // as the node editor's Save leaves it
+  QAccessibleInterface *control = QAccessible::queryAccessibleInterface(child<QWidget>(name));
+  QVERIFY(control);
+  QCOMPARE(control->text(QAccessible::Name), spoken);
 }
 
 void ScriptWindowTest::modifiedWorkIsAskedAboutBeforeItGoes_data() {

@@ -1,0 +1,82 @@
+// The script played ahead of time: the real runner and motion engine on a simulated clock of
+// 1 ms ticks, with no port, recording every position the driver would be given, when each line
+// starts, the pauses, WAITs, the first loop and the line the runner could not run.
+#pragma once
+
+#include "config/servo_configuration.h"
+#include "control/motion_model.h"
+#include "script/node.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quarnel {
+
+class ScriptModel;
+
+// Longer scripts are played this far and no further.
+constexpr int simulationCapMs = 60 * 60 * 1000;
+
+// Everything the simulation reads, copied, so it can run on a thread of its own.
+struct SimulationInput {
+  ServoConfiguration config;
+  std::vector<Node> createdNodes; // the nodes after Home
+  std::vector<std::string> lines; // rows 1 and up, the empty insertion row left out
+  int speed = startSpeed;         // the control window's speed when the run starts
+
+  static SimulationInput of(const ScriptModel &script, const ServoConfiguration &config, int speed);
+  bool operator==(const SimulationInput &) const = default;
+};
+
+// One change of a displayed position: one TVK_MOVE, one frame asked of the driver.
+struct PositionChange {
+  int timeMs;
+  int servo;
+  int16_t position;
+};
+
+struct LineRun {
+  int timeMs;
+  int row;
+  std::string text;
+};
+
+struct PauseSpan {
+  int startMs;
+  int endMs;
+  std::string text;
+};
+
+// The first loop: from its LOOPSTART (or line 1) to the LOOPEND that jumps back.
+struct LoopPass {
+  int startMs;
+  int endMs;
+  int startRow;
+  int endRow;
+};
+
+struct Simulation {
+  std::array<int16_t, motionServos> start{}; // every servo at its home position
+  std::vector<PositionChange> changes;        // in the order TVK_MOVE would get them
+  std::vector<LineRun> lineRuns;
+  std::vector<PauseSpan> pauses;
+  std::vector<int> waits; // when a WAIT was answered
+  std::optional<LoopPass> loop;
+  std::optional<std::string> failure; // the runner's own message
+  int endMs = 0;
+  bool capped = false;
+
+  // The row of the line running at `timeMs`, or 0 before the first.
+  int lineRunningAt(int timeMs) const;
+};
+
+// Plays `input` from line 1 until the script ends, a line cannot be run, the first LOOPEND
+// jumps back, or the cap is reached. Nothing when `cancelled` was set before the end.
+std::optional<Simulation> simulateMotion(const SimulationInput &input,
+                                         const std::atomic<bool> *cancelled = nullptr);
+
+} // namespace quarnel

@@ -1,0 +1,339 @@
+// The timeline's painting, its zoom and scroll, the click that selects a line, and the
+// simulation run off the user-interface thread, its result handed back by a queued call.
+#include "timeline_window.h"
+
+#include "script/script_model.h"
+#include "script/script_runner.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quarnel {
+
+namespace {
+
+constexpr int leftMargin = 44, rightMargin = 12, gap = 4;
+constexpr int watchMs = 100, debounceMs = 200;
+constexpr double finestMsPerPixel = 0.5;
+
+const QColor &servoColour(int servo) {
+  static const QColor colours[motionServos] = {
+      QColor(31, 119, 180), QColor(255, 127, 14), QColor(44, 160, 44),  QColor(214, 39, 40),
+      QColor(148, 103, 189), QColor(140, 86, 75), QColor(227, 119, 194), QColor(127, 127, 127),
+      QColor(188, 189, 34), QColor(23, 190, 207), QColor(0, 0, 128),    QColor(128, 0, 0)};
+  return colours[servo];
+}
+
+QString seconds(double ms, int decimals) { return QString::number(ms / 1000, 'f', decimals) + " s"; }
+
+// The spacing of the axis's labelled ticks: 1, 2 or 5 times a power of ten, at least
+// `minimumPixels` apart.
+double tickStepMs(double msPerPixel, int minimumPixels) {
+  const double least = msPerPixel * minimumPixels;
+  double step = std::pow(10.0, std::floor(std::log10(least)));
+  for (double factor : {1.0, 2.0, 5.0, 10.0})
+    if (step * factor >= least) return step * factor;
+  return step * 10;
+}
+
+} // namespace
+
+TimelineWindow::TimelineWindow(ScriptModel &script, const ScriptRunner &runner, const MotionModel &motion,
+                               const ServoConfiguration &config)
+    : m_script(script), m_runner(runner), m_motion(motion), m_config(config) {
+  setObjectName("frmTimeline");
+  setWindowTitle("Timeline");
+  setFocusPolicy(Qt::StrongFocus);
+  setMinimumSize(480, 320);
+  resize(960, 440);
+  m_hscTime = new QScrollBar(Qt::Horizontal, this);
+  m_hscTime->setObjectName("hscTime");
+  connect(m_hscTime, &QScrollBar::valueChanged, this, [this] { update(); });
+
+  m_watch.setInterval(watchMs);
+  m_debounce.setSingleShot(true);
+  m_debounce.setInterval(debounceMs);
+  connect(&m_watch, &QTimer::timeout, this, &TimelineWindow::watchInput);
+  connect(&m_debounce, &QTimer::timeout, this, &TimelineWindow::recompute);
+}
+
+TimelineWindow::~TimelineWindow() {
+  m_cancel = true;
+  if (m_worker.joinable()) m_worker.join();
+}
+
+void TimelineWindow::showBelow(const QWidget &scriptWindow) {
+  const QRect frame = scriptWindow.frameGeometry();
+  const QRect screen = scriptWindow.screen()->availableGeometry();
+  if (frame.bottom() + height() < screen.bottom()) move(std::max(screen.left(), frame.right() - width()), frame.bottom());
+  show();
+  raise();
+  activateWindow();
+}
+
+void TimelineWindow::showEvent(QShowEvent *) {
+  m_watch.start();
+  watchInput();
+}
+
+void TimelineWindow::hideEvent(QHideEvent *) { m_watch.stop(); }
+
+// A changed script is played again once the edits pause; an unchanged one is left alone.
+void TimelineWindow::watchInput() {
+  SimulationInput input = SimulationInput::of(m_script, m_config, m_motion.speed());
+  if (m_haveInput && input == m_input) return;
+  const bool first = !m_haveInput;
+  m_input = std::move(input);
+  m_haveInput = true;
+  if (first) recompute();
+  else m_debounce.start();
+}
+
+void TimelineWindow::recompute() {
+  m_debounce.stop();
+  m_cancel = true;
+  if (m_worker.joinable()) m_worker.join(); // a cancelled run ends at its next 100 ms
+  m_cancel = false;
+  const unsigned long generation = ++m_generation;
+  m_worker = std::thread([this, input = m_input, generation] {
+    auto sim = simulateMotion(input, &m_cancel);
+    if (!sim) return;
+    auto result = std::make_shared<const Simulation>(std::move(*sim));
+    // Posted to the window's thread; Qt drops it if the window is gone by then.
+    QMetaObject::invokeMethod(this, [this, result, generation] { showResult(result, generation); }, Qt::QueuedConnection);
+  });
+  update();
+}
+
+void TimelineWindow::showResult(std::shared_ptr<const Simulation> sim, unsigned long generation) {
+  if (generation != m_generation) return; // a run of a script that has changed since
+  const bool first = !m_simulation;
+  m_simulation = *sim;
+  m_loadBaud = m_input.config.baudRate();
+  m_load = measureLineLoad(*m_simulation, m_loadBaud);
+  for (auto &trace : m_traces) trace.clear();
+  for (const PositionChange &change : m_simulation->changes) m_traces[change.servo].push_back(change);
+  if (first) m_msPerPixel = std::max(finestMsPerPixel, (m_simulation->endMs + 500.0) / std::max(1, areas().plot.width()));
+  showScrollRange();
+  update();
+}
+
+int TimelineWindow::xOf(double timeMs) const {
+  return areas().plot.left() + static_cast<int>(std::lround(timeMs / m_msPerPixel)) - m_hscTime->value();
+}
+
+double TimelineWindow::timeAt(int x) const { return (x - areas().plot.left() + m_hscTime->value()) * m_msPerPixel; }
+
+TimelineWindow::Areas TimelineWindow::areas() const {
+  const int line = fontMetrics().height();
+  const int width = this->width() - leftMargin - rightMargin;
+  Areas a;
+  a.notes = QRect(leftMargin, gap, width, static_cast<int>(noteLines().size()) * line);
+  a.legend = QRect(leftMargin, a.notes.bottom() + gap, width, line + gap);
+  const int axisTop = height() - m_hscTime->sizeHint().height() - line - gap;
+  a.axis = QRect(leftMargin, axisTop, width, line + gap);
+  a.marks = QRect(leftMargin, axisTop - 2 * line - gap, width, 2 * line + gap);
+  a.plot = QRect(leftMargin, a.legend.bottom() + gap, width, a.marks.top() - a.legend.bottom() - 2 * gap);
+  return a;
+}
+
+void TimelineWindow::resizeEvent(QResizeEvent *) {
+  const int bar = m_hscTime->sizeHint().height();
+  m_hscTime->setGeometry(leftMargin, height() - bar, width() - leftMargin - rightMargin, bar);
+  showScrollRange();
+}
+
+void TimelineWindow::showScrollRange() {
+  const int length = m_simulation ? static_cast<int>(std::ceil((m_simulation->endMs + 500.0) / m_msPerPixel)) : 0;
+  const int visible = areas().plot.width();
+  m_hscTime->setRange(0, std::max(0, length - visible));
+  m_hscTime->setPageStep(visible);
+  m_hscTime->setSingleStep(std::max(1, visible / 10));
+}
+
+void TimelineWindow::zoom(double factor, int aroundX) {
+  if (!m_simulation) return;
+  const double coarsest = std::max(finestMsPerPixel, (m_simulation->endMs + 500.0) / std::max(1, areas().plot.width()));
+  const double anchor = timeAt(aroundX);
+  m_msPerPixel = std::clamp(m_msPerPixel / factor, finestMsPerPixel, coarsest);
+  showScrollRange();
+  m_hscTime->setValue(static_cast<int>(std::lround(anchor / m_msPerPixel)) - (aroundX - areas().plot.left()));
+  update();
+}
+
+void TimelineWindow::wheelEvent(QWheelEvent *event) {
+  const double notches = event->angleDelta().y() / 120.0;
+  if (notches != 0) zoom(std::pow(1.25, notches), static_cast<int>(event->position().x()));
+}
+
+void TimelineWindow::keyPressEvent(QKeyEvent *event) {
+  const int middle = areas().plot.center().x();
+  switch (event->key()) {
+  case Qt::Key_Plus:
+  case Qt::Key_Equal:
+    zoom(1.5, middle);
+    break;
+  case Qt::Key_Minus:
+    zoom(1 / 1.5, middle);
+    break;
+  case Qt::Key_Left:
+    m_hscTime->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    break;
+  case Qt::Key_Right:
+    m_hscTime->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    break;
+  default:
+    QWidget::keyPressEvent(event);
+  }
+}
+
+// A click at a moment marks the line running then, as a click on its row in the grid would.
+void TimelineWindow::mousePressEvent(QMouseEvent *event) {
+  const Areas a = areas();
+  const QPoint at = event->position().toPoint();
+  if (!m_simulation || at.y() < a.plot.top() || at.y() > a.axis.bottom() || at.x() < a.plot.left()) return;
+  const int row = m_simulation->lineRunningAt(static_cast<int>(timeAt(at.x())));
+  if (row > 0 && m_runner.idle() && row < m_script.lines().rowCount()) m_script.lines().select(row);
+}
+
+QStringList TimelineWindow::noteLines() const {
+  QStringList notes{"Every servo starts at its home position; a WAIT is answered at once."};
+  if (!m_simulation) {
+    notes << "Playing the script ahead...";
+    return notes;
+  }
+  const Simulation &sim = *m_simulation;
+  if (sim.failure) notes << QString::fromStdString(*sim.failure);
+  else if (sim.loop)
+    notes << QString("The loop from line %1 to line %2 takes %3 a pass and repeats; one pass is shown.")
+                 .arg(sim.loop->startRow).arg(sim.loop->endRow).arg(seconds(sim.loop->endMs - sim.loop->startMs, 1));
+  else if (sim.capped) notes << QString("Shown up to %1; the script runs on.").arg(seconds(sim.endMs, 0));
+  else notes << QString("The script ends after %1.").arg(seconds(sim.endMs, 1));
+  const QString line = QString("The line at %1 bit/s carries %2 frames a second; the script asks up to %3.")
+                           .arg(m_loadBaud).arg(std::lround(m_load.capacityPerSecond)).arg(m_load.peakFramesPerSecond);
+  if (m_load.overloaded.empty()) notes << line + " It never asks for more.";
+  else notes << line + QString(" Shaded: it asks for more; the worst lag is %1 ms.").arg(std::lround(m_load.worstLagMs));
+  return notes;
+}
+
+void TimelineWindow::paintEvent(QPaintEvent *) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().window());
+  const Areas a = areas();
+  const int line = fontMetrics().height();
+
+  const QStringList notes = noteLines();
+  for (int i = 0; i < notes.size(); ++i) {
+    const bool failure = i == 1 && m_simulation && m_simulation->failure;
+    painter.setPen(failure ? QColor(180, 0, 0) : palette().windowText().color());
+    painter.drawText(QRect(a.notes.left(), a.notes.top() + i * line, a.notes.width(), line), Qt::AlignLeft | Qt::AlignVCenter, notes[i]);
+  }
+
+  int x = a.legend.left();
+  for (int servo = 0; servo < m_config.servoCount(); ++servo) {
+    const QString name = QString::fromStdString(m_config.servos[servo].name);
+    painter.fillRect(QRect(x, a.legend.center().y() - 2, 14, 4), servoColour(servo));
+    painter.setPen(palette().windowText().color());
+    painter.drawText(QPoint(x + 18, a.legend.top() + fontMetrics().ascent()), name);
+    x += 18 + fontMetrics().horizontalAdvance(name) + 12;
+  }
+
+  painter.fillRect(a.plot, palette().base());
+  painter.setPen(palette().mid().color());
+  painter.drawRect(a.plot.adjusted(0, 0, -1, -1));
+  for (int position : {lowestPosition, startPosition, highestPosition}) {
+    const int y = a.plot.bottom() - (a.plot.height() - 1) * position / highestPosition;
+    painter.setPen(palette().windowText().color());
+    painter.drawText(QRect(0, y - line / 2, leftMargin - gap, line), Qt::AlignRight | Qt::AlignVCenter, QString::number(position));
+  }
+  if (!m_simulation) return;
+  painter.save();
+  painter.setClipRect(a.plot.united(a.marks));
+  paintMarks(painter, a);
+  painter.setClipRect(a.plot);
+  paintTraces(painter, a.plot);
+  painter.restore();
+  paintAxis(painter, a.axis);
+}
+
+void TimelineWindow::paintMarks(QPainter &painter, const Areas &a) const {
+  const Simulation &sim = *m_simulation;
+  for (const OverloadSpan &span : m_load.overloaded)
+    painter.fillRect(QRect(QPoint(xOf(span.startMs), a.plot.top()), QPoint(xOf(span.endMs), a.plot.bottom())), QColor(230, 0, 0, 60));
+  for (const PauseSpan &pause : sim.pauses)
+    painter.fillRect(QRect(QPoint(xOf(pause.startMs), a.plot.top()), QPoint(xOf(pause.endMs), a.plot.bottom())), QColor(0, 0, 0, 25));
+
+  const int line = fontMetrics().height();
+  int labelEnd[2] = {a.marks.left() - 1000, a.marks.left() - 1000};
+  int lane = 0;
+  for (const LineRun &run : sim.lineRuns) {
+    const int x = xOf(run.timeMs);
+    if (x < a.plot.left() - 200 || x > a.plot.right()) continue;
+    const bool wait = std::find(sim.waits.begin(), sim.waits.end(), run.timeMs) != sim.waits.end();
+    const QColor colour = wait ? QColor(200, 110, 0) : palette().mid().color();
+    painter.setPen(QPen(colour, 1, Qt::DotLine));
+    painter.drawLine(x, a.plot.top(), x, a.marks.top() + (lane + 1) * line);
+    const QString text = fontMetrics().elidedText(QString::fromStdString(run.text), Qt::ElideRight, 140);
+    if (x > labelEnd[lane]) {
+      painter.setPen(wait ? colour : palette().windowText().color());
+      painter.drawText(QPoint(x + 2, a.marks.top() + lane * line + fontMetrics().ascent()), text);
+      labelEnd[lane] = x + 2 + fontMetrics().horizontalAdvance(text) + 4;
+    }
+    lane = 1 - lane;
+  }
+  if (sim.loop) {
+    const int from = xOf(sim.loop->startMs), to = xOf(sim.loop->endMs);
+    painter.setPen(QPen(QColor(0, 100, 0), 2));
+    painter.drawLine(from, a.plot.top() + 3, to, a.plot.top() + 3);
+    painter.drawText(QPoint(from + 4, a.plot.top() + 4 + fontMetrics().ascent()),
+                     "loop of " + seconds(sim.loop->endMs - sim.loop->startMs, 1));
+  }
+  if (sim.failure) {
+    painter.setPen(QPen(QColor(180, 0, 0), 2));
+    painter.drawLine(xOf(sim.endMs), a.plot.top(), xOf(sim.endMs), a.plot.bottom());
+  }
+}
+
+void TimelineWindow::paintTraces(QPainter &painter, const QRect &plot) const {
+  const Simulation &sim = *m_simulation;
+  const double shownFrom = timeAt(plot.left()) - 1, shownTo = timeAt(plot.right()) + 1;
+  auto y = [&plot](int position) { return plot.bottom() - (plot.height() - 1.0) * position / highestPosition; };
+  painter.setRenderHint(QPainter::Antialiasing);
+  for (int servo = 0; servo < m_config.servoCount(); ++servo) {
+    const std::vector<PositionChange> &trace = m_traces[servo];
+    // From the last change before the visible span, so the line enters it where it stands.
+    auto from = std::lower_bound(trace.begin(), trace.end(), shownFrom,
+                                 [](const PositionChange &change, double t) { return change.timeMs < t; });
+    int last = from == trace.begin() ? sim.start[servo] : std::prev(from)->position;
+    QPolygonF points;
+    points << QPointF(xOf(from == trace.begin() ? 0 : std::prev(from)->timeMs), y(last));
+    for (auto change = from; change != trace.end() && change->timeMs <= shownTo; ++change) {
+      points << QPointF(xOf(change->timeMs), y(change->position));
+      last = change->position;
+    }
+    points << QPointF(xOf(std::min<double>(sim.endMs, shownTo)), y(last));
+    painter.setPen(QPen(servoColour(servo), 1.5));
+    painter.drawPolyline(points);
+  }
+}
+
+void TimelineWindow::paintAxis(QPainter &painter, const QRect &axis) const {
+  painter.setPen(palette().windowText().color());
+  painter.drawLine(axis.topLeft(), axis.topRight());
+  const double step = tickStepMs(m_msPerPixel, 70);
+  const int decimals = step >= 1000 ? 0 : step >= 100 ? 1 : step >= 10 ? 2 : 3;
+  for (double t = std::ceil(timeAt(axis.left()) / step) * step; t <= timeAt(axis.right()); t += step) {
+    const int x = xOf(t);
+    painter.drawLine(x, axis.top(), x, axis.top() + gap);
+    painter.drawText(QPoint(x + 2, axis.top() + gap + fontMetrics().ascent()), seconds(t, decimals));
+  }
+}
+
+} // namespace quarnel

@@ -1,0 +1,50 @@
+// How long the timeline takes to play a 10,000-line script ahead and measure the line's load
+// under it (goal: 0.5 s), printed; nothing is asserted.
+#include "script/script_model.h"
+#include "timeline/line_load.h"
+#include "timeline/motion_simulation.h"
+#include "ui/scripted_ui_services.h"
+
+#include <chrono>
+#include <cstdio>
+
+using namespace quarnel;
+
+namespace {
+
+std::string pose(int position) {
+  std::string text;
+  for (int slot = 0; slot < nodeSlots; ++slot) text += std::to_string(position + slot) + ",255,";
+  return text;
+}
+
+double secondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+} // namespace
+
+int main() {
+  ServoConfiguration config;
+  ScriptedUiServices ui;
+  ScriptModel script(config, {ui, "Quarnel"});
+  script.createNode("Left", pose(100));
+  script.createNode("Right", pose(120));
+  // Every servo swings 20 units each line, so each line's move fits one runner tick.
+  constexpr int lineCount = 10'000;
+  for (int i = 0; i < lineCount; ++i) script.lines().placeCommand(i % 2 ? "Right" : "Left");
+
+  for (int round = 0; round < 3; ++round) {
+    const auto start = std::chrono::steady_clock::now();
+    const SimulationInput input = SimulationInput::of(script, config, startSpeed);
+    const double copied = secondsSince(start);
+    const auto sim = simulateMotion(input);
+    const double simulated = secondsSince(start);
+    const LineLoad load = measureLineLoad(*sim, config.baudRate());
+    const double measured = secondsSince(start);
+    std::printf("%d lines, %.0f s simulated, %zu frames asked: copy %.1f ms, simulation %.1f ms, "
+                "line load %.1f ms, total %.3f s (goal 0.5 s); worst lag %.1f ms\n",
+                lineCount, sim->endMs / 1000.0, load.asked, copied * 1000, (simulated - copied) * 1000,
+                (measured - simulated) * 1000, measured, load.worstLagMs);
+  }
+}

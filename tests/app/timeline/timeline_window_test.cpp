@@ -1,0 +1,86 @@
+// The timeline window with real widgets: a click on a moment marks the line running then, and
+// an edited script is played again.
+#include "script/script_model.h"
+#include "script/script_runner.h"
+#include "timeline/timeline_window.h"
+#include "ui/scripted_ui_services.h"
+
+#include <QTest>
+
+using namespace quarnel;
+
+namespace {
+
+std::string pose(int servo0, int speed) {
+  std::string text;
+  for (int slot = 0; slot < nodeSlots; ++slot)
+    text += std::to_string(slot == 0 ? servo0 : 127) + ',' + std::to_string(speed) + ',';
+  return text;
+}
+
+} // namespace
+
+class TimelineWindowTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void init();
+  void cleanup() { m_window.reset(); }
+  void clickMarksTheLineRunningThen_data();
+  void clickMarksTheLineRunningThen();
+  void anEditedScriptIsPlayedAgain();
+
+private:
+  const Simulation &shown() {
+    [&] { QTRY_VERIFY(m_window->simulation()); }();
+    return *m_window->simulation();
+  }
+
+  ServoConfiguration m_config;
+  ScriptedUiServices m_ui;
+  ScriptModel m_script{m_config, {m_ui, "Quarnel"}};
+  MotionModel m_motion;
+  ScriptRunner m_runner{m_script, m_motion};
+  std::unique_ptr<TimelineWindow> m_window;
+};
+
+void TimelineWindowTest::init() {
+  m_script.load();
+  m_script.createNode("Up", pose(177, 100));
+  m_script.createNode("Down", pose(97, 100));
+  for (const char *line : {"Up", "PAUSE 300", "Down", "Home"}) m_script.lines().placeCommand(line);
+  m_window = std::make_unique<TimelineWindow>(m_script, m_runner, m_motion, m_config);
+  m_window->show();
+}
+
+void TimelineWindowTest::clickMarksTheLineRunningThen_data() {
+  QTest::addColumn<int>("run"); // the click falls midway into the run of this line
+  QTest::addColumn<int>("row");
+  QTest::newRow("first node") << 0 << 1;
+  QTest::newRow("the pause") << 1 << 2;
+  QTest::newRow("second node") << 2 << 3;
+  QTest::newRow("home") << 3 << 4;
+}
+
+void TimelineWindowTest::clickMarksTheLineRunningThen() {
+  QFETCH(int, run);
+  QFETCH(int, row);
+  const Simulation &sim = shown();
+  QCOMPARE(sim.lineRuns.size(), size_t{5});
+  const int middle = (sim.lineRuns[run].timeMs + sim.lineRuns[run + 1].timeMs) / 2;
+  m_script.lines().select(5);
+  QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, QPoint(m_window->xOf(middle), m_window->height() / 2));
+  QCOMPARE(m_script.lines().markedRow(), row);
+  QCOMPARE(m_script.lines().currentLine(), row);
+}
+
+void TimelineWindowTest::anEditedScriptIsPlayedAgain() {
+  QCOMPARE(shown().lineRuns[0].text, std::string("Up"));
+  m_script.lines().select(1);
+  m_script.lines().placeCommand("Nowhere");
+  QTRY_VERIFY(m_window->simulation()->failure.has_value());
+  QCOMPARE(m_window->simulation()->lineRuns.back().text, std::string("Nowhere"));
+}
+
+QTEST_MAIN(TimelineWindowTest)
+#include "timeline_window_test.moc"
