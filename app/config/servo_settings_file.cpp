@@ -46,21 +46,24 @@ ServoSettingsBytes writeServoSettings(const ServoRows &rows) {
   return out;
 }
 
-void readServoSettings(std::string_view bytes, ServoRows &rows) {
+bool readServoSettings(std::string_view bytes, ServoRows &rows) {
   ItemReader items(bytes);
+  bool applied = false;
   for (int records = 0; records < servoRows; ++records) {
     std::optional<std::string> fields[5];
     for (auto &field : fields) {
       field = items.next();
-      if (!field) return;
+      if (!field) return applied;
     }
-    if (*fields[0] == servoSettingsEnd) return;
+    if (*fields[0] == servoSettingsEnd) return applied;
     auto row = textToNumber(*fields[4]);
     if (row && *row >= 0 && *row < servoRows) {
       rows[*row] = {decodeCodepage(*fields[0]), decodeCodepage(*fields[1]),
                     decodeCodepage(*fields[2]), decodeCodepage(*fields[3])};
+      applied = true;
     }
   }
+  return applied;
 }
 
 } // namespace quarnel

@@ -24,7 +24,8 @@ struct ServoSettingsBytes {
 
 ServoSettingsBytes writeServoSettings(const ServoRows &rows);
 
-// Applies the file's records to the rows they name, leaving every other row as it was.
-void readServoSettings(std::string_view bytes, ServoRows &rows);
+// Applies the file's records to the rows they name, leaving every other row as it was; false
+// when not one record named a row (the bytes hold no servo settings).
+bool readServoSettings(std::string_view bytes, ServoRows &rows);
 
 } // namespace quarnel

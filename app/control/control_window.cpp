@@ -32,10 +32,6 @@ constexpr int columnStep = 2280, rowStep = 960, servosPerColumn = 6;
 // Below the last row of frames: the title bar, the menu and the window's border.
 static_assert(ControlWindow::designHeight == rowStep * (servosPerColumn - 1) + servoFrameHeight + 1000);
 
-// The update tick while something moves or a pause counts, and while all stands still.
-constexpr int busyTickMs = 1;
-constexpr int idleTickMs = 10;
-
 // Pixels the status bar keeps free on either side of its text.
 constexpr int statusBarMargin = 6;
 
@@ -65,15 +61,17 @@ void showReadOut(QLabel *readOut, int value) {
 ControlWindow::ControlWindow(MotionModel &motion, ServoDriver &driver, const Clock &clock, SetupRecord &setup,
                              const ServoConfiguration &configuration, UiServices &ui, const AppIdentity &identity)
     : m_motion(motion), m_driver(driver), m_clock(clock), m_setup(setup), m_configuration(configuration), m_ui(ui),
-      m_identity(identity) {
+      m_identity(identity), m_ticker(motion, clock, this) {
   setObjectName("frmControls");
   buildControls();
   buildMenus();
   buildStatusBar();
   connectControls();
-  m_timUpdate.setObjectName("timUpdate");
-  m_timUpdate.setTimerType(Qt::PreciseTimer);
-  m_timUpdate.setInterval(busyTickMs);
+  m_ticker.ticked = [this] {
+    // The runner and the node editor set targets in the model; the sliders follow.
+    showTargets();
+    showLineLoad();
+  };
 
   // The read-out is the displayed position; each change of it goes to the board.
   m_motion.addPositionListener([this](int servo, int16_t position) {
@@ -166,10 +164,7 @@ void ControlWindow::showLineLoad() {
 
 void ControlWindow::connectControls() {
   for (int i = 0; i < motionServos; ++i)
-    connect(m_hscServoCon[i], &QSlider::valueChanged, this, [this, i](int value) {
-      wakeTick();
-      m_motion.setTarget(i, value);
-    });
+    connect(m_hscServoCon[i], &QSlider::valueChanged, this, [this, i](int value) { m_motion.setTarget(i, value); });
   connect(m_vscSpeed, &QSlider::valueChanged, this, &ControlWindow::vscSpeed_Change);
   connect(m_cmbRecorder, &QPushButton::clicked, this, [this] { scriptRequested(); });
   connect(m_cmdHome, &QPushButton::clicked, this, &ControlWindow::cmdHome_Click);
@@ -178,13 +173,11 @@ void ControlWindow::connectControls() {
   connect(m_cmdBack, &QPushButton::clicked, this, &QWidget::close);
   connect(m_mnuFBack, &QAction::triggered, this, &QWidget::close);
   connect(m_mnuAbout, &QAction::triggered, this, [this] { ShowAbout(m_ui, m_identity); });
-  connect(&m_timUpdate, &QTimer::timeout, this, &ControlWindow::updateTick);
 }
 
 void ControlWindow::load() {
   setWindowTitle(QString::fromStdString(m_identity.productName));
   const bool linked = m_driver.open(m_configuration.commPort(), m_configuration.baudRate());
-  m_lastTick = m_clock.seconds();
   m_link = LinkStatus::afterOpen(m_configuration.commPort(), m_configuration.baudRate(), linked);
   showLinkStatus();
 
@@ -213,7 +206,7 @@ void ControlWindow::load() {
   setFixedSize(size);
   move(reachablePosition(QPoint(twipsToPixels(m_setup.controlsLeft), twipsToPixels(m_setup.controlsTop)), size));
   m_loaded = true;
-  m_timUpdate.start(busyTickMs);
+  m_ticker.start();
   show();
   // The window stays open without the board: the user can work with the read-outs alone.
   if (m_link.fault)
@@ -234,38 +227,7 @@ void ControlWindow::vscSpeed_Change() {
 
 void ControlWindow::setBackEnabled(bool enabled) { m_cmdBack->setEnabled(enabled); }
 
-void ControlWindow::updateTick() {
-  advanceMotion();
-  showTargets();
-  showLineLoad();
-  // With nothing moving and no pause counting, a tick every millisecond only burns the CPU;
-  // motion runs on measured time, so a slower tick loses nothing and a target set here wakes
-  // it at once.
-  const bool idle = m_motion.allAtTarget() && !m_motion.pauseActive();
-  setTickInterval(idle ? idleTickMs : busyTickMs);
-}
-
-void ControlWindow::advanceMotion() {
-  const double now = m_clock.seconds();
-  const double elapsedMs = (now - m_lastTick) * 1000;
-  m_lastTick = now;
-  m_motion.tick(elapsedMs);
-}
-
-void ControlWindow::setTickInterval(int ms) {
-  if (m_timUpdate.interval() != ms) m_timUpdate.setInterval(ms);
-}
-
-void ControlWindow::wakeTick() {
-  if (m_timUpdate.interval() == busyTickMs) return;
-  // The time spent standing still is ticked away first, so it does not count as time the new
-  // target could have been travelled toward.
-  advanceMotion();
-  setTickInterval(busyTickMs);
-}
-
 void ControlWindow::showTargets() {
-  // The runner and the node editor set targets in the model; the sliders follow.
   for (int i = 0; i < motionServos; ++i)
     if (m_hscServoCon[i]->value() != m_motion.target(i)) {
       QSignalBlocker quiet(m_hscServoCon[i]);
@@ -274,7 +236,6 @@ void ControlWindow::showTargets() {
 }
 
 void ControlWindow::cmdHome_Click() {
-  wakeTick();
   // The home texts as the settings window holds them now, not as they were at load.
   for (int i = 0; i < motionServos; ++i)
     if (const auto home = textToNumber(m_configuration.servos[i].home)) m_motion.setTarget(i, *home);
@@ -283,7 +244,7 @@ void ControlWindow::cmdHome_Click() {
 
 void ControlWindow::cmdSTOP_Click() {
   stopPressed();
-  for (int i = 0; i < motionServos; ++i) m_motion.setTarget(i, m_motion.displayed(i));
+  m_motion.holdAll();
   showTargets();
 }
 
@@ -298,7 +259,7 @@ void ControlWindow::closeEvent(QCloseEvent *event) {
 }
 
 void ControlWindow::unload() {
-  m_timUpdate.stop();
+  m_ticker.stop();
   m_loaded = false;
   saveSetupFile();
   unloaded();

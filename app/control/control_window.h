@@ -9,13 +9,13 @@
 #include "control/clock.h"
 #include "control/link_status.h"
 #include "control/motion_model.h"
+#include "control/motion_ticker.h"
 #include "control/servo_driver.h"
 #include "ui/app_identity.h"
 #include "ui/twip_layout.h"
 #include "ui/ui_services.h"
 
 #include <QMainWindow>
-#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -47,8 +47,8 @@ public:
 
   // The speed control's value applied to all twelve servos; other windows call it too.
   void vscSpeed_Change();
-  // One update tick; the timer calls it every millisecond.
-  void updateTick();
+  // One update tick now, as when the timer fires.
+  void updateTick() { m_ticker.tickNow(); }
 
   // A running script holds the link: Back takes no input then.
   void setBackEnabled(bool enabled);
@@ -78,9 +78,6 @@ private:
   void unload();
   void saveSetupFile();
   void showTargets();
-  void setTickInterval(int ms);
-  void wakeTick();
-  void advanceMotion();
   void cmdHome_Click();
 
   MotionModel &m_motion;
@@ -92,7 +89,6 @@ private:
   const AppIdentity &m_identity;
   TwipLayout m_layout;
   bool m_loaded = false;
-  double m_lastTick = 0;
   LinkStatus m_link;
 
   std::array<QGroupBox *, motionServos> m_fmeServoCon{};
@@ -109,7 +105,7 @@ private:
   FrameRateMeter m_frames;
   QAction *m_mnuFBack = nullptr;
   QAction *m_mnuAbout = nullptr;
-  QTimer m_timUpdate;
+  MotionTicker m_ticker;
 };
 
 } // namespace quarnel

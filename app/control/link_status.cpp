@@ -40,7 +40,9 @@ const char *shortReason(LinkFault fault) {
   return "could not be opened";
 }
 
-std::string longReason(LinkFault fault) {
+} // namespace
+
+std::string LinkStatus::longReason(LinkFault fault) {
   switch (fault) {
   case LinkFault::NoSuchPort: return "there are only ports COM1 to COM8.";
   case LinkFault::Missing: return "the device does not exist. Is the board's cable plugged in?";
@@ -52,8 +54,6 @@ std::string longReason(LinkFault fault) {
   }
   return "it could not be opened.";
 }
-
-} // namespace
 
 LinkFault diagnoseDevice(const std::string &path) {
   struct stat status {};

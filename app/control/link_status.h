@@ -34,6 +34,9 @@ struct LinkStatus {
   std::string summary() const;
   // Whole sentences for the warning box, with what the user can do about it.
   std::string explanation() const;
+  // Why the link is not open and what the user can do about it; empty while connected.
+  std::string reason() const { return fault ? longReason(*fault) : std::string(); }
+  static std::string longReason(LinkFault fault);
 };
 
 } // namespace quarnel

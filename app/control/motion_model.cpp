@@ -44,8 +44,13 @@ void MotionModel::load(const std::array<ServoLimits, motionServos> &limits) {
 }
 
 void MotionModel::setTarget(int servo, int position) {
+  aboutToChange();
   const ServoLimits &l = m_limits[servo];
   m_target[servo] = static_cast<int16_t>(std::clamp<int>(position, l.lowest, l.highest));
+}
+
+void MotionModel::holdAll() {
+  for (int servo = 0; servo < motionServos; ++servo) setTarget(servo, m_displayed[servo]);
 }
 
 void MotionModel::setSpeed(int speed) {
@@ -54,11 +59,18 @@ void MotionModel::setSpeed(int speed) {
 }
 
 void MotionModel::setServoSpeed(int servo, int speed) {
+  aboutToChange();
   m_interval[servo] = speedToInterval(speed);
   m_countdown[servo] = m_interval[servo];
 }
 
+void MotionModel::clearAllAtTarget() {
+  aboutToChange();
+  m_allAtTarget = false;
+}
+
 void MotionModel::startPause(float milliseconds) {
+  aboutToChange();
   m_pauseRemaining = milliseconds;
   m_pauseActive = true;
 }
@@ -93,6 +105,22 @@ void MotionModel::tick(double elapsedMs) {
     m_countdown[servo] = clamp16(countdown);
     show(servo, static_cast<int16_t>(p));
   }
+}
+
+std::optional<double> MotionModel::msUntilNextEvent() const {
+  std::optional<double> due;
+  const auto consider = [&due](double ms) { due = std::max(0.0, due ? std::min(*due, ms) : ms); };
+  bool moving = false;
+  for (int servo = 0; servo < motionServos; ++servo) {
+    if (m_displayed[servo] == m_target[servo]) continue; // its countdown running out shows nothing
+    moving = true;
+    // The tick counts whole milliseconds of the elapsed time plus the carried remainder, and
+    // steps once that reaches the countdown.
+    consider(m_countdown[servo] - m_carriedMs);
+  }
+  if (m_pauseActive) consider(m_pauseRemaining);
+  if (!moving && !m_allAtTarget) consider(0);
+  return due;
 }
 
 void MotionModel::show(int servo, int16_t position) {

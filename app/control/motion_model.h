@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace quarnel {
@@ -33,6 +34,17 @@ public:
   // is the driver's TVK_MOVE.
   void addPositionListener(PositionListener listener) { m_listeners.push_back(std::move(listener)); }
 
+  // Told just before a target, a speed, the pause or AllAtTarget is set from outside the tick,
+  // so whoever schedules the ticks can first tick away the time that went by under the old
+  // values, and then tick again soon for the new ones.
+  void setAboutToChange(std::function<void()> listener) { m_aboutToChange = std::move(listener); }
+  // Before the runner reads AllAtTarget and PauseActive: told to tick the time up to now, so a
+  // pause or a move that has run out by now counts as over, whenever the update timer fires.
+  void setCatchUp(std::function<void()> listener) { m_catchUp = std::move(listener); }
+  void catchUp() const {
+    if (m_catchUp) m_catchUp();
+  }
+
   // A fresh load of the control window: every displayed position back to 127 (nothing sent),
   // targets at home, the speed at 32 for every servo.
   void load(const std::array<ServoLimits, motionServos> &limits);
@@ -42,6 +54,8 @@ public:
   // The targets (the sliders). A target is kept within its servo's travel.
   int16_t target(int servo) const { return m_target[servo]; }
   void setTarget(int servo, int position);
+  // STOP: every target becomes the displayed position, so every servo holds at the next tick.
+  void holdAll();
   const ServoLimits &limits(int servo) const { return m_limits[servo]; }
   int16_t displayed(int servo) const { return m_displayed[servo]; }
 
@@ -56,7 +70,7 @@ public:
   void setServoSpeed(int servo, int speed);
 
   bool allAtTarget() const { return m_allAtTarget; }
-  void clearAllAtTarget() { m_allAtTarget = false; }
+  void clearAllAtTarget();
   bool pauseActive() const { return m_pauseActive; }
   float pauseRemaining() const { return m_pauseRemaining; }
   void startPause(float milliseconds);
@@ -69,8 +83,18 @@ public:
   // interval a countdown overran, so motion follows real time however long the ticks are.
   void tick(double elapsedMs);
 
+  // Milliseconds after the last tick at which the next tick has something to do: the earliest
+  // step due, the end of the pause, or AllAtTarget turning true once every servo stands at its
+  // target. Nothing when a tick would change nothing, however late it came. Read from the
+  // same countdowns and carried remainder the tick uses, so a tick at that moment or later
+  // finds the step due.
+  std::optional<double> msUntilNextEvent() const;
+
 private:
   void show(int servo, int16_t position);
+  void aboutToChange() const {
+    if (m_aboutToChange) m_aboutToChange();
+  }
 
   std::array<ServoLimits, motionServos> m_limits{};
   std::array<int16_t, motionServos> m_target{};
@@ -84,6 +108,8 @@ private:
   float m_pauseRemaining = 0;
   bool m_nodeEditorOpen = false;
   std::vector<PositionListener> m_listeners;
+  std::function<void()> m_aboutToChange;
+  std::function<void()> m_catchUp;
 };
 
 } // namespace quarnel

@@ -13,6 +13,8 @@ namespace quarnel {
 
 constexpr std::string_view scriptMagic = "TVKFILE";
 constexpr std::string_view scriptSectionEnd = "***";
+// Scripts of many thousand lines stay far below this; a larger file is refused unread.
+constexpr long long largestScriptFile = 64ll << 20;
 
 // Either the file's bytes or why the script cannot be written.
 struct ScriptFileBytes {

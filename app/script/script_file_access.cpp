@@ -12,8 +12,6 @@ namespace quarnel {
 namespace {
 
 const FileFilter scriptFilter{"Kelpin files(*.tvk)", "*.tvk"};
-// Scripts of many thousand lines stay far below this.
-constexpr long long largestScript = 64ll << 20;
 
 // Clears the script and reads the file into it; false when the file is missing or no script.
 bool readScriptFile(ScriptModel &script, const std::string &path) {
@@ -23,7 +21,7 @@ bool readScriptFile(ScriptModel &script, const std::string &path) {
     return false;
   }
   // A file that cannot be read has no first record, so it is refused as not a script file.
-  FileRead file = readWholeFile(path, largestScript);
+  FileRead file = readWholeFile(path, largestScriptFile);
   return readScript(file.error ? std::string_view() : file.bytes, script) != ScriptRead::NotValid;
 }
 

@@ -1,12 +1,11 @@
 // The runner tick, the run buttons and the command interpreter they share.
 #include "script_runner.h"
 
-#include "config/text_number.h"
 #include "control/motion_model.h"
 #include "line_command.h"
+#include "script_check.h"
 
-#include <cmath>
-#include <limits>
+#include <algorithm>
 
 namespace quarnel {
 
@@ -27,35 +26,53 @@ ScriptRunner::ScriptRunner(ScriptModel &script, MotionModel &motion)
 // The reason a line cannot be carried out, or nothing once it has been.
 std::optional<std::string> ScriptRunner::carryOut(std::string_view text) {
   const LineCommand command = classifyLine(text);
-  ScriptLines &lines = m_script.lines();
   switch (command.kind) {
   case LineKind::Nothing:
     return std::nullopt;
   case LineKind::Pause: {
-    auto length = textToReal(command.pauseLength);
-    if (!length || std::fabs(*length) > std::numeric_limits<float>::max())
-      return "its pause length is not a number of milliseconds.";
-    m_motion.startPause(static_cast<float>(*length));
+    const auto length = pauseMilliseconds(command.pauseLength);
+    if (!length) return std::string(pauseIsNoNumber);
+    m_motion.startPause(*length);
     return std::nullopt;
   }
   case LineKind::Wait:
     waitForUser();
     return std::nullopt;
   case LineKind::LoopEnd:
-    while (lines.currentLine() > 1 && lines.text(lines.currentLine()) != loopStartCommand)
-      lines.setCurrentLine(lines.currentLine() - 1);
-    lines.markCurrent();
+    loopBack();
     return std::nullopt;
   case LineKind::Node:
     break;
   }
   auto index = m_script.nodes().find(text);
-  if (!index) return "no node has this name.";
+  if (!index) return std::string(noSuchNode);
   const Node &node = m_script.nodes().node(*index);
   for (int slot = 0; slot < nodeSlots; ++slot) {
     m_motion.setServoSpeed(slot, node.speed[slot]);
     m_motion.setTarget(slot, node.pos[slot]);
   }
+  return std::nullopt;
+}
+
+void ScriptRunner::loopBack() {
+  ScriptLines &lines = m_script.lines();
+  const int loopEnd = lines.currentLine();
+  if (const int passes = ++m_passesDone[loopEnd]; m_loopPasses && passes >= *m_loopPasses) {
+    m_passesDone.erase(loopEnd); // coming round to this loop again starts it afresh
+    return;
+  }
+  while (lines.currentLine() > 1 && lines.text(lines.currentLine()) != loopStartCommand)
+    lines.setCurrentLine(lines.currentLine() - 1);
+  lines.markCurrent();
+}
+
+std::optional<int> ScriptRunner::loopPass() const {
+  const ScriptLines &lines = m_script.lines();
+  for (int row = std::max(1, lines.currentLine()); row < lines.rowCount(); ++row)
+    if (classifyLine(lines.text(row)).kind == LineKind::LoopEnd) {
+      const auto done = m_passesDone.find(row);
+      return 1 + (done == m_passesDone.end() ? 0 : done->second);
+    }
   return std::nullopt;
 }
 
@@ -74,11 +91,13 @@ void ScriptRunner::tick() {
   if (m_inTick || m_idle) return;
   m_inTick = true;
   ScriptLines &lines = m_script.lines();
+  m_motion.catchUp(); // a pause or move over by now counts as over, whenever the update timer fires
   if (!m_waitingForUser && m_motion.allAtTarget() && !m_motion.pauseActive()) {
     lines.setCurrentLine(lines.currentLine() + 1);
     lines.clearMarker();
     if (lines.currentLine() < lines.rowCount()) {
       lines.markCurrent();
+      if (m_lineListener) m_lineListener(lines.currentLine());
       const std::string text(lines.text(lines.currentLine()));
       auto failure = carryOut(text);
       m_motion.clearAllAtTarget();
@@ -101,6 +120,7 @@ void ScriptRunner::run() {
   if (!m_idle) return;
   m_script.lines().setCurrentLine(1);
   m_script.lines().markCurrent();
+  m_passesDone.clear();
   resume();
 }
 

@@ -6,6 +6,7 @@
 #include "script_model.h"
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -54,6 +55,15 @@ public:
 
   // Told whenever the runner goes idle or starts running.
   void setStateListener(std::function<void()> listener) { m_stateListener = std::move(listener); }
+  // Told of the row of each line the run is about to carry out.
+  void setLineListener(std::function<void(int row)> listener) { m_lineListener = std::move(listener); }
+
+  // How many passes each loop makes: its LOOPEND sends the run back until then and lets it go
+  // on past itself after the last one. Nothing loops for ever, as the script window does.
+  void setLoopPasses(std::optional<int> passes) { m_loopPasses = passes; }
+  // The pass the run is making through the loop that holds the current line, from 1: the loop
+  // that the first LOOPEND at or below it closes. Nothing below the last LOOPEND.
+  std::optional<int> loopPass() const;
 
   bool idle() const { return m_idle; }
   // A WAIT line's prompt is up and not yet answered; a run goes no further until it is.
@@ -77,6 +87,7 @@ public:
 
 private:
   std::optional<std::string> carryOut(std::string_view text);
+  void loopBack();
   void report(std::string_view line, const std::string &reason) const;
   void setIdle(bool idle);
   void waitForUser();
@@ -89,6 +100,9 @@ private:
   bool m_inTick = false;
   bool m_waitingForUser = false;
   std::function<void()> m_stateListener;
+  std::function<void(int)> m_lineListener;
+  std::optional<int> m_loopPasses;
+  std::map<int, int> m_passesDone; // by the row of the LOOPEND that ends the loop
 };
 
 } // namespace quarnel

@@ -27,11 +27,17 @@ expect_driver_from() { # PREFIX
   [[ "$out" == "driver library: $1/lib/quarnel/libTavik.so"* ]] || fail "the driver came from elsewhere: $out"
   [[ "$("$1/bin/quarnel" --version)" == "quarnel $version" ]] || fail "quarnel --version"
   [[ "$("$1/bin/tavik-board" --version)" == "tavik-board $version" ]] || fail "tavik-board --version"
+  [[ "$("$1/bin/quarnel-play" --version)" == "quarnel-play $version" ]] || fail "quarnel-play --version"
+  # The player binds its driver before it reads the script: so far it gets with its own.
+  out=$(cd "$build/bin" && LD_LIBRARY_PATH="$build/bin" "$1/bin/quarnel-play" "$scratch/none.tvk" 2>&1) && fail "quarnel-play played nothing"
+  [[ "$out" == *"cannot read the script"* ]] || fail "quarnel-play found no driver: $out"
   mv "$1/lib/quarnel/libTavik.so" "$scratch/moved-away.so"
   if out=$(cd "$build/bin" && LD_LIBRARY_PATH="$build/bin" "$1/bin/quarnel" --check 2>&1); then
     fail "quarnel --check passed without its own driver: $out"
   fi
   [[ "$out" == *"$1/lib/quarnel/libTavik.so could not be loaded"* ]] || fail "the missing driver is not named: $out"
+  out=$(cd "$build/bin" && LD_LIBRARY_PATH="$build/bin" "$1/bin/quarnel-play" "$scratch/none.tvk" 2>&1) && fail "quarnel-play played nothing"
+  [[ "$out" == *"$1/lib/quarnel/libTavik.so could not be loaded"* ]] || fail "quarnel-play's missing driver is not named: $out"
   mv "$scratch/moved-away.so" "$1/lib/quarnel/libTavik.so"
 }
 

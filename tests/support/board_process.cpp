@@ -1,14 +1,12 @@
 #include "board_process.h"
 
+#include "spawn_program.h"
+
 #include <csignal>
-#include <fcntl.h>
 #include <fstream>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-
-extern char **environ;
 
 namespace tavik::testing {
 
@@ -23,14 +21,7 @@ BoardProcess::BoardProcess(bool fast) {
   fs::create_directories(m_dir);
   std::vector<std::string> args = {program(), "--link", link(), "--log", log()};
   if (fast) args.push_back("--fast");
-  std::vector<char *> argv;
-  for (auto &a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  if (posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) m_pid = -1;
-  posix_spawn_file_actions_destroy(&actions);
+  m_pid = spawnProgram(args);
   for (int i = 0; i < 200 && m_pid > 0 && !fs::is_symlink(link()); ++i) std::this_thread::sleep_for(10ms);
 }
 

@@ -288,5 +288,38 @@ TEST_F(ScriptRunnerTest, OnlyStopTakesInputHereWhileRunning) {
   EXPECT_EQ(runner.controls(), idle);
 }
 
+TEST_F(ScriptRunnerTest, ALoopLimitEndsEachLoopAfterItsPasses) {
+  addNode("A", 120, 255);
+  addNode("B", 130, 255);
+  struct Case {
+    std::vector<const char *> lines;
+    int passes;
+    std::vector<std::pair<int, int>> rowsAndPasses; // each line run, with the pass it is in (0: none)
+  };
+  const Case cases[] = {
+      {{"A", "LOOPSTART", "B", "LOOPEND", "A"}, 2, {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {3, 2}, {4, 2}, {5, 0}, {6, 0}}},
+      {{"LOOPSTART", "A", "LOOPEND"}, 1, {{1, 1}, {2, 1}, {3, 1}, {4, 0}}},
+      // Two loops one after the other, each with its own count.
+      {{"LOOPSTART", "A", "LOOPEND", "LOOPSTART", "B", "LOOPEND"},
+       3,
+       {{1, 1}, {2, 1}, {3, 1}, {2, 2}, {3, 2}, {2, 3}, {3, 3}, {4, 1}, {5, 1}, {6, 1}, {5, 2}, {6, 2}, {5, 3}, {6, 3}, {7, 0}}},
+      // No LOOPSTART: back to row 1, so row 2 repeats.
+      {{"A", "LOOPEND"}, 3, {{1, 1}, {2, 1}, {2, 2}, {2, 3}, {3, 0}}},
+  };
+  std::vector<std::pair<int, int>> seen;
+  runner.setLineListener([&](int row) { seen.emplace_back(row, runner.loopPass().value_or(0)); });
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.lines.size());
+    script.lines().clear();
+    for (const char *line : c.lines) script.lines().placeCommand(line);
+    seen.clear();
+    runner.setLoopPasses(c.passes);
+    runner.run();
+    runUntilIdle(20000);
+    EXPECT_TRUE(runner.idle());
+    EXPECT_EQ(seen, c.rowsAndPasses);
+  }
+}
+
 } // namespace
 } // namespace quarnel

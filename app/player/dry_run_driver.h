@@ -1,0 +1,27 @@
+// The servo driver of a dry run: each position handed to it is printed as
+// "<ms since start> <servo> <position>" on standard output instead of going to a port.
+#pragma once
+
+#include "control/clock.h"
+#include "control/servo_driver.h"
+
+#include <cstdio>
+
+namespace quarnel {
+
+class DryRunDriver : public ServoDriver {
+public:
+  DryRunDriver(std::FILE *out, const Clock &clock, double startSeconds)
+      : m_out(out), m_clock(clock), m_start(startSeconds) {}
+
+  bool open(int32_t, int32_t) override { return true; }
+  void move(int32_t servo, int32_t position) override;
+  void close() override { std::fflush(m_out); }
+
+private:
+  std::FILE *m_out;
+  const Clock &m_clock;
+  double m_start;
+};
+
+} // namespace quarnel

@@ -1,0 +1,78 @@
+// quarnel-play's entry: the command line, the driver (the real libTavik.so of the build tree or
+// the installation, or the dry run's printer), the stop signals, and the run.
+#include "control/clock.h"
+#include "control/driver_location.h"
+#include "control/tavik_binding.h"
+#include "player/dry_run_driver.h"
+#include "player/player.h"
+#include "player/stop_signals.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <cstdlib>
+#include <memory>
+#include <unistd.h>
+
+using namespace quarnel;
+
+int main(int argc, char *argv[]) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName("quarnel-play");
+  QCoreApplication::setApplicationVersion(QUARNEL_VERSION);
+  // Before the driver's thread exists, so that it inherits the blocked signals.
+  StopSignals stopSignals;
+
+  const auto parsed = parsePlayerOptions(app);
+  if (const auto *exit = std::get_if<PlayerExit>(&parsed)) {
+    std::fputs(exit->text.c_str(), exit->code == 0 ? stdout : stderr);
+    return exit->code;
+  }
+  PlayerOptions options = std::get<PlayerOptions>(parsed);
+  if (!options.device.empty()) {
+    // The driver finds port n's device in $TAVIK_COM<n>.
+    setenv("TAVIK_COM1", options.device.c_str(), 1);
+    options.port = 1;
+  }
+
+  SteadyClock clock;
+  const double start = clock.seconds();
+  std::unique_ptr<ServoDriver> driver;
+  if (options.dryRun) {
+    driver = std::make_unique<DryRunDriver>(stdout, clock, start);
+  } else {
+    auto tavik = std::make_unique<TavikBinding>(
+        tavikLibraryPath(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()));
+    if (const auto problem = tavik->bind()) {
+      ConsoleUi::say(*problem);
+      return 2;
+    }
+    driver = std::move(tavik);
+  }
+
+  ConsoleUi ui;
+  // A dry run's positions and the progress share standard output, so both stay plain lines.
+  ProgressLine progress(stdout, isatty(STDOUT_FILENO) && !options.dryRun, options.loops);
+  ui.beforeOutput = [&progress] { progress.finish(); };
+  Player player(options, *driver, clock, start, ui, progress);
+  if (const auto problem = player.load()) {
+    ConsoleUi::say(*problem);
+    return 2;
+  }
+  player.finished = [](int code) { QCoreApplication::exit(code); };
+  stopSignals.stopRequested = [&player] { player.stop(); };
+  if (const auto problem = player.start()) {
+    ConsoleUi::say(*problem);
+    return 2;
+  }
+  const int code = QCoreApplication::exec();
+  // A dry run's lines or the progress lost on a full disk are no success.
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    ConsoleUi::say("cannot write to standard output: " + std::string(std::strerror(errno)));
+    return 2;
+  }
+  return code;
+}

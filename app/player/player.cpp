@@ -1,0 +1,102 @@
+// The run's steps, from the files to the closed link.
+#include "player.h"
+
+#include "config/servo_settings_file.h"
+#include "control/link_status.h"
+#include "control/servo_limits.h"
+#include "script/script_check.h"
+#include "script/script_file.h"
+#include "ui/file_access.h"
+
+namespace quarnel {
+
+Player::Player(const PlayerOptions &options, ServoDriver &driver, const Clock &clock, double startSeconds,
+               ConsoleUi &ui, ProgressLine &progress)
+    : m_options(options), m_driver(driver), m_clock(clock), m_startSeconds(startSeconds), m_ui(ui),
+      m_progress(progress), m_ticker(m_motion, clock, this), m_script(m_configuration, {ui, "quarnel-play"}),
+      m_runner(m_script, m_motion) {
+  m_motion.addPositionListener([this](int servo, int16_t position) { m_driver.move(servo, position); });
+  m_tmrScriptRun.setInterval(runnerTickMs);
+  connect(&m_tmrScriptRun, &QTimer::timeout, this, [this] {
+    m_runner.tick();
+    m_progress.clockMoved(sinceStart());
+  });
+  m_runner.setLineListener([this](int row) { lineStarted(row); });
+  m_runner.setStateListener([this] {
+    if (m_runner.idle()) finish(0);
+  });
+  m_runner.setLoopPasses(options.loops);
+}
+
+std::optional<std::string> Player::load() {
+  if (auto problem = loadServoSettings()) return problem;
+  return loadScript();
+}
+
+std::optional<std::string> Player::loadServoSettings() {
+  const std::string &path = m_options.servoSettings;
+  if (path.empty()) return std::nullopt;
+  const FileRead file = readWholeFile(path);
+  if (file.error) return "cannot read the servo settings " + path + ": " + *file.error;
+  if (!readServoSettings(file.bytes, m_configuration.servos)) return path + " holds no servo rows.";
+  return std::nullopt;
+}
+
+std::optional<std::string> Player::loadScript() {
+  const std::string &path = m_options.script;
+  const FileRead file = readWholeFile(path, largestScriptFile);
+  if (file.error) return "cannot read the script " + path + ": " + *file.error;
+  std::vector<std::string> messages;
+  m_ui.hold(&messages);
+  m_script.load();
+  const ScriptRead read = readScript(file.bytes, m_script);
+  m_ui.hold(nullptr);
+  if (read == ScriptRead::NotValid) return path + " is not a valid Kelpin file.";
+  if (read == ScriptRead::Damaged)
+    return path + " is damaged: it ends early or holds a node that cannot be read.";
+  // A node outside a servo's range runs clamped to it, as in the script window.
+  for (const std::string &message : messages) ConsoleUi::say(path + ": warning: " + message);
+  if (const auto line = firstUnrunnableLine(m_script))
+    return path + " line " + std::to_string(line->row) + " \"" + line->text + "\" cannot run: " + line->reason;
+  return std::nullopt;
+}
+
+std::optional<std::string> Player::start() {
+  if (!m_driver.open(m_options.port, m_options.baud)) {
+    const LinkStatus link = LinkStatus::afterOpen(m_options.port, m_options.baud, false);
+    return "cannot open serial port " + std::to_string(link.port) + (link.device.empty() ? "" : " (" + link.device + ")") +
+           ": " + link.reason() + " Nothing was sent.";
+  }
+  m_linkOpen = true;
+  std::array<ServoLimits, motionServos> limits{};
+  for (int i = 0; i < motionServos; ++i) limits[i] = servoLimits(m_configuration.servos[i]);
+  m_motion.load(limits);
+  m_motion.setSpeed(m_options.speed);
+  m_ticker.start();
+  // Line 1 waits, like every line, until the servos stand at their targets: here, at home.
+  m_runner.run();
+  m_tmrScriptRun.start();
+  return std::nullopt;
+}
+
+void Player::lineStarted(int row) {
+  m_progress.lineStarted(sinceStart(), row, m_script.lines().text(row), m_runner.loopPass());
+}
+
+void Player::stop() {
+  if (!m_linkOpen) return;
+  m_motion.holdAll();
+  finish(0);
+}
+
+void Player::finish(int exitCode) {
+  if (!m_linkOpen) return;
+  m_linkOpen = false;
+  m_tmrScriptRun.stop();
+  m_ticker.stop();
+  m_driver.close();
+  m_progress.finish();
+  finished(exitCode);
+}
+
+} // namespace quarnel

@@ -1,0 +1,67 @@
+// One run of quarnel-play: the servo settings and the script read and checked, the link opened,
+// the servos brought home, the script played by the same runner, motion model and ticker as
+// the windows use, and the end: the script's, or a stop that holds every servo.
+#pragma once
+
+#include "config/servo_configuration.h"
+#include "control/clock.h"
+#include "control/motion_model.h"
+#include "control/motion_ticker.h"
+#include "control/servo_driver.h"
+#include "player/console_ui.h"
+#include "player/player_options.h"
+#include "player/progress_line.h"
+#include "script/script_model.h"
+#include "script/script_runner.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace quarnel {
+
+class Player : public QObject {
+public:
+  // `startSeconds` is the clock reading that times count from.
+  Player(const PlayerOptions &options, ServoDriver &driver, const Clock &clock, double startSeconds, ConsoleUi &ui,
+         ProgressLine &progress);
+
+  // Reads the servo settings and the script and checks every line; why the script cannot be
+  // played, naming the file or the line.
+  std::optional<std::string> load();
+
+  // Opens the link and starts the run; why the port could not be opened.
+  std::optional<std::string> start();
+
+  // Ctrl+C: every servo holds where it is and the link closes.
+  void stop();
+
+  // Once the link is closed, with the exit code.
+  std::function<void(int)> finished = [](int) {};
+
+private:
+  std::optional<std::string> loadServoSettings();
+  std::optional<std::string> loadScript();
+  void lineStarted(int row);
+  void finish(int exitCode);
+  double sinceStart() const { return m_clock.seconds() - m_startSeconds; }
+
+  const PlayerOptions m_options;
+  ServoDriver &m_driver;
+  const Clock &m_clock;
+  const double m_startSeconds;
+  ConsoleUi &m_ui;
+  ProgressLine &m_progress;
+  ServoConfiguration m_configuration;
+  MotionModel m_motion;
+  MotionTicker m_ticker;
+  ScriptModel m_script;
+  ScriptRunner m_runner;
+  QTimer m_tmrScriptRun;
+  bool m_linkOpen = false;
+};
+
+} // namespace quarnel

@@ -1,0 +1,39 @@
+// What quarnel-play shows of a run: on a terminal one line, rewritten in place, with the script
+// line, the loop pass and the time since the start; elsewhere (a log, a pipe) one plain line for
+// each script line run, "<ms since start> line <n> pass <p>/<loops>: "<text>"".
+#pragma once
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quarnel {
+
+class ProgressLine {
+public:
+  // `passes` is the loop limit, shown beside the pass; nothing when loops run for ever.
+  ProgressLine(std::FILE *out, bool terminal, std::optional<int> passes)
+      : m_out(out), m_terminal(terminal), m_passes(passes) {}
+
+  // `pass` is the loop pass the line is in, nothing outside a loop.
+  void lineStarted(double seconds, int row, std::string_view text, std::optional<int> pass);
+  // The terminal's line again when the whole seconds it shows have moved on.
+  void clockMoved(double seconds);
+  // Leaves the terminal's line standing, so what comes next starts on a line of its own.
+  void finish();
+
+private:
+  void rewrite();
+
+  std::FILE *m_out;
+  bool m_terminal;
+  std::optional<int> m_passes;
+  int m_row = 0;
+  std::string m_text;
+  std::optional<int> m_pass;
+  long long m_shownSeconds = -1;
+  bool m_open = false; // a terminal line waits for its end
+};
+
+} // namespace quarnel

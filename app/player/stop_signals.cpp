@@ -1,0 +1,36 @@
+// The signalfd and its notifier.
+#include "stop_signals.h"
+
+#include <csignal>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+namespace quarnel {
+
+StopSignals::StopSignals() {
+  sigset_t stopSet;
+  sigemptyset(&stopSet);
+  sigaddset(&stopSet, SIGINT);
+  sigaddset(&stopSet, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &stopSet, nullptr);
+  m_fd = signalfd(-1, &stopSet, SFD_CLOEXEC | SFD_NONBLOCK);
+  if (m_fd < 0) {
+    // Ended at once by a signal rather than not at all.
+    pthread_sigmask(SIG_UNBLOCK, &stopSet, nullptr);
+    return;
+  }
+  m_notifier = std::make_unique<QSocketNotifier>(m_fd, QSocketNotifier::Read);
+  connect(m_notifier.get(), &QSocketNotifier::activated, this, &StopSignals::drain);
+}
+
+StopSignals::~StopSignals() {
+  m_notifier.reset();
+  if (m_fd >= 0) ::close(m_fd);
+}
+
+void StopSignals::drain() {
+  signalfd_siginfo info;
+  while (read(m_fd, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) stopRequested();
+}
+
+} // namespace quarnel

@@ -1,0 +1,51 @@
+// Checking lines before they run.
+#include "script_check.h"
+
+#include "config/text_number.h"
+#include "control/speed_interval.h"
+#include "line_command.h"
+
+#include <cmath>
+#include <limits>
+
+namespace quarnel {
+
+namespace {
+
+// Speed 0 has no interval and one of 2040 or more rounds to 0; a negative speed gives a negative
+// one. The window's runner makes do with each of them, but a show is better refused.
+std::optional<std::string> speedProblem(const Node &node) {
+  for (int slot = 0; slot < nodeSlots; ++slot)
+    if (node.speed[slot] < 1 || speedToInterval(node.speed[slot]) < 1)
+      return "servo " + std::to_string(slot) + " of node \"" + node.name + "\" has speed " +
+             std::to_string(node.speed[slot]) + ", which gives no step interval.";
+  return std::nullopt;
+}
+
+std::optional<std::string> lineProblem(const NodeTable &nodes, std::string_view text) {
+  const LineCommand command = classifyLine(text);
+  if (command.kind == LineKind::Pause)
+    return pauseMilliseconds(command.pauseLength) ? std::nullopt : std::optional<std::string>(pauseIsNoNumber);
+  if (command.kind != LineKind::Node) return std::nullopt;
+  const auto index = nodes.find(text);
+  if (!index) return std::string(noSuchNode);
+  return speedProblem(nodes.node(*index));
+}
+
+} // namespace
+
+std::optional<float> pauseMilliseconds(std::string_view lengthText) {
+  const auto length = textToReal(lengthText);
+  if (!length || std::fabs(*length) > std::numeric_limits<float>::max()) return std::nullopt;
+  return static_cast<float>(*length);
+}
+
+std::optional<UnrunnableLine> firstUnrunnableLine(const ScriptModel &script) {
+  const ScriptLines &lines = script.lines();
+  for (int row = 1; row < lines.rowCount(); ++row)
+    if (auto reason = lineProblem(script.nodes(), lines.text(row)))
+      return UnrunnableLine{row, std::string(lines.text(row)), std::move(*reason)};
+  return std::nullopt;
+}
+
+} // namespace quarnel

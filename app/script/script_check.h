@@ -1,0 +1,30 @@
+// Whether a script's lines can be carried out: a node line needs a node of its name whose speeds
+// give step intervals, a pause a length in milliseconds. The runner meets these one line at a
+// time; quarnel-play checks the whole script before it sends anything.
+#pragma once
+
+#include "script_model.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quarnel {
+
+constexpr std::string_view noSuchNode = "no node has this name.";
+constexpr std::string_view pauseIsNoNumber = "its pause length is not a number of milliseconds.";
+
+// A pause line's length text as the milliseconds the pause counts; nothing when it is no number
+// or beyond what the countdown holds.
+std::optional<float> pauseMilliseconds(std::string_view lengthText);
+
+struct UnrunnableLine {
+  int row = 0;
+  std::string text;
+  std::string reason;
+};
+
+// The first line, from row 1 on, that cannot be carried out as it stands.
+std::optional<UnrunnableLine> firstUnrunnableLine(const ScriptModel &script);
+
+} // namespace quarnel

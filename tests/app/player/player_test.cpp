@@ -1,0 +1,234 @@
+// quarnel-play run for real against tavik-board --log, with the real libTavik.so beside it:
+// what reaches the wire, the loop count, a stop by signal, the exit codes and messages, and
+// what a dry run prints.
+#include "board_process.h"
+#include "crlf_text.h"
+#include "spawn_program.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace quarnel {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using tavik::testing::BoardProcess;
+
+// Servo 0 at `pos0`, every other servo at 127, all at `speed`.
+std::string pose(int pos0, int speed) {
+  std::string text;
+  for (int slot = 0; slot < 12; ++slot) text += std::to_string(slot == 0 ? pos0 : 127) + ',' + std::to_string(speed) + ',';
+  return text;
+}
+
+// A script file: its nodes (name and data) and its lines, each record quoted.
+std::string tvk(std::vector<std::pair<std::string, std::string>> nodes, std::vector<std::string> lines) {
+  std::string file = "\"TVKFILE\"\n";
+  for (const auto &[name, data] : nodes) file += '"' + name + "\"\n\"" + data + "\"\n";
+  file += "\"***\"\n";
+  for (const auto &line : lines) file += '"' + line + "\"\n";
+  return crlf(file + "\"\"\n\"***\"\n");
+}
+
+std::string swing() { return tvk({{"Up", pose(140, 255)}, {"Down", pose(114, 255)}}, {"LOOPSTART", "Up", "Down", "LOOPEND"}); }
+
+class Player {
+public:
+  // Standard output goes to `out` when given, else to a file out() reads.
+  explicit Player(std::vector<std::string> args, std::string out = {}) {
+    args.insert(args.begin(), QUARNEL_PLAY_PATH);
+    m_pid = tavik::testing::spawnProgram(args, out.empty() ? m_out.string() : out, m_err);
+  }
+  ~Player() {
+    if (m_pid > 0) {
+      kill(m_pid, SIGKILL);
+      waitpid(m_pid, nullptr, 0);
+    }
+    fs::remove(m_out);
+    fs::remove(m_err);
+  }
+  void signal(int number) const { kill(m_pid, number); }
+  // The exit code, or -1 when it did not end within `timeout` (it is then killed).
+  int wait(std::chrono::milliseconds timeout = 10s) {
+    const auto giveUp = std::chrono::steady_clock::now() + timeout;
+    int status = 0;
+    while (waitpid(m_pid, &status, WNOHANG) == 0) {
+      if (std::chrono::steady_clock::now() > giveUp) return -1;
+      std::this_thread::sleep_for(5ms);
+    }
+    m_pid = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  std::string out() const { return read(m_out); }
+  std::string err() const { return read(m_err); }
+
+private:
+  static std::string read(const fs::path &path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  static fs::path scratch(const char *what) {
+    static int count = 0;
+    return fs::temp_directory_path() / ("quarnel-play-test-" + std::to_string(getpid()) + "-" + std::to_string(++count) + what);
+  }
+
+  fs::path m_out = scratch(".out");
+  fs::path m_err = scratch(".err");
+  pid_t m_pid = -1;
+};
+
+class PlayerTest : public ::testing::Test {
+protected:
+  std::string file(const std::string &name, const std::string &bytes) {
+    const fs::path path = m_dir / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path.string();
+  }
+  // Servo 0's positions on the wire, from the board's log.
+  static std::vector<int> servo0(const BoardProcess &board) {
+    std::vector<int> positions;
+    for (const auto &line : board.lines()) {
+      int servo = -1, position = -1;
+      if (std::istringstream(line.rest) >> servo >> position && servo == 0) positions.push_back(position);
+    }
+    return positions;
+  }
+
+  fs::path m_dir = [] {
+    const fs::path dir = fs::temp_directory_path() / ("quarnel-play-files-" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    return dir;
+  }();
+  ~PlayerTest() override { fs::remove_all(m_dir); }
+};
+
+TEST_F(PlayerTest, ATwoNodeLoopSwingsOnTheWireAndEndsAfterItsPasses) {
+  BoardProcess board(true);
+  Player player({file("swing.tvk", swing()), "--device", board.link(), "--loops", "2"});
+  ASSERT_EQ(player.wait(), 0) << player.err();
+  EXPECT_EQ(player.err(), "");
+
+  // The burst of 127 at open, then up to 140, down to 114, twice, one unit at a time.
+  std::vector<int> turns;
+  const std::vector<int> wire = servo0(board);
+  ASSERT_FALSE(wire.empty());
+  EXPECT_EQ(wire.front(), 127);
+  for (size_t i = 1; i + 1 < wire.size(); ++i)
+    if ((wire[i] - wire[i - 1]) * (wire[i + 1] - wire[i]) < 0) turns.push_back(wire[i]);
+  turns.push_back(wire.back());
+  EXPECT_EQ(turns, (std::vector<int>{140, 114, 140, 114}));
+
+  std::vector<std::string> progress;
+  std::istringstream lines(player.out());
+  for (std::string line; std::getline(lines, line);) progress.push_back(line.substr(line.find(' ') + 1));
+  EXPECT_EQ(progress, (std::vector<std::string>{"line 1 pass 1/2: \"LOOPSTART\"", "line 2 pass 1/2: \"Up\"",
+                                                "line 3 pass 1/2: \"Down\"", "line 4 pass 1/2: \"LOOPEND\"",
+                                                "line 2 pass 2/2: \"Up\"", "line 3 pass 2/2: \"Down\"",
+                                                "line 4 pass 2/2: \"LOOPEND\"", "line 5: \"\""}));
+}
+
+TEST_F(PlayerTest, ASignalMidMoveHoldsEveryServoAndClosesTheLink) {
+  for (int signal : {SIGINT, SIGTERM}) {
+    SCOPED_TRACE(signal);
+    BoardProcess board(true);
+    // 127 units at speed 32: four seconds of travel.
+    Player player({file("far.tvk", tvk({{"Far", pose(254, 32)}}, {"Far"})), "--device", board.link()});
+    board.waitForLines(40, 5s); // the open's burst and the first steps
+    player.signal(signal);
+    ASSERT_EQ(player.wait(), 0) << player.err();
+    const std::vector<int> held = servo0(board);
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(servo0(board), held) << "a frame after the hold";
+    ASSERT_FALSE(held.empty());
+    EXPECT_GT(held.back(), 128);
+    EXPECT_LT(held.back(), 254);
+  }
+}
+
+TEST_F(PlayerTest, WhatCannotBePlayedIsSaidOnceWithExitCode2AndNothingSent) {
+  const std::string script = file("swing.tvk", swing());
+  const std::string missing = (m_dir / "missing.tvk").string();
+  const std::string notScript = file("notes.tvk", "shopping list\r\n");
+  const std::string damaged = file("damaged.tvk", crlf("\"TVKFILE\"\n\"Up\"\n\"1,2,3\"\n\"***\"\n"));
+  const std::string unknown = file("unknown.tvk", tvk({{"Up", pose(140, 32)}}, {"Up", "PAUSE 10", "Upp"}));
+  const std::string stopped = file("stopped.tvk", tvk({{"Up", pose(140, 0)}}, {"Up"}));
+  const std::string board = "BOARD"; // the board's link, once it runs
+  const struct {
+    std::vector<std::string> args;
+    std::string message; // the start of stderr's first line
+    int lines;           // a mistake in the options adds the usage
+  } cases[] = {
+      {{missing, "--device", board}, "quarnel-play: cannot read the script " + missing + ": ", 1},
+      {{notScript, "--device", board}, "quarnel-play: " + notScript + " is not a valid Kelpin file.", 1},
+      {{damaged, "--device", board}, "quarnel-play: " + damaged + " is damaged", 1},
+      {{unknown, "--device", board}, "quarnel-play: " + unknown + " line 3 \"Upp\" cannot run: no node has this name.", 1},
+      {{stopped, "--device", board},
+       "quarnel-play: " + stopped + " line 1 \"Up\" cannot run: servo 0 of node \"Up\" has speed 0", 1},
+      {{script, "--servos", script, "--device", board}, "quarnel-play: " + script + " holds no servo rows.", 1},
+      {{script, "--device", "/nonexistent/tty"}, "quarnel-play: cannot open serial port 1 (/nonexistent/tty): the device does not exist.", 1},
+      {{script, "--loops", "0", "--device", board}, "quarnel-play: --loops takes a whole number of passes, 1 or more.", 3},
+      {{script, "--port", "2", "--device", board}, "quarnel-play: --port and --device name the board twice.", 3},
+      {{script, "--baud", "1200", "--device", board}, "quarnel-play: --baud takes 2400, 4800 or 9600.", 3},
+      {{"--device", board}, "quarnel-play: Name one script to play.", 3},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.message);
+    BoardProcess process(true);
+    std::vector<std::string> args = c.args;
+    std::replace(args.begin(), args.end(), board, process.link());
+    Player player(args);
+    EXPECT_EQ(player.wait(), 2);
+    const std::string err = player.err();
+    EXPECT_EQ(err.rfind(c.message, 0), 0u) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), c.lines) << err;
+    EXPECT_EQ(player.out(), "");
+    std::this_thread::sleep_for(50ms);
+    EXPECT_TRUE(process.lines().empty()) << "sent before refusing";
+  }
+}
+
+TEST_F(PlayerTest, ADryRunPrintsEachPositionWithItsTimeAndEndsAfterOnePassOrSaysWhyNot) {
+  // Slow enough that no tick, however late on a busy machine, takes two steps at once.
+  Player player({file("swing.tvk", tvk({{"Up", pose(131, 32)}, {"Down", pose(129, 32)}}, {"LOOPSTART", "Up", "Down", "LOOPEND"})), "--dry-run"});
+  ASSERT_EQ(player.wait(), 0) << player.err();
+  std::vector<std::string> moves;
+  long long lastMs = -1;
+  std::istringstream lines(player.out());
+  for (std::string line; std::getline(lines, line);) {
+    long long ms = -1;
+    std::istringstream fields(line);
+    ASSERT_TRUE(fields >> ms) << line;
+    EXPECT_GE(ms, lastMs) << line;
+    lastMs = ms;
+    std::string rest;
+    std::getline(fields >> std::ws, rest);
+    if (rest.rfind("line", 0) != 0) moves.push_back(rest);
+  }
+  EXPECT_EQ(moves, (std::vector<std::string>{"0 128", "0 129", "0 130", "0 131", "0 130", "0 129"}));
+  EXPECT_GT(lastMs, 400); // four lines, a runner tick each at least
+
+  Player full({file("swing.tvk", swing()), "--dry-run"}, "/dev/full");
+  EXPECT_EQ(full.wait(), 2) << "lost output reported as success";
+  EXPECT_EQ(full.err().rfind("quarnel-play: cannot write to standard output", 0), 0u) << full.err();
+
+  // With nobody at a terminal, a WAIT is passed over and said so.
+  Player unattended({file("wait.tvk", tvk({{"Up", pose(128, 255)}}, {"WAIT", "Up"})), "--dry-run"});
+  ASSERT_EQ(unattended.wait(), 0) << unattended.err();
+  EXPECT_EQ(unattended.err(), "quarnel-play: WAIT passed over: standard input is not a terminal.\n");
+  EXPECT_NE(unattended.out().find(" 0 128\n"), std::string::npos) << unattended.out();
+}
+
+} // namespace
+} // namespace quarnel
