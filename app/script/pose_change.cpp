@@ -63,10 +63,13 @@ std::optional<std::string> lineChangeText(const ScriptModel &script, int row) {
       break;
     }
   }
-  const ServoConfiguration &config = script.config();
+  return poseChangeText(before, script.nodes().node(*node), servoNames(script.config()));
+}
+
+std::vector<std::string> servoNames(const ServoConfiguration &config) {
   std::vector<std::string> names;
   for (int servo = 0; servo < config.servoCount(); ++servo) names.push_back(config.servos[servo].name);
-  return poseChangeText(before, script.nodes().node(*node), names);
+  return names;
 }
 
 } // namespace quarnel

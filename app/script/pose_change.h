@@ -13,12 +13,16 @@
 namespace quarnel {
 
 class ScriptModel;
+class ServoConfiguration;
 
 using Pose = std::array<int16_t, nodeSlots>;
 
 // "Servo0 127 → 200 at speed 32, Servo3 90 → 60 at speed 8; 10 servos unchanged — 3.8 s" for
 // the servos `servoNames` names, slot 0 up. The move takes as long as its slowest servo.
 std::string poseChangeText(const Pose &before, const Node &node, const std::vector<std::string> &servoNames);
+
+// The names of the board's servos, slot 0 up.
+std::vector<std::string> servoNames(const ServoConfiguration &config);
 
 // The change text of line `row` against the pose the servos hold when it starts, for the
 // board's servos; nothing for a line that moves to no node.

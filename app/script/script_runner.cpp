@@ -61,9 +61,14 @@ void ScriptRunner::loopBack() {
     m_passesDone.erase(loopEnd); // coming round to this loop again starts it afresh
     return;
   }
-  while (lines.currentLine() > 1 && lines.text(lines.currentLine()) != loopStartCommand)
-    lines.setCurrentLine(lines.currentLine() - 1);
+  lines.setCurrentLine(loopStartAbove(lines, loopEnd));
   lines.markCurrent();
+}
+
+int loopStartAbove(const ScriptLines &lines, int loopEndRow) {
+  int row = loopEndRow;
+  while (row > 1 && lines.text(row) != loopStartCommand) --row;
+  return row;
 }
 
 std::optional<int> ScriptRunner::loopPass() const {

@@ -105,4 +105,8 @@ private:
   std::map<int, int> m_passesDone; // by the row of the LOOPEND that ends the loop
 };
 
+// The row a LOOPEND at `loopEndRow` sends the run back to: the nearest "LOOPSTART" above it, or
+// row 1 when there is none.
+int loopStartAbove(const ScriptLines &lines, int loopEndRow);
+
 } // namespace quarnel

@@ -21,10 +21,10 @@ SimulationInput SimulationInput::of(const ScriptModel &script, const ServoConfig
   return input;
 }
 
-int Simulation::lineRunningAt(int timeMs) const {
+const LineRun *Simulation::lineRunningAt(int timeMs) const {
   auto after = std::upper_bound(lineRuns.begin(), lineRuns.end(), timeMs,
                                 [](int t, const LineRun &run) { return t < run.timeMs; });
-  return after == lineRuns.begin() ? 0 : std::prev(after)->row;
+  return after == lineRuns.begin() ? nullptr : &*std::prev(after);
 }
 
 std::optional<Simulation> simulateMotion(const SimulationInput &input, const std::atomic<bool> *cancelled) {
@@ -46,6 +46,7 @@ std::optional<Simulation> simulateMotion(const SimulationInput &input, const std
   motion.addPositionListener([&](int servo, int16_t position) { sim.changes.push_back({now, servo, position}); });
 
   ScriptRunner runner(script, motion);
+  runner.setLoopPasses(1);
   ScriptLines &lines = script.lines();
   user.messages.clear(); // a node outside its travel was told of at its creation already
   runner.run();
@@ -62,11 +63,13 @@ std::optional<Simulation> simulateMotion(const SimulationInput &input, const std
     // The runner's own condition for going on to the next line.
     const bool advances = !runner.waitingForUser() && motion.allAtTarget() && !motion.pauseActive();
     const int row = lines.currentLine() + 1;
+    Pose before;
+    for (int servo = 0; servo < nodeSlots; ++servo) before[servo] = motion.displayed(servo);
     runner.tick();
     if (!advances) continue;
     if (row >= lines.rowCount()) break; // past the last line: the run is over
     const std::string text(lines.text(row));
-    sim.lineRuns.push_back({now, row, text});
+    sim.lineRuns.push_back({now, row, text, before});
     if (runner.idle()) {
       if (!user.messages.empty()) sim.failure = user.messages.back();
       break;
@@ -80,12 +83,12 @@ std::optional<Simulation> simulateMotion(const SimulationInput &input, const std
       sim.waits.push_back(now);
       break;
     case LineKind::LoopEnd: {
-      const int startRow = lines.currentLine();
+      // Each line runs once, so the loop's start has run exactly once before its end.
+      const int startRow = loopStartAbove(lines, row);
       auto start = std::find_if(sim.lineRuns.begin(), sim.lineRuns.end(),
                                 [startRow](const LineRun &run) { return run.row == startRow; });
-      sim.loop = LoopPass{start == sim.lineRuns.end() ? sim.lineRuns.front().timeMs : start->timeMs, now, startRow, row};
-      sim.endMs = now;
-      return sim;
+      sim.loops.push_back({start->timeMs, now, startRow, row});
+      break;
     }
     default:
       break;

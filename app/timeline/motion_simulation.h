@@ -1,11 +1,13 @@
 // The script played ahead of time: the real runner and motion engine on a simulated clock of
 // 1 ms ticks, with no port, recording every position the driver would be given, when each line
-// starts, the pauses, WAITs, the first loop and the line the runner could not run.
+// starts and the pose it starts from, the pauses, WAITs, one pass of each loop and the line the
+// runner could not run.
 #pragma once
 
 #include "config/servo_configuration.h"
 #include "control/motion_model.h"
 #include "script/node.h"
+#include "script/pose_change.h"
 
 #include <array>
 #include <atomic>
@@ -43,6 +45,7 @@ struct LineRun {
   int timeMs;
   int row;
   std::string text;
+  Pose before; // where the servos stand when the line starts
 };
 
 struct PauseSpan {
@@ -51,7 +54,7 @@ struct PauseSpan {
   std::string text;
 };
 
-// The first loop: from its LOOPSTART (or line 1) to the LOOPEND that jumps back.
+// A loop's one pass: from its LOOPSTART (or line 1) to its LOOPEND.
 struct LoopPass {
   int startMs;
   int endMs;
@@ -65,17 +68,17 @@ struct Simulation {
   std::vector<LineRun> lineRuns;
   std::vector<PauseSpan> pauses;
   std::vector<int> waits; // when a WAIT was answered
-  std::optional<LoopPass> loop;
+  std::vector<LoopPass> loops; // each run once, in the order they end
   std::optional<std::string> failure; // the runner's own message
   int endMs = 0;
   bool capped = false;
 
-  // The row of the line running at `timeMs`, or 0 before the first.
-  int lineRunningAt(int timeMs) const;
+  // The line running at `timeMs`, or nothing before the first.
+  const LineRun *lineRunningAt(int timeMs) const;
 };
 
-// Plays `input` from line 1 until the script ends, a line cannot be run, the first LOOPEND
-// jumps back, or the cap is reached. Nothing when `cancelled` was set before the end.
+// Plays `input` from line 1, each loop once, until the script ends, a line cannot be run or the
+// cap is reached. Nothing when `cancelled` was set before the end.
 std::optional<Simulation> simulateMotion(const SimulationInput &input,
                                          const std::atomic<bool> *cancelled = nullptr);
 

@@ -2,6 +2,7 @@
 // simulation run off the user-interface thread, its result handed back by a queued call.
 #include "timeline_window.h"
 
+#include "script/line_command.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
 
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -199,8 +201,33 @@ void TimelineWindow::mousePressEvent(QMouseEvent *event) {
   const Areas a = areas();
   const QPoint at = event->position().toPoint();
   if (!m_simulation || at.y() < a.plot.top() || at.y() > a.axis.bottom() || at.x() < a.plot.left()) return;
-  const int row = m_simulation->lineRunningAt(static_cast<int>(timeAt(at.x())));
-  if (row > 0 && m_runner.idle() && row < m_script.lines().rowCount()) m_script.lines().select(row);
+  m_pickedMs = static_cast<int>(timeAt(at.x()));
+  update();
+  const LineRun *run = m_simulation->lineRunningAt(*m_pickedMs);
+  if (run && m_runner.idle() && run->row < m_script.lines().rowCount()) m_script.lines().select(run->row);
+}
+
+// Hovering over a moment tells of the line running then, as a click does in the notes.
+bool TimelineWindow::event(QEvent *event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  const auto *help = static_cast<QHelpEvent *>(event);
+  const Areas a = areas();
+  const LineRun *run = nullptr;
+  if (m_simulation && help->x() >= a.plot.left() && help->y() >= a.plot.top() && help->y() <= a.axis.bottom())
+    run = m_simulation->lineRunningAt(static_cast<int>(timeAt(help->x())));
+  if (run) QToolTip::showText(help->globalPos(), lineText(*run), this);
+  else QToolTip::hideText();
+  return true;
+}
+
+// "Line 3 at 1.2 s, Wave: Servo0 127 → 200 at speed 32; 11 servos unchanged — 2.3 s", against
+// the pose the run holds when the line starts, so a loop's first pose is read against its last.
+QString TimelineWindow::lineText(const LineRun &run) const {
+  const QString head = QString("Line %1 at %2").arg(run.row).arg(seconds(run.timeMs, 1));
+  const auto node = classifyLine(run.text).kind == LineKind::Node ? m_script.nodes().find(run.text) : std::nullopt;
+  if (!node) return head + ": " + QString::fromStdString(run.text);
+  return head + ", " + QString::fromStdString(run.text) + ": " +
+         QString::fromStdString(poseChangeText(run.before, m_script.nodes().node(*node), servoNames(m_config)));
 }
 
 QStringList TimelineWindow::noteLines() const {
@@ -211,15 +238,18 @@ QStringList TimelineWindow::noteLines() const {
   }
   const Simulation &sim = *m_simulation;
   if (sim.failure) notes << QString::fromStdString(*sim.failure);
-  else if (sim.loop)
-    notes << QString("The loop from line %1 to line %2 takes %3 a pass and repeats; one pass is shown.")
-                 .arg(sim.loop->startRow).arg(sim.loop->endRow).arg(seconds(sim.loop->endMs - sim.loop->startMs, 1));
   else if (sim.capped) notes << QString("Shown up to %1; the script runs on.").arg(seconds(sim.endMs, 0));
+  else if (!sim.loops.empty())
+    notes << QString("Each loop is shown once, %1 in all; a run repeats the loop from line %2 to line %3 (%4 a pass) until STOP.")
+                 .arg(seconds(sim.endMs, 1)).arg(sim.loops[0].startRow).arg(sim.loops[0].endRow)
+                 .arg(seconds(sim.loops[0].endMs - sim.loops[0].startMs, 1));
   else notes << QString("The script ends after %1.").arg(seconds(sim.endMs, 1));
   const QString line = QString("The line at %1 bit/s carries %2 frames a second; the script asks up to %3.")
                            .arg(m_loadBaud).arg(std::lround(m_load.capacityPerSecond)).arg(m_load.peakFramesPerSecond);
   if (m_load.overloaded.empty()) notes << line + " It never asks for more.";
   else notes << line + QString(" Shaded: it asks for more; the worst lag is %1 ms.").arg(std::lround(m_load.worstLagMs));
+  const LineRun *picked = m_pickedMs ? sim.lineRunningAt(*m_pickedMs) : nullptr;
+  notes << (picked ? lineText(*picked) : QString("Click a moment to see the line running then and what it changes."));
   return notes;
 }
 
@@ -288,12 +318,12 @@ void TimelineWindow::paintMarks(QPainter &painter, const Areas &a) const {
     }
     lane = 1 - lane;
   }
-  if (sim.loop) {
-    const int from = xOf(sim.loop->startMs), to = xOf(sim.loop->endMs);
-    painter.setPen(QPen(QColor(0, 100, 0), 2));
+  painter.setPen(QPen(QColor(0, 100, 0), 2));
+  for (const LoopPass &loop : sim.loops) {
+    const int from = xOf(loop.startMs), to = xOf(loop.endMs);
     painter.drawLine(from, a.plot.top() + 3, to, a.plot.top() + 3);
     painter.drawText(QPoint(from + 4, a.plot.top() + 4 + fontMetrics().ascent()),
-                     "loop of " + seconds(sim.loop->endMs - sim.loop->startMs, 1));
+                     "loop of " + seconds(loop.endMs - loop.startMs, 1));
   }
   if (sim.failure) {
     painter.setPen(QPen(QColor(180, 0, 0), 2));

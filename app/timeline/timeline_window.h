@@ -42,6 +42,7 @@ protected:
   void resizeEvent(QResizeEvent *event) override;
   void showEvent(QShowEvent *event) override;
   void hideEvent(QHideEvent *event) override;
+  bool event(QEvent *event) override;
 
 private:
   struct Areas {
@@ -55,6 +56,7 @@ private:
   void showScrollRange();
   double timeAt(int x) const;
   QStringList noteLines() const;
+  QString lineText(const LineRun &run) const;
 
   void paintTraces(QPainter &painter, const QRect &plot) const;
   void paintMarks(QPainter &painter, const Areas &a) const;
@@ -72,6 +74,7 @@ private:
   LineLoad m_load;
   int m_loadBaud = 0;
   double m_msPerPixel = 10;
+  std::optional<int> m_pickedMs; // the moment last clicked, its line described in the notes
 
   QTimer m_watch;    // looks for a changed script while shown
   QTimer m_debounce; // lets a burst of edits settle before the run is played again

@@ -106,7 +106,8 @@ void TimelineEndToEndTest::theSimulatedRunIsWhatReachesTheBoard() {
   // not the model's (a model that is wrong by a millisecond a step makes most frames late).
   size_t next = 0, missed = 0, late = 0;
   long long worstUs = 0, realStartUs = 0, lineStartOffUs = 0;
-  int line = -1, simStartMs = 0;
+  const LineRun *line = nullptr;
+  int simStartMs = 0;
   for (size_t i = opening; i < log.size(); ++i) {
     const auto [servo, position] = frame(log[i]);
     const size_t from = next;
@@ -119,7 +120,7 @@ void TimelineEndToEndTest::theSimulatedRunIsWhatReachesTheBoard() {
       if (i == opening) lineStartOffUs = log[i].us - simMs * 1000LL;
       const long long startOffUs = log[i].us - simMs * 1000LL - lineStartOffUs;
       QVERIFY2(std::abs(startOffUs) < runnerTickMs * 1000,
-               qPrintable(QString("line %1 started %2 ms from its simulated time").arg(line).arg(startOffUs / 1000.0)));
+               qPrintable(QString("line %1 started %2 ms from its simulated time").arg(line->row).arg(startOffUs / 1000.0)));
       realStartUs = log[i].us;
       simStartMs = simMs;
     }

@@ -36,7 +36,7 @@ struct OutlineCase {
   std::vector<std::string> lines;
   std::vector<int> rowsRun;
   std::string failure;
-  int loopStartRow, loopEndRow; // 0 for none
+  std::vector<std::pair<int, int>> loops; // start and end rows
   int pauses, waits;
 };
 
@@ -49,21 +49,24 @@ TEST_P(SimulationOutline, RunsTheLinesTheRunnerWouldAndStopsWhereItWould) {
   for (const LineRun &run : sim.lineRuns) rows.push_back(run.row);
   EXPECT_EQ(rows, c.rowsRun);
   EXPECT_EQ(sim.failure.value_or(""), c.failure);
-  EXPECT_EQ(sim.loop ? sim.loop->startRow : 0, c.loopStartRow);
-  EXPECT_EQ(sim.loop ? sim.loop->endRow : 0, c.loopEndRow);
+  std::vector<std::pair<int, int>> loops;
+  for (const LoopPass &loop : sim.loops) loops.emplace_back(loop.startRow, loop.endRow);
+  EXPECT_EQ(loops, c.loops);
   EXPECT_EQ(static_cast<int>(sim.pauses.size()), c.pauses);
   EXPECT_EQ(static_cast<int>(sim.waits.size()), c.waits);
   EXPECT_FALSE(sim.capped);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, SimulationOutline, ::testing::Values(
-    OutlineCase{"plain", {"Up", "Home"}, {1, 2, 3}, "", 0, 0, 0, 0},
+    OutlineCase{"plain", {"Up", "Home"}, {1, 2, 3}, "", {}, 0, 0},
     OutlineCase{"unknown node", {"Up", "Nowhere", "Home"}, {1, 2},
-                "The line \"Nowhere\" cannot be run: no node has this name.", 0, 0, 0, 0},
+                "The line \"Nowhere\" cannot be run: no node has this name.", {}, 0, 0},
     OutlineCase{"loop", {"Home", "LOOPSTART", "Up", "PAUSE 300", "Home", "LOOPEND", "Up"},
-                {1, 2, 3, 4, 5, 6}, "", 2, 6, 1, 0},
-    OutlineCase{"adjacent loop ends", {"LOOPSTART", "LOOPEND"}, {1, 2}, "", 1, 2, 0, 0},
-    OutlineCase{"wait", {"Up", "WAIT", "Home"}, {1, 2, 3, 4}, "", 0, 0, 0, 1}));
+                {1, 2, 3, 4, 5, 6, 7, 8}, "", {{2, 6}}, 1, 0},
+    OutlineCase{"adjacent loop ends", {"LOOPSTART", "LOOPEND"}, {1, 2, 3}, "", {{1, 2}}, 0, 0},
+    OutlineCase{"each loop once, one with no start", {"Up", "LOOPEND", "Home", "LOOPSTART", "Up", "LOOPEND", "Home"},
+                {1, 2, 3, 4, 5, 6, 7, 8}, "", {{1, 2}, {4, 6}}, 0, 0},
+    OutlineCase{"wait", {"Up", "WAIT", "Home"}, {1, 2, 3, 4}, "", {}, 0, 1}));
 
 TEST(Simulation, TimesMovesPausesAndLoopsAsTheTicksWould) {
   // Up, run at 200 ms: servo 0 from 127 to 147 at speed 100 (10 ms a unit); the node's speed
@@ -77,11 +80,13 @@ TEST(Simulation, TimesMovesPausesAndLoopsAsTheTicksWould) {
   EXPECT_EQ(sim.changes[19].position, 147);
   ASSERT_EQ(sim.pauses.size(), 1u);
   EXPECT_EQ(sim.pauses[0].endMs - sim.pauses[0].startMs, 250);
-  ASSERT_TRUE(sim.loop);
-  EXPECT_EQ(sim.loop->startMs, 100);
-  EXPECT_EQ(sim.loop->endMs, sim.endMs);
-  EXPECT_EQ(sim.lineRunningAt(50), 0);
-  EXPECT_EQ(sim.lineRunningAt(250), 2);
+  ASSERT_EQ(sim.loops.size(), 1u);
+  ASSERT_EQ(sim.lineRuns.size(), 6u);
+  EXPECT_EQ(sim.loops[0].startMs, 100);
+  EXPECT_EQ(sim.loops[0].endMs, sim.lineRuns[4].timeMs);
+  EXPECT_EQ(sim.lineRuns[3].before[0], 147); // Home starts from where Up left servo 0
+  EXPECT_EQ(sim.lineRunningAt(50), nullptr);
+  EXPECT_EQ(sim.lineRunningAt(250)->row, 2);
 }
 
 TEST(Simulation, StopsAtTheCapAndWhenCancelled) {

@@ -5,7 +5,9 @@
 #include "timeline/timeline_window.h"
 #include "ui/scripted_ui_services.h"
 
+#include <QHelpEvent>
 #include <QTest>
+#include <QToolTip>
 
 using namespace quarnel;
 
@@ -56,22 +58,28 @@ void TimelineWindowTest::init() {
 void TimelineWindowTest::clickMarksTheLineRunningThen_data() {
   QTest::addColumn<int>("run"); // the click falls midway into the run of this line
   QTest::addColumn<int>("row");
-  QTest::newRow("first node") << 0 << 1;
-  QTest::newRow("the pause") << 1 << 2;
-  QTest::newRow("second node") << 2 << 3;
-  QTest::newRow("home") << 3 << 4;
+  QTest::addColumn<QString>("says"); // against the pose the run holds then
+  QTest::newRow("first node") << 0 << 1 << "Up: Servo0 127 → 177 at speed 100";
+  QTest::newRow("the pause") << 1 << 2 << ": PAUSE 300";
+  QTest::newRow("second node") << 2 << 3 << "Down: Servo0 177 → 97 at speed 100";
+  QTest::newRow("home") << 3 << 4 << "Home: Servo0 97 → 127";
 }
 
 void TimelineWindowTest::clickMarksTheLineRunningThen() {
   QFETCH(int, run);
   QFETCH(int, row);
+  QFETCH(QString, says);
   const Simulation &sim = shown();
   QCOMPARE(sim.lineRuns.size(), size_t{5});
   const int middle = (sim.lineRuns[run].timeMs + sim.lineRuns[run + 1].timeMs) / 2;
+  const QPoint at(m_window->xOf(middle), m_window->height() / 2);
   m_script.lines().select(5);
-  QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, QPoint(m_window->xOf(middle), m_window->height() / 2));
+  QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, at);
   QCOMPARE(m_script.lines().markedRow(), row);
   QCOMPARE(m_script.lines().currentLine(), row);
+  QHelpEvent hover(QEvent::ToolTip, at, m_window->mapToGlobal(at));
+  QApplication::sendEvent(m_window.get(), &hover);
+  QVERIFY2(QToolTip::text().contains(says), qPrintable(QToolTip::text()));
 }
 
 void TimelineWindowTest::anEditedScriptIsPlayedAgain() {
