@@ -64,6 +64,7 @@ TimelineWindow::TimelineWindow(ScriptModel &script, const ScriptRunner &runner, 
   m_debounce.setInterval(debounceMs);
   connect(&m_watch, &QTimer::timeout, this, &TimelineWindow::watchInput);
   connect(&m_debounce, &QTimer::timeout, this, &TimelineWindow::recompute);
+  m_notes = noteLines();
 }
 
 TimelineWindow::~TimelineWindow() {
@@ -123,21 +124,33 @@ void TimelineWindow::showResult(std::shared_ptr<const Simulation> sim, unsigned 
   for (auto &trace : m_traces) trace.clear();
   for (const PositionChange &change : m_simulation->changes) m_traces[change.servo].push_back(change);
   if (first) m_msPerPixel = std::max(finestMsPerPixel, (m_simulation->endMs + 500.0) / std::max(1, areas().plot.width()));
-  showScrollRange();
-  update();
+  refreshNotes();
 }
 
 int TimelineWindow::xOf(double timeMs) const {
-  return areas().plot.left() + static_cast<int>(std::lround(timeMs / m_msPerPixel)) - m_hscTime->value();
+  return leftMargin + static_cast<int>(std::lround(timeMs / m_msPerPixel)) - m_hscTime->value();
 }
 
-double TimelineWindow::timeAt(int x) const { return (x - areas().plot.left() + m_hscTime->value()) * m_msPerPixel; }
+double TimelineWindow::timeAt(int x) const { return (x - leftMargin + m_hscTime->value()) * m_msPerPixel; }
+
+// Each note wrapped to the plot's width, top to bottom.
+std::vector<QRect> TimelineWindow::noteRects() const {
+  std::vector<QRect> rects;
+  int top = gap;
+  for (const QString &note : m_notes) {
+    rects.push_back(fontMetrics().boundingRect(QRect(leftMargin, top, width() - leftMargin - rightMargin, 0),
+                                               Qt::TextWordWrap, note));
+    top = rects.back().bottom() + 1;
+  }
+  return rects;
+}
 
 TimelineWindow::Areas TimelineWindow::areas() const {
   const int line = fontMetrics().height();
   const int width = this->width() - leftMargin - rightMargin;
   Areas a;
-  a.notes = QRect(leftMargin, gap, width, static_cast<int>(noteLines().size()) * line);
+  const std::vector<QRect> notes = noteRects();
+  a.notes = QRect(leftMargin, gap, width, notes.empty() ? 0 : notes.back().bottom() + 1 - gap);
   a.legend = QRect(leftMargin, a.notes.bottom() + gap, width, line + gap);
   const int axisTop = height() - m_hscTime->sizeHint().height() - line - gap;
   a.axis = QRect(leftMargin, axisTop, width, line + gap);
@@ -202,7 +215,7 @@ void TimelineWindow::mousePressEvent(QMouseEvent *event) {
   const QPoint at = event->position().toPoint();
   if (!m_simulation || at.y() < a.plot.top() || at.y() > a.axis.bottom() || at.x() < a.plot.left()) return;
   m_pickedMs = static_cast<int>(timeAt(at.x()));
-  update();
+  refreshNotes();
   const LineRun *run = m_simulation->lineRunningAt(*m_pickedMs);
   if (run && m_runner.idle() && run->row < m_script.lines().rowCount()) m_script.lines().select(run->row);
 }
@@ -228,6 +241,12 @@ QString TimelineWindow::lineText(const LineRun &run) const {
   if (!node) return head + ": " + QString::fromStdString(run.text);
   return head + ", " + QString::fromStdString(run.text) + ": " +
          QString::fromStdString(poseChangeText(run.before, m_script.nodes().node(*node), servoNames(m_config)));
+}
+
+void TimelineWindow::refreshNotes() {
+  m_notes = noteLines();
+  showScrollRange(); // the plot is as wide as ever but may stand lower
+  update();
 }
 
 QStringList TimelineWindow::noteLines() const {
@@ -259,11 +278,11 @@ void TimelineWindow::paintEvent(QPaintEvent *) {
   const Areas a = areas();
   const int line = fontMetrics().height();
 
-  const QStringList notes = noteLines();
-  for (int i = 0; i < notes.size(); ++i) {
+  const std::vector<QRect> notes = noteRects();
+  for (size_t i = 0; i < notes.size(); ++i) {
     const bool failure = i == 1 && m_simulation && m_simulation->failure;
     painter.setPen(failure ? QColor(180, 0, 0) : palette().windowText().color());
-    painter.drawText(QRect(a.notes.left(), a.notes.top() + i * line, a.notes.width(), line), Qt::AlignLeft | Qt::AlignVCenter, notes[i]);
+    painter.drawText(notes[i], Qt::TextWordWrap, m_notes[static_cast<int>(i)]);
   }
 
   int x = a.legend.left();
@@ -299,19 +318,27 @@ void TimelineWindow::paintMarks(QPainter &painter, const Areas &a) const {
     painter.fillRect(QRect(QPoint(xOf(span.startMs), a.plot.top()), QPoint(xOf(span.endMs), a.plot.bottom())), QColor(230, 0, 0, 60));
   for (const PauseSpan &pause : sim.pauses)
     painter.fillRect(QRect(QPoint(xOf(pause.startMs), a.plot.top()), QPoint(xOf(pause.endMs), a.plot.bottom())), QColor(0, 0, 0, 25));
+  if (const LineRun *picked = m_pickedMs ? sim.lineRunningAt(*m_pickedMs) : nullptr) {
+    const bool last = picked == &sim.lineRuns.back();
+    const int endMs = last ? sim.endMs : (picked + 1)->timeMs;
+    painter.fillRect(QRect(QPoint(xOf(picked->timeMs), a.plot.top()), QPoint(xOf(endMs), a.plot.bottom())), QColor(0, 110, 220, 35));
+  }
 
   const int line = fontMetrics().height();
   int labelEnd[2] = {a.marks.left() - 1000, a.marks.left() - 1000};
-  int lane = 0;
+  int lane = 0, lastX = a.plot.left() - 1000;
   for (const LineRun &run : sim.lineRuns) {
     const int x = xOf(run.timeMs);
     if (x < a.plot.left() - 200 || x > a.plot.right()) continue;
-    const bool wait = std::find(sim.waits.begin(), sim.waits.end(), run.timeMs) != sim.waits.end();
+    const bool wait = std::binary_search(sim.waits.begin(), sim.waits.end(), run.timeMs);
     const QColor colour = wait ? QColor(200, 110, 0) : palette().mid().color();
-    painter.setPen(QPen(colour, 1, Qt::DotLine));
-    painter.drawLine(x, a.plot.top(), x, a.marks.top() + (lane + 1) * line);
-    const QString text = fontMetrics().elidedText(QString::fromStdString(run.text), Qt::ElideRight, 140);
+    if (x != lastX || wait) { // one mark a pixel is all a zoomed-out long script can show
+      painter.setPen(QPen(colour, 1, Qt::DotLine));
+      painter.drawLine(x, a.plot.top(), x, a.marks.top() + (lane + 1) * line);
+      lastX = x;
+    }
     if (x > labelEnd[lane]) {
+      const QString text = fontMetrics().elidedText(QString::fromStdString(run.text), Qt::ElideRight, 140);
       painter.setPen(wait ? colour : palette().windowText().color());
       painter.drawText(QPoint(x + 2, a.marks.top() + lane * line + fontMetrics().ascent()), text);
       labelEnd[lane] = x + 2 + fontMetrics().horizontalAdvance(text) + 4;
@@ -344,13 +371,28 @@ void TimelineWindow::paintTraces(QPainter &painter, const QRect &plot) const {
     int last = from == trace.begin() ? sim.start[servo] : std::prev(from)->position;
     QPolygonF points;
     points << QPointF(xOf(from == trace.begin() ? 0 : std::prev(from)->timeMs), y(last));
-    for (auto change = from; change != trace.end() && change->timeMs <= shownTo; ++change) {
-      points << QPointF(xOf(change->timeMs), y(change->position));
-      last = change->position;
+    // The changes that fall on one pixel column become its first, lowest, highest and last
+    // positions, so a long trace costs the window's width to draw, not its length.
+    for (auto change = from; change != trace.end() && change->timeMs <= shownTo;) {
+      const int x = xOf(change->timeMs);
+      const int first = change->position;
+      int low = first, high = first;
+      for (; change != trace.end() && change->timeMs <= shownTo && xOf(change->timeMs) == x; ++change) {
+        low = std::min<int>(low, change->position);
+        high = std::max<int>(high, change->position);
+        last = change->position;
+      }
+      points << QPointF(x, y(first));
+      if (low != high) points << QPointF(x, y(low)) << QPointF(x, y(high));
+      points << QPointF(x, y(last));
     }
     points << QPointF(xOf(std::min<double>(sim.endMs, shownTo)), y(last));
     painter.setPen(QPen(servoColour(servo), 1.5));
-    painter.drawPolyline(points);
+    // In short pieces: a stroked path that crosses itself thousands of times costs the
+    // rasteriser far more than the same segments drawn a few at a time.
+    constexpr qsizetype piece = 16;
+    for (qsizetype at = 0; at + 1 < points.size(); at += piece)
+      painter.drawPolyline(points.constData() + at, static_cast<int>(std::min(piece + 1, points.size() - at)));
   }
 }
 

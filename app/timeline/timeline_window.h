@@ -56,6 +56,8 @@ private:
   void showScrollRange();
   double timeAt(int x) const;
   QStringList noteLines() const;
+  void refreshNotes();
+  std::vector<QRect> noteRects() const;
   QString lineText(const LineRun &run) const;
 
   void paintTraces(QPainter &painter, const QRect &plot) const;
@@ -75,6 +77,7 @@ private:
   int m_loadBaud = 0;
   double m_msPerPixel = 10;
   std::optional<int> m_pickedMs; // the moment last clicked, its line described in the notes
+  QStringList m_notes;
 
   QTimer m_watch;    // looks for a changed script while shown
   QTimer m_debounce; // lets a burst of edits settle before the run is played again
