@@ -50,7 +50,7 @@ Application::Application(std::string folder)
     m_frmTimeline.hide();
     m_frmControls.vscSpeed_Change();
   };
-  m_frmScript.timelineRequested = [this] { m_frmTimeline.showBelow(m_frmScript); };
+  m_frmScript.timelineRequested = [this] { m_frmTimeline.showBeside(m_frmScript, m_frmControls); };
   m_frmScript.scriptFileUsed = [this](const std::string &path) {
     m_remembered.rememberDocument(DocumentKind::Script, path, m_folders);
   };

@@ -5,11 +5,11 @@
 #include "script/line_command.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
+#include "ui/window_placement.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QScrollBar>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -72,10 +72,8 @@ TimelineWindow::~TimelineWindow() {
   if (m_worker.joinable()) m_worker.join();
 }
 
-void TimelineWindow::showBelow(const QWidget &scriptWindow) {
-  const QRect frame = scriptWindow.frameGeometry();
-  const QRect screen = scriptWindow.screen()->availableGeometry();
-  if (frame.bottom() + height() < screen.bottom()) move(std::max(screen.left(), frame.right() - width()), frame.bottom());
+void TimelineWindow::showBeside(const QWidget &scriptWindow, const QWidget &controlWindow) {
+  if (!isVisible()) moveBeside(*this, {&scriptWindow, &controlWindow}, minimumSize()); // else where the user put it
   show();
   raise();
   activateWindow();
@@ -133,6 +131,20 @@ int TimelineWindow::xOf(double timeMs) const {
 
 double TimelineWindow::timeAt(int x) const { return (x - leftMargin + m_hscTime->value()) * m_msPerPixel; }
 
+// Where each servo's name stands in the legend, in rows as wide as the plot.
+std::vector<QPoint> TimelineWindow::legendSpots(int top) const {
+  std::vector<QPoint> spots;
+  const int right = width() - rightMargin;
+  QPoint at(leftMargin, top);
+  for (int servo = 0; servo < m_config.servoCount(); ++servo) {
+    const int wide = 18 + fontMetrics().horizontalAdvance(QString::fromStdString(m_config.servos[servo].name));
+    if (at.x() > leftMargin && at.x() + wide > right) at = QPoint(leftMargin, at.y() + fontMetrics().height());
+    spots.push_back(at);
+    at.rx() += wide + 12;
+  }
+  return spots;
+}
+
 // Each note wrapped to the plot's width, top to bottom.
 std::vector<QRect> TimelineWindow::noteRects() const {
   std::vector<QRect> rects;
@@ -151,7 +163,9 @@ TimelineWindow::Areas TimelineWindow::areas() const {
   Areas a;
   const std::vector<QRect> notes = noteRects();
   a.notes = QRect(leftMargin, gap, width, notes.empty() ? 0 : notes.back().bottom() + 1 - gap);
-  a.legend = QRect(leftMargin, a.notes.bottom() + gap, width, line + gap);
+  const int legendTop = a.notes.bottom() + gap;
+  const std::vector<QPoint> spots = legendSpots(legendTop);
+  a.legend = QRect(leftMargin, legendTop, width, (spots.empty() ? 0 : spots.back().y() - legendTop) + line + gap);
   const int axisTop = height() - m_hscTime->sizeHint().height() - line - gap;
   a.axis = QRect(leftMargin, axisTop, width, line + gap);
   a.marks = QRect(leftMargin, axisTop - 2 * line - gap, width, 2 * line + gap);
@@ -285,13 +299,11 @@ void TimelineWindow::paintEvent(QPaintEvent *) {
     painter.drawText(notes[i], Qt::TextWordWrap, m_notes[static_cast<int>(i)]);
   }
 
-  int x = a.legend.left();
-  for (int servo = 0; servo < m_config.servoCount(); ++servo) {
-    const QString name = QString::fromStdString(m_config.servos[servo].name);
-    painter.fillRect(QRect(x, a.legend.center().y() - 2, 14, 4), servoColour(servo));
-    painter.setPen(palette().windowText().color());
-    painter.drawText(QPoint(x + 18, a.legend.top() + fontMetrics().ascent()), name);
-    x += 18 + fontMetrics().horizontalAdvance(name) + 12;
+  const std::vector<QPoint> spots = legendSpots(a.legend.top());
+  painter.setPen(palette().windowText().color());
+  for (int servo = 0; servo < static_cast<int>(spots.size()); ++servo) {
+    painter.fillRect(QRect(spots[servo].x(), spots[servo].y() + line / 2 - 2, 14, 4), servoColour(servo));
+    painter.drawText(spots[servo] + QPoint(18, fontMetrics().ascent()), QString::fromStdString(m_config.servos[servo].name));
   }
 
   painter.fillRect(a.plot, palette().base());

@@ -28,7 +28,9 @@ public:
                  const ServoConfiguration &config);
   ~TimelineWindow() override;
 
-  void showBelow(const QWidget &scriptWindow);
+  // Beside the windows it serves, made smaller to stand clear of them where that helps; left
+  // where the user has put it when it is up already.
+  void showBeside(const QWidget &scriptWindow, const QWidget &controlWindow);
   // The run on show, once one is computed.
   const Simulation *simulation() const { return m_simulation ? &*m_simulation : nullptr; }
   // The x of `timeMs` in the plot, for a reader of the picture.
@@ -58,6 +60,7 @@ private:
   QStringList noteLines() const;
   void refreshNotes();
   std::vector<QRect> noteRects() const;
+  std::vector<QPoint> legendSpots(int top) const;
   QString lineText(const LineRun &run) const;
 
   void paintTraces(QPainter &painter, const QRect &plot) const;

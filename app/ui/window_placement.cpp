@@ -92,6 +92,18 @@ QPoint besidePosition(QRect served, QSize size, QRect area) {
   return best;
 }
 
+QSize fittedBeside(QRect served, QSize size, QSize least, QRect area) {
+  const QSize free[] = {
+      {area.right() - served.right(), area.height()},
+      {served.left() - area.left(), area.height()},
+      {area.width(), area.bottom() - served.bottom()},
+      {area.width(), served.top() - area.top()},
+  };
+  for (const QSize space : free)
+    if (space.width() >= least.width() && space.height() >= least.height()) return size.boundedTo(space);
+  return size;
+}
+
 QPoint reachablePosition(QPoint position, QSize size) {
   QList<QRect> areas{primaryArea()};
   for (const QScreen *screen : QGuiApplication::screens())
@@ -99,13 +111,17 @@ QPoint reachablePosition(QPoint position, QSize size) {
   return keptInside(QRect(position, size + decorations()), areas);
 }
 
-void moveBeside(QWidget &window, std::initializer_list<const QWidget *> served) {
+void moveBeside(QWidget &window, std::initializer_list<const QWidget *> served, QSize least) {
   const QWidget &first = **served.begin();
   QRect frames = first.frameGeometry();
   for (const QWidget *other : served)
     if (other->isVisible()) frames |= other->frameGeometry();
   const QScreen *screen = first.screen();
   const QRect area = screen ? screen->availableGeometry() : primaryArea();
+  if (least.isValid()) {
+    const QSize frame = frameSize(window) - window.size();
+    window.resize(fittedBeside(frames, window.size() + frame, least + frame, area) - frame);
+  }
   const QSize size = frameSize(window);
   QPoint position = besidePosition(frames, size, area);
   // With no side of them all free, the others are covered rather than the first.

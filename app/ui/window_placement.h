@@ -31,13 +31,18 @@ QPoint keptInside(QRect window, const QList<QRect> &areas);
 // those that covers the least of `served`. Always wholly inside `area` when it fits there.
 QPoint besidePosition(QRect served, QSize size, QRect area);
 
+// `size`, made smaller where it must be to fit the free space of the first side of `served`
+// (right, left, below, above) that holds at least `least`; `size` itself when none does.
+QSize fittedBeside(QRect served, QSize size, QSize least, QRect area);
+
 // `keptInside` over the available areas of every screen, for a window of `size` pixels
 // (decorations added) saved at `position`.
 QPoint reachablePosition(QPoint position, QSize size);
 
 // Moves `window` beside `served`, the windows it works for, on the screen of the first of them;
 // the first counts always, the others while they are shown. Where no side of them all is free,
-// beside the first alone: it matters most, the others are covered before it.
-void moveBeside(QWidget &window, std::initializer_list<const QWidget *> served);
+// beside the first alone: it matters most, the others are covered before it. A window with a
+// valid `least` is first made smaller, down to that size, where that lets it stand clear of them.
+void moveBeside(QWidget &window, std::initializer_list<const QWidget *> served, QSize least = {});
 
 } // namespace quarnel

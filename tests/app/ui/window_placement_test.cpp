@@ -31,6 +31,8 @@ class WindowPlacementTest : public QObject {
 private slots:
   void besideTakesTheFreeSideOnTheServedScreen_data();
   void besideTakesTheFreeSideOnTheServedScreen();
+  void fittedBesideShrinksToTheFirstRoomySide_data();
+  void fittedBesideShrinksToTheFirstRoomySide();
   void keptInsideMovesAWindowOntoItsScreen_data();
   void keptInsideMovesAWindowOntoItsScreen();
   void realWindowsOnAScaledSecondScreen();
@@ -72,6 +74,23 @@ void WindowPlacementTest::besideTakesTheFreeSideOnTheServedScreen() {
   QFETCH(QRect, area);
   QFETCH(QPoint, expected);
   QCOMPARE(besidePosition(served, size, area), expected);
+}
+
+void WindowPlacementTest::fittedBesideShrinksToTheFirstRoomySide_data() {
+  QTest::addColumn<QRect>("served");
+  QTest::addColumn<QSize>("expected");
+  // A timeline of 960 x 460, no smaller than 480 x 340, beside the control and script windows.
+  QTest::newRow("room on the right: as it is") << QRect(100, 300, 653, 443) << QSize(960, 460);
+  QTest::newRow("centred: narrowed to the left side") << QRect(774, 318, 723, 443) << QSize(774, 460);
+  QTest::newRow("no side wide enough, room below: as wide, shorter")
+      << QRect(450, 0, 1020, 700) << QSize(960, 380);
+  QTest::newRow("no side holds the least: as it is") << QRect(200, 200, 1500, 700) << QSize(960, 460);
+}
+
+void WindowPlacementTest::fittedBesideShrinksToTheFirstRoomySide() {
+  QFETCH(QRect, served);
+  QFETCH(QSize, expected);
+  QCOMPARE(fittedBeside(served, QSize(960, 460), QSize(480, 340), fullHd), expected);
 }
 
 void WindowPlacementTest::keptInsideMovesAWindowOntoItsScreen_data() {
