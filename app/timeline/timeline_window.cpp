@@ -106,22 +106,24 @@ void TimelineWindow::recompute() {
   m_worker = std::thread([this, input = m_input, generation] {
     auto sim = simulateMotion(input, &m_cancel);
     if (!sim) return;
-    auto result = std::make_shared<const Simulation>(std::move(*sim));
+    auto result = std::make_shared<PlayedAhead>();
+    result->baud = input.config.baudRate();
+    result->load = measureLineLoad(*sim, result->baud);
+    for (const PositionChange &change : sim->changes) result->traces[change.servo].push_back(change);
+    result->sim = std::move(*sim);
     // Posted to the window's thread; Qt drops it if the window is gone by then.
-    QMetaObject::invokeMethod(this, [this, result, generation] { showResult(result, generation); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this, result = std::shared_ptr<const PlayedAhead>(std::move(result)), generation] {
+      showResult(result, generation);
+    }, Qt::QueuedConnection);
   });
   update();
 }
 
-void TimelineWindow::showResult(std::shared_ptr<const Simulation> sim, unsigned long generation) {
+void TimelineWindow::showResult(std::shared_ptr<const PlayedAhead> result, unsigned long generation) {
   if (generation != m_generation) return; // a run of a script that has changed since
-  const bool first = !m_simulation;
-  m_simulation = *sim;
-  m_loadBaud = m_input.config.baudRate();
-  m_load = measureLineLoad(*m_simulation, m_loadBaud);
-  for (auto &trace : m_traces) trace.clear();
-  for (const PositionChange &change : m_simulation->changes) m_traces[change.servo].push_back(change);
-  if (first) m_msPerPixel = std::max(finestMsPerPixel, (m_simulation->endMs + 500.0) / std::max(1, areas().plot.width()));
+  const bool first = !m_shown;
+  m_shown = std::move(result);
+  if (first) m_msPerPixel = std::max(finestMsPerPixel, (m_shown->sim.endMs + 500.0) / std::max(1, areas().plot.width()));
   refreshNotes();
 }
 
@@ -180,7 +182,7 @@ void TimelineWindow::resizeEvent(QResizeEvent *) {
 }
 
 void TimelineWindow::showScrollRange() {
-  const int length = m_simulation ? static_cast<int>(std::ceil((m_simulation->endMs + 500.0) / m_msPerPixel)) : 0;
+  const int length = m_shown ? static_cast<int>(std::ceil((m_shown->sim.endMs + 500.0) / m_msPerPixel)) : 0;
   const int visible = areas().plot.width();
   m_hscTime->setRange(0, std::max(0, length - visible));
   m_hscTime->setPageStep(visible);
@@ -188,8 +190,8 @@ void TimelineWindow::showScrollRange() {
 }
 
 void TimelineWindow::zoom(double factor, int aroundX) {
-  if (!m_simulation) return;
-  const double coarsest = std::max(finestMsPerPixel, (m_simulation->endMs + 500.0) / std::max(1, areas().plot.width()));
+  if (!m_shown) return;
+  const double coarsest = std::max(finestMsPerPixel, (m_shown->sim.endMs + 500.0) / std::max(1, areas().plot.width()));
   const double anchor = timeAt(aroundX);
   m_msPerPixel = std::clamp(m_msPerPixel / factor, finestMsPerPixel, coarsest);
   showScrollRange();
@@ -227,10 +229,10 @@ void TimelineWindow::keyPressEvent(QKeyEvent *event) {
 void TimelineWindow::mousePressEvent(QMouseEvent *event) {
   const Areas a = areas();
   const QPoint at = event->position().toPoint();
-  if (!m_simulation || at.y() < a.plot.top() || at.y() > a.axis.bottom() || at.x() < a.plot.left()) return;
+  if (!m_shown || at.y() < a.plot.top() || at.y() > a.axis.bottom() || at.x() < a.plot.left()) return;
   m_pickedMs = static_cast<int>(timeAt(at.x()));
   refreshNotes();
-  const LineRun *run = m_simulation->lineRunningAt(*m_pickedMs);
+  const LineRun *run = m_shown->sim.lineRunningAt(*m_pickedMs);
   if (run && m_runner.idle() && run->row < m_script.lines().rowCount()) m_script.lines().select(run->row);
 }
 
@@ -240,8 +242,8 @@ bool TimelineWindow::event(QEvent *event) {
   const auto *help = static_cast<QHelpEvent *>(event);
   const Areas a = areas();
   const LineRun *run = nullptr;
-  if (m_simulation && help->x() >= a.plot.left() && help->y() >= a.plot.top() && help->y() <= a.axis.bottom())
-    run = m_simulation->lineRunningAt(static_cast<int>(timeAt(help->x())));
+  if (m_shown && help->x() >= a.plot.left() && help->y() >= a.plot.top() && help->y() <= a.axis.bottom())
+    run = m_shown->sim.lineRunningAt(static_cast<int>(timeAt(help->x())));
   if (run) QToolTip::showText(help->globalPos(), lineText(*run), this);
   else QToolTip::hideText();
   return true;
@@ -265,11 +267,11 @@ void TimelineWindow::refreshNotes() {
 
 QStringList TimelineWindow::noteLines() const {
   QStringList notes{"Every servo starts at its home position; a WAIT is answered at once."};
-  if (!m_simulation) {
+  if (!m_shown) {
     notes << "Playing the script ahead...";
     return notes;
   }
-  const Simulation &sim = *m_simulation;
+  const Simulation &sim = m_shown->sim;
   if (sim.failure) notes << QString::fromStdString(*sim.failure);
   else if (sim.capped) notes << QString("Shown up to %1; the script runs on.").arg(seconds(sim.endMs, 0));
   else if (!sim.loops.empty())
@@ -278,9 +280,9 @@ QStringList TimelineWindow::noteLines() const {
                  .arg(seconds(sim.loops[0].endMs - sim.loops[0].startMs, 1));
   else notes << QString("The script ends after %1.").arg(seconds(sim.endMs, 1));
   const QString line = QString("The line at %1 bit/s carries %2 frames a second; the script asks up to %3.")
-                           .arg(m_loadBaud).arg(std::lround(m_load.capacityPerSecond)).arg(m_load.peakFramesPerSecond);
-  if (m_load.overloaded.empty()) notes << line + " It never asks for more.";
-  else notes << line + QString(" Shaded: it asks for more; the worst lag is %1 ms.").arg(std::lround(m_load.worstLagMs));
+                           .arg(m_shown->baud).arg(std::lround(m_shown->load.capacityPerSecond)).arg(m_shown->load.peakFramesPerSecond);
+  if (m_shown->load.overloaded.empty()) notes << line + " It never asks for more.";
+  else notes << line + QString(" Shaded: it asks for more; the worst lag is %1 ms.").arg(std::lround(m_shown->load.worstLagMs));
   const LineRun *picked = m_pickedMs ? sim.lineRunningAt(*m_pickedMs) : nullptr;
   notes << (picked ? lineText(*picked) : QString("Click a moment to see the line running then and what it changes."));
   return notes;
@@ -294,7 +296,7 @@ void TimelineWindow::paintEvent(QPaintEvent *) {
 
   const std::vector<QRect> notes = noteRects();
   for (size_t i = 0; i < notes.size(); ++i) {
-    const bool failure = i == 1 && m_simulation && m_simulation->failure;
+    const bool failure = i == 1 && m_shown && m_shown->sim.failure;
     painter.setPen(failure ? QColor(180, 0, 0) : palette().windowText().color());
     painter.drawText(notes[i], Qt::TextWordWrap, m_notes[static_cast<int>(i)]);
   }
@@ -314,7 +316,7 @@ void TimelineWindow::paintEvent(QPaintEvent *) {
     painter.setPen(palette().windowText().color());
     painter.drawText(QRect(0, y - line / 2, leftMargin - gap, line), Qt::AlignRight | Qt::AlignVCenter, QString::number(position));
   }
-  if (!m_simulation) return;
+  if (!m_shown) return;
   painter.save();
   painter.setClipRect(a.plot.united(a.marks));
   paintMarks(painter, a);
@@ -325,8 +327,8 @@ void TimelineWindow::paintEvent(QPaintEvent *) {
 }
 
 void TimelineWindow::paintMarks(QPainter &painter, const Areas &a) const {
-  const Simulation &sim = *m_simulation;
-  for (const OverloadSpan &span : m_load.overloaded)
+  const Simulation &sim = m_shown->sim;
+  for (const OverloadSpan &span : m_shown->load.overloaded)
     painter.fillRect(QRect(QPoint(xOf(span.startMs), a.plot.top()), QPoint(xOf(span.endMs), a.plot.bottom())), QColor(230, 0, 0, 60));
   for (const PauseSpan &pause : sim.pauses)
     painter.fillRect(QRect(QPoint(xOf(pause.startMs), a.plot.top()), QPoint(xOf(pause.endMs), a.plot.bottom())), QColor(0, 0, 0, 25));
@@ -371,12 +373,12 @@ void TimelineWindow::paintMarks(QPainter &painter, const Areas &a) const {
 }
 
 void TimelineWindow::paintTraces(QPainter &painter, const QRect &plot) const {
-  const Simulation &sim = *m_simulation;
+  const Simulation &sim = m_shown->sim;
   const double shownFrom = timeAt(plot.left()) - 1, shownTo = timeAt(plot.right()) + 1;
   auto y = [&plot](int position) { return plot.bottom() - (plot.height() - 1.0) * position / highestPosition; };
   painter.setRenderHint(QPainter::Antialiasing);
   for (int servo = 0; servo < m_config.servoCount(); ++servo) {
-    const std::vector<PositionChange> &trace = m_traces[servo];
+    const std::vector<PositionChange> &trace = m_shown->traces[servo];
     // From the last change before the visible span, so the line enters it where it stands.
     auto from = std::lower_bound(trace.begin(), trace.end(), shownFrom,
                                  [](const PositionChange &change, double t) { return change.timeMs < t; });

@@ -32,7 +32,7 @@ public:
   // where the user has put it when it is up already.
   void showBeside(const QWidget &scriptWindow, const QWidget &controlWindow);
   // The run on show, once one is computed.
-  const Simulation *simulation() const { return m_simulation ? &*m_simulation : nullptr; }
+  const Simulation *simulation() const { return m_shown ? &m_shown->sim : nullptr; }
   // The x of `timeMs` in the plot, for a reader of the picture.
   int xOf(double timeMs) const;
 
@@ -47,13 +47,20 @@ protected:
   bool event(QEvent *event) override;
 
 private:
+  // A run played ahead and what is read from it, all worked out off the window's thread.
+  struct PlayedAhead {
+    Simulation sim;
+    LineLoad load;
+    int baud = 0;
+    std::array<std::vector<PositionChange>, motionServos> traces; // the changes servo by servo
+  };
   struct Areas {
     QRect notes, legend, plot, marks, axis;
   };
   Areas areas() const;
   void watchInput();
   void recompute();
-  void showResult(std::shared_ptr<const Simulation> sim, unsigned long generation);
+  void showResult(std::shared_ptr<const PlayedAhead> result, unsigned long generation);
   void zoom(double factor, int aroundX);
   void showScrollRange();
   double timeAt(int x) const;
@@ -74,10 +81,7 @@ private:
 
   SimulationInput m_input;
   bool m_haveInput = false;
-  std::optional<Simulation> m_simulation;
-  std::array<std::vector<PositionChange>, motionServos> m_traces; // the changes servo by servo
-  LineLoad m_load;
-  int m_loadBaud = 0;
+  std::shared_ptr<const PlayedAhead> m_shown;
   double m_msPerPixel = 10;
   std::optional<int> m_pickedMs; // the moment last clicked, its line described in the notes
   QStringList m_notes;
