@@ -64,7 +64,8 @@ TimelineWindow::TimelineWindow(ScriptModel &script, const ScriptRunner &runner, 
   m_debounce.setInterval(debounceMs);
   connect(&m_watch, &QTimer::timeout, this, &TimelineWindow::watchInput);
   connect(&m_debounce, &QTimer::timeout, this, &TimelineWindow::recompute);
-  m_notes = noteLines();
+  setAccessibleName("Timeline");
+  refreshNotes();
 }
 
 TimelineWindow::~TimelineWindow() {
@@ -220,6 +221,10 @@ void TimelineWindow::keyPressEvent(QKeyEvent *event) {
   case Qt::Key_Right:
     m_hscTime->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     break;
+  case Qt::Key_Up:
+  case Qt::Key_Down:
+    pickNextLine(event->key() == Qt::Key_Down ? 1 : -1);
+    break;
   default:
     QWidget::keyPressEvent(event);
   }
@@ -230,10 +235,27 @@ void TimelineWindow::mousePressEvent(QMouseEvent *event) {
   const Areas a = areas();
   const QPoint at = event->position().toPoint();
   if (!m_shown || at.y() < a.plot.top() || at.y() > a.axis.bottom() || at.x() < a.plot.left()) return;
-  m_pickedMs = static_cast<int>(timeAt(at.x()));
+  pick(static_cast<int>(timeAt(at.x())));
+}
+
+void TimelineWindow::pick(int timeMs) {
+  m_pickedMs = timeMs;
   refreshNotes();
-  const LineRun *run = m_shown->sim.lineRunningAt(*m_pickedMs);
+  const LineRun *run = m_shown->sim.lineRunningAt(timeMs);
   if (run && m_runner.idle() && run->row < m_script.lines().rowCount()) m_script.lines().select(run->row);
+}
+
+// The line after (or before) the one picked, its start brought into sight.
+void TimelineWindow::pickNextLine(int step) {
+  if (!m_shown || m_shown->sim.lineRuns.empty()) return;
+  const std::vector<LineRun> &runs = m_shown->sim.lineRuns;
+  const LineRun *picked = m_pickedMs ? m_shown->sim.lineRunningAt(*m_pickedMs) : nullptr;
+  const long at = picked ? (picked - runs.data()) + step : step > 0 ? 0 : static_cast<long>(runs.size()) - 1;
+  const LineRun &run = runs[static_cast<size_t>(std::clamp(at, 0L, static_cast<long>(runs.size()) - 1))];
+  const QRect plot = areas().plot;
+  if (const int x = xOf(run.timeMs); x < plot.left() || x > plot.right())
+    m_hscTime->setValue(static_cast<int>(std::lround(run.timeMs / m_msPerPixel)) - plot.width() / 4);
+  pick(run.timeMs);
 }
 
 // Hovering over a moment tells of the line running then, as a click does in the notes.
@@ -261,6 +283,7 @@ QString TimelineWindow::lineText(const LineRun &run) const {
 
 void TimelineWindow::refreshNotes() {
   m_notes = noteLines();
+  setAccessibleDescription(m_notes.join('\n')); // what a screen reader has of the picture
   showScrollRange(); // the plot is as wide as ever but may stand lower
   update();
 }
@@ -284,7 +307,7 @@ QStringList TimelineWindow::noteLines() const {
   if (m_shown->load.overloaded.empty()) notes << line + " It never asks for more.";
   else notes << line + QString(" Shaded: it asks for more; the worst lag is %1 ms.").arg(std::lround(m_shown->load.worstLagMs));
   const LineRun *picked = m_pickedMs ? sim.lineRunningAt(*m_pickedMs) : nullptr;
-  notes << (picked ? lineText(*picked) : QString("Click a moment to see the line running then and what it changes."));
+  notes << (picked ? lineText(*picked) : QString("Click a moment, or press Up or Down, to see the line running then and what it changes."));
   return notes;
 }
 

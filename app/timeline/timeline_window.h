@@ -66,6 +66,8 @@ private:
   double timeAt(int x) const;
   QStringList noteLines() const;
   void refreshNotes();
+  void pick(int timeMs);
+  void pickNextLine(int step);
   std::vector<QRect> noteRects() const;
   std::vector<QPoint> legendSpots(int top) const;
   QString lineText(const LineRun &run) const;

@@ -30,6 +30,7 @@ private slots:
   void cleanup() { m_window.reset(); }
   void clickMarksTheLineRunningThen_data();
   void clickMarksTheLineRunningThen();
+  void upAndDownPickLinesAndTheNotesAreReadable();
   void anEditedScriptIsPlayedAgain();
 
 private:
@@ -80,6 +81,22 @@ void TimelineWindowTest::clickMarksTheLineRunningThen() {
   QHelpEvent hover(QEvent::ToolTip, at, m_window->mapToGlobal(at));
   QApplication::sendEvent(m_window.get(), &hover);
   QVERIFY2(QToolTip::text().contains(says), qPrintable(QToolTip::text()));
+}
+
+void TimelineWindowTest::upAndDownPickLinesAndTheNotesAreReadable() {
+  shown();
+  QVERIFY(!m_window->accessibleDescription().contains("Line "));
+  struct Step {
+    Qt::Key key;
+    int row;
+  };
+  for (const Step step : {Step{Qt::Key_Down, 1}, Step{Qt::Key_Down, 2}, Step{Qt::Key_Down, 3}, Step{Qt::Key_Up, 2},
+                          Step{Qt::Key_Up, 1}, Step{Qt::Key_Up, 1}}) {
+    QTest::keyClick(m_window.get(), step.key);
+    QCOMPARE(m_script.lines().markedRow(), step.row);
+    QVERIFY2(m_window->accessibleDescription().contains(QString("Line %1 at").arg(step.row)),
+             qPrintable(m_window->accessibleDescription()));
+  }
 }
 
 void TimelineWindowTest::anEditedScriptIsPlayedAgain() {
