@@ -106,10 +106,11 @@ void TimelineWindow::recompute() {
   const unsigned long generation = ++m_generation;
   m_worker = std::thread([this, input = m_input, generation] {
     auto sim = simulateMotion(input, &m_cancel);
-    if (!sim) return;
+    if (!sim || m_cancel) return;
     auto result = std::make_shared<PlayedAhead>();
     result->baud = input.config.baudRate();
     result->load = measureLineLoad(*sim, result->baud);
+    if (m_cancel) return; // the window waits for this thread before it starts the next
     for (const PositionChange &change : sim->changes) result->traces[change.servo].push_back(change);
     result->sim = std::move(*sim);
     // Posted to the window's thread; Qt drops it if the window is gone by then.
