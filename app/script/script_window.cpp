@@ -305,6 +305,7 @@ void ScriptWindow::showRunState() {
 void ScriptWindow::editFinished() { setEnabled(true); }
 
 void ScriptWindow::closeWindow() {
+  m_runner.halt(); // a single Step's WAIT prompt goes with the window
   hide();
   closed();
 }
@@ -314,6 +315,7 @@ void ScriptWindow::closeEvent(QCloseEvent *event) {
     event->ignore();
     return;
   }
+  m_runner.halt();
   m_loaded = false;
   event->accept();
 }

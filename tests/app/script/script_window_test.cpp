@@ -350,6 +350,19 @@ void ScriptWindowTest::closeHidesAndTheCloseBoxUnloads() {
   m_window->showBeside(*m_controls);
   QCOMPARE(shown(), QStringList{"<"});
   QVERIFY(!m_window->findChild<QPushButton *>("cmbNode(1)"));
+
+  // A WAIT reached by a single Step goes with the window, whichever way it is closed.
+  for (const bool closeBox : {false, true}) {
+    m_script->lines().load({"A", "WAIT"});
+    clickRow(1);
+    click("cmbStep");
+    QVERIFY(m_ui.promptOpen());
+    if (closeBox) m_window->close();
+    else click("cmbClose");
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(!m_ui.promptOpen());
+    m_window->showBeside(*m_controls);
+  }
 }
 
 void ScriptWindowTest::gridKeysMoveTheMarkerAndEditLines_data() {
