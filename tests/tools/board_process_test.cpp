@@ -1,5 +1,6 @@
 // The tavik-board program, run for real: its link, its log, the pace of the line, a clean end.
 #include "board_process.h"
+#include "spawn_program.h"
 #include "tavik_library.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,8 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <thread>
@@ -92,5 +95,75 @@ TEST(BoardProcess, RefusesToReplaceAFileThatIsNotALink) {
   fs::remove(path);
   fs::remove(log);
 }
+
+// A place the board cannot use makes it say so on stderr and end with status 1, soon, leaving
+// what was there as it was.
+struct RefusedPlace {
+  const char *what;
+  std::function<std::vector<std::string>(BoardProcess &running, const fs::path &dir)> arguments;
+  std::string said; // part of the one line on stderr
+};
+
+std::ostream &operator<<(std::ostream &out, const RefusedPlace &row) { return out << row.what; }
+
+class BoardRefuses : public ::testing::TestWithParam<RefusedPlace> {};
+
+TEST_P(BoardRefuses, SaysWhyAndEnds) {
+  BoardProcess running(true);
+  const fs::path dir = fs::path(running.log()).parent_path();
+  std::vector<std::string> args{BoardProcess::program()};
+  for (const std::string &a : GetParam().arguments(running, dir)) args.push_back(a);
+  const std::string err = (dir / "stderr").string();
+  const pid_t pid = tavik::testing::spawnProgram(args, "/dev/null", err);
+  // A frame for a board that did start, so a log it cannot write is met.
+  for (int i = 0; i < 100 && !fs::is_symlink(dir / "second"); ++i) std::this_thread::sleep_for(10ms);
+  if (fs::is_symlink(dir / "second")) {
+    const int fd = openRaw((dir / "second").string());
+    const uint8_t frame[] = {255, 1, 16};
+    EXPECT_EQ(write(fd, frame, sizeof frame), 3);
+    close(fd);
+  }
+  int status = -1;
+  for (int i = 0; i < 300 && waitpid(pid, &status, WNOHANG) == 0; ++i) std::this_thread::sleep_for(10ms);
+  if (waitpid(pid, &status, WNOHANG) == 0) {
+    kill(pid, SIGKILL);
+    waitpid(pid, &status, 0);
+    FAIL() << "the board did not end";
+  }
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+  std::ifstream in(err);
+  const std::string said((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(said.find(GetParam().said), std::string::npos) << said;
+  // The running board keeps its link and still hears the driver.
+  EXPECT_TRUE(fs::is_symlink(running.link()));
+  const int fd = openRaw(running.link());
+  const uint8_t frame[] = {255, 5, 50};
+  EXPECT_EQ(write(fd, frame, sizeof frame), 3);
+  close(fd);
+  const auto lines = running.waitForLines(1);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].rest, "5 50");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, BoardRefuses,
+    ::testing::Values(
+        RefusedPlace{"another board's link",
+                     [](BoardProcess &running, const fs::path &dir) {
+                       return std::vector<std::string>{"--link", running.link(), "--log", (dir / "b.log").string()};
+                     },
+                     "already leads to the open line"},
+        RefusedPlace{"a log on a full disk",
+                     [](BoardProcess &, const fs::path &dir) {
+                       return std::vector<std::string>{"--link", (dir / "second").string(), "--log", "/dev/full", "--fast"};
+                     },
+                     "cannot write /dev/full: No space left on device"},
+        RefusedPlace{"a log that is a pipe nobody reads",
+                     [](BoardProcess &, const fs::path &dir) {
+                       mkfifo((dir / "pipe").c_str(), 0600);
+                       return std::vector<std::string>{"--link", (dir / "second").string(), "--log", (dir / "pipe").string()};
+                     },
+                     "it is a pipe nobody reads"}),
+    [](const auto &info) { return "case" + std::to_string(info.index); });
 
 } // namespace
