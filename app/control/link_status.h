@@ -16,6 +16,7 @@ enum class LinkFault {
   NoPermission, // the user may not open it
   Busy,         // another program holds it
   Refused,      // none of these, as far as can be seen
+  Lost,         // was open, and the device has gone since (or was made anew)
 };
 
 // Why the device at `path` cannot serve as the link, looked at after the driver refused it.

@@ -1,5 +1,7 @@
 // Why a link could not be opened, found from the real device, and how the link's state reads.
 #include "control/link_status.h"
+#include "control/link_watch.h"
+#include "pseudo_terminal.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <pty.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -147,11 +150,110 @@ TEST(LinkStatus, SaysWhereThePortLeadsAndWhetherItIsConnected) {
 
   const LinkStatus denied{1, "/dev/ttyUSB0", 9600, LinkFault::NoPermission};
   EXPECT_EQ(denied.summary(), "COM1 → /dev/ttyUSB0: not connected, no permission");
+  const LinkStatus lost{1, "/tmp/tavik-com1", 9600, LinkFault::Lost};
+  EXPECT_EQ(lost.summary(), "COM1 → /tmp/tavik-com1: not connected, the board went away");
+  EXPECT_EQ(lost.explanation().rfind("The link to the servo board on COM1 (/tmp/tavik-com1) was lost: ", 0), 0u);
   EXPECT_EQ(denied.explanation(),
             "The link to the servo board on COM1 (/dev/ttyUSB0) could not be opened: you may not use it. Add yourself "
             "to the dialout group (sudo adduser $USER dialout), then log in again.\r\nNothing reaches the board; the "
             "read-outs show where the servos would be.");
 }
+
+// A board's line under a link, as tavik-board makes it: started, ended, started again.
+class BoardAtLink {
+public:
+  BoardAtLink() : m_link(m_situation.folder() / "tavik-com1") {}
+  std::string path() const { return m_link.string(); }
+  void start() {
+    m_pty = std::make_unique<tavik::testing::PseudoTerminal>();
+    fs::remove(m_link);
+    fs::create_symlink(m_pty->slavePath(), m_link);
+  }
+  void end() {
+    m_pty.reset();
+    fs::remove(m_link);
+  }
+
+private:
+  Situation m_situation;
+  fs::path m_link;
+  std::unique_ptr<tavik::testing::PseudoTerminal> m_pty;
+};
+
+struct WatchRow {
+  const char *what;
+  // Plays the story on the board, with a look of the watch at each step; the looks' answers.
+  std::function<std::vector<LinkWatch::Change>(BoardAtLink &, LinkWatch &)> story;
+  std::vector<LinkWatch::Change> expected;
+};
+
+std::ostream &operator<<(std::ostream &out, const WatchRow &row) { return out << row.what; }
+
+class LinkWatchTest : public ::testing::TestWithParam<WatchRow> {};
+
+TEST_P(LinkWatchTest, TellsALostLinkAndADeviceBack) {
+  BoardAtLink board;
+  LinkWatch watch;
+  EXPECT_EQ(GetParam().story(board, watch), GetParam().expected);
+}
+
+using Change = LinkWatch::Change;
+
+INSTANTIATE_TEST_SUITE_P(
+    Stories, LinkWatchTest,
+    ::testing::Values(
+        WatchRow{"a board that stays",
+                 [](BoardAtLink &b, LinkWatch &w) {
+                   b.start();
+                   w.opened(b.path());
+                   return std::vector{w.check(), w.check()};
+                 },
+                 {Change::None, Change::None}},
+        WatchRow{"a board that ends, then starts again",
+                 [](BoardAtLink &b, LinkWatch &w) {
+                   b.start();
+                   w.opened(b.path());
+                   b.end();
+                   std::vector looks{w.check(), w.check()};
+                   b.start();
+                   looks.push_back(w.check());
+                   w.opened(b.path());
+                   looks.push_back(w.check());
+                   return looks;
+                 },
+                 {Change::Lost, Change::None, Change::Back, Change::None}},
+        // Most often on the same pty number: only the node is new.
+        WatchRow{"a board started again between two looks",
+                 [](BoardAtLink &b, LinkWatch &w) {
+                   b.start();
+                   w.opened(b.path());
+                   b.end();
+                   b.start();
+                   return std::vector{w.check(), w.check()};
+                 },
+                 {Change::Lost, Change::Back}},
+        WatchRow{"a board that refused while there is tried again only once it came back",
+                 [](BoardAtLink &b, LinkWatch &w) {
+                   b.start();
+                   w.failed(b.path());
+                   std::vector looks{w.check(), w.check()};
+                   b.end();
+                   looks.push_back(w.check());
+                   b.start();
+                   looks.push_back(w.check());
+                   return looks;
+                 },
+                 {Change::None, Change::None, Change::None, Change::Back}},
+        WatchRow{"a board not there at the open",
+                 [](BoardAtLink &b, LinkWatch &w) {
+                   w.failed(b.path());
+                   std::vector looks{w.check()};
+                   b.start();
+                   looks.push_back(w.check());
+                   return looks;
+                 },
+                 {Change::None, Change::Back}}),
+    [](const ::testing::TestParamInfo<WatchRow> &info) { return "story" + std::to_string(info.index); });
 
 } // namespace
 } // namespace quarnel
