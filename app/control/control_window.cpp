@@ -2,7 +2,6 @@
 // status bar, Home, STOP, the close rule and the update tick.
 #include "control_window.h"
 
-#include "config/setup_file.h"
 #include "config/text_number.h"
 #include "control/servo_limits.h"
 #include "control/stop_sign.h"
@@ -295,11 +294,14 @@ void ControlWindow::unload() {
 }
 
 void ControlWindow::saveSetupFile() {
-  m_setup.controlsLeft = storedControlsLeft(pixelsToTwips(pos().x()));
-  m_setup.controlsTop = pixelsToTwips(pos().y());
+  const int16_t left = storedControlsLeft(pixelsToTwips(pos().x()));
+  const double top = pixelsToTwips(pos().y());
   const std::string path = m_identity.setupFilePath();
   // The window closes all the same: a lost position is no reason to keep the user here.
-  if (const auto problem = saveSettingsFile(path, writeSetupFile(m_setup)))
+  if (const auto problem = saveSetupChange(path, m_setup, [&](SetupRecord &r) {
+        r.controlsLeft = left;
+        r.controlsTop = top;
+      }))
     m_ui.messageBox("Could not save the start-up settings file \"" + path + "\": " + *problem +
                         "\r\nThe control window's position will not be remembered.",
                     m_identity.productName, MessageIcon::Critical, MessageButtons::Ok);
