@@ -220,9 +220,12 @@ void ControlWindow::load() {
 }
 
 void ControlWindow::showLinkStatus() {
-  // Shortened in the middle, inside the device path, so that the state at the end stays in view.
+  // Only the device path is shortened, in its middle, so that the port and the state stay whole.
+  const QFontMetrics metrics = m_lblLinkStatus->fontMetrics();
   const int room = m_layout.pixels(designWidth) - 2 * statusBarMargin;
-  m_lblLinkStatus->setText(m_lblLinkStatus->fontMetrics().elidedText(QString::fromStdString(m_link.summary()), Qt::ElideMiddle, room));
+  const int rest = metrics.horizontalAdvance(QString::fromStdString(m_link.summary("")));
+  const QString device = metrics.elidedText(QString::fromStdString(m_link.device), Qt::ElideMiddle, std::max(0, room - rest));
+  m_lblLinkStatus->setText(metrics.elidedText(QString::fromStdString(m_link.summary(device.toStdString())), Qt::ElideMiddle, room));
   m_lblLinkStatus->setToolTip(QString::fromStdString(m_link.explanation()));
 }
 

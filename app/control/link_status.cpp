@@ -79,9 +79,9 @@ LinkStatus LinkStatus::afterOpen(int32_t port, int32_t baud, bool opened) {
   return status;
 }
 
-std::string LinkStatus::summary() const {
+std::string LinkStatus::summary(const std::string &shownDevice) const {
   const std::string name = "COM" + std::to_string(port);
-  const std::string where = device.empty() ? name : name + " → " + device;
+  const std::string where = device.empty() ? name : name + " → " + shownDevice;
   if (!fault) return where + ", " + std::to_string(baud) + " bit/s: connected";
   return where + ": not connected, " + shortReason(*fault);
 }

@@ -187,7 +187,7 @@ void ControlWindowTest::aBoardGoneIsSaidAndOpenedAgainWhenBack() {
   board.reset(); // the board closes, its link goes with it
   fs::remove(link);
   tick(70, 16);
-  QVERIFY2(status->text().startsWith("COM2 → ") && status->text().endsWith(", the board went away"),
+  QVERIFY2(status->text().startsWith("COM2 → ") && status->text().endsWith(": not connected, the board went away"),
            qPrintable(status->text()));
   QVERIFY2(status->toolTip().contains("was lost"), qPrintable(status->toolTip()));
   QVERIFY(m_ui.boxes().empty()); // said in the status bar, not in a box in the middle of a move
