@@ -3,7 +3,6 @@
 #include "../keyboard_access.h"
 #include "control/control_window.h"
 #include "control/window_edge.h"
-#include "pseudo_terminal.h"
 #include "recording_driver.h"
 #include "ui/scripted_ui_services.h"
 
@@ -17,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <filesystem>
 #include <memory>
 
 using namespace quarnel;
@@ -43,7 +41,6 @@ private slots:
   void loadOpensTheLinkAndSetsEverySliderFromTheRows();
   void statusBarShowsTheLinkAndAFailedOpenIsSaidOnce_data();
   void statusBarShowsTheLinkAndAFailedOpenIsSaidOnce();
-  void aBoardGoneIsSaidAndOpenedAgainWhenBack();
   void ticksRampTheReadOutsAndSendEachStep();
   void eightServoBoardHidesFourFramesButHomeAndStopActOnAll();
   void homeUsesTheRowsAsTheyAreNow();
@@ -171,38 +168,6 @@ void ControlWindowTest::statusBarShowsTheLinkAndAFailedOpenIsSaidOnce() {
     QCOMPARE(readOut(3), QString("126"));
     m_window->close();
   }
-}
-
-void ControlWindowTest::aBoardGoneIsSaidAndOpenedAgainWhenBack() {
-  namespace fs = std::filesystem;
-  const fs::path link = m_dir->filePath("tavik-com2").toStdString();
-  auto board = std::make_unique<tavik::testing::PseudoTerminal>();
-  fs::create_symlink(board->slavePath(), link);
-  qputenv("TAVIK_COM2", link.c_str());
-  m_window->load();
-  auto *status = child<QLabel>("lblLinkStatus");
-  tick(70, 16); // servo 3 on its way home
-  QVERIFY2(status->text().endsWith("connected"), qPrintable(status->text()));
-
-  board.reset(); // the board closes, its link goes with it
-  fs::remove(link);
-  tick(70, 16);
-  QVERIFY2(status->text().startsWith("COM2 → ") && status->text().endsWith(": not connected, the board went away"),
-           qPrintable(status->text()));
-  QVERIFY2(status->toolTip().contains("was lost"), qPrintable(status->toolTip()));
-  QVERIFY(m_ui.boxes().empty()); // said in the status bar, not in a box in the middle of a move
-
-  board = std::make_unique<tavik::testing::PseudoTerminal>();
-  fs::create_symlink(board->slavePath(), link);
-  m_driver.calls.clear();
-  tick(70, 16);
-  QVERIFY2(status->text().endsWith("connected"), qPrintable(status->text()));
-  QVERIFY(m_driver.calls.size() >= 1 + motionServos);
-  QCOMPARE(m_driver.calls[0], std::string("open 2 9600"));
-  // Every servo back where its read-out stands, not at the 127 the open set.
-  QCOMPARE(m_driver.calls[1 + 3], "move 3 " + readOut(3).toStdString());
-  QVERIFY(readOut(3) != "127");
-  qunsetenv("TAVIK_COM2");
 }
 
 void ControlWindowTest::ticksRampTheReadOutsAndSendEachStep() {

@@ -160,103 +160,50 @@ TEST(LinkStatus, SaysWhereThePortLeadsAndWhetherItIsConnected) {
             "read-outs show where the servos would be.");
 }
 
-// A board's line under a link, as tavik-board makes it: started, ended, started again.
-class BoardAtLink {
-public:
-  BoardAtLink() : m_link(m_situation.folder() / "tavik-com1") {}
-  std::string path() const { return m_link.string(); }
-  void start() {
-    m_pty = std::make_unique<tavik::testing::PseudoTerminal>();
-    fs::remove(m_link);
-    fs::create_symlink(m_pty->slavePath(), m_link);
-  }
-  void end() {
-    m_pty.reset();
-    fs::remove(m_link);
-  }
-
-private:
-  Situation m_situation;
-  fs::path m_link;
-  std::unique_ptr<tavik::testing::PseudoTerminal> m_pty;
-};
-
-struct WatchRow {
-  const char *what;
-  // Plays the story on the board, with a look of the watch at each step; the looks' answers.
-  std::function<std::vector<LinkWatch::Change>(BoardAtLink &, LinkWatch &)> story;
-  std::vector<LinkWatch::Change> expected;
-};
-
-std::ostream &operator<<(std::ostream &out, const WatchRow &row) { return out << row.what; }
-
-class LinkWatchTest : public ::testing::TestWithParam<WatchRow> {};
-
-TEST_P(LinkWatchTest, TellsALostLinkAndADeviceBack) {
-  BoardAtLink board;
+// A board's line under a link, as tavik-board makes it, and the watch's looks at it. A story's
+// steps: S the board starts, E it ends, O the driver opened it, F it could not, L a look.
+std::vector<LinkWatch::Change> lookThrough(const std::string &story) {
+  Situation situation;
+  const fs::path link = situation.folder() / "tavik-com1";
+  std::unique_ptr<tavik::testing::PseudoTerminal> board;
   LinkWatch watch;
-  EXPECT_EQ(GetParam().story(board, watch), GetParam().expected);
+  std::vector<LinkWatch::Change> looks;
+  for (const char step : story) {
+    if (step == 'S') {
+      // A new node's time is the kernel's coarse clock, a few milliseconds a step; no board
+      // starts again faster.
+      std::this_thread::sleep_for(std::chrono::milliseconds(30));
+      board = std::make_unique<tavik::testing::PseudoTerminal>();
+      fs::create_symlink(board->slavePath(), link);
+    } else if (step == 'E') {
+      board.reset();
+      fs::remove(link);
+    } else if (step == 'O') {
+      watch.opened(link);
+    } else if (step == 'F') {
+      watch.failed(link);
+    } else {
+      looks.push_back(watch.check());
+    }
+  }
+  return looks;
 }
 
-using Change = LinkWatch::Change;
-
-INSTANTIATE_TEST_SUITE_P(
-    Stories, LinkWatchTest,
-    ::testing::Values(
-        WatchRow{"a board that stays",
-                 [](BoardAtLink &b, LinkWatch &w) {
-                   b.start();
-                   w.opened(b.path());
-                   return std::vector{w.check(), w.check()};
-                 },
-                 {Change::None, Change::None}},
-        WatchRow{"a board that ends, then starts again",
-                 [](BoardAtLink &b, LinkWatch &w) {
-                   b.start();
-                   w.opened(b.path());
-                   b.end();
-                   std::vector looks{w.check(), w.check()};
-                   b.start();
-                   looks.push_back(w.check());
-                   w.opened(b.path());
-                   looks.push_back(w.check());
-                   return looks;
-                 },
-                 {Change::Lost, Change::None, Change::Back, Change::None}},
-        // Most often on the same pty number: only the node is new, its time set to the kernel's
-        // coarse clock, a few milliseconds a step; no board starts again faster.
-        WatchRow{"a board started again between two looks",
-                 [](BoardAtLink &b, LinkWatch &w) {
-                   b.start();
-                   w.opened(b.path());
-                   b.end();
-                   std::this_thread::sleep_for(std::chrono::milliseconds(30));
-                   b.start();
-                   return std::vector{w.check(), w.check()};
-                 },
-                 {Change::Lost, Change::Back}},
-        WatchRow{"a board that refused while there is tried again only once it came back",
-                 [](BoardAtLink &b, LinkWatch &w) {
-                   b.start();
-                   w.failed(b.path());
-                   std::vector looks{w.check(), w.check()};
-                   b.end();
-                   looks.push_back(w.check());
-                   b.start();
-                   looks.push_back(w.check());
-                   return looks;
-                 },
-                 {Change::None, Change::None, Change::None, Change::Back}},
-        WatchRow{"a board not there at the open",
-                 [](BoardAtLink &b, LinkWatch &w) {
-                   w.failed(b.path());
-                   std::vector looks{w.check()};
-                   b.start();
-                   looks.push_back(w.check());
-                   return looks;
-                 },
-                 {Change::None, Change::Back}}),
-    [](const ::testing::TestParamInfo<WatchRow> &info) { return "story" + std::to_string(info.index); });
+TEST(LinkWatch, TellsALostLinkAndADeviceBack) {
+  using enum LinkWatch::Change;
+  const struct {
+    const char *what, *story;
+    std::vector<LinkWatch::Change> looks;
+  } cases[] = {
+      {"a board that stays", "SOLL", {None, None}},
+      {"a board that ends, then starts again", "SOELLSLOL", {Lost, None, Back, None}},
+      // Most often on the same pty number: only the node is new.
+      {"a board started again between two looks", "SOESLL", {Lost, Back}},
+      {"a board that refused while there is tried again only once it came back", "SFLLELSL", {None, None, None, Back}},
+      {"a board not there at the open", "FLSL", {None, Back}},
+  };
+  for (const auto &c : cases) EXPECT_EQ(lookThrough(c.story), c.looks) << c.what;
+}
 
 } // namespace
 } // namespace quarnel
