@@ -9,7 +9,6 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -96,74 +95,52 @@ TEST(BoardProcess, RefusesToReplaceAFileThatIsNotALink) {
   fs::remove(log);
 }
 
-// A place the board cannot use makes it say so on stderr and end with status 1, soon, leaving
-// what was there as it was.
-struct RefusedPlace {
-  const char *what;
-  std::function<std::vector<std::string>(BoardProcess &running, const fs::path &dir)> arguments;
-  std::string said; // part of the one line on stderr
-};
-
-std::ostream &operator<<(std::ostream &out, const RefusedPlace &row) { return out << row.what; }
-
-class BoardRefuses : public ::testing::TestWithParam<RefusedPlace> {};
-
-TEST_P(BoardRefuses, SaysWhyAndEnds) {
-  BoardProcess running(true);
-  const fs::path dir = fs::path(running.log()).parent_path();
-  std::vector<std::string> args{BoardProcess::program()};
-  for (const std::string &a : GetParam().arguments(running, dir)) args.push_back(a);
-  const std::string err = (dir / "stderr").string();
-  const pid_t pid = tavik::testing::spawnProgram(args, "/dev/null", err);
-  // A frame for a board that did start, so a log it cannot write is met.
-  for (int i = 0; i < 100 && !fs::is_symlink(dir / "second"); ++i) std::this_thread::sleep_for(10ms);
-  if (fs::is_symlink(dir / "second")) {
-    const int fd = openRaw((dir / "second").string());
-    const uint8_t frame[] = {255, 1, 16};
-    EXPECT_EQ(write(fd, frame, sizeof frame), 3);
-    close(fd);
+// A place the board cannot use makes it say so on stderr and end with status 1, soon; the
+// board already running beside it keeps its link and hears what is sent there. In the
+// arguments, LINK is the running board's link and DIR its folder.
+TEST(BoardProcess, RefusesAPlaceItCannotUseAndEnds) {
+  const struct {
+    std::vector<std::string> arguments;
+    std::string said;
+  } cases[] = {
+      {{"--link", "LINK", "--log", "DIR/b.log"}, "already leads to the open line"},
+      {{"--link", "DIR/second", "--log", "/dev/full", "--fast"}, "cannot write /dev/full: No space left on device"},
+      {{"--link", "DIR/second", "--log", "DIR/pipe"}, "it is a pipe nobody reads"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.said);
+    BoardProcess running(true);
+    const std::string dir = fs::path(running.log()).parent_path().string();
+    mkfifo((dir + "/pipe").c_str(), 0600);
+    std::vector<std::string> args{BoardProcess::program()};
+    for (std::string a : c.arguments) {
+      if (a == "LINK") a = running.link();
+      if (a.starts_with("DIR")) a.replace(0, 3, dir);
+      args.push_back(a);
+    }
+    const pid_t pid = tavik::testing::spawnProgram(args, "/dev/null", dir + "/stderr");
+    // A frame for a board that did start, so it meets the log it cannot write.
+    for (int i = 0; i < 100 && !fs::is_symlink(dir + "/second"); ++i) std::this_thread::sleep_for(10ms);
+    for (const std::string &link : {dir + "/second", running.link()}) {
+      if (!fs::is_symlink(link)) continue;
+      const int fd = openRaw(link);
+      const uint8_t frame[] = {255, 5, 50};
+      EXPECT_EQ(write(fd, frame, sizeof frame), 3);
+      close(fd);
+    }
+    int status = -1;
+    for (int i = 0; i < 300 && waitpid(pid, &status, WNOHANG) == 0; ++i) std::this_thread::sleep_for(10ms);
+    if (!WIFEXITED(status)) {
+      kill(pid, SIGKILL); // hung
+      waitpid(pid, nullptr, 0);
+    }
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    std::ifstream err(dir + "/stderr");
+    EXPECT_NE(std::string(std::istreambuf_iterator<char>(err), {}).find(c.said), std::string::npos);
+    const auto lines = running.waitForLines(1);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].rest, "5 50");
   }
-  int status = -1;
-  for (int i = 0; i < 300 && waitpid(pid, &status, WNOHANG) == 0; ++i) std::this_thread::sleep_for(10ms);
-  if (waitpid(pid, &status, WNOHANG) == 0) {
-    kill(pid, SIGKILL);
-    waitpid(pid, &status, 0);
-    FAIL() << "the board did not end";
-  }
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
-  std::ifstream in(err);
-  const std::string said((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  EXPECT_NE(said.find(GetParam().said), std::string::npos) << said;
-  // The running board keeps its link and still hears the driver.
-  EXPECT_TRUE(fs::is_symlink(running.link()));
-  const int fd = openRaw(running.link());
-  const uint8_t frame[] = {255, 5, 50};
-  EXPECT_EQ(write(fd, frame, sizeof frame), 3);
-  close(fd);
-  const auto lines = running.waitForLines(1);
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0].rest, "5 50");
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Places, BoardRefuses,
-    ::testing::Values(
-        RefusedPlace{"another board's link",
-                     [](BoardProcess &running, const fs::path &dir) {
-                       return std::vector<std::string>{"--link", running.link(), "--log", (dir / "b.log").string()};
-                     },
-                     "already leads to the open line"},
-        RefusedPlace{"a log on a full disk",
-                     [](BoardProcess &, const fs::path &dir) {
-                       return std::vector<std::string>{"--link", (dir / "second").string(), "--log", "/dev/full", "--fast"};
-                     },
-                     "cannot write /dev/full: No space left on device"},
-        RefusedPlace{"a log that is a pipe nobody reads",
-                     [](BoardProcess &, const fs::path &dir) {
-                       mkfifo((dir / "pipe").c_str(), 0600);
-                       return std::vector<std::string>{"--link", (dir / "second").string(), "--log", (dir / "pipe").string()};
-                     },
-                     "it is a pipe nobody reads"}),
-    [](const auto &info) { return "case" + std::to_string(info.index); });
 
 } // namespace
