@@ -2,7 +2,6 @@
 // status bar, Home, STOP, the close rule and the update tick.
 #include "control_window.h"
 
-#include "config/setup_file.h"
 #include "config/text_number.h"
 #include "control/servo_limits.h"
 #include "control/stop_sign.h"
@@ -34,6 +33,10 @@ static_assert(ControlWindow::designHeight == rowStep * (servosPerColumn - 1) + s
 
 // Pixels the status bar keeps free on either side of its text.
 constexpr int statusBarMargin = 6;
+
+// How often the link's device is looked at: a board gone is said within this, and the look is
+// one stat() of a path.
+constexpr double linkLookSeconds = 1;
 
 // How much the design must grow for the widest button caption of this font to fit, with room
 // for the button's frame.
@@ -71,6 +74,7 @@ ControlWindow::ControlWindow(MotionModel &motion, ServoDriver &driver, const Clo
     // The runner and the node editor set targets in the model; the sliders follow.
     showTargets();
     showLineLoad();
+    watchLink();
   };
 
   // The read-out is the displayed position; each change of it goes to the board.
@@ -179,6 +183,8 @@ void ControlWindow::load() {
   setWindowTitle(QString::fromStdString(m_identity.productName));
   const bool linked = m_driver.open(m_configuration.commPort(), m_configuration.baudRate());
   m_link = LinkStatus::afterOpen(m_configuration.commPort(), m_configuration.baudRate(), linked);
+  linked ? m_linkWatch.opened(m_link.device) : m_linkWatch.failed(m_link.device);
+  m_linkLookedAt = m_clock.seconds();
   showLinkStatus();
 
   std::array<ServoLimits, motionServos> limits{};
@@ -214,10 +220,34 @@ void ControlWindow::load() {
 }
 
 void ControlWindow::showLinkStatus() {
-  // Shortened in the middle, inside the device path, so that the state at the end stays in view.
+  // Only the device path is shortened, in its middle, so that the port and the state stay whole.
+  const QFontMetrics metrics = m_lblLinkStatus->fontMetrics();
   const int room = m_layout.pixels(designWidth) - 2 * statusBarMargin;
-  m_lblLinkStatus->setText(m_lblLinkStatus->fontMetrics().elidedText(QString::fromStdString(m_link.summary()), Qt::ElideMiddle, room));
+  const int rest = metrics.horizontalAdvance(QString::fromStdString(m_link.summary("")));
+  const QString device = metrics.elidedText(QString::fromStdString(m_link.device), Qt::ElideMiddle, std::max(0, room - rest));
+  m_lblLinkStatus->setText(metrics.elidedText(QString::fromStdString(m_link.summary(device.toStdString())), Qt::ElideMiddle, room));
   m_lblLinkStatus->setToolTip(QString::fromStdString(m_link.explanation()));
+}
+
+void ControlWindow::watchLink() {
+  if (m_clock.seconds() - m_linkLookedAt < linkLookSeconds) return;
+  m_linkLookedAt = m_clock.seconds();
+  switch (m_linkWatch.check()) {
+  case LinkWatch::Change::None: return;
+  case LinkWatch::Change::Lost: m_link.fault = LinkFault::Lost; break;
+  case LinkWatch::Change::Back:
+    const bool linked = m_driver.open(m_link.port, m_link.baud);
+    m_link = LinkStatus::afterOpen(m_link.port, m_link.baud, linked);
+    if (!linked) {
+      m_linkWatch.failed(m_link.device);
+      break;
+    }
+    m_linkWatch.opened(m_link.device);
+    // The open set every servo of the board to 127: each goes back to where the read-out has it.
+    for (int i = 0; i < motionServos; ++i) m_driver.move(i, m_motion.displayed(i));
+    break;
+  }
+  showLinkStatus();
 }
 
 void ControlWindow::vscSpeed_Change() {
@@ -267,11 +297,14 @@ void ControlWindow::unload() {
 }
 
 void ControlWindow::saveSetupFile() {
-  m_setup.controlsLeft = storedControlsLeft(pixelsToTwips(pos().x()));
-  m_setup.controlsTop = pixelsToTwips(pos().y());
+  const int16_t left = storedControlsLeft(pixelsToTwips(pos().x()));
+  const double top = pixelsToTwips(pos().y());
   const std::string path = m_identity.setupFilePath();
   // The window closes all the same: a lost position is no reason to keep the user here.
-  if (const auto problem = saveSettingsFile(path, writeSetupFile(m_setup)))
+  if (const auto problem = saveSetupChange(path, m_setup, [&](SetupRecord &r) {
+        r.controlsLeft = left;
+        r.controlsTop = top;
+      }))
     m_ui.messageBox("Could not save the start-up settings file \"" + path + "\": " + *problem +
                         "\r\nThe control window's position will not be remembered.",
                     m_identity.productName, MessageIcon::Critical, MessageButtons::Ok);

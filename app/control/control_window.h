@@ -8,6 +8,7 @@
 #include "config/setup_record.h"
 #include "control/clock.h"
 #include "control/link_status.h"
+#include "control/link_watch.h"
 #include "control/motion_model.h"
 #include "control/motion_ticker.h"
 #include "control/servo_driver.h"
@@ -74,6 +75,7 @@ private:
   void buildStatusBar();
   void connectControls();
   void showLinkStatus();
+  void watchLink(); // a lost link said so, and opened again once the device is back
   void showLineLoad(); // the frames asked of the driver over the last second
   void unload();
   void saveSetupFile();
@@ -90,6 +92,8 @@ private:
   TwipLayout m_layout;
   bool m_loaded = false;
   LinkStatus m_link;
+  LinkWatch m_linkWatch;
+  double m_linkLookedAt = 0;
 
   std::array<QGroupBox *, motionServos> m_fmeServoCon{};
   std::array<QSlider *, motionServos> m_hscServoCon{};

@@ -35,6 +35,7 @@ const char *shortReason(LinkFault fault) {
   case LinkFault::NotSerial: return "not a serial device";
   case LinkFault::NoPermission: return "no permission";
   case LinkFault::Busy: return "in use elsewhere";
+  case LinkFault::Lost: return "the board went away";
   case LinkFault::Refused: break;
   }
   return "could not be opened";
@@ -50,6 +51,9 @@ std::string LinkStatus::longReason(LinkFault fault) {
   case LinkFault::NoPermission:
     return "you may not use it. Add yourself to the dialout group (sudo adduser $USER dialout), then log in again.";
   case LinkFault::Busy: return "another program is using it, perhaps another copy of Quarnel.";
+  case LinkFault::Lost:
+    return "the device went away: the board's cable was pulled or the virtual board closed. The link opens "
+           "again by itself when the device is back.";
   case LinkFault::Refused: break;
   }
   return "it could not be opened.";
@@ -75,9 +79,9 @@ LinkStatus LinkStatus::afterOpen(int32_t port, int32_t baud, bool opened) {
   return status;
 }
 
-std::string LinkStatus::summary() const {
+std::string LinkStatus::summary(const std::string &shownDevice) const {
   const std::string name = "COM" + std::to_string(port);
-  const std::string where = device.empty() ? name : name + " → " + device;
+  const std::string where = device.empty() ? name : name + " → " + shownDevice;
   if (!fault) return where + ", " + std::to_string(baud) + " bit/s: connected";
   return where + ": not connected, " + shortReason(*fault);
 }
@@ -86,7 +90,8 @@ std::string LinkStatus::explanation() const {
   if (!fault) return summary() + ".";
   const std::string name = "COM" + std::to_string(port);
   const std::string which = device.empty() ? name : name + " (" + device + ")";
-  return "The link to the servo board on " + which + " could not be opened: " + longReason(*fault) +
+  const char *what = *fault == LinkFault::Lost ? " was lost: " : " could not be opened: ";
+  return "The link to the servo board on " + which + what + longReason(*fault) +
          "\r\nNothing reaches the board; the read-outs show where the servos would be.";
 }
 

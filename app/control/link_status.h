@@ -16,6 +16,7 @@ enum class LinkFault {
   NoPermission, // the user may not open it
   Busy,         // another program holds it
   Refused,      // none of these, as far as can be seen
+  Lost,         // was open, and the device has gone since (or was made anew)
 };
 
 // Why the device at `path` cannot serve as the link, looked at after the driver refused it.
@@ -31,7 +32,9 @@ struct LinkStatus {
   static LinkStatus afterOpen(int32_t port, int32_t baud, bool opened);
 
   // One line for the status bar: "COM1 → /dev/ttyUSB0, 9600 bit/s: connected".
-  std::string summary() const;
+  std::string summary() const { return summary(device); }
+  // The same with `shownDevice` in the device's place: the path shortened to fit.
+  std::string summary(const std::string &shownDevice) const;
   // Whole sentences for the warning box, with what the user can do about it.
   std::string explanation() const;
   // Why the link is not open and what the user can do about it; empty while connected.

@@ -352,13 +352,14 @@ bool SettingsWindow::rowsModified() const { return m_configuration.servos != m_k
 void SettingsWindow::showModified() { setWindowModified(rowsModified()); }
 
 void SettingsWindow::saveSetupFile() {
-  m_setup.settingsLeft = pixelsToTwips(pos().x());
-  m_setup.settingsTop = pixelsToTwips(pos().y());
-  m_setup.commPortIndex = m_configuration.commPortIndex;
-  m_setup.baudIndex = m_configuration.baudIndex;
-  m_setup.boardChoice = m_configuration.boardChoice;
-  std::string path = m_identity.setupFilePath();
-  if (auto problem = saveSettingsFile(path, writeSetupFile(m_setup)))
+  const std::string path = m_identity.setupFilePath();
+  if (auto problem = saveSetupChange(path, m_setup, [this](SetupRecord &r) {
+        r.settingsLeft = pixelsToTwips(pos().x());
+        r.settingsTop = pixelsToTwips(pos().y());
+        r.commPortIndex = m_configuration.commPortIndex;
+        r.baudIndex = m_configuration.baudIndex;
+        r.boardChoice = m_configuration.boardChoice;
+      }))
     showCritical("Could not save the start-up settings file \"" + path + "\": " + *problem +
                  "\r\nThe window positions and the board, port and baud choices will not be "
                  "remembered.");

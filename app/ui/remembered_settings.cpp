@@ -4,6 +4,8 @@
 #include "ui/file_access.h"
 #include "ui/settings_folder.h"
 
+#include <filesystem>
+
 namespace quarnel {
 
 namespace {
@@ -22,8 +24,12 @@ RememberedSettings::RememberedSettings(std::string path, UiServices &ui, std::st
 std::optional<std::string> RememberedSettings::store(const std::function<void(Remembered &)> &change) {
   change(m_values);
   // The change goes into the file as it stands now, keeping what another copy of the program
-  // may have stored since this one read it.
-  Remembered onDisk = readFrom(m_path);
+  // may have stored since this one read it. A file that is there but cannot be read is not
+  // replaced by this one change.
+  FileRead file = readWholeFile(m_path);
+  if (file.error && std::filesystem::exists(m_path))
+    return "It could not be read (" + *file.error + "), so it was left as it is.";
+  Remembered onDisk = readRememberedFile(file.error ? std::string() : file.bytes);
   change(onDisk);
   return saveSettingsFile(m_path, writeRememberedFile(onDisk));
 }

@@ -1,6 +1,7 @@
 // The configuration folder through QStandardPaths; the saves through the one atomic helper.
 #include "settings_folder.h"
 
+#include "config/setup_file.h"
 #include "file_access.h"
 
 #include <QDir>
@@ -19,6 +20,15 @@ std::optional<std::string> saveSettingsFile(const std::string &path, const std::
   const QString folder = QFileInfo(QFile::decodeName(path.c_str())).path();
   if (!QDir().mkpath(folder)) return "The folder " + QFile::encodeName(folder).toStdString() + " could not be created.";
   return saveWholeFile(path, bytes);
+}
+
+std::optional<std::string> saveSetupChange(const std::string &path, SetupRecord &setup,
+                                           const std::function<void(SetupRecord &)> &change) {
+  change(setup);
+  const FileRead file = readWholeFile(path);
+  SetupRecord onDisk = readSetupFile(file.error ? std::string() : file.bytes, setup);
+  change(onDisk);
+  return saveSettingsFile(path, writeSetupFile(onDisk));
 }
 
 } // namespace quarnel

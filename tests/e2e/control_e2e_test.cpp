@@ -21,6 +21,7 @@
 #include <QTest>
 
 #include <filesystem>
+#include <memory>
 #include <sstream>
 
 using tavik::testing::BoardProcess;
@@ -52,6 +53,7 @@ private slots:
   void theLastRowsAndTheStoredPortChoiceComeBackAtTheNextStart();
   void aMissingDriverIsReportedAndTheSettingsWindowStays();
   void aLinkThatDoesNotOpenIsSaidAndTheWindowWorksOffline();
+  void aBoardClosedAndStartedAgainIsSaidAndGetsEveryServoBack();
 };
 
 void ControlEndToEndTest::sliderRampsTheServoOneUnitAtATimeOnTheWire() {
@@ -184,6 +186,45 @@ void ControlEndToEndTest::aLinkThatDoesNotOpenIsSaidAndTheWindowWorksOffline() {
   QTRY_COMPARE(control<QLabel>("frmControls", "lblServoPos(0)")->text(), QString("130"));
   QTest::mouseClick(control<QPushButton>("frmControls", "cmdBack"), Qt::LeftButton);
   QVERIFY(window("frmSettings")->isVisible());
+}
+
+void ControlEndToEndTest::aBoardClosedAndStartedAgainIsSaidAndGetsEveryServoBack() {
+  // The user's port leads through a link of their own, which stays while boards come and go;
+  // its name is long enough to be shortened in the status bar.
+  QTemporaryDir config, folder;
+  const std::string port = folder.filePath("the-servo-board-on-the-bench-com1").toStdString();
+  auto board = std::make_unique<BoardProcess>(true);
+  std::filesystem::create_symlink(board->link(), port);
+  qputenv("TAVIK_COM1", port.c_str());
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+  std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath("libTavik.so").toStdString());
+  quarnel::Application app(folder.path().toStdString());
+  app.show();
+  QTest::mouseClick(control<QPushButton>("frmSettings", "cmbControls"), Qt::LeftButton);
+  auto *status = control<QLabel>("frmControls", "lblLinkStatus");
+  control<QSlider>("frmControls", "vscSpeed")->setValue(255);
+  control<QSlider>("frmControls", "hscServoCon(2)")->setValue(150);
+  QTRY_COMPARE(control<QLabel>("frmControls", "lblServoPos(2)")->text(), QString("150"));
+
+  board.reset(); // closed: its link goes
+  // Said in the status bar within a second, the state whole; no box in the middle of a move.
+  QTRY_VERIFY_WITH_TIMEOUT(status->text().endsWith(": not connected, the board went away"), 3000);
+  QVERIFY2(status->toolTip().contains("COM1 (" + QString::fromStdString(port) + ") was lost"), qPrintable(status->toolTip()));
+
+  board = std::make_unique<BoardProcess>(true);
+  std::filesystem::remove(port);
+  std::filesystem::create_symlink(board->link(), port);
+  QTRY_VERIFY_WITH_TIMEOUT(status->text().endsWith("9600 bit/s: connected"), 3000);
+  // The new board hears every slot from the open, servo 2 where it stood, not at the open's 127.
+  const auto servo2Heard = [&] {
+    int position = -1;
+    for (const LogLine &line : board->lines())
+      if (frame(line).first == 2) position = frame(line).second;
+    return position;
+  };
+  QTRY_COMPARE_WITH_TIMEOUT(servo2Heard(), 150, 3000);
+  QVERIFY(waitForLines(*board, 32).size() >= 32);
+  QTest::mouseClick(control<QPushButton>("frmControls", "cmdBack"), Qt::LeftButton);
 }
 
 QTEST_MAIN(ControlEndToEndTest)

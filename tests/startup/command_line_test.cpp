@@ -87,6 +87,10 @@ void CommandLineTest::answersWithoutAWindow_data() {
   QTest::newRow("tavik-board, a position that is no X,Y")
       << board << QStringList{"--link", "x", "--position", "12"} << none << 2 << none
       << "tavik-board: --position takes X,Y, two whole numbers" << false;
+  // An empty name would open the window instead of the log asked for.
+  QTest::newRow("tavik-board, --log with an empty name")
+      << board << QStringList{"--link", "x", "--log", ""} << none << 2 << none
+      << "tavik-board: --log FILE needs a file name" << false;
   QTest::newRow("tavik-board's window, no display") << board << QStringList{"--link", "LINK"} << none << 1 << none
                                                     << "tavik-board: no display to show the window on (DISPLAY "
                                                        "and WAYLAND_DISPLAY are not set)"

@@ -1,5 +1,6 @@
 // The tavik-board program, run for real: its link, its log, the pace of the line, a clean end.
 #include "board_process.h"
+#include "spawn_program.h"
 #include "tavik_library.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <thread>
@@ -91,6 +93,54 @@ TEST(BoardProcess, RefusesToReplaceAFileThatIsNotALink) {
   EXPECT_EQ(content, "user data");
   fs::remove(path);
   fs::remove(log);
+}
+
+// A place the board cannot use makes it say so on stderr and end with status 1, soon; the
+// board already running beside it keeps its link and hears what is sent there. In the
+// arguments, LINK is the running board's link and DIR its folder.
+TEST(BoardProcess, RefusesAPlaceItCannotUseAndEnds) {
+  const struct {
+    std::vector<std::string> arguments;
+    std::string said;
+  } cases[] = {
+      {{"--link", "LINK", "--log", "DIR/b.log"}, "already leads to the open line"},
+      {{"--link", "DIR/second", "--log", "/dev/full", "--fast"}, "cannot write /dev/full: No space left on device"},
+      {{"--link", "DIR/second", "--log", "DIR/pipe"}, "it is a pipe nobody reads"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.said);
+    BoardProcess running(true);
+    const std::string dir = fs::path(running.log()).parent_path().string();
+    mkfifo((dir + "/pipe").c_str(), 0600);
+    std::vector<std::string> args{BoardProcess::program()};
+    for (std::string a : c.arguments) {
+      if (a == "LINK") a = running.link();
+      if (a.starts_with("DIR")) a.replace(0, 3, dir);
+      args.push_back(a);
+    }
+    const pid_t pid = tavik::testing::spawnProgram(args, "/dev/null", dir + "/stderr");
+    // A frame for a board that did start, so it meets the log it cannot write.
+    for (int i = 0; i < 100 && !fs::is_symlink(dir + "/second"); ++i) std::this_thread::sleep_for(10ms);
+    for (const std::string &link : {dir + "/second", running.link()}) {
+      if (!fs::is_symlink(link)) continue;
+      const int fd = openRaw(link);
+      const uint8_t frame[] = {255, 5, 50};
+      EXPECT_EQ(write(fd, frame, sizeof frame), 3);
+      close(fd);
+    }
+    int status = -1;
+    for (int i = 0; i < 300 && waitpid(pid, &status, WNOHANG) == 0; ++i) std::this_thread::sleep_for(10ms);
+    if (!WIFEXITED(status)) {
+      kill(pid, SIGKILL); // hung
+      waitpid(pid, nullptr, 0);
+    }
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    std::ifstream err(dir + "/stderr");
+    EXPECT_NE(std::string(std::istreambuf_iterator<char>(err), {}).find(c.said), std::string::npos);
+    const auto lines = running.waitForLines(1);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].rest, "5 50");
+  }
 }
 
 } // namespace

@@ -21,31 +21,40 @@ using Clock = std::chrono::steady_clock;
 
 [[noreturn]] void fail(const std::string &what) { throw std::runtime_error(what + ": " + std::strerror(errno)); }
 
+std::string linkTarget(const std::string &link) {
+  char target[256] = {};
+  const ssize_t n = readlink(link.c_str(), target, sizeof target - 1);
+  return n > 0 ? std::string(target, static_cast<size_t>(n)) : std::string();
+}
+
 } // namespace
 
 BoardLine::BoardLine(std::string linkPath) : m_linkPath(std::move(linkPath)) {
-  m_master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-  if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0) fail("cannot open a pseudo-terminal");
-  m_slavePath = ptsname(m_master);
-  m_slave = open(m_slavePath.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-  if (m_slave < 0) fail("cannot open " + m_slavePath);
-
   struct stat st {};
   if (lstat(m_linkPath.c_str(), &st) == 0) {
     if (!S_ISLNK(st.st_mode)) {
       errno = EEXIST;
       fail(m_linkPath + " exists and is not a link");
     }
+    // A link to a line that is still there belongs to a running board: taking it over would
+    // leave that board's window showing a line nothing can reach.
+    if (stat(m_linkPath.c_str(), &st) == 0 && S_ISCHR(st.st_mode))
+      throw std::runtime_error(m_linkPath + " already leads to the open line " + linkTarget(m_linkPath) +
+                               ", perhaps of another board; remove the link if none runs");
     unlink(m_linkPath.c_str());
   }
+  m_master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+  if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0) fail("cannot open a pseudo-terminal");
+  m_slavePath = ptsname(m_master);
+  m_slave = open(m_slavePath.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+  if (m_slave < 0) fail("cannot open " + m_slavePath);
+
   if (symlink(m_slavePath.c_str(), m_linkPath.c_str()) != 0) fail("cannot create " + m_linkPath);
 }
 
 BoardLine::~BoardLine() {
-  // Only our own link goes: another board may have taken the path over since.
-  char target[256] = {};
-  const ssize_t n = readlink(m_linkPath.c_str(), target, sizeof target - 1);
-  if (n > 0 && m_slavePath == std::string(target, static_cast<size_t>(n))) unlink(m_linkPath.c_str());
+  // Only our own link goes: someone may have put another file at the path since.
+  if (linkTarget(m_linkPath) == m_slavePath) unlink(m_linkPath.c_str());
   close(m_slave);
   close(m_master);
 }

@@ -12,8 +12,8 @@ namespace tavik::board {
 
 class BoardLine {
 public:
-  // Opens the pty and links `linkPath` to its slave. A stale link is replaced; any other file
-  // at that path is left alone and the constructor throws.
+  // Opens the pty and links `linkPath` to its slave. A stale link is replaced; a link to a line
+  // still open, or any other file at that path, is left alone and the constructor throws.
   explicit BoardLine(std::string linkPath);
   ~BoardLine();
   BoardLine(const BoardLine &) = delete;

@@ -13,7 +13,7 @@ namespace tavik::board {
 
 class BoardLog {
 public:
-  // Throws when `path` cannot be written.
+  // Throws when `path` cannot be written, here and in write().
   explicit BoardLog(const std::string &path);
   ~BoardLog();
   BoardLog(const BoardLog &) = delete;
@@ -22,6 +22,7 @@ public:
   void write(const BoardEvent &event);
 
 private:
+  std::string m_path;
   std::FILE *m_file = nullptr;
   std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
 };

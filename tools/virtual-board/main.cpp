@@ -52,6 +52,7 @@ std::variant<Options, int> parse(int argc, char **argv) {
   parser.addOptions({link, log, fast, position});
   if (const auto status = commandLine.parse(QCoreApplication::arguments())) return *status;
   if (!parser.isSet(link) || parser.value(link).isEmpty()) return commandLine.usageError("--link PATH is needed");
+  if (parser.isSet(log) && parser.value(log).isEmpty()) return commandLine.usageError("--log FILE needs a file name");
   Options options{QFile::encodeName(parser.value(link)).toStdString(), QFile::encodeName(parser.value(log)).toStdString(),
                   parser.isSet(fast), std::nullopt};
   if (parser.isSet(position) && !(options.position = BoardWindow::parsePosition(parser.value(position))))

@@ -274,6 +274,16 @@ void ControlWindowTest::closeIsRefusedWhileNotAllowedAndOtherwiseSavesThePositio
   QFile file(m_dir->filePath("setup.res"));
   QVERIFY(file.open(QIODevice::ReadOnly));
   QVERIFY2(file.readAll().endsWith(",3000,2250\r\n"), "setup.res lacks the window's position");
+  file.close();
+
+  // Another copy of Quarnel saved its settings window meanwhile: that stays.
+  m_window->load();
+  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write("111,222,3,1,0,0,0\r\n");
+  file.close();
+  QTest::mouseClick(child<QPushButton>("cmdBack"), Qt::LeftButton);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), QByteArray("111,222,3,1,0,3000,2250\r\n"));
 }
 
 void ControlWindowTest::reopeningStartsOver() {

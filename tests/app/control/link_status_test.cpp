@@ -1,5 +1,7 @@
 // Why a link could not be opened, found from the real device, and how the link's state reads.
 #include "control/link_status.h"
+#include "control/link_watch.h"
+#include "pseudo_terminal.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +10,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
+#include <thread>
 #include <pty.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -147,10 +151,58 @@ TEST(LinkStatus, SaysWhereThePortLeadsAndWhetherItIsConnected) {
 
   const LinkStatus denied{1, "/dev/ttyUSB0", 9600, LinkFault::NoPermission};
   EXPECT_EQ(denied.summary(), "COM1 → /dev/ttyUSB0: not connected, no permission");
+  const LinkStatus lost{1, "/tmp/tavik-com1", 9600, LinkFault::Lost};
+  EXPECT_EQ(lost.summary(), "COM1 → /tmp/tavik-com1: not connected, the board went away");
+  EXPECT_EQ(lost.explanation().rfind("The link to the servo board on COM1 (/tmp/tavik-com1) was lost: ", 0), 0u);
   EXPECT_EQ(denied.explanation(),
             "The link to the servo board on COM1 (/dev/ttyUSB0) could not be opened: you may not use it. Add yourself "
             "to the dialout group (sudo adduser $USER dialout), then log in again.\r\nNothing reaches the board; the "
             "read-outs show where the servos would be.");
+}
+
+// A board's line under a link, as tavik-board makes it, and the watch's looks at it. A story's
+// steps: S the board starts, E it ends, O the driver opened it, F it could not, L a look.
+std::vector<LinkWatch::Change> lookThrough(const std::string &story) {
+  Situation situation;
+  const fs::path link = situation.folder() / "tavik-com1";
+  std::unique_ptr<tavik::testing::PseudoTerminal> board;
+  LinkWatch watch;
+  std::vector<LinkWatch::Change> looks;
+  for (const char step : story) {
+    if (step == 'S') {
+      // A new node's time is the kernel's coarse clock, a few milliseconds a step; no board
+      // starts again faster.
+      std::this_thread::sleep_for(std::chrono::milliseconds(30));
+      board = std::make_unique<tavik::testing::PseudoTerminal>();
+      fs::create_symlink(board->slavePath(), link);
+    } else if (step == 'E') {
+      board.reset();
+      fs::remove(link);
+    } else if (step == 'O') {
+      watch.opened(link);
+    } else if (step == 'F') {
+      watch.failed(link);
+    } else {
+      looks.push_back(watch.check());
+    }
+  }
+  return looks;
+}
+
+TEST(LinkWatch, TellsALostLinkAndADeviceBack) {
+  using enum LinkWatch::Change;
+  const struct {
+    const char *what, *story;
+    std::vector<LinkWatch::Change> looks;
+  } cases[] = {
+      {"a board that stays", "SOLL", {None, None}},
+      {"a board that ends, then starts again", "SOELLSLOL", {Lost, None, Back, None}},
+      // Most often on the same pty number: only the node is new.
+      {"a board started again between two looks", "SOESLL", {Lost, Back}},
+      {"a board that refused while there is tried again only once it came back", "SFLLELSL", {None, None, None, Back}},
+      {"a board not there at the open", "FLSL", {None, Back}},
+  };
+  for (const auto &c : cases) EXPECT_EQ(lookThrough(c.story), c.looks) << c.what;
 }
 
 } // namespace

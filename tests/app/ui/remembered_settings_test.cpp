@@ -57,5 +57,25 @@ TEST(RememberedSettings, AFileThatCannotBeWrittenIsReportedOnceForFilesAndEachTi
   EXPECT_EQ(remembered.values().servoSettingsFile, "/home/u/arm.sst");
 }
 
+TEST(RememberedSettings, AFileThereButUnreadableIsLeftWholeAndReported) {
+  // Too large to be read, as one the user may not read would be: not replaced by one change.
+  QTemporaryDir dir;
+  QFile file(dir.filePath("quarnel.conf"));
+  const QByteArray contents = "[ports]\nCOM1=/dev/ttyUSB0\n" + QByteArray(2 << 20, '#');
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(contents);
+  file.close();
+  ScriptedUiServices ui;
+  RememberedSettings remembered(file.fileName().toStdString(), ui, "Quarnel");
+  remembered.rememberPortDevices({"", "/dev/ttyACM0", "", ""});
+  ASSERT_EQ(ui.boxes().size(), 1u);
+  EXPECT_NE(ui.boxes()[0].text.find("could not be read (The file is too large.), so it was left as it is"),
+            std::string::npos)
+      << ui.boxes()[0].text;
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), contents);
+  EXPECT_EQ(remembered.values().portDevices[1], "/dev/ttyACM0"); // for this run all the same
+}
+
 } // namespace
 } // namespace quarnel
