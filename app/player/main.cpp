@@ -10,7 +10,7 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <cstdlib>
@@ -25,6 +25,9 @@ int main(int argc, char *argv[]) {
   QCoreApplication::setApplicationVersion(QUARNEL_VERSION);
   // Before the driver's thread exists, so that it inherits the blocked signals.
   StopSignals stopSignals;
+  // Output into a closed pipe (`| head -1`) is a failed write to report, not a death that
+  // skips the hold and the close.
+  std::signal(SIGPIPE, SIG_IGN);
 
   const auto parsed = parsePlayerOptions(app);
   if (const auto *exit = std::get_if<PlayerExit>(&parsed)) {
@@ -69,10 +72,12 @@ int main(int argc, char *argv[]) {
     return 2;
   }
   const int code = QCoreApplication::exec();
-  // A dry run's lines or the progress lost on a full disk are no success.
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    ConsoleUi::say("cannot write to standard output: " + std::string(std::strerror(errno)));
-    return 2;
+  // A dry run's last lines lost on a full disk are no success; a fault the run ended on is
+  // said already.
+  progress.flush();
+  if (code == 0 && progress.writeError() != 0) {
+    ConsoleUi::say("cannot write to standard output: " + std::string(std::strerror(progress.writeError())));
+    return 1;
   }
   return code;
 }
