@@ -1,6 +1,6 @@
 // quarnel-play run for real against tavik-board --log, with the real libTavik.so beside it:
-// what reaches the wire, the loop count, a stop by signal, the exit codes and messages, and
-// what a dry run prints.
+// what reaches the wire, the loop count, a stop by signal, a board or output lost mid-run, the
+// exit codes and messages, and what a dry run prints.
 #include "board_process.h"
 #include "crlf_text.h"
 #include "spawn_program.h"
@@ -10,9 +10,11 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -157,6 +159,35 @@ TEST_F(PlayerTest, ASignalMidMoveHoldsEveryServoAndClosesTheLink) {
   }
 }
 
+TEST_F(PlayerTest, ARunThatLosesItsBoardOrItsOutputEndsSayingWhyWithExit1) {
+  enum class Loss { BoardGone, OutputClosed };
+  const struct {
+    Loss loss;
+    std::string message; // after "quarnel-play: "
+  } cases[] = {
+      {Loss::BoardGone, "the board's device LINK has gone (cable pulled or adapter unplugged): the run stopped.\n"},
+      {Loss::OutputClosed, "cannot write to standard output: Broken pipe. The run stopped.\n"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.message);
+    BoardProcess board(true);
+    // The progress goes into a pipe whose reader leaves once the first line is through.
+    const std::string pipe = (m_dir / "progress").string();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    Player player({file("swing.tvk", swing()), "--device", board.link()}, pipe); // for ever
+    board.waitForLines(40, 5s);
+    if (c.loss == Loss::BoardGone) board.stop();
+    else ::close(reader);
+    ASSERT_EQ(player.wait(), 1) << player.err();
+    std::string message = c.message;
+    if (const size_t at = message.find("LINK"); at != std::string::npos) message.replace(at, 4, board.link());
+    EXPECT_EQ(player.err(), "quarnel-play: " + message);
+    if (c.loss == Loss::BoardGone) ::close(reader);
+    fs::remove(pipe);
+  }
+}
+
 TEST_F(PlayerTest, WhatCannotBePlayedIsSaidOnceWithExitCode2AndNothingSent) {
   const std::string script = file("swing.tvk", swing());
   const std::string missing = (m_dir / "missing.tvk").string();
@@ -220,7 +251,7 @@ TEST_F(PlayerTest, ADryRunPrintsEachPositionWithItsTimeAndEndsAfterOnePassOrSays
   EXPECT_GT(lastMs, 400); // four lines, a runner tick each at least
 
   Player full({file("swing.tvk", swing()), "--dry-run"}, "/dev/full");
-  EXPECT_EQ(full.wait(), 2) << "lost output reported as success";
+  EXPECT_EQ(full.wait(), 1) << "lost output reported as success";
   EXPECT_EQ(full.err().rfind("quarnel-play: cannot write to standard output", 0), 0u) << full.err();
 
   // With nobody at a terminal, a WAIT is passed over and said so.
