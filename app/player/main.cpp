@@ -14,12 +14,25 @@
 #include <cstdio>
 #include <cstring>
 #include <cstdlib>
+#include <fcntl.h>
 #include <memory>
 #include <unistd.h>
 
 using namespace quarnel;
 
+namespace {
+
+// A standard stream the caller closed would lend its number to the next descriptor opened (the
+// serial port's, say), and messages would go down the line to the board: each gets /dev/null.
+void openClosedStandardStreams() {
+  for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd)
+    if (fcntl(fd, F_GETFD) < 0) ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+}
+
+} // namespace
+
 int main(int argc, char *argv[]) {
+  openClosedStandardStreams();
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("quarnel-play");
   QCoreApplication::setApplicationVersion(QUARNEL_VERSION);

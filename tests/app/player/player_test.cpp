@@ -46,9 +46,11 @@ std::string swing() { return tvk({{"Up", pose(140, 255)}, {"Down", pose(114, 255
 
 class Player {
 public:
-  // Standard output goes to `out` when given, else to a file out() reads.
-  explicit Player(std::vector<std::string> args, std::string out = {}) {
+  // Standard output goes to `out` when given, else to a file out() reads; `closedStreams` starts
+  // it with all three standard streams closed instead.
+  explicit Player(std::vector<std::string> args, std::string out = {}, bool closedStreams = false) {
     args.insert(args.begin(), QUARNEL_PLAY_PATH);
+    if (closedStreams) args.insert(args.begin(), {"/bin/sh", "-c", "exec \"$0\" \"$@\" <&- >&- 2>&-"});
     m_pid = tavik::testing::spawnProgram(args, out.empty() ? m_out.string() : out, m_err);
   }
   ~Player() {
@@ -186,6 +188,15 @@ TEST_F(PlayerTest, ARunThatLosesItsBoardOrItsOutputEndsSayingWhyWithExit1) {
     if (c.loss == Loss::BoardGone) ::close(reader);
     fs::remove(pipe);
   }
+}
+
+TEST_F(PlayerTest, ClosedStandardStreamsSendNoTextDownTheLine) {
+  BoardProcess board(true);
+  // A WAIT's note is said in the middle of the run, after the port has been opened.
+  Player player({file("wait.tvk", tvk({{"Up", pose(128, 255)}}, {"WAIT", "Up"})), "--device", board.link()}, {}, true);
+  ASSERT_EQ(player.wait(), 0);
+  for (const auto &line : board.lines()) EXPECT_EQ(line.rest.find("error"), std::string::npos) << line.rest;
+  EXPECT_EQ(servo0(board).back(), 128);
 }
 
 TEST_F(PlayerTest, WhatCannotBePlayedIsSaidOnceWithExitCode2AndNothingSent) {
