@@ -144,7 +144,7 @@ TEST_F(PlayerTest, ATwoNodeLoopSwingsOnTheWireAndEndsAfterItsPasses) {
 }
 
 TEST_F(PlayerTest, ASignalMidMoveHoldsEveryServoAndClosesTheLink) {
-  for (int signal : {SIGINT, SIGTERM}) {
+  for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
     SCOPED_TRACE(signal);
     BoardProcess board(true);
     // 127 units at speed 32: four seconds of travel.
