@@ -1,6 +1,8 @@
 // Formatting the progress of a run.
 #include "progress_line.h"
 
+#include "printable_text.h"
+
 #include <cerrno>
 #include <cmath>
 
@@ -21,7 +23,7 @@ std::string passText(std::optional<int> pass, std::optional<int> passes) {
 
 void ProgressLine::lineStarted(double seconds, int row, std::string_view text, std::optional<int> pass) {
   m_row = row;
-  m_text = text;
+  m_text = printableLine(text);
   m_pass = pass;
   if (!m_terminal) {
     std::fprintf(m_out, "%lld line %d%s: \"%s\"\n", std::llround(seconds * 1000), row,

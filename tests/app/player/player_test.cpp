@@ -199,6 +199,30 @@ TEST_F(PlayerTest, ClosedStandardStreamsSendNoTextDownTheLine) {
   EXPECT_EQ(servo0(board).back(), 128);
 }
 
+TEST_F(PlayerTest, ControlCharactersFromTheScriptNeverReachTheTerminal) {
+  // An escape sequence that would clear the screen and retitle the window, and the file byte
+  // that decodes to a C1 control.
+  const std::string name = "Up\x1b[2J\x1b]0;owned\x07\x9d";
+  const std::string shown = "Up?[2J?]0;owned??";
+  const struct {
+    std::vector<std::string> lines;
+    bool runs;
+    std::string expected; // on standard output when it runs, else on standard error
+  } cases[] = {
+      {{name}, true, "line 1: \"" + shown + "\""},
+      {{name + "x"}, false, "line 1 \"" + shown + "x\" cannot run"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.expected);
+    Player player({file("escape.tvk", tvk({{name, pose(128, 255)}}, c.lines)), "--dry-run"});
+    EXPECT_EQ(player.wait(), c.runs ? 0 : 2);
+    const std::string printed = player.out() + player.err();
+    EXPECT_NE((c.runs ? player.out() : player.err()).find(c.expected), std::string::npos) << printed;
+    EXPECT_EQ(printed.find_first_of("\x1b\x07"), std::string::npos) << printed;
+    EXPECT_EQ(printed.find("\xc2\x9d"), std::string::npos) << printed;
+  }
+}
+
 TEST_F(PlayerTest, WhatCannotBePlayedIsSaidOnceWithExitCode2AndNothingSent) {
   const std::string script = file("swing.tvk", swing());
   const std::string missing = (m_dir / "missing.tvk").string();
