@@ -10,9 +10,9 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <cstdlib>
 #include <fcntl.h>
 #include <memory>
@@ -38,16 +38,24 @@ int main(int argc, char *argv[]) {
   QCoreApplication::setApplicationVersion(QUARNEL_VERSION);
   // Before the driver's thread exists, so that it inherits the blocked signals.
   StopSignals stopSignals;
-  // Output into a closed pipe (`| head -1`) is a failed write to report, not a death that
-  // skips the hold and the close.
-  std::signal(SIGPIPE, SIG_IGN);
 
   const auto parsed = parsePlayerOptions(app);
   if (const auto *exit = std::get_if<PlayerExit>(&parsed)) {
-    std::fputs(exit->text.c_str(), exit->code == 0 ? stdout : stderr);
-    return exit->code;
+    if (exit->code != 0) {
+      std::fputs(exit->text.c_str(), stderr);
+      return exit->code;
+    }
+    // The help or the version lost on a full disk is no success either.
+    if (std::fputs(exit->text.c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
+      ConsoleUi::say(outputFailure(errno));
+      return 1;
+    }
+    return 0;
   }
   PlayerOptions options = std::get<PlayerOptions>(parsed);
+  // Once a run may start, output into a closed pipe (`| head -1`) is a failed write to report,
+  // not a death that skips the hold and the close.
+  std::signal(SIGPIPE, SIG_IGN);
   if (!options.device.empty()) {
     // The driver finds port n's device in $TAVIK_COM<n>.
     setenv("TAVIK_COM1", options.device.c_str(), 1);
@@ -89,7 +97,7 @@ int main(int argc, char *argv[]) {
   // said already.
   progress.flush();
   if (code == 0 && progress.writeError() != 0) {
-    ConsoleUi::say("cannot write to standard output: " + std::string(std::strerror(progress.writeError())));
+    ConsoleUi::say(outputFailure(progress.writeError()));
     return 1;
   }
   return code;

@@ -9,8 +9,6 @@
 #include "script/script_file.h"
 #include "ui/file_access.h"
 
-#include <cstring>
-
 namespace quarnel {
 
 Player::Player(const PlayerOptions &options, ServoDriver &driver, const Clock &clock, double startSeconds,
@@ -99,7 +97,7 @@ void Player::endOnFault() {
   if (m_device && m_device->gone())
     fault = "the board's device " + m_device->path() + " has gone (cable pulled or adapter unplugged): the run stopped.";
   else if (const int error = m_progress.writeError())
-    fault = "cannot write to standard output: " + std::string(std::strerror(error)) + ". The run stopped.";
+    fault = outputFailure(error) + ". The run stopped.";
   if (fault.empty()) return;
   m_motion.holdAll();
   finish(1);

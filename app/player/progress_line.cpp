@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <cstring>
 
 namespace quarnel {
 
@@ -20,6 +21,8 @@ std::string passText(std::optional<int> pass, std::optional<int> passes) {
 }
 
 } // namespace
+
+std::string outputFailure(int error) { return "cannot write to standard output: " + std::string(std::strerror(error)); }
 
 void ProgressLine::lineStarted(double seconds, int row, std::string_view text, std::optional<int> pass) {
   m_row = row;

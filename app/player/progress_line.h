@@ -10,6 +10,9 @@
 
 namespace quarnel {
 
+// What is said when standard output refused a write with `error`.
+std::string outputFailure(int error);
+
 class ProgressLine {
 public:
   // `passes` is the loop limit, shown beside the pass; nothing when loops run for ever.

@@ -288,9 +288,12 @@ TEST_F(PlayerTest, ADryRunPrintsEachPositionWithItsTimeAndEndsAfterOnePassOrSays
   EXPECT_EQ(moves, (std::vector<std::string>{"0 128", "0 129", "0 130", "0 131", "0 130", "0 129"}));
   EXPECT_GT(lastMs, 400); // four lines, a runner tick each at least
 
-  Player full({file("swing.tvk", swing()), "--dry-run"}, "/dev/full");
-  EXPECT_EQ(full.wait(), 1) << "lost output reported as success";
-  EXPECT_EQ(full.err().rfind("quarnel-play: cannot write to standard output", 0), 0u) << full.err();
+  for (const std::vector<std::string> &args : {std::vector<std::string>{file("swing.tvk", swing()), "--dry-run"},
+                                               std::vector<std::string>{"--help"}}) {
+    Player full(args, "/dev/full");
+    EXPECT_EQ(full.wait(), 1) << args.front() << ": lost output reported as success";
+    EXPECT_EQ(full.err().rfind("quarnel-play: cannot write to standard output: No space left on device", 0), 0u) << full.err();
+  }
 
   // With nobody at a terminal, a WAIT is passed over and said so.
   Player unattended({file("wait.tvk", tvk({{"Up", pose(128, 255)}}, {"WAIT", "Up"})), "--dry-run"});
