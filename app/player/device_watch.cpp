@@ -7,7 +7,13 @@
 
 namespace quarnel {
 
-DeviceWatch::DeviceWatch(const std::string &path) : m_path(path), m_fd(::open(path.c_str(), O_PATH | O_CLOEXEC)) {}
+DeviceWatch::DeviceWatch(const std::string &path) : m_path(path), m_fd(::open(path.c_str(), O_PATH | O_CLOEXEC)) {
+  // A file system that counts no names at all would otherwise stop every run at once.
+  if (m_fd >= 0 && gone()) {
+    ::close(m_fd);
+    m_fd = -1;
+  }
+}
 
 DeviceWatch::~DeviceWatch() {
   if (m_fd >= 0) ::close(m_fd);
