@@ -1,6 +1,8 @@
 // Messages on standard error.
 #include "console_ui.h"
 
+#include "printable_text.h"
+
 #include <QTimer>
 
 #include <string_view>
@@ -12,14 +14,8 @@
 namespace quarnel {
 
 void ConsoleUi::say(const std::string &text) {
-  // A box's text may hold line breaks; a log line must not.
-  std::string line = "quarnel-play: ";
-  for (char c : text) {
-    const bool lineBreak = c == '\r' || c == '\n';
-    if (!lineBreak) line += c;
-    else if (line.back() != ' ') line += ' ';
-  }
-  std::fprintf(stderr, "%s\n", line.c_str());
+  // A box's text may hold line breaks, and a script's text anything; a log line must hold neither.
+  std::fprintf(stderr, "quarnel-play: %s\n", printableLine(text).c_str());
   std::fflush(stderr);
 }
 

@@ -11,15 +11,28 @@
 #include <QFile>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <cstdlib>
+#include <fcntl.h>
 #include <memory>
 #include <unistd.h>
 
 using namespace quarnel;
 
+namespace {
+
+// A standard stream the caller closed would lend its number to the next descriptor opened (the
+// serial port's, say), and messages would go down the line to the board: each gets /dev/null.
+void openClosedStandardStreams() {
+  for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd)
+    if (fcntl(fd, F_GETFD) < 0) ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+}
+
+} // namespace
+
 int main(int argc, char *argv[]) {
+  openClosedStandardStreams();
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("quarnel-play");
   QCoreApplication::setApplicationVersion(QUARNEL_VERSION);
@@ -28,10 +41,21 @@ int main(int argc, char *argv[]) {
 
   const auto parsed = parsePlayerOptions(app);
   if (const auto *exit = std::get_if<PlayerExit>(&parsed)) {
-    std::fputs(exit->text.c_str(), exit->code == 0 ? stdout : stderr);
-    return exit->code;
+    if (exit->code != 0) {
+      std::fputs(exit->text.c_str(), stderr);
+      return exit->code;
+    }
+    // The help or the version lost on a full disk is no success either.
+    if (std::fputs(exit->text.c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
+      ConsoleUi::say(outputFailure(errno));
+      return 1;
+    }
+    return 0;
   }
   PlayerOptions options = std::get<PlayerOptions>(parsed);
+  // Once a run may start, output into a closed pipe (`| head -1`) is a failed write to report,
+  // not a death that skips the hold and the close.
+  std::signal(SIGPIPE, SIG_IGN);
   if (!options.device.empty()) {
     // The driver finds port n's device in $TAVIK_COM<n>.
     setenv("TAVIK_COM1", options.device.c_str(), 1);
@@ -69,10 +93,12 @@ int main(int argc, char *argv[]) {
     return 2;
   }
   const int code = QCoreApplication::exec();
-  // A dry run's lines or the progress lost on a full disk are no success.
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    ConsoleUi::say("cannot write to standard output: " + std::string(std::strerror(errno)));
-    return 2;
+  // A dry run's last lines lost on a full disk are no success; a fault the run ended on is
+  // said already.
+  progress.flush();
+  if (code == 0 && progress.writeError() != 0) {
+    ConsoleUi::say(outputFailure(progress.writeError()));
+    return 1;
   }
   return code;
 }

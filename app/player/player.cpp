@@ -4,6 +4,7 @@
 #include "config/servo_settings_file.h"
 #include "control/link_status.h"
 #include "control/servo_limits.h"
+#include "port_device.h"
 #include "script/script_check.h"
 #include "script/script_file.h"
 #include "ui/file_access.h"
@@ -20,6 +21,7 @@ Player::Player(const PlayerOptions &options, ServoDriver &driver, const Clock &c
   connect(&m_tmrScriptRun, &QTimer::timeout, this, [this] {
     m_runner.tick();
     m_progress.clockMoved(sinceStart());
+    endOnFault();
   });
   m_runner.setLineListener([this](int row) { lineStarted(row); });
   m_runner.setStateListener([this] {
@@ -68,6 +70,7 @@ std::optional<std::string> Player::start() {
            ": " + link.reason() + " Nothing was sent.";
   }
   m_linkOpen = true;
+  if (!m_options.dryRun) m_device.emplace(tavik::portDevice(m_options.port).value_or(std::string()));
   std::array<ServoLimits, motionServos> limits{};
   for (int i = 0; i < motionServos; ++i) limits[i] = servoLimits(m_configuration.servos[i]);
   m_motion.load(limits);
@@ -89,12 +92,25 @@ void Player::stop() {
   finish(0);
 }
 
+void Player::endOnFault() {
+  std::string fault;
+  if (m_device && m_device->gone())
+    fault = "the board's device " + m_device->path() + " has gone (cable pulled or adapter unplugged): the run stopped.";
+  else if (const int error = m_progress.writeError())
+    fault = outputFailure(error) + ". The run stopped.";
+  if (fault.empty()) return;
+  m_motion.holdAll();
+  finish(1);
+  ConsoleUi::say(fault);
+}
+
 void Player::finish(int exitCode) {
   if (!m_linkOpen) return;
   m_linkOpen = false;
   m_tmrScriptRun.stop();
   m_ticker.stop();
   m_driver.close();
+  m_device.reset();
   m_progress.finish();
   finished(exitCode);
 }

@@ -9,6 +9,7 @@
 #include "control/motion_ticker.h"
 #include "control/servo_driver.h"
 #include "player/console_ui.h"
+#include "player/device_watch.h"
 #include "player/player_options.h"
 #include "player/progress_line.h"
 #include "script/script_model.h"
@@ -39,13 +40,16 @@ public:
   // Ctrl+C: every servo holds where it is and the link closes.
   void stop();
 
-  // Once the link is closed, with the exit code.
+  // Once the link is closed, with the exit code: 0 when the script ended or was stopped, 1 when
+  // the board's device went away or the output could not be written.
   std::function<void(int)> finished = [](int) {};
 
 private:
   std::optional<std::string> loadServoSettings();
   std::optional<std::string> loadScript();
   void lineStarted(int row);
+  // A run that can no longer reach the board or its output ends as a stop does, said why.
+  void endOnFault();
   void finish(int exitCode);
   double sinceStart() const { return m_clock.seconds() - m_startSeconds; }
 
@@ -61,6 +65,7 @@ private:
   ScriptModel m_script;
   ScriptRunner m_runner;
   QTimer m_tmrScriptRun;
+  std::optional<DeviceWatch> m_device; // the board's node while a real link is open
   bool m_linkOpen = false;
 };
 

@@ -24,7 +24,9 @@ std::variant<PlayerOptions, PlayerExit> parsePlayerOptions(const QCoreApplicatio
       "Plays a Quarnel script (.tvk) on the servo board, without a window.\n"
       "The servos start at 127 and move to their homes (from --servos, else 127), then the\n"
       "script runs from line 1. WAIT waits for Enter on a terminal and is skipped otherwise.\n"
-      "Ctrl+C or SIGTERM holds every servo where it is, closes the link and exits 0.\n"
+      "Ctrl+C, SIGTERM or SIGHUP holds every servo where it is, closes the link and exits 0.\n"
+      "Exit code 1: the board's device went away (cable pulled, adapter unplugged) or the\n"
+      "output could not be written during the run; the servos are held then.\n"
       "Exit code 2: a bad option, a file that cannot be read or played, or a port that\n"
       "cannot be opened; nothing is sent then.");
   const QCommandLineOption servos("servos", "Servo settings (.sst): each servo's range and home.", "FILE.sst");

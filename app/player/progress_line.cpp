@@ -1,7 +1,11 @@
 // Formatting the progress of a run.
 #include "progress_line.h"
 
+#include "printable_text.h"
+
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 
 namespace quarnel {
 
@@ -18,14 +22,16 @@ std::string passText(std::optional<int> pass, std::optional<int> passes) {
 
 } // namespace
 
+std::string outputFailure(int error) { return "cannot write to standard output: " + std::string(std::strerror(error)); }
+
 void ProgressLine::lineStarted(double seconds, int row, std::string_view text, std::optional<int> pass) {
   m_row = row;
-  m_text = text;
+  m_text = printableLine(text);
   m_pass = pass;
   if (!m_terminal) {
     std::fprintf(m_out, "%lld line %d%s: \"%s\"\n", std::llround(seconds * 1000), row,
                  passText(pass, m_passes).c_str(), m_text.c_str());
-    std::fflush(m_out);
+    flush();
     return;
   }
   m_shownSeconds = static_cast<long long>(seconds);
@@ -52,15 +58,20 @@ void ProgressLine::rewrite() {
   // Back to the line's start and clear it, so a shorter text leaves nothing of the longer one.
   std::fprintf(m_out, "\r\033[K%s  line %d%s  \"%s\"", clock, m_row, passText(m_pass, m_passes).c_str(),
                text.c_str());
-  std::fflush(m_out);
+  flush();
   m_open = true;
 }
 
 void ProgressLine::finish() {
   if (!m_open) return;
   std::fputc('\n', m_out);
-  std::fflush(m_out);
+  flush();
   m_open = false;
+}
+
+void ProgressLine::flush() {
+  // A stream that failed once may flush "well" later with the bytes gone: the first error counts.
+  if (std::fflush(m_out) != 0 && m_writeError == 0) m_writeError = errno;
 }
 
 } // namespace quarnel

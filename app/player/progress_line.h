@@ -10,6 +10,9 @@
 
 namespace quarnel {
 
+// What is said when standard output refused a write with `error`.
+std::string outputFailure(int error);
+
 class ProgressLine {
 public:
   // `passes` is the loop limit, shown beside the pass; nothing when loops run for ever.
@@ -22,6 +25,10 @@ public:
   void clockMoved(double seconds);
   // Leaves the terminal's line standing, so what comes next starts on a line of its own.
   void finish();
+  // Everything written to the output so far, a dry run's positions too, handed on.
+  void flush();
+  // The error of the first write the output refused (a full disk, a closed pipe), else 0.
+  int writeError() const { return m_writeError; }
 
 private:
   void rewrite();
@@ -34,6 +41,7 @@ private:
   std::optional<int> m_pass;
   long long m_shownSeconds = -1;
   bool m_open = false; // a terminal line waits for its end
+  int m_writeError = 0;
 };
 
 } // namespace quarnel

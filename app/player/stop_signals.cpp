@@ -12,6 +12,10 @@ StopSignals::StopSignals() {
   sigemptyset(&stopSet);
   sigaddset(&stopSet, SIGINT);
   sigaddset(&stopSet, SIGTERM);
+  // The terminal closed (a dropped ssh session) ends the run the same way, unless the caller
+  // asked to play on through it (nohup).
+  struct sigaction hangUp {};
+  if (sigaction(SIGHUP, nullptr, &hangUp) == 0 && hangUp.sa_handler != SIG_IGN) sigaddset(&stopSet, SIGHUP);
   pthread_sigmask(SIG_BLOCK, &stopSet, nullptr);
   m_fd = signalfd(-1, &stopSet, SFD_CLOEXEC | SFD_NONBLOCK);
   if (m_fd < 0) {

@@ -1,5 +1,5 @@
-// SIGINT and SIGTERM as events of the Qt event loop, read from a signalfd: the run ends between
-// two ticks, never inside one.
+// SIGINT, SIGTERM and SIGHUP as events of the Qt event loop, read from a signalfd: the run ends
+// between two ticks, never inside one.
 #pragma once
 
 #include <QObject>
@@ -12,7 +12,7 @@ namespace quarnel {
 
 class StopSignals : public QObject {
 public:
-  // Blocks both signals for this thread and every thread started after, so that only the
+  // Blocks the signals for this thread and every thread started after, so that only the
   // descriptor sees them: make it after the QCoreApplication and before the driver starts its
   // transmit thread.
   StopSignals();

@@ -1,6 +1,6 @@
 // quarnel-play run for real against tavik-board --log, with the real libTavik.so beside it:
-// what reaches the wire, the loop count, a stop by signal, the exit codes and messages, and
-// what a dry run prints.
+// what reaches the wire, the loop count, a stop by signal, a board or output lost mid-run, the
+// exit codes and messages, and what a dry run prints.
 #include "board_process.h"
 #include "crlf_text.h"
 #include "spawn_program.h"
@@ -10,9 +10,11 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -44,9 +46,11 @@ std::string swing() { return tvk({{"Up", pose(140, 255)}, {"Down", pose(114, 255
 
 class Player {
 public:
-  // Standard output goes to `out` when given, else to a file out() reads.
-  explicit Player(std::vector<std::string> args, std::string out = {}) {
+  // Standard output goes to `out` when given, else to a file out() reads; `closedStreams` starts
+  // it with all three standard streams closed instead.
+  explicit Player(std::vector<std::string> args, std::string out = {}, bool closedStreams = false) {
     args.insert(args.begin(), QUARNEL_PLAY_PATH);
+    if (closedStreams) args.insert(args.begin(), {"/bin/sh", "-c", "exec \"$0\" \"$@\" <&- >&- 2>&-"});
     m_pid = tavik::testing::spawnProgram(args, out.empty() ? m_out.string() : out, m_err);
   }
   ~Player() {
@@ -140,7 +144,7 @@ TEST_F(PlayerTest, ATwoNodeLoopSwingsOnTheWireAndEndsAfterItsPasses) {
 }
 
 TEST_F(PlayerTest, ASignalMidMoveHoldsEveryServoAndClosesTheLink) {
-  for (int signal : {SIGINT, SIGTERM}) {
+  for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
     SCOPED_TRACE(signal);
     BoardProcess board(true);
     // 127 units at speed 32: four seconds of travel.
@@ -154,6 +158,71 @@ TEST_F(PlayerTest, ASignalMidMoveHoldsEveryServoAndClosesTheLink) {
     ASSERT_FALSE(held.empty());
     EXPECT_GT(held.back(), 128);
     EXPECT_LT(held.back(), 254);
+  }
+}
+
+TEST_F(PlayerTest, ARunThatLosesItsBoardOrItsOutputEndsSayingWhyWithExit1) {
+  enum class Loss { BoardGone, OutputClosed };
+  const struct {
+    Loss loss;
+    std::string message; // after "quarnel-play: "
+  } cases[] = {
+      {Loss::BoardGone, "the board's device LINK has gone (cable pulled or adapter unplugged): the run stopped.\n"},
+      {Loss::OutputClosed, "cannot write to standard output: Broken pipe. The run stopped.\n"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.message);
+    BoardProcess board(true);
+    // The progress goes into a pipe, whose reader may leave mid-run.
+    const std::string pipe = (m_dir / "progress").string();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    Player player({file("swing.tvk", swing()), "--device", board.link()}, pipe); // for ever
+    board.waitForLines(40, 5s);
+    if (c.loss == Loss::BoardGone) board.stop();
+    else ::close(reader);
+    ASSERT_EQ(player.wait(), 1) << player.err();
+    std::string message = c.message;
+    if (const size_t at = message.find("LINK"); at != std::string::npos) message.replace(at, 4, board.link());
+    EXPECT_EQ(player.err(), "quarnel-play: " + message);
+    if (c.loss == Loss::BoardGone) ::close(reader);
+    fs::remove(pipe);
+  }
+}
+
+TEST_F(PlayerTest, ClosedStandardStreamsSendNoTextDownTheLine) {
+  BoardProcess board(true);
+  // A WAIT's note is said in the middle of the run, after the port has been opened.
+  Player player({file("wait.tvk", tvk({{"Up", pose(128, 255)}}, {"WAIT", "Up"})), "--device", board.link()}, {}, true);
+  ASSERT_EQ(player.wait(), 0);
+  // The open's burst, then servo 0 to 128; a text would show as errors.
+  for (const auto &line : board.waitForLines(33, 2s)) EXPECT_EQ(line.rest.find("error"), std::string::npos) << line.rest;
+  const std::vector<int> wire = servo0(board);
+  ASSERT_FALSE(wire.empty());
+  EXPECT_EQ(wire.back(), 128);
+}
+
+TEST_F(PlayerTest, ControlCharactersFromTheScriptNeverReachTheTerminal) {
+  // An escape sequence that would clear the screen and retitle the window, and the file byte
+  // that decodes to a C1 control.
+  const std::string name = "Up\x1b[2J\x1b]0;owned\x07\x9d";
+  const std::string shown = "Up?[2J?]0;owned??";
+  const struct {
+    std::vector<std::string> lines;
+    bool runs;
+    std::string expected; // on standard output when it runs, else on standard error
+  } cases[] = {
+      {{name}, true, "line 1: \"" + shown + "\""},
+      {{name + "x"}, false, "line 1 \"" + shown + "x\" cannot run"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.expected);
+    Player player({file("escape.tvk", tvk({{name, pose(128, 255)}}, c.lines)), "--dry-run"});
+    EXPECT_EQ(player.wait(), c.runs ? 0 : 2);
+    const std::string printed = player.out() + player.err();
+    EXPECT_NE((c.runs ? player.out() : player.err()).find(c.expected), std::string::npos) << printed;
+    EXPECT_EQ(printed.find_first_of("\x1b\x07"), std::string::npos) << printed;
+    EXPECT_EQ(printed.find("\xc2\x9d"), std::string::npos) << printed;
   }
 }
 
@@ -219,9 +288,12 @@ TEST_F(PlayerTest, ADryRunPrintsEachPositionWithItsTimeAndEndsAfterOnePassOrSays
   EXPECT_EQ(moves, (std::vector<std::string>{"0 128", "0 129", "0 130", "0 131", "0 130", "0 129"}));
   EXPECT_GT(lastMs, 400); // four lines, a runner tick each at least
 
-  Player full({file("swing.tvk", swing()), "--dry-run"}, "/dev/full");
-  EXPECT_EQ(full.wait(), 2) << "lost output reported as success";
-  EXPECT_EQ(full.err().rfind("quarnel-play: cannot write to standard output", 0), 0u) << full.err();
+  for (const std::vector<std::string> &args : {std::vector<std::string>{file("swing.tvk", swing()), "--dry-run"},
+                                               std::vector<std::string>{"--help"}}) {
+    Player full(args, "/dev/full");
+    EXPECT_EQ(full.wait(), 1) << args.front() << ": lost output reported as success";
+    EXPECT_EQ(full.err().rfind("quarnel-play: cannot write to standard output: No space left on device", 0), 0u) << full.err();
+  }
 
   // With nobody at a terminal, a WAIT is passed over and said so.
   Player unattended({file("wait.tvk", tvk({{"Up", pose(128, 255)}}, {"WAIT", "Up"})), "--dry-run"});
