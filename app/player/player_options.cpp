@@ -75,7 +75,7 @@ std::variant<PlayerOptions, PlayerExit> parsePlayerOptions(const QCoreApplicatio
   }
   if (parser.isSet(loops)) {
     const auto n = wholeNumber(parser.value(loops), 1, 1'000'000'000);
-    if (!n) return mistake("--loops takes a whole number of passes, 1 or more.");
+    if (!n) return mistake("--loops takes a whole number of passes from 1 to 1000000000.");
     options.loops = *n;
   } else if (options.dryRun) {
     options.loops = 1; // a dry run ends by itself

@@ -247,7 +247,7 @@ TEST_F(PlayerTest, WhatCannotBePlayedIsSaidOnceWithExitCode2AndNothingSent) {
        "quarnel-play: " + stopped + " line 1 \"Up\" cannot run: servo 0 of node \"Up\" has speed 0", 1},
       {{script, "--servos", script, "--device", board}, "quarnel-play: " + script + " holds no servo rows.", 1},
       {{script, "--device", "/nonexistent/tty"}, "quarnel-play: cannot open serial port 1 (/nonexistent/tty): the device does not exist.", 1},
-      {{script, "--loops", "0", "--device", board}, "quarnel-play: --loops takes a whole number of passes, 1 or more.", 3},
+      {{script, "--loops", "0", "--device", board}, "quarnel-play: --loops takes a whole number of passes from 1 to 1000000000.", 3},
       {{script, "--port", "2", "--device", board}, "quarnel-play: --port and --device name the board twice.", 3},
       {{script, "--baud", "1200", "--device", board}, "quarnel-play: --baud takes 2400, 4800 or 9600.", 3},
       {{"--device", board}, "quarnel-play: Name one script to play.", 3},
