@@ -70,7 +70,10 @@ std::optional<std::string> Player::start() {
            ": " + link.reason() + " Nothing was sent.";
   }
   m_linkOpen = true;
-  if (!m_options.dryRun) m_device.emplace(tavik::portDevice(m_options.port).value_or(std::string()));
+  if (!m_options.dryRun) {
+    m_watchedDevice = tavik::portDevice(m_options.port).value_or(std::string());
+    m_linkWatch.opened(m_watchedDevice);
+  }
   std::array<ServoLimits, motionServos> limits{};
   for (int i = 0; i < motionServos; ++i) limits[i] = servoLimits(m_configuration.servos[i]);
   m_motion.load(limits);
@@ -94,8 +97,8 @@ void Player::stop() {
 
 void Player::endOnFault() {
   std::string fault;
-  if (m_device && m_device->gone())
-    fault = "the board's device " + m_device->path() + " has gone (cable pulled or adapter unplugged): the run stopped.";
+  if (!m_watchedDevice.empty() && m_linkWatch.check() == LinkWatch::Change::Lost)
+    fault = "the board's device " + m_watchedDevice + " has gone (cable pulled or adapter unplugged): the run stopped.";
   else if (const int error = m_progress.writeError())
     fault = outputFailure(error) + ". The run stopped.";
   if (fault.empty()) return;
@@ -110,7 +113,7 @@ void Player::finish(int exitCode) {
   m_tmrScriptRun.stop();
   m_ticker.stop();
   m_driver.close();
-  m_device.reset();
+  m_watchedDevice.clear();
   m_progress.finish();
   finished(exitCode);
 }

@@ -5,11 +5,11 @@
 
 #include "config/servo_configuration.h"
 #include "control/clock.h"
+#include "control/link_watch.h"
 #include "control/motion_model.h"
 #include "control/motion_ticker.h"
 #include "control/servo_driver.h"
 #include "player/console_ui.h"
-#include "player/device_watch.h"
 #include "player/player_options.h"
 #include "player/progress_line.h"
 #include "script/script_model.h"
@@ -65,7 +65,9 @@ private:
   ScriptModel m_script;
   ScriptRunner m_runner;
   QTimer m_tmrScriptRun;
-  std::optional<DeviceWatch> m_device; // the board's node while a real link is open
+  // The board's node while a real link is open: the driver cannot tell that it has gone.
+  std::string m_watchedDevice;
+  LinkWatch m_linkWatch;
   bool m_linkOpen = false;
 };
 
