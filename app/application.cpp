@@ -1,7 +1,7 @@
 // Creating the windows and wiring them to each other.
 #include "application.h"
 
-#include "control/driver_location.h"
+#include "link/driver_location.h"
 #include "ports/ports_dialog.h"
 
 #include <QAction>

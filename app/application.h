@@ -4,23 +4,23 @@
 // and its runner, and the windows, each created once.
 #pragma once
 
-#include "config/document_folders.h"
+#include "config/app_identity.h"
+#include "config/remembered_settings.h"
 #include "config/setup_record.h"
-#include "control/clock.h"
 #include "control/control_window.h"
-#include "control/motion_model.h"
-#include "control/tavik_binding.h"
-#include "ports/port_route.h"
-#include "script/node_editor.h"
-#include "script/script_edits.h"
+#include "link/port_route.h"
+#include "link/tavik_binding.h"
+#include "motion/clock.h"
+#include "motion/motion_model.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
-#include "script/script_window.h"
+#include "script_window/node_editor.h"
+#include "script_window/script_edits.h"
+#include "script_window/script_window.h"
 #include "settings/settings_window.h"
 #include "timeline/timeline_window.h"
-#include "ui/app_identity.h"
-#include "ui/qt_ui_services.h"
-#include "ui/remembered_settings.h"
+#include "ui/document_folders.h"
+#include "widgets/qt_ui_services.h"
 
 namespace quarnel {
 

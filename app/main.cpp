@@ -2,8 +2,8 @@
 // opens the settings window.
 #include "application.h"
 #include "command_line.h"
-#include "control/driver_check.h"
-#include "ui/desktop_identity.h"
+#include "link/driver_check.h"
+#include "widgets/desktop_identity.h"
 #include "window_start.h"
 
 #include <QCoreApplication>

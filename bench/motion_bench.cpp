@@ -3,13 +3,13 @@
 // rounded to whole milliseconds as the baseline), the CPU an idle control window costs, and the
 // time from a slider change to its frame. Real widgets (offscreen), the real 1 ms timer, the
 // real libTavik.so on a pty. Prints figures, asserts nothing.
-#include "config/servo_configuration.h"
-#include "control/clock.h"
 #include "control/control_window.h"
-#include "control/tavik_binding.h"
 #include "line_recorder.h"
+#include "link/tavik_binding.h"
+#include "motion/clock.h"
 #include "pseudo_terminal.h"
-#include "ui/scripted_ui_services.h"
+#include "scripted_ui_services.h"
+#include "servos/servo_configuration.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -4,17 +4,17 @@
 // looping at speed 32; and the CPU of quarnel-play on the same script against the virtual board.
 // Prints a table, asserts nothing.
 #include "board_process.h"
-#include "config/servo_configuration.h"
 #include "control/control_window.h"
-#include "control/motion_ticker.h"
-#include "control/tavik_binding.h"
 #include "every_millisecond_ticker.h"
 #include "line_recorder.h"
+#include "link/tavik_binding.h"
+#include "motion/motion_ticker.h"
 #include "pseudo_terminal.h"
-#include "spawn_program.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
-#include "ui/scripted_ui_services.h"
+#include "scripted_ui_services.h"
+#include "servos/servo_configuration.h"
+#include "spawn_program.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,12 +1,12 @@
 // Measures a large script: opening a file of 10,000 lines and 112 nodes, removing a node named
 // on 2,000 of its lines, and the runner's heaviest ticks. Prints the figures, asserts nothing.
 #include "big_script.h"
-#include "control/motion_model.h"
+#include "motion/motion_model.h"
 #include "script/script_file.h"
-#include "script/script_file_access.h"
 #include "script/script_runner.h"
+#include "script/script_file_access.h"
+#include "scripted_ui_services.h"
 #include "timed_runs.h"
-#include "ui/scripted_ui_services.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -4,13 +4,13 @@
 // item per cell that follows every change report as it comes and is given an opened file one
 // placed line at a time. Real widgets on the offscreen platform. Prints figures, asserts nothing.
 #include "big_script.h"
-#include "control/motion_model.h"
+#include "motion/motion_model.h"
 #include "script/script_file.h"
-#include "script/script_file_access.h"
 #include "script/script_runner.h"
-#include "script/script_window.h"
+#include "script/script_file_access.h"
+#include "script_window/script_window.h"
+#include "scripted_ui_services.h"
 #include "timed_runs.h"
-#include "ui/scripted_ui_services.h"
 
 #include <QAction>
 #include <QApplication>

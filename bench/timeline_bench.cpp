@@ -2,10 +2,10 @@
 // under it (goal: 0.5 s), and to paint it whole, printed; nothing is asserted.
 #include "script/script_model.h"
 #include "script/script_runner.h"
-#include "timeline/line_load.h"
-#include "timeline/motion_simulation.h"
+#include "scripted_ui_services.h"
+#include "simulation/line_load.h"
+#include "simulation/motion_simulation.h"
 #include "timeline/timeline_window.h"
-#include "ui/scripted_ui_services.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
 // Writing and reading quarnel.conf.
-#include "remembered_file.h"
+#include "config/remembered_file.h"
 
 #include <utility>
 #include <vector>

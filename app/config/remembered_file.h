@@ -2,7 +2,7 @@
 // key=value under [sections], as in an INI file, the values in the file system's own bytes.
 #pragma once
 
-#include "servo_configuration.h"
+#include "servos/servo_configuration.h"
 
 #include <array>
 #include <string>

@@ -1,21 +1,13 @@
 // Writing and reading .sst files. The reading rules come from files users already have: records
 // go to the row their number names, reading stops after twelve records or at "***", and an
 // incomplete last record is dropped.
-#include "servo_settings_file.h"
+#include "config/servo_settings_file.h"
 
-#include "codepage.h"
-#include "item_reader.h"
-#include "text_number.h"
+#include "text/codepage.h"
+#include "text/item_reader.h"
+#include "text/text_number.h"
 
 namespace quarnel {
-
-std::optional<std::string> unstorableCharacter(std::string_view text) {
-  auto special = text.find_first_of("\"\r\n");
-  auto unencodable = firstUnencodable(text.substr(0, special));
-  if (unencodable) return unencodable;
-  if (special != std::string_view::npos) return std::string(1, text[special]);
-  return std::nullopt;
-}
 
 namespace {
 

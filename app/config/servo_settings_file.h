@@ -1,20 +1,13 @@
 // The servo settings file (.sst): twelve quoted rows with their row numbers, then "***",123.
 #pragma once
 
-#include "servo_configuration.h"
+#include "servos/servo_configuration.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace quarnel {
-
-// The name of the end line's record; reading stops at a record of this name.
-constexpr std::string_view servoSettingsEnd = "***";
-
-// The first character of a text that a quoted item cannot carry (a double quote, a line break,
-// or a character outside the 8-bit set), as UTF-8; nothing when the text can be stored.
-std::optional<std::string> unstorableCharacter(std::string_view text);
 
 // Either the file's bytes or the reason the rows cannot be written.
 struct ServoSettingsBytes {

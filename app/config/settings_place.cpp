@@ -1,5 +1,5 @@
 // The portable-use test on the program's folder.
-#include "settings_place.h"
+#include "config/settings_place.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

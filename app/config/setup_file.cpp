@@ -1,8 +1,8 @@
 // Writing and reading setup.res.
-#include "setup_file.h"
+#include "config/setup_file.h"
 
-#include "item_reader.h"
-#include "text_number.h"
+#include "text/item_reader.h"
+#include "text/text_number.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,7 +1,7 @@
 // The start-up settings file setup.res: one line of the seven SetupRecord fields.
 #pragma once
 
-#include "setup_record.h"
+#include "config/setup_record.h"
 
 #include <string>
 #include <string_view>

@@ -1,15 +1,15 @@
 // The control window: its controls in the twip layout, the load and unload sequences, the link's
 // status bar, Home, STOP, the close rule and the update tick.
-#include "control_window.h"
+#include "control/control_window.h"
 
-#include "config/text_number.h"
-#include "control/servo_limits.h"
-#include "control/stop_sign.h"
+#include "config/settings_folder.h"
 #include "control/window_edge.h"
-#include "settings/show_about.h"
-#include "ui/named_widget.h"
-#include "ui/settings_folder.h"
-#include "ui/window_placement.h"
+#include "motion/servo_limits.h"
+#include "text/text_number.h"
+#include "widgets/named_widget.h"
+#include "widgets/show_about.h"
+#include "widgets/stop_sign.h"
+#include "widgets/window_placement.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>

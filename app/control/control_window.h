@@ -3,18 +3,19 @@
 // tick that moves the servos.
 #pragma once
 
-#include "timeline/frame_rate_meter.h"
-#include "config/servo_configuration.h"
+#include "config/app_identity.h"
 #include "config/setup_record.h"
-#include "control/clock.h"
-#include "control/link_status.h"
-#include "control/link_watch.h"
-#include "control/motion_model.h"
-#include "control/motion_ticker.h"
-#include "control/servo_driver.h"
-#include "ui/app_identity.h"
-#include "ui/twip_layout.h"
+#include "link/frame_rate_meter.h"
+#include "link/link_status.h"
+#include "link/link_watch.h"
+#include "link/servo_driver.h"
+#include "motion/clock.h"
+#include "motion/motion_model.h"
+#include "motion/motion_ticker.h"
+#include "servos/servo_configuration.h"
 #include "ui/ui_services.h"
+#include "widgets/design_sizes.h"
+#include "widgets/twip_layout.h"
 
 #include <QMainWindow>
 
@@ -32,8 +33,8 @@ namespace quarnel {
 class ControlWindow : public QMainWindow {
 public:
   // The window's size in the design, in twips; it first opens centred at this size.
-  static constexpr int designWidth = 5580;
-  static constexpr int designHeight = 6652;
+  static constexpr int designWidth = controlWindowDesignWidth;
+  static constexpr int designHeight = controlWindowDesignHeight;
 
   // `configuration` is the settings window's, read at the moment each value is needed.
   ControlWindow(MotionModel &motion, ServoDriver &driver, const Clock &clock, SetupRecord &setup,

@@ -2,8 +2,8 @@
 // "<ms since start> <servo> <position>" on standard output instead of going to a port.
 #pragma once
 
-#include "control/clock.h"
-#include "control/servo_driver.h"
+#include "link/servo_driver.h"
+#include "motion/clock.h"
 
 #include <cstdio>
 

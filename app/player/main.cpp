@@ -1,8 +1,8 @@
 // quarnel-play's entry: the command line, the driver (the real libTavik.so of the build tree or
 // the installation, or the dry run's printer), the stop signals, and the run.
-#include "control/clock.h"
-#include "control/driver_location.h"
-#include "control/tavik_binding.h"
+#include "link/driver_location.h"
+#include "link/tavik_binding.h"
+#include "motion/clock.h"
 #include "player/dry_run_driver.h"
 #include "player/player.h"
 #include "player/stop_signals.h"

@@ -1,13 +1,13 @@
 // The run's steps, from the files to the closed link.
 #include "player.h"
 
+#include "config/file_access.h"
 #include "config/servo_settings_file.h"
-#include "control/link_status.h"
-#include "control/servo_limits.h"
+#include "link/link_status.h"
+#include "motion/servo_limits.h"
 #include "port_device.h"
 #include "script/script_check.h"
 #include "script/script_file.h"
-#include "ui/file_access.h"
 
 namespace quarnel {
 

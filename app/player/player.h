@@ -3,17 +3,17 @@
 // the windows use, and the end: the script's, or a stop that holds every servo.
 #pragma once
 
-#include "config/servo_configuration.h"
-#include "control/clock.h"
-#include "control/link_watch.h"
-#include "control/motion_model.h"
-#include "control/motion_ticker.h"
-#include "control/servo_driver.h"
+#include "link/link_watch.h"
+#include "link/servo_driver.h"
+#include "motion/clock.h"
+#include "motion/motion_model.h"
+#include "motion/motion_ticker.h"
 #include "player/console_ui.h"
 #include "player/player_options.h"
 #include "player/progress_line.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
+#include "servos/servo_configuration.h"
 
 #include <QObject>
 #include <QTimer>

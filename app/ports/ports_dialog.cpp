@@ -1,8 +1,8 @@
 // The Ports dialog's table and choices, and their refresh.
-#include "ports_dialog.h"
+#include "ports/ports_dialog.h"
 
 #include "port_device.h"
-#include "ui/named_widget.h"
+#include "widgets/named_widget.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -2,7 +2,7 @@
 // the device each COM port 1 to 4 leads to.
 #pragma once
 
-#include "ports/port_route.h"
+#include "link/port_route.h"
 #include "ports/serial_devices.h"
 
 #include <QDialog>

@@ -1,5 +1,5 @@
 // Asking Qt Serial Port for the ports and reading the by-id links beside them.
-#include "serial_devices.h"
+#include "ports/serial_devices.h"
 
 #include <QDir>
 #include <QFileInfo>

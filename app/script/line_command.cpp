@@ -1,5 +1,5 @@
 // Classifying a script line.
-#include "line_command.h"
+#include "script/line_command.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The node data text, both ways.
-#include "node.h"
+#include "script/node.h"
 
-#include "config/text_number.h"
+#include "text/text_number.h"
 
 namespace quarnel {
 

@@ -2,7 +2,7 @@
 // script files: position, comma, speed, comma for slot 0 to 11.
 #pragma once
 
-#include "control/motion_model.h"
+#include "motion/motion_model.h"
 
 #include <array>
 #include <cstdint>

@@ -1,10 +1,10 @@
 // The node editor's checks, its live moves, the live copy's rule and Save.
-#include "node_edit.h"
+#include "script/node_edit.h"
 
-#include "config/text_number.h"
-#include "control/motion_model.h"
-#include "node_name.h"
-#include "script_model.h"
+#include "motion/motion_model.h"
+#include "script/node_name.h"
+#include "script/script_model.h"
+#include "text/text_number.h"
 
 namespace quarnel {
 

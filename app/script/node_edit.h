@@ -3,8 +3,8 @@
 // stores.
 #pragma once
 
-#include "config/servo_configuration.h"
-#include "node.h"
+#include "script/node.h"
+#include "servos/servo_configuration.h"
 
 #include <optional>
 #include <string>

@@ -1,10 +1,10 @@
 // The node name rules.
-#include "node_name.h"
+#include "script/node_name.h"
 
-#include "config/servo_settings_file.h"
-#include "line_command.h"
-#include "node_table.h"
-#include "script_file.h"
+#include "script/line_command.h"
+#include "script/node_table.h"
+#include "script/script_file.h"
+#include "text/item_reader.h"
 
 namespace quarnel {
 

@@ -1,5 +1,5 @@
 // The node table and the node a line names.
-#include "node_table.h"
+#include "script/node_table.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // node has a button in the script window with the same index and the node's name as caption.
 #pragma once
 
-#include "node.h"
+#include "script/node.h"
 
 #include <optional>
 #include <string_view>

@@ -1,9 +1,9 @@
 // The change text of a pose and of a node line.
-#include "pose_change.h"
+#include "script/pose_change.h"
 
-#include "control/speed_interval.h"
-#include "line_command.h"
-#include "script_model.h"
+#include "motion/speed_interval.h"
+#include "script/line_command.h"
+#include "script/script_model.h"
 
 #include <algorithm>
 #include <cstdlib>

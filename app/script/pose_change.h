@@ -2,7 +2,7 @@
 // what speed, how many stay, and how long the move takes.
 #pragma once
 
-#include "node.h"
+#include "script/node.h"
 
 #include <array>
 #include <cstdint>

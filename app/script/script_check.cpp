@@ -1,9 +1,9 @@
 // Checking lines before they run.
-#include "script_check.h"
+#include "script/script_check.h"
 
-#include "config/text_number.h"
-#include "control/speed_interval.h"
-#include "line_command.h"
+#include "motion/speed_interval.h"
+#include "script/line_command.h"
+#include "text/text_number.h"
 
 #include <cmath>
 #include <limits>

@@ -3,7 +3,7 @@
 // time; quarnel-play checks the whole script before it sends anything.
 #pragma once
 
-#include "script_model.h"
+#include "script/script_model.h"
 
 #include <optional>
 #include <string>

@@ -1,11 +1,10 @@
 // Writing and reading .tvk files. A saved script always ends with its empty insertion row; on
 // reading, that last empty record becomes the insertion row again rather than a line of its
 // own, so saving and opening never grows a script.
-#include "script_file.h"
+#include "script/script_file.h"
 
-#include "config/codepage.h"
-#include "config/item_reader.h"
-#include "config/servo_settings_file.h"
+#include "text/codepage.h"
+#include "text/item_reader.h"
 
 #include <vector>
 

@@ -3,7 +3,7 @@
 // CR LF line ends, the 8-bit character set.
 #pragma once
 
-#include "script_model.h"
+#include "script/script_model.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
 // Opening and saving .tvk files through the file dialogs and the atomic save.
-#include "script_file_access.h"
+#include "script/script_file_access.h"
 
-#include "script_file.h"
-#include "ui/file_access.h"
+#include "config/file_access.h"
+#include "script/script_file.h"
 #include "ui/file_choice.h"
 
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 // The File menu's Open and Save: the dialogs, the disk and the messages around the .tvk bytes.
 #pragma once
 
-#include "config/document_folders.h"
-#include "script_model.h"
+#include "script/script_model.h"
+#include "ui/document_folders.h"
 
 #include <optional>
 #include <string>

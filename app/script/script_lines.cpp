@@ -1,5 +1,5 @@
 // The script grid's rows, current line and marker.
-#include "script_lines.h"
+#include "script/script_lines.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 // Node creation and removal, and the window's prompts that lead to them.
-#include "script_model.h"
+#include "script/script_model.h"
 
-#include "config/text_number.h"
-#include "control/motion_model.h"
-#include "control/servo_limits.h"
-#include "line_command.h"
-#include "node_name.h"
+#include "motion/motion_model.h"
+#include "motion/servo_limits.h"
+#include "script/line_command.h"
+#include "script/node_name.h"
+#include "text/text_number.h"
 
 namespace quarnel {
 

@@ -2,10 +2,10 @@
 // the nodes. The window shows these and adds nothing of its own.
 #pragma once
 
-#include "config/servo_configuration.h"
-#include "node_table.h"
-#include "script_lines.h"
-#include "script_user.h"
+#include "script/node_table.h"
+#include "script/script_lines.h"
+#include "script/script_user.h"
+#include "servos/servo_configuration.h"
 
 #include <optional>
 #include <string>

@@ -1,9 +1,9 @@
 // The runner tick, the run buttons and the command interpreter they share.
-#include "script_runner.h"
+#include "script/script_runner.h"
 
-#include "control/motion_model.h"
-#include "line_command.h"
-#include "script_check.h"
+#include "motion/motion_model.h"
+#include "script/line_command.h"
+#include "script/script_check.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // target and no pause counting. Driven by the script window's 100 ms timer while it runs.
 #pragma once
 
-#include "script_model.h"
+#include "script/script_model.h"
 
 #include <functional>
 #include <map>

@@ -1,19 +1,19 @@
 // The settings window: its controls in the twip layout, the load steps, the board change, the
 // position and name checks, Open, Save, About and Quit.
-#include "settings_window.h"
+#include "settings/settings_window.h"
 
+#include "config/file_access.h"
 #include "config/servo_settings_file.h"
+#include "config/settings_folder.h"
 #include "config/setup_file.h"
-#include "control/control_window.h"
-#include "settings/field_leave_check.h"
-#include "settings/show_about.h"
-#include "ui/eliding_combo_box.h"
-#include "ui/file_access.h"
 #include "ui/file_choice.h"
-#include "ui/named_widget.h"
-#include "ui/settings_folder.h"
 #include "ui/unsaved_changes.h"
-#include "ui/window_placement.h"
+#include "widgets/design_sizes.h"
+#include "widgets/eliding_combo_box.h"
+#include "widgets/field_leave_check.h"
+#include "widgets/named_widget.h"
+#include "widgets/show_about.h"
+#include "widgets/window_placement.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -209,7 +209,7 @@ void SettingsWindow::load() {
   defaults.settingsLeft = settingsCentre.x();
   defaults.settingsTop = settingsCentre.y();
   QPointF controlsCentre =
-      centredTwips(QSize(twipsToPixels(ControlWindow::designWidth), twipsToPixels(ControlWindow::designHeight)));
+      centredTwips(QSize(twipsToPixels(controlWindowDesignWidth), twipsToPixels(controlWindowDesignHeight)));
   defaults.controlsLeft = static_cast<int16_t>(std::clamp<double>(controlsCentre.x(), 0, INT16_MAX));
   defaults.controlsTop = controlsCentre.y();
 

@@ -2,13 +2,13 @@
 // and Save of servo settings files, About and Quit. It owns the servo configuration.
 #pragma once
 
-#include "config/document_folders.h"
-#include "config/servo_configuration.h"
-#include "config/servo_rules.h"
+#include "config/app_identity.h"
 #include "config/setup_record.h"
-#include "ui/app_identity.h"
-#include "ui/twip_layout.h"
+#include "servos/servo_configuration.h"
+#include "servos/servo_rules.h"
+#include "ui/document_folders.h"
 #include "ui/ui_services.h"
+#include "widgets/twip_layout.h"
 
 #include <QMainWindow>
 

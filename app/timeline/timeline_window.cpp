@@ -1,11 +1,11 @@
 // The timeline's painting, its zoom and scroll, the click that selects a line, and the
 // simulation run off the user-interface thread, its result handed back by a queued call.
-#include "timeline_window.h"
+#include "timeline/timeline_window.h"
 
 #include "script/line_command.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
-#include "ui/window_placement.h"
+#include "widgets/window_placement.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

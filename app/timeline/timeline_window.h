@@ -4,8 +4,8 @@
 // the servo rows or the speed change.
 #pragma once
 
-#include "timeline/line_load.h"
-#include "timeline/motion_simulation.h"
+#include "simulation/line_load.h"
+#include "simulation/motion_simulation.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -2,7 +2,7 @@
 // box and dialog. Keeps the messages, for a run that nobody watches but whose reports count.
 #pragma once
 
-#include "ui_services.h"
+#include "ui/ui_services.h"
 
 #include <string>
 #include <vector>

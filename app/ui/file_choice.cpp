@@ -1,5 +1,5 @@
 // Choosing a document's file, and the parts of its path the dialogs need.
-#include "file_choice.h"
+#include "ui/file_choice.h"
 
 namespace quarnel {
 

@@ -3,8 +3,8 @@
 // extension gets the filter's, so Open's filter shows it again.
 #pragma once
 
-#include "config/document_folders.h"
-#include "ui_services.h"
+#include "ui/document_folders.h"
+#include "ui/ui_services.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
 // The unsaved-changes question.
-#include "unsaved_changes.h"
+#include "ui/unsaved_changes.h"
 
-#include "file_choice.h"
+#include "ui/file_choice.h"
 
 namespace quarnel {
 

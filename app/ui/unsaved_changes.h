@@ -2,7 +2,7 @@
 // Discard and Cancel, and what each answer does. Both windows ask it through here.
 #pragma once
 
-#include "ui_services.h"
+#include "ui/ui_services.h"
 
 #include <functional>
 #include <string>

@@ -3,12 +3,12 @@
 #include "app_windows.h"
 #include "board_process.h"
 #include "config/setup_record.h"
-#include "control/clock.h"
 #include "control/control_window.h"
-#include "control/tavik_binding.h"
-#include "script/script_window.h"
-#include "timeline/motion_simulation.h"
-#include "ui/scripted_ui_services.h"
+#include "link/tavik_binding.h"
+#include "motion/clock.h"
+#include "script_window/script_window.h"
+#include "scripted_ui_services.h"
+#include "simulation/motion_simulation.h"
 
 #include <QApplication>
 #include <QPushButton>

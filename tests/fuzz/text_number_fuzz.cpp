@@ -1,5 +1,5 @@
 // Any text to a number: a result lies within a half of the text's exact value.
-#include "config/text_number.h"
+#include "text/text_number.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Writing and reading servo settings files (.sst).
+#include "crlf_text.h"
 #include "config/servo_settings_file.h"
-#include "../crlf_text.h"
 
 #include <gtest/gtest.h>
 

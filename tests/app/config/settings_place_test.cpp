@@ -51,7 +51,9 @@ TEST(SettingsPlace, BesideTheProgramOnlyWhereAReplaceableSetupFileStands) {
     if (c.beside == Beside::WritableFile || c.beside == Beside::ReadOnlyFile || c.beside == Beside::FileInReadOnlyFolder)
       std::ofstream(setup) << "1200,900,0,0,1,0,0\r\n";
     if (c.beside == Beside::Folder) fs::create_directory(setup);
-    if (c.beside == Beside::Fifo) ASSERT_EQ(mkfifo(setup.c_str(), 0666), 0);
+    if (c.beside == Beside::Fifo) {
+      ASSERT_EQ(mkfifo(setup.c_str(), 0666), 0);
+    }
     if (c.beside != Beside::Nothing) fs::permissions(setup, c.beside == Beside::ReadOnlyFile ? fs::perms(0444) : fs::perms(0666));
     fs::permissions(program, c.beside == Beside::FileInReadOnlyFolder ? fs::perms(0555) : fs::perms::all);
     EXPECT_EQ(choosesProgramFolder(program, "/home/someone/.config/quarnel"), c.portable) << "case " << n - 1;

@@ -1,10 +1,10 @@
 // The control window with real widgets on the offscreen platform, a recording driver, a clock
 // the test moves and a scripted user.
-#include "../keyboard_access.h"
+#include "keyboard_access.h"
 #include "control/control_window.h"
 #include "control/window_edge.h"
 #include "recording_driver.h"
-#include "ui/scripted_ui_services.h"
+#include "scripted_ui_services.h"
 
 #include <QApplication>
 #include <QGroupBox>

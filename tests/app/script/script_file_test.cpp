@@ -1,6 +1,6 @@
 // Writing and reading .tvk files, and opening and saving them on disk.
+#include "crlf_text.h"
 #include "script_test_support.h"
-#include "../crlf_text.h"
 
 #include "script/script_file.h"
 #include "script/script_file_access.h"

@@ -1,7 +1,7 @@
 // Creating and deleting nodes, and the prompts that lead to them.
 #include "script_test_support.h"
 
-#include "control/motion_model.h"
+#include "motion/motion_model.h"
 
 namespace quarnel {
 namespace {

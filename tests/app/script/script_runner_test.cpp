@@ -2,7 +2,7 @@
 // runner's tick every 100 ms while its timer is on.
 #include "script_test_support.h"
 
-#include "control/motion_model.h"
+#include "motion/motion_model.h"
 #include "script/script_runner.h"
 
 #include <utility>

@@ -1,11 +1,11 @@
 // The settings window with real widgets on the offscreen platform, real files in a temporary
 // folder, and a scripted user answering its boxes.
-#include "../keyboard_access.h"
+#include "keyboard_access.h"
+#include "tiny_disk.h"
 #include "config/servo_settings_file.h"
+#include "scripted_ui_services.h"
 #include "settings/settings_window.h"
-#include "settings/show_about.h"
-#include "ui/scripted_ui_services.h"
-#include "../tiny_disk.h"
+#include "widgets/show_about.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,8 +2,8 @@
 // an edited script is played again.
 #include "script/script_model.h"
 #include "script/script_runner.h"
+#include "scripted_ui_services.h"
 #include "timeline/timeline_window.h"
-#include "ui/scripted_ui_services.h"
 
 #include <QHelpEvent>
 #include <QTest>

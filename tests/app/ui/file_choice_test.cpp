@@ -1,6 +1,6 @@
 // The extension a saved name gets, and the folder each kind of document's dialogs start in.
+#include "scripted_ui_services.h"
 #include "ui/file_choice.h"
-#include "ui/scripted_ui_services.h"
 
 #include <gtest/gtest.h>
 

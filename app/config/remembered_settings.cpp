@@ -1,0 +1,66 @@
+// Reading quarnel.conf at start and storing each change.
+#include "config/remembered_settings.h"
+
+#include "config/file_access.h"
+#include "config/settings_folder.h"
+
+#include <filesystem>
+
+namespace quarnel {
+
+namespace {
+
+// A missing file is the first run; one that cannot be read leaves nothing to remember.
+Remembered readFrom(const std::string &path) {
+  FileRead file = readWholeFile(path);
+  return readRememberedFile(file.error ? std::string() : file.bytes);
+}
+
+} // namespace
+
+RememberedSettings::RememberedSettings(std::string path, UiServices &ui, std::string productName)
+    : m_path(std::move(path)), m_ui(ui), m_productName(std::move(productName)), m_values(readFrom(m_path)) {}
+
+std::optional<std::string> RememberedSettings::store(const std::function<void(Remembered &)> &change) {
+  change(m_values);
+  // The change goes into the file as it stands now, keeping what another copy of the program
+  // may have stored since this one read it. A file that is there but cannot be read is not
+  // replaced by this one change.
+  FileRead file = readWholeFile(m_path);
+  if (file.error && std::filesystem::exists(m_path))
+    return "It could not be read (" + *file.error + "), so it was left as it is.";
+  Remembered onDisk = readRememberedFile(file.error ? std::string() : file.bytes);
+  change(onDisk);
+  return saveSettingsFile(m_path, writeRememberedFile(onDisk));
+}
+
+void RememberedSettings::report(const std::string &problem, const std::string &consequence) {
+  m_ui.messageBox("Could not save \"" + m_path + "\": " + problem + "\r\n" + consequence, m_productName,
+                  MessageIcon::Critical, MessageButtons::Ok);
+}
+
+DocumentFolders RememberedSettings::folders(const std::string &home) const {
+  DocumentFolders folders(home);
+  if (!m_values.servoSettingsFolder.empty()) folders.setFolder(DocumentKind::ServoSettings, m_values.servoSettingsFolder);
+  if (!m_values.scriptFolder.empty()) folders.setFolder(DocumentKind::Script, m_values.scriptFolder);
+  return folders;
+}
+
+void RememberedSettings::rememberDocument(DocumentKind kind, const std::string &path, const DocumentFolders &folders) {
+  const auto problem = store([&](Remembered &r) {
+    (kind == DocumentKind::ServoSettings ? r.servoSettingsFile : r.scriptFile) = path;
+    r.servoSettingsFolder = folders.folder(DocumentKind::ServoSettings);
+    r.scriptFolder = folders.folder(DocumentKind::Script);
+  });
+  if (problem && !m_fileFailureReported) {
+    m_fileFailureReported = true;
+    report(*problem, "The files and folders used last will not be remembered.");
+  }
+}
+
+void RememberedSettings::rememberPortDevices(const PortDevices &devices) {
+  if (const auto problem = store([&](Remembered &r) { r.portDevices = devices; }))
+    report(*problem, "The devices chosen for the COM ports hold until Quarnel ends, but will not be remembered.");
+}
+
+} // namespace quarnel

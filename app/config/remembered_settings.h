@@ -1,0 +1,41 @@
+// What the user last worked with, kept in quarnel.conf: read at start and written as soon as it
+// changes, so a crash loses none of it and two copies of the program keep each other's changes.
+#pragma once
+
+#include "config/remembered_file.h"
+#include "ui/document_folders.h"
+#include "ui/ui_services.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace quarnel {
+
+class RememberedSettings {
+public:
+  RememberedSettings(std::string path, UiServices &ui, std::string productName);
+
+  const Remembered &values() const { return m_values; }
+
+  // The dialogs' folders as last remembered, `home` for a kind that has none yet.
+  DocumentFolders folders(const std::string &home) const;
+
+  // A document opened or saved, and the folders the dialogs now start in. A file that cannot be
+  // written is reported once a run: these are remembered unasked.
+  void rememberDocument(DocumentKind kind, const std::string &path, const DocumentFolders &folders);
+  // The user asked for this one, so each failure is reported; the choice holds for this run.
+  void rememberPortDevices(const PortDevices &devices);
+
+private:
+  std::optional<std::string> store(const std::function<void(Remembered &)> &change);
+  void report(const std::string &problem, const std::string &consequence);
+
+  std::string m_path;
+  UiServices &m_ui;
+  std::string m_productName;
+  Remembered m_values;
+  bool m_fileFailureReported = false;
+};
+
+} // namespace quarnel

@@ -1,0 +1,25 @@
+// The --check report: the driver library chosen for the program, bound as the windows bind it.
+#include "link/driver_check.h"
+
+#include "link/driver_location.h"
+#include "link/tavik_binding.h"
+
+#include <algorithm>
+
+namespace quarnel {
+
+int checkDriver(const std::string &programFolder, std::ostream &out, std::ostream &err) {
+  const std::string path = tavikLibraryPath(programFolder);
+  out << "driver library: " << path << "\n";
+  TavikBinding tavik(path);
+  if (auto problem = tavik.bind()) {
+    // One line on a terminal, as the message box has it in two.
+    std::replace(problem->begin(), problem->end(), '\n', ' ');
+    err << "quarnel: " << *problem << "\n";
+    return 1;
+  }
+  out << "loads, with TVK_OPEN, TVK_MOVE and TVK_CLOSE\n";
+  return 0;
+}
+
+} // namespace quarnel

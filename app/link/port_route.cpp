@@ -1,0 +1,45 @@
+// The port resolution rule, the hand-over through the environment and the COM list's texts.
+#include "link/port_route.h"
+
+#include "port_device.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace quarnel {
+
+PortEnvironment portEnvironment() {
+  PortEnvironment found;
+  for (int port = 1; port <= comPorts; ++port) found[port - 1] = tavik::namedPortDevice(port);
+  return found;
+}
+
+PortRoute portRoute(int port, const PortEnvironment &atStart, const PortDevices &chosen) {
+  if (const auto &outside = atStart[port - 1]) return {*outside, PortSource::Environment};
+  if (!chosen[port - 1].empty()) return {chosen[port - 1], PortSource::Chosen};
+  return {tavik::defaultPortDevice(port), PortSource::Default};
+}
+
+void handPortsToDriver(const PortEnvironment &atStart, const PortDevices &chosen) {
+  for (int port = 1; port <= comPorts; ++port) {
+    if (atStart[port - 1]) continue;
+    if (chosen[port - 1].empty())
+      unsetenv(tavik::portVariable(port).c_str());
+    else
+      setenv(tavik::portVariable(port).c_str(), chosen[port - 1].c_str(), 1);
+  }
+}
+
+std::string portCaption(int port, const PortRoute &route) {
+  std::error_code error;
+  const std::filesystem::path device(route.device);
+  const bool present = std::filesystem::exists(device, error);
+  std::string shown = route.device;
+  if (present && route.source == PortSource::Chosen) {
+    const auto target = std::filesystem::canonical(device, error);
+    if (!error) shown = target.string();
+  }
+  return std::to_string(port) + ": " + shown + (present ? "" : " (missing)");
+}
+
+} // namespace quarnel

@@ -1,0 +1,40 @@
+// Loading libTavik.so and calling its three exports.
+#include "link/tavik_binding.h"
+
+#include "link/shared_object_check.h"
+
+#include <dlfcn.h>
+
+namespace quarnel {
+
+std::optional<std::string> TavikBinding::bind() {
+  if (m_open) return std::nullopt;
+  const std::string cannotLoad = "The servo driver " + m_path + " could not be loaded:\n";
+  if (const auto problem = sharedObjectProblem(m_path)) return cannotLoad + *problem;
+  // Never closed: the link's thread lives in this library for as long as the process runs.
+  void *handle = dlopen(m_path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!handle) return cannotLoad + dlerror();
+  const auto openFn = reinterpret_cast<OpenFn>(dlsym(handle, "TVK_OPEN"));
+  const auto moveFn = reinterpret_cast<MoveFn>(dlsym(handle, "TVK_MOVE"));
+  const auto closeFn = reinterpret_cast<CloseFn>(dlsym(handle, "TVK_CLOSE"));
+  if (!openFn || !moveFn || !closeFn)
+    return "The servo driver " + m_path + " lacks TVK_OPEN, TVK_MOVE or TVK_CLOSE.";
+  m_open = openFn;
+  m_move = moveFn;
+  m_close = closeFn;
+  return std::nullopt;
+}
+
+bool TavikBinding::open(int32_t port, int32_t baud) {
+  return !bind() && m_open(port, baud) == -1;
+}
+
+void TavikBinding::move(int32_t servo, int32_t position) {
+  if (m_move || !bind()) m_move(servo, position);
+}
+
+void TavikBinding::close() {
+  if (!bind()) m_close();
+}
+
+} // namespace quarnel

@@ -1,0 +1,132 @@
+#include "motion/motion_model.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace quarnel {
+
+namespace {
+
+// The countdowns are 16-bit: a longer gap between ticks (a suspended machine) counts as this.
+constexpr int longestTick = std::numeric_limits<int16_t>::max();
+
+int16_t clamp16(long value) {
+  return static_cast<int16_t>(std::clamp<long>(value, std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
+}
+
+// The steps a run-out countdown owes, moving the countdown on past them. Every interval that has
+// fully gone by is a step, and the part of an interval already spent counts toward the next, so
+// a servo keeps its speed whatever the ticks' length: 16 ms ticks at a 5 ms interval give 3, 3,
+// 3, 4 steps, not 3 every time. An interval of 0 (a node speed of 2040 or more) steps as one of
+// 1 ms; a negative one steps once at every tick.
+int stepsDue(int &countdown, int interval) {
+  if (interval < 0) {
+    countdown = interval;
+    return 1;
+  }
+  const int effective = std::max(interval, 1);
+  const int steps = 1 + (-countdown) / effective;
+  countdown += steps * effective;
+  return steps;
+}
+
+} // namespace
+
+void MotionModel::load(const std::array<ServoLimits, motionServos> &limits) {
+  m_limits = limits;
+  m_carriedMs = 0;
+  for (int servo = 0; servo < motionServos; ++servo) {
+    m_displayed[servo] = startPosition;
+    m_target[servo] = limits[servo].home;
+  }
+  setSpeed(startSpeed);
+}
+
+void MotionModel::setTarget(int servo, int position) {
+  aboutToChange();
+  const ServoLimits &l = m_limits[servo];
+  m_target[servo] = static_cast<int16_t>(std::clamp<int>(position, l.lowest, l.highest));
+}
+
+void MotionModel::holdAll() {
+  for (int servo = 0; servo < motionServos; ++servo) setTarget(servo, m_displayed[servo]);
+}
+
+void MotionModel::setSpeed(int speed) {
+  m_speed = std::clamp(speed, slowestSpeed, fastestSpeed);
+  for (int servo = 0; servo < motionServos; ++servo) setServoSpeed(servo, m_speed);
+}
+
+void MotionModel::setServoSpeed(int servo, int speed) {
+  aboutToChange();
+  m_interval[servo] = speedToInterval(speed);
+  m_countdown[servo] = m_interval[servo];
+}
+
+void MotionModel::clearAllAtTarget() {
+  aboutToChange();
+  m_allAtTarget = false;
+}
+
+void MotionModel::startPause(float milliseconds) {
+  aboutToChange();
+  m_pauseRemaining = milliseconds;
+  m_pauseActive = true;
+}
+
+void MotionModel::tick(double elapsedMs) {
+  if (m_pauseActive) {
+    m_pauseRemaining -= static_cast<float>(elapsedMs);
+    if (m_pauseRemaining <= 0) m_pauseActive = false;
+  }
+
+  const double total = std::max(0.0, elapsedMs) + m_carriedMs;
+  const int counted = total >= longestTick ? longestTick : static_cast<int>(total);
+  m_carriedMs = total >= longestTick ? 0 : total - counted;
+
+  m_allAtTarget = true;
+  for (int servo = 0; servo < motionServos; ++servo) {
+    const int interval = m_interval[servo];
+    int countdown = m_countdown[servo] - counted;
+    int p = m_displayed[servo];
+    const int t = m_target[servo];
+    if (p != t) m_allAtTarget = false;
+    if (countdown <= 0 && p == t) {
+      // Standing still, the servo is ready: a new target steps at the next tick instead of
+      // waiting out an interval that may be a second long.
+      countdown = 0;
+    } else if (countdown <= 0) {
+      const int steps = stepsDue(countdown, interval);
+      if (p + steps < t) p += steps;
+      else if (p - steps > t) p -= steps;
+      else p = t;
+    }
+    m_countdown[servo] = clamp16(countdown);
+    show(servo, static_cast<int16_t>(p));
+  }
+}
+
+std::optional<double> MotionModel::msUntilNextEvent() const {
+  std::optional<double> due;
+  const auto consider = [&due](double ms) { due = std::max(0.0, due ? std::min(*due, ms) : ms); };
+  bool moving = false;
+  for (int servo = 0; servo < motionServos; ++servo) {
+    if (m_displayed[servo] == m_target[servo]) continue; // its countdown running out shows nothing
+    moving = true;
+    // The tick counts whole milliseconds of the elapsed time plus the carried remainder, and
+    // steps once that reaches the countdown.
+    consider(m_countdown[servo] - m_carriedMs);
+  }
+  if (m_pauseActive) consider(m_pauseRemaining);
+  if (!moving && !m_allAtTarget) consider(0);
+  return due;
+}
+
+void MotionModel::show(int servo, int16_t position) {
+  if (m_displayed[servo] == position) return;
+  m_displayed[servo] = position;
+  for (const auto &listener : m_listeners) listener(servo, position);
+}
+
+} // namespace quarnel

@@ -1,0 +1,115 @@
+// Where every servo is and where it is going: targets, displayed positions, the per-servo step
+// tables, the pause countdown and the flags the script runner and node editor share, and the
+// update tick that ramps each displayed position toward its target.
+#pragma once
+
+#include "motion/speed_interval.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace quarnel {
+
+constexpr int motionServos = 12;
+constexpr int16_t lowestPosition = 0;
+constexpr int16_t highestPosition = 254;
+constexpr int16_t startPosition = 127; // what the driver sends every servo after it opens
+constexpr int startSpeed = 32;
+
+// A servo's travel and rest position, already in order: lowest <= home <= highest.
+struct ServoLimits {
+  int16_t lowest = lowestPosition;
+  int16_t home = startPosition;
+  int16_t highest = highestPosition;
+};
+
+class MotionModel {
+public:
+  using PositionListener = std::function<void(int servo, int16_t position)>;
+
+  // Told of every change of a displayed position, in the order listeners were added; the first
+  // is the driver's TVK_MOVE.
+  void addPositionListener(PositionListener listener) { m_listeners.push_back(std::move(listener)); }
+
+  // Told just before a target, a speed, the pause or AllAtTarget is set from outside the tick,
+  // so whoever schedules the ticks can first tick away the time that went by under the old
+  // values, and then tick again soon for the new ones.
+  void setAboutToChange(std::function<void()> listener) { m_aboutToChange = std::move(listener); }
+  // Before the runner reads AllAtTarget and PauseActive: told to tick the time up to now, so a
+  // pause or a move that has run out by now counts as over, whenever the update timer fires.
+  void setCatchUp(std::function<void()> listener) { m_catchUp = std::move(listener); }
+  void catchUp() const {
+    if (m_catchUp) m_catchUp();
+  }
+
+  // A fresh load of the control window: every displayed position back to 127 (nothing sent),
+  // targets at home, the speed at 32 for every servo.
+  void load(const std::array<ServoLimits, motionServos> &limits);
+  // Every displayed position at its target at once, nobody told: a run imagined from rest.
+  void standAtTargets() { m_displayed = m_target; }
+
+  // The targets (the sliders). A target is kept within its servo's travel.
+  int16_t target(int servo) const { return m_target[servo]; }
+  void setTarget(int servo, int position);
+  // STOP: every target becomes the displayed position, so every servo holds at the next tick.
+  void holdAll();
+  const ServoLimits &limits(int servo) const { return m_limits[servo]; }
+  int16_t displayed(int servo) const { return m_displayed[servo]; }
+
+  // The speed control, 1 to 255. setSpeed applies it to all twelve servos: every interval and
+  // countdown becomes the speed's interval, so each next step waits a full new interval.
+  int speed() const { return m_speed; }
+  void setSpeed(int speed);
+
+  // The per-servo step tables, which the script runner and node editor set from node speeds.
+  int16_t stepInterval(int servo) const { return m_interval[servo]; }
+  int16_t stepCountdown(int servo) const { return m_countdown[servo]; }
+  void setServoSpeed(int servo, int speed);
+
+  bool allAtTarget() const { return m_allAtTarget; }
+  void clearAllAtTarget();
+  bool pauseActive() const { return m_pauseActive; }
+  float pauseRemaining() const { return m_pauseRemaining; }
+  void startPause(float milliseconds);
+  void endPause() { m_pauseActive = false; }
+  bool nodeEditorOpen() const { return m_nodeEditorOpen; }
+  void setNodeEditorOpen(bool open) { m_nodeEditorOpen = open; }
+
+  // One update tick, `elapsedMs` after the previous one. The countdowns run on whole
+  // milliseconds; the fraction left over is kept for the next tick, and so is the part of an
+  // interval a countdown overran, so motion follows real time however long the ticks are.
+  void tick(double elapsedMs);
+
+  // Milliseconds after the last tick at which the next tick has something to do: the earliest
+  // step due, the end of the pause, or AllAtTarget turning true once every servo stands at its
+  // target. Nothing when a tick would change nothing, however late it came. Read from the
+  // same countdowns and carried remainder the tick uses, so a tick at that moment or later
+  // finds the step due.
+  std::optional<double> msUntilNextEvent() const;
+
+private:
+  void show(int servo, int16_t position);
+  void aboutToChange() const {
+    if (m_aboutToChange) m_aboutToChange();
+  }
+
+  std::array<ServoLimits, motionServos> m_limits{};
+  std::array<int16_t, motionServos> m_target{};
+  std::array<int16_t, motionServos> m_displayed{};
+  std::array<int16_t, motionServos> m_interval{};
+  std::array<int16_t, motionServos> m_countdown{};
+  int m_speed = startSpeed;
+  double m_carriedMs = 0;
+  bool m_allAtTarget = false;
+  bool m_pauseActive = false;
+  float m_pauseRemaining = 0;
+  bool m_nodeEditorOpen = false;
+  std::vector<PositionListener> m_listeners;
+  std::function<void()> m_aboutToChange;
+  std::function<void()> m_catchUp;
+};
+
+} // namespace quarnel

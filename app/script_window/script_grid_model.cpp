@@ -1,0 +1,78 @@
+// The item model over the script lines: each change report becomes the model signal Qt's views
+// expect, announced before the lines change where Qt needs that.
+#include "script_window/script_grid_model.h"
+
+#include "script/pose_change.h"
+
+namespace quarnel {
+
+namespace {
+
+QString shown(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+} // namespace
+
+ScriptGridModel::ScriptGridModel(ScriptModel &script, QObject *parent)
+    : QAbstractTableModel(parent), m_script(script), m_lines(script.lines()) {
+  m_lines.setListener([this](const ScriptLinesChange &change) { follow(change); });
+}
+
+ScriptGridModel::~ScriptGridModel() { m_lines.setListener(nullptr); }
+
+int ScriptGridModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_lines.lastRow(); }
+
+int ScriptGridModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : ColumnCount; }
+
+QVariant ScriptGridModel::data(const QModelIndex &index, int role) const {
+  if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
+  const int row = lineOf(index);
+  if (role == Qt::DisplayRole) return shown(index.column() == CommandColumn ? m_lines.text(row) : m_lines.marker(row));
+  if (role == Qt::ToolTipRole && index.column() == CommandColumn) {
+    if (const auto change = lineChangeText(m_script, row)) return shown(*change);
+  }
+  return {};
+}
+
+QVariant ScriptGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal) return {};
+  if (role == Qt::DisplayRole) return section == CommandColumn ? shown(m_lines.text(0)) : QString();
+  if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+  return {};
+}
+
+Qt::ItemFlags ScriptGridModel::flags(const QModelIndex &index) const {
+  return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+void ScriptGridModel::follow(const ScriptLinesChange &change) {
+  const int viewRow = change.row - 1;
+  switch (change.kind) {
+  case ScriptLinesChange::Inserting:
+    beginInsertRows({}, viewRow, viewRow);
+    return;
+  case ScriptLinesChange::Inserted:
+    endInsertRows();
+    break;
+  case ScriptLinesChange::Removing:
+    beginRemoveRows({}, viewRow, viewRow);
+    return;
+  case ScriptLinesChange::Removed:
+    endRemoveRows();
+    return;
+  case ScriptLinesChange::Changed:
+    // The heading is the header, and never carries the marker.
+    if (change.row < 1) return;
+    emit dataChanged(index(viewRow, CommandColumn), index(viewRow, MarkerColumn), {Qt::DisplayRole});
+    break;
+  case ScriptLinesChange::Resetting:
+    beginResetModel();
+    return;
+  case ScriptLinesChange::Reset:
+    endResetModel();
+    emit markedLineShown(indexOfLine(m_lines.markedRow()));
+    return;
+  }
+  if (change.row == m_lines.markedRow()) emit markedLineShown(index(viewRow, CommandColumn));
+}
+
+} // namespace quarnel

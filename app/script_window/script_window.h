@@ -1,0 +1,141 @@
+// frmScript, the script editor: the node buttons, the command grid with its marker, the buttons
+// that place commands and run the script, and the File menu. A view over the script model and
+// the runner; every action is theirs.
+#pragma once
+
+#include "config/app_identity.h"
+#include "script/script_model.h"
+#include "script/script_runner.h"
+#include "script_window/script_edits.h"
+#include "ui/document_folders.h"
+#include "ui/ui_services.h"
+#include "widgets/twip_layout.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+class QAction;
+class QGroupBox;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+
+namespace quarnel {
+
+class MotionModel;
+class ScriptGridModel;
+class ScriptGridView;
+
+class ScriptWindow : public QMainWindow {
+public:
+  ScriptWindow(ScriptModel &script, ScriptEdits &edits, ScriptRunner &runner, MotionModel &motion, UiServices &ui,
+               const AppIdentity &identity, DocumentFolders &folders);
+
+  // Shows the window beside the control window with its height: a fresh
+  // load when the close box unloaded it or it never was, else as Close left it.
+  void showBeside(const QWidget &controls);
+  bool isLoaded() const { return m_loaded; }
+  // Discards the nodes and script, as the close box does, but without asking the runner or
+  // the user.
+  void unload();
+  // Asks "Save changes to ...?" when the nodes or script are modified; true when they may go.
+  bool mayDiscardChanges();
+
+  // The runner's state as the controls show it.
+  void showRunState();
+
+  // The node editor has closed: enabled again, its node's button and lines as Save left them.
+  void editFinished();
+
+  // The node editor's index: the node whose button was last right-clicked.
+  int selectedNodeIndex() const { return m_selectedNodeIndex; }
+
+  // Close and Exit: hidden, the manual speed back in force.
+  std::function<void()> closed = [] {};
+  // The pop-up's Edit, after the servos were sent to the node and this window disabled.
+  std::function<void(int nodeIndex)> editRequested = [](int) {};
+  // View > Timeline and the Timeline button.
+  std::function<void()> timelineRequested = [] {};
+  // Escape: the control window's STOP.
+  std::function<void()> stopAllPressed = [] {};
+  // Asked before the close box unloads; the running script is asked separately.
+  std::function<bool()> unloadAllowed = [] { return true; };
+  // A script file was opened or saved.
+  std::function<void(const std::string &path)> scriptFileUsed = [](const std::string &) {};
+
+protected:
+  void closeEvent(QCloseEvent *event) override;
+
+private:
+  void buildControls();
+  void buildMenus();
+  void connectControls();
+  void load();
+  void place(const QWidget &controls);
+
+  void showNodes();
+  void scrollNodes(int value);
+  void nodePopUp(int index, const QPoint &where);
+  void closeWindow();
+  void openFile();
+  bool saveFile();
+  void showCaption();
+  void showUndoState();
+
+  ScriptModel &m_script;
+  ScriptEdits &m_edits;
+  ScriptRunner &m_runner;
+  MotionModel &m_motion;
+  UiServices &m_ui;
+  const AppIdentity &m_identity;
+  DocumentFolders &m_folders;
+  TwipLayout m_layout;
+  std::string m_path; // the file last opened or saved; empty until then
+  bool m_loaded = false;
+  int m_selectedNodeIndex = 0;
+  NodeScroll m_shownScroll;
+
+  QGroupBox *m_fmeNodes = nullptr;
+  QWidget *m_fmePort = nullptr;
+  QWidget *m_fmeContainer = nullptr;
+  std::vector<QPushButton *> m_cmbNode;
+  QScrollBar *m_vscNodeScroll = nullptr;
+  QPushButton *m_cmbCreateNode = nullptr;
+  QPushButton *m_cmbStep = nullptr;
+  QPushButton *m_cmdGoto = nullptr;
+  QPushButton *m_cmbRun = nullptr;
+  QPushButton *m_cmbResume = nullptr;
+  QPushButton *m_cmbAbort = nullptr;
+  QPushButton *m_cmbClearScript = nullptr;
+  QPushButton *m_cmbDelete = nullptr;
+  QPushButton *m_cmbHold = nullptr;
+  QPushButton *m_cmbPause = nullptr;
+  QPushButton *m_cmbLoopStart = nullptr;
+  QPushButton *m_cmbLoopEnd = nullptr;
+  QPushButton *m_cmbClose = nullptr;
+  QPushButton *m_cmbTimeline = nullptr;
+  QGroupBox *m_fmeScript = nullptr;
+  ScriptGridModel *m_scriptGrid = nullptr;
+  ScriptGridView *m_grdScript = nullptr;
+  QMenu *m_mnuFile = nullptr;
+  QAction *m_mnuFOpen = nullptr;
+  QAction *m_mnuFSave = nullptr;
+  QAction *m_mnuFExit = nullptr;
+  QMenu *m_mnuEdit = nullptr;
+  QAction *m_mnuEUndo = nullptr;
+  QAction *m_mnuERedo = nullptr;
+  QMenu *m_mnuView = nullptr;
+  QAction *m_mnuVTimeline = nullptr;
+  QAction *m_mnuAbout = nullptr;
+  QMenu *m_mnuPopUp = nullptr;
+  QAction *m_mnuPopUpPlace = nullptr;
+  QAction *m_mnuPopUpEdit = nullptr;
+  QAction *m_mnuPopUpDelete = nullptr;
+  QAction *m_mnuPopUpGoto = nullptr;
+  QTimer m_tmrScriptRun;
+};
+
+} // namespace quarnel

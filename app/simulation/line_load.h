@@ -1,0 +1,33 @@
+// The serial line's load under a simulated run: how many frames each moment asks of the driver
+// against what the line's speed carries, and how long the driver's queue makes a change wait.
+#pragma once
+
+#include "link/line_rate.h"
+#include "simulation/motion_simulation.h"
+
+#include <vector>
+
+namespace quarnel {
+
+constexpr int loadWindowMs = 100;
+
+struct OverloadSpan {
+  int startMs;
+  int endMs;
+};
+
+struct LineLoad {
+  double capacityPerSecond = 0;
+  int peakFramesPerSecond = 0;        // the busiest window's count, per second
+  std::vector<OverloadSpan> overloaded; // adjacent busy windows joined
+  double worstLagMs = 0;              // the longest any change waited for its frame to start
+  size_t asked = 0;                   // frames asked of the driver
+  int skippedFrames = 0;              // positions overtaken by a newer one before their frame
+};
+
+// The simulation's changes, counted per window of `loadWindowMs`; the lag from a model of the
+// driver, which passes over its slots in ascending order and sends each changed slot's newest
+// value, one frame at a time at the line's rate, so a slot changed again while waiting goes once.
+LineLoad measureLineLoad(const Simulation &sim, int baud);
+
+} // namespace quarnel

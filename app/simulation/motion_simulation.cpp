@@ -1,0 +1,103 @@
+// The simulated run: its own script model, motion model and runner, ticked as the real timers
+// would tick them, and a user who answers every box at once.
+#include "simulation/motion_simulation.h"
+
+#include "motion/servo_limits.h"
+#include "script/line_command.h"
+#include "script/script_model.h"
+#include "script/script_runner.h"
+#include "ui/answering_ui_services.h"
+
+#include <algorithm>
+
+namespace quarnel {
+
+SimulationInput SimulationInput::of(const ScriptModel &script, const ServoConfiguration &config, int speed) {
+  SimulationInput input{config, {}, {}, speed};
+  const NodeTable &nodes = script.nodes();
+  for (int i = 1; i < nodes.count(); ++i) input.createdNodes.push_back(nodes.node(i));
+  const ScriptLines &lines = script.lines();
+  for (int row = 1; row < lines.lastRow(); ++row) input.lines.emplace_back(lines.text(row));
+  return input;
+}
+
+const LineRun *Simulation::lineRunningAt(int timeMs) const {
+  auto after = std::upper_bound(lineRuns.begin(), lineRuns.end(), timeMs,
+                                [](int t, const LineRun &run) { return t < run.timeMs; });
+  return after == lineRuns.begin() ? nullptr : &*std::prev(after);
+}
+
+std::optional<Simulation> simulateMotion(const SimulationInput &input, const std::atomic<bool> *cancelled) {
+  AnsweringUiServices user; // a WAIT is over as soon as it is shown
+  ScriptModel script(input.config, {user, "Timeline"});
+  for (const Node &node : input.createdNodes) script.createNode(node.name, nodeDataText(node));
+  for (const std::string &line : input.lines) script.lines().placeCommand(line);
+
+  MotionModel motion;
+  std::array<ServoLimits, motionServos> limits{};
+  for (int servo = 0; servo < motionServos; ++servo) limits[servo] = servoLimits(input.config.servos[servo]);
+  motion.load(limits);
+  motion.standAtTargets();
+  motion.setSpeed(input.speed);
+
+  Simulation sim;
+  for (int servo = 0; servo < motionServos; ++servo) sim.start[servo] = motion.displayed(servo);
+  int now = 0;
+  motion.addPositionListener([&](int servo, int16_t position) { sim.changes.push_back({now, servo, position}); });
+
+  ScriptRunner runner(script, motion);
+  runner.setLoopPasses(1);
+  ScriptLines &lines = script.lines();
+  user.messages.clear(); // a node outside its travel was told of at its creation already
+  runner.run();
+  bool pauseOpen = false;
+  for (now = 1; now <= simulationCapMs; ++now) {
+    motion.tick(1);
+    if (pauseOpen && !motion.pauseActive()) {
+      sim.pauses.back().endMs = now;
+      pauseOpen = false;
+    }
+    if (now % runnerTickMs != 0) continue;
+    if (cancelled && cancelled->load(std::memory_order_relaxed)) return std::nullopt;
+
+    // The runner's own condition for going on to the next line.
+    const bool advances = !runner.waitingForUser() && motion.allAtTarget() && !motion.pauseActive();
+    const int row = lines.currentLine() + 1;
+    Pose before;
+    for (int servo = 0; servo < nodeSlots; ++servo) before[servo] = motion.displayed(servo);
+    runner.tick();
+    if (!advances) continue;
+    if (row >= lines.rowCount()) break; // past the last line: the run is over
+    const std::string text(lines.text(row));
+    sim.lineRuns.push_back({now, row, text, before});
+    if (runner.idle()) {
+      if (!user.messages.empty()) sim.failure = user.messages.back();
+      break;
+    }
+    switch (classifyLine(text).kind) {
+    case LineKind::Pause:
+      sim.pauses.push_back({now, now, text});
+      pauseOpen = motion.pauseActive();
+      break;
+    case LineKind::Wait:
+      sim.waits.push_back(now);
+      break;
+    case LineKind::LoopEnd: {
+      // Each line runs once, so the loop's start has run exactly once before its end.
+      const int startRow = loopStartAbove(lines, row);
+      auto start = std::find_if(sim.lineRuns.begin(), sim.lineRuns.end(),
+                                [startRow](const LineRun &run) { return run.row == startRow; });
+      sim.loops.push_back({start->timeMs, now, startRow, row});
+      break;
+    }
+    default:
+      break;
+    }
+  }
+  sim.capped = now > simulationCapMs;
+  sim.endMs = std::min(now, simulationCapMs);
+  if (pauseOpen) sim.pauses.back().endMs = sim.endMs;
+  return sim;
+}
+
+} // namespace quarnel

@@ -1,0 +1,73 @@
+// Which device each COM port leads to, the hand-over to the driver and the COM list's texts.
+#include "link/port_route.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace quarnel {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::optional<std::string> variable(const char *name) {
+  const char *value = std::getenv(name);
+  return value ? std::optional<std::string>(value) : std::nullopt;
+}
+
+TEST(PortRoute, EnvironmentFirstThenTheChoiceThenTheDriversDefault) {
+  const PortEnvironment atStart{"/tmp/board", std::nullopt, std::nullopt, "/dev/ttyUSB7"};
+  const PortDevices chosen{"/dev/ttyACM0", "/dev/serial/by-id/usb-x", "", ""};
+  const struct {
+    int port;
+    std::string device;
+    PortSource source;
+  } cases[] = {{1, "/tmp/board", PortSource::Environment},
+               {2, "/dev/serial/by-id/usb-x", PortSource::Chosen},
+               {3, "/dev/ttyS2", PortSource::Default},
+               {4, "/dev/ttyUSB7", PortSource::Environment}};
+  for (const auto &c : cases) {
+    const PortRoute route = portRoute(c.port, atStart, chosen);
+    EXPECT_EQ(route.device, c.device) << c.port;
+    EXPECT_EQ(route.source, c.source) << c.port;
+  }
+}
+
+TEST(PortRoute, TheHandOverSetsTheChoicesAndNeverTouchesWhatTheProgramWasStartedWith) {
+  // As left by an earlier hand-over in this run, and one set by whoever started the program.
+  setenv("TAVIK_COM1", "/dev/ttyACM0", 1);
+  setenv("TAVIK_COM2", "/dev/ttyACM1", 1);
+  setenv("TAVIK_COM3", "/tmp/board", 1);
+  unsetenv("TAVIK_COM4");
+  const PortEnvironment atStart{std::nullopt, std::nullopt, "/tmp/board", std::nullopt};
+  handPortsToDriver(atStart, {"/dev/ttyUSB0", "", "/dev/ttyUSB1", "/dev/ttyUSB2"});
+  EXPECT_EQ(variable("TAVIK_COM1"), "/dev/ttyUSB0");
+  EXPECT_EQ(variable("TAVIK_COM2"), std::nullopt); // the default again: the driver's own rule
+  EXPECT_EQ(variable("TAVIK_COM3"), "/tmp/board");
+  EXPECT_EQ(variable("TAVIK_COM4"), "/dev/ttyUSB2");
+}
+
+TEST(PortRoute, CaptionShowsWhereThePortLeadsAndMarksAMissingDevice) {
+  const fs::path folder = fs::temp_directory_path() / ("port-route-" + std::to_string(getpid()));
+  fs::create_directories(folder / "by-id");
+  std::ofstream(folder / "ttyUSB0").put('\0');
+  fs::create_symlink("../ttyUSB0", folder / "by-id" / "usb-Board");
+  const std::string dir = folder.string();
+  const struct {
+    PortRoute route;
+    std::string caption;
+  } cases[] = {
+      {{dir + "/by-id/usb-Board", PortSource::Chosen}, "2: " + dir + "/ttyUSB0"},
+      {{dir + "/by-id/usb-Gone", PortSource::Chosen}, "2: " + dir + "/by-id/usb-Gone (missing)"},
+      {{dir + "/by-id/usb-Board", PortSource::Environment}, "2: " + dir + "/by-id/usb-Board"},
+      {{dir + "/ttyS1", PortSource::Default}, "2: " + dir + "/ttyS1 (missing)"},
+  };
+  for (const auto &c : cases) EXPECT_EQ(portCaption(2, c.route), c.caption);
+  fs::remove_all(folder);
+}
+
+} // namespace
+} // namespace quarnel

@@ -1,0 +1,178 @@
+// The update tick with a fake clock: ramps, landings, speeds, pauses and what gets sent.
+#include "motion/motion_model.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+namespace quarnel {
+namespace {
+
+class MotionModelTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    model.addPositionListener([this](int servo, int16_t p) { sent.emplace_back(servo, p); });
+    std::array<ServoLimits, motionServos> limits{};
+    model.load(limits); // home 127 everywhere: nothing moves until a target changes
+  }
+  // The positions sent for one servo.
+  std::vector<int> sentFor(int servo) const {
+    std::vector<int> positions;
+    for (const auto &[s, p] : sent)
+      if (s == servo) positions.push_back(p);
+    return positions;
+  }
+  void ticks(int count, double ms) {
+    for (int i = 0; i < count; ++i) model.tick(ms);
+  }
+
+  MotionModel model;
+  std::vector<std::pair<int, int>> sent;
+};
+
+TEST(SpeedToInterval, RoundsHalvesToEvenAndPassesNodeSpeedsThrough) {
+  const std::pair<int, int> table[] = {{1, 1020}, {4, 255}, {8, 128}, {24, 42},   {32, 32}, {40, 26}, {120, 8},
+                                       {136, 8},  {204, 5}, {255, 4}, {2039, 1}, {2040, 0}, {-1020, -1}, {0, 1020}};
+  for (const auto &[speed, interval] : table) EXPECT_EQ(speedToInterval(speed), interval) << "speed " << speed;
+}
+
+TEST_F(MotionModelTest, OneUnitPerIntervalAtSpeed32With16msTicks) {
+  model.setTarget(2, 130);
+  std::vector<int> countdowns;
+  for (int i = 0; i < 6; ++i) {
+    model.tick(16);
+    countdowns.push_back(model.stepCountdown(2));
+  }
+  EXPECT_EQ(countdowns, (std::vector<int>{16, 32, 16, 32, 16, 32}));
+  EXPECT_EQ(sentFor(2), (std::vector<int>{128, 129, 130}));
+  ticks(10, 16);
+  EXPECT_EQ(sentFor(2).size(), 3u) << "a servo at its target sends nothing";
+  EXPECT_EQ(sent.size(), 3u) << "servos standing at 127 send nothing";
+}
+
+TEST_F(MotionModelTest, FastSpeedStepsSeveralUnitsAndLandsExactly) {
+  model.setSpeed(255);
+  model.setTarget(0, 135);
+  ticks(4, 16);
+  EXPECT_EQ(sentFor(0), (std::vector<int>{131, 135}));
+
+  // Nearer than one tick's steps: straight onto the target.
+  model.setTarget(0, 133);
+  model.tick(16);
+  EXPECT_EQ(sentFor(0).back(), 133);
+  model.setTarget(0, 130);
+  model.tick(16);
+  EXPECT_EQ(sentFor(0).back(), 130);
+}
+
+TEST_F(MotionModelTest, AllAtTargetJudgesThePositionsBeforeTheStep) {
+  model.tick(16);
+  EXPECT_TRUE(model.allAtTarget());
+  model.setSpeed(255);
+  model.setTarget(5, 131);
+  model.tick(16); // lands on 131 in this tick
+  EXPECT_EQ(model.displayed(5), 131);
+  EXPECT_FALSE(model.allAtTarget());
+  model.tick(16);
+  EXPECT_TRUE(model.allAtTarget());
+}
+
+TEST_F(MotionModelTest, SpeedChangeResetsEveryCountdownToTheNewInterval) {
+  model.setTarget(1, 140);
+  model.setServoSpeed(7, 8);
+  model.tick(16);
+  model.setSpeed(40);
+  for (int servo = 0; servo < motionServos; ++servo) {
+    EXPECT_EQ(model.stepInterval(servo), 26);
+    EXPECT_EQ(model.stepCountdown(servo), 26);
+  }
+  model.tick(16);
+  EXPECT_TRUE(sentFor(1).empty()) << "stepped before a full new interval";
+  model.tick(16);
+  EXPECT_EQ(sentFor(1), (std::vector<int>{128}));
+}
+
+TEST_F(MotionModelTest, AServoStandingStillAnswersANewTargetAtTheNextTick) {
+  ticks(5, 16); // every countdown has run out while nothing moved
+  model.setTarget(4, 129);
+  model.tick(1);
+  EXPECT_EQ(sentFor(4), (std::vector<int>{128}));
+  ticks(30, 1);
+  EXPECT_EQ(sentFor(4), (std::vector<int>{128})) << "the second step comes an interval later";
+  model.tick(1);
+  EXPECT_EQ(sentFor(4), (std::vector<int>{128, 129}));
+}
+
+TEST_F(MotionModelTest, PauseCountsDownOnTheSummedTimeEvenWithNothingMoving) {
+  model.startPause(1000);
+  ticks(62, 16); // 992 ms
+  EXPECT_TRUE(model.pauseActive());
+  EXPECT_FLOAT_EQ(model.pauseRemaining(), 8);
+  model.tick(16);
+  EXPECT_FALSE(model.pauseActive());
+}
+
+TEST_F(MotionModelTest, TargetsStayWithinTheServosTravel) {
+  std::array<ServoLimits, motionServos> limits{};
+  limits[3] = {20, 100, 200};
+  model.load(limits);
+  model.setTarget(3, 250);
+  EXPECT_EQ(model.target(3), 200);
+  model.setTarget(3, -4);
+  EXPECT_EQ(model.target(3), 20);
+  EXPECT_EQ(model.target(4), 127);
+}
+
+TEST_F(MotionModelTest, LoadStartsOverAt127WithSpeed32AndSendsNothing) {
+  model.setSpeed(200);
+  model.setTarget(0, 10);
+  ticks(50, 16);
+  sent.clear();
+  std::array<ServoLimits, motionServos> limits{};
+  limits[0].home = 120;
+  model.load(limits);
+  EXPECT_TRUE(sent.empty());
+  EXPECT_EQ(model.displayed(0), 127);
+  EXPECT_EQ(model.target(0), 120);
+  EXPECT_EQ(model.speed(), 32);
+  EXPECT_EQ(model.stepCountdown(0), 32);
+  ticks(2, 16);
+  EXPECT_EQ(sentFor(0), (std::vector<int>{126}));
+}
+
+TEST_F(MotionModelTest, MotionFollowsRealTimeWhateverTheTicks) {
+  // 2000 ticks of 1.1 ms at speed 32 are 2200 ms: 68 whole intervals. Rounding each tick to
+  // 1 ms would count 2000 ms and give 62; dropping what a countdown overran would give 66.
+  model.setTarget(0, 254);
+  ticks(2000, 1.1);
+  EXPECT_EQ(model.displayed(0) - 127, 68);
+
+  // An interval that does not divide the tick: 16 ms ticks at 5 ms (speed 204) owe 3.2 units
+  // a tick, so 3, 3, 3, 3, 4 over five ticks rather than 3 every time.
+  model.setSpeed(204);
+  model.setTarget(1, 254);
+  std::vector<int> positions;
+  for (int i = 0; i < 5; ++i) {
+    model.tick(16);
+    positions.push_back(model.displayed(1));
+  }
+  EXPECT_EQ(positions, (std::vector<int>{130, 133, 136, 139, 143}));
+}
+
+TEST_F(MotionModelTest, UnusualIntervalsAndGapsNeverStall) {
+  model.setTarget(0, 140);
+  model.setServoSpeed(0, 3000); // interval 0: steps as for 1 ms, the first already due
+  model.tick(4);
+  EXPECT_EQ(model.displayed(0), 132);
+  model.setTarget(1, 130);
+  model.setServoSpeed(1, -500); // negative interval: one unit every tick
+  ticks(2, 16);
+  EXPECT_EQ(sentFor(1), (std::vector<int>{128, 129}));
+  model.setTarget(2, 200);
+  model.tick(1e9); // a suspended machine: counted as the longest gap the countdowns take
+  EXPECT_EQ(model.displayed(2), 200);
+}
+
+} // namespace
+} // namespace quarnel
