@@ -19,7 +19,8 @@ constexpr int scrollStep = 300;
 NodeButtonList::NodeButtonList(const NodeTable &nodes, const TwipLayout &layout, QWidget *frame)
     : QObject(frame), m_nodes(nodes), m_layout(layout) {
   m_fmePort = place(new QWidget(frame), "fmePort", m_layout.rect(240, 240, buttonWidth, 1815));
-  m_fmeContainer = place(new QWidget(m_fmePort), "fmeContainer", m_layout.rect(0, containerTop, buttonWidth, containerHeight));
+  m_fmeContainer = place(new QWidget(m_fmePort), "fmeContainer",
+                         m_layout.rect(0, containerTop, buttonWidth, containerHeight));
   m_vscNodeScroll = place(new QScrollBar(Qt::Vertical, frame), "vscNodeScroll", m_layout.rect(1680, 360, 255, 1695));
   m_vscNodeScroll->setPageStep(1);
   m_vscNodeScroll->setAccessibleName("Node list");
