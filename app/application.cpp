@@ -3,6 +3,7 @@
 
 #include "link/driver_location.h"
 #include "ports/ports_dialog.h"
+#include "script_window/script_controls.h"
 
 #include <QAction>
 #include <QDir>
@@ -42,13 +43,13 @@ Application::Application(std::string folder)
     m_frmSettings.show();
   };
   m_frmControls.scriptRequested = [this] { m_frmScript.showBeside(m_frmControls); };
-  m_frmControls.stopPressed = [this] { m_runner.halt(); };
-  m_frmScript.stopAllPressed = [this] { m_frmControls.cmdSTOP_Click(); };
+  m_frmControls.stopRequested = [this] { stopAll(); };
+  m_frmScript.stopAllRequested = [this] { stopAll(); };
 
   m_runner.setStateListener([this] { showRunState(); });
   m_frmScript.closed = [this] {
     m_frmTimeline.hide();
-    m_frmControls.vscSpeed_Change();
+    m_motion.restoreManualSpeed();
   };
   m_frmScript.timelineRequested = [this] { m_frmTimeline.showBeside(m_frmScript, m_frmControls); };
   m_frmScript.scriptFileUsed = [this](const std::string &path) {
@@ -84,8 +85,13 @@ void Application::openPorts() {
 
 void Application::showRunState() {
   m_frmScript.showRunState();
-  const ScriptControls controls = m_runner.controls();
-  m_frmControls.setBackEnabled(controls.controlBack);
+  m_frmControls.setBackEnabled(ScriptControls::forState(m_runner.idle()).controlBack);
+}
+
+void Application::stopAll() {
+  // The run ends first: no line of it may set a target after the hold.
+  m_runner.halt();
+  m_motion.holdAll();
 }
 
 void Application::openControls() {

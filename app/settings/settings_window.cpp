@@ -193,7 +193,7 @@ void SettingsWindow::connectControls() {
   connect(m_mnuFOpen, &QAction::triggered, this, &SettingsWindow::openServoSettings);
   connect(m_cmbSave, &QPushButton::clicked, this, &SettingsWindow::saveServoSettings);
   connect(m_mnuFSave, &QAction::triggered, this, &SettingsWindow::saveServoSettings);
-  auto about = [this] { ShowAbout(m_ui, m_identity); };
+  auto about = [this] { showAbout(m_ui, m_identity); };
   connect(m_cmbAbout, &QPushButton::clicked, this, about);
   connect(m_mnuAbout, &QAction::triggered, this, about);
   connect(m_cmbExit, &QPushButton::clicked, this, &SettingsWindow::close);

@@ -668,7 +668,7 @@ void SettingsWindowTest::aSetupFileThatIsAPipeIsPassedOverAndNotReplaced() {
 }
 
 void SettingsWindowTest::aboutShowsProductAndVersion() {
-  ShowAbout(*m_ui, *m_identity);
+  showAbout(*m_ui, *m_identity);
   QCOMPARE(m_ui->boxes().size(), size_t(1));
   const auto &box = m_ui->boxes()[0];
   QCOMPARE(box.title, std::string("About Quarnel"));
