@@ -192,6 +192,7 @@ void SettingsWindowTest::placesItselfWhereTheUserCanReachIt_data() {
   QTest::newRow("no file") << QByteArray() << true << QPoint();
   QTest::newRow("not numbers") << QByteArray("left,top,0,0,1,0,0") << true << QPoint();
   QTest::newRow("off every screen") << QByteArray("999999,-99999,0,0,1,0,0") << false << QPoint();
+  QTest::newRow("below the bottom edge") << QByteArray("10635,999999,0,0,1,0,0") << false << QPoint();
 }
 
 void SettingsWindowTest::placesItselfWhereTheUserCanReachIt() {
@@ -209,6 +210,8 @@ void SettingsWindowTest::placesItselfWhereTheUserCanReachIt() {
   else if (!stored.isNull())
     QCOMPARE(window.pos(), stored);
   QVERIFY2(screen.contains(QRect(placed.topLeft(), QSize(100, 30))), "title bar off screen");
+  // Placed while no window was shown, so before any frame was known: whole all the same.
+  QVERIFY2(screen.contains(window.frameGeometry()), "frame partly off screen");
 }
 
 void SettingsWindowTest::boardChangeRebuildsBaudListAndRows() {
