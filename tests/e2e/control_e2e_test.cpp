@@ -55,6 +55,7 @@ private slots:
   void aLinkThatDoesNotOpenIsSaidAndTheWindowWorksOffline_data();
   void aLinkThatDoesNotOpenIsSaidAndTheWindowWorksOffline();
   void aBoardClosedAndStartedAgainIsSaidAndGetsEveryServoBack();
+  void withNoHomeItSaysOnceThatNothingIsKeptAndWritesNothing();
 };
 
 void ControlEndToEndTest::sliderRampsTheServoOneUnitAtATimeOnTheWire() {
@@ -240,6 +241,41 @@ void ControlEndToEndTest::aBoardClosedAndStartedAgainIsSaidAndGetsEveryServoBack
   QTRY_COMPARE_WITH_TIMEOUT(servo2Heard(), 150, 3000);
   QVERIFY(waitForLines(*board, 32).size() >= 32);
   QTest::mouseClick(control<QPushButton>("frmControls", "cmdBack"), Qt::LeftButton);
+}
+
+void ControlEndToEndTest::withNoHomeItSaysOnceThatNothingIsKeptAndWritesNothing() {
+  const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+  qunsetenv("HOME");
+  qunsetenv("XDG_CONFIG_HOME");
+  QVERIFY2(!QFile::exists("/.config/quarnel"), "left by an earlier run: nothing to tell from");
+  BoardProcess board(true);
+  qputenv("TAVIK_COM1", board.link().c_str());
+  QTemporaryDir folder;
+  std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath("libTavik.so").toStdString());
+  QStringList said;
+  QTimer answerer;
+  QObject::connect(&answerer, &QTimer::timeout, [&] {
+    if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+      said << box->text();
+      box->accept();
+    }
+  });
+  answerer.start(50);
+
+  {
+    quarnel::Application app(folder.path().toStdString());
+    app.show();
+    QTest::mouseClick(control<QPushButton>("frmSettings", "cmbControls"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("frmControls", "cmdBack"), Qt::LeftButton); // saves the position
+    control<QAction>("frmSettings", "mnuFPorts")->trigger();
+    qobject_cast<QDialog *>(QApplication::activeModalWidget())->accept(); // remembers the ports' devices
+  }
+  qputenv("HOME", home);
+  if (!config.isNull()) qputenv("XDG_CONFIG_HOME", config);
+  QCOMPARE(said.size(), 1);
+  QVERIFY2(said[0].contains("will not be kept"), qPrintable(said[0]));
+  QVERIFY2(!QFile::exists("/.config/quarnel"), "settings written at the root of the filesystem");
+  QVERIFY(!QFile::exists(folder.filePath("setup.res")));
 }
 
 QTEST_MAIN(ControlEndToEndTest)
