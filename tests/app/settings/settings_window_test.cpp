@@ -462,6 +462,16 @@ void SettingsWindowTest::openLoadsRowsAndReportsWhatCannotBeRead() {
   QCOMPARE(m_ui->messageTexts().size(), size_t(1));
   QVERIFY(m_ui->messageTexts()[0].find("not a regular file") != std::string::npos);
   QVERIFY(m_window->configuration().servos == before);
+
+  // A name longer than its field takes would be cut as it is shown, and saved cut.
+  writeFile("long.sst", "\"" + QByteArray(40000, 'x') + "\",\"1\",\"2\",\"3\",0\r\n\"***\",123\r\n");
+  m_ui->clear();
+  m_ui->answerFile(path("long.sst").toStdString());
+  QTest::mouseClick(child<QPushButton>("cmbLoad"), Qt::LeftButton);
+  QCOMPARE(m_ui->messageTexts().size(), size_t(1));
+  QVERIFY(m_ui->messageTexts()[0].find("Servo 0's name is 40000 characters long") != std::string::npos);
+  QVERIFY(m_window->configuration().servos == before);
+  QCOMPARE(used, std::vector<std::string>{path("rig.sst").toStdString()});
 }
 
 void SettingsWindowTest::saveWritesTheRowsAndReportsWhatCannotBeWritten() {
