@@ -63,6 +63,11 @@ Application::Application(std::string folder)
 
 void Application::show() {
   m_frmSettings.show();
+  if (!m_identity.keepsSettings())
+    m_ui.messageBox("There is no home folder to keep settings in: neither HOME nor XDG_CONFIG_HOME is set. " +
+                        m_identity.productName + " starts from its defaults, and the window positions, the board, "
+                        "port and baud choices and the files used last will not be kept after it ends.",
+                    m_identity.productName, MessageIcon::Warning, MessageButtons::Ok);
   m_frmSettings.restoreServoSettings(m_remembered.values().servoSettingsFile);
 }
 
