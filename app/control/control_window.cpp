@@ -253,6 +253,7 @@ void ControlWindow::watchLink() {
 void ControlWindow::vscSpeed_Change() {
   showReadOut(m_lblSpeed, m_vscSpeed->value());
   m_motion.setSpeed(m_vscSpeed->value());
+  speedChanged();
 }
 
 void ControlWindow::setBackEnabled(bool enabled) { m_cmdBack->setEnabled(enabled); }

@@ -66,6 +66,8 @@ public:
   std::function<void()> scriptRequested = [] {};
   // STOP was pressed: whatever script runs must end before the servos are held.
   std::function<void()> stopPressed = [] {};
+  // The speed control's value was applied.
+  std::function<void()> speedChanged = [] {};
 
 protected:
   void closeEvent(QCloseEvent *event) override;
