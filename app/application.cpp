@@ -23,7 +23,7 @@ Application::Application(std::string folder)
       m_runner(m_script, m_motion),
       m_frmScript(m_script, m_scriptEdits, m_runner, m_motion, m_ui, m_identity, m_folders),
       m_frmNodeEdit(m_script, m_scriptEdits, m_motion, m_frmSettings.configuration(), m_ui, m_identity),
-      m_frmTimeline(m_script, m_runner, m_motion, m_frmSettings.configuration()) {
+      m_frmTimeline(m_script, m_scriptEdits, m_runner, m_motion, m_frmSettings.configuration()) {
   m_frmSettings.controlsRequested = [this] { openControls(); };
   m_frmSettings.quitting = [this] {
     if (!m_frmScript.mayDiscardChanges()) return false;
@@ -45,6 +45,7 @@ Application::Application(std::string folder)
   m_frmControls.scriptRequested = [this] { m_frmScript.showBeside(m_frmControls); };
   m_frmControls.stopRequested = [this] { stopAll(); };
   m_frmScript.stopAllRequested = [this] { stopAll(); };
+  m_frmControls.speedChanged = [this] { m_frmTimeline.inputChanged(); };
 
   m_runner.setStateListener([this] { showRunState(); });
   m_frmScript.closed = [this] {

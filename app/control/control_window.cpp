@@ -256,6 +256,7 @@ void ControlWindow::watchLink() {
 void ControlWindow::applySpeed() {
   showReadOut(m_lblSpeed, m_vscSpeed->value());
   m_motion.setSpeed(m_vscSpeed->value());
+  speedChanged();
 }
 
 void ControlWindow::setBackEnabled(bool enabled) { m_cmdBack->setEnabled(enabled); }

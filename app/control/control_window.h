@@ -61,6 +61,8 @@ public:
   std::function<void()> scriptRequested = [] {};
   // STOP, the button or Escape: whoever owns the run ends it and holds every servo.
   std::function<void()> stopRequested = [] {};
+  // The speed control's value was applied.
+  std::function<void()> speedChanged = [] {};
 
 protected:
   void closeEvent(QCloseEvent *event) override;
