@@ -1,15 +1,13 @@
 // The jaw on speech spoken by espeak-ng with pauses between sentences and a breath of noise
 // throughout, and on tone bursts over hum and hiss as loud as they are.
-#include "sound/decoded_sound.h"
 #include "sound/jaw_moves.h"
-#include "spawn_program.h"
+#include "sound_samples.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <filesystem>
 #include <random>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -70,17 +68,14 @@ TEST(JawMovesTest, SpeechOpensTheJawOnWordsAndLeavesItShutInThePauses) {
                    {"Nobody ever visits me.", 4}};
   constexpr int pauseMs = 1500;
   DecodedSound speech{22050, 1, {}};
-  std::vector<Span> spoken;
+  std::vector<Span> sentenceSpans;
   speech.samples.resize(pauseMs * 22050 / 1000);
   for (const auto &sentence : sentences) {
-    const std::string file = (folder / "sentence.wav").string();
-    int status = -1;
-    waitpid(tavik::testing::spawnProgram({"/usr/bin/espeak-ng", "-w", file, sentence.text}), &status, 0);
-    const SoundRead read = decodeSoundFile(file);
-    ASSERT_TRUE(read.sound && read.sound->rate == speech.rate) << read.error.value_or("another rate");
+    const auto voice = tavik::testing::spokenText(sentence.text, folder);
+    ASSERT_TRUE(voice && voice->rate == speech.rate && voice->channels == 1);
     const int startMs = static_cast<int>(speech.lengthMs());
-    speech.samples.insert(speech.samples.end(), read.sound->samples.begin(), read.sound->samples.end());
-    spoken.push_back({startMs, static_cast<int>(speech.lengthMs())});
+    speech.samples.insert(speech.samples.end(), voice->samples.begin(), voice->samples.end());
+    sentenceSpans.push_back({startMs, static_cast<int>(speech.lengthMs())});
     speech.samples.resize(speech.samples.size() + pauseMs * 22050 / 1000);
   }
   fs::remove_all(folder);
@@ -91,16 +86,16 @@ TEST(JawMovesTest, SpeechOpensTheJawOnWordsAndLeavesItShutInThePauses) {
   expectPlayable(moves);
   const int openings = openingsIn(moves);
   int words = 0;
-  for (size_t k = 0; k < spoken.size(); ++k) {
+  for (size_t k = 0; k < sentenceSpans.size(); ++k) {
     words += sentences[k].words;
     int widest = jaw.closed;
-    for (int ms = spoken[k].startMs; ms < spoken[k].endMs; ms += 10) widest = std::max(widest, int{positionAt(moves, ms)});
+    for (int ms = sentenceSpans[k].startMs; ms < sentenceSpans[k].endMs; ms += 10) widest = std::max(widest, int{positionAt(moves, ms)});
     EXPECT_GE(widest, jaw.closed + (jawOpenMost - jaw.closed) * 3 / 4) << sentences[k].text;
     // The pause after it: shut once the voice has faded, until the look-ahead opens it again.
-    for (int ms = spoken[k].endMs + 300; ms < spoken[k].endMs + pauseMs - 100; ms += 10)
+    for (int ms = sentenceSpans[k].endMs + 300; ms < sentenceSpans[k].endMs + pauseMs - 100; ms += 10)
       ASSERT_EQ(positionAt(moves, ms), jaw.closed) << "after " << sentences[k].text << " at " << ms << " ms";
   }
-  EXPECT_GE(openings, static_cast<int>(spoken.size()));
+  EXPECT_GE(openings, static_cast<int>(sentenceSpans.size()));
   EXPECT_LE(openings, 2 * words) << "the jaw chatters";
 
   // Each sentence's first opening comes earlier by as much more look-ahead.
@@ -109,7 +104,7 @@ TEST(JawMovesTest, SpeechOpensTheJawOnWordsAndLeavesItShutInThePauses) {
     settings.lookAheadMs = lookAheadMs;
     const std::vector<JawMove> led = jawMoves(envelope, settings);
     std::vector<int> first;
-    for (const Span &span : spoken)
+    for (const Span &span : sentenceSpans)
       first.push_back(std::find_if(led.begin(), led.end(), [&](const JawMove &m) {
                         return m.timeMs > span.startMs - 500 && m.position > jaw.closed;
                       })->timeMs);
@@ -118,7 +113,7 @@ TEST(JawMovesTest, SpeechOpensTheJawOnWordsAndLeavesItShutInThePauses) {
   const std::vector<int> usual = firstOpenings(jaw.lookAheadMs);
   for (const int lookAheadMs : {0, 150}) {
     const std::vector<int> first = firstOpenings(lookAheadMs);
-    for (size_t k = 0; k < spoken.size(); ++k)
+    for (size_t k = 0; k < sentenceSpans.size(); ++k)
       EXPECT_NEAR(usual[k] - first[k], lookAheadMs - jaw.lookAheadMs, jaw.stepMs) << lookAheadMs << " ms, " << sentences[k].text;
   }
 }
