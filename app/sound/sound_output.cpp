@@ -10,7 +10,6 @@
 #include <pulse/timeval.h>
 
 #include <algorithm>
-#include <functional>
 
 namespace quarnel {
 
@@ -49,15 +48,10 @@ void onTimeout(pa_mainloop_api *, pa_time_event *, const struct timeval *, void 
   signalLoop(static_cast<Wait *>(wait)->loop);
 }
 
-// With the lock held: waits until `settled` holds or `timeout` has passed; whether it holds.
-bool waitUntil(pa_threaded_mainloop *loop, pa_context *context, const std::function<bool()> &settled,
-               std::chrono::milliseconds timeout) {
-  Wait wait{loop};
-  const pa_usec_t deadline = pa_rtclock_now() + static_cast<pa_usec_t>(timeout.count()) * PA_USEC_PER_MSEC;
-  pa_time_event *timer = pa_context_rttime_new(context, deadline, onTimeout, &wait);
-  while (!settled() && !wait.timedOut) pa_threaded_mainloop_wait(loop);
-  pa_threaded_mainloop_get_api(loop)->time_free(timer);
-  return settled();
+// Ready (true), failed (false), or still on its way (nothing).
+std::optional<bool> readiness(bool ready, bool good) {
+  if (ready) return true;
+  return good ? std::nullopt : std::optional(false);
 }
 
 std::string seconds(std::chrono::milliseconds time) {
@@ -68,6 +62,25 @@ std::string seconds(std::chrono::milliseconds time) {
 } // namespace
 
 SoundOutput::SoundOutput(std::chrono::milliseconds timeout) : m_timeout(timeout) {}
+
+std::string SoundOutput::serverSays(const std::string &what) const {
+  return what + pa_strerror(pa_context_errno(m_context)) + ".";
+}
+
+// With the lock held: waits until `readiness` tells ready (true) or failed (false), for the
+// time-out at most. Why it is not ready, or nothing.
+std::optional<std::string> SoundOutput::awaitReady(const std::function<std::optional<bool>()> &readiness,
+                                                   const std::string &late, const std::string &refused) {
+  Wait wait{m_loop};
+  const pa_usec_t deadline = pa_rtclock_now() + static_cast<pa_usec_t>(m_timeout.count()) * PA_USEC_PER_MSEC;
+  pa_time_event *timer = pa_context_rttime_new(m_context, deadline, onTimeout, &wait);
+  std::optional<bool> ready;
+  while (!(ready = readiness()) && !wait.timedOut) pa_threaded_mainloop_wait(m_loop);
+  pa_threaded_mainloop_get_api(m_loop)->time_free(timer);
+  if (!ready) return late + seconds(m_timeout) + ".";
+  if (!*ready) return serverSays(refused);
+  return std::nullopt;
+}
 
 SoundOutput::Connection SoundOutput::connect(std::chrono::milliseconds timeout) {
   std::unique_ptr<SoundOutput> output(new SoundOutput(timeout));
@@ -83,18 +96,15 @@ std::optional<std::string> SoundOutput::connectContext() {
   pa_context_set_state_callback(m_context, onContextState, m_loop);
   // Starting a server of its own would hide a missing one and may take long.
   if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
-    return std::string("No sound server: ") + pa_strerror(pa_context_errno(m_context)) + ".";
+    return serverSays("No sound server: ");
   if (pa_threaded_mainloop_start(m_loop) < 0) return "The sound output could not be set up.";
   LoopLock lock(m_loop);
-  const auto settled = [this] {
-    const pa_context_state_t state = pa_context_get_state(m_context);
-    return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
-  };
-  if (!waitUntil(m_loop, m_context, settled, m_timeout))
-    return "The sound server did not answer within " + seconds(m_timeout) + ".";
-  if (pa_context_get_state(m_context) != PA_CONTEXT_READY)
-    return std::string("No sound server: ") + pa_strerror(pa_context_errno(m_context)) + ".";
-  return std::nullopt;
+  return awaitReady(
+      [this] {
+        const pa_context_state_t state = pa_context_get_state(m_context);
+        return readiness(state == PA_CONTEXT_READY, PA_CONTEXT_IS_GOOD(state));
+      },
+      "The sound server did not answer within ", "No sound server: ");
 }
 
 SoundOutput::~SoundOutput() {
@@ -129,7 +139,7 @@ std::optional<std::string> SoundOutput::startStream() {
   pa_channel_map channels;
   pa_channel_map_init_extend(&channels, spec.channels, PA_CHANNEL_MAP_DEFAULT);
   m_stream = pa_stream_new(m_context, "sound", &spec, &channels);
-  if (!m_stream) return std::string("The sound cannot be played: ") + pa_strerror(pa_context_errno(m_context)) + ".";
+  if (!m_stream) return serverSays("The sound cannot be played: ");
   pa_stream_set_state_callback(m_stream, onStreamState, m_loop);
   pa_stream_set_write_callback(m_stream, onWritable, this);
   const uint32_t serverChooses = static_cast<uint32_t>(-1);
@@ -137,16 +147,13 @@ std::optional<std::string> SoundOutput::startStream() {
                         serverChooses, serverChooses, serverChooses};
   const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_ADJUST_LATENCY);
   if (pa_stream_connect_playback(m_stream, nullptr, &buffer, flags, nullptr, nullptr) < 0)
-    return std::string("The sound cannot be played: ") + pa_strerror(pa_context_errno(m_context)) + ".";
-  const auto settled = [this] {
-    const pa_stream_state_t state = pa_stream_get_state(m_stream);
-    return state == PA_STREAM_READY || !PA_STREAM_IS_GOOD(state);
-  };
-  if (!waitUntil(m_loop, m_context, settled, m_timeout))
-    return "The sound server did not start the sound within " + seconds(m_timeout) + ".";
-  if (pa_stream_get_state(m_stream) != PA_STREAM_READY)
-    return std::string("The sound cannot be played: ") + pa_strerror(pa_context_errno(m_context)) + ".";
-  return std::nullopt;
+    return serverSays("The sound cannot be played: ");
+  return awaitReady(
+      [this] {
+        const pa_stream_state_t state = pa_stream_get_state(m_stream);
+        return readiness(state == PA_STREAM_READY, PA_STREAM_IS_GOOD(state));
+      },
+      "The sound server did not start the sound within ", "The sound cannot be played: ");
 }
 
 void SoundOutput::stop() {
@@ -252,7 +259,7 @@ std::optional<std::string> SoundOutput::fault() const {
   LoopLock lock(m_loop);
   if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context))) return "The sound server went away.";
   if (m_stream && !PA_STREAM_IS_GOOD(pa_stream_get_state(m_stream)))
-    return std::string("The sound server ended the sound: ") + pa_strerror(pa_context_errno(m_context)) + ".";
+    return serverSays("The sound server ended the sound: ");
   return std::nullopt;
 }
 

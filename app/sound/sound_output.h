@@ -6,6 +6,7 @@
 #include "sound/decoded_sound.h"
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -48,6 +49,10 @@ public:
 private:
   SoundOutput(std::chrono::milliseconds timeout);
   std::optional<std::string> connectContext();
+  std::optional<std::string> awaitReady(const std::function<std::optional<bool>()> &readiness,
+                                        const std::string &late, const std::string &refused);
+  // `what` followed by the server's last error.
+  std::string serverSays(const std::string &what) const;
   std::optional<std::string> startStream();
   void dropStream();
   double currentMs() const;
