@@ -59,9 +59,10 @@ TEST_F(SoundOutputTest, StopSilencesAtOnceAndAnotherSoundReplacesThePlayingOne) 
     tone->samples[i] = static_cast<int16_t>(16000 * std::sin(2 * M_PI * 440 * static_cast<double>(i) / SoundServer::rate));
   const std::string recording = (server.folder() / "tone.raw").string();
   const pid_t recorder = server.startRecording(recording);
-  while (!fs::exists(recording) || fs::file_size(recording) == 0) std::this_thread::sleep_for(10ms);
+  for (int i = 0; i < 1000 && (!fs::exists(recording) || fs::file_size(recording) == 0); ++i)
+    std::this_thread::sleep_for(10ms);
   ASSERT_EQ(output->play(tone), std::nullopt);
-  while (output->playedMs() < 500) std::this_thread::sleep_for(1ms);
+  for (int i = 0; i < 5000 && output->playedMs() < 500; ++i) std::this_thread::sleep_for(1ms);
   output->stop();
   const double stoppedAt = output->playedMs();
   EXPECT_TRUE(output->ended());
