@@ -2,6 +2,7 @@
 #include "board_process.h"
 #include "spawn_program.h"
 #include "tavik_library.h"
+#include "wait_until.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,6 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
-#include <thread>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -120,7 +120,7 @@ TEST(BoardProcess, RefusesAPlaceItCannotUseAndEnds) {
     }
     const pid_t pid = tavik::testing::spawnProgram(args, "/dev/null", dir + "/stderr");
     // A frame for a board that did start, so it meets the log it cannot write.
-    for (int i = 0; i < 100 && !fs::is_symlink(dir + "/second"); ++i) std::this_thread::sleep_for(10ms);
+    tavik::testing::waitUntil([&] { return fs::is_symlink(dir + "/second"); }, 1s);
     for (const std::string &link : {dir + "/second", running.link()}) {
       if (!fs::is_symlink(link)) continue;
       const int fd = openRaw(link);
@@ -129,7 +129,7 @@ TEST(BoardProcess, RefusesAPlaceItCannotUseAndEnds) {
       close(fd);
     }
     int status = -1;
-    for (int i = 0; i < 300 && waitpid(pid, &status, WNOHANG) == 0; ++i) std::this_thread::sleep_for(10ms);
+    tavik::testing::waitUntil([&] { return waitpid(pid, &status, WNOHANG) != 0; }, 3s);
     if (!WIFEXITED(status)) {
       kill(pid, SIGKILL); // hung
       waitpid(pid, nullptr, 0);
