@@ -3,8 +3,8 @@
 // the settings in a user's configuration folder of the test's own.
 #include "app_windows.h"
 #include "application.h"
+#include "application_parts.h"
 #include "board_process.h"
-#include "link/driver_location.h"
 
 #include <QAction>
 #include <QApplication>
@@ -63,7 +63,7 @@ void ControlEndToEndTest::sliderRampsTheServoOneUnitAtATimeOnTheWire() {
   QTemporaryDir config;
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
   QTemporaryDir folder;
-  std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath(quarnel::tavikLibraryFile).toStdString());
+  quarnel::placeDriverIn(folder.path().toStdString());
   quarnel::Application app(folder.path().toStdString());
   app.show();
 
@@ -107,7 +107,7 @@ void ControlEndToEndTest::theLastRowsAndTheStoredPortChoiceComeBackAtTheNextStar
   qunsetenv("TAVIK_COM1");
   QTemporaryDir config, folder;
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-  std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath(quarnel::tavikLibraryFile).toStdString());
+  quarnel::placeDriverIn(folder.path().toStdString());
   QFile sst(folder.filePath("arm.sst"));
   QVERIFY(sst.open(QIODevice::WriteOnly));
   sst.write("\"Shoulder\",\"10\",\"100\",\"200\",0\r\n\"***\",123\r\n");
@@ -163,7 +163,7 @@ void ControlEndToEndTest::aMissingDriverIsReportedAndTheSettingsWindowStays() {
 void ControlEndToEndTest::aLinkThatDoesNotOpenIsSaidAndTheWindowWorksOffline() {
   qputenv("TAVIK_COM1", "/nonexistent/ttyUSB0");
   QTemporaryDir folder;
-  std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath(quarnel::tavikLibraryFile).toStdString());
+  quarnel::placeDriverIn(folder.path().toStdString());
   quarnel::Application app(folder.path().toStdString());
   app.show();
   QString shown;
@@ -198,7 +198,7 @@ void ControlEndToEndTest::aBoardClosedAndStartedAgainIsSaidAndGetsEveryServoBack
   std::filesystem::create_symlink(board->link(), port);
   qputenv("TAVIK_COM1", port.c_str());
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-  std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath(quarnel::tavikLibraryFile).toStdString());
+  quarnel::placeDriverIn(folder.path().toStdString());
   quarnel::Application app(folder.path().toStdString());
   app.show();
   QTest::mouseClick(control<QPushButton>("frmSettings", "cmbControls"), Qt::LeftButton);

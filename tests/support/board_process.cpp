@@ -6,7 +6,6 @@
 #include <csignal>
 #include <fstream>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace tavik::testing {
 
@@ -16,9 +15,6 @@ using namespace std::chrono_literals;
 const char *BoardProcess::program() { return TAVIK_BOARD_PATH; }
 
 BoardProcess::BoardProcess(bool fast) {
-  static int count = 0;
-  m_dir = fs::temp_directory_path() / ("tavik-board-test-" + std::to_string(getpid()) + "-" + std::to_string(++count));
-  fs::create_directories(m_dir);
   std::vector<std::string> args = {program(), "--link", link(), "--log", log()};
   if (fast) args.push_back("--fast");
   m_pid = spawnProgram(args);
@@ -27,7 +23,6 @@ BoardProcess::BoardProcess(bool fast) {
 
 BoardProcess::~BoardProcess() {
   if (m_pid > 0) stop();
-  fs::remove_all(m_dir);
 }
 
 int BoardProcess::stop() {

@@ -2,6 +2,7 @@
 #include "board_process.h"
 #include "spawn_program.h"
 #include "tavik_library.h"
+#include "temporary_folder.h"
 #include "wait_until.h"
 
 #include <gtest/gtest.h>
@@ -74,9 +75,10 @@ TEST(BoardProcess, TakesBytesAtTheSpeedTheDriverSetAndSurvivesItsClose) {
 }
 
 TEST(BoardProcess, RefusesToReplaceAFileThatIsNotALink) {
-  const fs::path path = fs::temp_directory_path() / ("tavik-board-file-" + std::to_string(getpid()));
+  const tavik::testing::TemporaryFolder folder;
+  const fs::path path = folder.path() / "board";
   std::ofstream(path) << "user data";
-  const std::string log = path.string() + ".log";
+  const std::string log = folder.file("board.log");
   const pid_t pid = fork();
   if (pid == 0) {
     const int devnull = open("/dev/null", O_WRONLY);
@@ -91,8 +93,6 @@ TEST(BoardProcess, RefusesToReplaceAFileThatIsNotALink) {
   std::string content;
   std::getline(in, content);
   EXPECT_EQ(content, "user data");
-  fs::remove(path);
-  fs::remove(log);
 }
 
 // A place the board cannot use makes it say so on stderr and end with status 1, soon; the

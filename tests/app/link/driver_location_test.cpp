@@ -2,12 +2,12 @@
 // reports of it, against real copies of the library in real folders.
 #include "link/driver_check.h"
 #include "link/driver_location.h"
+#include "temporary_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sstream>
-#include <unistd.h>
 
 namespace quarnel {
 namespace {
@@ -42,8 +42,9 @@ TEST(DriverLocation, BesideTheProgramElseTheInstalledLibraryFolderAndNothingElse
       {"missing", Put::Nothing, Put::Nothing, false, "lib/quarnel", 1, "could not be loaded"},
       {"a library without the calls", Put::Nothing, Put::NotADriver, false, "lib/quarnel", 1, "lacks TVK_OPEN"},
   };
+  const tavik::testing::TemporaryFolder temporary;
   // A library in the working directory must never be taken.
-  const fs::path decoyFolder = fs::temp_directory_path() / ("driver-location-decoy-" + std::to_string(getpid()));
+  const fs::path decoyFolder = temporary.path() / "decoy";
   put(Put::Driver, decoyFolder / tavikLibraryFile);
   const fs::path workingDirectory = fs::current_path();
   fs::current_path(decoyFolder);
@@ -51,8 +52,7 @@ TEST(DriverLocation, BesideTheProgramElseTheInstalledLibraryFolderAndNothingElse
   for (const Case &c : cases) {
     SCOPED_TRACE(c.name);
     // Each row in a folder of its own: the loader reuses a library already loaded from a path.
-    const fs::path root = fs::canonical(fs::temp_directory_path()) /
-                          ("driver-location-" + std::to_string(getpid()) + "-" + std::to_string(++row));
+    const fs::path root = fs::canonical(temporary.path()) / ("row-" + std::to_string(++row));
     put(c.beside, root / "bin" / tavikLibraryFile);
     put(c.installed, root / "lib/quarnel" / tavikLibraryFile);
     fs::create_directories(root / "bin");
@@ -71,11 +71,8 @@ TEST(DriverLocation, BesideTheProgramElseTheInstalledLibraryFolderAndNothingElse
     if (c.status != 0) {
       EXPECT_NE(err.str().find(expected), std::string::npos) << err.str();
     }
-    fs::remove_all(root);
-    fs::remove(root.string() + "-link");
   }
   fs::current_path(workingDirectory);
-  fs::remove_all(decoyFolder);
 }
 
 } // namespace
