@@ -47,16 +47,11 @@ public:
   // The link as the status bar shows it since the last load.
   const LinkStatus &linkStatus() const { return m_link; }
 
-  // The speed control's value applied to all twelve servos; other windows call it too.
-  void vscSpeed_Change();
   // One update tick now, as when the timer fires.
   void updateTick() { m_ticker.tickNow(); }
 
   // A running script holds the link: Back takes no input then.
   void setBackEnabled(bool enabled);
-
-  // STOP, the button or Escape: every servo holds where it is, and a running script ends first.
-  void cmdSTOP_Click();
 
   // Asked before every close; a false answer keeps the window open without a message.
   std::function<bool()> closeAllowed = [] { return true; };
@@ -64,8 +59,8 @@ public:
   std::function<void()> unloaded = [] {};
   // The Script button.
   std::function<void()> scriptRequested = [] {};
-  // STOP was pressed: whatever script runs must end before the servos are held.
-  std::function<void()> stopPressed = [] {};
+  // STOP, the button or Escape: whoever owns the run ends it and holds every servo.
+  std::function<void()> stopRequested = [] {};
 
 protected:
   void closeEvent(QCloseEvent *event) override;
@@ -80,8 +75,8 @@ private:
   void showLineLoad(); // the frames asked of the driver over the last second
   void unload();
   void saveSetupFile();
-  void showTargets();
-  void cmdHome_Click();
+  void applySpeed();
+  void sendAllHome();
 
   MotionModel &m_motion;
   ServoDriver &m_driver;
