@@ -4,6 +4,8 @@
 #include "board_process.h"
 #include "crlf_text.h"
 #include "spawn_program.h"
+#include "temporary_folder.h"
+#include "wait_until.h"
 
 #include <gtest/gtest.h>
 
@@ -58,18 +60,12 @@ public:
       kill(m_pid, SIGKILL);
       waitpid(m_pid, nullptr, 0);
     }
-    fs::remove(m_out);
-    fs::remove(m_err);
   }
   void signal(int number) const { kill(m_pid, number); }
   // The exit code, or -1 when it did not end within `timeout` (it is then killed).
   int wait(std::chrono::milliseconds timeout = 10s) {
-    const auto giveUp = std::chrono::steady_clock::now() + timeout;
     int status = 0;
-    while (waitpid(m_pid, &status, WNOHANG) == 0) {
-      if (std::chrono::steady_clock::now() > giveUp) return -1;
-      std::this_thread::sleep_for(5ms);
-    }
+    if (!tavik::testing::waitUntil([&] { return waitpid(m_pid, &status, WNOHANG) != 0; }, timeout)) return -1;
     m_pid = -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
@@ -83,13 +79,10 @@ private:
     text << in.rdbuf();
     return text.str();
   }
-  static fs::path scratch(const char *what) {
-    static int count = 0;
-    return fs::temp_directory_path() / ("quarnel-play-test-" + std::to_string(getpid()) + "-" + std::to_string(++count) + what);
-  }
 
-  fs::path m_out = scratch(".out");
-  fs::path m_err = scratch(".err");
+  tavik::testing::TemporaryFolder m_files;
+  fs::path m_out = m_files.path() / "out";
+  fs::path m_err = m_files.path() / "err";
   pid_t m_pid = -1;
 };
 
@@ -110,12 +103,8 @@ protected:
     return positions;
   }
 
-  fs::path m_dir = [] {
-    const fs::path dir = fs::temp_directory_path() / ("quarnel-play-files-" + std::to_string(getpid()));
-    fs::create_directories(dir);
-    return dir;
-  }();
-  ~PlayerTest() override { fs::remove_all(m_dir); }
+  tavik::testing::TemporaryFolder m_files;
+  const fs::path &m_dir = m_files.path();
 };
 
 TEST_F(PlayerTest, ATwoNodeLoopSwingsOnTheWireAndEndsAfterItsPasses) {
