@@ -18,11 +18,13 @@ public:
   StopSignals();
   ~StopSignals() override;
 
-  // Told once for each signal that arrives.
+  // Told when one or more signals have arrived, from the event loop.
   std::function<void()> stopRequested = [] {};
 
+  // Whether a signal has arrived that nobody was told of yet; it is then taken.
+  bool takePending();
+
 private:
-  void drain();
 
   int m_fd = -1;
   std::unique_ptr<QSocketNotifier> m_notifier;
