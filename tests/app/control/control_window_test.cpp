@@ -6,6 +6,7 @@
 #include "control/window_edge.h"
 #include "recording_driver.h"
 #include "scripted_ui_services.h"
+#include "test_clock.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -20,16 +21,6 @@
 #include <memory>
 
 using namespace quarnel;
-
-namespace {
-
-class TestClock : public Clock {
-public:
-  double seconds() const override { return now; }
-  double now = 100;
-};
-
-} // namespace
 
 class ControlWindowTest : public QObject {
   Q_OBJECT
