@@ -209,7 +209,8 @@ void ControlWindow::load() {
 
 void ControlWindow::showLinkStatus() {
   const qreal room = m_layout.pixels(designWidth) - 2 * statusBarMargin;
-  m_lblLinkStatus->setText(fittedLinkSummary(m_link.status(), QFontMetricsF(m_lblLinkStatus->font(), m_lblLinkStatus), room));
+  const QFontMetricsF metrics(m_lblLinkStatus->font(), m_lblLinkStatus);
+  m_lblLinkStatus->setText(fittedLinkSummary(m_link.status(), metrics, room));
   m_lblLinkStatus->setToolTip(QString::fromStdString(m_link.status().explanation()));
 }
 

@@ -11,7 +11,6 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>

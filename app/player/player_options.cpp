@@ -51,7 +51,8 @@ std::variant<PlayerOptions, int> parsePlayerOptions() {
   options.servoSettings = parser.value(servos).toStdString();
   if (parser.isSet(servos) && options.servoSettings.empty()) return commandLine.usageError("--servos needs a file.");
   options.dryRun = parser.isSet(dryRun);
-  if (parser.isSet(port) && parser.isSet(device)) return commandLine.usageError("--port and --device name the board twice.");
+  if (parser.isSet(port) && parser.isSet(device))
+    return commandLine.usageError("--port and --device name the board twice.");
   if (parser.isSet(port)) {
     const auto n = wholeNumber(parser.value(port), 1, 8);
     if (!n) return commandLine.usageError("--port takes a number from 1 to 8.");

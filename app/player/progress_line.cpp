@@ -43,8 +43,8 @@ void ProgressLine::lineStarted(double seconds, int row, std::string_view text, s
   m_text = printableLine(text);
   m_pass = pass;
   if (!m_terminal) {
-    const std::string head =
-        std::to_string(std::llround(seconds * 1000)) + " line " + std::to_string(row) + passText(pass, m_passes) + ": \"";
+    const std::string head = std::to_string(std::llround(seconds * 1000)) + " line " + std::to_string(row) +
+                             passText(pass, m_passes) + ": \"";
     // A pipe takes up to PIPE_BUF bytes whole once it has room, so a longer line could block.
     write(head + shortened(m_text, PIPE_BUF - head.size() - 2) + "\"\n");
     return;

@@ -26,7 +26,8 @@ using tavik::testing::PseudoTerminal;
 std::map<int, int> heard(PseudoTerminal &board, const std::map<int, int> &expected) {
   std::vector<uint8_t> wire;
   std::map<int, int> last;
-  for (const auto giveUp = std::chrono::steady_clock::now() + 2s; last != expected && std::chrono::steady_clock::now() < giveUp;) {
+  const auto giveUp = std::chrono::steady_clock::now() + 2s;
+  while (last != expected && std::chrono::steady_clock::now() < giveUp) {
     const auto frame = board.read(3, 100ms);
     wire.insert(wire.end(), frame.begin(), frame.end());
     for (size_t i = 0; i + 2 < wire.size(); i += 3)

@@ -200,9 +200,8 @@ TEST_F(PlayerTest, AProgressReaderThatTakesNothingHoldsUpNeitherTheShowNorItsSig
   ASSERT_EQ(fcntl(reader, F_SETPIPE_SZ, 4096), 4096);
   // A line longer than the whole pipe could never be taken whole.
   const std::string up(5000, 'U');
-  Player player({file("long.tvk", tvk({{up, pose(140, 255)}, {"Down", pose(114, 255)}}, {"LOOPSTART", up, "Down", "LOOPEND"})),
-                 "--device", board.link()},
-                pipe);
+  const std::string script = tvk({{up, pose(140, 255)}, {"Down", pose(114, 255)}}, {"LOOPSTART", up, "Down", "LOOPEND"});
+  Player player({file("long.tvk", script), "--device", board.link()}, pipe);
   // The open's burst, the way to 140 and a dozen swings: long after the pipe was full.
   EXPECT_EQ(board.waitForLines(400, 20s).size(), 400u);
   player.signal(SIGTERM);
@@ -293,6 +292,9 @@ TEST_F(PlayerTest, WhatCannotBePlayedIsSaidOnceWithExitCode2AndNothingSent) {
   const std::string cutShort = file("cut.sst", twelve.substr(0, twelve.size() / 2));
   const std::string endedEarly = file("ended.sst", sst({"a", "b", "***", "d", "e", "f", "g", "h", "i", "j", "k", "l"}));
   const std::string oneRow = file("one.sst", sst({"Shoulder"}));
+  const auto lacks = [](const std::string &path, int servo) {
+    return "quarnel-play: " + path + " is damaged: it ends early or lacks the row of servo " + std::to_string(servo) + ".";
+  };
   const std::string board = "BOARD"; // the board's link, once it runs
   const struct {
     std::vector<std::string> args;
@@ -306,9 +308,9 @@ TEST_F(PlayerTest, WhatCannotBePlayedIsSaidOnceWithExitCode2AndNothingSent) {
       {{stopped, "--device", board},
        "quarnel-play: " + stopped + " line 1 \"Up\" cannot run: servo 0 of node \"Up\" has speed 0", 1},
       {{script, "--servos", script, "--device", board}, "quarnel-play: " + script + " holds no servo rows.", 1},
-      {{script, "--servos", cutShort, "--device", board}, "quarnel-play: " + cutShort + " is damaged: it ends early or lacks the row of servo 6.", 1},
-      {{script, "--servos", endedEarly, "--device", board}, "quarnel-play: " + endedEarly + " is damaged: it ends early or lacks the row of servo 2.", 1},
-      {{script, "--servos", oneRow, "--device", board}, "quarnel-play: " + oneRow + " is damaged: it ends early or lacks the row of servo 1.", 1},
+      {{script, "--servos", cutShort, "--device", board}, lacks(cutShort, 6), 1},
+      {{script, "--servos", endedEarly, "--device", board}, lacks(endedEarly, 2), 1},
+      {{script, "--servos", oneRow, "--device", board}, lacks(oneRow, 1), 1},
       {{script, "--servos", "", "--device", board}, "quarnel-play: --servos needs a file.", 3},
       {{script, "--help-all", "--device", board}, "quarnel-play: Unknown option 'help-all'.", 3},
       {{script, "--device", "/nonexistent/tty"}, "quarnel-play: cannot open serial port 1 (/nonexistent/tty): the device does not exist.", 1},
@@ -335,9 +337,9 @@ TEST_F(PlayerTest, WhatCannotBePlayedIsSaidOnceWithExitCode2AndNothingSent) {
 
 TEST_F(PlayerTest, AWholeServoSettingsFileGivesEachServoItsHomeAndRange) {
   std::string rows;
-  for (int row = 0; row < 12; ++row) rows += "\"S" + std::to_string(row) + "\",\"10\",\"125\",\"130\"," + std::to_string(row) + "\n";
-  Player player({file("far.tvk", tvk({{"Far", pose(254, 255)}}, {"Far"})), "--servos", file("arm.sst", crlf(rows + "\"***\",123\n")),
-                 "--dry-run"});
+  for (int row = 0; row < 12; ++row) rows += "\"S\",\"10\",\"125\",\"130\"," + std::to_string(row) + "\n";
+  const std::string arm = file("arm.sst", crlf(rows + "\"***\",123\n"));
+  Player player({file("far.tvk", tvk({{"Far", pose(254, 255)}}, {"Far"})), "--servos", arm, "--dry-run"});
   ASSERT_EQ(player.wait(), 0) << player.err();
   std::vector<int> servo0;
   std::istringstream lines(player.out());
