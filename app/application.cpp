@@ -3,6 +3,7 @@
 
 #include "link/driver_location.h"
 #include "ports/ports_dialog.h"
+#include "script_window/script_controls.h"
 
 #include <QAction>
 #include <QDir>
@@ -42,13 +43,13 @@ Application::Application(std::string folder)
     m_frmSettings.show();
   };
   m_frmControls.scriptRequested = [this] { m_frmScript.showBeside(m_frmControls); };
-  m_frmControls.stopPressed = [this] { m_runner.halt(); };
-  m_frmScript.stopAllPressed = [this] { m_frmControls.cmdSTOP_Click(); };
+  m_frmControls.stopRequested = [this] { stopAll(); };
+  m_frmScript.stopAllRequested = [this] { stopAll(); };
 
   m_runner.setStateListener([this] { showRunState(); });
   m_frmScript.closed = [this] {
     m_frmTimeline.hide();
-    m_frmControls.vscSpeed_Change();
+    m_motion.restoreManualSpeed();
   };
   m_frmScript.timelineRequested = [this] { m_frmTimeline.showBeside(m_frmScript, m_frmControls); };
   m_frmScript.scriptFileUsed = [this](const std::string &path) {
@@ -62,6 +63,11 @@ Application::Application(std::string folder)
 
 void Application::show() {
   m_frmSettings.show();
+  if (!m_identity.keepsSettings())
+    m_ui.messageBox("There is no home folder to keep settings in: neither HOME nor XDG_CONFIG_HOME is set. " +
+                        m_identity.productName + " starts from its defaults, and the window positions, the board, "
+                        "port and baud choices and the files used last will not be kept after it ends.",
+                    m_identity.productName, MessageIcon::Warning, MessageButtons::Ok);
   m_frmSettings.restoreServoSettings(m_remembered.values().servoSettingsFile);
 }
 
@@ -84,8 +90,13 @@ void Application::openPorts() {
 
 void Application::showRunState() {
   m_frmScript.showRunState();
-  const ScriptControls controls = m_runner.controls();
-  m_frmControls.setBackEnabled(controls.controlBack);
+  m_frmControls.setBackEnabled(ScriptControls::forState(m_runner.idle()).controlBack);
+}
+
+void Application::stopAll() {
+  // The run ends first: no line of it may set a target after the hold.
+  m_runner.halt();
+  m_motion.holdAll();
 }
 
 void Application::openControls() {

@@ -34,6 +34,7 @@ private:
   void openPorts();
   void showPortCaptions();
   void showRunState();
+  void stopAll();
 
   AppIdentity m_identity;
   QtUiServices m_ui;

@@ -68,8 +68,6 @@ ControlWindow::ControlWindow(MotionModel &motion, ServoDriver &driver, const Clo
   buildStatusBar();
   connectControls();
   m_ticker.ticked = [this] {
-    // The runner and the node editor set targets in the model; the sliders follow.
-    showTargets();
     showLineLoad();
     m_link.poll();
   };
@@ -77,6 +75,12 @@ ControlWindow::ControlWindow(MotionModel &motion, ServoDriver &driver, const Clo
 
   // The read-out is the displayed position; the link sends each change of it to the board.
   m_motion.addPositionListener([this](int servo, int16_t position) { showReadOut(m_lblServoPos[servo], position); });
+  // The sliders show the targets, whoever set them: the user, Home, STOP, the runner or the
+  // node editor.
+  m_motion.addTargetListener([this](int servo, int16_t target) {
+    QSignalBlocker quiet(m_hscServoCon[servo]); // the model holds it already
+    m_hscServoCon[servo]->setValue(target);
+  });
 }
 
 void ControlWindow::buildControls() {
@@ -161,14 +165,14 @@ void ControlWindow::showLineLoad() {
 void ControlWindow::connectControls() {
   for (int i = 0; i < motionServos; ++i)
     connect(m_hscServoCon[i], &QSlider::valueChanged, this, [this, i](int value) { m_motion.setTarget(i, value); });
-  connect(m_vscSpeed, &QSlider::valueChanged, this, &ControlWindow::vscSpeed_Change);
+  connect(m_vscSpeed, &QSlider::valueChanged, this, &ControlWindow::applySpeed);
   connect(m_cmbRecorder, &QPushButton::clicked, this, [this] { scriptRequested(); });
-  connect(m_cmdHome, &QPushButton::clicked, this, &ControlWindow::cmdHome_Click);
-  connect(m_cmdSTOP, &QPushButton::clicked, this, &ControlWindow::cmdSTOP_Click);
-  connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &ControlWindow::cmdSTOP_Click);
+  connect(m_cmdHome, &QPushButton::clicked, this, &ControlWindow::sendAllHome);
+  connect(m_cmdSTOP, &QPushButton::clicked, this, [this] { stopRequested(); });
+  connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, [this] { stopRequested(); });
   connect(m_cmdBack, &QPushButton::clicked, this, &QWidget::close);
   connect(m_mnuFBack, &QAction::triggered, this, &QWidget::close);
-  connect(m_mnuAbout, &QAction::triggered, this, [this] { ShowAbout(m_ui, m_identity); });
+  connect(m_mnuAbout, &QAction::triggered, this, [this] { showAbout(m_ui, m_identity); });
 }
 
 void ControlWindow::load() {
@@ -176,19 +180,18 @@ void ControlWindow::load() {
   m_link.open(m_configuration.commPort(), m_configuration.baudRate());
 
   std::array<ServoLimits, motionServos> limits{};
-  for (int i = 0; i < motionServos; ++i) limits[i] = servoLimits(m_configuration.servos[i]);
-  m_motion.load(limits);
   for (int i = 0; i < motionServos; ++i) {
+    limits[i] = servoLimits(m_configuration.servos[i]);
     m_fmeServoCon[i]->setTitle(QString::fromStdString(m_configuration.servos[i].name));
     const QString caption = servoCaption(i, m_configuration.servos[i].name);
     m_fmeServoCon[i]->setAccessibleName(caption);
     m_hscServoCon[i]->setAccessibleName(caption + " target");
-    QSignalBlocker quiet(m_hscServoCon[i]); // the model already holds the targets
+    QSignalBlocker quiet(m_hscServoCon[i]); // the model's load sets the targets, and the sliders follow
     m_hscServoCon[i]->setRange(limits[i].lowest, limits[i].highest);
-    m_hscServoCon[i]->setValue(limits[i].home);
     showReadOut(m_lblServoPos[i], startPosition);
     m_fmeServoCon[i]->setVisible(i < m_configuration.servoCount());
   }
+  m_motion.load(limits);
   {
     QSignalBlocker quiet(m_vscSpeed);
     m_vscSpeed->setValue(startSpeed);
@@ -214,32 +217,17 @@ void ControlWindow::showLinkStatus() {
   m_lblLinkStatus->setToolTip(QString::fromStdString(m_link.status().explanation()));
 }
 
-void ControlWindow::vscSpeed_Change() {
+void ControlWindow::applySpeed() {
   showReadOut(m_lblSpeed, m_vscSpeed->value());
   m_motion.setSpeed(m_vscSpeed->value());
 }
 
 void ControlWindow::setBackEnabled(bool enabled) { m_cmdBack->setEnabled(enabled); }
 
-void ControlWindow::showTargets() {
-  for (int i = 0; i < motionServos; ++i)
-    if (m_hscServoCon[i]->value() != m_motion.target(i)) {
-      QSignalBlocker quiet(m_hscServoCon[i]);
-      m_hscServoCon[i]->setValue(m_motion.target(i));
-    }
-}
-
-void ControlWindow::cmdHome_Click() {
+void ControlWindow::sendAllHome() {
   // The home texts as the settings window holds them now, not as they were at load.
   for (int i = 0; i < motionServos; ++i)
     if (const auto home = textToNumber(m_configuration.servos[i].home)) m_motion.setTarget(i, *home);
-  showTargets();
-}
-
-void ControlWindow::cmdSTOP_Click() {
-  stopPressed();
-  m_motion.holdAll();
-  showTargets();
 }
 
 void ControlWindow::closeEvent(QCloseEvent *event) {

@@ -43,16 +43,11 @@ public:
   void load();
   bool isLoaded() const { return m_loaded; }
 
-  // The speed control's value applied to all twelve servos; other windows call it too.
-  void vscSpeed_Change();
   // One update tick now, as when the timer fires.
   void updateTick() { m_ticker.tickNow(); }
 
   // A running script holds the link: Back takes no input then.
   void setBackEnabled(bool enabled);
-
-  // STOP, the button or Escape: every servo holds where it is, and a running script ends first.
-  void cmdSTOP_Click();
 
   // Asked before the loaded window closes; a false answer keeps it open without a message.
   std::function<bool()> closeAllowed = [] { return true; };
@@ -61,8 +56,8 @@ public:
   std::function<void()> unloaded = [] {};
   // The Script button.
   std::function<void()> scriptRequested = [] {};
-  // STOP was pressed: whatever script runs must end before the servos are held.
-  std::function<void()> stopPressed = [] {};
+  // STOP, the button or Escape: whoever owns the run ends it and holds every servo.
+  std::function<void()> stopRequested = [] {};
 
 protected:
   void closeEvent(QCloseEvent *event) override;
@@ -76,8 +71,8 @@ private:
   void showLineLoad(); // the frames asked of the driver over the last second
   void unload();
   void saveSetupFile();
-  void showTargets();
-  void cmdHome_Click();
+  void applySpeed();
+  void sendAllHome();
 
   MotionModel &m_motion;
   BoardLink m_link;

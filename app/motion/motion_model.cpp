@@ -39,6 +39,7 @@ void MotionModel::load(const std::array<ServoLimits, motionServos> &limits) {
   for (int servo = 0; servo < motionServos; ++servo) {
     m_displayed[servo] = startPosition;
     m_target[servo] = limits[servo].home;
+    tellTarget(servo);
   }
   setSpeed(startSpeed);
 }
@@ -46,7 +47,10 @@ void MotionModel::load(const std::array<ServoLimits, motionServos> &limits) {
 void MotionModel::setTarget(int servo, int position) {
   aboutToChange();
   const ServoLimits &l = m_limits[servo];
-  m_target[servo] = static_cast<int16_t>(std::clamp<int>(position, l.lowest, l.highest));
+  const auto target = static_cast<int16_t>(std::clamp<int>(position, l.lowest, l.highest));
+  if (m_target[servo] == target) return;
+  m_target[servo] = target;
+  tellTarget(servo);
 }
 
 void MotionModel::holdAll() {
@@ -126,7 +130,11 @@ std::optional<double> MotionModel::msUntilNextEvent() const {
 void MotionModel::show(int servo, int16_t position) {
   if (m_displayed[servo] == position) return;
   m_displayed[servo] = position;
-  for (const auto &listener : m_listeners) listener(servo, position);
+  for (const auto &listener : m_positionListeners) listener(servo, position);
+}
+
+void MotionModel::tellTarget(int servo) const {
+  for (const auto &listener : m_targetListeners) listener(servo, m_target[servo]);
 }
 
 } // namespace quarnel

@@ -29,10 +29,13 @@ struct ServoLimits {
 class MotionModel {
 public:
   using PositionListener = std::function<void(int servo, int16_t position)>;
+  using TargetListener = std::function<void(int servo, int16_t target)>;
 
-  // Told of every change of a displayed position, in the order listeners were added; the first
-  // is the driver's TVK_MOVE.
-  void addPositionListener(PositionListener listener) { m_listeners.push_back(std::move(listener)); }
+  // Told of every change of a displayed position, in the order the listeners were added.
+  void addPositionListener(PositionListener listener) { m_positionListeners.push_back(std::move(listener)); }
+  // Told of every change of a target, whoever made it, and of every target at a load: whatever
+  // shows the targets follows without looking at them.
+  void addTargetListener(TargetListener listener) { m_targetListeners.push_back(std::move(listener)); }
 
   // Told just before a target, a speed, the pause or AllAtTarget is set from outside the tick,
   // so whoever schedules the ticks can first tick away the time that went by under the old
@@ -59,12 +62,16 @@ public:
   const ServoLimits &limits(int servo) const { return m_limits[servo]; }
   int16_t displayed(int servo) const { return m_displayed[servo]; }
 
-  // The speed control, 1 to 255. setSpeed applies it to all twelve servos: every interval and
+  // The manual speed, 1 to 255. setSpeed applies it to all twelve servos: every interval and
   // countdown becomes the speed's interval, so each next step waits a full new interval.
   int speed() const { return m_speed; }
   void setSpeed(int speed);
+  // The manual speed again for every servo, in place of the node speeds a run or the node
+  // editor gave them.
+  void restoreManualSpeed() { setSpeed(m_speed); }
 
-  // The per-servo step tables, which the script runner and node editor set from node speeds.
+  // The per-servo step tables, which the script runner and node editor set from node speeds;
+  // the manual speed stays as it was.
   int16_t stepInterval(int servo) const { return m_interval[servo]; }
   int16_t stepCountdown(int servo) const { return m_countdown[servo]; }
   void setServoSpeed(int servo, int speed);
@@ -92,6 +99,7 @@ public:
 
 private:
   void show(int servo, int16_t position);
+  void tellTarget(int servo) const;
   void aboutToChange() const {
     if (m_aboutToChange) m_aboutToChange();
   }
@@ -107,7 +115,8 @@ private:
   bool m_pauseActive = false;
   float m_pauseRemaining = 0;
   bool m_nodeEditorOpen = false;
-  std::vector<PositionListener> m_listeners;
+  std::vector<PositionListener> m_positionListeners;
+  std::vector<TargetListener> m_targetListeners;
   std::function<void()> m_aboutToChange;
   std::function<void()> m_catchUp;
 };

@@ -1,6 +1,8 @@
-// Plays the script line by line: each line hands targets, step intervals or a pause to the
-// motion model, and the next line starts only once the update tick has found every servo at its
-// target and no pause counting. Driven by the script window's 100 ms timer while it runs.
+// Plays the script line by line: a node line hands targets and step intervals to the motion
+// model, a PAUSE its pause, a WAIT puts up a prompt and a LOOPEND sends the run back; the next
+// line starts only once the update tick has found every servo at its target, no pause counting
+// and no prompt up. Ticked every runnerTickMs by whoever plays the script: the script window,
+// quarnel-play or the timeline's simulation.
 #pragma once
 
 #include "script/script_model.h"
@@ -16,35 +18,6 @@ namespace quarnel {
 class MotionModel;
 
 constexpr int runnerTickMs = 100;
-
-// Which controls take input, in the idle state (a script can be edited and started) or the
-// running one (only Stop works here; the control window's STOP works in both). Control window
-// items are marked as such.
-struct ScriptControls {
-  bool abort = false; // cmbAbort, "Stop"
-  bool grid = true;
-  bool hold = true;
-  bool pause = true;
-  bool nodes = true;         // fmeNodes
-  bool nodeContainer = true; // fmeContainer
-  bool clearScript = true;
-  bool close = true;
-  bool controlBack = true; // the control window's cmdBack
-  bool step = true;
-  bool gotoLine = true; // cmdGoto
-  bool deleteLine = true;  // cmbDelete
-  bool loopStart = true;
-  bool loopEnd = true;
-  bool fileMenu = true;
-  bool editMenu = true; // undo and redo
-  bool aboutMenu = true;
-  bool runTimer = false; // tmrScriptRun
-  bool resume = true;
-  bool run = true;
-
-  static ScriptControls forState(bool idle);
-  bool operator==(const ScriptControls &) const = default;
-};
 
 class ScriptRunner {
 public:
@@ -68,7 +41,6 @@ public:
   bool idle() const { return m_idle; }
   // A WAIT line's prompt is up and not yet answered; a run goes no further until it is.
   bool waitingForUser() const { return m_waitingForUser; }
-  ScriptControls controls() const { return ScriptControls::forState(m_idle); }
 
   // Carries out one line. A line that cannot be carried out (no node of that name, a pause
   // length that is no number) is reported, naming it, and false returned.

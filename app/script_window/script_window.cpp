@@ -1,10 +1,12 @@
 // The script window: its controls in the twip layout, the grid following the script lines, the
-// node buttons following the node table, and the run state applied to every control.
+// node buttons' pop-up menu, and the run state applied to every control.
 #include "script_window/script_window.h"
 
 #include "motion/motion_model.h"
 #include "script/line_command.h"
 #include "script/script_file_access.h"
+#include "script_window/node_button_list.h"
+#include "script_window/script_controls.h"
 #include "script_window/script_grid_view.h"
 #include "ui/file_choice.h"
 #include "ui/unsaved_changes.h"
@@ -18,7 +20,6 @@
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QShortcut>
 
 #include <algorithm>
@@ -29,9 +30,6 @@ namespace {
 
 constexpr int clientWidth = 4215;
 constexpr int buttonWidth = 852, buttonHeight = 252, loopButtonWidth = 612;
-constexpr int nodeButtonTop = 240, nodeButtonStep = 300, nodeButtonWidth = 1332;
-constexpr int containerTop = -120, containerHeight = 492;
-constexpr int scrollStep = 300;
 constexpr int commandWidth = 1500, markerWidth = 200, gridMargin = 250;
 constexpr int scriptFrameWidth = 2052, gridTop = 240;
 
@@ -68,11 +66,7 @@ void ScriptWindow::buildControls() {
   setCentralWidget(client);
 
   m_fmeNodes = quarnel::place(new QGroupBox("Nodes", client), "fmeNodes", m_layout.rect(0, 0, 2055, 2895));
-  m_fmePort = quarnel::place(new QWidget(m_fmeNodes), "fmePort", m_layout.rect(240, 240, nodeButtonWidth, 1815));
-  m_fmeContainer = quarnel::place(new QWidget(m_fmePort), "fmeContainer",
-                                  m_layout.rect(0, containerTop, nodeButtonWidth, containerHeight));
-  m_vscNodeScroll = quarnel::place(new QScrollBar(Qt::Vertical, m_fmeNodes), "vscNodeScroll", m_layout.rect(1680, 360, 255, 1695));
-  m_vscNodeScroll->setPageStep(1);
+  m_nodeButtons = new NodeButtonList(m_script.nodes(), m_layout, m_fmeNodes);
   // The design's button is two lines high, and its caption wraps onto both.
   m_cmbCreateNode = quarnel::place(new QPushButton("&Create\nNode", m_fmeNodes), "cmbCreateNode", m_layout.rect(600, 2160, 852, 612));
 
@@ -106,12 +100,12 @@ void ScriptWindow::buildControls() {
 
   // What a screen reader says where a caption alone would not tell what the control does.
   const std::pair<QWidget *, const char *> accessibleNames[] = {
-      {m_grdScript, "Script lines"},          {m_vscNodeScroll, "Node list"},
-      {m_cmbCreateNode, "Create Node"},       {m_cmbRun, "Run script"},
-      {m_cmbResume, "Resume script"},         {m_cmbAbort, "Stop script"},
-      {m_cmbClearScript, "Clear script"},     {m_cmbDelete, "Delete line"},
-      {m_cmbHold, "Place WAIT"},              {m_cmbPause, "Place PAUSE"},
-      {m_cmbLoopStart, "Place loop start"},   {m_cmbLoopEnd, "Place loop end"}};
+      {m_grdScript, "Script lines"},          {m_cmbCreateNode, "Create Node"},
+      {m_cmbRun, "Run script"},               {m_cmbResume, "Resume script"},
+      {m_cmbAbort, "Stop script"},            {m_cmbClearScript, "Clear script"},
+      {m_cmbDelete, "Delete line"},           {m_cmbHold, "Place WAIT"},
+      {m_cmbPause, "Place PAUSE"},            {m_cmbLoopStart, "Place loop start"},
+      {m_cmbLoopEnd, "Place loop end"}};
   for (const auto &[widget, name] : accessibleNames) widget->setAccessibleName(name);
 
   m_mnuPopUp = new QMenu("PopUp", this);
@@ -144,7 +138,8 @@ void ScriptWindow::buildMenus() {
 void ScriptWindow::connectControls() {
   ScriptEdits &edits = m_edits;
   connect(m_cmbCreateNode, &QPushButton::clicked, this, [this] { m_edits.createNodeFromControls(m_motion); });
-  connect(m_vscNodeScroll, &QScrollBar::valueChanged, this, &ScriptWindow::scrollNodes);
+  m_nodeButtons->clicked = [this](int index) { m_edits.place(m_script.nodes().node(index).name); };
+  m_nodeButtons->popUpRequested = [this](int index, QPoint where) { nodePopUp(index, where); };
   connect(m_cmbHold, &QPushButton::clicked, this, [&edits] { edits.place(waitCommand); });
   connect(m_cmbLoopStart, &QPushButton::clicked, this, [&edits] { edits.place(loopStartCommand); });
   connect(m_cmbLoopEnd, &QPushButton::clicked, this, [&edits] { edits.place(loopEndCommand); });
@@ -154,7 +149,7 @@ void ScriptWindow::connectControls() {
 
   // The node buttons and the title's mark follow every edit, its undo and its redo.
   QUndoStack &stack = m_edits.stack();
-  connect(&stack, &QUndoStack::indexChanged, this, &ScriptWindow::showNodes);
+  connect(&stack, &QUndoStack::indexChanged, m_nodeButtons, &NodeButtonList::showNodes);
   connect(&stack, &QUndoStack::indexChanged, this, &ScriptWindow::showUndoState);
   connect(&stack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
   connect(m_mnuEUndo, &QAction::triggered, &stack, &QUndoStack::undo);
@@ -166,7 +161,7 @@ void ScriptWindow::connectControls() {
   connect(m_cmbResume, &QPushButton::clicked, this, [this] { m_runner.resume(); });
   connect(m_cmdGoto, &QPushButton::clicked, this, [this] { m_runner.gotoLine(); });
   connect(&m_tmrScriptRun, &QTimer::timeout, this, [this] { m_runner.tick(); });
-  connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, [this] { stopAllPressed(); });
+  connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, [this] { stopAllRequested(); });
 
   connect(m_cmbClose, &QPushButton::clicked, this, &ScriptWindow::closeWindow);
   connect(m_mnuFExit, &QAction::triggered, this, &ScriptWindow::closeWindow);
@@ -174,7 +169,7 @@ void ScriptWindow::connectControls() {
   connect(m_mnuFSave, &QAction::triggered, this, &ScriptWindow::saveFile);
   connect(m_cmbTimeline, &QPushButton::clicked, this, [this] { timelineRequested(); });
   connect(m_mnuVTimeline, &QAction::triggered, this, [this] { timelineRequested(); });
-  connect(m_mnuAbout, &QAction::triggered, this, [this] { ShowAbout(m_ui, m_identity); });
+  connect(m_mnuAbout, &QAction::triggered, this, [this] { showAbout(m_ui, m_identity); });
 
   auto selectedName = [this] { return m_script.nodes().node(m_selectedNodeIndex).name; };
   connect(m_mnuPopUpPlace, &QAction::triggered, this, [this, selectedName] { m_edits.place(selectedName()); });
@@ -198,16 +193,10 @@ void ScriptWindow::load() {
   m_script.load();
   m_edits.forget();
   m_selectedNodeIndex = 0;
-  m_fmeContainer->setGeometry(m_layout.rect(0, containerTop, nodeButtonWidth, containerHeight));
-  {
-    QSignalBlocker quiet(m_vscNodeScroll);
-    m_vscNodeScroll->setRange(0, 0);
-    m_vscNodeScroll->setEnabled(false);
-  }
-  m_shownScroll = {};
+  m_nodeButtons->reset();
   m_path.clear();
   showCaption();
-  showNodes();
+  m_nodeButtons->showNodes();
   m_loaded = true;
   showRunState();
 }
@@ -227,48 +216,6 @@ void ScriptWindow::place(const QWidget &controls) {
   m_grdScript->resize(m_grdScript->width(), clientHeight - m_grdScript->y() - m_layout.pixels(120));
 }
 
-void ScriptWindow::showNodes() {
-  const NodeTable &nodes = m_script.nodes();
-  while (static_cast<int>(m_cmbNode.size()) > nodes.count()) {
-    delete m_cmbNode.back();
-    m_cmbNode.pop_back();
-  }
-  while (static_cast<int>(m_cmbNode.size()) < nodes.count()) {
-    const int index = static_cast<int>(m_cmbNode.size());
-    const int top = nodeButtonTop + nodeButtonStep * index;
-    auto *button = quarnel::place(new QPushButton(m_fmeContainer), indexed("cmbNode", index),
-                                  m_layout.rect(0, top, nodeButtonWidth, buttonHeight));
-    button->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(button, &QPushButton::clicked, this, [this, index] { m_edits.place(m_script.nodes().node(index).name); });
-    connect(button, &QPushButton::customContextMenuRequested, this,
-            [this, index, button](const QPoint &at) { nodePopUp(index, button->mapToGlobal(at)); });
-    button->show();
-    m_cmbNode.push_back(button);
-    // The list grows with its buttons and does not shrink when they go.
-    const int needed = m_layout.pixels(top + buttonHeight);
-    if (m_fmeContainer->height() < needed) m_fmeContainer->resize(m_fmeContainer->width(), needed);
-  }
-  for (int i = 0; i < nodes.count(); ++i) {
-    const QString name = QString::fromStdString(nodes.node(i).name);
-    // A node's name is shown as it is: an ampersand in it is no access key.
-    m_cmbNode[i]->setText(QString(name).replace('&', "&&"));
-    m_cmbNode[i]->setAccessibleName(i == 0 ? QString("Home node") : "Node " + name);
-  }
-
-  // Only a new node scrolls the list; removing one leaves it where the user has it.
-  const NodeScroll scroll = nodes.scroll();
-  if (scroll.enabled != m_shownScroll.enabled || scroll.maximum != m_shownScroll.maximum || scroll.value != m_shownScroll.value) {
-    m_shownScroll = scroll;
-    m_vscNodeScroll->setEnabled(scroll.enabled);
-    m_vscNodeScroll->setMaximum(scroll.maximum);
-    m_vscNodeScroll->setValue(scroll.value);
-  }
-}
-
-void ScriptWindow::scrollNodes(int value) {
-  m_fmeContainer->move(0, -m_layout.pixels(scrollStep * value));
-}
-
 void ScriptWindow::nodePopUp(int index, const QPoint &where) {
   m_selectedNodeIndex = index;
   // Home is every script's resting pose: it can be placed and gone to, not changed.
@@ -278,13 +225,13 @@ void ScriptWindow::nodePopUp(int index, const QPoint &where) {
 }
 
 void ScriptWindow::showRunState() {
-  const ScriptControls c = m_runner.controls();
+  const ScriptControls c = ScriptControls::forState(m_runner.idle());
   m_cmbAbort->setEnabled(c.abort);
   m_grdScript->setEnabled(c.grid);
   m_cmbHold->setEnabled(c.hold);
   m_cmbPause->setEnabled(c.pause);
   m_fmeNodes->setEnabled(c.nodes);
-  m_fmeContainer->setEnabled(c.nodeContainer);
+  m_nodeButtons->setButtonsEnabled(c.nodeContainer);
   m_cmbClearScript->setEnabled(c.clearScript);
   m_cmbClose->setEnabled(c.close);
   m_cmbStep->setEnabled(c.step);
@@ -336,7 +283,7 @@ void ScriptWindow::openFile() {
     scriptFileUsed(*opened.path);
   }
   showCaption();
-  showNodes();
+  m_nodeButtons->showNodes();
 }
 
 bool ScriptWindow::saveFile() {

@@ -1,6 +1,6 @@
 // frmScript, the script editor: the node buttons, the command grid with its marker, the buttons
 // that place commands and run the script, and the File menu. A view over the script model and
-// the runner; every action is theirs.
+// the runner; every action is theirs, but for STOP, which it asks of whoever owns the run.
 #pragma once
 
 #include "config/app_identity.h"
@@ -15,17 +15,16 @@
 #include <QTimer>
 
 #include <functional>
-#include <vector>
 
 class QAction;
 class QGroupBox;
 class QMenu;
 class QPushButton;
-class QScrollBar;
 
 namespace quarnel {
 
 class MotionModel;
+class NodeButtonList;
 class ScriptGridModel;
 class ScriptGridView;
 
@@ -59,8 +58,8 @@ public:
   std::function<void(int nodeIndex)> editRequested = [](int) {};
   // View > Timeline and the Timeline button.
   std::function<void()> timelineRequested = [] {};
-  // Escape: the control window's STOP.
-  std::function<void()> stopAllPressed = [] {};
+  // Escape: STOP, as in the control window.
+  std::function<void()> stopAllRequested = [] {};
   // Asked before the close box unloads; the running script is asked separately.
   std::function<bool()> unloadAllowed = [] { return true; };
   // A script file was opened or saved.
@@ -76,8 +75,6 @@ private:
   void load();
   void place(const QWidget &controls);
 
-  void showNodes();
-  void scrollNodes(int value);
   void nodePopUp(int index, const QPoint &where);
   void closeWindow();
   void openFile();
@@ -96,13 +93,9 @@ private:
   std::string m_path; // the file last opened or saved; empty until then
   bool m_loaded = false;
   int m_selectedNodeIndex = 0;
-  NodeScroll m_shownScroll;
 
   QGroupBox *m_fmeNodes = nullptr;
-  QWidget *m_fmePort = nullptr;
-  QWidget *m_fmeContainer = nullptr;
-  std::vector<QPushButton *> m_cmbNode;
-  QScrollBar *m_vscNodeScroll = nullptr;
+  NodeButtonList *m_nodeButtons = nullptr;
   QPushButton *m_cmbCreateNode = nullptr;
   QPushButton *m_cmbStep = nullptr;
   QPushButton *m_cmdGoto = nullptr;

@@ -125,6 +125,7 @@ void SettingsWindow::buildServoRows(QGroupBox *servoFrame) {
   auto field = [this, servoFrame](const char *name, int row, int left, int width) {
     auto *edit = new QLineEdit(servoFrame);
     edit->setObjectName(indexed(name, row));
+    edit->setMaxLength(servoTextLimit);
     edit->setGeometry(m_layout.rect(left, 600 + 360 * row, width, fieldHeight));
     return edit;
   };
@@ -193,7 +194,7 @@ void SettingsWindow::connectControls() {
   connect(m_mnuFOpen, &QAction::triggered, this, &SettingsWindow::openServoSettings);
   connect(m_cmbSave, &QPushButton::clicked, this, &SettingsWindow::saveServoSettings);
   connect(m_mnuFSave, &QAction::triggered, this, &SettingsWindow::saveServoSettings);
-  auto about = [this] { ShowAbout(m_ui, m_identity); };
+  auto about = [this] { showAbout(m_ui, m_identity); };
   connect(m_cmbAbout, &QPushButton::clicked, this, about);
   connect(m_mnuAbout, &QAction::triggered, this, about);
   connect(m_cmbExit, &QPushButton::clicked, this, &SettingsWindow::close);
@@ -298,6 +299,7 @@ std::optional<std::string> SettingsWindow::showRowsFrom(const std::string &path)
   if (file.error) return file.error;
   ServoRows rows = m_configuration.servos;
   readServoSettings(file.bytes, rows);
+  if (auto overlong = overlongServoText(rows)) return overlong;
   showRows(rows);
   rowsKeptAs(path);
   return std::nullopt;

@@ -13,7 +13,7 @@ std::string aboutText(const AppIdentity &identity) {
          "Documentation: README.md of the Quarnel and Tavik sources";
 }
 
-void ShowAbout(UiServices &ui, const AppIdentity &identity) {
+void showAbout(UiServices &ui, const AppIdentity &identity) {
   ui.messageBox(aboutText(identity), "About " + identity.productName, MessageIcon::Information,
                 MessageButtons::Ok);
 }

@@ -11,6 +11,6 @@ namespace quarnel {
 // Four lines separated by CR LF: product, credit, description and version, documentation.
 std::string aboutText(const AppIdentity &identity);
 
-void ShowAbout(UiServices &ui, const AppIdentity &identity);
+void showAbout(UiServices &ui, const AppIdentity &identity);
 
 } // namespace quarnel

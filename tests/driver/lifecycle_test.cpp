@@ -81,11 +81,14 @@ TEST_F(DriverTest, PortIsOpenedForThisLinkAlone) {
   tavik.close();
   EXPECT_FALSE(deviceIsLocked(pty.slavePath())) << "close left the port locked";
 
-  // Held by someone else, or not there at all: TVK_OPEN fails and starts nothing.
+  // Held by someone else, named by an empty variable, or not there at all: TVK_OPEN fails and
+  // starts nothing.
   const int holder = ::open(pty.slavePath().c_str(), O_RDWR | O_NOCTTY);
   ASSERT_EQ(flock(holder, LOCK_EX | LOCK_NB), 0);
   EXPECT_EQ(tavik.open(1, 9600), 0);
   ::close(holder);
+  setenv("TAVIK_COM1", "", 1);
+  EXPECT_EQ(tavik.open(1, 9600), 0) << "an empty TAVIK_COM1 opened /dev/ttyS0";
   setenv("TAVIK_COM2", "/nonexistent/tty", 1);
   EXPECT_EQ(tavik.open(2, 9600), 0);
   EXPECT_EQ(transmitThreadCount(), 0);

@@ -37,6 +37,7 @@ private slots:
   void ticksRampTheReadOutsAndSendEachStep();
   void eightServoBoardHidesFourFramesButHomeAndStopActOnAll();
   void homeUsesTheRowsAsTheyAreNow();
+  void slidersFollowATargetSetElsewhereAtOnce();
   void stopHoldsEveryServoWhereItIs();
   void statusBarCountsTheFramesOfTheLastSecond();
   void closeIsRefusedWhileNotAllowedAndOtherwiseSavesThePosition();
@@ -93,6 +94,7 @@ void ControlWindowTest::init() {
   m_driver = RecordingDriver();
   m_ui = ScriptedUiServices();
   m_window = std::make_unique<ControlWindow>(m_motion, m_driver, m_clock, m_setup, m_configuration, m_ui, m_identity);
+  m_window->stopRequested = [this] { m_motion.holdAll(); }; // as the application's STOP, with no run to end
 }
 
 void ControlWindowTest::loadOpensTheLinkAndSetsEverySliderFromTheRows() {
@@ -233,6 +235,12 @@ void ControlWindowTest::homeUsesTheRowsAsTheyAreNow() {
   QCOMPARE(m_motion.target(1), int16_t{140}); // a text that is no number moves nothing
 }
 
+void ControlWindowTest::slidersFollowATargetSetElsewhereAtOnce() {
+  m_window->load();
+  m_motion.setTarget(3, 150); // as a script's node line or the node editor sets it
+  QCOMPARE(slider(3)->value(), 150);
+}
+
 void ControlWindowTest::statusBarCountsTheFramesOfTheLastSecond() {
   m_window->load();
   auto *load = child<QLabel>("lblLineLoad");
@@ -247,7 +255,10 @@ void ControlWindowTest::statusBarCountsTheFramesOfTheLastSecond() {
 
 void ControlWindowTest::stopHoldsEveryServoWhereItIs() {
   int stopsTold = 0;
-  m_window->stopPressed = [&] { ++stopsTold; };
+  m_window->stopRequested = [&] {
+    ++stopsTold;
+    m_motion.holdAll();
+  };
   m_window->load();
   tick(4, 16);
   QTest::mouseClick(child<QPushButton>("cmdSTOP"), Qt::LeftButton);

@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LinkStatus, SaysWhereThePortLeadsAndWhetherItIsConnected) {
   struct Case {
     int32_t port;
-    const char *named; // $TAVIK_COM<port>, or nothing
+    const char *named; // $TAVIK_COM<port>, or nothing when unset
     bool opened;
     std::string summary;
   };
@@ -138,6 +138,7 @@ TEST(LinkStatus, SaysWhereThePortLeadsAndWhetherItIsConnected) {
       {2, nullptr, true, "COM2 → /dev/ttyS1, 9600 bit/s: connected"},
       {3, "/nonexistent/ttyUSB0", false, "COM3 → /nonexistent/ttyUSB0: not connected, no such device"},
       {4, "/dev/null", false, "COM4 → /dev/null: not connected, not a serial device"},
+      {1, "", false, "COM1: not connected, TAVIK_COM1 is empty"}, // never /dev/ttyS0
       {9, nullptr, false, "COM9: not connected, no such port"},
   };
   for (const Case &c : cases) {

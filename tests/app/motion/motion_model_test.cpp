@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -139,6 +140,46 @@ TEST_F(MotionModelTest, LoadStartsOverAt127WithSpeed32AndSendsNothing) {
   EXPECT_EQ(model.stepCountdown(0), 32);
   ticks(2, 16);
   EXPECT_EQ(sentFor(0), (std::vector<int>{126}));
+}
+
+TEST_F(MotionModelTest, TargetListenersHearEachChangeOnce) {
+  std::array<ServoLimits, motionServos> limits{};
+  limits[3] = {20, 127, 200};
+  model.load(limits);
+  model.setTarget(1, 130);
+  model.tick(32); // servo 1 on its way: 128
+  struct Case {
+    const char *what;
+    std::function<void()> change;
+    std::vector<std::pair<int, int>> told;
+  };
+  const Case cases[] = {
+      {"a new target", [&] { model.setTarget(3, 150); }, {{3, 150}}},
+      {"the same target again", [&] { model.setTarget(3, 150); }, {}},
+      {"a target beyond the travel, as kept", [&] { model.setTarget(3, 250); }, {{3, 200}}},
+      {"STOP, only the servos not standing", [&] { model.holdAll(); }, {{1, 128}, {3, 127}}},
+  };
+  std::vector<std::pair<int, int>> told;
+  model.addTargetListener([&](int servo, int16_t target) { told.emplace_back(servo, target); });
+  for (const Case &c : cases) {
+    told.clear();
+    c.change();
+    EXPECT_EQ(told, c.told) << c.what;
+  }
+  told.clear();
+  limits[3].home = 90;
+  model.load(limits);
+  EXPECT_EQ(told.size(), size_t(motionServos)) << "a load tells every target";
+  EXPECT_EQ(told[3], (std::pair<int, int>{3, 90}));
+}
+
+TEST_F(MotionModelTest, TheManualSpeedComesBackAfterNodeSpeeds) {
+  model.setSpeed(40);
+  model.setServoSpeed(2, 5);
+  model.setServoSpeed(7, 255);
+  EXPECT_EQ(model.speed(), 40);
+  model.restoreManualSpeed();
+  for (int servo = 0; servo < motionServos; ++servo) EXPECT_EQ(model.stepInterval(servo), 26) << "servo " << servo;
 }
 
 TEST_F(MotionModelTest, MotionFollowsRealTimeWhateverTheTicks) {

@@ -316,7 +316,7 @@ void ScriptWindowTest::runningLeavesOnlyStopTakingInput() {
 
   // Escape is the control window's STOP, here as there.
   int stopsAll = 0;
-  m_window->stopAllPressed = [&] { ++stopsAll; };
+  m_window->stopAllRequested = [&] { ++stopsAll; };
   m_window->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
   QTest::keyClick(grid(), Qt::Key_Escape);

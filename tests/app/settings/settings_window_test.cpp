@@ -192,6 +192,7 @@ void SettingsWindowTest::placesItselfWhereTheUserCanReachIt_data() {
   QTest::newRow("no file") << QByteArray() << true << QPoint();
   QTest::newRow("not numbers") << QByteArray("left,top,0,0,1,0,0") << true << QPoint();
   QTest::newRow("off every screen") << QByteArray("999999,-99999,0,0,1,0,0") << false << QPoint();
+  QTest::newRow("below the bottom edge") << QByteArray("10635,999999,0,0,1,0,0") << false << QPoint();
 }
 
 void SettingsWindowTest::placesItselfWhereTheUserCanReachIt() {
@@ -209,6 +210,8 @@ void SettingsWindowTest::placesItselfWhereTheUserCanReachIt() {
   else if (!stored.isNull())
     QCOMPARE(window.pos(), stored);
   QVERIFY2(screen.contains(QRect(placed.topLeft(), QSize(100, 30))), "title bar off screen");
+  // Placed while no window was shown, so before any frame was known: whole all the same.
+  QVERIFY2(screen.contains(window.frameGeometry()), "frame partly off screen");
 }
 
 void SettingsWindowTest::boardChangeRebuildsBaudListAndRows() {
@@ -459,6 +462,16 @@ void SettingsWindowTest::openLoadsRowsAndReportsWhatCannotBeRead() {
   QCOMPARE(m_ui->messageTexts().size(), size_t(1));
   QVERIFY(m_ui->messageTexts()[0].find("not a regular file") != std::string::npos);
   QVERIFY(m_window->configuration().servos == before);
+
+  // A name longer than its field takes would be cut as it is shown, and saved cut.
+  writeFile("long.sst", "\"" + QByteArray(40000, 'x') + "\",\"1\",\"2\",\"3\",0\r\n\"***\",123\r\n");
+  m_ui->clear();
+  m_ui->answerFile(path("long.sst").toStdString());
+  QTest::mouseClick(child<QPushButton>("cmbLoad"), Qt::LeftButton);
+  QCOMPARE(m_ui->messageTexts().size(), size_t(1));
+  QVERIFY(m_ui->messageTexts()[0].find("Servo 0's name is 40000 characters long") != std::string::npos);
+  QVERIFY(m_window->configuration().servos == before);
+  QCOMPARE(used, std::vector<std::string>{path("rig.sst").toStdString()});
 }
 
 void SettingsWindowTest::saveWritesTheRowsAndReportsWhatCannotBeWritten() {
@@ -668,7 +681,7 @@ void SettingsWindowTest::aSetupFileThatIsAPipeIsPassedOverAndNotReplaced() {
 }
 
 void SettingsWindowTest::aboutShowsProductAndVersion() {
-  ShowAbout(*m_ui, *m_identity);
+  showAbout(*m_ui, *m_identity);
   QCOMPARE(m_ui->boxes().size(), size_t(1));
   const auto &box = m_ui->boxes()[0];
   QCOMPARE(box.title, std::string("About Quarnel"));
