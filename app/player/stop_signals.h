@@ -25,7 +25,6 @@ public:
   bool takePending();
 
 private:
-
   int m_fd = -1;
   std::unique_ptr<QSocketNotifier> m_notifier;
 };
