@@ -203,7 +203,7 @@ TEST_F(PlayerTest, AProgressReaderThatTakesNothingHoldsUpNeitherTheShowNorItsSig
   const std::string script = tvk({{up, pose(140, 255)}, {"Down", pose(114, 255)}}, {"LOOPSTART", up, "Down", "LOOPEND"});
   Player player({file("long.tvk", script), "--device", board.link()}, pipe);
   // The open's burst, the way to 140 and a dozen swings: long after the pipe was full.
-  EXPECT_EQ(board.waitForLines(400, 20s).size(), 400u);
+  EXPECT_GE(board.waitForLines(400, 20s).size(), 400u);
   player.signal(SIGTERM);
   EXPECT_EQ(player.wait(), 0) << player.err();
   ::close(reader);
