@@ -4,9 +4,11 @@
 #include "keyboard_access.h"
 #include "manual_clock.h"
 #include "control/control_window.h"
+#include "control/link_summary_fit.h"
 #include "control/window_edge.h"
 #include "recording_driver.h"
 #include "scripted_ui_services.h"
+#include "test_clock.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -33,6 +35,7 @@ private slots:
   void loadOpensTheLinkAndSetsEverySliderFromTheRows();
   void statusBarShowsTheLinkAndAFailedOpenIsSaidOnce_data();
   void statusBarShowsTheLinkAndAFailedOpenIsSaidOnce();
+  void theLinkStateReadsWholeWhateverThePathsLength();
   void ticksRampTheReadOutsAndSendEachStep();
   void eightServoBoardHidesFourFramesButHomeAndStopActOnAll();
   void homeUsesTheRowsAsTheyAreNow();
@@ -156,6 +159,33 @@ void ControlWindowTest::statusBarShowsTheLinkAndAFailedOpenIsSaidOnce() {
     tick(2, 16);
     QCOMPARE(readOut(3), QString("126"));
     m_window->close();
+  }
+}
+
+void ControlWindowTest::theLinkStateReadsWholeWhateverThePathsLength() {
+  const struct {
+    std::optional<LinkFault> fault;
+    QString state;
+  } states[] = {{std::nullopt, ", 9600 bit/s: connected"}, {LinkFault::NotSerial, ": not connected, not a serial device"}};
+  // Unhinted fonts give glyphs fractional widths, so that a line is wider than its parts; in
+  // these sizes and widths some path lengths made it so.
+  const struct {
+    double points;
+    qreal room;
+  } fits[] = {{8, 347}, {8.5, 347}, {9, 382}, {12, 452}};
+  for (const auto &fit : fits) {
+    QFont font = QApplication::font();
+    font.setPointSizeF(fit.points);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    const QFontMetricsF metrics(font);
+    for (const auto &s : states)
+      for (const char c : {'i', 'x', 'W', '1'})
+        for (int length = 1; length <= 100; ++length) {
+          const LinkStatus status{2, "/dev/" + std::string(length, c), 9600, s.fault};
+          const QString line = fittedLinkSummary(status, metrics, fit.room);
+          QVERIFY2(line.startsWith("COM2 → ") && line.endsWith(s.state) && metrics.horizontalAdvance(line) <= fit.room,
+                   qPrintable(QString("%1 pt in %2 px: %3").arg(fit.points).arg(fit.room).arg(line)));
+        }
   }
 }
 
