@@ -8,7 +8,6 @@
 #include "control/window_edge.h"
 #include "recording_driver.h"
 #include "scripted_ui_services.h"
-#include "test_clock.h"
 
 #include <QApplication>
 #include <QGroupBox>

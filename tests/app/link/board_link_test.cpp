@@ -3,7 +3,7 @@
 #include "link/board_link.h"
 #include "link/tavik_binding.h"
 #include "pseudo_terminal.h"
-#include "test_clock.h"
+#include "manual_clock.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +53,7 @@ TEST(BoardLink, SaysABoardGoneAtItsNextLookAndSendsABoardBackEveryServoWhereItSt
 
   MotionModel motion;
   TavikBinding tavik(TAVIK_LIBRARY_PATH);
-  TestClock clock;
+  ManualClock clock;
   BoardLink link(motion, tavik, clock);
   std::vector<std::string> told;
   link.statusChanged = [&] { told.push_back(link.status().summary()); };
@@ -67,10 +67,10 @@ TEST(BoardLink, SaysABoardGoneAtItsNextLookAndSendsABoardBackEveryServoWhereItSt
 
   board.reset();
   fs::remove(port);
-  clock.now += 0.9;
+  clock.advanceMs(900);
   link.poll();
   EXPECT_EQ(told.size(), 1u) << "looked before a second had passed";
-  clock.now += 0.2;
+  clock.advanceMs(200);
   link.poll();
   const std::string connected = "COM1 → " + port.string() + ", 9600 bit/s: connected";
   const std::string gone = "COM1 → " + port.string() + ": not connected, the board went away";
@@ -80,7 +80,7 @@ TEST(BoardLink, SaysABoardGoneAtItsNextLookAndSendsABoardBackEveryServoWhereItSt
   std::this_thread::sleep_for(30ms);
   board = std::make_unique<PseudoTerminal>();
   fs::create_symlink(board->slavePath(), port);
-  clock.now += 1;
+  clock.advanceMs(1000);
   link.poll();
   EXPECT_EQ(told, (std::vector<std::string>{connected, gone, connected}));
   // Servo 2 where the motion has it, not at the open's 127.
