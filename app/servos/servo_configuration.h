@@ -9,7 +9,9 @@
 
 namespace quarnel {
 
-constexpr int servoRows = 12;
+// The servos the application handles, 0 to 11, whichever board is chosen: the 8-servo board
+// only hides the last four.
+constexpr int servoChannels = 12;
 // The settings window offers COM ports 1 to 4 (list index 0 to 3).
 constexpr int comPorts = 4;
 
@@ -28,7 +30,7 @@ struct ServoSetting {
   bool operator==(const ServoSetting &) const = default;
 };
 
-using ServoRows = std::array<ServoSetting, servoRows>;
+using ServoRows = std::array<ServoSetting, servoChannels>;
 
 ServoRows defaultServoRows();
 
