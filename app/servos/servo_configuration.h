@@ -34,17 +34,17 @@ using ServoRows = std::array<ServoSetting, servoChannels>;
 
 ServoRows defaultServoRows();
 
+// The board the settings window's two options choose between; setup.res keeps it as 0 or 1.
+enum class Board { EightServos = 0, TwelveServos = 1 };
+
 class ServoConfiguration {
 public:
-  static constexpr int eightServos = 0;
-  static constexpr int twelveServos = 1;
-
-  int boardChoice = twelveServos;
+  Board boardChoice = Board::TwelveServos;
   int commPortIndex = 0; // ports 1 to 4
   int baudIndex = 0;     // 9600; 2400 is index 1, offered only by the 8-servo board
   ServoRows servos = defaultServoRows();
 
-  int servoCount() const { return boardChoice == eightServos ? 8 : 12; }
+  int servoCount() const { return boardChoice == Board::EightServos ? 8 : 12; }
   int commPort() const { return commPortIndex + 1; }
   int baudRate() const { return baudIndex == 1 ? 2400 : 9600; }
 

@@ -221,7 +221,7 @@ void SettingsWindow::load() {
 
   m_cmbCommPort->addItems({"1", "2", "3", "4"});
   m_cmbBaud->addItem("9600");
-  m_optNumServos[m_setup.boardChoice]->setChecked(true);
+  m_optNumServos[static_cast<int>(m_setup.boardChoice)]->setChecked(true);
   m_cmbBaud->setCurrentIndex(m_setup.baudIndex);
   m_cmbCommPort->setCurrentIndex(m_setup.commPortIndex);
 }
@@ -232,9 +232,8 @@ void SettingsWindow::requestControls() {
 }
 
 void SettingsWindow::boardChanged() {
-  bool eight = m_optNumServos[ServoConfiguration::eightServos]->isChecked();
-  m_configuration.boardChoice =
-      eight ? ServoConfiguration::eightServos : ServoConfiguration::twelveServos;
+  bool eight = m_optNumServos[static_cast<int>(Board::EightServos)]->isChecked();
+  m_configuration.boardChoice = eight ? Board::EightServos : Board::TwelveServos;
   m_cmbBaud->clear();
   m_cmbBaud->addItem("9600");
   if (eight) m_cmbBaud->addItem("2400");

@@ -204,7 +204,7 @@ void ControlWindowTest::ticksRampTheReadOutsAndSendEachStep() {
 }
 
 void ControlWindowTest::eightServoBoardHidesFourFramesButHomeAndStopActOnAll() {
-  m_configuration.boardChoice = ServoConfiguration::eightServos;
+  m_configuration.boardChoice = Board::EightServos;
   m_configuration.servos[10].home = "90";
   m_window->load();
   for (int i = 0; i < servoChannels; ++i)
@@ -350,7 +350,7 @@ void ControlWindowTest::leftEdgeIsStoredRoundedHalfToEven() {
 }
 
 void ControlWindowTest::tabFollowsTheLayoutThroughEveryControl() {
-  m_configuration.boardChoice = ServoConfiguration::eightServos;
+  m_configuration.boardChoice = Board::EightServos;
   loadActive();
   // Down the left column of servos, down the right one (the 8-servo board's last four hidden),
   // then the speed and the buttons.

@@ -41,7 +41,7 @@ TEST(PoseChange, ListsEachMoveTheServosThatStayAndTheSlowestMovesTime) {
 using LineChange = ScriptFixture;
 
 TEST_F(LineChange, ANodeLineIsReadAgainstTheLastNodeLineAboveItOrHome) {
-  config.boardChoice = ServoConfiguration::eightServos;
+  config.boardChoice = Board::EightServos;
   config.servos[1].home = "100";
   script.load();
   Node arm{"Arm", {}, {}}, leg{"Leg", {}, {}};
