@@ -51,8 +51,9 @@ SetupRecord readSetupFile(std::string_view bytes, const SetupRecord &defaults) {
   r.commPortIndex = index(items[2], 3).value_or(defaults.commPortIndex);
   const auto board = index(items[4], 1);
   r.boardChoice = board ? static_cast<Board>(*board) : defaults.boardChoice;
-  // 2400 baud exists only in the 8-servo board's list.
-  r.baudIndex = index(items[3], r.boardChoice == Board::EightServos ? 1 : 0).value_or(defaults.baudIndex);
+  // An index into the chosen board's list only: 2400 baud exists only in the 8-servo board's.
+  const auto lastBaud = static_cast<int>(offeredBaudRates(r.boardChoice).size()) - 1;
+  r.baudIndex = index(items[3], lastBaud).value_or(defaults.baudIndex);
   auto controlsLeft = items[5] ? textToNumber(*items[5]) : std::nullopt;
   r.controlsLeft = controlsLeft.value_or(defaults.controlsLeft);
   r.controlsTop = position(items[6]).value_or(defaults.controlsTop);

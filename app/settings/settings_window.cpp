@@ -220,7 +220,7 @@ void SettingsWindow::load() {
       QPoint(twipsToPixels(m_setup.settingsLeft), twipsToPixels(m_setup.settingsTop)), size()));
 
   m_cmbCommPort->addItems({"1", "2", "3", "4"});
-  m_cmbBaud->addItem("9600");
+  // Checking the board fills the baud list.
   m_optNumServos[static_cast<int>(m_setup.boardChoice)]->setChecked(true);
   m_cmbBaud->setCurrentIndex(m_setup.baudIndex);
   m_cmbCommPort->setCurrentIndex(m_setup.commPortIndex);
@@ -235,8 +235,7 @@ void SettingsWindow::boardChanged() {
   bool eight = m_optNumServos[static_cast<int>(Board::EightServos)]->isChecked();
   m_configuration.boardChoice = eight ? Board::EightServos : Board::TwelveServos;
   m_cmbBaud->clear();
-  m_cmbBaud->addItem("9600");
-  if (eight) m_cmbBaud->addItem("2400");
+  for (int rate : offeredBaudRates(m_configuration.boardChoice)) m_cmbBaud->addItem(QString::number(rate));
   m_cmbBaud->setCurrentIndex(0);
   for (int n = 8; n < servoChannels; ++n) {
     const ServoRowControls &r = m_rows[n];
