@@ -179,9 +179,8 @@ void ControlWindow::load() {
   setWindowTitle(QString::fromStdString(m_identity.productName));
   m_link.open(m_configuration.commPort(), m_configuration.baudRate());
 
-  std::array<ServoLimits, servoChannels> limits{};
+  const auto limits = servoLimits(m_configuration);
   for (int i = 0; i < servoChannels; ++i) {
-    limits[i] = servoLimits(m_configuration.servos[i]);
     m_fmeServoCon[i]->setTitle(QString::fromStdString(m_configuration.servos[i].name));
     const QString caption = servoCaption(i, m_configuration.servos[i].name);
     m_fmeServoCon[i]->setAccessibleName(caption);

@@ -81,9 +81,7 @@ std::optional<std::string> Player::start() {
     return "cannot open serial port " + std::to_string(link.port) + (link.device.empty() ? "" : " (" + link.device + ")") +
            ": " + link.reason() + " Nothing was sent.";
   m_linkOpen = true;
-  std::array<ServoLimits, servoChannels> limits{};
-  for (int i = 0; i < servoChannels; ++i) limits[i] = servoLimits(m_configuration.servos[i]);
-  m_motion.load(limits);
+  m_motion.load(servoLimits(m_configuration));
   m_motion.setSpeed(m_options.speed);
   m_ticker.start();
   // Line 1 waits, like every line, until the servos stand at their targets: here, at home.

@@ -34,9 +34,7 @@ std::optional<Simulation> simulateMotion(const SimulationInput &input, const std
   for (const std::string &line : input.lines) script.lines().placeCommand(line);
 
   MotionModel motion;
-  std::array<ServoLimits, servoChannels> limits{};
-  for (int servo = 0; servo < servoChannels; ++servo) limits[servo] = servoLimits(input.config.servos[servo]);
-  motion.load(limits);
+  motion.load(servoLimits(input.config));
   motion.standAtTargets();
   motion.setSpeed(input.speed);
 

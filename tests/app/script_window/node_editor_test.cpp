@@ -84,9 +84,7 @@ void NodeEditorTest::init() {
   m_config.servos[3] = {"Elbow", "20", "100", "200"};
   m_ui = ScriptedUiServices();
   m_motion = MotionModel();
-  std::array<ServoLimits, servoChannels> limits{};
-  for (int i = 0; i < servoChannels; ++i) limits[i] = servoLimits(m_config.servos[i]);
-  m_motion.load(limits);
+  m_motion.load(servoLimits(m_config));
   m_script = std::make_unique<ScriptModel>(m_config, ScriptUser{m_ui, "Quarnel"});
   std::string data;
   for (int slot = 0; slot < servoChannels; ++slot) data += std::to_string(100 + slot) + "," + std::to_string(10 + slot) + ",";
