@@ -2,6 +2,7 @@
 // status bar, Home, STOP, the close rule and the update tick.
 #include "control/control_window.h"
 
+#include "config/save_failure.h"
 #include "config/settings_folder.h"
 #include "control/link_summary_fit.h"
 #include "control/window_edge.h"
@@ -257,8 +258,8 @@ void ControlWindow::saveSetupFile() {
         r.controlsLeft = left;
         r.controlsTop = top;
       }))
-    m_ui.messageBox("Could not save the start-up settings file \"" + path + "\": " + *problem +
-                        "\r\nThe control window's position will not be remembered.",
+    m_ui.messageBox(saveFailureMessage("the start-up settings file", path, *problem,
+                                       "The control window's position will not be remembered."),
                     m_identity.productName, MessageIcon::Critical, MessageButtons::Ok);
 }
 

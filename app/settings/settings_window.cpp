@@ -3,6 +3,7 @@
 #include "settings/settings_window.h"
 
 #include "config/file_access.h"
+#include "config/save_failure.h"
 #include "config/servo_settings_file.h"
 #include "config/settings_folder.h"
 #include "config/setup_file.h"
@@ -332,8 +333,8 @@ bool SettingsWindow::saveServoSettings() {
     problem = file.refusal ? file.refusal : saveWholeFile(*path, file.bytes);
   }
   if (problem) {
-    showCritical("Could not save the servo settings file \"" + *path + "\": " + *problem +
-                 "\r\nAn existing file of that name was left as it was.");
+    showCritical(saveFailureMessage("the servo settings file", *path, *problem,
+                                    "An existing file of that name was left as it was."));
     return false;
   }
   rowsKeptAs(*path);
@@ -360,9 +361,9 @@ void SettingsWindow::saveSetupFile() {
         r.baudIndex = m_configuration.baudIndex;
         r.boardChoice = m_configuration.boardChoice;
       }))
-    showCritical("Could not save the start-up settings file \"" + path + "\": " + *problem +
-                 "\r\nThe window positions and the board, port and baud choices will not be "
-                 "remembered.");
+    showCritical(saveFailureMessage("the start-up settings file", path, *problem,
+                                    "The window positions and the board, port and baud choices will not be "
+                                    "remembered."));
 }
 
 void SettingsWindow::closeEvent(QCloseEvent *event) {
