@@ -2,14 +2,13 @@
 #include "serial_link.h"
 
 #include "port_device.h"
+#include "tavik.h"
 
 #include <algorithm>
 
 namespace tavik {
 
 namespace {
-constexpr int32_t kLowestSpeed = 2400;
-constexpr int32_t kHighestSpeed = 9600;
 constexpr int32_t kHighestPosition = 254; // 255 starts every frame
 constexpr int32_t kHomePosition = 127;
 } // namespace
@@ -19,7 +18,7 @@ SerialLink &SerialLink::instance() {
   return link;
 }
 
-int32_t SerialLink::clampedLineSpeed(int32_t baud) { return std::clamp(baud, kLowestSpeed, kHighestSpeed); }
+int32_t SerialLink::clampedLineSpeed(int32_t baud) { return std::clamp(baud, TVK_LOWEST_BAUD, TVK_HIGHEST_BAUD); }
 
 bool SerialLink::open(int32_t port, int32_t baud) {
   const auto device = portDevice(port);

@@ -14,6 +14,10 @@
 #define TAVIK_API
 #endif
 
+/* The range of line speeds TVK_OPEN sets, in bit/s; a speed outside it takes the nearer end. */
+#define TVK_LOWEST_BAUD 2400
+#define TVK_HIGHEST_BAUD 9600
+
 #ifdef __cplusplus
 extern "C" {
 #endif
