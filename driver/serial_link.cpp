@@ -29,8 +29,11 @@ bool SerialLink::open(int32_t port, int32_t baud) {
   closeLink();
   if (device->empty() || !m_port.open(*device, clampedLineSpeed(baud))) return false;
   m_slots.resetForOpen(kHomePosition);
-  // A thread that cannot be started leaves an open link that sends nothing, as documented.
-  m_thread.start(m_slots, m_port);
+  // A link whose thread cannot start would never send: no link at all, and the port is free.
+  if (!m_thread.start(m_slots, m_port)) {
+    m_port.close();
+    return false;
+  }
   return true;
 }
 

@@ -28,8 +28,9 @@ extern "C" {
  * thread, which sends every slot once and then each change. An already open link is closed
  * first. Returns 0 when `port` is out of range (the open link then stays as it was), when
  * $TAVIK_COM<port> is set but empty, when the device cannot be opened or is held by another
- * opener, and when it is not a terminal device (a regular file, a pipe, /dev/null: nothing is
- * written to it); -1 otherwise. May block briefly for the device open. */
+ * opener, when it is not a terminal device (a regular file, a pipe, /dev/null: nothing is
+ * written to it), and when the system cannot start the transmit thread (the device is closed
+ * again, free for the next open); -1 otherwise. May block briefly for the device open. */
 TAVIK_API int32_t TVK_OPEN(int32_t port, int32_t baud);
 
 /* Stores `position` (0 to 254) as the target of servo `servo` (0 to 31). Never blocks, never
