@@ -2,6 +2,7 @@
 #include "serial_port.h"
 
 #include "line_speed.h"
+#include "retry_on_interrupt.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -17,12 +18,6 @@ namespace {
 
 // How long close waits for bytes already queued to reach the board before it drops them.
 constexpr auto kCloseDrainLimit = std::chrono::milliseconds(100);
-
-int retryOnInterrupt(auto call) {
-  int rc;
-  do { rc = call(); } while (rc < 0 && errno == EINTR);
-  return rc;
-}
 
 speed_t standardSpeedCode(int32_t baud) {
   switch (baud) {
