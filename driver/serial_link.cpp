@@ -13,7 +13,7 @@ constexpr int32_t kHighestPosition = 254; // 255 starts every frame
 constexpr int32_t kHomePosition = 127;
 } // namespace
 
-SerialLink &SerialLink::instance() {
+SerialLink &SerialLink::instance() noexcept {
   static SerialLink link;
   return link;
 }
@@ -37,7 +37,7 @@ bool SerialLink::open(int32_t port, int32_t baud) {
   return true;
 }
 
-bool SerialLink::move(int32_t servo, int32_t position) {
+bool SerialLink::move(int32_t servo, int32_t position) noexcept {
   if (servo < 0 || position < 0 || position > kHighestPosition) return false;
   // Numbers above 31 have no slot: refused rather than silently dropped.
   if (servo >= SlotTable::kSlots) return false;

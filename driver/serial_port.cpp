@@ -114,7 +114,7 @@ int SerialPort::queuedOutputBytes() const {
   return queued;
 }
 
-void SerialPort::close() {
+void SerialPort::close() noexcept {
   if (m_fd < 0) return;
   // Let the last frames reach the board, but never wait for a device that has stopped: the
   // kernel's close would otherwise wait for the queue to empty.
