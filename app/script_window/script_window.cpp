@@ -278,10 +278,8 @@ void ScriptWindow::openFile() {
   if (!opened.replaced) return;
   // What a failed open leaves is Home and an empty script: nothing worth a question.
   m_edits.forget();
-  if (opened.path) {
-    m_path = *opened.path;
-    scriptFileUsed(*opened.path);
-  }
+  m_path = opened.path.value_or(std::string());
+  if (opened.path) scriptFileUsed(*opened.path);
   showCaption();
   m_nodeButtons->showNodes();
 }

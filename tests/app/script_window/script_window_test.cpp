@@ -679,13 +679,21 @@ void ScriptWindowTest::titleMarkFollowsTheUndoStacksCleanState() {
   undo->trigger();
   QVERIFY(m_window->isWindowModified());
 
-  // An opened file, even one that cannot be read, leaves nothing to undo and nothing modified.
-  for (const std::string &file : {path, dir.filePath("gone.tvk").toStdString()}) {
+  // An opened file, even one that cannot be read, leaves nothing to undo and nothing modified,
+  // and the caption names only a file the window holds.
+  const std::string notAScript = dir.filePath("notes.tvk").toStdString();
+  QFile(QString::fromStdString(notAScript)).open(QIODevice::WriteOnly);
+  const std::pair<std::string, QString> opened[] = {{path, "Script - wave.tvk[*]"},
+                                                    {dir.filePath("gone.tvk").toStdString(), "Script[*]"},
+                                                    {path, "Script - wave.tvk[*]"},
+                                                    {notAScript, "Script[*]"}};
+  for (const auto &[file, caption] : opened) {
     m_ui.answerMessage(MessageAnswer::Discard);
     m_ui.answerFile(file);
     action("mnuFOpen")->trigger();
     QVERIFY(!m_window->isWindowModified());
     QVERIFY(!undo->isEnabled());
+    QCOMPARE(m_window->windowTitle(), caption);
     click("cmbHold");
   }
 }
