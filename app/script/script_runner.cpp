@@ -88,6 +88,7 @@ void ScriptRunner::tick() {
   m_motion.catchUp(); // a pause or move over by now counts as over, whenever the update timer fires
   if (!m_waitingForUser && m_motion.allAtTarget() && !m_motion.pauseActive()) {
     lines.setCurrentLine(lines.currentLine() + 1);
+    m_startLineDue = false;
     lines.clearMarker();
     if (lines.currentLine() < lines.rowCount()) {
       lines.markCurrent();
@@ -124,6 +125,7 @@ void ScriptRunner::resume() {
   setIdle(false);
   ScriptLines &lines = m_script.lines();
   lines.setCurrentLine(lines.currentLine() - 1);
+  m_startLineDue = true;
 }
 
 void ScriptRunner::stop() {
@@ -157,6 +159,12 @@ void ScriptRunner::gotoLine() {
 void ScriptRunner::setIdle(bool idle) {
   m_stopRequested = false;
   if (idle) endWait();
+  if (idle && m_startLineDue) {
+    // Stopped before the marked line ran: it stays current, as it would be once run.
+    ScriptLines &lines = m_script.lines();
+    lines.setCurrentLine(lines.currentLine() + 1);
+    m_startLineDue = false;
+  }
   if (m_idle == idle) return;
   m_idle = idle;
   if (m_stateListener) m_stateListener();

@@ -71,6 +71,9 @@ private:
   bool m_stopRequested = false;
   bool m_inTick = false;
   bool m_waitingForUser = false;
+  // Run or Resume has stepped the current line back before the marked one, which no tick has
+  // yet gone on to.
+  bool m_startLineDue = false;
   std::function<void()> m_stateListener;
   std::function<void(int)> m_lineListener;
   std::optional<int> m_loopPasses;
