@@ -132,11 +132,7 @@ void ScriptRunner::stop() {
   if (!m_idle) m_stopRequested = true;
 }
 
-void ScriptRunner::halt() {
-  endWait();
-  m_motion.endPause();
-  setIdle(true);
-}
+void ScriptRunner::halt() { setIdle(true); }
 
 void ScriptRunner::step() {
   if (!m_idle) return;
@@ -158,7 +154,11 @@ void ScriptRunner::gotoLine() {
 
 void ScriptRunner::setIdle(bool idle) {
   m_stopRequested = false;
-  if (idle) endWait();
+  if (idle) {
+    // The run's WAIT and pause end with it; a pause left counting would hold up the next run.
+    endWait();
+    m_motion.endPause();
+  }
   if (idle && m_startLineDue) {
     // Stopped before the marked line ran: it stays current, as it would be once run.
     ScriptLines &lines = m_script.lines();

@@ -51,7 +51,7 @@ public:
 
   void run();    // from line 1
   void resume(); // from the marked line, running it again
-  void stop();   // at the next tick; the move under way finishes
+  void stop();   // at the next tick; the move under way finishes, a WAIT's prompt and a pause end
   // STOP: the run ends now with no further line, a WAIT's prompt goes and a pause stops.
   void halt();
   void step();   // the next line, wrapping to line 1 past the end; idle only

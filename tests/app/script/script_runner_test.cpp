@@ -204,6 +204,23 @@ TEST_F(ScriptRunnerTest, StopDuringAWaitEndsTheRunAtTheNextTickAndTakesThePrompt
   EXPECT_EQ(rowsRun, (std::vector<int>{1}));
 }
 
+TEST_F(ScriptRunnerTest, StopDuringAPauseEndsItSoTheNextRunGoesOnAtOnce) {
+  place({"PAUSE 60000", "WAIT"});
+  runner.run();
+  advance(runnerTickMs);
+  ASSERT_TRUE(motion.pauseActive());
+  runner.stop();
+  advance(runnerTickMs);
+  EXPECT_TRUE(runner.idle());
+  EXPECT_FALSE(motion.pauseActive());
+
+  script.lines().load({"WAIT"}); // another script
+  runner.run();
+  advance(runnerTickMs);
+  EXPECT_EQ(rowsRun, (std::vector<int>{1, 1}));
+  EXPECT_TRUE(ui.promptOpen());
+}
+
 TEST_F(ScriptRunnerTest, HaltEndsTheRunAtOnceInAMoveAWaitOrAPause) {
   addNode("A", 20, 32); // 107 units at 32 ms each
   place({"A", "WAIT", "PAUSE 5000", "A"});
