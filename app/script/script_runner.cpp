@@ -70,6 +70,8 @@ std::optional<int> ScriptRunner::loopPass() const {
   return std::nullopt;
 }
 
+bool ScriptRunner::waitingForServos() const { return !m_idle && m_startLineDue && !m_motion.allAtTarget(); }
+
 void ScriptRunner::report(std::string_view line, const std::string &reason) const {
   m_script.user().critical("The line \"" + std::string(line) + "\" cannot be run: " + reason);
 }

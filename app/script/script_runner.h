@@ -39,6 +39,8 @@ public:
   std::optional<int> loopPass() const;
 
   bool idle() const { return m_idle; }
+  // Run or Resume is held before its first line by servos still moving from before.
+  bool waitingForServos() const;
   // A WAIT line's prompt is up and not yet answered; a run goes no further until it is.
   bool waitingForUser() const { return m_waitingForUser; }
 

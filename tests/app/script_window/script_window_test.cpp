@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -54,6 +55,7 @@ private slots:
   void homesPopUpOffersOnlyPlaceAndGoto();
   void popUpDeleteAndEditActOnTheRightClickedNode();
   void runningLeavesOnlyStopTakingInput();
+  void aRunHeldByServosStillMovingSaysSo();
   void closeHidesAndTheCloseBoxUnloads();
   void gridKeysMoveTheMarkerAndEditLines_data();
   void gridKeysMoveTheMarkerAndEditLines();
@@ -330,6 +332,27 @@ void ScriptWindowTest::runningLeavesOnlyStopTakingInput() {
   QVERIFY(grid()->isEnabled());
   QVERIFY(action("mnuEUndo")->isEnabled());
   QVERIFY(!child<QTimer>("tmrScriptRun")->isActive());
+}
+
+void ScriptWindowTest::aRunHeldByServosStillMovingSaysSo() {
+  const QString waiting = "Waiting for the servos to arrive";
+  auto *status = child<QStatusBar>("sbrStatus");
+  m_script->lines().load({"WAIT"});
+  m_motion.setTarget(0, 20); // still on its way as the run starts
+  m_motion.tick(40);
+  QCOMPARE(status->currentMessage(), QString());
+  click("cmbRun");
+  QTRY_COMPARE(status->currentMessage(), waiting);
+  click("cmbAbort");
+  QTRY_VERIFY(m_runner->idle());
+  QCOMPARE(status->currentMessage(), QString());
+
+  click("cmbResume");
+  QTRY_COMPARE(status->currentMessage(), waiting);
+  while (m_motion.displayed(0) != 20) m_motion.tick(40);
+  m_motion.tick(40);
+  QTRY_VERIFY(m_ui.promptOpen()); // the WAIT runs once they are there
+  QCOMPARE(status->currentMessage(), QString());
 }
 
 void ScriptWindowTest::closeHidesAndTheCloseBoxUnloads() {
