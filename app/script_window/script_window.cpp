@@ -295,6 +295,8 @@ void ScriptWindow::openFile() {
   m_path = opened.path.value_or(std::string());
   if (opened.path) scriptFileUsed(*opened.path);
   showCaption();
+  // The file's buttons as a fresh window shows them, not scrolled as the last file's were.
+  m_nodeButtons->reset();
   m_nodeButtons->showNodes();
 }
 

@@ -1,6 +1,7 @@
 // The script window with real widgets on the offscreen platform, a scripted user and the real
 // script model, runner and motion model behind it.
 #include "motion/motion_model.h"
+#include "script/script_file.h"
 #include "script_window/script_window.h"
 #include "scripted_ui_services.h"
 
@@ -52,6 +53,8 @@ private slots:
   void commandButtonsAndGridClicksEditTheLines();
   void pauseTakesANumberOnly();
   void createdNodesGetButtonsAndTheSixthScrollsTheList();
+  void aNewNodeIsScrolledIntoViewHoweverTheListWasLeft();
+  void anOpenedFileShowsItsButtonsWhateverTheLastFileHad();
   void homesPopUpOffersOnlyPlaceAndGoto();
   void popUpDeleteAndEditActOnTheRightClickedNode();
   void runningLeavesOnlyStopTakingInput();
@@ -118,6 +121,12 @@ private:
     return rows.size() == 1 ? rows[0].row() + 1 : 0;
   }
   bool inSight(int row) { return grid()->viewport()->rect().contains(rowCentre(row)); }
+  // The node's button wholly within the part of the list the port shows.
+  bool buttonInView(int index) {
+    auto *button = child<QPushButton>(QString("cmbNode(%1)").arg(index));
+    auto *port = child<QWidget>("fmePort");
+    return port->rect().contains(QRect(button->mapTo(port, QPoint(0, 0)), button->size()));
+  }
 
   ServoConfiguration m_config;
   DefaultTakingUi m_ui;
@@ -241,6 +250,41 @@ void ScriptWindowTest::createdNodesGetButtonsAndTheSixthScrollsTheList() {
   // A click places the node's name.
   click("cmbNode(3)");
   QCOMPARE(shown(), (QStringList{"C", "<"}));
+}
+
+void ScriptWindowTest::aNewNodeIsScrolledIntoViewHoweverTheListWasLeft() {
+  for (const char *name : {"A", "B", "C", "D", "E", "F", "G"}) createNode(name);
+  auto *scroll = child<QScrollBar>("vscNodeScroll");
+  QVERIFY(buttonInView(7));
+  m_edits->deleteNode(7);
+  scroll->setValue(0); // the user goes back to the top
+  QVERIFY(!buttonInView(6));
+  createNode("H"); // eight nodes again, as before the delete
+  QCOMPARE(scroll->value(), 4);
+  QVERIFY(buttonInView(7));
+}
+
+void ScriptWindowTest::anOpenedFileShowsItsButtonsWhateverTheLastFileHad() {
+  QTemporaryDir dir;
+  auto fileWith = [&](int nodes) {
+    ScriptModel script(m_config, ScriptUser{m_ui, "Quarnel"});
+    for (int i = 1; i < nodes; ++i) script.createNode("N" + std::to_string(i), nodeDataText(script.nodes().node(0)));
+    const std::string path = dir.filePath(QString("%1.tvk").arg(nodes)).toStdString();
+    QFile file(QString::fromStdString(path));
+    const std::string bytes = writeScript(script).bytes;
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
+      qFatal("cannot write %s", path.c_str());
+    return path;
+  };
+  auto *scroll = child<QScrollBar>("vscNodeScroll");
+  for (const auto &[nodes, scrolls] : {std::pair{maxNodes, true}, std::pair{4, false}, std::pair{7, true}}) {
+    m_ui.answerFile(fileWith(nodes));
+    action("mnuFOpen")->trigger();
+    QVERIFY(m_window->findChild<QPushButton *>(QString("cmbNode(%1)").arg(nodes - 1)));
+    QVERIFY(!m_window->findChild<QPushButton *>(QString("cmbNode(%1)").arg(nodes)));
+    QCOMPARE(scroll->isEnabled(), scrolls);
+    QVERIFY(buttonInView(nodes - 1));
+  }
 }
 
 void ScriptWindowTest::homesPopUpOffersOnlyPlaceAndGoto() {
