@@ -28,7 +28,7 @@ bool SerialLink::open(int32_t port, int32_t baud) {
   // A second open replaces the first link: its thread ends and its port closes before anything
   // else is opened, so there is never more than one of either.
   closeLink();
-  if (!m_port.open(*device, clampedLineSpeed(baud))) return false;
+  if (device->empty() || !m_port.open(*device, clampedLineSpeed(baud))) return false;
   m_slots.resetForOpen(kHomePosition);
   // A thread that cannot be started leaves an open link that sends nothing, as documented.
   m_thread.start(m_slots, m_port);

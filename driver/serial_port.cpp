@@ -9,7 +9,6 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
-#include <thread>
 #include <unistd.h>
 
 namespace tavik {
@@ -125,7 +124,7 @@ void SerialPort::close() {
   // Let the last frames reach the board, but never wait for a device that has stopped: the
   // kernel's close would otherwise wait for the queue to empty.
   const auto giveUp = now() + kCloseDrainLimit;
-  while (queuedOutputBytes() > 0 && now() < giveUp) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  while (queuedOutputBytes() > 0 && now() < giveUp) sleepFor(std::chrono::milliseconds(1));
   tcflush(m_fd, TCOFLUSH);
   // The exclusive flag belongs to the tty, not to this descriptor: clear it, or a device held
   // open elsewhere (a virtual board) would refuse our own next open.

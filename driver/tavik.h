@@ -19,12 +19,13 @@ extern "C" {
 #endif
 
 /* Opens serial port `port` (1 to 8: the device named by $TAVIK_COM<port> at the moment of the
- * call, else /dev/ttyS<port-1>) exclusively, sets it to 8N1 raw at `baud` clamped to
- * 2400..9600, resets every servo slot to 127 and starts the transmit thread, which sends every
- * slot once and then each change. An already open link is closed first. Returns 0 when `port`
- * is out of range (the open link then stays as it was), when the device cannot be opened or is
- * held by another opener, and when it is not a terminal device (a regular file, a pipe,
- * /dev/null: nothing is written to it); -1 otherwise. May block briefly for the device open. */
+ * call, else, when that variable is unset, /dev/ttyS<port-1>) exclusively, sets it to 8N1 raw
+ * at `baud` clamped to 2400..9600, resets every servo slot to 127 and starts the transmit
+ * thread, which sends every slot once and then each change. An already open link is closed
+ * first. Returns 0 when `port` is out of range (the open link then stays as it was), when
+ * $TAVIK_COM<port> is set but empty, when the device cannot be opened or is held by another
+ * opener, and when it is not a terminal device (a regular file, a pipe, /dev/null: nothing is
+ * written to it); -1 otherwise. May block briefly for the device open. */
 TAVIK_API int32_t TVK_OPEN(int32_t port, int32_t baud);
 
 /* Stores `position` (0 to 254) as the target of servo `servo` (0 to 31). Never blocks, never

@@ -10,7 +10,8 @@ namespace quarnel {
 
 namespace {
 
-// A missing file is the first run; one that cannot be read leaves nothing to remember.
+// A missing file (or none at all) is the first run; one that cannot be read leaves nothing to
+// remember.
 Remembered readFrom(const std::string &path) {
   FileRead file = readWholeFile(path);
   return readRememberedFile(file.error ? std::string() : file.bytes);
@@ -23,6 +24,7 @@ RememberedSettings::RememberedSettings(std::string path, UiServices &ui, std::st
 
 std::optional<std::string> RememberedSettings::store(const std::function<void(Remembered &)> &change) {
   change(m_values);
+  if (m_path.empty()) return std::nullopt;
   // The change goes into the file as it stands now, keeping what another copy of the program
   // may have stored since this one read it. A file that is there but cannot be read is not
   // replaced by this one change.

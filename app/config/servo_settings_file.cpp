@@ -7,9 +7,16 @@
 #include "text/item_reader.h"
 #include "text/text_number.h"
 
+#include <algorithm>
+
 namespace quarnel {
 
 namespace {
+
+// Characters, not bytes: every byte of UTF-8 but the continuation bytes starts one.
+long long characterCount(std::string_view utf8) {
+  return std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+}
 
 // Why a row cannot be written so that it reads back, or nothing.
 std::optional<std::string> rowRefusal(int row, const ServoSetting &s) {
@@ -56,6 +63,18 @@ bool readServoSettings(std::string_view bytes, ServoRows &rows) {
     }
   }
   return applied;
+}
+
+std::optional<std::string> overlongServoText(const ServoRows &rows) {
+  const std::pair<std::string ServoSetting::*, const char *> fields[] = {
+      {&ServoSetting::name, "name"}, {&ServoSetting::minimum, "minimum"}, {&ServoSetting::home, "home"},
+      {&ServoSetting::maximum, "maximum"}};
+  for (int row = 0; row < servoRows; ++row)
+    for (const auto &[field, word] : fields)
+      if (const long long length = characterCount(rows[row].*field); length > servoTextLimit)
+        return "Servo " + std::to_string(row) + "'s " + word + " is " + std::to_string(length) +
+               " characters long, more than the " + std::to_string(servoTextLimit) + " a field takes.";
+  return std::nullopt;
 }
 
 } // namespace quarnel

@@ -125,6 +125,7 @@ void SettingsWindow::buildServoRows(QGroupBox *servoFrame) {
   auto field = [this, servoFrame](const char *name, int row, int left, int width) {
     auto *edit = new QLineEdit(servoFrame);
     edit->setObjectName(indexed(name, row));
+    edit->setMaxLength(servoTextLimit);
     edit->setGeometry(m_layout.rect(left, 600 + 360 * row, width, fieldHeight));
     return edit;
   };
@@ -298,6 +299,7 @@ std::optional<std::string> SettingsWindow::showRowsFrom(const std::string &path)
   if (file.error) return file.error;
   ServoRows rows = m_configuration.servos;
   readServoSettings(file.bytes, rows);
+  if (auto overlong = overlongServoText(rows)) return overlong;
   showRows(rows);
   rowsKeptAs(path);
   return std::nullopt;

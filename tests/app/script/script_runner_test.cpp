@@ -16,8 +16,8 @@ protected:
 
   ScriptRunnerTest() {
     motion.load({}); // every servo at 127, home 127
-    script.lines().setListener([this](const ScriptLinesChange &change) {
-      if (m_inRunnerTick && !m_firstMark && change.kind == ScriptLinesChange::Changed &&
+    script.lines().addListener([this](const ScriptLinesChange &change) {
+      if (m_inRunnerTick && !m_firstMark && change.kind == ScriptLinesChange::Marked &&
           change.row == script.lines().markedRow())
         m_firstMark = change.row;
     });
