@@ -88,7 +88,7 @@ void ControlWindow::buildControls() {
   auto *client = new QWidget(this);
   setCentralWidget(client);
 
-  for (int i = 0; i < motionServos; ++i) {
+  for (int i = 0; i < servoChannels; ++i) {
     const int left = columnStep * (i / servosPerColumn), top = rowStep * (i % servosPerColumn);
     auto *frame = place(new QGroupBox("Servo", client), indexed("fmeServoCon", i),
                         m_layout.rect(left, top, servoFrameWidth, servoFrameHeight));
@@ -163,7 +163,7 @@ void ControlWindow::showLineLoad() {
 }
 
 void ControlWindow::connectControls() {
-  for (int i = 0; i < motionServos; ++i)
+  for (int i = 0; i < servoChannels; ++i)
     connect(m_hscServoCon[i], &QSlider::valueChanged, this, [this, i](int value) { m_motion.setTarget(i, value); });
   connect(m_vscSpeed, &QSlider::valueChanged, this, &ControlWindow::applySpeed);
   connect(m_cmbRecorder, &QPushButton::clicked, this, [this] { scriptRequested(); });
@@ -179,8 +179,8 @@ void ControlWindow::load() {
   setWindowTitle(QString::fromStdString(m_identity.productName));
   m_link.open(m_configuration.commPort(), m_configuration.baudRate());
 
-  std::array<ServoLimits, motionServos> limits{};
-  for (int i = 0; i < motionServos; ++i) {
+  std::array<ServoLimits, servoChannels> limits{};
+  for (int i = 0; i < servoChannels; ++i) {
     limits[i] = servoLimits(m_configuration.servos[i]);
     m_fmeServoCon[i]->setTitle(QString::fromStdString(m_configuration.servos[i].name));
     const QString caption = servoCaption(i, m_configuration.servos[i].name);
@@ -227,7 +227,7 @@ void ControlWindow::setBackEnabled(bool enabled) { m_cmdBack->setEnabled(enabled
 
 void ControlWindow::sendAllHome() {
   // The home texts as the settings window holds them now, not as they were at load.
-  for (int i = 0; i < motionServos; ++i)
+  for (int i = 0; i < servoChannels; ++i)
     if (const auto home = textToNumber(m_configuration.servos[i].home)) m_motion.setTarget(i, *home);
 }
 

@@ -40,7 +40,7 @@ void BoardLink::poll() {
     opened(m_driver.open(m_status.port, m_status.baud));
     // The open set every servo of the board to 127: each goes back to where the motion has it.
     if (!m_status.fault)
-      for (int i = 0; i < motionServos; ++i) send(i, m_motion.displayed(i));
+      for (int i = 0; i < servoChannels; ++i) send(i, m_motion.displayed(i));
     break;
   }
   statusChanged();

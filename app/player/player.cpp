@@ -49,7 +49,7 @@ std::optional<std::string> Player::loadServoSettings() {
   ServoRows rows;
   for (ServoSetting &row : rows) row.name = servoSettingsEnd;
   if (!readServoSettings(file.bytes, rows)) return path + " holds no servo rows.";
-  for (int servo = 0; servo < servoRows; ++servo)
+  for (int servo = 0; servo < servoChannels; ++servo)
     if (rows[servo].name == servoSettingsEnd)
       return path + " is damaged: it ends early or lacks the row of servo " + std::to_string(servo) + ".";
   m_configuration.servos = rows;
@@ -81,8 +81,8 @@ std::optional<std::string> Player::start() {
     return "cannot open serial port " + std::to_string(link.port) + (link.device.empty() ? "" : " (" + link.device + ")") +
            ": " + link.reason() + " Nothing was sent.";
   m_linkOpen = true;
-  std::array<ServoLimits, motionServos> limits{};
-  for (int i = 0; i < motionServos; ++i) limits[i] = servoLimits(m_configuration.servos[i]);
+  std::array<ServoLimits, servoChannels> limits{};
+  for (int i = 0; i < servoChannels; ++i) limits[i] = servoLimits(m_configuration.servos[i]);
   m_motion.load(limits);
   m_motion.setSpeed(m_options.speed);
   m_ticker.start();

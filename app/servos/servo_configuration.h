@@ -9,7 +9,7 @@
 
 namespace quarnel {
 
-constexpr int servoRows = 12;
+constexpr int servoChannels = 12;
 // The settings window offers COM ports 1 to 4 (list index 0 to 3).
 constexpr int comPorts = 4;
 
@@ -28,7 +28,7 @@ struct ServoSetting {
   bool operator==(const ServoSetting &) const = default;
 };
 
-using ServoRows = std::array<ServoSetting, servoRows>;
+using ServoRows = std::array<ServoSetting, servoChannels>;
 
 ServoRows defaultServoRows();
 

@@ -129,7 +129,7 @@ void SettingsWindow::buildServoRows(QGroupBox *servoFrame) {
     edit->setGeometry(m_layout.rect(left, 600 + 360 * row, width, fieldHeight));
     return edit;
   };
-  for (int n = 0; n < servoRows; ++n) {
+  for (int n = 0; n < servoChannels; ++n) {
     ServoRowControls &r = m_rows[n];
     r.lblServo = new QLabel(QString("Servo %1").arg(n), servoFrame);
     r.lblServo->setObjectName(indexed("lblServo", n));
@@ -175,7 +175,7 @@ void SettingsWindow::connectControls() {
   connect(m_cmbBaud, &QComboBox::currentIndexChanged, this,
           [this](int index) { m_configuration.baudIndex = std::max(0, index); });
 
-  for (int n = 0; n < servoRows; ++n) {
+  for (int n = 0; n < servoChannels; ++n) {
     auto keep = [this, n](QLineEdit *field, std::string ServoSetting::*text) {
       connect(field, &QLineEdit::textChanged, this, [this, n, text](const QString &value) {
         m_configuration.servos[n].*text = value.toStdString();
@@ -239,7 +239,7 @@ void SettingsWindow::boardChanged() {
   m_cmbBaud->addItem("9600");
   if (eight) m_cmbBaud->addItem("2400");
   m_cmbBaud->setCurrentIndex(0);
-  for (int n = 8; n < servoRows; ++n) {
+  for (int n = 8; n < servoChannels; ++n) {
     const ServoRowControls &r = m_rows[n];
     for (QWidget *control : {static_cast<QWidget *>(r.lblServo), static_cast<QWidget *>(r.txtServoName),
                              static_cast<QWidget *>(r.txtMin), static_cast<QWidget *>(r.txtHome),
@@ -249,7 +249,7 @@ void SettingsWindow::boardChanged() {
 }
 
 void SettingsWindow::showRows(const ServoRows &rows) {
-  for (int n = 0; n < servoRows; ++n) {
+  for (int n = 0; n < servoChannels; ++n) {
     m_rows[n].txtServoName->setText(QString::fromStdString(rows[n].name));
     m_rows[n].txtMin->setText(QString::fromStdString(rows[n].minimum));
     m_rows[n].txtHome->setText(QString::fromStdString(rows[n].home));
@@ -258,7 +258,7 @@ void SettingsWindow::showRows(const ServoRows &rows) {
 }
 
 bool SettingsWindow::fieldMayBeLeft(QLineEdit *field) {
-  for (int n = 0; n < servoRows; ++n) {
+  for (int n = 0; n < servoChannels; ++n) {
     const ServoRowControls &r = m_rows[n];
     const ServoSetting &row = m_configuration.servos[n];
     std::vector<std::string> messages;

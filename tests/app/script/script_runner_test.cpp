@@ -247,13 +247,13 @@ TEST_F(ScriptRunnerTest, HaltEndsTheRunAtOnceInAMoveAWaitOrAPause) {
 
 TEST_F(ScriptRunnerTest, ANodeLineSetsEverySlotsIntervalAndTarget) {
   Node wave{"Wave", {}, {}};
-  for (int slot = 0; slot < nodeSlots; ++slot) {
+  for (int slot = 0; slot < servoChannels; ++slot) {
     wave.pos[slot] = static_cast<int16_t>(100 + slot);
     wave.speed[slot] = static_cast<int16_t>(slot == 11 ? 0 : 5 * (slot + 1)); // 0 runs as 1
   }
   script.createNode("Wave", nodeDataText(wave));
   EXPECT_TRUE(runner.processCommand("Wave"));
-  for (int slot = 0; slot < nodeSlots; ++slot) {
+  for (int slot = 0; slot < servoChannels; ++slot) {
     EXPECT_EQ(motion.target(slot), 100 + slot);
     EXPECT_EQ(motion.stepCountdown(slot), motion.stepInterval(slot));
   }

@@ -700,7 +700,7 @@ void SettingsWindowTest::aboutShowsProductAndVersion() {
 void SettingsWindowTest::tabFollowsTheLayoutThroughEveryControl() {
   openWindow();
   QStringList expected{"optNumServos(1)", "cmbCommPort", "cmbBaud", "cmbControls", "cmbSave", "cmbLoad", "cmbAbout", "cmbExit"};
-  for (int row = 0; row < servoRows; ++row)
+  for (int row = 0; row < servoChannels; ++row)
     for (const char *name : {"txtServoName", "txtMin", "txtHome", "txtMax"}) expected << QString("%1(%2)").arg(name).arg(row);
   QCOMPARE(tabRound(child<QRadioButton>(m_window.get(), "optNumServos(1)")), expected);
 
