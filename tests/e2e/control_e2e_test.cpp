@@ -3,6 +3,7 @@
 // the settings in a user's configuration folder of the test's own.
 #include "app_windows.h"
 #include "application.h"
+#include "application_parts.h"
 #include "board_process.h"
 
 #include <QAction>
@@ -64,7 +65,7 @@ void ControlEndToEndTest::sliderRampsTheServoOneUnitAtATimeOnTheWire() {
   QTemporaryDir config;
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
   QTemporaryDir folder;
-  std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath("libTavik.so").toStdString());
+  quarnel::placeDriverIn(folder.path().toStdString());
   quarnel::Application app(folder.path().toStdString());
   app.show();
 
@@ -108,7 +109,7 @@ void ControlEndToEndTest::theLastRowsAndTheStoredPortChoiceComeBackAtTheNextStar
   qunsetenv("TAVIK_COM1");
   QTemporaryDir config, folder;
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-  std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath("libTavik.so").toStdString());
+  quarnel::placeDriverIn(folder.path().toStdString());
   QFile sst(folder.filePath("arm.sst"));
   QVERIFY(sst.open(QIODevice::WriteOnly));
   sst.write("\"Shoulder\",\"10\",\"100\",\"200\",0\r\n\"***\",123\r\n");
@@ -179,7 +180,7 @@ void ControlEndToEndTest::aLinkThatDoesNotOpenIsSaidAndTheWindowWorksOffline() {
   QFETCH(QString, status);
   qputenv("TAVIK_COM1", variable);
   QTemporaryDir folder;
-  std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath("libTavik.so").toStdString());
+  quarnel::placeDriverIn(folder.path().toStdString());
   quarnel::Application app(folder.path().toStdString());
   app.show();
   QString shown;
@@ -213,7 +214,7 @@ void ControlEndToEndTest::aBoardClosedAndStartedAgainIsSaidAndGetsEveryServoBack
   std::filesystem::create_symlink(board->link(), port);
   qputenv("TAVIK_COM1", port.c_str());
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-  std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath("libTavik.so").toStdString());
+  quarnel::placeDriverIn(folder.path().toStdString());
   quarnel::Application app(folder.path().toStdString());
   app.show();
   QTest::mouseClick(control<QPushButton>("frmSettings", "cmbControls"), Qt::LeftButton);
@@ -251,7 +252,7 @@ void ControlEndToEndTest::withNoHomeItSaysOnceThatNothingIsKeptAndWritesNothing(
   BoardProcess board(true);
   qputenv("TAVIK_COM1", board.link().c_str());
   QTemporaryDir folder;
-  std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath("libTavik.so").toStdString());
+  quarnel::placeDriverIn(folder.path().toStdString());
   QStringList said;
   QTimer answerer;
   QObject::connect(&answerer, &QTimer::timeout, [&] {

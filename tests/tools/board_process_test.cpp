@@ -2,6 +2,8 @@
 #include "board_process.h"
 #include "spawn_program.h"
 #include "tavik_library.h"
+#include "temporary_folder.h"
+#include "wait_until.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +14,6 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
-#include <thread>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -36,10 +37,7 @@ int openRaw(const std::string &path) {
 // is killed.
 int statusOnEnd(pid_t pid) {
   int status = -1;
-  for (int i = 0; i < 300; ++i) {
-    if (waitpid(pid, &status, WNOHANG) == pid) return status;
-    std::this_thread::sleep_for(10ms);
-  }
+  if (tavik::testing::waitUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; }, 3s)) return status;
   kill(pid, SIGKILL);
   waitpid(pid, &status, 0);
   return status;
@@ -87,9 +85,10 @@ TEST(BoardProcess, TakesBytesAtTheSpeedTheDriverSetAndSurvivesItsClose) {
 }
 
 TEST(BoardProcess, RefusesToReplaceAFileThatIsNotALink) {
-  const fs::path path = fs::temp_directory_path() / ("tavik-board-file-" + std::to_string(getpid()));
+  const tavik::testing::TemporaryFolder folder;
+  const fs::path path = folder.path() / "board";
   std::ofstream(path) << "user data";
-  const std::string log = path.string() + ".log";
+  const std::string log = folder.file("board.log");
   const pid_t pid = fork();
   if (pid == 0) {
     const int devnull = open("/dev/null", O_WRONLY);
@@ -104,8 +103,6 @@ TEST(BoardProcess, RefusesToReplaceAFileThatIsNotALink) {
   std::string content;
   std::getline(in, content);
   EXPECT_EQ(content, "user data");
-  fs::remove(path);
-  fs::remove(log);
 }
 
 // A place the board cannot use makes it say so on stderr and end with status 1, soon; the
@@ -135,7 +132,7 @@ TEST(BoardProcess, RefusesAPlaceItCannotUseAndEnds) {
     }
     const pid_t pid = tavik::testing::spawnProgram(args, "/dev/null", dir + "/stderr");
     // A frame for a board that did start, so it meets the log it cannot write.
-    for (int i = 0; i < 100 && !fs::is_symlink(dir + "/second"); ++i) std::this_thread::sleep_for(10ms);
+    tavik::testing::waitUntil([&] { return fs::is_symlink(dir + "/second"); }, 1s);
     for (const std::string &link : {dir + "/second", running.link()}) {
       if (!fs::is_symlink(link)) continue;
       const int fd = openRaw(link);
@@ -167,7 +164,7 @@ TEST(BoardProcess, EndsWithAMessageWhenItsLogsReaderLeaves) {
   ASSERT_NE(reader, nullptr);
   const pid_t pid = tavik::testing::spawnProgram({BoardProcess::program(), "--link", link, "--log", pipe, "--fast"},
                                                  "/dev/null", dir + "/stderr");
-  for (int i = 0; i < 200 && !fs::is_symlink(link); ++i) std::this_thread::sleep_for(10ms);
+  tavik::testing::waitUntil([&] { return fs::is_symlink(link); }, 2s);
   const int fd = openRaw(link);
   ASSERT_GE(fd, 0);
   const uint8_t frame[] = {255, 5, 50};

@@ -1,6 +1,8 @@
 // The script window with real widgets on the offscreen platform, a scripted user and the real
 // script model, runner and motion model behind it.
+#include "find_child.h"
 #include "motion/motion_model.h"
+#include "script/script_file.h"
 #include "script_window/script_window.h"
 #include "scripted_ui_services.h"
 
@@ -13,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -51,9 +54,12 @@ private slots:
   void commandButtonsAndGridClicksEditTheLines();
   void pauseTakesANumberOnly();
   void createdNodesGetButtonsAndTheSixthScrollsTheList();
+  void aNewNodeIsScrolledIntoViewHoweverTheListWasLeft();
+  void anOpenedFileShowsItsButtonsWhateverTheLastFileHad();
   void homesPopUpOffersOnlyPlaceAndGoto();
   void popUpDeleteAndEditActOnTheRightClickedNode();
   void runningLeavesOnlyStopTakingInput();
+  void aRunHeldByServosStillMovingSaysSo();
   void closeHidesAndTheCloseBoxUnloads();
   void gridKeysMoveTheMarkerAndEditLines_data();
   void gridKeysMoveTheMarkerAndEditLines();
@@ -73,13 +79,8 @@ private slots:
   void aNodeLinesTooltipTellsWhatItChanges();
 
 private:
-  template <typename T> T *child(const QString &name) {
-    T *found = m_window->findChild<T *>(name);
-    if (!found) qFatal("no control %s", qPrintable(name));
-    return found;
-  }
-  void click(const char *name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
-  QTableView *grid() { return child<QTableView>("grdScript"); }
+  void click(const char *name) { QTest::mouseClick(child<QPushButton>(m_window.get(), name), Qt::LeftButton); }
+  QTableView *grid() { return child<QTableView>(m_window.get(), "grdScript"); }
   QString cell(int row, int column) { return grid()->model()->index(row - 1, column).data().toString(); }
   QPoint rowCentre(int row) { return grid()->visualRect(grid()->model()->index(row - 1, 0)).center(); }
   void clickRow(int row) { QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, rowCentre(row)); }
@@ -94,9 +95,9 @@ private:
     click("cmbCreateNode");
   }
   QMenu *popUpOf(int index) {
-    QPushButton *button = child<QPushButton>(QString("cmbNode(%1)").arg(index));
+    QPushButton *button = child<QPushButton>(m_window.get(), QString("cmbNode(%1)").arg(index));
     emit button->customContextMenuRequested(QPoint(4, 4)); // what a right press on it sends
-    return child<QMenu>("mnuPopUp");
+    return child<QMenu>(m_window.get(), "mnuPopUp");
   }
   QAction *action(const char *name) { return m_window->findChild<QAction *>(name); }
   void activate() {
@@ -116,6 +117,12 @@ private:
     return rows.size() == 1 ? rows[0].row() + 1 : 0;
   }
   bool inSight(int row) { return grid()->viewport()->rect().contains(rowCentre(row)); }
+  // The node's button wholly within the part of the list the port shows.
+  bool buttonInView(int index) {
+    auto *button = child<QPushButton>(m_window.get(), QString("cmbNode(%1)").arg(index));
+    auto *port = child<QWidget>(m_window.get(), "fmePort");
+    return port->rect().contains(QRect(button->mapTo(port, QPoint(0, 0)), button->size()));
+  }
 
   ServoConfiguration m_config;
   DefaultTakingUi m_ui;
@@ -161,13 +168,13 @@ void ScriptWindowTest::loadsBesideTheControlWindowWithHomeAndAnEmptyScript() {
   QCOMPARE(m_window->windowTitle(), QString("Script[*]"));
   QCOMPARE(m_window->pos(), QPoint(40 + 372, 30));
   QCOMPARE(m_window->height(), 443);
-  QCOMPARE(child<QPushButton>("cmbNode(0)")->text(), QString("Home"));
+  QCOMPARE(child<QPushButton>(m_window.get(), "cmbNode(0)")->text(), QString("Home"));
   QCOMPARE(m_script->nodes().node(0).pos[2], int16_t{90});
   QCOMPARE(grid()->model()->headerData(0, Qt::Horizontal).toString(), QString("Command"));
   QCOMPARE(shown(), QStringList{"<"});
-  QVERIFY(!child<QScrollBar>("vscNodeScroll")->isEnabled());
-  QVERIFY(!child<QPushButton>("cmbAbort")->isEnabled());
-  QVERIFY(child<QPushButton>("cmbRun")->isEnabled());
+  QVERIFY(!child<QScrollBar>(m_window.get(), "vscNodeScroll")->isEnabled());
+  QVERIFY(!child<QPushButton>(m_window.get(), "cmbAbort")->isEnabled());
+  QVERIFY(child<QPushButton>(m_window.get(), "cmbRun")->isEnabled());
 }
 
 void ScriptWindowTest::commandButtonsAndGridClicksEditTheLines() {
@@ -219,12 +226,12 @@ void ScriptWindowTest::pauseTakesANumberOnly() {
 void ScriptWindowTest::createdNodesGetButtonsAndTheSixthScrollsTheList() {
   m_ui.answerInput(takeDefault);
   click("cmbCreateNode");
-  QCOMPARE(child<QPushButton>("cmbNode(1)")->text(), QString("Node 1"));
+  QCOMPARE(child<QPushButton>(m_window.get(), "cmbNode(1)")->text(), QString("Node 1"));
   QCOMPARE(m_ui.boxes().back().text, std::string("Please Enter a name for this node"));
 
-  auto *scroll = child<QScrollBar>("vscNodeScroll");
-  auto *container = child<QWidget>("fmeContainer");
-  const int homeTop = child<QPushButton>("cmbNode(0)")->y();
+  auto *scroll = child<QScrollBar>(m_window.get(), "vscNodeScroll");
+  auto *container = child<QWidget>(m_window.get(), "fmeContainer");
+  const int homeTop = child<QPushButton>(m_window.get(), "cmbNode(0)")->y();
   for (const char *name : {"B", "C", "D"}) createNode(name);
   QVERIFY(!scroll->isEnabled());
   createNode("E"); // the sixth node
@@ -232,13 +239,48 @@ void ScriptWindowTest::createdNodesGetButtonsAndTheSixthScrollsTheList() {
   QCOMPARE(scroll->maximum(), 2);
   QCOMPARE(scroll->value(), 2);
   // 300 twips a step: the list moved up by 600 twips.
-  const int step = child<QPushButton>("cmbNode(1)")->y() - homeTop;
+  const int step = child<QPushButton>(m_window.get(), "cmbNode(1)")->y() - homeTop;
   QVERIFY(qAbs(container->y() + 2 * step) <= 1); // each measure rounds to whole pixels
-  QCOMPARE(child<QPushButton>("cmbNode(5)")->text(), QString("E"));
+  QCOMPARE(child<QPushButton>(m_window.get(), "cmbNode(5)")->text(), QString("E"));
 
   // A click places the node's name.
   click("cmbNode(3)");
   QCOMPARE(shown(), (QStringList{"C", "<"}));
+}
+
+void ScriptWindowTest::aNewNodeIsScrolledIntoViewHoweverTheListWasLeft() {
+  for (const char *name : {"A", "B", "C", "D", "E", "F", "G"}) createNode(name);
+  auto *scroll = child<QScrollBar>(m_window.get(), "vscNodeScroll");
+  QVERIFY(buttonInView(7));
+  m_edits->deleteNode(7);
+  scroll->setValue(0); // the user goes back to the top
+  QVERIFY(!buttonInView(6));
+  createNode("H"); // eight nodes again, as before the delete
+  QCOMPARE(scroll->value(), 4);
+  QVERIFY(buttonInView(7));
+}
+
+void ScriptWindowTest::anOpenedFileShowsItsButtonsWhateverTheLastFileHad() {
+  QTemporaryDir dir;
+  auto fileWith = [&](int nodes) {
+    ScriptModel script(m_config, ScriptUser{m_ui, "Quarnel"});
+    for (int i = 1; i < nodes; ++i) script.createNode("N" + std::to_string(i), nodeDataText(script.nodes().node(0)));
+    const std::string path = dir.filePath(QString("%1.tvk").arg(nodes)).toStdString();
+    QFile file(QString::fromStdString(path));
+    const std::string bytes = writeScript(script).bytes;
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
+      qFatal("cannot write %s", path.c_str());
+    return path;
+  };
+  auto *scroll = child<QScrollBar>(m_window.get(), "vscNodeScroll");
+  for (const auto &[nodes, scrolls] : {std::pair{maxNodes, true}, std::pair{4, false}, std::pair{7, true}}) {
+    m_ui.answerFile(fileWith(nodes));
+    action("mnuFOpen")->trigger();
+    QVERIFY(m_window->findChild<QPushButton *>(QString("cmbNode(%1)").arg(nodes - 1)));
+    QVERIFY(!m_window->findChild<QPushButton *>(QString("cmbNode(%1)").arg(nodes)));
+    QCOMPARE(scroll->isEnabled(), scrolls);
+    QVERIFY(buttonInView(nodes - 1));
+  }
 }
 
 void ScriptWindowTest::homesPopUpOffersOnlyPlaceAndGoto() {
@@ -269,7 +311,7 @@ void ScriptWindowTest::popUpDeleteAndEditActOnTheRightClickedNode() {
   popUpOf(1);
   action("mnuPopUpDelete")->trigger();
   QCOMPARE(shown(), (QStringList{"B", "<"}));
-  QCOMPARE(child<QPushButton>("cmbNode(1)")->text(), QString("B"));
+  QCOMPARE(child<QPushButton>(m_window.get(), "cmbNode(1)")->text(), QString("B"));
   QVERIFY(!m_window->findChild<QPushButton *>("cmbNode(2)"));
 
   int edited = -1;
@@ -285,7 +327,7 @@ void ScriptWindowTest::popUpDeleteAndEditActOnTheRightClickedNode() {
   // The editor's node stays where it is while the editor is open.
   QApplication::setActiveWindow(m_window.get());
   QTest::keySequence(m_window.get(), QKeySequence("Ctrl+Z"));
-  QCOMPARE(child<QPushButton>("cmbNode(1)")->text(), QString("B"));
+  QCOMPARE(child<QPushButton>(m_window.get(), "cmbNode(1)")->text(), QString("B"));
   m_window->editFinished();
   QVERIFY(m_window->isEnabled());
 }
@@ -295,12 +337,12 @@ void ScriptWindowTest::runningLeavesOnlyStopTakingInput() {
   click("cmbNode(1)");
   click("cmbRun");
   QVERIFY(!m_runner->idle());
-  QVERIFY(child<QPushButton>("cmbAbort")->isEnabled());
+  QVERIFY(child<QPushButton>(m_window.get(), "cmbAbort")->isEnabled());
   for (const char *name : {"cmbStep", "cmdGoto", "cmbRun", "cmbResume", "cmbClearScript", "cmbDelete", "cmbHold",
                            "cmbPause", "cmbLoopStart", "cmbLoopEnd", "cmbClose"})
-    QVERIFY2(!child<QPushButton>(name)->isEnabled(), name);
+    QVERIFY2(!child<QPushButton>(m_window.get(), name)->isEnabled(), name);
   QVERIFY(!grid()->isEnabled());
-  QVERIFY(!child<QGroupBox>("fmeNodes")->isEnabled());
+  QVERIFY(!child<QGroupBox>(m_window.get(), "fmeNodes")->isEnabled());
   QVERIFY(!m_window->menuBar()->actions()[0]->isEnabled()); // File
   QVERIFY(!action("mnuAbout")->isEnabled());
   QVERIFY(!m_window->menuBar()->actions()[1]->isEnabled()); // Edit
@@ -308,7 +350,7 @@ void ScriptWindowTest::runningLeavesOnlyStopTakingInput() {
   QApplication::setActiveWindow(m_window.get());
   QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
   QCOMPARE(m_script->lines().text(1), std::string_view("A"));
-  QVERIFY(child<QTimer>("tmrScriptRun")->isActive());
+  QVERIFY(child<QTimer>(m_window.get(), "tmrScriptRun")->isActive());
 
   // The close box is refused while it runs.
   m_window->close();
@@ -325,11 +367,32 @@ void ScriptWindowTest::runningLeavesOnlyStopTakingInput() {
   click("cmbAbort");
   m_runner->tick();
   QVERIFY(m_runner->idle());
-  QVERIFY(!child<QPushButton>("cmbAbort")->isEnabled());
-  QVERIFY(child<QPushButton>("cmbRun")->isEnabled());
+  QVERIFY(!child<QPushButton>(m_window.get(), "cmbAbort")->isEnabled());
+  QVERIFY(child<QPushButton>(m_window.get(), "cmbRun")->isEnabled());
   QVERIFY(grid()->isEnabled());
   QVERIFY(action("mnuEUndo")->isEnabled());
-  QVERIFY(!child<QTimer>("tmrScriptRun")->isActive());
+  QVERIFY(!child<QTimer>(m_window.get(), "tmrScriptRun")->isActive());
+}
+
+void ScriptWindowTest::aRunHeldByServosStillMovingSaysSo() {
+  const QString waiting = "Waiting for the servos to arrive";
+  auto *status = child<QStatusBar>(m_window.get(), "sbrStatus");
+  m_script->lines().load({"WAIT"});
+  m_motion.setTarget(0, 20); // still on its way as the run starts
+  m_motion.tick(40);
+  QCOMPARE(status->currentMessage(), QString());
+  click("cmbRun");
+  QTRY_COMPARE(status->currentMessage(), waiting);
+  click("cmbAbort");
+  QTRY_VERIFY(m_runner->idle());
+  QCOMPARE(status->currentMessage(), QString());
+
+  click("cmbResume");
+  QTRY_COMPARE(status->currentMessage(), waiting);
+  while (m_motion.displayed(0) != 20) m_motion.tick(40);
+  m_motion.tick(40);
+  QTRY_VERIFY(m_ui.promptOpen()); // the WAIT runs once they are there
+  QCOMPARE(status->currentMessage(), QString());
 }
 
 void ScriptWindowTest::closeHidesAndTheCloseBoxUnloads() {
@@ -475,7 +538,7 @@ void ScriptWindowTest::accessKeysPressTheirButtons() {
   QFETCH(QString, name);
   QFETCH(QString, caption);
   QFETCH(int, key);
-  auto *button = child<QPushButton>(name);
+  auto *button = child<QPushButton>(m_window.get(), name);
   QCOMPARE(QString(button->text()).remove('&'), caption);
   activate();
   if (name == "cmbAbort") click("cmbRun"); // Stop takes input only while a script runs
@@ -487,7 +550,7 @@ void ScriptWindowTest::accessKeysPressTheirButtons() {
 
 void ScriptWindowTest::accessKeysAreUnique() {
   createNode("Rock&Roll"); // a node's name is no access key
-  QCOMPARE(child<QPushButton>("cmbNode(1)")->text(), QString("Rock&&Roll"));
+  QCOMPARE(child<QPushButton>(m_window.get(), "cmbNode(1)")->text(), QString("Rock&&Roll"));
   QStringList texts;
   for (QAction *item : m_window->menuBar()->actions()) texts << item->text();
   for (QPushButton *button : m_window->findChildren<QPushButton *>()) texts << button->text();
@@ -534,7 +597,7 @@ void ScriptWindowTest::controlsAreNamedForScreenReaders() {
   wave.name = "Wave";
   m_edits->saveNode(2, wave);
   m_window->editFinished(); // as the node editor's Save leaves it
-  QAccessibleInterface *control = QAccessible::queryAccessibleInterface(child<QWidget>(name));
+  QAccessibleInterface *control = QAccessible::queryAccessibleInterface(child<QWidget>(m_window.get(), name));
   QVERIFY(control);
   QCOMPARE(control->text(QAccessible::Name), spoken);
 }
@@ -679,13 +742,21 @@ void ScriptWindowTest::titleMarkFollowsTheUndoStacksCleanState() {
   undo->trigger();
   QVERIFY(m_window->isWindowModified());
 
-  // An opened file, even one that cannot be read, leaves nothing to undo and nothing modified.
-  for (const std::string &file : {path, dir.filePath("gone.tvk").toStdString()}) {
+  // An opened file, even one that cannot be read, leaves nothing to undo and nothing modified,
+  // and the caption names only a file the window holds.
+  const std::string notAScript = dir.filePath("notes.tvk").toStdString();
+  QFile(QString::fromStdString(notAScript)).open(QIODevice::WriteOnly);
+  const std::pair<std::string, QString> opened[] = {{path, "Script - wave.tvk[*]"},
+                                                    {dir.filePath("gone.tvk").toStdString(), "Script[*]"},
+                                                    {path, "Script - wave.tvk[*]"},
+                                                    {notAScript, "Script[*]"}};
+  for (const auto &[file, caption] : opened) {
     m_ui.answerMessage(MessageAnswer::Discard);
     m_ui.answerFile(file);
     action("mnuFOpen")->trigger();
     QVERIFY(!m_window->isWindowModified());
     QVERIFY(!undo->isEnabled());
+    QCOMPARE(m_window->windowTitle(), caption);
     click("cmbHold");
   }
 }
