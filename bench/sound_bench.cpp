@@ -5,11 +5,8 @@
 
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
-#include <unistd.h>
 
 using namespace quarnel;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -62,13 +59,9 @@ int jawShiftMs(const VoiceEnvelope &envelope, const std::vector<JawMove> &moves)
 }
 
 void jawAgainstEnvelope() {
-  const fs::path folder = fs::temp_directory_path() / ("quarnel-sound-bench-" + std::to_string(getpid()));
-  fs::create_directories(folder);
   const auto speech = tavik::testing::spokenText(
       "The old house stood on the hill for a hundred years. Nobody remembered who had built it, "
-      "and nobody wanted to live there. At night the windows were dark, and the wind sang in the chimney.",
-      folder);
-  fs::remove_all(folder);
+      "and nobody wanted to live there. At night the windows were dark, and the wind sang in the chimney.");
   if (!speech) {
     std::printf("jaw: no speech could be made\n");
     return;

@@ -55,8 +55,9 @@ std::shared_ptr<quarnel::DecodedSound> clickTrack(const std::vector<int> &clicks
   return sound;
 }
 
-std::shared_ptr<const quarnel::DecodedSound> spokenText(const std::string &text, const fs::path &folder) {
-  const std::string file = (folder / "spoken.wav").string();
+std::shared_ptr<const quarnel::DecodedSound> spokenText(const std::string &text) {
+  const TemporaryFolder folder;
+  const std::string file = folder.file("spoken.wav");
   int status = -1;
   waitpid(spawnProgram({"/usr/bin/espeak-ng", "-w", file, text}), &status, 0);
   return quarnel::decodeSoundFile(file).sound;
@@ -64,7 +65,7 @@ std::shared_ptr<const quarnel::DecodedSound> spokenText(const std::string &text,
 
 ClickTiming timeClicks(quarnel::SoundOutput &output, const SoundServer &server,
                        const std::shared_ptr<const quarnel::DecodedSound> &clicks) {
-  const std::string recording = (server.folder() / "clicks.raw").string();
+  const std::string recording = server.folder().file("clicks.raw");
   std::vector<Reading> clock;
   std::vector<Reading> arrived; // frames of the recording there at each moment
   if (output.play(clicks)) return {};

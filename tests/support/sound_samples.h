@@ -6,7 +6,6 @@
 #include "sound/sound_output.h"
 #include "sound_server.h"
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,8 +15,8 @@ namespace tavik::testing {
 // Mono at the test server's rate; each click 1 ms loud, silence between.
 std::shared_ptr<quarnel::DecodedSound> clickTrack(const std::vector<int> &clicksMs, int lengthMs);
 
-// `text` spoken by espeak-ng, its file made in `folder`; null when it could not be made.
-std::shared_ptr<const quarnel::DecodedSound> spokenText(const std::string &text, const std::filesystem::path &folder);
+// `text` spoken by espeak-ng; null when it could not be made.
+std::shared_ptr<const quarnel::DecodedSound> spokenText(const std::string &text);
 
 struct ClickTiming {
   std::vector<double> clockMs; // what the clock said as each click was heard, in order

@@ -3,7 +3,8 @@
 // user's own server and settings are never touched.
 #pragma once
 
-#include <filesystem>
+#include "temporary_folder.h"
+
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -24,24 +25,20 @@ public:
   bool running() const { return m_pid > 0; }
   // What the server said, for a test that fails.
   std::string log() const;
-
   // Ends the server, as when the user's session ends.
   void stop();
 
   // Records the sink's monitor, mono 16-bit at `rate`, into `file` as raw samples.
   pid_t startRecording(const std::string &file) const;
 
-  const std::filesystem::path &folder() const { return m_dir; }
+  const TemporaryFolder &folder() const { return m_dir; }
 
 private:
-  std::filesystem::path m_dir;
+  TemporaryFolder m_dir;
   pid_t m_pid = -1;
 };
 
 // The raw 16-bit samples of a recording, from -1 to 1.
 std::vector<float> recordedSamples(const std::string &file);
-
-// Ends a program started for a test and waits for it.
-void endProgram(pid_t pid);
 
 } // namespace tavik::testing

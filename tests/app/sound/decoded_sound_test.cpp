@@ -2,28 +2,24 @@
 // that must be refused, each with its reason.
 #include "sound/decoded_sound.h"
 
+#include "temporary_folder.h"
+
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
 #include <cmath>
-#include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 using quarnel::decodeSoundFile;
-namespace fs = std::filesystem;
 
 class DecodedSoundTest : public ::testing::Test {
 protected:
-  void SetUp() override { fs::create_directories(folder); }
-  void TearDown() override { fs::remove_all(folder); }
-
   // `seconds` of a 440 Hz tone at half scale on every channel, the right one inverted.
   std::string writeTone(const std::string &name, int format, int rate, int channels, double seconds) {
-    const std::string path = (folder / name).string();
+    const std::string path = folder.file(name);
     SF_INFO info{};
     info.samplerate = rate;
     info.channels = channels;
@@ -42,7 +38,7 @@ protected:
     return path;
   }
 
-  const fs::path folder = fs::temp_directory_path() / ("quarnel-decode-test-" + std::to_string(getpid()));
+  const tavik::testing::TemporaryFolder folder;
 };
 
 TEST_F(DecodedSoundTest, EveryFormatDecodesToItsRateChannelsLengthAndSamples) {
@@ -82,19 +78,19 @@ TEST_F(DecodedSoundTest, EveryFormatDecodesToItsRateChannelsLengthAndSamples) {
 
 TEST_F(DecodedSoundTest, FilesThatHoldNoPlayableSoundAreRefusedWithTheReason) {
   const auto write = [&](const std::string &name, const std::string &bytes) {
-    std::ofstream((folder / name).string(), std::ios::binary) << bytes;
-    return (folder / name).string();
+    std::ofstream(folder.file(name), std::ios::binary) << bytes;
+    return folder.file(name);
   };
-  ASSERT_EQ(mkfifo((folder / "pipe.wav").c_str(), 0600), 0);
+  ASSERT_EQ(mkfifo(folder.file("pipe.wav").c_str(), 0600), 0);
   const struct {
     std::string path;
     std::string reason;
   } cases[] = {
-      {(folder / "missing.wav").string(), "No such file or directory"},
+      {folder.file("missing.wav"), "No such file or directory"},
       {write("notes.wav", "These are words, not a sound.\n"), "It is no sound that can be played: not WAV, FLAC, Ogg Vorbis or MP3."},
       {write("image.xyz", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)), "It is no sound that can be played: not WAV, FLAC, Ogg Vorbis or MP3."},
-      {folder.string(), "It is a folder, not a regular file."},
-      {(folder / "pipe.wav").string(), "It is a named pipe, not a regular file."},
+      {folder.path().string(), "It is a folder, not a regular file."},
+      {folder.file("pipe.wav"), "It is a named pipe, not a regular file."},
       // Cheap to write at 1000 samples a second, yet a second over the hour.
       {writeTone("long.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1000, 1, 3601), "It is longer than an hour."},
   };

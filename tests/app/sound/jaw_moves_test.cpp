@@ -6,14 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <random>
-#include <unistd.h>
 
 namespace {
 
 using namespace quarnel;
-namespace fs = std::filesystem;
 
 // The servo's travel is narrower than the jaw asks: its open position is kept within it.
 const JawSettings jaw{40, 220, {30, 127, 180}, 50, 30};
@@ -59,8 +56,6 @@ struct Span {
 };
 
 TEST(JawMovesTest, SpeechOpensTheJawOnWordsAndLeavesItShutInThePauses) {
-  const fs::path folder = fs::temp_directory_path() / ("quarnel-jaw-test-" + std::to_string(getpid()));
-  fs::create_directories(folder);
   const struct {
     const char *text;
     int words;
@@ -71,14 +66,13 @@ TEST(JawMovesTest, SpeechOpensTheJawOnWordsAndLeavesItShutInThePauses) {
   std::vector<Span> sentenceSpans;
   speech.samples.resize(pauseMs * 22050 / 1000);
   for (const auto &sentence : sentences) {
-    const auto voice = tavik::testing::spokenText(sentence.text, folder);
+    const auto voice = tavik::testing::spokenText(sentence.text);
     ASSERT_TRUE(voice && voice->rate == speech.rate && voice->channels == 1);
     const int startMs = static_cast<int>(speech.lengthMs());
     speech.samples.insert(speech.samples.end(), voice->samples.begin(), voice->samples.end());
     sentenceSpans.push_back({startMs, static_cast<int>(speech.lengthMs())});
     speech.samples.resize(speech.samples.size() + pauseMs * 22050 / 1000);
   }
-  fs::remove_all(folder);
   addNoise(speech, 0.03); // breath and room noise at -30 dB
 
   const VoiceEnvelope envelope = voiceEnvelope(speech);

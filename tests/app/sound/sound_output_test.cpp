@@ -3,6 +3,8 @@
 // that is not there, does not answer or goes away.
 #include "sound/sound_output.h"
 #include "sound_samples.h"
+#include "spawn_program.h"
+#include "wait_until.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +14,6 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -20,7 +21,9 @@ using quarnel::DecodedSound;
 using quarnel::SoundOutput;
 using tavik::testing::ClickTiming;
 using tavik::testing::clickTrack;
+using tavik::testing::endProgram;
 using tavik::testing::SoundServer;
+using tavik::testing::waitUntil;
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
@@ -57,18 +60,17 @@ TEST_F(SoundOutputTest, StopSilencesAtOnceAndAnotherSoundReplacesThePlayingOne) 
   auto tone = clickTrack({}, 5000);
   for (size_t i = 0; i < tone->samples.size(); ++i)
     tone->samples[i] = static_cast<int16_t>(16000 * std::sin(2 * M_PI * 440 * static_cast<double>(i) / SoundServer::rate));
-  const std::string recording = (server.folder() / "tone.raw").string();
+  const std::string recording = server.folder().file("tone.raw");
   const pid_t recorder = server.startRecording(recording);
-  for (int i = 0; i < 1000 && (!fs::exists(recording) || fs::file_size(recording) == 0); ++i)
-    std::this_thread::sleep_for(10ms);
+  ASSERT_TRUE(waitUntil([&] { return fs::exists(recording) && fs::file_size(recording) > 0; }, 10s));
   ASSERT_EQ(output->play(tone), std::nullopt);
-  for (int i = 0; i < 5000 && output->playedMs() < 500; ++i) std::this_thread::sleep_for(1ms);
+  ASSERT_TRUE(waitUntil([&] { return output->playedMs() >= 500; }));
   output->stop();
   const double stoppedAt = output->playedMs();
   EXPECT_TRUE(output->ended());
   std::this_thread::sleep_for(300ms);
   EXPECT_EQ(output->playedMs(), stoppedAt);
-  tavik::testing::endProgram(recorder);
+  endProgram(recorder);
   const std::vector<float> samples = tavik::testing::recordedSamples(recording);
   const auto loud = [](float s) { return std::abs(s) > 0.1f; };
   const auto firstLoud = std::find_if(samples.begin(), samples.end(), loud);
@@ -80,8 +82,7 @@ TEST_F(SoundOutputTest, StopSilencesAtOnceAndAnotherSoundReplacesThePlayingOne) 
   ASSERT_EQ(output->play(tone), std::nullopt);
   ASSERT_EQ(output->play(shortSound), std::nullopt);
   EXPECT_FALSE(output->ended());
-  for (int i = 0; i < 3000 && !output->ended(); ++i) std::this_thread::sleep_for(1ms);
-  EXPECT_TRUE(output->ended());
+  EXPECT_TRUE(waitUntil([&] { return output->ended(); }));
   EXPECT_EQ(output->playedMs(), shortSound->lengthMs());
   EXPECT_EQ(output->fault(), std::nullopt);
 }
@@ -89,8 +90,7 @@ TEST_F(SoundOutputTest, StopSilencesAtOnceAndAnotherSoundReplacesThePlayingOne) 
 TEST_F(SoundOutputTest, AServerThatGoesAwayEndsTheSoundAndSaysSo) {
   ASSERT_EQ(output->play(clickTrack({}, 10000)), std::nullopt);
   server.stop();
-  for (int i = 0; i < 5000 && !output->ended(); ++i) std::this_thread::sleep_for(1ms);
-  EXPECT_TRUE(output->ended());
+  EXPECT_TRUE(waitUntil([&] { return output->ended(); }));
   EXPECT_EQ(output->fault(), "The sound server went away.");
   EXPECT_LT(output->playedMs(), 10000);
   EXPECT_NE(output->play(clickTrack({}, 100)), std::nullopt);
@@ -99,9 +99,8 @@ TEST_F(SoundOutputTest, AServerThatGoesAwayEndsTheSoundAndSaysSo) {
 // No server at the address, and one that takes the connection but never answers: either is
 // said, and the second within the time-out.
 TEST(SoundOutputWithoutServer, SaysWhyWithoutWaiting) {
-  const fs::path folder = fs::temp_directory_path() / ("quarnel-no-sound-" + std::to_string(getpid()));
-  fs::create_directories(folder);
-  const std::string silent = (folder / "silent").string();
+  const tavik::testing::TemporaryFolder folder;
+  const std::string silent = folder.file("silent");
   const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
@@ -113,7 +112,7 @@ TEST(SoundOutputWithoutServer, SaysWhyWithoutWaiting) {
     std::string server;
     std::string said;
   } cases[] = {
-      {(folder / "nothing").string(), "No sound server: Connection refused."},
+      {folder.file("nothing"), "No sound server: Connection refused."},
       {silent, "The sound server did not answer within 0.5 s."},
   };
   for (const auto &c : cases) {
@@ -123,7 +122,6 @@ TEST(SoundOutputWithoutServer, SaysWhyWithoutWaiting) {
     EXPECT_EQ(connection.error.value_or(""), c.said);
   }
   close(listener);
-  fs::remove_all(folder);
 }
 
 } // namespace
