@@ -1,25 +1,33 @@
-// The gate's thresholds are measured against the sound's own loud level, so a quiet recording
-// moves the jaw as far as a loud one.
+// The gate's thresholds are measured against the sound's own levels: its quiet (the noise in
+// its pauses) and its loud (the voice), so a quiet recording moves the jaw as far as a loud
+// one, and a few words in a long track open it as well as a whole speech.
 #include "sound/jaw_moves.h"
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace quarnel {
 
 namespace {
 
-// Where the loud level is taken: a rare click louder than all the speech does not count.
-constexpr double loudPercentile = 0.99;
-// Opens at a sixth of the loud level (-16 dB), closes at a fourteenth (-23 dB).
+// The quiet: what a fifth of the sound stays below.
+constexpr double quietPercentile = 0.2;
+// The loud, taken among the steps loud enough to open the gate: a rare click louder than all
+// the speech does not count.
+constexpr double loudPercentile = 0.995;
+// Opens at a sixth of the loud level (-16 dB), closes at a fourteenth (-23 dB); and never within
+// the noise of the pauses: only at four times the quiet, closing at twice it.
 constexpr float openShare = 1.0f / 6;
 constexpr float closeShare = 1.0f / 14;
-// Below this (-60 dB of full scale) the whole sound is taken as silence.
-constexpr float quietestLoudLevel = 0.001f;
+constexpr float openOverQuiet = 4;
+constexpr float closeOverQuiet = 2;
+// Below this (-60 dB of full scale) nothing counts as voice.
+constexpr float quietestVoice = 0.001f;
 
-float loudLevel(std::vector<float> levels) {
+float percentile(std::vector<float> levels, double share) {
   if (levels.empty()) return 0;
-  const auto at = levels.begin() + static_cast<std::ptrdiff_t>(loudPercentile * static_cast<double>(levels.size() - 1));
+  const auto at = levels.begin() + static_cast<std::ptrdiff_t>(share * static_cast<double>(levels.size() - 1));
   std::nth_element(levels.begin(), at, levels.end());
   return *at;
 }
@@ -27,10 +35,14 @@ float loudLevel(std::vector<float> levels) {
 // How far open the jaw is for each step of the envelope, 0 to 1.
 std::vector<float> openings(const std::vector<float> &levels) {
   std::vector<float> opening(levels.size(), 0.0f);
-  const float loud = loudLevel(levels);
-  if (loud < quietestLoudLevel) return opening;
-  const float openAt = loud * openShare;
-  const float closeAt = loud * closeShare;
+  const float quiet = percentile(levels, quietPercentile);
+  std::vector<float> voice;
+  std::copy_if(levels.begin(), levels.end(), std::back_inserter(voice),
+               [&](float level) { return level > std::max(quiet * openOverQuiet, quietestVoice); });
+  if (voice.empty()) return opening;
+  const float loud = percentile(std::move(voice), loudPercentile);
+  const float openAt = std::max(loud * openShare, quiet * openOverQuiet);
+  const float closeAt = std::max(loud * closeShare, quiet * closeOverQuiet);
   bool gateOpen = false;
   for (size_t i = 0; i < levels.size(); ++i) {
     gateOpen = gateOpen ? levels[i] > closeAt : levels[i] > openAt;

@@ -137,6 +137,21 @@ TEST(JawMovesTest, HumAndHissOutsideTheVoiceBandDoNotHoldTheJawOpen) {
   }
 }
 
+// A word five minutes into quiet noise, at a rate whose 5 ms is no whole number of frames: the
+// jaw opens for it, on its time, a look-ahead before it, and for nothing else.
+TEST(JawMovesTest, AWordFiveMinutesInOpensTheJawOnItsTime) {
+  constexpr int rate = 44100;
+  DecodedSound sound{rate, 1, std::vector<int16_t>(301 * rate)};
+  for (size_t i = 300 * rate; i < sound.samples.size() - rate / 2; ++i)
+    sound.samples[i] = static_cast<int16_t>(10000 * std::sin(2 * M_PI * 1000 * static_cast<double>(i) / rate));
+  addNoise(sound, 0.01);
+  const std::vector<JawMove> moves = jawMoves(voiceEnvelope(sound), jaw);
+  expectPlayable(moves);
+  EXPECT_EQ(openingsIn(moves), 1);
+  ASSERT_GE(moves.size(), 2u);
+  EXPECT_NEAR(moves[1].timeMs, 300'000 - jaw.lookAheadMs, jaw.stepMs);
+}
+
 // A voice that trembles as it fades crosses the gate's level many times on its way down: the
 // jaw closes once, on the way, and stays shut.
 TEST(JawMovesTest, AFadingTremblingVoiceClosesTheJawOnce) {
