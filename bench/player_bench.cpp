@@ -60,12 +60,14 @@ Motion measureMotion(Way way, int speed, double seconds) {
   LineRecorder wire(pty);
   qputenv("TAVIK_COM1", pty.slavePath().c_str());
   TavikBinding tavik(tavik::testing::TavikLibrary::builtPath());
-  tavik.open(1, 9600);
+  ServoPositions standing;
+  standing.fill(startPosition);
+  tavik.open(1, 9600, standing);
   MotionModel motion;
   motion.addPositionListener([&](int servo, int16_t p) { tavik.move(servo, p); });
   std::array<ServoLimits, motionServos> limits{};
   limits[0].home = 0;
-  motion.load(limits);
+  motion.load(limits, standing);
   motion.setSpeed(255);
   SteadyClock clock;
   MotionTicker scheduled(motion, clock);

@@ -86,7 +86,7 @@ void ScriptRunner::tick() {
   m_inTick = true;
   ScriptLines &lines = m_script.lines();
   m_motion.catchUp(); // a pause or move over by now counts as over, whenever the update timer fires
-  if (!m_waitingForUser && m_motion.allAtTarget() && !m_motion.pauseActive()) {
+  if (readyForNextLine()) {
     lines.setCurrentLine(lines.currentLine() + 1);
     lines.clearMarker();
     if (lines.currentLine() < lines.rowCount()) {
@@ -108,6 +108,10 @@ void ScriptRunner::tick() {
   }
   if (m_stopRequested) setIdle(true);
   m_inTick = false;
+}
+
+bool ScriptRunner::readyForNextLine() const {
+  return !m_waitingForUser && m_motion.allAtTarget() && !m_motion.pauseActive() && m_lineCarried();
 }
 
 void ScriptRunner::run() {
