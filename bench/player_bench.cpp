@@ -65,7 +65,7 @@ Motion measureMotion(Way way, int speed, double seconds) {
   tavik.open(1, 9600, standing);
   MotionModel motion;
   motion.addPositionListener([&](int servo, int16_t p) { tavik.move(servo, p); });
-  std::array<ServoLimits, motionServos> limits{};
+  std::array<ServoLimits, servoChannels> limits{};
   limits[0].home = 0;
   motion.load(limits, standing);
   motion.setSpeed(255);
@@ -109,7 +109,7 @@ Motion measureMotion(Way way, int speed, double seconds) {
 // Every servo at `position`, speed 32.
 std::string pose(int position) {
   std::string text;
-  for (int slot = 0; slot < nodeSlots; ++slot) text += std::to_string(position) + ",32,";
+  for (int slot = 0; slot < servoChannels; ++slot) text += std::to_string(position) + ",32,";
   return text;
 }
 

@@ -19,7 +19,7 @@ namespace {
 
 std::string pose(int position) {
   std::string text;
-  for (int slot = 0; slot < nodeSlots; ++slot) text += std::to_string(position + slot) + ",255,";
+  for (int slot = 0; slot < servoChannels; ++slot) text += std::to_string(position + slot) + ",255,";
   return text;
 }
 

@@ -2,6 +2,7 @@
 #include "serial_port.h"
 
 #include "line_speed.h"
+#include "retry_on_interrupt.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -17,12 +18,6 @@ namespace {
 
 // How long close waits for bytes already queued to reach the board before it drops them.
 constexpr auto kCloseDrainLimit = std::chrono::milliseconds(100);
-
-int retryOnInterrupt(auto call) {
-  int rc;
-  do { rc = call(); } while (rc < 0 && errno == EINTR);
-  return rc;
-}
 
 speed_t standardSpeedCode(int32_t baud) {
   switch (baud) {
@@ -119,7 +114,7 @@ int SerialPort::queuedOutputBytes() const {
   return queued;
 }
 
-void SerialPort::close() {
+void SerialPort::close() noexcept {
   if (m_fd < 0) return;
   // Let the last frames reach the board, but never wait for a device that has stopped: the
   // kernel's close would otherwise wait for the queue to empty.

@@ -33,7 +33,7 @@ public:
   // Bytes the device still holds for sending (0 where it cannot tell, as a pty).
   int queuedOutputBytes() const;
 
-  void close();
+  void close() noexcept;
 
 private:
   void configureLine(int32_t baud);

@@ -15,6 +15,17 @@
 #define TAVIK_API
 #endif
 
+/* No C++ exception leaves any of the calls. */
+#ifdef __cplusplus
+#define TAVIK_NOEXCEPT noexcept
+#else
+#define TAVIK_NOEXCEPT
+#endif
+
+/* The range of line speeds TVK_OPEN sets, in bit/s; a speed outside it takes the nearer end. */
+#define TVK_LOWEST_BAUD 2400
+#define TVK_HIGHEST_BAUD 9600
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -28,30 +39,31 @@ extern "C" {
  * and one that moves each servo to where it stands before the open does not jump it. An already
  * open link is closed first; the targets stay as they are then. Returns 0 when `port` is out of
  * range (the open link then stays as it was), when $TAVIK_COM<port> is set but empty, when the
- * device cannot be opened or is held by another opener, and when it is not a terminal device
- * (a regular file, a pipe, /dev/null: nothing is written to it); -1 otherwise. May block
- * briefly for the device open. */
-TAVIK_API int32_t TVK_OPEN(int32_t port, int32_t baud);
+ * device cannot be opened or is held by another opener, when it is not a terminal device (a
+ * regular file, a pipe, /dev/null: nothing is written to it), and when the system cannot start
+ * the transmit thread (the device is closed again, free for the next open); -1 otherwise. May
+ * block briefly for the device open. */
+TAVIK_API int32_t TVK_OPEN(int32_t port, int32_t baud) TAVIK_NOEXCEPT;
 
 /* Stores `position` (0 to 254) as the target of servo `servo` (0 to 31). Never blocks, never
  * does I/O: the transmit thread sends the change. Returns -1 when stored; 0 when either
  * argument is outside its range. Valid before the first TVK_OPEN and after TVK_CLOSE too:
  * stored, and sent by the next open's first pass. */
-TAVIK_API int32_t TVK_MOVE(int32_t servo, int32_t position);
+TAVIK_API int32_t TVK_MOVE(int32_t servo, int32_t position) TAVIK_NOEXCEPT;
 
 /* The position (0 to 254) last written to the line for servo `servo` (0 to 31) since the last
  * successful TVK_OPEN, also after TVK_CLOSE until the next open; -1 when nothing has been
  * written for it since then, and for a servo outside 0 to 31. A frame the device did not take
  * in time counts as written. The line has carried a servo's moves once this answers the
  * position TVK_MOVE last stored for it. Never blocks, never does I/O. */
-TAVIK_API int32_t TVK_SENT(int32_t servo);
+TAVIK_API int32_t TVK_SENT(int32_t servo) TAVIK_NOEXCEPT;
 
 /* Sends, once each and in slot order, every slot whose target changed since it was last sent,
  * so the last moves before a close still reach the board; then stops the transmit thread and
  * closes the port. Every target is 127 again afterwards, for the next open. Returns within half
  * a second, also on a stalled or removed device (whatever has not gone out by then is dropped).
  * Returns -1, also when no link is open. */
-TAVIK_API int32_t TVK_CLOSE(void);
+TAVIK_API int32_t TVK_CLOSE(void) TAVIK_NOEXCEPT;
 
 #ifdef __cplusplus
 }

@@ -74,7 +74,7 @@ void finalPass(SlotTable &slots, SerialPort &port, LinePacer &pacer) {
   pacer.waitForLineIdle(deadline);
 }
 
-void transmitLoop(SlotTable &slots, SerialPort &port) {
+void transmitLoop(SlotTable &slots, SerialPort &port) noexcept {
   LinePacer pacer(port);
   for (;;) {
     bool sentAny = false;

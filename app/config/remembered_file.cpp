@@ -78,8 +78,8 @@ std::string positionsText(const ServoPositions &positions) {
 
 std::optional<ServoPositions> positionsFromText(std::string_view text) {
   ServoPositions positions;
-  for (int servo = 0; servo < motionServos; ++servo) {
-    const bool last = servo + 1 == motionServos;
+  for (int servo = 0; servo < servoChannels; ++servo) {
+    const bool last = servo + 1 == servoChannels;
     const size_t end = last ? text.size() : text.find(',');
     if (end == std::string_view::npos) return std::nullopt;
     const auto number = textToNumber(text.substr(0, end));

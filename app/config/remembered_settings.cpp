@@ -2,6 +2,7 @@
 #include "config/remembered_settings.h"
 
 #include "config/file_access.h"
+#include "config/save_failure.h"
 #include "config/settings_folder.h"
 
 #include <filesystem>
@@ -46,8 +47,8 @@ std::optional<std::string> RememberedSettings::store(const std::function<void(Re
 }
 
 void RememberedSettings::report(const std::string &problem, const std::string &consequence) {
-  m_ui.messageBox("Could not save \"" + m_path + "\": " + problem + "\r\n" + consequence, m_productName,
-                  MessageIcon::Critical, MessageButtons::Ok);
+  m_ui.messageBox(saveFailureMessage("", m_path, problem, consequence), m_productName, MessageIcon::Critical,
+                  MessageButtons::Ok);
 }
 
 DocumentFolders RememberedSettings::folders(const std::string &home) const {

@@ -2,6 +2,7 @@
 // status bar, Home, STOP, the close rule and the update tick.
 #include "control/control_window.h"
 
+#include "config/save_failure.h"
 #include "config/settings_folder.h"
 #include "control/link_summary_fit.h"
 #include "control/window_edge.h"
@@ -88,7 +89,7 @@ void ControlWindow::buildControls() {
   auto *client = new QWidget(this);
   setCentralWidget(client);
 
-  for (int i = 0; i < motionServos; ++i) {
+  for (int i = 0; i < servoChannels; ++i) {
     const int left = columnStep * (i / servosPerColumn), top = rowStep * (i % servosPerColumn);
     auto *frame = place(new QGroupBox("Servo", client), indexed("fmeServoCon", i),
                         m_layout.rect(left, top, servoFrameWidth, servoFrameHeight));
@@ -163,7 +164,7 @@ void ControlWindow::showLineLoad() {
 }
 
 void ControlWindow::connectControls() {
-  for (int i = 0; i < motionServos; ++i)
+  for (int i = 0; i < servoChannels; ++i)
     connect(m_hscServoCon[i], &QSlider::valueChanged, this, [this, i](int value) { m_motion.setTarget(i, value); });
   connect(m_vscSpeed, &QSlider::valueChanged, this, &ControlWindow::applySpeed);
   connect(m_cmbRecorder, &QPushButton::clicked, this, [this] { scriptRequested(); });
@@ -178,9 +179,8 @@ void ControlWindow::connectControls() {
 void ControlWindow::load() {
   setWindowTitle(QString::fromStdString(m_identity.productName));
 
-  std::array<ServoLimits, motionServos> limits{};
-  for (int i = 0; i < motionServos; ++i) {
-    limits[i] = servoLimits(m_configuration.servos[i]);
+  const auto limits = servoLimits(m_configuration);
+  for (int i = 0; i < servoChannels; ++i) {
     m_fmeServoCon[i]->setTitle(QString::fromStdString(m_configuration.servos[i].name));
     const QString caption = servoCaption(i, m_configuration.servos[i].name);
     m_fmeServoCon[i]->setAccessibleName(caption);
@@ -192,7 +192,7 @@ void ControlWindow::load() {
   // Each servo starts where the board was left and moves home from there, never from outside
   // its range; the link opens with the servos where they stand.
   m_motion.load(limits, lastPositions());
-  for (int i = 0; i < motionServos; ++i) showReadOut(m_lblServoPos[i], m_motion.displayed(i));
+  for (int i = 0; i < servoChannels; ++i) showReadOut(m_lblServoPos[i], m_motion.displayed(i));
   m_link.open(m_configuration.commPort(), m_configuration.baudRate());
   {
     QSignalBlocker quiet(m_vscSpeed);
@@ -229,7 +229,7 @@ void ControlWindow::setBackEnabled(bool enabled) { m_cmdBack->setEnabled(enabled
 
 void ControlWindow::sendAllHome() {
   // The home texts as the settings window holds them now, not as they were at load.
-  for (int i = 0; i < motionServos; ++i)
+  for (int i = 0; i < servoChannels; ++i)
     if (const auto home = textToNumber(m_configuration.servos[i].home)) m_motion.setTarget(i, *home);
 }
 
@@ -261,8 +261,8 @@ void ControlWindow::saveSetupFile() {
         r.controlsLeft = left;
         r.controlsTop = top;
       }))
-    m_ui.messageBox("Could not save the start-up settings file \"" + path + "\": " + *problem +
-                        "\r\nThe control window's position will not be remembered.",
+    m_ui.messageBox(saveFailureMessage("the start-up settings file", path, *problem,
+                                       "The control window's position will not be remembered."),
                     m_identity.productName, MessageIcon::Critical, MessageButtons::Ok);
 }
 

@@ -93,9 +93,9 @@ private:
   TwipLayout m_layout;
   bool m_loaded = false;
 
-  std::array<QGroupBox *, motionServos> m_fmeServoCon{};
-  std::array<QSlider *, motionServos> m_hscServoCon{};
-  std::array<QLabel *, motionServos> m_lblServoPos{};
+  std::array<QGroupBox *, servoChannels> m_fmeServoCon{};
+  std::array<QSlider *, servoChannels> m_hscServoCon{};
+  std::array<QLabel *, servoChannels> m_lblServoPos{};
   QLabel *m_lblSpeed = nullptr;
   QSlider *m_vscSpeed = nullptr;
   QPushButton *m_cmbRecorder = nullptr;

@@ -28,7 +28,7 @@ void BoardLink::open(int32_t port, int32_t baud) {
 
 void BoardLink::openDriver() {
   ServoPositions standing;
-  for (int servo = 0; servo < motionServos; ++servo) standing[servo] = m_motion.displayed(servo);
+  for (int servo = 0; servo < servoChannels; ++servo) standing[servo] = m_motion.displayed(servo);
   const bool linked = m_driver.open(m_status.port, m_status.baud, standing);
   m_status = LinkStatus::afterOpen(m_status.port, m_status.baud, linked);
   linked ? m_watch.opened(m_status.device) : m_watch.failed(m_status.device);
@@ -50,7 +50,7 @@ void BoardLink::poll() {
 
 bool BoardLink::lineCarried() const {
   if (!m_watching || m_status.fault) return true;
-  for (int servo = 0; servo < motionServos; ++servo)
+  for (int servo = 0; servo < servoChannels; ++servo)
     if (m_driver.sent(servo) != m_motion.displayed(servo)) return false;
   return true;
 }
@@ -59,7 +59,7 @@ void BoardLink::close() {
   m_watching = false;
   m_driver.close();
   if (m_boardLeftAt)
-    for (int servo = 0; servo < motionServos; ++servo)
+    for (int servo = 0; servo < servoChannels; ++servo)
       if (const int32_t sent = m_driver.sent(servo); sent >= 0) (*m_boardLeftAt)[servo] = static_cast<int16_t>(sent);
 }
 

@@ -29,7 +29,7 @@ std::optional<std::string> TavikBinding::bind() {
 
 bool TavikBinding::open(int32_t port, int32_t baud, const ServoPositions &startAt) {
   if (bind()) return false;
-  for (int servo = 0; servo < motionServos; ++servo) m_move(servo, startAt[servo]);
+  for (int servo = 0; servo < servoChannels; ++servo) m_move(servo, startAt[servo]);
   return m_open(port, baud) == -1;
 }
 

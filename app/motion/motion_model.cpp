@@ -33,10 +33,10 @@ int stepsDue(int &countdown, int interval) {
 
 } // namespace
 
-void MotionModel::load(const std::array<ServoLimits, motionServos> &limits, const std::optional<ServoPositions> &lastKnown) {
+void MotionModel::load(const std::array<ServoLimits, servoChannels> &limits, const std::optional<ServoPositions> &lastKnown) {
   m_limits = limits;
   m_carriedMs = 0;
-  for (int servo = 0; servo < motionServos; ++servo) {
+  for (int servo = 0; servo < servoChannels; ++servo) {
     const ServoLimits &l = limits[servo];
     m_displayed[servo] = lastKnown ? std::clamp((*lastKnown)[servo], l.lowest, l.highest) : l.home;
     m_target[servo] = l.home;
@@ -55,12 +55,12 @@ void MotionModel::setTarget(int servo, int position) {
 }
 
 void MotionModel::holdAll() {
-  for (int servo = 0; servo < motionServos; ++servo) setTarget(servo, m_displayed[servo]);
+  for (int servo = 0; servo < servoChannels; ++servo) setTarget(servo, m_displayed[servo]);
 }
 
 void MotionModel::setSpeed(int speed) {
   m_speed = std::clamp(speed, slowestSpeed, fastestSpeed);
-  for (int servo = 0; servo < motionServos; ++servo) setServoSpeed(servo, m_speed);
+  for (int servo = 0; servo < servoChannels; ++servo) setServoSpeed(servo, m_speed);
 }
 
 void MotionModel::setServoSpeed(int servo, int speed) {
@@ -91,7 +91,7 @@ void MotionModel::tick(double elapsedMs) {
   m_carriedMs = total >= longestTick ? 0 : total - counted;
 
   m_allAtTarget = true;
-  for (int servo = 0; servo < motionServos; ++servo) {
+  for (int servo = 0; servo < servoChannels; ++servo) {
     const int interval = m_interval[servo];
     int countdown = m_countdown[servo] - counted;
     int p = m_displayed[servo];
@@ -116,7 +116,7 @@ std::optional<double> MotionModel::msUntilNextEvent() const {
   std::optional<double> due;
   const auto consider = [&due](double ms) { due = std::max(0.0, due ? std::min(*due, ms) : ms); };
   bool moving = false;
-  for (int servo = 0; servo < motionServos; ++servo) {
+  for (int servo = 0; servo < servoChannels; ++servo) {
     if (m_displayed[servo] == m_target[servo]) continue; // its countdown running out shows nothing
     moving = true;
     // The tick counts whole milliseconds of the elapsed time plus the carried remainder, and

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "motion/speed_interval.h"
+#include "servos/servo_configuration.h"
 
 #include <array>
 #include <cstdint>
@@ -13,14 +14,13 @@
 
 namespace quarnel {
 
-constexpr int motionServos = 12;
 constexpr int16_t lowestPosition = 0;
 constexpr int16_t highestPosition = 254;
 constexpr int16_t startPosition = 127; // what the driver sends a servo nobody named at its open
 constexpr int startSpeed = 32;
 
 // A position for every servo.
-using ServoPositions = std::array<int16_t, motionServos>;
+using ServoPositions = std::array<int16_t, servoChannels>;
 
 // A servo's travel and rest position, already in order: lowest <= home <= highest.
 struct ServoLimits {
@@ -54,7 +54,7 @@ public:
   // A fresh load: every servo stands at its last known position, kept within its travel, or
   // at home where none is known (nothing sent); targets at home, the speed at 32 for every
   // servo. A servo is never shown, nor sent, outside its travel.
-  void load(const std::array<ServoLimits, motionServos> &limits, const std::optional<ServoPositions> &lastKnown = {});
+  void load(const std::array<ServoLimits, servoChannels> &limits, const std::optional<ServoPositions> &lastKnown = {});
 
   // The targets (the sliders). A target is kept within its servo's travel.
   int16_t target(int servo) const { return m_target[servo]; }
@@ -106,11 +106,11 @@ private:
     if (m_aboutToChange) m_aboutToChange();
   }
 
-  std::array<ServoLimits, motionServos> m_limits{};
-  std::array<int16_t, motionServos> m_target{};
-  std::array<int16_t, motionServos> m_displayed{};
-  std::array<int16_t, motionServos> m_interval{};
-  std::array<int16_t, motionServos> m_countdown{};
+  std::array<ServoLimits, servoChannels> m_limits{};
+  std::array<int16_t, servoChannels> m_target{};
+  std::array<int16_t, servoChannels> m_displayed{};
+  std::array<int16_t, servoChannels> m_interval{};
+  std::array<int16_t, servoChannels> m_countdown{};
   int m_speed = startSpeed;
   double m_carriedMs = 0;
   bool m_allAtTarget = false;

@@ -50,7 +50,7 @@ std::optional<std::string> Player::loadServoSettings() {
   ServoRows rows;
   for (ServoSetting &row : rows) row.name = servoSettingsEnd;
   if (!readServoSettings(file.bytes, rows)) return path + " holds no servo rows.";
-  for (int servo = 0; servo < servoRows; ++servo)
+  for (int servo = 0; servo < servoChannels; ++servo)
     if (rows[servo].name == servoSettingsEnd)
       return path + " is damaged: it ends early or lacks the row of servo " + std::to_string(servo) + ".";
   m_configuration.servos = rows;
@@ -77,9 +77,7 @@ std::optional<std::string> Player::loadScript() {
 }
 
 std::optional<std::string> Player::start() {
-  std::array<ServoLimits, motionServos> limits{};
-  for (int i = 0; i < motionServos; ++i) limits[i] = servoLimits(m_configuration.servos[i]);
-  m_motion.load(limits, m_remembered.lastPositions(m_options.servoSettings));
+  m_motion.load(servoLimits(m_configuration), m_remembered.lastPositions(m_options.servoSettings));
   m_link.open(m_options.port, m_options.baud);
   if (const LinkStatus &link = m_link.status(); link.fault)
     return "cannot open serial port " + std::to_string(link.port) + (link.device.empty() ? "" : " (" + link.device + ")") +

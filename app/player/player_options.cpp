@@ -2,6 +2,9 @@
 #include "player_options.h"
 
 #include "command_line.h"
+#include "motion/speed_interval.h"
+#include "port_device.h"
+#include "tavik.h"
 
 #include <QCoreApplication>
 
@@ -56,14 +59,14 @@ std::variant<PlayerOptions, int> parsePlayerOptions() {
   if (parser.isSet(port) && parser.isSet(device))
     return commandLine.usageError("--port and --device name the board twice.");
   if (parser.isSet(port)) {
-    const auto n = wholeNumber(parser.value(port), 1, 8);
+    const auto n = wholeNumber(parser.value(port), tavik::kFirstPort, tavik::kLastPort);
     if (!n) return commandLine.usageError("--port takes a number from 1 to 8.");
     options.port = *n;
   }
   options.device = parser.value(device).toStdString();
   if (parser.isSet(device) && options.device.empty()) return commandLine.usageError("--device needs a path.");
   if (parser.isSet(baud)) {
-    const auto b = wholeNumber(parser.value(baud), 2400, 9600);
+    const auto b = wholeNumber(parser.value(baud), TVK_LOWEST_BAUD, TVK_HIGHEST_BAUD);
     if (!b || (*b != 2400 && *b != 4800 && *b != 9600)) return commandLine.usageError("--baud takes 2400, 4800 or 9600.");
     options.baud = *b;
   }
@@ -75,7 +78,7 @@ std::variant<PlayerOptions, int> parsePlayerOptions() {
     options.loops = 1; // a dry run ends by itself
   }
   if (parser.isSet(speed)) {
-    const auto s = wholeNumber(parser.value(speed), 1, 255);
+    const auto s = wholeNumber(parser.value(speed), slowestSpeed, fastestSpeed);
     if (!s) return commandLine.usageError("--speed takes a number from 1 to 255.");
     options.speed = *s;
   }

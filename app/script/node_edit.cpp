@@ -40,18 +40,21 @@ void NodeEdit::applyPosition(int servo, std::string_view text) {
   if (const auto position = textToNumber(text)) m_motion.setTarget(servo, *position);
 }
 
-std::string NodeEdit::applySpeed(int servo, std::string_view text) {
-  auto speed = textToNumber(text);
-  if (!speed) return std::string(text);
-  if (*speed == 0) speed = 1;
+std::optional<std::string> NodeEdit::applySpeed(int servo, std::string_view text) {
+  const auto speed = textToNumber(text);
+  if (!speed) return std::nullopt;
+  if (*speed == 0) {
+    m_motion.setServoSpeed(servo, 1);
+    return "1";
+  }
   m_motion.setServoSpeed(servo, *speed);
-  return std::to_string(*speed);
+  return std::nullopt;
 }
 
 void NodeEdit::positionTyped(int servo) { m_typed[servo] = true; }
 
 bool NodeEdit::takesDisplayedPosition(int servo, bool boxFocused) {
-  if (boxFocused && m_typed[servo]) return false;
+  if (boxFocused) return false;
   m_typed[servo] = false;
   return true;
 }
@@ -59,7 +62,7 @@ bool NodeEdit::takesDisplayedPosition(int servo, bool boxFocused) {
 std::variant<Node, NodeEdit::Refusal> NodeEdit::savedNode(const Texts &texts) const {
   if (auto refusal = nameRefusal(texts.name)) return Refusal{Refusal::Name, 0, *refusal};
   Node node{texts.name, {}, {}};
-  for (int slot = 0; slot < nodeSlots; ++slot) {
+  for (int slot = 0; slot < servoChannels; ++slot) {
     if (m_typed[slot]) {
       if (auto refusal = positionRefusal(slot, texts.pos[slot])) return Refusal{Refusal::Position, slot, *refusal};
       node.pos[slot] = *textToNumber(texts.pos[slot]);

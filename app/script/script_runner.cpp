@@ -36,7 +36,7 @@ std::optional<std::string> ScriptRunner::carryOut(std::string_view text) {
   auto index = m_script.nodes().find(text);
   if (!index) return std::string(noSuchNode);
   const Node &node = m_script.nodes().node(*index);
-  for (int slot = 0; slot < nodeSlots; ++slot) {
+  for (int slot = 0; slot < servoChannels; ++slot) {
     m_motion.setServoSpeed(slot, node.speed[slot]);
     m_motion.setTarget(slot, node.pos[slot]);
   }
@@ -70,6 +70,8 @@ std::optional<int> ScriptRunner::loopPass() const {
   return std::nullopt;
 }
 
+bool ScriptRunner::waitingForServos() const { return !m_idle && m_startLineDue && !m_motion.allAtTarget(); }
+
 void ScriptRunner::report(std::string_view line, const std::string &reason) const {
   m_script.user().critical("The line \"" + std::string(line) + "\" cannot be run: " + reason);
 }
@@ -88,6 +90,7 @@ void ScriptRunner::tick() {
   m_motion.catchUp(); // a pause or move over by now counts as over, whenever the update timer fires
   if (readyForNextLine()) {
     lines.setCurrentLine(lines.currentLine() + 1);
+    m_startLineDue = false;
     lines.clearMarker();
     if (lines.currentLine() < lines.rowCount()) {
       lines.markCurrent();
@@ -128,17 +131,14 @@ void ScriptRunner::resume() {
   setIdle(false);
   ScriptLines &lines = m_script.lines();
   lines.setCurrentLine(lines.currentLine() - 1);
+  m_startLineDue = true;
 }
 
 void ScriptRunner::stop() {
   if (!m_idle) m_stopRequested = true;
 }
 
-void ScriptRunner::halt() {
-  endWait();
-  m_motion.endPause();
-  setIdle(true);
-}
+void ScriptRunner::halt() { setIdle(true); }
 
 void ScriptRunner::step() {
   if (!m_idle) return;
@@ -160,7 +160,17 @@ void ScriptRunner::gotoLine() {
 
 void ScriptRunner::setIdle(bool idle) {
   m_stopRequested = false;
-  if (idle) endWait();
+  if (idle) {
+    // The run's WAIT and pause end with it; a pause left counting would hold up the next run.
+    endWait();
+    m_motion.endPause();
+  }
+  if (idle && m_startLineDue) {
+    // Stopped before the marked line ran: it stays current, as it would be once run.
+    ScriptLines &lines = m_script.lines();
+    lines.setCurrentLine(lines.currentLine() + 1);
+    m_startLineDue = false;
+  }
   if (m_idle == idle) return;
   m_idle = idle;
   if (m_stateListener) m_stateListener();

@@ -43,6 +43,8 @@ public:
   std::optional<int> loopPass() const;
 
   bool idle() const { return m_idle; }
+  // Run or Resume is held before its first line by servos still moving from before.
+  bool waitingForServos() const;
   // A WAIT line's prompt is up and not yet answered; a run goes no further until it is.
   bool waitingForUser() const { return m_waitingForUser; }
   // Whether the next tick of a run goes on to the next line, as the motion stands now.
@@ -57,7 +59,7 @@ public:
 
   void run();    // from line 1
   void resume(); // from the marked line, running it again
-  void stop();   // at the next tick; the move under way finishes
+  void stop();   // at the next tick; the move under way finishes, a WAIT's prompt and a pause end
   // STOP: the run ends now with no further line, a WAIT's prompt goes and a pause stops.
   void halt();
   void step();   // the next line, wrapping to line 1 past the end; idle only
@@ -77,6 +79,9 @@ private:
   bool m_stopRequested = false;
   bool m_inTick = false;
   bool m_waitingForUser = false;
+  // Run or Resume has stepped the current line back before the marked one, which no tick has
+  // yet gone on to.
+  bool m_startLineDue = false;
   std::function<void()> m_stateListener;
   std::function<void(int)> m_lineListener;
   std::function<bool()> m_lineCarried = [] { return true; };

@@ -1,6 +1,6 @@
 // frmNodeEdit, "Edit Node": one node's name, positions and speeds in boxes. Accepted positions
 // and speeds reach the servos at once, every displayed position is copied into its box while
-// the editor is open (unless the user is typing there), and only Save changes the node.
+// the editor is open (but the box the user is in), and only Save changes the node.
 #pragma once
 
 #include "config/app_identity.h"
@@ -58,8 +58,8 @@ private:
   FieldLeaveCheck *m_leaveCheck = nullptr;
 
   QLineEdit *m_txtNodeName = nullptr;
-  std::array<QLineEdit *, nodeSlots> m_txtPos{};
-  std::array<QLineEdit *, nodeSlots> m_txtSpeed{};
+  std::array<QLineEdit *, servoChannels> m_txtPos{};
+  std::array<QLineEdit *, servoChannels> m_txtSpeed{};
   QPushButton *m_cmbSave = nullptr;
   QPushButton *m_cmbClose = nullptr;
 };

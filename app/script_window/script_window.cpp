@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStatusBar>
 
 #include <algorithm>
 
@@ -108,6 +109,9 @@ void ScriptWindow::buildControls() {
       {m_cmbLoopEnd, "Place loop end"}};
   for (const auto &[widget, name] : accessibleNames) widget->setAccessibleName(name);
 
+  statusBar()->setObjectName("sbrStatus");
+  statusBar()->setSizeGripEnabled(false); // the window has a fixed size
+
   m_mnuPopUp = new QMenu("PopUp", this);
   m_mnuPopUp->setObjectName("mnuPopUp");
   m_mnuPopUpPlace = addNamedAction(m_mnuPopUp, "mnuPopUpPlace", "Place");
@@ -160,7 +164,10 @@ void ScriptWindow::connectControls() {
   connect(m_cmbAbort, &QPushButton::clicked, this, [this] { m_runner.stop(); });
   connect(m_cmbResume, &QPushButton::clicked, this, [this] { m_runner.resume(); });
   connect(m_cmdGoto, &QPushButton::clicked, this, [this] { m_runner.gotoLine(); });
-  connect(&m_tmrScriptRun, &QTimer::timeout, this, [this] { m_runner.tick(); });
+  connect(&m_tmrScriptRun, &QTimer::timeout, this, [this] {
+    m_runner.tick();
+    showServoWait();
+  });
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, [this] { stopAllRequested(); });
 
   connect(m_cmbClose, &QPushButton::clicked, this, &ScriptWindow::closeWindow);
@@ -211,7 +218,7 @@ void ScriptWindow::place(const QWidget &controls) {
   setFixedSize(m_layout.pixels(clientWidth), height);
   moveBeside(*this, {&controls});
   // The window takes the control window's height; the script frame and its grid fill it.
-  const int clientHeight = height - menuBar()->sizeHint().height();
+  const int clientHeight = height - menuBar()->sizeHint().height() - statusBar()->sizeHint().height();
   m_fmeScript->resize(m_fmeScript->width(), clientHeight);
   m_grdScript->resize(m_grdScript->width(), clientHeight - m_grdScript->y() - m_layout.pixels(120));
 }
@@ -247,6 +254,13 @@ void ScriptWindow::showRunState() {
   else m_tmrScriptRun.stop();
   m_cmbResume->setEnabled(c.resume);
   m_cmbRun->setEnabled(c.run);
+  showServoWait();
+}
+
+// A run held up before its first line would otherwise look as if it had not started.
+void ScriptWindow::showServoWait() {
+  if (m_runner.waitingForServos()) statusBar()->showMessage("Waiting for the servos to arrive");
+  else statusBar()->clearMessage();
 }
 
 void ScriptWindow::editFinished() { setEnabled(true); }
@@ -278,11 +292,11 @@ void ScriptWindow::openFile() {
   if (!opened.replaced) return;
   // What a failed open leaves is Home and an empty script: nothing worth a question.
   m_edits.forget();
-  if (opened.path) {
-    m_path = *opened.path;
-    scriptFileUsed(*opened.path);
-  }
+  m_path = opened.path.value_or(std::string());
+  if (opened.path) scriptFileUsed(*opened.path);
   showCaption();
+  // The file's buttons as a fresh window shows them, not scrolled as the last file's were.
+  m_nodeButtons->reset();
   m_nodeButtons->showNodes();
 }
 

@@ -81,6 +81,7 @@ private:
   bool saveFile();
   void showCaption();
   void showUndoState();
+  void showServoWait();
 
   ScriptModel &m_script;
   ScriptEdits &m_edits;

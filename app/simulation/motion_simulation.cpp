@@ -36,13 +36,11 @@ std::optional<Simulation> simulateMotion(const SimulationInput &input, const std
   for (const std::string &line : input.lines) script.lines().placeCommand(line);
 
   MotionModel motion;
-  std::array<ServoLimits, motionServos> limits{};
-  for (int servo = 0; servo < motionServos; ++servo) limits[servo] = servoLimits(input.config.servos[servo]);
-  motion.load(limits); // at home, as a run starts once the servos stand there
+  motion.load(servoLimits(input.config)); // at home, as a run starts once the servos stand there
   motion.setSpeed(input.speed);
 
   Simulation sim;
-  for (int servo = 0; servo < motionServos; ++servo) sim.start[servo] = motion.displayed(servo);
+  for (int servo = 0; servo < servoChannels; ++servo) sim.start[servo] = motion.displayed(servo);
   int now = 0;
   // The driver at the line's speed: the runner waits for it as for the real one.
   DriverQueue driver(sim.start, 1000 / lineFramesPerSecond(input.config.baudRate()));
@@ -72,7 +70,7 @@ std::optional<Simulation> simulateMotion(const SimulationInput &input, const std
     const bool advances = runner.readyForNextLine();
     const int row = lines.currentLine() + 1;
     Pose before;
-    for (int servo = 0; servo < nodeSlots; ++servo) before[servo] = motion.displayed(servo);
+    for (int servo = 0; servo < servoChannels; ++servo) before[servo] = motion.displayed(servo);
     runner.tick();
     if (!advances) continue;
     if (row >= lines.rowCount()) break; // past the last line: the run is over

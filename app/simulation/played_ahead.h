@@ -16,7 +16,7 @@ struct PlayedAhead {
   Simulation sim;
   LineLoad load;
   int baud = 0;
-  std::array<std::vector<PositionChange>, motionServos> traces; // the changes servo by servo
+  std::array<std::vector<PositionChange>, servoChannels> traces; // the changes servo by servo
 };
 
 // Nothing when `cancelled` was set before the end.

@@ -42,7 +42,7 @@ constexpr qreal tracePen = 1.5, emphasisPen = 2;
 // rasteriser far more than the same segments drawn a few at a time.
 constexpr qsizetype tracePiece = 16;
 
-const std::array<QColor, motionServos> servoColours = {
+const std::array<QColor, servoChannels> servoColours = {
     QColor(31, 119, 180), QColor(255, 127, 14), QColor(44, 160, 44),  QColor(214, 39, 40),
     QColor(148, 103, 189), QColor(140, 86, 75), QColor(227, 119, 194), QColor(127, 127, 127),
     QColor(188, 189, 34), QColor(23, 190, 207), QColor(0, 0, 128),    QColor(128, 0, 0)};

@@ -41,11 +41,6 @@ long transmitThreadWriteCalls() {
   return calls;
 }
 
-int openDescriptorCount() {
-  const auto entries = std::filesystem::directory_iterator("/proc/self/fd");
-  return static_cast<int>(std::distance(begin(entries), end(entries)));
-}
-
 bool closesWithoutHanging(const TavikLibrary &tavik) {
   std::packaged_task<int32_t()> task([&tavik] { return tavik.close(); });
   auto result = task.get_future();

@@ -1,6 +1,7 @@
 // A test fixture: the driver under test with port 1 pointing at a fresh pty.
 #pragma once
 
+#include "open_descriptors.h"
 #include "pseudo_terminal.h"
 #include "tavik_library.h"
 #include "wait_until.h"
@@ -39,8 +40,6 @@ protected:
 int transmitThreadCount();
 // The write calls the transmit threads of this process have made so far, failed ones included.
 long transmitThreadWriteCalls();
-// Open descriptors of this process.
-int openDescriptorCount();
 // Runs TVK_CLOSE on a thread of its own; false when it has not returned within five seconds.
 bool closesWithoutHanging(const TavikLibrary &tavik);
 

@@ -23,7 +23,7 @@ constexpr long long slackUs = 20'000;
 
 std::string pose(int servo0, int speed) {
   std::string text;
-  for (int slot = 0; slot < nodeSlots; ++slot)
+  for (int slot = 0; slot < servoChannels; ++slot)
     text += std::to_string(slot == 0 ? servo0 : 127) + ',' + std::to_string(speed) + ',';
   return text;
 }

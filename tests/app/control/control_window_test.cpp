@@ -117,7 +117,7 @@ void ControlWindowTest::loadOpensTheLinkAndSetsEverySliderFromTheRows() {
   // 6652 twips high and 5580 wide below the status bar, whatever the font made the layout grow by.
   const int layoutHeight = m_window->height() - child<QStatusBar>(m_window.get(), "sbrStatus")->height();
   QVERIFY(qAbs(layoutHeight * 5580.0 / m_window->width() - 6652) < 30);
-  for (int i = 0; i < motionServos; ++i) QCOMPARE(m_motion.stepInterval(i), int16_t{32});
+  for (int i = 0; i < servoChannels; ++i) QCOMPARE(m_motion.stepInterval(i), int16_t{32});
   tick(1, 16);
   QCOMPARE(m_driver.calls.size(), size_t{1}); // nothing sent before a read-out changes
 }
@@ -211,10 +211,10 @@ void ControlWindowTest::ticksRampTheReadOutsAndSendEachStep() {
 }
 
 void ControlWindowTest::eightServoBoardHidesFourFramesButHomeAndStopActOnAll() {
-  m_configuration.boardChoice = ServoConfiguration::eightServos;
+  m_configuration.boardChoice = Board::EightServos;
   m_configuration.servos[10].home = "90";
   m_window->load();
-  for (int i = 0; i < motionServos; ++i)
+  for (int i = 0; i < servoChannels; ++i)
     QCOMPARE(child<QGroupBox>(m_window.get(), QString("fmeServoCon(%1)").arg(i))->isVisibleTo(m_window.get()), i < 8);
   QCOMPARE(m_motion.target(10), int16_t{90});
   tick(2, 16);
@@ -382,7 +382,7 @@ void ControlWindowTest::leftEdgeIsStoredRoundedHalfToEven() {
 }
 
 void ControlWindowTest::tabFollowsTheLayoutThroughEveryControl() {
-  m_configuration.boardChoice = ServoConfiguration::eightServos;
+  m_configuration.boardChoice = Board::EightServos;
   loadActive();
   // Down the left column of servos, down the right one (the 8-servo board's last four hidden),
   // then the speed and the buttons.

@@ -60,7 +60,7 @@ TEST(BoardLink, OpensWhereTheMotionStandsSaysABoardGoneAndSendsABoardBackEverySe
   std::vector<std::string> told;
   link.statusChanged = [&] { told.push_back(link.status().summary()); };
   // Servo 2 was left at 90, below its range: it starts at its minimum, never at 127 or 90.
-  std::array<ServoLimits, motionServos> limits{};
+  std::array<ServoLimits, servoChannels> limits{};
   limits[2] = {100, 120, 200};
   ServoPositions left;
   left.fill(127);
@@ -114,7 +114,7 @@ TEST(BoardLink, TheLineHasCarriedAMoveOnceItsLastFrameIsWritten) {
   EXPECT_TRUE(tavik::testing::waitUntil([&] { return link.lineCarried(); })) << "the open's burst never went out";
   // Twelve frames at 2400 bit/s take 150 ms of the line.
   motion.setSpeed(255);
-  for (int servo = 0; servo < motionServos; ++servo) motion.setTarget(servo, 128);
+  for (int servo = 0; servo < servoChannels; ++servo) motion.setTarget(servo, 128);
   motion.tick(10);
   EXPECT_FALSE(link.lineCarried());
   EXPECT_TRUE(tavik::testing::waitUntil([&] { return link.lineCarried(); }));

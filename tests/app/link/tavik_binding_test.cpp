@@ -128,7 +128,7 @@ TEST(TavikBinding, DrivesTheRealLibrary) {
   close(master);
   ASSERT_EQ(wire.size(), 99u);
   std::string burst;
-  for (int slot = 0; slot < 32; ++slot) burst += {'\xff', char(slot), char(slot < motionServos ? startAt[slot] : 127)};
+  for (int slot = 0; slot < 32; ++slot) burst += {'\xff', char(slot), char(slot < servoChannels ? startAt[slot] : 127)};
   EXPECT_EQ(wire.substr(0, 96), burst);
   EXPECT_EQ(wire.substr(96), std::string("\xff\x04\x63", 3));
   EXPECT_EQ(tavik.sent(4), 99) << "what the line carried, asked after the close";

@@ -133,6 +133,34 @@ TEST_F(ScriptRunnerTest, StopDuringAMoveStopsWithoutAnotherLineAndResumeRunsTheM
   EXPECT_EQ(motion.stepInterval(0), 32);
 }
 
+TEST_F(ScriptRunnerTest, StoppedBeforeItsFirstLineTheRunLeavesThatLineCurrentAndMarked) {
+  const struct {
+    int from; // 0: Run, else Resume from that line
+    bool halt; // STOP rather than Stop
+  } cases[] = {{0, false}, {0, true}, {2, false}, {2, true}};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(testing::Message() << c.from << c.halt);
+    script.lines().load({"WAIT", "WAIT"});
+    motion.setServoSpeed(0, 1); // still moving from before when the run starts
+    motion.setTarget(0, motion.displayed(0) == 0 ? 255 : 0);
+    if (c.from) {
+      script.lines().select(c.from);
+      runner.resume();
+    } else {
+      runner.run();
+    }
+    advance(runnerTickMs);
+    if (c.halt) runner.halt();
+    else runner.stop();
+    advance(runnerTickMs);
+    ASSERT_TRUE(runner.idle());
+    EXPECT_TRUE(rowsRun.empty());
+    const int line = c.from ? c.from : 1;
+    EXPECT_EQ(script.lines().currentLine(), line);
+    EXPECT_EQ(script.lines().markedRow(), line);
+  }
+}
+
 TEST_F(ScriptRunnerTest, WaitHoldsTheRunnerUntilAnsweredWhileTheServosMoveOn) {
   addNode("A", 140, 32); // 13 units at 32 ms
   place({"A", "WAIT"});
@@ -162,18 +190,29 @@ TEST_F(ScriptRunnerTest, WaitHoldsTheRunnerUntilAnsweredWhileTheServosMoveOn) {
   EXPECT_FALSE(ui.promptOpen());
 }
 
-TEST_F(ScriptRunnerTest, StopDuringAWaitEndsTheRunAtTheNextTickAndTakesThePromptDown) {
-  place({"WAIT", "WAIT"});
+TEST_F(ScriptRunnerTest, StopInAWaitOrAPauseEndsItWithTheRunAtTheNextTick) {
+  for (const char *first : {"WAIT", "PAUSE 60000"}) {
+    SCOPED_TRACE(first);
+    script.lines().load({first, "WAIT"});
+    rowsRun.clear();
+    runner.run();
+    advance(runnerTickMs);
+    ASSERT_TRUE(ui.promptOpen() || motion.pauseActive());
+    runner.stop();
+    EXPECT_FALSE(runner.idle());
+    advance(runnerTickMs);
+    EXPECT_TRUE(runner.idle());
+    EXPECT_FALSE(ui.promptOpen());
+    EXPECT_FALSE(runner.waitingForUser());
+    EXPECT_FALSE(motion.pauseActive());
+    EXPECT_EQ(rowsRun, (std::vector<int>{1}));
+  }
+  // Nothing of it holds up the next run, even of another script.
+  script.lines().load({"WAIT"});
   runner.run();
   advance(runnerTickMs);
-  ASSERT_TRUE(ui.promptOpen());
-  runner.stop();
-  EXPECT_FALSE(runner.idle());
-  advance(runnerTickMs);
-  EXPECT_TRUE(runner.idle());
-  EXPECT_FALSE(ui.promptOpen());
-  EXPECT_FALSE(runner.waitingForUser());
-  EXPECT_EQ(rowsRun, (std::vector<int>{1}));
+  EXPECT_EQ(rowsRun, (std::vector<int>{1, 1}));
+  EXPECT_TRUE(ui.promptOpen());
 }
 
 TEST_F(ScriptRunnerTest, HaltEndsTheRunAtOnceInAMoveAWaitOrAPause) {
@@ -226,13 +265,13 @@ TEST_F(ScriptRunnerTest, TheNextLineWaitsUntilTheLineHasCarriedTheLastOnesMoves)
 
 TEST_F(ScriptRunnerTest, ANodeLineSetsEverySlotsIntervalAndTarget) {
   Node wave{"Wave", {}, {}};
-  for (int slot = 0; slot < nodeSlots; ++slot) {
+  for (int slot = 0; slot < servoChannels; ++slot) {
     wave.pos[slot] = static_cast<int16_t>(100 + slot);
     wave.speed[slot] = static_cast<int16_t>(slot == 11 ? 0 : 5 * (slot + 1)); // 0 runs as 1
   }
   script.createNode("Wave", nodeDataText(wave));
   EXPECT_TRUE(runner.processCommand("Wave"));
-  for (int slot = 0; slot < nodeSlots; ++slot) {
+  for (int slot = 0; slot < servoChannels; ++slot) {
     EXPECT_EQ(motion.target(slot), 100 + slot);
     EXPECT_EQ(motion.stepCountdown(slot), motion.stepInterval(slot));
   }

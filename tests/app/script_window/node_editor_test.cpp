@@ -84,12 +84,10 @@ void NodeEditorTest::init() {
   m_config.servos[3] = {"Elbow", "20", "100", "200"};
   m_ui = ScriptedUiServices();
   m_motion = MotionModel();
-  std::array<ServoLimits, motionServos> limits{};
-  for (int i = 0; i < motionServos; ++i) limits[i] = servoLimits(m_config.servos[i]);
-  m_motion.load(limits);
+  m_motion.load(servoLimits(m_config));
   m_script = std::make_unique<ScriptModel>(m_config, ScriptUser{m_ui, "Quarnel"});
   std::string data;
-  for (int slot = 0; slot < nodeSlots; ++slot) data += std::to_string(100 + slot) + "," + std::to_string(10 + slot) + ",";
+  for (int slot = 0; slot < servoChannels; ++slot) data += std::to_string(100 + slot) + "," + std::to_string(10 + slot) + ",";
   m_script->createNode("Wave", data);
   for (const char *line : {"Wave", "wave", "WAIT", "Wave", "Waves"}) m_script->lines().placeCommand(line);
   // As Edit does: the servos set off for the node's pose as the editor opens.
@@ -115,7 +113,7 @@ void NodeEditorTest::opensBesideTheControlWindowWithTheNodesValues() {
   QCOMPARE(m_editor->windowTitle(), QString("Edit Node"));
   QCOMPARE(m_editor->pos(), QPoint(20 + 372, 60));
   QCOMPARE(box("txtNodeName")->text(), QString("Wave"));
-  for (int i = 0; i < nodeSlots; ++i) {
+  for (int i = 0; i < servoChannels; ++i) {
     QCOMPARE(pos(i)->text(), QString::number(100 + i));
     QCOMPARE(speed(i)->text(), QString::number(10 + i));
   }
@@ -154,6 +152,9 @@ void NodeEditorTest::speedsSetTheStepTables_data() {
   QTest::newRow("4") << "4" << "4" << 255;
   QTest::newRow("8, 127.5 to even") << "8" << "8" << 128;
   QTest::newRow("255") << "255" << "255" << 4;
+  // The user's text stays; only the speed is read from it.
+  QTest::newRow("8.5 read as 8") << "8.5" << "8.5" << 128;
+  QTest::newRow("a space before 7") << " 7" << " 7" << 146;
 }
 
 void NodeEditorTest::speedsSetTheStepTables() {
@@ -202,7 +203,7 @@ void NodeEditorTest::saveStoresWhereEachServoIsGoingOrWhatTheUserTyped() {
   click("cmbSave");
   QVERIFY(!m_editor->isVisible());
   const Node &node = m_script->nodes().node(1);
-  for (int i = 0; i < nodeSlots; ++i) {
+  for (int i = 0; i < servoChannels; ++i) {
     QCOMPARE(int(node.pos[i]), i == 2 ? 60 : i == 5 ? 200 : 100 + i);
     QCOMPARE(int(node.speed[i]), 10 + i);
   }
@@ -327,34 +328,39 @@ void NodeEditorTest::displayedPositionsAreCopiedIntoTheBoxes() {
 }
 
 void NodeEditorTest::theBoxTheUserIsTypingIntoKeepsItsText_data() {
-  QTest::addColumn<bool>("typed");
+  QTest::addColumn<QString>("typed"); // before the move
   QTest::addColumn<bool>("left");
   QTest::addColumn<bool>("copied");
-  QTest::newRow("focused, not typed into") << false << false << true;
-  QTest::newRow("typed into, focus kept") << true << false << false;
-  QTest::newRow("typed into and left") << true << true << true;
+  QTest::newRow("focused and selected") << "" << false << false;
+  QTest::newRow("typed into, focus kept") << "18" << false << false;
+  QTest::newRow("typed into and left") << "18" << true << true;
 }
 
 void NodeEditorTest::theBoxTheUserIsTypingIntoKeepsItsText() {
-  QFETCH(bool, typed);
+  QFETCH(QString, typed);
   QFETCH(bool, left);
   QFETCH(bool, copied);
   m_motion.setSpeed(255);
   pos(5)->setFocus();
-  if (typed) {
-    pos(5)->selectAll();
-    QTest::keyClicks(pos(5), "180");
-  }
+  pos(5)->selectAll(); // as a double click or Ctrl+A leaves it
+  QTest::keyClicks(pos(5), typed);
   if (left) QTest::keyClick(pos(5), Qt::Key_Tab);
-  m_motion.tick(20); // servo 5 moves five steps from 127, toward 105 or the 180 accepted
+  const QString before = pos(5)->text();
+  m_motion.tick(20); // servo 5 moves five steps from 127, toward 105 or the 18 accepted
   QVERIFY(m_motion.displayed(5) != 127);
-  QCOMPARE(pos(5)->text(), copied ? QString::number(m_motion.displayed(5)) : QString("180"));
+  QCOMPARE(pos(5)->text(), copied ? QString::number(m_motion.displayed(5)) : before);
+  if (left) return;
+  // What the user types next goes where the user left off, whatever the servo did meanwhile.
+  QTest::keyClicks(pos(5), "0");
+  QTest::keyClick(pos(5), Qt::Key_Return);
+  QVERIFY(m_ui.boxes().empty());
+  QCOMPARE(int(m_motion.target(5)), typed.isEmpty() ? 0 : 180);
 }
 
 void NodeEditorTest::tabFollowsTheLayoutThroughEveryControl() {
   // Row by row through the positions and speeds, then the name and the buttons beside them.
   QStringList expected;
-  for (int i = 0; i < nodeSlots; ++i) expected << QString("txtPos(%1)").arg(i) << QString("txtSpeed(%1)").arg(i);
+  for (int i = 0; i < servoChannels; ++i) expected << QString("txtPos(%1)").arg(i) << QString("txtSpeed(%1)").arg(i);
   expected << "txtNodeName" << "cmbSave" << "cmbClose";
   QCOMPARE(tabRound(pos(0)), expected);
   QVERIFY(m_ui.boxes().empty());

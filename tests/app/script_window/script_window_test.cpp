@@ -2,6 +2,7 @@
 // script model, runner and motion model behind it.
 #include "find_child.h"
 #include "motion/motion_model.h"
+#include "script/script_file.h"
 #include "script_window/script_window.h"
 #include "scripted_ui_services.h"
 
@@ -14,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -52,9 +54,12 @@ private slots:
   void commandButtonsAndGridClicksEditTheLines();
   void pauseTakesANumberOnly();
   void createdNodesGetButtonsAndTheSixthScrollsTheList();
+  void aNewNodeIsScrolledIntoViewHoweverTheListWasLeft();
+  void anOpenedFileShowsItsButtonsWhateverTheLastFileHad();
   void homesPopUpOffersOnlyPlaceAndGoto();
   void popUpDeleteAndEditActOnTheRightClickedNode();
   void runningLeavesOnlyStopTakingInput();
+  void aRunHeldByServosStillMovingSaysSo();
   void closeHidesAndTheCloseBoxUnloads();
   void gridKeysMoveTheMarkerAndEditLines_data();
   void gridKeysMoveTheMarkerAndEditLines();
@@ -112,6 +117,12 @@ private:
     return rows.size() == 1 ? rows[0].row() + 1 : 0;
   }
   bool inSight(int row) { return grid()->viewport()->rect().contains(rowCentre(row)); }
+  // The node's button wholly within the part of the list the port shows.
+  bool buttonInView(int index) {
+    auto *button = child<QPushButton>(m_window.get(), QString("cmbNode(%1)").arg(index));
+    auto *port = child<QWidget>(m_window.get(), "fmePort");
+    return port->rect().contains(QRect(button->mapTo(port, QPoint(0, 0)), button->size()));
+  }
 
   ServoConfiguration m_config;
   DefaultTakingUi m_ui;
@@ -237,6 +248,41 @@ void ScriptWindowTest::createdNodesGetButtonsAndTheSixthScrollsTheList() {
   QCOMPARE(shown(), (QStringList{"C", "<"}));
 }
 
+void ScriptWindowTest::aNewNodeIsScrolledIntoViewHoweverTheListWasLeft() {
+  for (const char *name : {"A", "B", "C", "D", "E", "F", "G"}) createNode(name);
+  auto *scroll = child<QScrollBar>(m_window.get(), "vscNodeScroll");
+  QVERIFY(buttonInView(7));
+  m_edits->deleteNode(7);
+  scroll->setValue(0); // the user goes back to the top
+  QVERIFY(!buttonInView(6));
+  createNode("H"); // eight nodes again, as before the delete
+  QCOMPARE(scroll->value(), 4);
+  QVERIFY(buttonInView(7));
+}
+
+void ScriptWindowTest::anOpenedFileShowsItsButtonsWhateverTheLastFileHad() {
+  QTemporaryDir dir;
+  auto fileWith = [&](int nodes) {
+    ScriptModel script(m_config, ScriptUser{m_ui, "Quarnel"});
+    for (int i = 1; i < nodes; ++i) script.createNode("N" + std::to_string(i), nodeDataText(script.nodes().node(0)));
+    const std::string path = dir.filePath(QString("%1.tvk").arg(nodes)).toStdString();
+    QFile file(QString::fromStdString(path));
+    const std::string bytes = writeScript(script).bytes;
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
+      qFatal("cannot write %s", path.c_str());
+    return path;
+  };
+  auto *scroll = child<QScrollBar>(m_window.get(), "vscNodeScroll");
+  for (const auto &[nodes, scrolls] : {std::pair{maxNodes, true}, std::pair{4, false}, std::pair{7, true}}) {
+    m_ui.answerFile(fileWith(nodes));
+    action("mnuFOpen")->trigger();
+    QVERIFY(m_window->findChild<QPushButton *>(QString("cmbNode(%1)").arg(nodes - 1)));
+    QVERIFY(!m_window->findChild<QPushButton *>(QString("cmbNode(%1)").arg(nodes)));
+    QCOMPARE(scroll->isEnabled(), scrolls);
+    QVERIFY(buttonInView(nodes - 1));
+  }
+}
+
 void ScriptWindowTest::homesPopUpOffersOnlyPlaceAndGoto() {
   createNode("Arm");
   QMenu *menu = popUpOf(0);
@@ -326,6 +372,27 @@ void ScriptWindowTest::runningLeavesOnlyStopTakingInput() {
   QVERIFY(grid()->isEnabled());
   QVERIFY(action("mnuEUndo")->isEnabled());
   QVERIFY(!child<QTimer>(m_window.get(), "tmrScriptRun")->isActive());
+}
+
+void ScriptWindowTest::aRunHeldByServosStillMovingSaysSo() {
+  const QString waiting = "Waiting for the servos to arrive";
+  auto *status = child<QStatusBar>(m_window.get(), "sbrStatus");
+  m_script->lines().load({"WAIT"});
+  m_motion.setTarget(0, 20); // still on its way as the run starts
+  m_motion.tick(40);
+  QCOMPARE(status->currentMessage(), QString());
+  click("cmbRun");
+  QTRY_COMPARE(status->currentMessage(), waiting);
+  click("cmbAbort");
+  QTRY_VERIFY(m_runner->idle());
+  QCOMPARE(status->currentMessage(), QString());
+
+  click("cmbResume");
+  QTRY_COMPARE(status->currentMessage(), waiting);
+  while (m_motion.displayed(0) != 20) m_motion.tick(40);
+  m_motion.tick(40);
+  QTRY_VERIFY(m_ui.promptOpen()); // the WAIT runs once they are there
+  QCOMPARE(status->currentMessage(), QString());
 }
 
 void ScriptWindowTest::closeHidesAndTheCloseBoxUnloads() {
@@ -675,13 +742,21 @@ void ScriptWindowTest::titleMarkFollowsTheUndoStacksCleanState() {
   undo->trigger();
   QVERIFY(m_window->isWindowModified());
 
-  // An opened file, even one that cannot be read, leaves nothing to undo and nothing modified.
-  for (const std::string &file : {path, dir.filePath("gone.tvk").toStdString()}) {
+  // An opened file, even one that cannot be read, leaves nothing to undo and nothing modified,
+  // and the caption names only a file the window holds.
+  const std::string notAScript = dir.filePath("notes.tvk").toStdString();
+  QFile(QString::fromStdString(notAScript)).open(QIODevice::WriteOnly);
+  const std::pair<std::string, QString> opened[] = {{path, "Script - wave.tvk[*]"},
+                                                    {dir.filePath("gone.tvk").toStdString(), "Script[*]"},
+                                                    {path, "Script - wave.tvk[*]"},
+                                                    {notAScript, "Script[*]"}};
+  for (const auto &[file, caption] : opened) {
     m_ui.answerMessage(MessageAnswer::Discard);
     m_ui.answerFile(file);
     action("mnuFOpen")->trigger();
     QVERIFY(!m_window->isWindowModified());
     QVERIFY(!undo->isEnabled());
+    QCOMPARE(m_window->windowTitle(), caption);
     click("cmbHold");
   }
 }
