@@ -178,6 +178,10 @@ void ScriptEdits::placePause() {
   if (const auto pause = m_script.pauseFromUser()) place(*pause);
 }
 
+void ScriptEdits::placeEase() {
+  if (const auto ease = m_script.easeFromUser()) place(*ease);
+}
+
 void ScriptEdits::insertEmptyLine() { m_stack.push(new InsertLineCommand(m_script)); }
 
 void ScriptEdits::deleteLine() {

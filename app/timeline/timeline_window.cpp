@@ -279,7 +279,7 @@ QString TimelineWindow::lineText(const LineRun &run) const {
   const auto node = classifyLine(run.text).kind == LineKind::Node ? m_script.nodes().find(run.text) : std::nullopt;
   if (!node) return head + ": " + QString::fromStdString(run.text);
   return head + ", " + QString::fromStdString(run.text) + ": " +
-         QString::fromStdString(poseChangeText(run.before, m_script.nodes().node(*node), servoNames(m_config)));
+         QString::fromStdString(poseChangeText(run.before, m_script.nodes().node(*node), servoNames(m_config), run.easing));
 }
 
 void TimelineWindow::refreshNotes() {
