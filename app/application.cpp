@@ -23,7 +23,7 @@ Application::Application(std::string folder)
       m_runner(m_script, m_motion),
       m_frmScript(m_script, m_scriptEdits, m_runner, m_motion, m_ui, m_identity, m_folders),
       m_frmNodeEdit(m_script, m_scriptEdits, m_motion, m_frmSettings.configuration(), m_ui, m_identity),
-      m_frmTimeline(m_script, m_runner, m_motion, m_frmSettings.configuration()) {
+      m_frmTimeline(m_script, m_scriptEdits, m_runner, m_motion, m_frmSettings.configuration()) {
   m_frmSettings.controlsRequested = [this] { openControls(); };
   m_frmSettings.quitting = [this] {
     if (!m_frmScript.mayDiscardChanges()) return false;
@@ -45,6 +45,7 @@ Application::Application(std::string folder)
   m_frmControls.scriptRequested = [this] { m_frmScript.showBeside(m_frmControls); };
   m_frmControls.stopRequested = [this] { stopAll(); };
   m_frmScript.stopAllRequested = [this] { stopAll(); };
+  m_frmControls.speedChanged = [this] { m_frmTimeline.inputChanged(); };
 
   m_runner.setStateListener([this] { showRunState(); });
   m_frmScript.closed = [this] {
@@ -63,6 +64,11 @@ Application::Application(std::string folder)
 
 void Application::show() {
   m_frmSettings.show();
+  if (!m_identity.keepsSettings())
+    m_ui.messageBox("There is no home folder to keep settings in: neither HOME nor XDG_CONFIG_HOME is set. " +
+                        m_identity.productName + " starts from its defaults, and the window positions, the board, "
+                        "port and baud choices and the files used last will not be kept after it ends.",
+                    m_identity.productName, MessageIcon::Warning, MessageButtons::Ok);
   m_frmSettings.restoreServoSettings(m_remembered.values().servoSettingsFile);
 }
 

@@ -7,6 +7,7 @@
 #include "polling_driver.h"
 #include "pseudo_terminal.h"
 #include "tavik_library.h"
+#include "temporary_folder.h"
 
 #include <algorithm>
 #include <array>
@@ -158,8 +159,9 @@ std::string sustainedStream(const Driver &driver) {
 }
 
 std::string boardLag(const Driver &driver) {
-  const auto link = std::filesystem::temp_directory_path() / ("tavik-bench-" + std::to_string(getpid()));
-  tavik::board::BoardLine line(link.string());
+  const tavik::testing::TemporaryFolder folder;
+  const std::string link = folder.file("line");
+  tavik::board::BoardLine line(link);
   const int stopFd = eventfd(0, EFD_CLOEXEC);
   std::mutex lock;
   std::array<std::optional<Clock::time_point>, 12> finalArrived{};
@@ -172,7 +174,7 @@ std::string boardLag(const Driver &driver) {
         if (!finalArrived[e->servo]) finalArrived[e->servo] = Clock::now();
       }
   });
-  driver.open(link.string(), 9600);
+  driver.open(link, 9600);
   const auto lastMove = streamMoves(driver, 3s);
   const auto giveUp = Clock::now() + 40s;
   double worst = 0, sum = 0;

@@ -3,18 +3,14 @@
 // rounded to whole milliseconds as the baseline), the CPU an idle control window costs, and the
 // time from a slider change to its frame. Real widgets (offscreen), the real 1 ms timer, the
 // real libTavik.so on a pty. Prints figures, asserts nothing.
-#include "control/control_window.h"
+#include "application_parts.h"
 #include "line_recorder.h"
-#include "link/tavik_binding.h"
 #include "motion/clock.h"
 #include "pseudo_terminal.h"
-#include "scripted_ui_services.h"
-#include "servos/servo_configuration.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -49,26 +45,18 @@ private:
 };
 
 struct Rig {
-  explicit Rig(const Clock &clock)
-      : identity(AppIdentity::quarnel(folder.path().toStdString())), tavik(TAVIK_LIBRARY_PATH),
-        window(motion, tavik, clock, setup, configuration, ui, identity) {
+  explicit Rig(const Clock &clock) : parts(clock) {
     qputenv("TAVIK_COM1", pty.slavePath().c_str());
-    configuration.servos[0] = {"Arm", "0", "0", "254"};
-    window.load();
+    parts.configuration.servos[0] = {"Arm", "0", "0", "254"};
+    parts.controls.load();
   }
-  ~Rig() { window.close(); }
-  QSlider *slider(const char *name) { return window.findChild<QSlider *>(name); }
+  ~Rig() { parts.controls.close(); }
+  QSlider *slider(const char *name) { return parts.controls.findChild<QSlider *>(name); }
 
   PseudoTerminal pty;
   LineRecorder wire{pty};
-  QTemporaryDir folder;
-  AppIdentity identity;
-  ServoConfiguration configuration;
-  SetupRecord setup;
-  MotionModel motion;
-  TavikBinding tavik;
-  ScriptedUiServices ui;
-  ControlWindow window;
+  ApplicationParts parts;
+  MotionModel &motion = parts.motion;
 };
 
 // Waits out the start-up burst and servo 0's travel from 127 to its home of 0 at speed 32.

@@ -3,6 +3,7 @@
 // user-interface thread's CPU of the control window (real widgets, offscreen) with twelve servos
 // looping at speed 32; and the CPU of quarnel-play on the same script against the virtual board.
 // Prints a table, asserts nothing.
+#include "application_parts.h"
 #include "board_process.h"
 #include "control/control_window.h"
 #include "every_millisecond_ticker.h"
@@ -12,9 +13,9 @@
 #include "pseudo_terminal.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
-#include "scripted_ui_services.h"
 #include "servos/servo_configuration.h"
 #include "spawn_program.h"
+#include "tavik_library.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -58,11 +59,11 @@ Motion measureMotion(Way way, int speed, double seconds) {
   PseudoTerminal pty;
   LineRecorder wire(pty);
   qputenv("TAVIK_COM1", pty.slavePath().c_str());
-  TavikBinding tavik(TAVIK_LIBRARY_PATH);
+  TavikBinding tavik(tavik::testing::TavikLibrary::builtPath());
   tavik.open(1, 9600);
   MotionModel motion;
   motion.addPositionListener([&](int servo, int16_t p) { tavik.move(servo, p); });
-  std::array<ServoLimits, motionServos> limits{};
+  std::array<ServoLimits, servoChannels> limits{};
   limits[0].home = 0;
   motion.load(limits);
   motion.setSpeed(255);
@@ -106,7 +107,7 @@ Motion measureMotion(Way way, int speed, double seconds) {
 // Every servo at `position`, speed 32.
 std::string pose(int position) {
   std::string text;
-  for (int slot = 0; slot < nodeSlots; ++slot) text += std::to_string(position) + ",32,";
+  for (int slot = 0; slot < servoChannels; ++slot) text += std::to_string(position) + ",32,";
   return text;
 }
 
@@ -130,17 +131,11 @@ double controlWindowCpu(Way way, int seconds) {
   PseudoTerminal pty;
   LineRecorder wire(pty);
   qputenv("TAVIK_COM1", pty.slavePath().c_str());
-  QTemporaryDir folder;
-  const AppIdentity identity = AppIdentity::quarnel(folder.path().toStdString());
-  ServoConfiguration configuration;
-  SetupRecord setup;
-  MotionModel motion;
   SteadyClock clock;
-  TavikBinding tavik(TAVIK_LIBRARY_PATH);
-  ScriptedUiServices ui;
-  ControlWindow window(motion, tavik, clock, setup, configuration, ui, identity);
-  ScriptModel script(configuration, {ui, "Quarnel"});
-  ScriptRunner runner(script, motion);
+  ApplicationParts parts(clock);
+  ControlWindow &window = parts.controls;
+  ScriptModel &script = parts.script;
+  ScriptRunner &runner = parts.runner;
   script.load();
   script.createNode("Up", pose(154));
   script.createNode("Down", pose(100));

@@ -6,6 +6,7 @@
 #include "script/script_runner.h"
 #include "script/script_file_access.h"
 #include "scripted_ui_services.h"
+#include "temporary_folder.h"
 #include "timed_runs.h"
 
 #include <cstdint>
@@ -41,7 +42,8 @@ int main() {
   ScriptRunner runner(script, motion);
 
   build(script);
-  const std::filesystem::path path = std::filesystem::temp_directory_path() / "quarnel-script-bench.tvk";
+  const tavik::testing::TemporaryFolder folder;
+  const std::filesystem::path path = folder.path() / "bench.tvk";
   std::ofstream(path, std::ios::binary) << writeScript(script).bytes;
   std::printf("script: %d lines, %d nodes, %ju bytes\n", script.lines().rowCount() - 2, script.nodes().count() - 1,
               static_cast<std::uintmax_t>(std::filesystem::file_size(path)));

@@ -108,7 +108,7 @@ public:
     m_table.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_table.resize(130, windowHeight - 40);
     m_table.show();
-    m_script.lines().setListener([this](const ScriptLinesChange &change) { follow(change); });
+    m_script.lines().addListener([this](const ScriptLinesChange &change) { follow(change); });
     follow({ScriptLinesChange::Reset});
   }
   void open(const std::string &path) override {
@@ -133,7 +133,8 @@ private:
       showRow(change.row);
       break;
     case ScriptLinesChange::Removed: m_table.removeRow(change.row - 1); break;
-    case ScriptLinesChange::Changed: showRow(change.row); break;
+    case ScriptLinesChange::Changed:
+    case ScriptLinesChange::Marked: showRow(change.row); break;
     case ScriptLinesChange::Reset:
       m_table.setRowCount(lines.rowCount() - 1);
       for (int row = 1; row < lines.rowCount(); ++row) showRow(row);

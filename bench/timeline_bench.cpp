@@ -2,6 +2,7 @@
 // under it (goal: 0.5 s), and to paint it whole, printed; nothing is asserted.
 #include "script/script_model.h"
 #include "script/script_runner.h"
+#include "script_window/script_edits.h"
 #include "scripted_ui_services.h"
 #include "simulation/line_load.h"
 #include "simulation/motion_simulation.h"
@@ -18,7 +19,7 @@ namespace {
 
 std::string pose(int position) {
   std::string text;
-  for (int slot = 0; slot < nodeSlots; ++slot) text += std::to_string(position + slot) + ",255,";
+  for (int slot = 0; slot < servoChannels; ++slot) text += std::to_string(position + slot) + ",255,";
   return text;
 }
 
@@ -57,7 +58,8 @@ int main(int argc, char **argv) {
   // The whole run on show at once: every trace crosses every pixel column many times.
   MotionModel motion;
   ScriptRunner runner(script, motion);
-  TimelineWindow window(script, runner, motion, config);
+  ScriptEdits edits(script);
+  TimelineWindow window(script, edits, runner, motion, config);
   window.show();
   while (!window.simulation()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
   for (int round = 0; round < 3; ++round) {

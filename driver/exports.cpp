@@ -6,7 +6,7 @@
 
 using tavik::SerialLink;
 
-extern "C" TAVIK_API int32_t TVK_OPEN(int32_t port, int32_t baud) {
+extern "C" TAVIK_API int32_t TVK_OPEN(int32_t port, int32_t baud) noexcept {
   try {
     return SerialLink::instance().open(port, baud) ? -1 : 0;
   } catch (...) {
@@ -14,11 +14,11 @@ extern "C" TAVIK_API int32_t TVK_OPEN(int32_t port, int32_t baud) {
   }
 }
 
-extern "C" TAVIK_API int32_t TVK_MOVE(int32_t servo, int32_t position) {
+extern "C" TAVIK_API int32_t TVK_MOVE(int32_t servo, int32_t position) noexcept {
   return SerialLink::instance().move(servo, position) ? -1 : 0;
 }
 
-extern "C" TAVIK_API int32_t TVK_CLOSE(void) {
+extern "C" TAVIK_API int32_t TVK_CLOSE(void) noexcept {
   try {
     SerialLink::instance().close();
   } catch (...) {

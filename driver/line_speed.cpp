@@ -1,8 +1,9 @@
 // termios2 access to the line: arbitrary bit rates (BOTHER) and the byte format.
 #include "line_speed.h"
 
+#include "retry_on_interrupt.h"
+
 #include <asm/termbits.h>
-#include <cerrno>
 #include <sys/ioctl.h>
 
 namespace tavik {
@@ -10,9 +11,7 @@ namespace tavik {
 namespace {
 
 bool readTermios2(int fd, struct termios2 &tio) {
-  int rc;
-  do { rc = ioctl(fd, TCGETS2, &tio); } while (rc < 0 && errno == EINTR);
-  return rc == 0;
+  return retryOnInterrupt([&] { return ioctl(fd, TCGETS2, &tio); }) == 0;
 }
 
 int32_t standardSpeed(speed_t code) {
@@ -37,10 +36,8 @@ bool setCustomLineSpeed(int fd, int32_t baud) {
   tio.c_cflag |= BOTHER | (BOTHER << IBSHIFT);
   tio.c_ospeed = static_cast<speed_t>(baud);
   tio.c_ispeed = static_cast<speed_t>(baud);
-  int rc;
-  do { rc = ioctl(fd, TCSETS2, &tio); } while (rc < 0 && errno == EINTR);
   // A UART may round to the nearest rate its divisor gives; readLineSpeed then tells the truth.
-  return rc == 0;
+  return retryOnInterrupt([&] { return ioctl(fd, TCSETS2, &tio); }) == 0;
 }
 
 int readBitsPerByte(int fd) {

@@ -2,24 +2,23 @@
 #include "serial_link.h"
 
 #include "port_device.h"
+#include "tavik.h"
 
 #include <algorithm>
 
 namespace tavik {
 
 namespace {
-constexpr int32_t kLowestSpeed = 2400;
-constexpr int32_t kHighestSpeed = 9600;
 constexpr int32_t kHighestPosition = 254; // 255 starts every frame
 constexpr int32_t kHomePosition = 127;
 } // namespace
 
-SerialLink &SerialLink::instance() {
+SerialLink &SerialLink::instance() noexcept {
   static SerialLink link;
   return link;
 }
 
-int32_t SerialLink::clampedLineSpeed(int32_t baud) { return std::clamp(baud, kLowestSpeed, kHighestSpeed); }
+int32_t SerialLink::clampedLineSpeed(int32_t baud) { return std::clamp(baud, TVK_LOWEST_BAUD, TVK_HIGHEST_BAUD); }
 
 bool SerialLink::open(int32_t port, int32_t baud) {
   const auto device = portDevice(port);
@@ -28,14 +27,17 @@ bool SerialLink::open(int32_t port, int32_t baud) {
   // A second open replaces the first link: its thread ends and its port closes before anything
   // else is opened, so there is never more than one of either.
   closeLink();
-  if (!m_port.open(*device, clampedLineSpeed(baud))) return false;
+  if (device->empty() || !m_port.open(*device, clampedLineSpeed(baud))) return false;
   m_slots.resetForOpen(kHomePosition);
-  // A thread that cannot be started leaves an open link that sends nothing, as documented.
-  m_thread.start(m_slots, m_port);
+  // A link whose thread cannot start would never send: no link at all, and the port is free.
+  if (!m_thread.start(m_slots, m_port)) {
+    m_port.close();
+    return false;
+  }
   return true;
 }
 
-bool SerialLink::move(int32_t servo, int32_t position) {
+bool SerialLink::move(int32_t servo, int32_t position) noexcept {
   if (servo < 0 || position < 0 || position > kHighestPosition) return false;
   // Numbers above 31 have no slot: refused rather than silently dropped.
   if (servo >= SlotTable::kSlots) return false;

@@ -13,10 +13,10 @@ namespace tavik {
 
 class SerialLink {
 public:
-  static SerialLink &instance();
+  static SerialLink &instance() noexcept;
 
   bool open(int32_t port, int32_t baud);
-  bool move(int32_t servo, int32_t position);
+  bool move(int32_t servo, int32_t position) noexcept;
   void close();
 
   static int32_t clampedLineSpeed(int32_t baud);

@@ -2,6 +2,7 @@
 #include "serial_port.h"
 
 #include "line_speed.h"
+#include "retry_on_interrupt.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -9,7 +10,6 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
-#include <thread>
 #include <unistd.h>
 
 namespace tavik {
@@ -18,12 +18,6 @@ namespace {
 
 // How long close waits for bytes already queued to reach the board before it drops them.
 constexpr auto kCloseDrainLimit = std::chrono::milliseconds(100);
-
-int retryOnInterrupt(auto call) {
-  int rc;
-  do { rc = call(); } while (rc < 0 && errno == EINTR);
-  return rc;
-}
 
 speed_t standardSpeedCode(int32_t baud) {
   switch (baud) {
@@ -120,12 +114,12 @@ int SerialPort::queuedOutputBytes() const {
   return queued;
 }
 
-void SerialPort::close() {
+void SerialPort::close() noexcept {
   if (m_fd < 0) return;
   // Let the last frames reach the board, but never wait for a device that has stopped: the
   // kernel's close would otherwise wait for the queue to empty.
   const auto giveUp = now() + kCloseDrainLimit;
-  while (queuedOutputBytes() > 0 && now() < giveUp) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  while (queuedOutputBytes() > 0 && now() < giveUp) sleepFor(std::chrono::milliseconds(1));
   tcflush(m_fd, TCOFLUSH);
   // The exclusive flag belongs to the tty, not to this descriptor: clear it, or a device held
   // open elsewhere (a virtual board) would refuse our own next open.

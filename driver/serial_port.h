@@ -21,7 +21,6 @@ public:
   // device cannot be opened, is in use or is no terminal; a line setting the device refuses is
   // skipped.
   bool open(const std::string &device, int32_t baud);
-  bool isOpen() const { return m_fd >= 0; }
 
   // Writes `size` bytes in one write when the device takes them; finishes a short write, but
   // gives up at `deadline`. False when not every byte was taken.
@@ -34,7 +33,7 @@ public:
   // Bytes the device still holds for sending (0 where it cannot tell, as a pty).
   int queuedOutputBytes() const;
 
-  void close();
+  void close() noexcept;
 
 private:
   void configureLine(int32_t baud);

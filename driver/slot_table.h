@@ -18,7 +18,7 @@ public:
 
   // Caller's side. setTarget costs one store and one load; it only makes a system call when
   // the transmit thread is parked waiting for a change.
-  void setTarget(int slot, int32_t position) {
+  void setTarget(int slot, int32_t position) noexcept {
     m_target[slot].store(position);
     if (m_parked.load()) wake();
   }
@@ -43,7 +43,7 @@ public:
 
 private:
   bool workPending() const;
-  void wake() {
+  void wake() noexcept {
     m_changes.fetch_add(1);
     m_changes.notify_one();
   }

@@ -29,15 +29,15 @@ public:
     // Hand the next frame over just before the line runs dry: early enough that the line does
     // not idle for our wake-up, late enough that no whole frame sits waiting with a stale value.
     const auto roomAt = std::min(m_lineBusyUntil - std::min<Duration>(m_frameTime, kHandOverLead), notAfter);
-    if (now() < roomAt) std::this_thread::sleep_until(roomAt);
+    if (now() < roomAt) sleepUntil(roomAt);
     // A real UART reports its queue; wait (a little, bounded) for it to come down too.
     for (int i = 0; i < 4 && now() < notAfter && m_port.queuedOutputBytes() > kFrameBytes; ++i)
-      std::this_thread::sleep_for(m_frameTime / 4);
+      sleepFor(m_frameTime / 4);
   }
 
   // The frames handed to the device have had the time to leave (at most two frame times), or
   // `notAfter` has come.
-  void waitForLineIdle(Clock::time_point notAfter) const { std::this_thread::sleep_until(std::min(m_lineBusyUntil, notAfter)); }
+  void waitForLineIdle(Clock::time_point notAfter) const { sleepUntil(std::min(m_lineBusyUntil, notAfter)); }
 
   void frameWritten() { m_lineBusyUntil = std::max(now(), m_lineBusyUntil) + m_frameTime; }
 
@@ -74,7 +74,7 @@ void finalPass(SlotTable &slots, SerialPort &port, LinePacer &pacer) {
   pacer.waitForLineIdle(deadline);
 }
 
-void transmitLoop(SlotTable &slots, SerialPort &port) {
+void transmitLoop(SlotTable &slots, SerialPort &port) noexcept {
   LinePacer pacer(port);
   for (;;) {
     bool sentAny = false;

@@ -13,7 +13,7 @@ AppIdentity AppIdentity::quarnel(std::string folder) {
 
 AppIdentity AppIdentity::quarnelFor(std::string folder) {
   AppIdentity identity = quarnel(folder);
-  identity.settingsFolder = settingsFolderFor(folder, userSettingsFolder());
+  identity.settingsFolder = settingsFolderFor(folder, userSettingsFolder().value_or(""));
   return identity;
 }
 

@@ -2,6 +2,7 @@
 #include "config/remembered_settings.h"
 
 #include "config/file_access.h"
+#include "config/save_failure.h"
 #include "config/settings_folder.h"
 
 #include <filesystem>
@@ -10,7 +11,8 @@ namespace quarnel {
 
 namespace {
 
-// A missing file is the first run; one that cannot be read leaves nothing to remember.
+// A missing file (or none at all) is the first run; one that cannot be read leaves nothing to
+// remember.
 Remembered readFrom(const std::string &path) {
   FileRead file = readWholeFile(path);
   return readRememberedFile(file.error ? std::string() : file.bytes);
@@ -23,6 +25,7 @@ RememberedSettings::RememberedSettings(std::string path, UiServices &ui, std::st
 
 std::optional<std::string> RememberedSettings::store(const std::function<void(Remembered &)> &change) {
   change(m_values);
+  if (m_path.empty()) return std::nullopt;
   // The change goes into the file as it stands now, keeping what another copy of the program
   // may have stored since this one read it. A file that is there but cannot be read is not
   // replaced by this one change.
@@ -35,8 +38,8 @@ std::optional<std::string> RememberedSettings::store(const std::function<void(Re
 }
 
 void RememberedSettings::report(const std::string &problem, const std::string &consequence) {
-  m_ui.messageBox("Could not save \"" + m_path + "\": " + problem + "\r\n" + consequence, m_productName,
-                  MessageIcon::Critical, MessageButtons::Ok);
+  m_ui.messageBox(saveFailureMessage("", m_path, problem, consequence), m_productName, MessageIcon::Critical,
+                  MessageButtons::Ok);
 }
 
 DocumentFolders RememberedSettings::folders(const std::string &home) const {

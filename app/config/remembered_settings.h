@@ -14,6 +14,7 @@ namespace quarnel {
 
 class RememberedSettings {
 public:
+  // An empty `path` remembers for this run alone.
   RememberedSettings(std::string path, UiServices &ui, std::string productName);
 
   const Remembered &values() const { return m_values; }

@@ -7,9 +7,16 @@
 #include "text/item_reader.h"
 #include "text/text_number.h"
 
+#include <algorithm>
+
 namespace quarnel {
 
 namespace {
+
+// Characters, not bytes: every byte of UTF-8 but the continuation bytes starts one.
+long long characterCount(std::string_view utf8) {
+  return std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+}
 
 // Why a row cannot be written so that it reads back, or nothing.
 std::optional<std::string> rowRefusal(int row, const ServoSetting &s) {
@@ -27,7 +34,7 @@ std::optional<std::string> rowRefusal(int row, const ServoSetting &s) {
 
 ServoSettingsBytes writeServoSettings(const ServoRows &rows) {
   ServoSettingsBytes out;
-  for (int row = 0; row < servoRows; ++row) {
+  for (int row = 0; row < servoChannels; ++row) {
     if (auto refusal = rowRefusal(row, rows[row])) return {{}, refusal};
     const ServoSetting &s = rows[row];
     for (const std::string *text : {&s.name, &s.minimum, &s.home, &s.maximum})
@@ -41,7 +48,7 @@ ServoSettingsBytes writeServoSettings(const ServoRows &rows) {
 bool readServoSettings(std::string_view bytes, ServoRows &rows) {
   ItemReader items(bytes);
   bool applied = false;
-  for (int records = 0; records < servoRows; ++records) {
+  for (int records = 0; records < servoChannels; ++records) {
     std::optional<std::string> fields[5];
     for (auto &field : fields) {
       field = items.next();
@@ -49,13 +56,25 @@ bool readServoSettings(std::string_view bytes, ServoRows &rows) {
     }
     if (*fields[0] == servoSettingsEnd) return applied;
     auto row = textToNumber(*fields[4]);
-    if (row && *row >= 0 && *row < servoRows) {
+    if (row && *row >= 0 && *row < servoChannels) {
       rows[*row] = {decodeCodepage(*fields[0]), decodeCodepage(*fields[1]),
                     decodeCodepage(*fields[2]), decodeCodepage(*fields[3])};
       applied = true;
     }
   }
   return applied;
+}
+
+std::optional<std::string> overlongServoText(const ServoRows &rows) {
+  const std::pair<std::string ServoSetting::*, const char *> fields[] = {
+      {&ServoSetting::name, "name"}, {&ServoSetting::minimum, "minimum"}, {&ServoSetting::home, "home"},
+      {&ServoSetting::maximum, "maximum"}};
+  for (int row = 0; row < servoChannels; ++row)
+    for (const auto &[field, word] : fields)
+      if (const long long length = characterCount(rows[row].*field); length > servoTextLimit)
+        return "Servo " + std::to_string(row) + "'s " + word + " is " + std::to_string(length) +
+               " characters long, more than the " + std::to_string(servoTextLimit) + " a field takes.";
+  return std::nullopt;
 }
 
 } // namespace quarnel

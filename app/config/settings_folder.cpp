@@ -11,7 +11,9 @@
 
 namespace quarnel {
 
-std::string userSettingsFolder() {
+std::optional<std::string> userSettingsFolder() {
+  // Qt would take the root for the missing home and answer /.config.
+  if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME") && qEnvironmentVariableIsEmpty("HOME")) return std::nullopt;
   return QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/quarnel")
       .toStdString();
 }
@@ -25,6 +27,7 @@ std::optional<std::string> saveSettingsFile(const std::string &path, const std::
 std::optional<std::string> saveSetupChange(const std::string &path, SetupRecord &setup,
                                            const std::function<void(SetupRecord &)> &change) {
   change(setup);
+  if (path.empty()) return std::nullopt;
   const FileRead file = readWholeFile(path);
   SetupRecord onDisk = readSetupFile(file.error ? std::string() : file.bytes, setup);
   change(onDisk);

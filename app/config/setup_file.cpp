@@ -36,7 +36,7 @@ std::optional<int> index(const std::optional<std::string> &item, int last) {
 std::string writeSetupFile(const SetupRecord &r) {
   return formatNumber(r.settingsLeft) + ',' + formatNumber(r.settingsTop) + ',' +
          std::to_string(r.commPortIndex) + ',' + std::to_string(r.baudIndex) + ',' +
-         std::to_string(r.boardChoice) + ',' + std::to_string(r.controlsLeft) + ',' +
+         std::to_string(static_cast<int>(r.boardChoice)) + ',' + std::to_string(r.controlsLeft) + ',' +
          formatNumber(r.controlsTop) + "\r\n";
 }
 
@@ -49,9 +49,11 @@ SetupRecord readSetupFile(std::string_view bytes, const SetupRecord &defaults) {
   r.settingsLeft = position(items[0]).value_or(defaults.settingsLeft);
   r.settingsTop = position(items[1]).value_or(defaults.settingsTop);
   r.commPortIndex = index(items[2], 3).value_or(defaults.commPortIndex);
-  r.boardChoice = index(items[4], 1).value_or(defaults.boardChoice);
-  // 2400 baud exists only in the 8-servo board's list.
-  r.baudIndex = index(items[3], r.boardChoice == 0 ? 1 : 0).value_or(defaults.baudIndex);
+  const auto board = index(items[4], 1);
+  r.boardChoice = board ? static_cast<Board>(*board) : defaults.boardChoice;
+  // An index into the chosen board's list only: 2400 baud exists only in the 8-servo board's.
+  const auto lastBaud = static_cast<int>(offeredBaudRates(r.boardChoice).size()) - 1;
+  r.baudIndex = index(items[3], lastBaud).value_or(defaults.baudIndex);
   auto controlsLeft = items[5] ? textToNumber(*items[5]) : std::nullopt;
   r.controlsLeft = controlsLeft.value_or(defaults.controlsLeft);
   r.controlsTop = position(items[6]).value_or(defaults.controlsTop);

@@ -2,6 +2,8 @@
 // COM port and baud choices.
 #pragma once
 
+#include "servos/servo_configuration.h"
+
 #include <cstdint>
 
 namespace quarnel {
@@ -11,7 +13,7 @@ struct SetupRecord {
   double settingsTop = 0;
   int commPortIndex = 0;
   int baudIndex = 0;
-  int boardChoice = 1;
+  Board boardChoice = Board::TwelveServos;
   int16_t controlsLeft = 0;
   double controlsTop = 0;
 

@@ -2,7 +2,9 @@
 // status bar, Home, STOP, the close rule and the update tick.
 #include "control/control_window.h"
 
+#include "config/save_failure.h"
 #include "config/settings_folder.h"
+#include "control/link_summary_fit.h"
 #include "control/window_edge.h"
 #include "motion/servo_limits.h"
 #include "text/text_number.h"
@@ -34,10 +36,6 @@ static_assert(ControlWindow::designHeight == rowStep * (servosPerColumn - 1) + s
 // Pixels the status bar keeps free on either side of its text.
 constexpr int statusBarMargin = 6;
 
-// How often the link's device is looked at: a board gone is said within this, and the look is
-// one stat() of a path.
-constexpr double linkLookSeconds = 1;
-
 // How much the design must grow for the widest button caption of this font to fit, with room
 // for the button's frame.
 double layoutScale(const QFont &font) {
@@ -63,7 +61,7 @@ void showReadOut(QLabel *readOut, int value) {
 
 ControlWindow::ControlWindow(MotionModel &motion, ServoDriver &driver, const Clock &clock, SetupRecord &setup,
                              const ServoConfiguration &configuration, UiServices &ui, const AppIdentity &identity)
-    : m_motion(motion), m_driver(driver), m_clock(clock), m_setup(setup), m_configuration(configuration), m_ui(ui),
+    : m_motion(motion), m_link(motion, driver, clock), m_setup(setup), m_configuration(configuration), m_ui(ui),
       m_identity(identity), m_ticker(motion, clock, this) {
   setObjectName("frmControls");
   buildControls();
@@ -72,15 +70,12 @@ ControlWindow::ControlWindow(MotionModel &motion, ServoDriver &driver, const Clo
   connectControls();
   m_ticker.ticked = [this] {
     showLineLoad();
-    watchLink();
+    m_link.poll();
   };
+  m_link.statusChanged = [this] { showLinkStatus(); };
 
-  // The read-out is the displayed position; each change of it goes to the board.
-  m_motion.addPositionListener([this](int servo, int16_t position) {
-    showReadOut(m_lblServoPos[servo], position);
-    m_driver.move(servo, position);
-    m_frames.count(m_clock.seconds());
-  });
+  // The read-out is the displayed position; the link sends each change of it to the board.
+  m_motion.addPositionListener([this](int servo, int16_t position) { showReadOut(m_lblServoPos[servo], position); });
   // The sliders show the targets, whoever set them: the user, Home, STOP, the runner or the
   // node editor.
   m_motion.addTargetListener([this](int servo, int16_t target) {
@@ -94,7 +89,7 @@ void ControlWindow::buildControls() {
   auto *client = new QWidget(this);
   setCentralWidget(client);
 
-  for (int i = 0; i < motionServos; ++i) {
+  for (int i = 0; i < servoChannels; ++i) {
     const int left = columnStep * (i / servosPerColumn), top = rowStep * (i % servosPerColumn);
     auto *frame = place(new QGroupBox("Servo", client), indexed("fmeServoCon", i),
                         m_layout.rect(left, top, servoFrameWidth, servoFrameHeight));
@@ -163,15 +158,13 @@ void ControlWindow::buildStatusBar() {
 }
 
 void ControlWindow::showLineLoad() {
-  const double now = m_clock.seconds();
-  const QString text = QString("%1 frames/s, %2 % of the line")
-                           .arg(m_frames.framesPerSecond(now))
-                           .arg(m_frames.linePercent(now, m_configuration.baudRate()));
+  const QString text =
+      QString("%1 frames/s, %2 % of the line").arg(m_link.framesPerSecond()).arg(m_link.linePercent());
   if (m_lblLineLoad->text() != text) m_lblLineLoad->setText(text);
 }
 
 void ControlWindow::connectControls() {
-  for (int i = 0; i < motionServos; ++i)
+  for (int i = 0; i < servoChannels; ++i)
     connect(m_hscServoCon[i], &QSlider::valueChanged, this, [this, i](int value) { m_motion.setTarget(i, value); });
   connect(m_vscSpeed, &QSlider::valueChanged, this, &ControlWindow::applySpeed);
   connect(m_cmbRecorder, &QPushButton::clicked, this, [this] { scriptRequested(); });
@@ -185,15 +178,10 @@ void ControlWindow::connectControls() {
 
 void ControlWindow::load() {
   setWindowTitle(QString::fromStdString(m_identity.productName));
-  const bool linked = m_driver.open(m_configuration.commPort(), m_configuration.baudRate());
-  m_link = LinkStatus::afterOpen(m_configuration.commPort(), m_configuration.baudRate(), linked);
-  linked ? m_linkWatch.opened(m_link.device) : m_linkWatch.failed(m_link.device);
-  m_linkLookedAt = m_clock.seconds();
-  showLinkStatus();
+  m_link.open(m_configuration.commPort(), m_configuration.baudRate());
 
-  std::array<ServoLimits, motionServos> limits{};
-  for (int i = 0; i < motionServos; ++i) {
-    limits[i] = servoLimits(m_configuration.servos[i]);
+  const auto limits = servoLimits(m_configuration);
+  for (int i = 0; i < servoChannels; ++i) {
     m_fmeServoCon[i]->setTitle(QString::fromStdString(m_configuration.servos[i].name));
     const QString caption = servoCaption(i, m_configuration.servos[i].name);
     m_fmeServoCon[i]->setAccessibleName(caption);
@@ -218,51 +206,28 @@ void ControlWindow::load() {
   m_ticker.start();
   show();
   // The window stays open without the board: the user can work with the read-outs alone.
-  if (m_link.fault)
-    m_ui.messageBox(m_link.explanation(), m_identity.productName, MessageIcon::Warning, MessageButtons::Ok);
+  if (m_link.status().fault)
+    m_ui.messageBox(m_link.status().explanation(), m_identity.productName, MessageIcon::Warning, MessageButtons::Ok);
 }
 
 void ControlWindow::showLinkStatus() {
-  // Only the device path is shortened, in its middle, so that the port and the state stay whole.
-  const QFontMetrics metrics = m_lblLinkStatus->fontMetrics();
-  const int room = m_layout.pixels(designWidth) - 2 * statusBarMargin;
-  const int rest = metrics.horizontalAdvance(QString::fromStdString(m_link.summary("")));
-  const QString device = metrics.elidedText(QString::fromStdString(m_link.device), Qt::ElideMiddle, std::max(0, room - rest));
-  m_lblLinkStatus->setText(metrics.elidedText(QString::fromStdString(m_link.summary(device.toStdString())), Qt::ElideMiddle, room));
-  m_lblLinkStatus->setToolTip(QString::fromStdString(m_link.explanation()));
-}
-
-void ControlWindow::watchLink() {
-  if (m_clock.seconds() - m_linkLookedAt < linkLookSeconds) return;
-  m_linkLookedAt = m_clock.seconds();
-  switch (m_linkWatch.check()) {
-  case LinkWatch::Change::None: return;
-  case LinkWatch::Change::Lost: m_link.fault = LinkFault::Lost; break;
-  case LinkWatch::Change::Back:
-    const bool linked = m_driver.open(m_link.port, m_link.baud);
-    m_link = LinkStatus::afterOpen(m_link.port, m_link.baud, linked);
-    if (!linked) {
-      m_linkWatch.failed(m_link.device);
-      break;
-    }
-    m_linkWatch.opened(m_link.device);
-    // The open set every servo of the board to 127: each goes back to where the read-out has it.
-    for (int i = 0; i < motionServos; ++i) m_driver.move(i, m_motion.displayed(i));
-    break;
-  }
-  showLinkStatus();
+  const qreal room = m_layout.pixels(designWidth) - 2 * statusBarMargin;
+  const QFontMetricsF metrics(m_lblLinkStatus->font(), m_lblLinkStatus);
+  m_lblLinkStatus->setText(fittedLinkSummary(m_link.status(), metrics, room));
+  m_lblLinkStatus->setToolTip(QString::fromStdString(m_link.status().explanation()));
 }
 
 void ControlWindow::applySpeed() {
   showReadOut(m_lblSpeed, m_vscSpeed->value());
   m_motion.setSpeed(m_vscSpeed->value());
+  speedChanged();
 }
 
 void ControlWindow::setBackEnabled(bool enabled) { m_cmdBack->setEnabled(enabled); }
 
 void ControlWindow::sendAllHome() {
   // The home texts as the settings window holds them now, not as they were at load.
-  for (int i = 0; i < motionServos; ++i)
+  for (int i = 0; i < servoChannels; ++i)
     if (const auto home = textToNumber(m_configuration.servos[i].home)) m_motion.setTarget(i, *home);
 }
 
@@ -281,7 +246,7 @@ void ControlWindow::unload() {
   m_loaded = false;
   saveSetupFile();
   unloaded();
-  m_driver.close();
+  m_link.close();
 }
 
 void ControlWindow::saveSetupFile() {
@@ -293,8 +258,8 @@ void ControlWindow::saveSetupFile() {
         r.controlsLeft = left;
         r.controlsTop = top;
       }))
-    m_ui.messageBox("Could not save the start-up settings file \"" + path + "\": " + *problem +
-                        "\r\nThe control window's position will not be remembered.",
+    m_ui.messageBox(saveFailureMessage("the start-up settings file", path, *problem,
+                                       "The control window's position will not be remembered."),
                     m_identity.productName, MessageIcon::Critical, MessageButtons::Ok);
 }
 

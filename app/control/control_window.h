@@ -1,13 +1,11 @@
 // frmControls, the manual control panel: one slider and read-out per servo, the speed control,
-// Script, Home, STOP and Back. It owns the driver link while it is loaded and runs the update
-// tick that moves the servos.
+// Script, Home, STOP and Back. It holds the board link while it is loaded, shows how the link
+// stands, and runs the update tick that moves the servos.
 #pragma once
 
 #include "config/app_identity.h"
 #include "config/setup_record.h"
-#include "link/frame_rate_meter.h"
-#include "link/link_status.h"
-#include "link/link_watch.h"
+#include "link/board_link.h"
 #include "link/servo_driver.h"
 #include "motion/clock.h"
 #include "motion/motion_model.h"
@@ -44,8 +42,6 @@ public:
   // and starts the update tick; then shows it, and says so once when the link did not open.
   void load();
   bool isLoaded() const { return m_loaded; }
-  // The link as the status bar shows it since the last load.
-  const LinkStatus &linkStatus() const { return m_link; }
 
   // One update tick now, as when the timer fires.
   void updateTick() { m_ticker.tickNow(); }
@@ -53,14 +49,17 @@ public:
   // A running script holds the link: Back takes no input then.
   void setBackEnabled(bool enabled);
 
-  // Asked before every close; a false answer keeps the window open without a message.
+  // Asked before the loaded window closes; a false answer keeps it open without a message.
   std::function<bool()> closeAllowed = [] { return true; };
-  // After the window has gone: the script window hides and the settings window shows.
+  // As the window closes, before the link does: the script window hides and the settings
+  // window shows.
   std::function<void()> unloaded = [] {};
   // The Script button.
   std::function<void()> scriptRequested = [] {};
   // STOP, the button or Escape: whoever owns the run ends it and holds every servo.
   std::function<void()> stopRequested = [] {};
+  // The speed control's value was applied.
+  std::function<void()> speedChanged = [] {};
 
 protected:
   void closeEvent(QCloseEvent *event) override;
@@ -71,7 +70,6 @@ private:
   void buildStatusBar();
   void connectControls();
   void showLinkStatus();
-  void watchLink(); // a lost link said so, and opened again once the device is back
   void showLineLoad(); // the frames asked of the driver over the last second
   void unload();
   void saveSetupFile();
@@ -79,21 +77,17 @@ private:
   void sendAllHome();
 
   MotionModel &m_motion;
-  ServoDriver &m_driver;
-  const Clock &m_clock;
+  BoardLink m_link;
   SetupRecord &m_setup;
   const ServoConfiguration &m_configuration;
   UiServices &m_ui;
   const AppIdentity &m_identity;
   TwipLayout m_layout;
   bool m_loaded = false;
-  LinkStatus m_link;
-  LinkWatch m_linkWatch;
-  double m_linkLookedAt = 0;
 
-  std::array<QGroupBox *, motionServos> m_fmeServoCon{};
-  std::array<QSlider *, motionServos> m_hscServoCon{};
-  std::array<QLabel *, motionServos> m_lblServoPos{};
+  std::array<QGroupBox *, servoChannels> m_fmeServoCon{};
+  std::array<QSlider *, servoChannels> m_hscServoCon{};
+  std::array<QLabel *, servoChannels> m_lblServoPos{};
   QLabel *m_lblSpeed = nullptr;
   QSlider *m_vscSpeed = nullptr;
   QPushButton *m_cmbRecorder = nullptr;
@@ -102,7 +96,6 @@ private:
   QPushButton *m_cmdBack = nullptr;
   QLabel *m_lblLinkStatus = nullptr;
   QLabel *m_lblLineLoad = nullptr;
-  FrameRateMeter m_frames;
   QAction *m_mnuFBack = nullptr;
   QAction *m_mnuAbout = nullptr;
   MotionTicker m_ticker;

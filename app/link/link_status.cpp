@@ -28,9 +28,10 @@ LinkFault faultOfOpenError(int error) {
 }
 
 // A few words for the status bar.
-const char *shortReason(LinkFault fault) {
+std::string shortReason(LinkFault fault, int32_t port) {
   switch (fault) {
   case LinkFault::NoSuchPort: return "no such port";
+  case LinkFault::Unnamed: return tavik::portVariable(port) + " is empty";
   case LinkFault::Missing: return "no such device";
   case LinkFault::NotSerial: return "not a serial device";
   case LinkFault::NoPermission: return "no permission";
@@ -43,9 +44,12 @@ const char *shortReason(LinkFault fault) {
 
 } // namespace
 
-std::string LinkStatus::longReason(LinkFault fault) {
+std::string LinkStatus::longReason(LinkFault fault) const {
   switch (fault) {
   case LinkFault::NoSuchPort: return "there are only ports COM1 to COM8.";
+  case LinkFault::Unnamed:
+    return tavik::portVariable(port) + " is set but names no device. Set it to the board's device, or unset it to use " +
+           tavik::defaultPortDevice(port) + ".";
   case LinkFault::Missing: return "the device does not exist. Is the board's cable plugged in?";
   case LinkFault::NotSerial: return "it is not a serial device.";
   case LinkFault::NoPermission:
@@ -74,8 +78,9 @@ LinkFault diagnoseDevice(const std::string &path) {
 }
 
 LinkStatus LinkStatus::afterOpen(int32_t port, int32_t baud, bool opened) {
-  LinkStatus status{port, tavik::portDevice(port).value_or(""), baud, std::nullopt};
-  if (!opened) status.fault = status.device.empty() ? LinkFault::NoSuchPort : diagnoseDevice(status.device);
+  const auto device = tavik::portDevice(port);
+  LinkStatus status{port, device.value_or(""), baud, std::nullopt};
+  if (!opened) status.fault = !device ? LinkFault::NoSuchPort : device->empty() ? LinkFault::Unnamed : diagnoseDevice(*device);
   return status;
 }
 
@@ -83,7 +88,7 @@ std::string LinkStatus::summary(const std::string &shownDevice) const {
   const std::string name = "COM" + std::to_string(port);
   const std::string where = device.empty() ? name : name + " → " + shownDevice;
   if (!fault) return where + ", " + std::to_string(baud) + " bit/s: connected";
-  return where + ": not connected, " + shortReason(*fault);
+  return where + ": not connected, " + shortReason(*fault, port);
 }
 
 std::string LinkStatus::explanation() const {

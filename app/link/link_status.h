@@ -11,6 +11,7 @@ namespace quarnel {
 
 enum class LinkFault {
   NoSuchPort,   // a port number outside 1 to 8
+  Unnamed,      // $TAVIK_COM<n> is set but empty
   Missing,      // no device at the path, or no hardware behind it
   NotSerial,    // a file, a pipe or a device that is no terminal
   NoPermission, // the user may not open it
@@ -24,7 +25,7 @@ LinkFault diagnoseDevice(const std::string &path);
 
 struct LinkStatus {
   int32_t port = 1;
-  std::string device; // empty for a port outside 1 to 8
+  std::string device; // empty for a port outside 1 to 8 or one whose variable is empty
   int32_t baud = 9600;
   std::optional<LinkFault> fault; // nothing while connected
 
@@ -39,7 +40,7 @@ struct LinkStatus {
   std::string explanation() const;
   // Why the link is not open and what the user can do about it; empty while connected.
   std::string reason() const { return fault ? longReason(*fault) : std::string(); }
-  static std::string longReason(LinkFault fault);
+  std::string longReason(LinkFault fault) const;
 };
 
 } // namespace quarnel

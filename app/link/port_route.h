@@ -10,8 +10,8 @@
 
 namespace quarnel {
 
-// TAVIK_COM1 to TAVIK_COM4 as the program found them; an empty value counts as unset, as the
-// driver takes it.
+// TAVIK_COM1 to TAVIK_COM4 as the program found them; an empty value is kept, and the driver
+// opens nothing for it.
 using PortEnvironment = std::array<std::optional<std::string>, comPorts>;
 PortEnvironment portEnvironment();
 

@@ -34,11 +34,11 @@ int stepsDue(int &countdown, int interval) {
 
 } // namespace
 
-void MotionModel::load(const std::array<ServoLimits, motionServos> &limits) {
+void MotionModel::load(const std::array<ServoLimits, servoChannels> &limits) {
   m_limits = limits;
   m_carriedMs = 0;
   m_eased = {};
-  for (int servo = 0; servo < motionServos; ++servo) {
+  for (int servo = 0; servo < servoChannels; ++servo) {
     m_displayed[servo] = startPosition;
     m_target[servo] = limits[servo].home;
     tellTarget(servo);
@@ -66,12 +66,12 @@ void MotionModel::setEasedTarget(int servo, int position, Easing easing) {
 }
 
 void MotionModel::holdAll() {
-  for (int servo = 0; servo < motionServos; ++servo) setTarget(servo, m_displayed[servo]);
+  for (int servo = 0; servo < servoChannels; ++servo) setTarget(servo, m_displayed[servo]);
 }
 
 void MotionModel::setSpeed(int speed) {
   m_speed = std::clamp(speed, slowestSpeed, fastestSpeed);
-  for (int servo = 0; servo < motionServos; ++servo) setServoSpeed(servo, m_speed);
+  for (int servo = 0; servo < servoChannels; ++servo) setServoSpeed(servo, m_speed);
 }
 
 void MotionModel::setServoSpeed(int servo, int speed) {
@@ -103,7 +103,7 @@ void MotionModel::tick(double elapsedMs) {
   m_carriedMs = total >= longestTick ? 0 : total - counted;
 
   m_allAtTarget = true;
-  for (int servo = 0; servo < motionServos; ++servo) {
+  for (int servo = 0; servo < servoChannels; ++servo) {
     const int interval = m_interval[servo];
     int countdown = m_countdown[servo] - counted;
     int p = m_displayed[servo];
@@ -131,7 +131,7 @@ std::optional<double> MotionModel::msUntilNextEvent() const {
   std::optional<double> due;
   const auto consider = [&due](double ms) { due = std::max(0.0, due ? std::min(*due, ms) : ms); };
   bool moving = false;
-  for (int servo = 0; servo < motionServos; ++servo) {
+  for (int servo = 0; servo < servoChannels; ++servo) {
     if (m_displayed[servo] == m_target[servo]) continue; // its countdown running out shows nothing
     moving = true;
     // The tick counts whole milliseconds of the elapsed time plus the carried remainder, and

@@ -5,6 +5,7 @@
 
 #include "motion/eased_move.h"
 #include "motion/speed_interval.h"
+#include "servos/servo_configuration.h"
 
 #include <array>
 #include <cstdint>
@@ -14,7 +15,6 @@
 
 namespace quarnel {
 
-constexpr int motionServos = 12;
 constexpr int16_t lowestPosition = 0;
 constexpr int16_t highestPosition = 254;
 constexpr int16_t startPosition = 127; // what the driver sends every servo after it opens
@@ -51,7 +51,7 @@ public:
 
   // A fresh load of the control window: every displayed position back to 127 (nothing sent),
   // targets at home, the speed at 32 for every servo.
-  void load(const std::array<ServoLimits, motionServos> &limits);
+  void load(const std::array<ServoLimits, servoChannels> &limits);
   // Every displayed position at its target at once, nobody told: a run imagined from rest.
   void standAtTargets() {
     m_displayed = m_target;
@@ -112,12 +112,12 @@ private:
     if (m_aboutToChange) m_aboutToChange();
   }
 
-  std::array<ServoLimits, motionServos> m_limits{};
-  std::array<int16_t, motionServos> m_target{};
-  std::array<int16_t, motionServos> m_displayed{};
-  std::array<int16_t, motionServos> m_interval{};
-  std::array<int16_t, motionServos> m_countdown{};
-  std::array<std::optional<EasedMove>, motionServos> m_eased{};
+  std::array<ServoLimits, servoChannels> m_limits{};
+  std::array<int16_t, servoChannels> m_target{};
+  std::array<int16_t, servoChannels> m_displayed{};
+  std::array<int16_t, servoChannels> m_interval{};
+  std::array<int16_t, servoChannels> m_countdown{};
+  std::array<std::optional<EasedMove>, servoChannels> m_eased{};
   int m_speed = startSpeed;
   double m_carriedMs = 0;
   bool m_allAtTarget = false;

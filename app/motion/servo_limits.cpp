@@ -15,4 +15,10 @@ ServoLimits servoLimits(const ServoSetting &setting) {
   return {lowest, home, highest};
 }
 
+std::array<ServoLimits, servoChannels> servoLimits(const ServoConfiguration &configuration) {
+  std::array<ServoLimits, servoChannels> limits{};
+  for (int servo = 0; servo < servoChannels; ++servo) limits[servo] = servoLimits(configuration.servos[servo]);
+  return limits;
+}
+
 } // namespace quarnel

@@ -10,5 +10,7 @@ namespace quarnel {
 // value (0, 127, 254), everything is kept within 0 to 254, a reversed range is put in order and
 // the home is brought inside the range.
 ServoLimits servoLimits(const ServoSetting &setting);
+// Every servo's limits, each from its own row.
+std::array<ServoLimits, servoChannels> servoLimits(const ServoConfiguration &configuration);
 
 } // namespace quarnel

@@ -1,5 +1,6 @@
 // quarnel-play's entry: the command line, the driver (the real libTavik.so of the build tree or
 // the installation, or the dry run's printer), the stop signals, and the run.
+#include "command_line.h"
 #include "link/driver_location.h"
 #include "link/tavik_binding.h"
 #include "motion/clock.h"
@@ -10,7 +11,6 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -35,23 +35,11 @@ int main(int argc, char *argv[]) {
   openClosedStandardStreams();
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("quarnel-play");
-  QCoreApplication::setApplicationVersion(QUARNEL_VERSION);
   // Before the driver's thread exists, so that it inherits the blocked signals.
   StopSignals stopSignals;
 
-  const auto parsed = parsePlayerOptions(app);
-  if (const auto *exit = std::get_if<PlayerExit>(&parsed)) {
-    if (exit->code != 0) {
-      std::fputs(exit->text.c_str(), stderr);
-      return exit->code;
-    }
-    // The help or the version lost on a full disk is no success either.
-    if (std::fputs(exit->text.c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
-      ConsoleUi::say(outputFailure(errno));
-      return 1;
-    }
-    return 0;
-  }
+  const auto parsed = parsePlayerOptions();
+  if (const int *status = std::get_if<int>(&parsed)) return *status;
   PlayerOptions options = std::get<PlayerOptions>(parsed);
   // Once a run may start, output into a closed pipe (`| head -1`) is a failed write to report,
   // not a death that skips the hold and the close.
@@ -79,7 +67,8 @@ int main(int argc, char *argv[]) {
 
   ConsoleUi ui;
   // A dry run's positions and the progress share standard output, so both stay plain lines.
-  ProgressLine progress(stdout, isatty(STDOUT_FILENO) && !options.dryRun, options.loops);
+  ProgressLine progress(stdout, isatty(STDOUT_FILENO) && !options.dryRun, options.loops,
+                        options.dryRun ? SlowOutput::Wait : SlowOutput::DropLine);
   ui.beforeOutput = [&progress] { progress.finish(); };
   Player player(options, *driver, clock, start, ui, progress);
   if (const auto problem = player.load()) {
@@ -88,6 +77,8 @@ int main(int argc, char *argv[]) {
   }
   player.finished = [](int code) { QCoreApplication::exit(code); };
   stopSignals.stopRequested = [&player] { player.stop(); };
+  // A stop asked while the driver was loaded and the files read ends here, the port unopened.
+  if (stopSignals.takePending()) return 0;
   if (const auto problem = player.start()) {
     ConsoleUi::say(*problem);
     return 2;

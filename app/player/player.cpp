@@ -1,11 +1,10 @@
 // The run's steps, from the files to the closed link.
 #include "player.h"
 
+#include "command_line.h"
 #include "config/file_access.h"
 #include "config/servo_settings_file.h"
-#include "link/link_status.h"
 #include "motion/servo_limits.h"
-#include "port_device.h"
 #include "script/script_check.h"
 #include "script/script_file.h"
 
@@ -13,15 +12,20 @@ namespace quarnel {
 
 Player::Player(const PlayerOptions &options, ServoDriver &driver, const Clock &clock, double startSeconds,
                ConsoleUi &ui, ProgressLine &progress)
-    : m_options(options), m_driver(driver), m_clock(clock), m_startSeconds(startSeconds), m_ui(ui),
-      m_progress(progress), m_ticker(m_motion, clock, this), m_script(m_configuration, {ui, "quarnel-play"}),
+    : m_options(options), m_clock(clock), m_startSeconds(startSeconds), m_ui(ui), m_progress(progress),
+      m_link(m_motion, driver, clock), m_ticker(m_motion, clock, this), m_script(m_configuration, {ui, "quarnel-play"}),
       m_runner(m_script, m_motion) {
-  m_motion.addPositionListener([this](int servo, int16_t position) { m_driver.move(servo, position); });
+  m_link.statusChanged = [this] {
+    const LinkStatus &link = m_link.status();
+    if (link.fault == LinkFault::Lost)
+      endOnFault("the board's device " + link.device + " has gone (cable pulled or adapter unplugged): the run stopped.");
+  };
   m_tmrScriptRun.setInterval(runnerTickMs);
   connect(&m_tmrScriptRun, &QTimer::timeout, this, [this] {
     m_runner.tick();
     m_progress.clockMoved(sinceStart());
-    endOnFault();
+    m_link.poll();
+    if (const int error = m_progress.writeError()) endOnFault(outputFailure(error) + ". The run stopped.");
   });
   m_runner.setLineListener([this](int row) { lineStarted(row); });
   m_runner.setStateListener([this] {
@@ -40,7 +44,15 @@ std::optional<std::string> Player::loadServoSettings() {
   if (path.empty()) return std::nullopt;
   const FileRead file = readWholeFile(path);
   if (file.error) return "cannot read the servo settings " + path + ": " + *file.error;
-  if (!readServoSettings(file.bytes, m_configuration.servos)) return path + " holds no servo rows.";
+  // Each row starts out named as no record can name it, since reading ends at that name: a row
+  // still so named was not in the file, and a servo without its limits must not move.
+  ServoRows rows;
+  for (ServoSetting &row : rows) row.name = servoSettingsEnd;
+  if (!readServoSettings(file.bytes, rows)) return path + " holds no servo rows.";
+  for (int servo = 0; servo < servoChannels; ++servo)
+    if (rows[servo].name == servoSettingsEnd)
+      return path + " is damaged: it ends early or lacks the row of servo " + std::to_string(servo) + ".";
+  m_configuration.servos = rows;
   return std::nullopt;
 }
 
@@ -64,19 +76,12 @@ std::optional<std::string> Player::loadScript() {
 }
 
 std::optional<std::string> Player::start() {
-  if (!m_driver.open(m_options.port, m_options.baud)) {
-    const LinkStatus link = LinkStatus::afterOpen(m_options.port, m_options.baud, false);
+  m_link.open(m_options.port, m_options.baud);
+  if (const LinkStatus &link = m_link.status(); link.fault)
     return "cannot open serial port " + std::to_string(link.port) + (link.device.empty() ? "" : " (" + link.device + ")") +
            ": " + link.reason() + " Nothing was sent.";
-  }
   m_linkOpen = true;
-  if (!m_options.dryRun) {
-    m_watchedDevice = tavik::portDevice(m_options.port).value_or(std::string());
-    m_linkWatch.opened(m_watchedDevice);
-  }
-  std::array<ServoLimits, motionServos> limits{};
-  for (int i = 0; i < motionServos; ++i) limits[i] = servoLimits(m_configuration.servos[i]);
-  m_motion.load(limits);
+  m_motion.load(servoLimits(m_configuration));
   m_motion.setSpeed(m_options.speed);
   m_ticker.start();
   // Line 1 waits, like every line, until the servos stand at their targets: here, at home.
@@ -95,13 +100,8 @@ void Player::stop() {
   finish(0);
 }
 
-void Player::endOnFault() {
-  std::string fault;
-  if (!m_watchedDevice.empty() && m_linkWatch.check() == LinkWatch::Change::Lost)
-    fault = "the board's device " + m_watchedDevice + " has gone (cable pulled or adapter unplugged): the run stopped.";
-  else if (const int error = m_progress.writeError())
-    fault = outputFailure(error) + ". The run stopped.";
-  if (fault.empty()) return;
+void Player::endOnFault(const std::string &fault) {
+  if (!m_linkOpen) return;
   m_motion.holdAll();
   finish(1);
   ConsoleUi::say(fault);
@@ -112,8 +112,7 @@ void Player::finish(int exitCode) {
   m_linkOpen = false;
   m_tmrScriptRun.stop();
   m_ticker.stop();
-  m_driver.close();
-  m_watchedDevice.clear();
+  m_link.close();
   m_progress.finish();
   finished(exitCode);
 }

@@ -3,7 +3,7 @@
 // the windows use, and the end: the script's, or a stop that holds every servo.
 #pragma once
 
-#include "link/link_watch.h"
+#include "link/board_link.h"
 #include "link/servo_driver.h"
 #include "motion/clock.h"
 #include "motion/motion_model.h"
@@ -41,7 +41,7 @@ public:
   void stop();
 
   // Once the link is closed, with the exit code: 0 when the script ended or was stopped, 1 when
-  // the board's device went away or the output could not be written.
+  // the link lost the board's device or the output could not be written.
   std::function<void(int)> finished = [](int) {};
 
 private:
@@ -49,25 +49,22 @@ private:
   std::optional<std::string> loadScript();
   void lineStarted(int row);
   // A run that can no longer reach the board or its output ends as a stop does, said why.
-  void endOnFault();
+  void endOnFault(const std::string &fault);
   void finish(int exitCode);
   double sinceStart() const { return m_clock.seconds() - m_startSeconds; }
 
   const PlayerOptions m_options;
-  ServoDriver &m_driver;
   const Clock &m_clock;
   const double m_startSeconds;
   ConsoleUi &m_ui;
   ProgressLine &m_progress;
   ServoConfiguration m_configuration;
   MotionModel m_motion;
+  BoardLink m_link;
   MotionTicker m_ticker;
   ScriptModel m_script;
   ScriptRunner m_runner;
   QTimer m_tmrScriptRun;
-  // The board's node while a real link is open: the driver cannot tell that it has gone.
-  std::string m_watchedDevice;
-  LinkWatch m_linkWatch;
   bool m_linkOpen = false;
 };
 

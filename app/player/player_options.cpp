@@ -1,7 +1,11 @@
-// Reading the command line with QCommandLineParser.
+// Reading the command line through the programs' shared one.
 #include "player_options.h"
 
-#include <QCommandLineParser>
+#include "command_line.h"
+#include "motion/speed_interval.h"
+#include "port_device.h"
+#include "tavik.h"
+
 #include <QCoreApplication>
 
 namespace quarnel {
@@ -18,9 +22,9 @@ std::optional<int> wholeNumber(const QString &text, int lowest, int highest) {
 
 } // namespace
 
-std::variant<PlayerOptions, PlayerExit> parsePlayerOptions(const QCoreApplication &app) {
-  QCommandLineParser parser;
-  parser.setApplicationDescription(
+std::variant<PlayerOptions, int> parsePlayerOptions() {
+  CommandLine commandLine(
+      "quarnel-play",
       "Plays a Quarnel script (.tvk) on the servo board, without a window.\n"
       "The servos start at 127 and move to their homes (from --servos, else 127), then the\n"
       "script runs from line 1. WAIT waits for Enter on a terminal and is skipped otherwise.\n"
@@ -28,7 +32,9 @@ std::variant<PlayerOptions, PlayerExit> parsePlayerOptions(const QCoreApplicatio
       "Exit code 1: the board's device went away (cable pulled, adapter unplugged) or the\n"
       "output could not be written during the run; the servos are held then.\n"
       "Exit code 2: a bad option, a file that cannot be read or played, or a port that\n"
-      "cannot be opened; nothing is sent then.");
+      "cannot be opened; nothing is sent then.",
+      {.wholeHelpOnError = false, .shortVersion = true});
+  QCommandLineParser &parser = commandLine.parser();
   const QCommandLineOption servos("servos", "Servo settings (.sst): each servo's range and home.", "FILE.sst");
   const QCommandLineOption port("port", "Serial port 1 to 8 ($TAVIK_COM<N>, else /dev/ttyS<N-1>); 1 by default.", "N");
   const QCommandLineOption device("device", "The board's serial device, instead of --port.", "PATH");
@@ -39,50 +45,39 @@ std::variant<PlayerOptions, PlayerExit> parsePlayerOptions(const QCoreApplicatio
   const QCommandLineOption dryRun("dry-run", "Open no port: print \"<ms since start> <servo> <position>\" for "
                                              "each position that would be sent.");
   parser.addOptions({servos, port, device, baud, loops, speed, dryRun});
-  const QCommandLineOption help = parser.addHelpOption();
-  const QCommandLineOption version = parser.addVersionOption();
-  parser.addPositionalArgument("SCRIPT.tvk", "The script to play.");
-
-  const auto mistake = [&parser, &app](const QString &what) {
-    const QString usage = parser.helpText().section('\n', 0, 0);
-    return PlayerExit{QString("%1: %2\n%3\nRun %1 --help for the options.\n")
-                          .arg(app.applicationName(), what, usage)
-                          .toStdString(),
-                      2};
-  };
-  if (!parser.parse(app.arguments())) return mistake(parser.errorText());
-  if (parser.isSet(help)) return PlayerExit{parser.helpText().toStdString(), 0};
-  if (parser.isSet(version))
-    return PlayerExit{(app.applicationName() + " " + app.applicationVersion() + "\n").toStdString(), 0};
-  if (parser.positionalArguments().size() != 1) return mistake("Name one script to play.");
+  commandLine.addPositionalArgument("SCRIPT.tvk", "The script to play.");
+  if (const auto status = commandLine.parse(QCoreApplication::arguments())) return *status;
+  if (parser.positionalArguments().size() != 1) return commandLine.usageError("Name one script to play.");
 
   PlayerOptions options;
   options.script = parser.positionalArguments().front().toStdString();
   options.servoSettings = parser.value(servos).toStdString();
+  if (parser.isSet(servos) && options.servoSettings.empty()) return commandLine.usageError("--servos needs a file.");
   options.dryRun = parser.isSet(dryRun);
-  if (parser.isSet(port) && parser.isSet(device)) return mistake("--port and --device name the board twice.");
+  if (parser.isSet(port) && parser.isSet(device))
+    return commandLine.usageError("--port and --device name the board twice.");
   if (parser.isSet(port)) {
-    const auto n = wholeNumber(parser.value(port), 1, 8);
-    if (!n) return mistake("--port takes a number from 1 to 8.");
+    const auto n = wholeNumber(parser.value(port), tavik::kFirstPort, tavik::kLastPort);
+    if (!n) return commandLine.usageError("--port takes a number from 1 to 8.");
     options.port = *n;
   }
   options.device = parser.value(device).toStdString();
-  if (parser.isSet(device) && options.device.empty()) return mistake("--device needs a path.");
+  if (parser.isSet(device) && options.device.empty()) return commandLine.usageError("--device needs a path.");
   if (parser.isSet(baud)) {
-    const auto b = wholeNumber(parser.value(baud), 2400, 9600);
-    if (!b || (*b != 2400 && *b != 4800 && *b != 9600)) return mistake("--baud takes 2400, 4800 or 9600.");
+    const auto b = wholeNumber(parser.value(baud), TVK_LOWEST_BAUD, TVK_HIGHEST_BAUD);
+    if (!b || (*b != 2400 && *b != 4800 && *b != 9600)) return commandLine.usageError("--baud takes 2400, 4800 or 9600.");
     options.baud = *b;
   }
   if (parser.isSet(loops)) {
     const auto n = wholeNumber(parser.value(loops), 1, 1'000'000'000);
-    if (!n) return mistake("--loops takes a whole number of passes from 1 to 1000000000.");
+    if (!n) return commandLine.usageError("--loops takes a whole number of passes from 1 to 1000000000.");
     options.loops = *n;
   } else if (options.dryRun) {
     options.loops = 1; // a dry run ends by itself
   }
   if (parser.isSet(speed)) {
-    const auto s = wholeNumber(parser.value(speed), 1, 255);
-    if (!s) return mistake("--speed takes a number from 1 to 255.");
+    const auto s = wholeNumber(parser.value(speed), slowestSpeed, fastestSpeed);
+    if (!s) return commandLine.usageError("--speed takes a number from 1 to 255.");
     options.speed = *s;
   }
   return options;

@@ -5,8 +5,6 @@
 #include <string>
 #include <variant>
 
-class QCoreApplication;
-
 namespace quarnel {
 
 struct PlayerOptions {
@@ -20,13 +18,8 @@ struct PlayerOptions {
   bool dryRun = false;
 };
 
-// What the command line asked for: a run, or the text to print and the exit code (the help and
-// the version with 0 on standard output; a mistake with the usage and 2 on standard error).
-struct PlayerExit {
-  std::string text;
-  int code = 0;
-};
-
-std::variant<PlayerOptions, PlayerExit> parsePlayerOptions(const QCoreApplication &app);
+// The options of a run, or the exit status when the program is to end at once: the help or the
+// version printed (0, or 1 when it could not be), a mistake said with the usage (2).
+std::variant<PlayerOptions, int> parsePlayerOptions();
 
 } // namespace quarnel

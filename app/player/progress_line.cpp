@@ -1,11 +1,12 @@
-// Formatting the progress of a run.
+// Formatting the progress of a run, and writing it without waiting for a slow reader.
 #include "progress_line.h"
 
 #include "printable_text.h"
 
 #include <cerrno>
+#include <climits>
 #include <cmath>
-#include <cstring>
+#include <poll.h>
 
 namespace quarnel {
 
@@ -20,18 +21,32 @@ std::string passText(std::optional<int> pass, std::optional<int> passes) {
   return " pass " + std::to_string(*pass) + (passes ? "/" + std::to_string(*passes) : "");
 }
 
-} // namespace
+// `text` cut to at most `longest` bytes, "..." marking the cut, never inside a UTF-8 character.
+std::string shortened(const std::string &text, size_t longest) {
+  if (text.size() <= longest) return text;
+  size_t cut = longest - 3;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return text.substr(0, cut) + "...";
+}
 
-std::string outputFailure(int error) { return "cannot write to standard output: " + std::string(std::strerror(error)); }
+// Whether `out` takes a line now: a pipe with room for PIPE_BUF bytes, a terminal not held,
+// a file; or a broken one, whose write fails at once and is told.
+bool takesALineNow(std::FILE *out) {
+  pollfd ready{fileno(out), POLLOUT, 0};
+  return poll(&ready, 1, 0) > 0;
+}
+
+} // namespace
 
 void ProgressLine::lineStarted(double seconds, int row, std::string_view text, std::optional<int> pass) {
   m_row = row;
   m_text = printableLine(text);
   m_pass = pass;
   if (!m_terminal) {
-    std::fprintf(m_out, "%lld line %d%s: \"%s\"\n", std::llround(seconds * 1000), row,
-                 passText(pass, m_passes).c_str(), m_text.c_str());
-    flush();
+    const std::string head = std::to_string(std::llround(seconds * 1000)) + " line " + std::to_string(row) +
+                             passText(pass, m_passes) + ": \"";
+    // A pipe takes up to PIPE_BUF bytes whole once it has room, so a longer line could block.
+    write(head + shortened(m_text, PIPE_BUF - head.size() - 2) + "\"\n");
     return;
   }
   m_shownSeconds = static_cast<long long>(seconds);
@@ -45,28 +60,27 @@ void ProgressLine::clockMoved(double seconds) {
 }
 
 void ProgressLine::rewrite() {
-  std::string text = m_text;
-  if (text.size() > longestShownText) {
-    size_t cut = longestShownText - 3;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut; // not inside a character
-    text = text.substr(0, cut) + "...";
-  }
   const long long s = m_shownSeconds;
   char clock[32];
   if (s >= 3600) std::snprintf(clock, sizeof clock, "%lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
   else std::snprintf(clock, sizeof clock, "%02lld:%02lld", s / 60, s % 60);
   // Back to the line's start and clear it, so a shorter text leaves nothing of the longer one.
-  std::fprintf(m_out, "\r\033[K%s  line %d%s  \"%s\"", clock, m_row, passText(m_pass, m_passes).c_str(),
-               text.c_str());
-  flush();
-  m_open = true;
+  if (write("\r\033[K" + std::string(clock) + "  line " + std::to_string(m_row) + passText(m_pass, m_passes) + "  \"" +
+            shortened(m_text, longestShownText) + "\""))
+    m_open = true;
 }
 
 void ProgressLine::finish() {
   if (!m_open) return;
-  std::fputc('\n', m_out);
-  flush();
+  write("\n");
   m_open = false;
+}
+
+bool ProgressLine::write(const std::string &text) {
+  if (m_slow == SlowOutput::DropLine && !takesALineNow(m_out)) return false;
+  std::fwrite(text.data(), 1, text.size(), m_out);
+  flush();
+  return true;
 }
 
 void ProgressLine::flush() {

@@ -10,14 +10,18 @@
 
 namespace quarnel {
 
-// What is said when standard output refused a write with `error`.
-std::string outputFailure(int error);
+// What becomes of a line the output cannot take at once (a pipe nobody reads, a terminal held
+// with Ctrl+S).
+enum class SlowOutput {
+  Wait,     // the output is what was asked for, as a dry run's positions
+  DropLine, // the run and its signals go on, the line is left out
+};
 
 class ProgressLine {
 public:
   // `passes` is the loop limit, shown beside the pass; nothing when loops run for ever.
-  ProgressLine(std::FILE *out, bool terminal, std::optional<int> passes)
-      : m_out(out), m_terminal(terminal), m_passes(passes) {}
+  ProgressLine(std::FILE *out, bool terminal, std::optional<int> passes, SlowOutput slow)
+      : m_out(out), m_terminal(terminal), m_passes(passes), m_slow(slow) {}
 
   // `pass` is the loop pass the line is in, nothing outside a loop.
   void lineStarted(double seconds, int row, std::string_view text, std::optional<int> pass);
@@ -32,10 +36,13 @@ public:
 
 private:
   void rewrite();
+  // Writes `text` unless the output is slow and may not be waited for; whether it was written.
+  bool write(const std::string &text);
 
   std::FILE *m_out;
   bool m_terminal;
   std::optional<int> m_passes;
+  SlowOutput m_slow;
   int m_row = 0;
   std::string m_text;
   std::optional<int> m_pass;

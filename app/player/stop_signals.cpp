@@ -24,7 +24,9 @@ StopSignals::StopSignals() {
     return;
   }
   m_notifier = std::make_unique<QSocketNotifier>(m_fd, QSocketNotifier::Read);
-  connect(m_notifier.get(), &QSocketNotifier::activated, this, &StopSignals::drain);
+  connect(m_notifier.get(), &QSocketNotifier::activated, this, [this] {
+    if (takePending()) stopRequested();
+  });
 }
 
 StopSignals::~StopSignals() {
@@ -32,9 +34,12 @@ StopSignals::~StopSignals() {
   if (m_fd >= 0) ::close(m_fd);
 }
 
-void StopSignals::drain() {
+bool StopSignals::takePending() {
+  if (m_fd < 0) return false;
+  bool taken = false;
   signalfd_siginfo info;
-  while (read(m_fd, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) stopRequested();
+  while (read(m_fd, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) taken = true;
+  return taken;
 }
 
 } // namespace quarnel

@@ -18,12 +18,13 @@ public:
   StopSignals();
   ~StopSignals() override;
 
-  // Told once for each signal that arrives.
+  // Told when one or more signals have arrived, from the event loop.
   std::function<void()> stopRequested = [] {};
 
-private:
-  void drain();
+  // Whether a signal has arrived that nobody was told of yet; it is then taken.
+  bool takePending();
 
+private:
   int m_fd = -1;
   std::unique_ptr<QSocketNotifier> m_notifier;
 };

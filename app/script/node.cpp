@@ -7,13 +7,13 @@ namespace quarnel {
 
 std::string nodeDataText(const Node &node) {
   std::string text;
-  for (int slot = 0; slot < nodeSlots; ++slot)
+  for (int slot = 0; slot < servoChannels; ++slot)
     text += std::to_string(node.pos[slot]) + ',' + std::to_string(node.speed[slot]) + ',';
   return text;
 }
 
 bool parseNodeData(std::string_view text, Node &node) {
-  std::array<int16_t, 2 * nodeSlots> numbers{};
+  std::array<int16_t, 2 * servoChannels> numbers{};
   size_t cursor = 0;
   for (int16_t &number : numbers) {
     const size_t comma = text.find(',', cursor);
@@ -23,7 +23,7 @@ bool parseNodeData(std::string_view text, Node &node) {
     number = *value;
     cursor = comma + 1;
   }
-  for (int slot = 0; slot < nodeSlots; ++slot) {
+  for (int slot = 0; slot < servoChannels; ++slot) {
     node.pos[slot] = numbers[2 * slot];
     node.speed[slot] = numbers[2 * slot + 1];
   }

@@ -12,12 +12,10 @@
 
 namespace quarnel {
 
-constexpr int nodeSlots = motionServos;
-
 struct Node {
   std::string name;
-  std::array<int16_t, nodeSlots> pos{};
-  std::array<int16_t, nodeSlots> speed{};
+  std::array<int16_t, servoChannels> pos{};
+  std::array<int16_t, servoChannels> speed{};
 
   bool operator==(const Node &) const = default;
 };

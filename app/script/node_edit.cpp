@@ -59,7 +59,7 @@ bool NodeEdit::takesDisplayedPosition(int servo, bool boxFocused) {
 std::variant<Node, NodeEdit::Refusal> NodeEdit::savedNode(const Texts &texts) const {
   if (auto refusal = nameRefusal(texts.name)) return Refusal{Refusal::Name, 0, *refusal};
   Node node{texts.name, {}, {}};
-  for (int slot = 0; slot < nodeSlots; ++slot) {
+  for (int slot = 0; slot < servoChannels; ++slot) {
     if (m_typed[slot]) {
       if (auto refusal = positionRefusal(slot, texts.pos[slot])) return Refusal{Refusal::Position, slot, *refusal};
       node.pos[slot] = *textToNumber(texts.pos[slot]);

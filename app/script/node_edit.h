@@ -47,8 +47,8 @@ public:
 
   struct Texts {
     std::string name;
-    std::array<std::string, nodeSlots> pos;
-    std::array<std::string, nodeSlots> speed;
+    std::array<std::string, servoChannels> pos;
+    std::array<std::string, servoChannels> speed;
   };
   // The box a refusal is about, so the editor can put the focus there.
   struct Refusal {
@@ -68,7 +68,7 @@ private:
   MotionModel &m_motion;
   const ServoConfiguration &m_config;
   int m_index = 0;
-  std::array<bool, nodeSlots> m_typed{};
+  std::array<bool, servoChannels> m_typed{};
 };
 
 } // namespace quarnel

@@ -55,7 +55,7 @@ std::string poseChangeText(const Pose &before, const Node &node, const std::vect
   std::string changes;
   int unchanged = 0;
   long slowestMs = 0;
-  const int servos = std::min<int>(static_cast<int>(servoNames.size()), nodeSlots);
+  const int servos = std::min<int>(static_cast<int>(servoNames.size()), servoChannels);
   for (int servo = 0; servo < servos; ++servo) {
     const int from = before[servo], to = node.pos[servo], speed = node.speed[servo];
     if (from == to) {

@@ -16,7 +16,7 @@ namespace quarnel {
 class ScriptModel;
 class ServoConfiguration;
 
-using Pose = std::array<int16_t, nodeSlots>;
+using Pose = std::array<int16_t, servoChannels>;
 
 // "Servo0 127 → 200 at speed 32, Servo3 90 → 60 at speed 8; 10 servos unchanged — 3.8 s" for
 // the servos `servoNames` names, slot 0 up, and ", eased in-out" after it for a move along a

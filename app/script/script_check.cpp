@@ -15,7 +15,7 @@ namespace {
 // Speed 0 has no interval and one of 2040 or more rounds to 0; a negative speed gives a negative
 // one. The window's runner makes do with each of them, but a show is better refused.
 std::optional<std::string> speedProblem(const Node &node) {
-  for (int slot = 0; slot < nodeSlots; ++slot)
+  for (int slot = 0; slot < servoChannels; ++slot)
     if (node.speed[slot] < 1 || speedToInterval(node.speed[slot]) < 1)
       return "servo " + std::to_string(slot) + " of node \"" + node.name + "\" has speed " +
              std::to_string(node.speed[slot]) + ", which gives no step interval.";

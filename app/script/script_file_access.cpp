@@ -2,6 +2,7 @@
 #include "script/script_file_access.h"
 
 #include "config/file_access.h"
+#include "config/save_failure.h"
 #include "script/script_file.h"
 #include "ui/file_choice.h"
 
@@ -43,7 +44,7 @@ std::optional<std::string> saveScriptFile(const ScriptModel &script, DocumentFol
   ScriptFileBytes file = writeScript(script);
   std::optional<std::string> problem = file.refusal ? file.refusal : saveWholeFile(*path, file.bytes);
   if (problem) {
-    user.critical("Could not save the script file \"" + *path + "\": " + *problem);
+    user.critical(saveFailureMessage("the script file", *path, *problem));
     return std::nullopt;
   }
   return path;

@@ -9,16 +9,25 @@ std::string_view ScriptLines::text(int row) const {
   return row == 0 ? scriptHeading : std::string_view(m_lines[row - 1]);
 }
 
+ScriptLines::ListenerId ScriptLines::addListener(Listener listener) {
+  m_listeners.emplace_back(m_nextListenerId, std::move(listener));
+  return m_nextListenerId++;
+}
+
+void ScriptLines::removeListener(ListenerId id) {
+  std::erase_if(m_listeners, [id](const auto &listener) { return listener.first == id; });
+}
+
 void ScriptLines::notify(ScriptLinesChange::Kind kind, int row) const {
-  if (m_listener) m_listener({kind, row});
+  for (const auto &listener : m_listeners) listener.second({kind, row});
 }
 
 void ScriptLines::mark(int row) {
   if (row == m_marked) return;
   const int old = m_marked;
   m_marked = row;
-  if (old >= 0 && old < rowCount()) notify(ScriptLinesChange::Changed, old);
-  if (row >= 0 && row < rowCount()) notify(ScriptLinesChange::Changed, row);
+  if (old >= 0 && old < rowCount()) notify(ScriptLinesChange::Marked, old);
+  if (row >= 0 && row < rowCount()) notify(ScriptLinesChange::Marked, row);
 }
 
 void ScriptLines::setCursor(Cursor cursor) {

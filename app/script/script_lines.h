@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quarnel {
@@ -16,19 +17,25 @@ constexpr std::string_view lineMarker = "<";
 
 // What changed, so a view can follow without reading every row again. Item views must hear of
 // a row coming or going, and of a reset, while the lines still stand as before: Inserting,
-// Removing and Resetting come before the change, Inserted, Removed and Reset after it.
+// Removing and Resetting come before the change, Inserted, Removed and Reset after it. Marked
+// is the marker coming onto or leaving a row whose text stands, which the runner does at
+// every line.
 struct ScriptLinesChange {
-  enum Kind { Inserting, Inserted, Removing, Removed, Changed, Resetting, Reset };
+  enum Kind { Inserting, Inserted, Removing, Removed, Changed, Marked, Resetting, Reset };
   Kind kind;
-  int row = 0; // the row inserted, removed or changed; none for a reset
+  int row = 0; // the row inserted, removed, changed or marked; none for a reset
 };
 
 class ScriptLines {
 public:
   using Listener = std::function<void(const ScriptLinesChange &)>;
+  using ListenerId = int;
 
   ScriptLines() { clear(); }
-  void setListener(Listener listener) { m_listener = std::move(listener); }
+  // Every view that follows the lines is told of each change, in the order they were added;
+  // a view gone must be removed by the id it was given.
+  ListenerId addListener(Listener listener);
+  void removeListener(ListenerId id);
 
   // The grid.
   int rowCount() const { return static_cast<int>(m_lines.size()) + 1; }
@@ -98,7 +105,8 @@ private:
   std::vector<std::string> m_lines; // row r is m_lines[r - 1]
   int m_current = 1;
   int m_marked = 1;
-  Listener m_listener;
+  std::vector<std::pair<ListenerId, Listener>> m_listeners;
+  ListenerId m_nextListenerId = 0;
 };
 
 } // namespace quarnel

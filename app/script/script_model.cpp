@@ -22,7 +22,7 @@ ScriptModel::ScriptModel(const ServoConfiguration &config, ScriptUser user)
 
 void ScriptModel::load() {
   Node home{"Home", {}, {}};
-  for (int slot = 0; slot < nodeSlots; ++slot) {
+  for (int slot = 0; slot < servoChannels; ++slot) {
     home.pos[slot] = servoLimits(m_config.servos[slot]).home;
     home.speed[slot] = homeSpeed;
   }
@@ -36,7 +36,7 @@ bool ScriptModel::admits(const Node &node) const {
                     " nodes, Home included, so the node " + node.name + " was not added.");
     return false;
   }
-  for (int slot = 0; slot < nodeSlots; ++slot) {
+  for (int slot = 0; slot < servoChannels; ++slot) {
     const ServoLimits travel = servoLimits(m_config.servos[slot]);
     if (node.pos[slot] < travel.lowest || node.pos[slot] > travel.highest)
       m_user.critical("Position of Servo " + std::to_string(slot) + " in " + node.name +
@@ -66,7 +66,7 @@ std::optional<Node> ScriptModel::nodeFromControls(const MotionModel &motion) con
     return std::nullopt;
   }
   Node pose{name, {}, {}};
-  for (int slot = 0; slot < nodeSlots; ++slot) {
+  for (int slot = 0; slot < servoChannels; ++slot) {
     pose.pos[slot] = motion.target(slot);
     pose.speed[slot] = static_cast<int16_t>(motion.speed());
   }

@@ -41,7 +41,7 @@ std::optional<std::string> ScriptRunner::carryOut(std::string_view text, Easing 
   auto index = m_script.nodes().find(text);
   if (!index) return std::string(noSuchNode);
   const Node &node = m_script.nodes().node(*index);
-  for (int slot = 0; slot < nodeSlots; ++slot) {
+  for (int slot = 0; slot < servoChannels; ++slot) {
     m_motion.setServoSpeed(slot, node.speed[slot]);
     m_motion.setEasedTarget(slot, node.pos[slot], moves);
   }

@@ -24,7 +24,7 @@ namespace quarnel {
 namespace {
 
 constexpr int rowTop = 480, rowStep = 300, boxHeight = 252;
-constexpr int valuesWidth = 2400, valuesHeight = rowTop + rowStep * nodeSlots + 120;
+constexpr int valuesWidth = 2400, valuesHeight = rowTop + rowStep * servoChannels + 120;
 constexpr int sideLeft = valuesWidth + 240, sideWidth = 1800;
 constexpr int clientWidth = sideLeft + sideWidth + 120, clientHeight = valuesHeight + 240;
 
@@ -54,7 +54,7 @@ void NodeEditor::buildControls() {
   auto *values = place(new QGroupBox("Servo Settings", this), "fmeValues", m_layout.rect(120, 120, valuesWidth, valuesHeight));
   place(new QLabel("Position", values), "lblPos", m_layout.rect(480, 240, 840, boxHeight));
   place(new QLabel("Speed", values), "lblSpeed", m_layout.rect(1440, 240, 840, boxHeight));
-  for (int i = 0; i < nodeSlots; ++i) {
+  for (int i = 0; i < servoChannels; ++i) {
     const int top = rowTop + rowStep * i;
     auto *label = place(new QLabel(QString::number(i), values), indexed("Label1", i), m_layout.rect(120, top, 300, boxHeight));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -86,7 +86,7 @@ void NodeEditor::connectControls() {
   }
   // Cancel leaves whatever a box holds.
   m_leaveCheck->leaveUncheckedFor(m_cmbClose);
-  for (int i = 0; i < nodeSlots; ++i)
+  for (int i = 0; i < servoChannels; ++i)
     connect(m_txtPos[i], &QLineEdit::textEdited, this, [this, i] { m_edit.positionTyped(i); });
   connect(m_cmbSave, &QPushButton::clicked, this, &NodeEditor::save);
   connect(m_cmbClose, &QPushButton::clicked, this, &QWidget::close);
@@ -95,7 +95,7 @@ void NodeEditor::connectControls() {
 void NodeEditor::openFor(int index, const QWidget &controls, const QWidget &script) {
   const Node &node = m_script.nodes().node(index);
   m_txtNodeName->setText(QString::fromStdString(node.name));
-  for (int i = 0; i < nodeSlots; ++i) {
+  for (int i = 0; i < servoChannels; ++i) {
     m_txtPos[i]->setText(QString::number(node.pos[i]));
     m_txtSpeed[i]->setText(QString::number(node.speed[i]));
   }
@@ -114,7 +114,7 @@ bool NodeEditor::boxAccepted(QLineEdit *box) {
     if (auto refusal = m_edit.nameRefusal(text)) return refuse(box, *refusal);
     return true;
   }
-  for (int i = 0; i < nodeSlots; ++i) {
+  for (int i = 0; i < servoChannels; ++i) {
     if (box == m_txtPos[i]) {
       if (auto refusal = m_edit.positionRefusal(i, text)) return refuse(box, *refusal);
       m_edit.applyPosition(i, text);
@@ -138,7 +138,7 @@ bool NodeEditor::refuse(QLineEdit *box, const std::string &message) {
 void NodeEditor::save() {
   NodeEdit::Texts texts;
   texts.name = m_txtNodeName->text().toStdString();
-  for (int i = 0; i < nodeSlots; ++i) {
+  for (int i = 0; i < servoChannels; ++i) {
     texts.pos[i] = m_txtPos[i]->text().toStdString();
     texts.speed[i] = m_txtSpeed[i]->text().toStdString();
   }

@@ -58,8 +58,8 @@ private:
   FieldLeaveCheck *m_leaveCheck = nullptr;
 
   QLineEdit *m_txtNodeName = nullptr;
-  std::array<QLineEdit *, nodeSlots> m_txtPos{};
-  std::array<QLineEdit *, nodeSlots> m_txtSpeed{};
+  std::array<QLineEdit *, servoChannels> m_txtPos{};
+  std::array<QLineEdit *, servoChannels> m_txtSpeed{};
   QPushButton *m_cmbSave = nullptr;
   QPushButton *m_cmbClose = nullptr;
 };

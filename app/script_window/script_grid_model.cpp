@@ -13,11 +13,10 @@ QString shown(std::string_view text) { return QString::fromUtf8(text.data(), sta
 } // namespace
 
 ScriptGridModel::ScriptGridModel(ScriptModel &script, QObject *parent)
-    : QAbstractTableModel(parent), m_script(script), m_lines(script.lines()) {
-  m_lines.setListener([this](const ScriptLinesChange &change) { follow(change); });
-}
+    : QAbstractTableModel(parent), m_script(script), m_lines(script.lines()),
+      m_listener(m_lines.addListener([this](const ScriptLinesChange &change) { follow(change); })) {}
 
-ScriptGridModel::~ScriptGridModel() { m_lines.setListener(nullptr); }
+ScriptGridModel::~ScriptGridModel() { m_lines.removeListener(m_listener); }
 
 int ScriptGridModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_lines.lastRow(); }
 
@@ -60,6 +59,7 @@ void ScriptGridModel::follow(const ScriptLinesChange &change) {
     endRemoveRows();
     return;
   case ScriptLinesChange::Changed:
+  case ScriptLinesChange::Marked:
     // The heading is the header, and never carries the marker.
     if (change.row < 1) return;
     emit dataChanged(index(viewRow, CommandColumn), index(viewRow, MarkerColumn), {Qt::DisplayRole});

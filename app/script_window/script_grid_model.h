@@ -39,6 +39,7 @@ private:
 
   const ScriptModel &m_script;
   ScriptLines &m_lines;
+  ScriptLines::ListenerId m_listener;
 };
 
 } // namespace quarnel

@@ -11,7 +11,7 @@ ServoSetting ServoSetting::defaults(int row) {
 
 ServoRows defaultServoRows() {
   ServoRows rows;
-  for (int i = 0; i < servoRows; ++i) rows[i] = ServoSetting::defaults(i);
+  for (int i = 0; i < servoChannels; ++i) rows[i] = ServoSetting::defaults(i);
   return rows;
 }
 

@@ -4,12 +4,15 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace quarnel {
 
-constexpr int servoRows = 12;
+// The servos the application handles, 0 to 11, whichever board is chosen: the 8-servo board
+// only hides the last four.
+constexpr int servoChannels = 12;
 // The settings window offers COM ports 1 to 4 (list index 0 to 3).
 constexpr int comPorts = 4;
 
@@ -28,23 +31,30 @@ struct ServoSetting {
   bool operator==(const ServoSetting &) const = default;
 };
 
-using ServoRows = std::array<ServoSetting, servoRows>;
+using ServoRows = std::array<ServoSetting, servoChannels>;
 
 ServoRows defaultServoRows();
 
+// The board the settings window's two options choose between; setup.res keeps it as 0 or 1.
+enum class Board { EightServos = 0, TwelveServos = 1 };
+
+// The line speeds of the settings window's baud list, in its order; setup.res keeps the index
+// into it. The 8-servo board offers both, the 12-servo board the first alone.
+inline constexpr std::array<int, 2> baudRates{9600, 2400};
+constexpr std::span<const int> offeredBaudRates(Board board) {
+  return std::span(baudRates).first(board == Board::EightServos ? 2 : 1);
+}
+
 class ServoConfiguration {
 public:
-  static constexpr int eightServos = 0;
-  static constexpr int twelveServos = 1;
-
-  int boardChoice = twelveServos;
+  Board boardChoice = Board::TwelveServos;
   int commPortIndex = 0; // ports 1 to 4
-  int baudIndex = 0;     // 9600; 2400 is index 1, offered only by the 8-servo board
+  int baudIndex = 0;     // into baudRates
   ServoRows servos = defaultServoRows();
 
-  int servoCount() const { return boardChoice == eightServos ? 8 : 12; }
+  int servoCount() const { return boardChoice == Board::EightServos ? 8 : 12; }
   int commPort() const { return commPortIndex + 1; }
-  int baudRate() const { return baudIndex == 1 ? 2400 : 9600; }
+  int baudRate() const { return baudIndex >= 0 && baudIndex < std::ssize(baudRates) ? baudRates[baudIndex] : baudRates[0]; }
 
   std::optional<int16_t> minimum(int row) const;
   std::optional<int16_t> home(int row) const;

@@ -3,6 +3,7 @@
 #include "settings/settings_window.h"
 
 #include "config/file_access.h"
+#include "config/save_failure.h"
 #include "config/servo_settings_file.h"
 #include "config/settings_folder.h"
 #include "config/setup_file.h"
@@ -125,10 +126,11 @@ void SettingsWindow::buildServoRows(QGroupBox *servoFrame) {
   auto field = [this, servoFrame](const char *name, int row, int left, int width) {
     auto *edit = new QLineEdit(servoFrame);
     edit->setObjectName(indexed(name, row));
+    edit->setMaxLength(servoTextLimit);
     edit->setGeometry(m_layout.rect(left, 600 + 360 * row, width, fieldHeight));
     return edit;
   };
-  for (int n = 0; n < servoRows; ++n) {
+  for (int n = 0; n < servoChannels; ++n) {
     ServoRowControls &r = m_rows[n];
     r.lblServo = new QLabel(QString("Servo %1").arg(n), servoFrame);
     r.lblServo->setObjectName(indexed("lblServo", n));
@@ -174,7 +176,7 @@ void SettingsWindow::connectControls() {
   connect(m_cmbBaud, &QComboBox::currentIndexChanged, this,
           [this](int index) { m_configuration.baudIndex = std::max(0, index); });
 
-  for (int n = 0; n < servoRows; ++n) {
+  for (int n = 0; n < servoChannels; ++n) {
     auto keep = [this, n](QLineEdit *field, std::string ServoSetting::*text) {
       connect(field, &QLineEdit::textChanged, this, [this, n, text](const QString &value) {
         m_configuration.servos[n].*text = value.toStdString();
@@ -219,8 +221,8 @@ void SettingsWindow::load() {
       QPoint(twipsToPixels(m_setup.settingsLeft), twipsToPixels(m_setup.settingsTop)), size()));
 
   m_cmbCommPort->addItems({"1", "2", "3", "4"});
-  m_cmbBaud->addItem("9600");
-  m_optNumServos[m_setup.boardChoice]->setChecked(true);
+  // Checking the board fills the baud list.
+  m_optNumServos[static_cast<int>(m_setup.boardChoice)]->setChecked(true);
   m_cmbBaud->setCurrentIndex(m_setup.baudIndex);
   m_cmbCommPort->setCurrentIndex(m_setup.commPortIndex);
 }
@@ -231,14 +233,12 @@ void SettingsWindow::requestControls() {
 }
 
 void SettingsWindow::boardChanged() {
-  bool eight = m_optNumServos[ServoConfiguration::eightServos]->isChecked();
-  m_configuration.boardChoice =
-      eight ? ServoConfiguration::eightServos : ServoConfiguration::twelveServos;
+  bool eight = m_optNumServos[static_cast<int>(Board::EightServos)]->isChecked();
+  m_configuration.boardChoice = eight ? Board::EightServos : Board::TwelveServos;
   m_cmbBaud->clear();
-  m_cmbBaud->addItem("9600");
-  if (eight) m_cmbBaud->addItem("2400");
+  for (int rate : offeredBaudRates(m_configuration.boardChoice)) m_cmbBaud->addItem(QString::number(rate));
   m_cmbBaud->setCurrentIndex(0);
-  for (int n = 8; n < servoRows; ++n) {
+  for (int n = 8; n < servoChannels; ++n) {
     const ServoRowControls &r = m_rows[n];
     for (QWidget *control : {static_cast<QWidget *>(r.lblServo), static_cast<QWidget *>(r.txtServoName),
                              static_cast<QWidget *>(r.txtMin), static_cast<QWidget *>(r.txtHome),
@@ -248,7 +248,7 @@ void SettingsWindow::boardChanged() {
 }
 
 void SettingsWindow::showRows(const ServoRows &rows) {
-  for (int n = 0; n < servoRows; ++n) {
+  for (int n = 0; n < servoChannels; ++n) {
     m_rows[n].txtServoName->setText(QString::fromStdString(rows[n].name));
     m_rows[n].txtMin->setText(QString::fromStdString(rows[n].minimum));
     m_rows[n].txtHome->setText(QString::fromStdString(rows[n].home));
@@ -257,7 +257,7 @@ void SettingsWindow::showRows(const ServoRows &rows) {
 }
 
 bool SettingsWindow::fieldMayBeLeft(QLineEdit *field) {
-  for (int n = 0; n < servoRows; ++n) {
+  for (int n = 0; n < servoChannels; ++n) {
     const ServoRowControls &r = m_rows[n];
     const ServoSetting &row = m_configuration.servos[n];
     std::vector<std::string> messages;
@@ -298,6 +298,7 @@ std::optional<std::string> SettingsWindow::showRowsFrom(const std::string &path)
   if (file.error) return file.error;
   ServoRows rows = m_configuration.servos;
   readServoSettings(file.bytes, rows);
+  if (auto overlong = overlongServoText(rows)) return overlong;
   showRows(rows);
   rowsKeptAs(path);
   return std::nullopt;
@@ -332,8 +333,8 @@ bool SettingsWindow::saveServoSettings() {
     problem = file.refusal ? file.refusal : saveWholeFile(*path, file.bytes);
   }
   if (problem) {
-    showCritical("Could not save the servo settings file \"" + *path + "\": " + *problem +
-                 "\r\nAn existing file of that name was left as it was.");
+    showCritical(saveFailureMessage("the servo settings file", *path, *problem,
+                                    "An existing file of that name was left as it was."));
     return false;
   }
   rowsKeptAs(*path);
@@ -360,9 +361,9 @@ void SettingsWindow::saveSetupFile() {
         r.baudIndex = m_configuration.baudIndex;
         r.boardChoice = m_configuration.boardChoice;
       }))
-    showCritical("Could not save the start-up settings file \"" + path + "\": " + *problem +
-                 "\r\nThe window positions and the board, port and baud choices will not be "
-                 "remembered.");
+    showCritical(saveFailureMessage("the start-up settings file", path, *problem,
+                                    "The window positions and the board, port and baud choices will not be "
+                                    "remembered."));
 }
 
 void SettingsWindow::closeEvent(QCloseEvent *event) {

@@ -104,7 +104,7 @@ private:
   std::array<QRadioButton *, 2> m_optNumServos{};
   ElidingComboBox *m_cmbCommPort = nullptr;
   QComboBox *m_cmbBaud = nullptr;
-  std::array<ServoRowControls, servoRows> m_rows{};
+  std::array<ServoRowControls, servoChannels> m_rows{};
   QPushButton *m_cmbControls = nullptr;
   QPushButton *m_cmbSave = nullptr;
   QPushButton *m_cmbLoad = nullptr;

@@ -34,14 +34,12 @@ std::optional<Simulation> simulateMotion(const SimulationInput &input, const std
   for (const std::string &line : input.lines) script.lines().placeCommand(line);
 
   MotionModel motion;
-  std::array<ServoLimits, motionServos> limits{};
-  for (int servo = 0; servo < motionServos; ++servo) limits[servo] = servoLimits(input.config.servos[servo]);
-  motion.load(limits);
+  motion.load(servoLimits(input.config));
   motion.standAtTargets();
   motion.setSpeed(input.speed);
 
   Simulation sim;
-  for (int servo = 0; servo < motionServos; ++servo) sim.start[servo] = motion.displayed(servo);
+  for (int servo = 0; servo < servoChannels; ++servo) sim.start[servo] = motion.displayed(servo);
   int now = 0;
   motion.addPositionListener([&](int servo, int16_t position) { sim.changes.push_back({now, servo, position}); });
 
@@ -64,7 +62,7 @@ std::optional<Simulation> simulateMotion(const SimulationInput &input, const std
     const bool advances = !runner.waitingForUser() && motion.allAtTarget() && !motion.pauseActive();
     const int row = lines.currentLine() + 1;
     Pose before;
-    for (int servo = 0; servo < nodeSlots; ++servo) before[servo] = motion.displayed(servo);
+    for (int servo = 0; servo < servoChannels; ++servo) before[servo] = motion.displayed(servo);
     const Easing easing = runner.easing();
     runner.tick();
     if (!advances) continue;

@@ -64,7 +64,7 @@ struct LoopPass {
 };
 
 struct Simulation {
-  std::array<int16_t, motionServos> start{}; // every servo at its home position
+  std::array<int16_t, servoChannels> start{}; // every servo at its home position
   std::vector<PositionChange> changes;        // in the order TVK_MOVE would get them
   std::vector<LineRun> lineRuns;
   std::vector<PauseSpan> pauses;

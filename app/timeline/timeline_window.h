@@ -1,36 +1,42 @@
 // frmTimeline: every servo's position over time as the current script will produce it, the
 // lines and pauses marked along the time axis, the spans the serial line cannot carry shaded.
-// A view over a simulated run, recomputed on a thread of its own when the script, its nodes,
-// the servo rows or the speed change.
+// A view over a run played ahead by its worker, played again when the script, its nodes, the
+// servo rows or the speed change.
 #pragma once
 
-#include "simulation/line_load.h"
-#include "simulation/motion_simulation.h"
+#include "script/script_lines.h"
+#include "simulation/played_ahead.h"
+#include "simulation/time_scale.h"
+#include "timeline/timeline_layout.h"
+#include "timeline/timeline_worker.h"
 
 #include <QTimer>
 #include <QWidget>
 
-#include <atomic>
 #include <memory>
 #include <optional>
-#include <thread>
 
 class QScrollBar;
 
 namespace quarnel {
 
+class ScriptEdits;
 class ScriptModel;
 class ScriptRunner;
 
 class TimelineWindow : public QWidget {
 public:
-  TimelineWindow(ScriptModel &script, const ScriptRunner &runner, const MotionModel &motion,
+  // Follows the script's lines, and its nodes through the edits.
+  TimelineWindow(ScriptModel &script, ScriptEdits &edits, const ScriptRunner &runner, const MotionModel &motion,
                  const ServoConfiguration &config);
   ~TimelineWindow() override;
 
   // Beside the windows it serves, made smaller to stand clear of them where that helps; left
   // where the user has put it when it is up already.
   void showBeside(const QWidget &scriptWindow, const QWidget &controlWindow);
+  // What the run is played from may have changed, the speed say: while the window is up, the
+  // run is played again once the changes pause; else when it next shows.
+  void inputChanged();
   // The run on show, once one is computed.
   const Simulation *simulation() const { return m_shown ? &m_shown->sim : nullptr; }
   // The x of `timeMs` in the plot, for a reader of the picture.
@@ -43,58 +49,42 @@ protected:
   void keyPressEvent(QKeyEvent *event) override;
   void resizeEvent(QResizeEvent *event) override;
   void showEvent(QShowEvent *event) override;
-  void hideEvent(QHideEvent *event) override;
   bool event(QEvent *event) override;
 
 private:
-  // A run played ahead and what is read from it, all worked out off the window's thread.
-  struct PlayedAhead {
-    Simulation sim;
-    LineLoad load;
-    int baud = 0;
-    std::array<std::vector<PositionChange>, motionServos> traces; // the changes servo by servo
-  };
-  struct Areas {
-    QRect notes, legend, plot, marks, axis;
-  };
-  Areas areas() const;
-  void watchInput();
-  void recompute();
-  void showResult(std::shared_ptr<const PlayedAhead> result, unsigned long generation);
+  TimelineLayout layout() const;
+  void playIfChanged();
+  void showResult(std::shared_ptr<const PlayedAhead> result);
   void zoom(double factor, int aroundX);
   void showScrollRange();
   double timeAt(int x) const;
-  QStringList noteLines() const;
+  std::optional<int> momentAt(QPoint at) const;
+  const LineRun *pickedRun() const;
   void refreshNotes();
   void pick(int timeMs);
   void pickNextLine(int step);
-  std::vector<QRect> noteRects() const;
-  std::vector<QPoint> legendSpots(int top) const;
-  QString lineText(const LineRun &run) const;
 
+  void paintNotesAndLegend(QPainter &painter, const TimelineLayout &a) const;
+  void paintPlot(QPainter &painter, const QRect &plot) const;
+  void paintMarks(QPainter &painter, const TimelineLayout &a) const;
   void paintTraces(QPainter &painter, const QRect &plot) const;
-  void paintMarks(QPainter &painter, const Areas &a) const;
   void paintAxis(QPainter &painter, const QRect &axis) const;
 
   ScriptModel &m_script;
   const ScriptRunner &m_runner;
   const MotionModel &m_motion;
   const ServoConfiguration &m_config;
+  ScriptLines::ListenerId m_linesListener;
 
-  SimulationInput m_input;
-  bool m_haveInput = false;
+  std::optional<SimulationInput> m_input; // what the last run was played from
   std::shared_ptr<const PlayedAhead> m_shown;
-  double m_msPerPixel = 10;
+  TimeScale m_scale;
   std::optional<int> m_pickedMs; // the moment last clicked, its line described in the notes
   QStringList m_notes;
 
-  QTimer m_watch;    // looks for a changed script while shown
   QTimer m_debounce; // lets a burst of edits settle before the run is played again
   QScrollBar *m_hscTime = nullptr;
-
-  unsigned long m_generation = 0;
-  std::atomic<bool> m_cancel{false};
-  std::thread m_worker;
+  TimelineWorker m_worker;
 };
 
 } // namespace quarnel

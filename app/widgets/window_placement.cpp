@@ -35,11 +35,13 @@ long long overlap(QRect a, QRect b) {
 
 // The title bar and borders the window manager adds: known once a window has been shown, and
 // the same for every window of the application, so a window not yet shown borrows another's.
+// With none shown (the first window, or the control window while the settings window is
+// hidden) a generous frame stands in, so that a window kept inside the screen stays whole.
 QSize decorations() {
   for (const QWidget *window : QApplication::topLevelWidgets())
     if (window->isVisible() && window->frameGeometry().size() != window->size())
       return window->frameGeometry().size() - window->size();
-  return {};
+  return {8, 40};
 }
 
 QSize frameSize(const QWidget &window) {

@@ -1,46 +1,63 @@
 // The shared options and how help, version and bad use are answered.
 #include "command_line.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace quarnel {
 
 namespace {
 
-void print(std::FILE *to, const QString &text) {
-  std::fputs(text.toLocal8Bit().constData(), to);
-  std::fflush(to);
+// False when the stream refused the text (a full disk, a closed pipe).
+bool print(std::FILE *to, const QString &text) {
+  return std::fputs(text.toLocal8Bit().constData(), to) >= 0 && std::fflush(to) == 0;
+}
+
+QStringList versionNames(bool shortVersion) {
+  return shortVersion ? QStringList{"v", "version"} : QStringList{"version"};
 }
 
 } // namespace
 
+std::string outputFailure(int error) { return "cannot write to standard output: " + std::string(std::strerror(error)); }
+
 // Qt's own help option would also offer --help-all, which lists options of Qt's that are not
 // taken here.
-CommandLine::CommandLine(QString program, const QString &description)
-    : m_program(std::move(program)), m_help({"h", "help"}, "Show this help and exit."),
-      m_version("version", "Show the version and exit.") {
+CommandLine::CommandLine(QString program, const QString &description, CommandLineForm form)
+    : m_program(std::move(program)), m_form(form), m_help({"h", "help"}, "Show this help and exit."),
+      m_version(versionNames(form.shortVersion), "Show the version and exit.") {
   m_parser.setApplicationDescription(description);
   m_parser.addOption(m_help);
   m_parser.addOption(m_version);
 }
 
+void CommandLine::addPositionalArgument(const QString &name, const QString &description) {
+  m_parser.addPositionalArgument(name, description);
+  m_takesPositional = true;
+}
+
 std::optional<int> CommandLine::parse(const QStringList &arguments) {
   if (!m_parser.parse(arguments)) return usageError(m_parser.errorText());
-  if (m_parser.isSet(m_help)) {
-    print(stdout, m_parser.helpText());
-    return 0;
-  }
-  if (m_parser.isSet(m_version)) {
-    print(stdout, m_program + " " + QUARNEL_VERSION_TEXT + "\n");
-    return 0;
-  }
-  if (!m_parser.positionalArguments().isEmpty())
+  if (m_parser.isSet(m_help)) return answer(m_parser.helpText());
+  if (m_parser.isSet(m_version)) return answer(m_program + " " + QUARNEL_VERSION_TEXT + "\n");
+  if (!m_takesPositional && !m_parser.positionalArguments().isEmpty())
     return usageError("unexpected argument " + m_parser.positionalArguments().first());
   return std::nullopt;
 }
 
+int CommandLine::answer(const QString &text) const {
+  if (print(stdout, text)) return 0;
+  const int error = errno;
+  print(stderr, m_program + ": " + QString::fromStdString(outputFailure(error)) + "\n");
+  return 1;
+}
+
 int CommandLine::usageError(const QString &why) const {
-  print(stderr, m_program + ": " + why + "\n" + m_parser.helpText());
+  const QString usage = m_form.wholeHelpOnError ? m_parser.helpText()
+                                                : m_parser.helpText().section('\n', 0, 0) + "\nRun " + m_program +
+                                                      " --help for the options.\n";
+  print(stderr, m_program + ": " + why + "\n" + usage);
   return 2;
 }
 

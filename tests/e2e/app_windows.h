@@ -1,6 +1,8 @@
 // Finding the running application's windows and their controls by the names they carry.
 #pragma once
 
+#include "find_child.h"
+
 #include <QApplication>
 #include <QString>
 #include <QWidget>
@@ -12,7 +14,5 @@ inline QWidget *window(const char *name) {
 }
 
 template <typename T> T *control(const char *windowName, const QString &name) {
-  T *found = window(windowName)->findChild<T *>(name);
-  if (!found) qFatal("no control %s", qPrintable(name));
-  return found;
+  return quarnel::child<T>(window(windowName), name);
 }

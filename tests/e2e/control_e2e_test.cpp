@@ -3,6 +3,7 @@
 // the settings in a user's configuration folder of the test's own.
 #include "app_windows.h"
 #include "application.h"
+#include "application_parts.h"
 #include "board_process.h"
 
 #include <QAction>
@@ -52,8 +53,10 @@ private slots:
   void sliderRampsTheServoOneUnitAtATimeOnTheWire();
   void theLastRowsAndTheStoredPortChoiceComeBackAtTheNextStart();
   void aMissingDriverIsReportedAndTheSettingsWindowStays();
+  void aLinkThatDoesNotOpenIsSaidAndTheWindowWorksOffline_data();
   void aLinkThatDoesNotOpenIsSaidAndTheWindowWorksOffline();
   void aBoardClosedAndStartedAgainIsSaidAndGetsEveryServoBack();
+  void withNoHomeItSaysOnceThatNothingIsKeptAndWritesNothing();
 };
 
 void ControlEndToEndTest::sliderRampsTheServoOneUnitAtATimeOnTheWire() {
@@ -62,7 +65,7 @@ void ControlEndToEndTest::sliderRampsTheServoOneUnitAtATimeOnTheWire() {
   QTemporaryDir config;
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
   QTemporaryDir folder;
-  std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath("libTavik.so").toStdString());
+  quarnel::placeDriverIn(folder.path().toStdString());
   quarnel::Application app(folder.path().toStdString());
   app.show();
 
@@ -106,7 +109,7 @@ void ControlEndToEndTest::theLastRowsAndTheStoredPortChoiceComeBackAtTheNextStar
   qunsetenv("TAVIK_COM1");
   QTemporaryDir config, folder;
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-  std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath("libTavik.so").toStdString());
+  quarnel::placeDriverIn(folder.path().toStdString());
   QFile sst(folder.filePath("arm.sst"));
   QVERIFY(sst.open(QIODevice::WriteOnly));
   sst.write("\"Shoulder\",\"10\",\"100\",\"200\",0\r\n\"***\",123\r\n");
@@ -159,10 +162,25 @@ void ControlEndToEndTest::aMissingDriverIsReportedAndTheSettingsWindowStays() {
   QVERIFY(!window("frmControls")->isVisible());
 }
 
+void ControlEndToEndTest::aLinkThatDoesNotOpenIsSaidAndTheWindowWorksOffline_data() {
+  QTest::addColumn<QByteArray>("variable");
+  QTest::addColumn<QString>("said");
+  QTest::addColumn<QString>("status");
+  QTest::newRow("no such device") << QByteArray("/nonexistent/ttyUSB0")
+                                  << "COM1 (/nonexistent/ttyUSB0) could not be opened: the device does not exist"
+                                  << "COM1 → /nonexistent/ttyUSB0: not connected, no such device";
+  // Set, but to nothing: not taken for unset, which would lead to the machine's /dev/ttyS0.
+  QTest::newRow("empty variable") << QByteArray("") << "COM1 could not be opened: TAVIK_COM1 is set but names no device"
+                                  << "COM1: not connected, TAVIK_COM1 is empty";
+}
+
 void ControlEndToEndTest::aLinkThatDoesNotOpenIsSaidAndTheWindowWorksOffline() {
-  qputenv("TAVIK_COM1", "/nonexistent/ttyUSB0");
+  QFETCH(QByteArray, variable);
+  QFETCH(QString, said);
+  QFETCH(QString, status);
+  qputenv("TAVIK_COM1", variable);
   QTemporaryDir folder;
-  std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath("libTavik.so").toStdString());
+  quarnel::placeDriverIn(folder.path().toStdString());
   quarnel::Application app(folder.path().toStdString());
   app.show();
   QString shown;
@@ -175,11 +193,10 @@ void ControlEndToEndTest::aLinkThatDoesNotOpenIsSaidAndTheWindowWorksOffline() {
     }
   });
   QTest::mouseClick(control<QPushButton>("frmSettings", "cmbControls"), Qt::LeftButton);
-  QVERIFY2(shown.contains("COM1 (/nonexistent/ttyUSB0) could not be opened: the device does not exist"), qPrintable(shown));
+  QVERIFY2(shown.contains(said), qPrintable(shown));
   QCOMPARE(icon, QMessageBox::Warning);
   QVERIFY(window("frmControls")->isVisible());
-  QCOMPARE(control<QLabel>("frmControls", "lblLinkStatus")->text(),
-           QString("COM1 → /nonexistent/ttyUSB0: not connected, no such device"));
+  QCOMPARE(control<QLabel>("frmControls", "lblLinkStatus")->text(), status);
   // The read-outs go on counting toward the sliders.
   auto *slider = control<QSlider>("frmControls", "hscServoCon(0)");
   slider->setValue(130);
@@ -197,7 +214,7 @@ void ControlEndToEndTest::aBoardClosedAndStartedAgainIsSaidAndGetsEveryServoBack
   std::filesystem::create_symlink(board->link(), port);
   qputenv("TAVIK_COM1", port.c_str());
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-  std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath("libTavik.so").toStdString());
+  quarnel::placeDriverIn(folder.path().toStdString());
   quarnel::Application app(folder.path().toStdString());
   app.show();
   QTest::mouseClick(control<QPushButton>("frmSettings", "cmbControls"), Qt::LeftButton);
@@ -225,6 +242,41 @@ void ControlEndToEndTest::aBoardClosedAndStartedAgainIsSaidAndGetsEveryServoBack
   QTRY_COMPARE_WITH_TIMEOUT(servo2Heard(), 150, 3000);
   QVERIFY(waitForLines(*board, 32).size() >= 32);
   QTest::mouseClick(control<QPushButton>("frmControls", "cmdBack"), Qt::LeftButton);
+}
+
+void ControlEndToEndTest::withNoHomeItSaysOnceThatNothingIsKeptAndWritesNothing() {
+  const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+  qunsetenv("HOME");
+  qunsetenv("XDG_CONFIG_HOME");
+  QVERIFY2(!QFile::exists("/.config/quarnel"), "left by an earlier run: nothing to tell from");
+  BoardProcess board(true);
+  qputenv("TAVIK_COM1", board.link().c_str());
+  QTemporaryDir folder;
+  quarnel::placeDriverIn(folder.path().toStdString());
+  QStringList said;
+  QTimer answerer;
+  QObject::connect(&answerer, &QTimer::timeout, [&] {
+    if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+      said << box->text();
+      box->accept();
+    }
+  });
+  answerer.start(50);
+
+  {
+    quarnel::Application app(folder.path().toStdString());
+    app.show();
+    QTest::mouseClick(control<QPushButton>("frmSettings", "cmbControls"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("frmControls", "cmdBack"), Qt::LeftButton); // saves the position
+    control<QAction>("frmSettings", "mnuFPorts")->trigger();
+    qobject_cast<QDialog *>(QApplication::activeModalWidget())->accept(); // remembers the ports' devices
+  }
+  qputenv("HOME", home);
+  if (!config.isNull()) qputenv("XDG_CONFIG_HOME", config);
+  QCOMPARE(said.size(), 1);
+  QVERIFY2(said[0].contains("will not be kept"), qPrintable(said[0]));
+  QVERIFY2(!QFile::exists("/.config/quarnel"), "settings written at the root of the filesystem");
+  QVERIFY(!QFile::exists(folder.filePath("setup.res")));
 }
 
 QTEST_MAIN(ControlEndToEndTest)

@@ -3,6 +3,7 @@
 // the virtual board logging what reached it.
 #include "app_windows.h"
 #include "application.h"
+#include "application_parts.h"
 #include "board_process.h"
 
 #include <QAbstractButton>
@@ -134,7 +135,7 @@ QMessageBox *visiblePrompt() {
 struct RunningApp {
   RunningApp() : board(true) {
     qputenv("TAVIK_COM1", board.link().c_str());
-    std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath("libTavik.so").toStdString());
+    quarnel::placeDriverIn(folder.path().toStdString());
     app = std::make_unique<quarnel::Application>(folder.path().toStdString());
     app->show();
     click("frmSettings", "cmbControls");
@@ -160,7 +161,7 @@ void ScriptEndToEndTest::aWavingArmIsMadeSavedOpenedAndPlayed() {
   BoardProcess board(true);
   qputenv("TAVIK_COM1", board.link().c_str());
   QTemporaryDir folder, home;
-  std::filesystem::create_symlink(TAVIK_LIBRARY_PATH, folder.filePath("libTavik.so").toStdString());
+  quarnel::placeDriverIn(folder.path().toStdString());
   // A portable copy, as the build tree is: its settings stay in its folder.
   QFile(folder.filePath("setup.res")).open(QIODevice::WriteOnly);
   qputenv("HOME", home.path().toLocal8Bit()); // where the first file dialog opens

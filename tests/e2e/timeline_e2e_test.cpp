@@ -1,18 +1,11 @@
 // The timeline's simulated run against a real one: the control and script windows, the real
 // libTavik.so and the virtual board pacing its log to the line, for the same script.
-#include "app_windows.h"
+#include "application_parts.h"
 #include "board_process.h"
-#include "config/setup_record.h"
-#include "control/control_window.h"
-#include "link/tavik_binding.h"
-#include "motion/clock.h"
-#include "script_window/script_window.h"
-#include "scripted_ui_services.h"
 #include "simulation/motion_simulation.h"
 
 #include <QApplication>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <sstream>
@@ -30,7 +23,7 @@ constexpr long long slackUs = 20'000;
 
 std::string pose(int servo0, int speed) {
   std::string text;
-  for (int slot = 0; slot < nodeSlots; ++slot)
+  for (int slot = 0; slot < servoChannels; ++slot)
     text += std::to_string(slot == 0 ? servo0 : 127) + ',' + std::to_string(speed) + ',';
   return text;
 }
@@ -64,22 +57,13 @@ private slots:
 void TimelineEndToEndTest::theSimulatedRunIsWhatReachesTheBoard() {
   BoardProcess board(false);
   qputenv("TAVIK_COM1", board.link().c_str());
-  QTemporaryDir folder;
-  const AppIdentity identity = AppIdentity::quarnel(folder.path().toStdString());
-  ServoConfiguration config;
-  SetupRecord setup;
-  MotionModel motion;
   SteadyClock clock;
-  TavikBinding tavik(TAVIK_LIBRARY_PATH);
-  ScriptedUiServices ui;
-  DocumentFolders folders(folder.path().toStdString());
-  QVERIFY(!tavik.bind());
-  ControlWindow controls(motion, tavik, clock, setup, config, ui, identity);
-  ScriptModel script(config, {ui, "Quarnel"});
-  ScriptRunner runner(script, motion);
-  ScriptEdits edits(script);
-  ScriptWindow scriptWindow(script, edits, runner, motion, ui, identity, folders);
-  runner.setStateListener([&] { scriptWindow.showRunState(); });
+  ApplicationParts parts(clock);
+  QVERIFY(!parts.tavik.bind());
+  ControlWindow &controls = parts.controls;
+  ScriptModel &script = parts.script;
+  ScriptRunner &runner = parts.runner;
+  ScriptWindow &scriptWindow = parts.scriptWindow();
 
   controls.load();
   controls.show();
@@ -90,7 +74,7 @@ void TimelineEndToEndTest::theSimulatedRunIsWhatReachesTheBoard() {
   script.createNode("Down", pose(117, 40));
   for (const char *line : {"Up", "PAUSE 200", "Down", "Up"}) script.lines().placeCommand(line);
 
-  const auto sim = simulateMotion(SimulationInput::of(script, config, motion.speed()));
+  const auto sim = simulateMotion(SimulationInput::of(script, parts.configuration, parts.motion.speed()));
   QVERIFY(sim && !sim->failure && !sim->capped);
   QCOMPARE(sim->changes.size(), size_t{30 + 40 + 40});
 

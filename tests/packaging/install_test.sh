@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The installed program as a user gets it, from `cmake --install` (tree) or from the .deb (deb):
 # the files laid out, the desktop files valid, the programs' versions, and the driver loaded
-# from lib/quarnel/ of the installation and from nowhere else.
+# from lib/quarnel/ of the installation, by the name its soname gives it, and from nowhere else.
 #
 #   install_test.sh tree|deb BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
@@ -11,34 +11,36 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-expect_files() { # ROOT PREFIX: the regular files under ROOT are the expected list below PREFIX
+expect_files() { # ROOT PREFIX: the files and links under ROOT are the expected list below PREFIX
   local expected actual
   expected=$(sed "s|^|$2|" "$source/tests/packaging/installed-files.txt")
-  actual=$(cd "$1" && find . -type f -printf '%P\n' | sort)
+  actual=$(cd "$1" && find . \( -type f -o -type l \) -printf '%P\n' | sort)
   [[ "$actual" == "$expected" ]] || fail "installed files differ:
 $(diff <(echo "$expected") <(echo "$actual"))"
 }
 
 # A libTavik.so in the working directory and on the library path must not be taken.
 expect_driver_from() { # PREFIX
-  local out
+  local out driver=$1/lib/quarnel/libTavik.so.1
+  [[ "$(objdump -p "$driver" | awk '$1 == "SONAME" { print $2 }')" == libTavik.so.1 ]] ||
+    fail "the driver's soname is not its file name: $(objdump -p "$driver" | grep SONAME)"
   out=$(cd "$build/bin" && LD_LIBRARY_PATH="$build/bin" QT_QPA_PLATFORM=offscreen "$1/bin/quarnel" --check) ||
     fail "quarnel --check found no driver: $out"
-  [[ "$out" == "driver library: $1/lib/quarnel/libTavik.so"* ]] || fail "the driver came from elsewhere: $out"
+  [[ "$out" == "driver library: $driver"$'\n'* ]] || fail "the driver came from elsewhere: $out"
   [[ "$("$1/bin/quarnel" --version)" == "quarnel $version" ]] || fail "quarnel --version"
   [[ "$("$1/bin/tavik-board" --version)" == "tavik-board $version" ]] || fail "tavik-board --version"
   [[ "$("$1/bin/quarnel-play" --version)" == "quarnel-play $version" ]] || fail "quarnel-play --version"
   # The player binds its driver before it reads the script: so far it gets with its own.
   out=$(cd "$build/bin" && LD_LIBRARY_PATH="$build/bin" "$1/bin/quarnel-play" "$scratch/none.tvk" 2>&1) && fail "quarnel-play played nothing"
   [[ "$out" == *"cannot read the script"* ]] || fail "quarnel-play found no driver: $out"
-  mv "$1/lib/quarnel/libTavik.so" "$scratch/moved-away.so"
+  mv "$driver" "$scratch/moved-away.so"
   if out=$(cd "$build/bin" && LD_LIBRARY_PATH="$build/bin" "$1/bin/quarnel" --check 2>&1); then
     fail "quarnel --check passed without its own driver: $out"
   fi
-  [[ "$out" == *"$1/lib/quarnel/libTavik.so could not be loaded"* ]] || fail "the missing driver is not named: $out"
+  [[ "$out" == *"$driver could not be loaded"* ]] || fail "the missing driver is not named: $out"
   out=$(cd "$build/bin" && LD_LIBRARY_PATH="$build/bin" "$1/bin/quarnel-play" "$scratch/none.tvk" 2>&1) && fail "quarnel-play played nothing"
-  [[ "$out" == *"$1/lib/quarnel/libTavik.so could not be loaded"* ]] || fail "quarnel-play's missing driver is not named: $out"
-  mv "$scratch/moved-away.so" "$1/lib/quarnel/libTavik.so"
+  [[ "$out" == *"$driver could not be loaded"* ]] || fail "quarnel-play's missing driver is not named: $out"
+  mv "$scratch/moved-away.so" "$driver"
 }
 
 expect_valid_desktop_files() { # PREFIX

@@ -1,5 +1,6 @@
 // quarnel and tavik-board as a user starts them: help, version and bad use with no display at
-// all, and a display that is missing or out of reach answered with one line and status 1.
+// all, a help lost on a full disk, and a display that is missing or out of reach answered with
+// one line and status 1.
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,6 +39,7 @@ class CommandLineTest : public QObject {
 private slots:
   void answersWithoutAWindow_data();
   void answersWithoutAWindow();
+  void anAnswerLostOnAFullDiskIsNoSuccess();
   void theWindowStartsOffscreen();
 };
 
@@ -120,6 +122,22 @@ void CommandLineTest::answersWithoutAWindow() {
   if (status == 2) QVERIFY2(r.err.contains("Usage:"), qPrintable(r.err)); // the usage follows a bad use
   if (oneErrLine) QCOMPARE(r.err.count('\n'), 1);
   QVERIFY2(!QFileInfo::exists(link) && !QFileInfo(link).isSymLink(), "a board that did not start left its link");
+}
+
+void CommandLineTest::anAnswerLostOnAFullDiskIsNoSuccess() {
+  const struct {
+    QString program, name;
+  } programs[] = {{quarnel, "quarnel"}, {board, "tavik-board"}};
+  for (const auto &p : programs)
+    for (const char *option : {"--help", "--version"}) {
+      QProcess process;
+      process.setStandardOutputFile("/dev/full");
+      process.start(p.program, {option});
+      QVERIFY(process.waitForFinished(20000));
+      QCOMPARE(process.exitCode(), 1);
+      QCOMPARE(QString::fromLocal8Bit(process.readAllStandardError()),
+               p.name + ": cannot write to standard output: No space left on device\n");
+    }
 }
 
 // Offscreen, as the tests run it, the application starts and stays up without a word.

@@ -1,12 +1,11 @@
 #include "board_process.h"
 
 #include "spawn_program.h"
+#include "wait_until.h"
 
 #include <csignal>
 #include <fstream>
 #include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
 
 namespace tavik::testing {
 
@@ -16,18 +15,14 @@ using namespace std::chrono_literals;
 const char *BoardProcess::program() { return TAVIK_BOARD_PATH; }
 
 BoardProcess::BoardProcess(bool fast) {
-  static int count = 0;
-  m_dir = fs::temp_directory_path() / ("tavik-board-test-" + std::to_string(getpid()) + "-" + std::to_string(++count));
-  fs::create_directories(m_dir);
   std::vector<std::string> args = {program(), "--link", link(), "--log", log()};
   if (fast) args.push_back("--fast");
   m_pid = spawnProgram(args);
-  for (int i = 0; i < 200 && m_pid > 0 && !fs::is_symlink(link()); ++i) std::this_thread::sleep_for(10ms);
+  if (m_pid > 0) waitUntil([this] { return fs::is_symlink(link()); }, 2s);
 }
 
 BoardProcess::~BoardProcess() {
   if (m_pid > 0) stop();
-  fs::remove_all(m_dir);
 }
 
 int BoardProcess::stop() {
@@ -47,12 +42,8 @@ std::vector<LogLine> BoardProcess::lines() const {
 }
 
 std::vector<LogLine> BoardProcess::waitForLines(size_t count, std::chrono::milliseconds timeout) const {
-  const auto giveUp = std::chrono::steady_clock::now() + timeout;
-  auto got = lines();
-  while (got.size() < count && std::chrono::steady_clock::now() < giveUp) {
-    std::this_thread::sleep_for(10ms);
-    got = lines();
-  }
+  std::vector<LogLine> got;
+  waitUntil([&] { return (got = lines()).size() >= count; }, timeout);
   return got;
 }
 

@@ -2,8 +2,9 @@
 // look at what reached the board.
 #pragma once
 
+#include "temporary_folder.h"
+
 #include <chrono>
-#include <filesystem>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -23,8 +24,8 @@ public:
   BoardProcess(const BoardProcess &) = delete;
   BoardProcess &operator=(const BoardProcess &) = delete;
 
-  std::string link() const { return (m_dir / "line").string(); }
-  std::string log() const { return (m_dir / "board.log").string(); }
+  std::string link() const { return m_dir.file("line"); }
+  std::string log() const { return m_dir.file("board.log"); }
 
   // Ends the board with SIGTERM; its exit status.
   int stop();
@@ -36,7 +37,7 @@ public:
   static const char *program();
 
 private:
-  std::filesystem::path m_dir;
+  TemporaryFolder m_dir;
   pid_t m_pid = -1;
 };
 

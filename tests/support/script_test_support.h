@@ -16,7 +16,7 @@ protected:
   // Every slot at `pos` and `speed`, as a node data text.
   static std::string pose(int pos, int speed) {
     std::string text;
-    for (int slot = 0; slot < nodeSlots; ++slot) text += std::to_string(pos) + ',' + std::to_string(speed) + ',';
+    for (int slot = 0; slot < servoChannels; ++slot) text += std::to_string(pos) + ',' + std::to_string(speed) + ',';
     return text;
   }
   void place(std::initializer_list<const char *> commands) {

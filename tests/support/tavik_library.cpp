@@ -15,7 +15,7 @@ void *symbol(void *handle, const char *name) {
 }
 
 TavikLibrary load() {
-  void *handle = dlopen(TAVIK_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
+  void *handle = dlopen(TavikLibrary::builtPath(), RTLD_NOW | RTLD_LOCAL);
   if (!handle) throw std::runtime_error(dlerror());
   TavikLibrary lib;
   lib.open = reinterpret_cast<TavikLibrary::OpenFn>(symbol(handle, "TVK_OPEN"));
@@ -25,6 +25,8 @@ TavikLibrary load() {
 }
 
 } // namespace
+
+const char *TavikLibrary::builtPath() { return TAVIK_LIBRARY_PATH; }
 
 const TavikLibrary &TavikLibrary::get() {
   static const TavikLibrary lib = load();

@@ -12,6 +12,8 @@ struct TavikLibrary {
 
   // Loads the library once for the process; throws when it or an export is missing.
   static const TavikLibrary &get();
+  // Where the build put the library.
+  static const char *builtPath();
 
   OpenFn open = nullptr;
   MoveFn move = nullptr;

@@ -2,6 +2,8 @@
 #include "board_process.h"
 #include "spawn_program.h"
 #include "tavik_library.h"
+#include "temporary_folder.h"
+#include "wait_until.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +14,6 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
-#include <thread>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -30,6 +31,16 @@ int openRaw(const std::string &path) {
   cfmakeraw(&tio);
   tcsetattr(fd, TCSANOW, &tio);
   return fd;
+}
+
+// The program's wait status once it has ended; one that has not within three seconds hangs, and
+// is killed.
+int statusOnEnd(pid_t pid) {
+  int status = -1;
+  if (tavik::testing::waitUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; }, 3s)) return status;
+  kill(pid, SIGKILL);
+  waitpid(pid, &status, 0);
+  return status;
 }
 
 TEST(BoardProcess, LogsEveryFrameAndEveryDamagedByteThenEndsCleanly) {
@@ -74,9 +85,10 @@ TEST(BoardProcess, TakesBytesAtTheSpeedTheDriverSetAndSurvivesItsClose) {
 }
 
 TEST(BoardProcess, RefusesToReplaceAFileThatIsNotALink) {
-  const fs::path path = fs::temp_directory_path() / ("tavik-board-file-" + std::to_string(getpid()));
+  const tavik::testing::TemporaryFolder folder;
+  const fs::path path = folder.path() / "board";
   std::ofstream(path) << "user data";
-  const std::string log = path.string() + ".log";
+  const std::string log = folder.file("board.log");
   const pid_t pid = fork();
   if (pid == 0) {
     const int devnull = open("/dev/null", O_WRONLY);
@@ -91,13 +103,12 @@ TEST(BoardProcess, RefusesToReplaceAFileThatIsNotALink) {
   std::string content;
   std::getline(in, content);
   EXPECT_EQ(content, "user data");
-  fs::remove(path);
-  fs::remove(log);
 }
 
 // A place the board cannot use makes it say so on stderr and end with status 1, soon; the
-// board already running beside it keeps its link and hears what is sent there. In the
-// arguments, LINK is the running board's link and DIR its folder.
+// board already running beside it keeps its link and hears what is sent there, and a log
+// named for a board that is refused keeps what it held. In the arguments, LINK is the running
+// board's link and DIR its folder.
 TEST(BoardProcess, RefusesAPlaceItCannotUseAndEnds) {
   const struct {
     std::vector<std::string> arguments;
@@ -112,6 +123,7 @@ TEST(BoardProcess, RefusesAPlaceItCannotUseAndEnds) {
     BoardProcess running(true);
     const std::string dir = fs::path(running.log()).parent_path().string();
     mkfifo((dir + "/pipe").c_str(), 0600);
+    std::ofstream(dir + "/b.log") << "an earlier run\n";
     std::vector<std::string> args{BoardProcess::program()};
     for (std::string a : c.arguments) {
       if (a == "LINK") a = running.link();
@@ -120,7 +132,7 @@ TEST(BoardProcess, RefusesAPlaceItCannotUseAndEnds) {
     }
     const pid_t pid = tavik::testing::spawnProgram(args, "/dev/null", dir + "/stderr");
     // A frame for a board that did start, so it meets the log it cannot write.
-    for (int i = 0; i < 100 && !fs::is_symlink(dir + "/second"); ++i) std::this_thread::sleep_for(10ms);
+    tavik::testing::waitUntil([&] { return fs::is_symlink(dir + "/second"); }, 1s);
     for (const std::string &link : {dir + "/second", running.link()}) {
       if (!fs::is_symlink(link)) continue;
       const int fd = openRaw(link);
@@ -128,19 +140,48 @@ TEST(BoardProcess, RefusesAPlaceItCannotUseAndEnds) {
       EXPECT_EQ(write(fd, frame, sizeof frame), 3);
       close(fd);
     }
-    int status = -1;
-    for (int i = 0; i < 300 && waitpid(pid, &status, WNOHANG) == 0; ++i) std::this_thread::sleep_for(10ms);
-    if (!WIFEXITED(status)) {
-      kill(pid, SIGKILL); // hung
-      waitpid(pid, nullptr, 0);
-    }
+    const int status = statusOnEnd(pid);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
     std::ifstream err(dir + "/stderr");
     EXPECT_NE(std::string(std::istreambuf_iterator<char>(err), {}).find(c.said), std::string::npos);
     const auto lines = running.waitForLines(1);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].rest, "5 50");
+    std::ifstream kept(dir + "/b.log");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "an earlier run\n");
   }
+}
+
+// A log read through a pipe whose reader leaves: the board says so and ends with status 1,
+// its link removed, rather than being killed by SIGPIPE with its link left behind.
+TEST(BoardProcess, EndsWithAMessageWhenItsLogsReaderLeaves) {
+  BoardProcess running(true); // for its folder
+  const std::string dir = fs::path(running.log()).parent_path().string();
+  const std::string pipe = dir + "/pipe", link = dir + "/second";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  // Opened before the board, so that it finds a reader; not passed on to it.
+  FILE *reader = fopen(pipe.c_str(), "r+e");
+  ASSERT_NE(reader, nullptr);
+  const pid_t pid = tavik::testing::spawnProgram({BoardProcess::program(), "--link", link, "--log", pipe, "--fast"},
+                                                 "/dev/null", dir + "/stderr");
+  tavik::testing::waitUntil([&] { return fs::is_symlink(link); }, 2s);
+  const int fd = openRaw(link);
+  ASSERT_GE(fd, 0);
+  const uint8_t frame[] = {255, 5, 50};
+  ASSERT_EQ(write(fd, frame, sizeof frame), 3);
+  char line[64] = {};
+  ASSERT_NE(fgets(line, sizeof line, reader), nullptr);
+  EXPECT_NE(std::string(line).find(" 5 50"), std::string::npos) << line;
+  fclose(reader);
+  ASSERT_EQ(write(fd, frame, sizeof frame), 3);
+  close(fd);
+
+  const int status = statusOnEnd(pid);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+  std::ifstream err(dir + "/stderr");
+  EXPECT_NE(std::string(std::istreambuf_iterator<char>(err), {}).find("cannot write " + pipe + ": its reader has gone"),
+            std::string::npos);
+  EXPECT_FALSE(fs::exists(fs::symlink_status(link))) << "the link was left behind";
 }
 
 } // namespace

@@ -43,20 +43,33 @@ BoardLine::BoardLine(std::string linkPath) : m_linkPath(std::move(linkPath)) {
                                ", perhaps of another board; remove the link if none runs");
     unlink(m_linkPath.c_str());
   }
-  m_master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-  if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0) fail("cannot open a pseudo-terminal");
-  m_slavePath = ptsname(m_master);
-  m_slave = open(m_slavePath.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-  if (m_slave < 0) fail("cannot open " + m_slavePath);
+  try {
+    m_master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0) fail("cannot open a pseudo-terminal");
+    const char *slave = ptsname(m_master);
+    if (!slave) fail("cannot name the pseudo-terminal");
+    m_slavePath = slave;
+    m_slave = open(m_slavePath.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (m_slave < 0) fail("cannot open " + m_slavePath);
 
-  if (symlink(m_slavePath.c_str(), m_linkPath.c_str()) != 0) fail("cannot create " + m_linkPath);
+    if (symlink(m_slavePath.c_str(), m_linkPath.c_str()) != 0) fail("cannot create " + m_linkPath);
+  } catch (...) {
+    // No destructor runs for a line that never started.
+    closePty();
+    throw;
+  }
 }
 
 BoardLine::~BoardLine() {
   // Only our own link goes: someone may have put another file at the path since.
   if (linkTarget(m_linkPath) == m_slavePath) unlink(m_linkPath.c_str());
-  close(m_slave);
-  close(m_master);
+  closePty();
+}
+
+void BoardLine::closePty() noexcept {
+  if (m_slave >= 0) close(m_slave);
+  if (m_master >= 0) close(m_master);
+  m_slave = m_master = -1;
 }
 
 int32_t BoardLine::lineSpeed() const { return readLineSpeed(m_slave); }

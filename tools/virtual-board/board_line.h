@@ -13,7 +13,8 @@ namespace tavik::board {
 class BoardLine {
 public:
   // Opens the pty and links `linkPath` to its slave. A stale link is replaced; a link to a line
-  // still open, or any other file at that path, is left alone and the constructor throws.
+  // still open, or any other file at that path, is left alone and the constructor throws, as it
+  // does when the link cannot be made: the pty is closed again then.
   explicit BoardLine(std::string linkPath);
   ~BoardLine();
   BoardLine(const BoardLine &) = delete;
@@ -31,6 +32,7 @@ private:
   // Waits until `until`, or until a byte can be read when `forByte`; false when `stopFd`
   // became readable first.
   bool waitFor(int stopFd, bool forByte, std::chrono::steady_clock::time_point until);
+  void closePty() noexcept;
 
   std::string m_linkPath;
   std::string m_slavePath;

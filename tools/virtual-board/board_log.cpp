@@ -36,7 +36,8 @@ void BoardLog::write(const BoardEvent &event) {
                           : std::fprintf(m_file, "%lld error %s\n", static_cast<long long>(us), event.error.c_str());
   // A log that silently stops (a full disk) would pass for a board that received nothing.
   if (written < 0 || std::fflush(m_file) != 0)
-    throw std::runtime_error("cannot write " + m_path + ": " + std::strerror(errno));
+    throw std::runtime_error("cannot write " + m_path + ": " +
+                             (errno == EPIPE ? "its reader has gone" : std::strerror(errno)));
 }
 
 } // namespace tavik::board

@@ -78,8 +78,10 @@ void receive(BoardLine &line, int stopFd, bool fast, const std::function<void(co
 }
 
 int runHeadless(const Options &options, int signalFd) {
-  BoardLog log(options.log);
+  // The log is emptied only once the link is this board's: a board refused a link in use
+  // leaves the running board's log, or the user's file, as it was.
   BoardLine line(options.link);
+  BoardLog log(options.log);
   std::printf("tavik-board: %s -> %s\n", options.link.c_str(), line.slavePath().c_str());
   std::fflush(stdout);
   receive(line, signalFd, options.fast, [&](const BoardEvent &event) { log.write(event); });
@@ -122,6 +124,9 @@ int main(int argc, char **argv) {
   const auto parsed = parse(argc, argv);
   if (const int *status = std::get_if<int>(&parsed)) return *status;
   const Options &options = std::get<Options>(parsed);
+  // A log or output whose reader has left fails its write instead of killing the board, which
+  // then says so and removes its link on the way out.
+  std::signal(SIGPIPE, SIG_IGN);
   const int signalFd = stopSignals();
   if (signalFd < 0) {
     std::perror("tavik-board: signalfd");

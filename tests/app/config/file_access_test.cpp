@@ -2,6 +2,7 @@
 // disk that is full.
 #include "tiny_disk.h"
 #include "config/file_access.h"
+#include "temporary_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -23,13 +24,8 @@ namespace fs = std::filesystem;
 
 class FileAccessTest : public ::testing::Test {
 protected:
-  FileAccessTest() {
-    char pattern[] = "/tmp/file-access-XXXXXX";
-    dir = mkdtemp(pattern);
-  }
   ~FileAccessTest() override {
     for (int fd : sockets) ::close(fd);
-    fs::remove_all(dir);
   }
   static std::string contents(const fs::path &path) {
     std::ifstream in(path, std::ios::binary);
@@ -48,7 +44,8 @@ protected:
     return ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
   }
 
-  fs::path dir;
+  tavik::testing::TemporaryFolder folder;
+  const fs::path &dir = folder.path();
   std::vector<int> sockets;
 };
 

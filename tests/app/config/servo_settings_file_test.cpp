@@ -139,5 +139,28 @@ TEST(ServoSettingsFile, ReadingStopsAfterTwelveRecordsWhetherOrNotTheyChangedARo
   EXPECT_EQ(rows[11], ServoSetting::defaults(11));
 }
 
+// A field takes 32,767 characters, however many bytes they are in UTF-8.
+TEST(ServoSettingsFile, TextsLongerThanAFieldTakesAreNamed) {
+  const std::string euro = "\u20AC"; // three bytes
+  std::string longest;
+  for (int i = 0; i < servoTextLimit; ++i) longest += euro;
+  const struct {
+    std::string ServoSetting::*field;
+    std::string text;
+    std::optional<std::string> said;
+  } cases[] = {
+      {&ServoSetting::name, std::string(32767, 'x'), std::nullopt},
+      {&ServoSetting::name, longest, std::nullopt},
+      {&ServoSetting::name, std::string(32768, 'x'),
+       "Servo 5's name is 32768 characters long, more than the 32767 a field takes."},
+      {&ServoSetting::maximum, longest + "1", "Servo 5's maximum is 32768 characters long, more than the 32767 a field takes."},
+  };
+  for (const auto &c : cases) {
+    ServoRows rows = defaultServoRows();
+    rows[5].*c.field = c.text;
+    EXPECT_EQ(overlongServoText(rows), c.said) << c.text.size() << " bytes";
+  }
+}
+
 } // namespace
 } // namespace quarnel

@@ -1,6 +1,7 @@
 // Choosing the settings folder: beside the program only where a setup.res stands that the user
 // may replace.
 #include "config/settings_place.h"
+#include "temporary_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -40,8 +41,8 @@ TEST(SettingsPlace, BesideTheProgramOnlyWhereAReplaceableSetupFileStands) {
   } cases[] = {{Beside::Nothing, false},      {Beside::WritableFile, true},
                {Beside::ReadOnlyFile, false}, {Beside::FileInReadOnlyFolder, false},
                {Beside::Folder, false},       {Beside::Fifo, false}};
-  char pattern[] = "/tmp/settings-place-XXXXXX";
-  const fs::path top = mkdtemp(pattern);
+  const tavik::testing::TemporaryFolder folder;
+  const fs::path &top = folder.path();
   fs::permissions(top, fs::perms::all);
   int n = 0;
   for (const auto &c : cases) {
@@ -59,7 +60,6 @@ TEST(SettingsPlace, BesideTheProgramOnlyWhereAReplaceableSetupFileStands) {
     EXPECT_EQ(choosesProgramFolder(program, "/home/someone/.config/quarnel"), c.portable) << "case " << n - 1;
     fs::permissions(program, fs::perms::all);
   }
-  fs::remove_all(top);
 }
 
 } // namespace

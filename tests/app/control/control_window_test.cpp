@@ -1,7 +1,10 @@
 // The control window with real widgets on the offscreen platform, a recording driver, a clock
 // the test moves and a scripted user.
+#include "find_child.h"
 #include "keyboard_access.h"
+#include "manual_clock.h"
 #include "control/control_window.h"
+#include "control/link_summary_fit.h"
 #include "control/window_edge.h"
 #include "recording_driver.h"
 #include "scripted_ui_services.h"
@@ -20,16 +23,6 @@
 
 using namespace quarnel;
 
-namespace {
-
-class TestClock : public Clock {
-public:
-  double seconds() const override { return now; }
-  double now = 100;
-};
-
-} // namespace
-
 class ControlWindowTest : public QObject {
   Q_OBJECT
 
@@ -41,6 +34,7 @@ private slots:
   void loadOpensTheLinkAndSetsEverySliderFromTheRows();
   void statusBarShowsTheLinkAndAFailedOpenIsSaidOnce_data();
   void statusBarShowsTheLinkAndAFailedOpenIsSaidOnce();
+  void theLinkStateReadsWholeWhateverThePathsLength();
   void ticksRampTheReadOutsAndSendEachStep();
   void eightServoBoardHidesFourFramesButHomeAndStopActOnAll();
   void homeUsesTheRowsAsTheyAreNow();
@@ -58,13 +52,8 @@ private slots:
   void controlsHaveNamesThatSayWhatTheyAre();
 
 private:
-  template <typename T> T *child(const QString &name) {
-    T *found = m_window->findChild<T *>(name);
-    if (!found) qFatal("no control %s", qPrintable(name));
-    return found;
-  }
-  QSlider *slider(int i) { return child<QSlider>(QString("hscServoCon(%1)").arg(i)); }
-  QString readOut(int i) { return child<QLabel>(QString("lblServoPos(%1)").arg(i))->text(); }
+  QSlider *slider(int i) { return child<QSlider>(m_window.get(), QString("hscServoCon(%1)").arg(i)); }
+  QString readOut(int i) { return child<QLabel>(m_window.get(), QString("lblServoPos(%1)").arg(i))->text(); }
   void loadActive() {
     m_window->load();
     QApplication::setActiveWindow(m_window.get());
@@ -72,7 +61,7 @@ private:
   }
   void tick(int count, double ms) {
     for (int i = 0; i < count; ++i) {
-      m_clock.now += ms / 1000;
+      m_clock.advanceMs(ms);
       m_window->updateTick();
     }
   }
@@ -83,7 +72,7 @@ private:
   SetupRecord m_setup;
   MotionModel m_motion;
   RecordingDriver m_driver;
-  TestClock m_clock;
+  ManualClock m_clock;
   ScriptedUiServices m_ui;
   std::unique_ptr<ControlWindow> m_window;
 };
@@ -108,20 +97,20 @@ void ControlWindowTest::loadOpensTheLinkAndSetsEverySliderFromTheRows() {
   m_window->load();
   QCOMPARE(m_driver.calls, (std::vector<std::string>{"open 2 9600"}));
   QCOMPARE(m_window->windowTitle(), QString("Quarnel"));
-  QCOMPARE(child<QGroupBox>("fmeServoCon(3)")->title(), QString("Elbow"));
+  QCOMPARE(child<QGroupBox>(m_window.get(), "fmeServoCon(3)")->title(), QString("Elbow"));
   QCOMPARE(slider(3)->minimum(), 20);
   QCOMPARE(slider(3)->maximum(), 200);
   QCOMPARE(slider(3)->value(), 100);
   QCOMPARE(m_motion.target(3), int16_t{100});
   QCOMPARE(slider(0)->value(), 127);
   QCOMPARE(readOut(3), QString("127"));
-  QCOMPARE(child<QLabel>("lblSpeed")->text(), QString("32"));
-  QCOMPARE(child<QSlider>("vscSpeed")->value(), 32);
+  QCOMPARE(child<QLabel>(m_window.get(), "lblSpeed")->text(), QString("32"));
+  QCOMPARE(child<QSlider>(m_window.get(), "vscSpeed")->value(), 32);
   QCOMPARE(m_window->pos(), QPoint(100, 80));
   // 6652 twips high and 5580 wide below the status bar, whatever the font made the layout grow by.
-  const int layoutHeight = m_window->height() - child<QStatusBar>("sbrStatus")->height();
+  const int layoutHeight = m_window->height() - child<QStatusBar>(m_window.get(), "sbrStatus")->height();
   QVERIFY(qAbs(layoutHeight * 5580.0 / m_window->width() - 6652) < 30);
-  for (int i = 0; i < motionServos; ++i) QCOMPARE(m_motion.stepInterval(i), int16_t{32});
+  for (int i = 0; i < servoChannels; ++i) QCOMPARE(m_motion.stepInterval(i), int16_t{32});
   tick(1, 16);
   QCOMPARE(m_driver.calls.size(), size_t{1}); // nothing sent before a read-out changes
 }
@@ -151,7 +140,7 @@ void ControlWindowTest::statusBarShowsTheLinkAndAFailedOpenIsSaidOnce() {
   for (int opening = 1; opening <= 2; ++opening) {
     m_window->load();
     QVERIFY(m_window->isVisible());
-    auto *shown = child<QLabel>("lblLinkStatus");
+    auto *shown = child<QLabel>(m_window.get(), "lblLinkStatus");
     const QStringList parts = status.split("…");
     QVERIFY2(shown->text().startsWith(parts.front()) && shown->text().endsWith(parts.back()), qPrintable(shown->text()));
     QCOMPARE(shown->text().contains("…"), parts.size() == 2);
@@ -163,12 +152,39 @@ void ControlWindowTest::statusBarShowsTheLinkAndAFailedOpenIsSaidOnce() {
       QCOMPARE(box.icon, MessageIcon::Warning);
       QCOMPARE(box.title, std::string("Quarnel"));
       QVERIFY2(box.text.find(reason.toStdString()) != std::string::npos, box.text.c_str());
-      QCOMPARE(child<QLabel>("lblLinkStatus")->toolTip().toStdString(), box.text);
+      QCOMPARE(child<QLabel>(m_window.get(), "lblLinkStatus")->toolTip().toStdString(), box.text);
     }
     // Offline the read-outs count all the same.
     tick(2, 16);
     QCOMPARE(readOut(3), QString("126"));
     m_window->close();
+  }
+}
+
+void ControlWindowTest::theLinkStateReadsWholeWhateverThePathsLength() {
+  const struct {
+    std::optional<LinkFault> fault;
+    QString state;
+  } states[] = {{std::nullopt, ", 9600 bit/s: connected"}, {LinkFault::NotSerial, ": not connected, not a serial device"}};
+  // Unhinted fonts give glyphs fractional widths, so that a line is wider than its parts; in
+  // these sizes and widths some path lengths made it so.
+  const struct {
+    double points;
+    qreal room;
+  } fits[] = {{8, 347}, {8.5, 347}, {9, 382}, {12, 452}};
+  for (const auto &fit : fits) {
+    QFont font = QApplication::font();
+    font.setPointSizeF(fit.points);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    const QFontMetricsF metrics(font);
+    for (const auto &s : states)
+      for (const char c : {'i', 'x', 'W', '1'})
+        for (int length = 1; length <= 100; ++length) {
+          const LinkStatus status{2, "/dev/" + std::string(length, c), 9600, s.fault};
+          const QString line = fittedLinkSummary(status, metrics, fit.room);
+          QVERIFY2(line.startsWith("COM2 → ") && line.endsWith(s.state) && metrics.horizontalAdvance(line) <= fit.room,
+                   qPrintable(QString("%1 pt in %2 px: %3").arg(fit.points).arg(fit.room).arg(line)));
+        }
   }
 }
 
@@ -179,8 +195,8 @@ void ControlWindowTest::ticksRampTheReadOutsAndSendEachStep() {
   QCOMPARE(readOut(3), QString("124"));
 
   // A dragged slider is a new target at the window's speed.
-  child<QSlider>("vscSpeed")->setValue(255);
-  QCOMPARE(child<QLabel>("lblSpeed")->text(), QString("255"));
+  child<QSlider>(m_window.get(), "vscSpeed")->setValue(255);
+  QCOMPARE(child<QLabel>(m_window.get(), "lblSpeed")->text(), QString("255"));
   slider(0)->setValue(135);
   m_driver.calls.clear();
   tick(2, 16);
@@ -188,18 +204,18 @@ void ControlWindowTest::ticksRampTheReadOutsAndSendEachStep() {
 }
 
 void ControlWindowTest::eightServoBoardHidesFourFramesButHomeAndStopActOnAll() {
-  m_configuration.boardChoice = ServoConfiguration::eightServos;
+  m_configuration.boardChoice = Board::EightServos;
   m_configuration.servos[10].home = "90";
   m_window->load();
-  for (int i = 0; i < motionServos; ++i)
-    QCOMPARE(child<QGroupBox>(QString("fmeServoCon(%1)").arg(i))->isVisibleTo(m_window.get()), i < 8);
+  for (int i = 0; i < servoChannels; ++i)
+    QCOMPARE(child<QGroupBox>(m_window.get(), QString("fmeServoCon(%1)").arg(i))->isVisibleTo(m_window.get()), i < 8);
   QCOMPARE(m_motion.target(10), int16_t{90});
   tick(2, 16);
   QVERIFY(std::find(m_driver.calls.begin(), m_driver.calls.end(), "move 10 126") != m_driver.calls.end());
   slider(10)->setValue(30);
-  QTest::mouseClick(child<QPushButton>("cmdHome"), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(m_window.get(), "cmdHome"), Qt::LeftButton);
   QCOMPARE(m_motion.target(10), int16_t{90});
-  QTest::mouseClick(child<QPushButton>("cmdSTOP"), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(m_window.get(), "cmdSTOP"), Qt::LeftButton);
   QCOMPARE(m_motion.target(10), int16_t{126});
   QCOMPARE(slider(10)->value(), 126);
 }
@@ -209,7 +225,7 @@ void ControlWindowTest::homeUsesTheRowsAsTheyAreNow() {
   m_configuration.servos[0].home = "50";
   m_configuration.servos[1].home = "not a number";
   slider(1)->setValue(140);
-  QTest::mouseClick(child<QPushButton>("cmdHome"), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(m_window.get(), "cmdHome"), Qt::LeftButton);
   QCOMPARE(slider(0)->value(), 50);
   QCOMPARE(m_motion.target(0), int16_t{50});
   QCOMPARE(m_motion.target(1), int16_t{140}); // a text that is no number moves nothing
@@ -223,7 +239,7 @@ void ControlWindowTest::slidersFollowATargetSetElsewhereAtOnce() {
 
 void ControlWindowTest::statusBarCountsTheFramesOfTheLastSecond() {
   m_window->load();
-  auto *load = child<QLabel>("lblLineLoad");
+  auto *load = child<QLabel>(m_window.get(), "lblLineLoad");
   tick(2000, 1); // Elbow's way home to 100 is over
   QCOMPARE(load->text(), QString("0 frames/s, 0 % of the line"));
   slider(0)->setValue(137); // ten steps of 32 ms at speed 32
@@ -241,13 +257,13 @@ void ControlWindowTest::stopHoldsEveryServoWhereItIs() {
   };
   m_window->load();
   tick(4, 16);
-  QTest::mouseClick(child<QPushButton>("cmdSTOP"), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(m_window.get(), "cmdSTOP"), Qt::LeftButton);
   QCOMPARE(slider(3)->value(), 125);
   QCOMPARE(stopsTold, 1);
   const auto sent = m_driver.calls.size();
   tick(10, 16);
   QCOMPARE(m_driver.calls.size(), sent);
-  QTest::mouseClick(child<QPushButton>("cmdSTOP"), Qt::LeftButton); // nothing moving: no change
+  QTest::mouseClick(child<QPushButton>(m_window.get(), "cmdSTOP"), Qt::LeftButton); // nothing moving: no change
   QCOMPARE(slider(3)->value(), 125);
 
   // Escape is STOP too, wherever the focus is in the window.
@@ -268,14 +284,14 @@ void ControlWindowTest::closeIsRefusedWhileNotAllowedAndOtherwiseSavesThePositio
   m_window->closeAllowed = [&] { return allowed; };
   m_window->unloaded = [&] { ++unloads; };
   m_window->load();
-  QTest::mouseClick(child<QPushButton>("cmdBack"), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(m_window.get(), "cmdBack"), Qt::LeftButton);
   QVERIFY(m_window->isVisible());
   QCOMPARE(m_driver.calls.back(), std::string("open 2 9600"));
   QCOMPARE(unloads, 0);
 
   allowed = true;
   m_window->move(200, 150);
-  QTest::mouseClick(child<QPushButton>("cmdBack"), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(m_window.get(), "cmdBack"), Qt::LeftButton);
   QVERIFY(!m_window->isVisible());
   QVERIFY(!m_window->isLoaded());
   QCOMPARE(unloads, 1);
@@ -292,22 +308,22 @@ void ControlWindowTest::closeIsRefusedWhileNotAllowedAndOtherwiseSavesThePositio
   QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
   file.write("111,222,3,1,0,0,0\r\n");
   file.close();
-  QTest::mouseClick(child<QPushButton>("cmdBack"), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(m_window.get(), "cmdBack"), Qt::LeftButton);
   QVERIFY(file.open(QIODevice::ReadOnly));
   QCOMPARE(file.readAll(), QByteArray("111,222,3,1,0,3000,2250\r\n"));
 }
 
 void ControlWindowTest::reopeningStartsOver() {
   m_window->load();
-  child<QSlider>("vscSpeed")->setValue(200);
+  child<QSlider>(m_window.get(), "vscSpeed")->setValue(200);
   tick(20, 16);
   m_window->close();
   m_driver.calls.clear();
   m_window->load();
   QCOMPARE(m_driver.calls, (std::vector<std::string>{"open 2 9600"}));
   QCOMPARE(readOut(3), QString("127"));
-  QCOMPARE(child<QSlider>("vscSpeed")->value(), 32);
-  QCOMPARE(child<QLabel>("lblSpeed")->text(), QString("32"));
+  QCOMPARE(child<QSlider>(m_window.get(), "vscSpeed")->value(), 32);
+  QCOMPARE(child<QLabel>(m_window.get(), "lblSpeed")->text(), QString("32"));
   QCOMPARE(m_motion.stepInterval(3), int16_t{32});
   tick(2, 16);
   QCOMPARE(m_driver.calls.back(), std::string("move 3 126"));
@@ -334,7 +350,7 @@ void ControlWindowTest::leftEdgeIsStoredRoundedHalfToEven() {
 }
 
 void ControlWindowTest::tabFollowsTheLayoutThroughEveryControl() {
-  m_configuration.boardChoice = ServoConfiguration::eightServos;
+  m_configuration.boardChoice = Board::EightServos;
   loadActive();
   // Down the left column of servos, down the right one (the 8-servo board's last four hidden),
   // then the speed and the buttons.
@@ -359,8 +375,8 @@ void ControlWindowTest::altAOpensAboutAndBackIsReachedByKeyboard() {
   QVERIFY(m_window->isLoaded());
 
   if (way == "tab") {
-    auto *back = child<QPushButton>("cmdBack");
-    child<QPushButton>("cmdSTOP")->setFocus();
+    auto *back = child<QPushButton>(m_window.get(), "cmdBack");
+    child<QPushButton>(m_window.get(), "cmdSTOP")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), back);
     QTest::keyClick(back, Qt::Key_Space);
@@ -394,7 +410,7 @@ void ControlWindowTest::controlsHaveNamesThatSayWhatTheyAre() {
   QFETCH(QString, name);
   QFETCH(QString, description);
   m_window->load();
-  auto *widget = child<QWidget>(control);
+  auto *widget = child<QWidget>(m_window.get(), control);
   QCOMPARE(accessibleName(widget), name);
   if (!description.isEmpty())
     QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description), description);

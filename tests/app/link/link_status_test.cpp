@@ -2,6 +2,7 @@
 #include "link/link_status.h"
 #include "link/link_watch.h"
 #include "pseudo_terminal.h"
+#include "temporary_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -27,9 +28,6 @@ namespace fs = std::filesystem;
 class Situation {
 public:
   Situation() {
-    char folder[] = "/tmp/quarnel-link-XXXXXX";
-    if (!mkdtemp(folder)) throw std::runtime_error("no temporary folder");
-    m_folder = folder;
     char name[128];
     int slave = -1;
     if (openpty(&m_master, &slave, name, nullptr, nullptr) != 0) throw std::runtime_error("no pty");
@@ -40,14 +38,13 @@ public:
     for (int fd : m_held) ::close(fd);
     ::close(m_master);
     chmod(m_ptySlave.c_str(), 0620);
-    fs::remove_all(m_folder);
   }
-  fs::path folder() const { return m_folder; }
+  fs::path folder() const { return m_folder.path(); }
   const std::string &ptySlave() const { return m_ptySlave; }
   void hold(int fd) { m_held.push_back(fd); }
 
 private:
-  fs::path m_folder;
+  tavik::testing::TemporaryFolder m_folder;
   int m_master = -1;
   std::string m_ptySlave;
   std::vector<int> m_held;
@@ -129,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LinkStatus, SaysWhereThePortLeadsAndWhetherItIsConnected) {
   struct Case {
     int32_t port;
-    const char *named; // $TAVIK_COM<port>, or nothing
+    const char *named; // $TAVIK_COM<port>, or nothing when unset
     bool opened;
     std::string summary;
   };
@@ -138,6 +135,7 @@ TEST(LinkStatus, SaysWhereThePortLeadsAndWhetherItIsConnected) {
       {2, nullptr, true, "COM2 → /dev/ttyS1, 9600 bit/s: connected"},
       {3, "/nonexistent/ttyUSB0", false, "COM3 → /nonexistent/ttyUSB0: not connected, no such device"},
       {4, "/dev/null", false, "COM4 → /dev/null: not connected, not a serial device"},
+      {1, "", false, "COM1: not connected, TAVIK_COM1 is empty"}, // never /dev/ttyS0
       {9, nullptr, false, "COM9: not connected, no such port"},
   };
   for (const Case &c : cases) {

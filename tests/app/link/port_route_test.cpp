@@ -1,12 +1,12 @@
 // Which device each COM port leads to, the hand-over to the driver and the COM list's texts.
 #include "link/port_route.h"
+#include "temporary_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 namespace quarnel {
 namespace {
@@ -51,7 +51,8 @@ TEST(PortRoute, TheHandOverSetsTheChoicesAndNeverTouchesWhatTheProgramWasStarted
 }
 
 TEST(PortRoute, CaptionShowsWhereThePortLeadsAndMarksAMissingDevice) {
-  const fs::path folder = fs::temp_directory_path() / ("port-route-" + std::to_string(getpid()));
+  const tavik::testing::TemporaryFolder temporary;
+  const fs::path &folder = temporary.path();
   fs::create_directories(folder / "by-id");
   std::ofstream(folder / "ttyUSB0").put('\0');
   fs::create_symlink("../ttyUSB0", folder / "by-id" / "usb-Board");
@@ -66,7 +67,6 @@ TEST(PortRoute, CaptionShowsWhereThePortLeadsAndMarksAMissingDevice) {
       {{dir + "/ttyS1", PortSource::Default}, "2: " + dir + "/ttyS1 (missing)"},
   };
   for (const auto &c : cases) EXPECT_EQ(portCaption(2, c.route), c.caption);
-  fs::remove_all(folder);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The driver binding against the real library, a missing one, one without the calls and files
 // that are no whole library.
 #include "link/tavik_binding.h"
+#include "temporary_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -65,10 +66,9 @@ TEST(TavikBinding, AFileThatIsNoWholeLibraryIsReportedBeforeItIsLoaded) {
        }, "the library is built for another kind of machine."},
       {"a pipe", [](const fs::path &p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); }, "it is not a regular file."},
   };
-  char folderTemplate[] = "/tmp/quarnel-binding-XXXXXX";
-  ASSERT_NE(mkdtemp(folderTemplate), nullptr);
+  const tavik::testing::TemporaryFolder folder;
   for (const Case &c : cases) {
-    const fs::path path = fs::path(folderTemplate) / "libTavik.so";
+    const fs::path path = folder.path() / "libTavik.so";
     fs::remove(path);
     c.make(path);
     TavikBinding tavik(path.string());
@@ -77,7 +77,6 @@ TEST(TavikBinding, AFileThatIsNoWholeLibraryIsReportedBeforeItIsLoaded) {
     EXPECT_EQ(*why, "The servo driver " + path.string() + " could not be loaded:\n" + c.reason) << c.what;
     EXPECT_FALSE(tavik.open(1, 9600)) << c.what;
   }
-  fs::remove_all(folderTemplate);
 }
 
 TEST(TavikBinding, ReportsAMissingLibraryOrMissingCallsInsteadOfCrashing) {

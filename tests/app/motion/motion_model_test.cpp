@@ -16,7 +16,7 @@ class MotionModelTest : public ::testing::Test {
 protected:
   void SetUp() override {
     model.addPositionListener([this](int servo, int16_t p) { sent.emplace_back(servo, p); });
-    std::array<ServoLimits, motionServos> limits{};
+    std::array<ServoLimits, servoChannels> limits{};
     model.load(limits); // home 127 everywhere: nothing moves until a target changes
   }
   // The positions sent for one servo.
@@ -86,7 +86,7 @@ TEST_F(MotionModelTest, SpeedChangeResetsEveryCountdownToTheNewInterval) {
   model.setServoSpeed(7, 8);
   model.tick(16);
   model.setSpeed(40);
-  for (int servo = 0; servo < motionServos; ++servo) {
+  for (int servo = 0; servo < servoChannels; ++servo) {
     EXPECT_EQ(model.stepInterval(servo), 26);
     EXPECT_EQ(model.stepCountdown(servo), 26);
   }
@@ -117,7 +117,7 @@ TEST_F(MotionModelTest, PauseCountsDownOnTheSummedTimeEvenWithNothingMoving) {
 }
 
 TEST_F(MotionModelTest, TargetsStayWithinTheServosTravel) {
-  std::array<ServoLimits, motionServos> limits{};
+  std::array<ServoLimits, servoChannels> limits{};
   limits[3] = {20, 100, 200};
   model.load(limits);
   model.setTarget(3, 250);
@@ -132,7 +132,7 @@ TEST_F(MotionModelTest, LoadStartsOverAt127WithSpeed32AndSendsNothing) {
   model.setTarget(0, 10);
   ticks(50, 16);
   sent.clear();
-  std::array<ServoLimits, motionServos> limits{};
+  std::array<ServoLimits, servoChannels> limits{};
   limits[0].home = 120;
   model.load(limits);
   EXPECT_TRUE(sent.empty());
@@ -145,7 +145,7 @@ TEST_F(MotionModelTest, LoadStartsOverAt127WithSpeed32AndSendsNothing) {
 }
 
 TEST_F(MotionModelTest, TargetListenersHearEachChangeOnce) {
-  std::array<ServoLimits, motionServos> limits{};
+  std::array<ServoLimits, servoChannels> limits{};
   limits[3] = {20, 127, 200};
   model.load(limits);
   model.setTarget(1, 130);
@@ -171,7 +171,7 @@ TEST_F(MotionModelTest, TargetListenersHearEachChangeOnce) {
   told.clear();
   limits[3].home = 90;
   model.load(limits);
-  EXPECT_EQ(told.size(), size_t(motionServos)) << "a load tells every target";
+  EXPECT_EQ(told.size(), size_t(servoChannels)) << "a load tells every target";
   EXPECT_EQ(told[3], (std::pair<int, int>{3, 90}));
 }
 
@@ -181,7 +181,7 @@ TEST_F(MotionModelTest, TheManualSpeedComesBackAfterNodeSpeeds) {
   model.setServoSpeed(7, 255);
   EXPECT_EQ(model.speed(), 40);
   model.restoreManualSpeed();
-  for (int servo = 0; servo < motionServos; ++servo) EXPECT_EQ(model.stepInterval(servo), 26) << "servo " << servo;
+  for (int servo = 0; servo < servoChannels; ++servo) EXPECT_EQ(model.stepInterval(servo), 26) << "servo " << servo;
 }
 
 TEST_F(MotionModelTest, MotionFollowsRealTimeWhateverTheTicks) {

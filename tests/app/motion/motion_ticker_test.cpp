@@ -1,5 +1,6 @@
 // The update tick's schedule on a fake clock: the timer is read for the time it was set to and
 // the clock moved on by that much (plus the timer's slack) before each tick.
+#include "manual_clock.h"
 #include "motion/motion_ticker.h"
 
 #include <QTest>
@@ -9,16 +10,6 @@
 #include <memory>
 
 using namespace quarnel;
-
-namespace {
-
-class TestClock : public Clock {
-public:
-  double seconds() const override { return nowMs / 1000; }
-  double nowMs = 5000;
-};
-
-} // namespace
 
 class MotionTickerTest : public QObject {
   Q_OBJECT
@@ -37,7 +28,7 @@ private:
   // The timer fires `slackMs` after the time it was set to.
   void fire(double slackMs = 0) {
     QVERIFY(timer()->isActive());
-    m_clock.nowMs += timer()->interval() + slackMs;
+    m_clock.advanceMs(timer()->interval() + slackMs);
     m_ticker->tickNow();
   }
   void settle() {
@@ -46,7 +37,7 @@ private:
   }
 
   MotionModel m_motion;
-  TestClock m_clock;
+  ManualClock m_clock;
   std::unique_ptr<MotionTicker> m_ticker;
   std::map<int, double> m_reachedAt; // servo 0's positions, when they were first reached
   int m_ticks = 0;
@@ -59,7 +50,7 @@ void MotionTickerTest::init() {
   // A tick may take several steps at once; each position passed counts as reached then.
   m_motion.addPositionListener([this, last = int(startPosition)](int servo, int16_t position) mutable {
     if (servo != 0) return;
-    for (int p = last; p != position;) m_reachedAt.try_emplace(p += position > last ? 1 : -1, m_clock.nowMs);
+    for (int p = last; p != position;) m_reachedAt.try_emplace(p += position > last ? 1 : -1, m_clock.ms());
     last = position;
   });
   m_ticker = std::make_unique<MotionTicker>(m_motion, m_clock);
@@ -90,7 +81,7 @@ void MotionTickerTest::eachStepComesOnTimeWithNoSpareTick() {
   m_motion.setServoSpeed(0, speed);
   m_motion.setTarget(0, 127 + units);
   QCOMPARE(timer()->interval(), 0); // the change is looked at once; a new speed waits an interval
-  const double start = m_clock.nowMs;
+  const double start = m_clock.ms();
   m_ticks = 0;
   while (m_motion.displayed(0) != 127 + units && m_ticks < 10 * units) fire(slackMs);
   const int interval = speedToInterval(speed);
@@ -110,18 +101,18 @@ void MotionTickerTest::eachStepComesOnTimeWithNoSpareTick() {
 void MotionTickerTest::aPauseEndsOnTimeAndStandingStillTicksSlowly() {
   settle();
   m_motion.startPause(1000.5);
-  const double start = m_clock.nowMs;
+  const double start = m_clock.ms();
   m_ticks = 0;
   while (m_motion.pauseActive() && m_ticks < 100) fire();
   QCOMPARE(m_ticks, 2); // the change, then the end
-  QVERIFY(m_clock.nowMs - start >= 1000.5 && m_clock.nowMs - start < 1001.5);
+  QVERIFY(m_clock.ms() - start >= 1000.5 && m_clock.ms() - start < 1001.5);
   QCOMPARE(timer()->interval(), MotionTicker::idleTickMs);
 }
 
 void MotionTickerTest::aChangeWhileTheTimerSleepsIsTickedUpToFirst() {
   settle();
   // 400 ms of standing still, the timer not yet due: they count for nothing toward the move.
-  m_clock.nowMs += 400;
+  m_clock.advanceMs(400);
   m_motion.setTarget(0, 200);
   fire();
   QCOMPARE(m_motion.displayed(0), int16_t{128});

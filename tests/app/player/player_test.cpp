@@ -4,6 +4,8 @@
 #include "board_process.h"
 #include "crlf_text.h"
 #include "spawn_program.h"
+#include "temporary_folder.h"
+#include "wait_until.h"
 
 #include <gtest/gtest.h>
 
@@ -53,23 +55,37 @@ public:
     if (closedStreams) args.insert(args.begin(), {"/bin/sh", "-c", "exec \"$0\" \"$@\" <&- >&- 2>&-"});
     m_pid = tavik::testing::spawnProgram(args, out.empty() ? m_out.string() : out, m_err);
   }
+  // Started with `signal` already pending, as one that came while it loaded: a signal blocked
+  // and raised before the exec stays pending through it.
+  Player(std::vector<std::string> args, int signal) {
+    args.insert(args.begin(), QUARNEL_PLAY_PATH);
+    std::vector<char *> argv;
+    for (auto &a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    const std::string out = m_out.string(), err = m_err.string();
+    m_pid = fork();
+    if (m_pid != 0) return;
+    sigset_t pending;
+    sigemptyset(&pending);
+    sigaddset(&pending, signal);
+    sigprocmask(SIG_BLOCK, &pending, nullptr);
+    raise(signal);
+    dup2(::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDOUT_FILENO);
+    dup2(::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
   ~Player() {
     if (m_pid > 0) {
       kill(m_pid, SIGKILL);
       waitpid(m_pid, nullptr, 0);
     }
-    fs::remove(m_out);
-    fs::remove(m_err);
   }
   void signal(int number) const { kill(m_pid, number); }
   // The exit code, or -1 when it did not end within `timeout` (it is then killed).
   int wait(std::chrono::milliseconds timeout = 10s) {
-    const auto giveUp = std::chrono::steady_clock::now() + timeout;
     int status = 0;
-    while (waitpid(m_pid, &status, WNOHANG) == 0) {
-      if (std::chrono::steady_clock::now() > giveUp) return -1;
-      std::this_thread::sleep_for(5ms);
-    }
+    if (!tavik::testing::waitUntil([&] { return waitpid(m_pid, &status, WNOHANG) != 0; }, timeout)) return -1;
     m_pid = -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
@@ -83,13 +99,10 @@ private:
     text << in.rdbuf();
     return text.str();
   }
-  static fs::path scratch(const char *what) {
-    static int count = 0;
-    return fs::temp_directory_path() / ("quarnel-play-test-" + std::to_string(getpid()) + "-" + std::to_string(++count) + what);
-  }
 
-  fs::path m_out = scratch(".out");
-  fs::path m_err = scratch(".err");
+  tavik::testing::TemporaryFolder m_files;
+  fs::path m_out = m_files.path() / "out";
+  fs::path m_err = m_files.path() / "err";
   pid_t m_pid = -1;
 };
 
@@ -110,12 +123,8 @@ protected:
     return positions;
   }
 
-  fs::path m_dir = [] {
-    const fs::path dir = fs::temp_directory_path() / ("quarnel-play-files-" + std::to_string(getpid()));
-    fs::create_directories(dir);
-    return dir;
-  }();
-  ~PlayerTest() override { fs::remove_all(m_dir); }
+  tavik::testing::TemporaryFolder m_files;
+  const fs::path &m_dir = m_files.path();
 };
 
 TEST_F(PlayerTest, ATwoNodeLoopSwingsOnTheWireAndEndsAfterItsPasses) {
@@ -159,6 +168,34 @@ TEST_F(PlayerTest, ASignalMidMoveHoldsEveryServoAndClosesTheLink) {
     EXPECT_GT(held.back(), 128);
     EXPECT_LT(held.back(), 254);
   }
+}
+
+TEST_F(PlayerTest, AStopAskedBeforeThePortOpensEndsWithoutOpeningIt) {
+  for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    SCOPED_TRACE(signal);
+    BoardProcess board(true);
+    Player player({file("swing.tvk", swing()), "--device", board.link()}, signal);
+    EXPECT_EQ(player.wait(), 0) << player.err();
+    EXPECT_EQ(player.out(), "");
+    EXPECT_TRUE(board.waitForLines(1, 300ms).empty()) << "the open's burst reached the board";
+  }
+}
+
+TEST_F(PlayerTest, AProgressReaderThatTakesNothingHoldsUpNeitherTheShowNorItsSignals) {
+  BoardProcess board(true);
+  const std::string pipe = (m_dir / "progress").string();
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  ASSERT_EQ(fcntl(reader, F_SETPIPE_SZ, 4096), 4096);
+  // A line longer than the whole pipe could never be taken whole.
+  const std::string up(5000, 'U');
+  const std::string script = tvk({{up, pose(140, 255)}, {"Down", pose(114, 255)}}, {"LOOPSTART", up, "Down", "LOOPEND"});
+  Player player({file("long.tvk", script), "--device", board.link()}, pipe);
+  // The open's burst, the way to 140 and a dozen swings: long after the pipe was full.
+  EXPECT_GE(board.waitForLines(400, 20s).size(), 400u);
+  player.signal(SIGTERM);
+  EXPECT_EQ(player.wait(), 0) << player.err();
+  ::close(reader);
 }
 
 TEST_F(PlayerTest, ARunThatLosesItsBoardOrItsOutputEndsSayingWhyWithExit1) {
@@ -233,6 +270,20 @@ TEST_F(PlayerTest, WhatCannotBePlayedIsSaidOnceWithExitCode2AndNothingSent) {
   const std::string damaged = file("damaged.tvk", crlf("\"TVKFILE\"\n\"Up\"\n\"1,2,3\"\n\"***\"\n"));
   const std::string unknown = file("unknown.tvk", tvk({{"Up", pose(140, 32)}}, {"Up", "PAUSE 10", "Upp"}));
   const std::string stopped = file("stopped.tvk", tvk({{"Up", pose(140, 0)}}, {"Up"}));
+  // Servo settings rows named in order, each with its row number, then the end line.
+  const auto sst = [](const std::vector<std::string> &names) {
+    std::string text;
+    for (size_t row = 0; row < names.size(); ++row)
+      text += "\"" + names[row] + "\",\"10\",\"100\",\"200\"," + std::to_string(row) + "\n";
+    return crlf(text + "\"***\",123\n");
+  };
+  const std::string twelve = sst({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"});
+  const std::string cutShort = file("cut.sst", twelve.substr(0, twelve.size() / 2));
+  const std::string endedEarly = file("ended.sst", sst({"a", "b", "***", "d", "e", "f", "g", "h", "i", "j", "k", "l"}));
+  const std::string oneRow = file("one.sst", sst({"Shoulder"}));
+  const auto lacks = [](const std::string &path, int servo) {
+    return "quarnel-play: " + path + " is damaged: it ends early or lacks the row of servo " + std::to_string(servo) + ".";
+  };
   const std::string board = "BOARD"; // the board's link, once it runs
   const struct {
     std::vector<std::string> args;
@@ -246,6 +297,11 @@ TEST_F(PlayerTest, WhatCannotBePlayedIsSaidOnceWithExitCode2AndNothingSent) {
       {{stopped, "--device", board},
        "quarnel-play: " + stopped + " line 1 \"Up\" cannot run: servo 0 of node \"Up\" has speed 0", 1},
       {{script, "--servos", script, "--device", board}, "quarnel-play: " + script + " holds no servo rows.", 1},
+      {{script, "--servos", cutShort, "--device", board}, lacks(cutShort, 6), 1},
+      {{script, "--servos", endedEarly, "--device", board}, lacks(endedEarly, 2), 1},
+      {{script, "--servos", oneRow, "--device", board}, lacks(oneRow, 1), 1},
+      {{script, "--servos", "", "--device", board}, "quarnel-play: --servos needs a file.", 3},
+      {{script, "--help-all", "--device", board}, "quarnel-play: Unknown option 'help-all'.", 3},
       {{script, "--device", "/nonexistent/tty"}, "quarnel-play: cannot open serial port 1 (/nonexistent/tty): the device does not exist.", 1},
       {{script, "--loops", "0", "--device", board}, "quarnel-play: --loops takes a whole number of passes from 1 to 1000000000.", 3},
       {{script, "--port", "2", "--device", board}, "quarnel-play: --port and --device name the board twice.", 3},
@@ -266,6 +322,23 @@ TEST_F(PlayerTest, WhatCannotBePlayedIsSaidOnceWithExitCode2AndNothingSent) {
     std::this_thread::sleep_for(50ms);
     EXPECT_TRUE(process.lines().empty()) << "sent before refusing";
   }
+}
+
+TEST_F(PlayerTest, AWholeServoSettingsFileGivesEachServoItsHomeAndRange) {
+  std::string rows;
+  for (int row = 0; row < 12; ++row) rows += "\"S\",\"10\",\"125\",\"130\"," + std::to_string(row) + "\n";
+  const std::string arm = file("arm.sst", crlf(rows + "\"***\",123\n"));
+  Player player({file("far.tvk", tvk({{"Far", pose(254, 255)}}, {"Far"})), "--servos", arm, "--dry-run"});
+  ASSERT_EQ(player.wait(), 0) << player.err();
+  std::vector<int> servo0;
+  std::istringstream lines(player.out());
+  for (std::string line; std::getline(lines, line);) {
+    long long ms = 0;
+    int servo = -1, position = -1;
+    if (std::istringstream(line) >> ms >> servo >> position && servo == 0) servo0.push_back(position);
+  }
+  // Home at 125, then toward 254 as far as the maximum of 130.
+  EXPECT_EQ(servo0, (std::vector<int>{126, 125, 126, 127, 128, 129, 130}));
 }
 
 TEST_F(PlayerTest, ADryRunPrintsEachPositionWithItsTimeAndEndsAfterOnePassOrSaysWhyNot) {

@@ -8,7 +8,7 @@ namespace {
 
 TEST(PoseChange, ListsEachMoveTheServosThatStayAndTheSlowestMovesTime) {
   std::vector<std::string> twelve;
-  for (int i = 0; i < nodeSlots; ++i) twelve.push_back("Servo" + std::to_string(i));
+  for (int i = 0; i < servoChannels; ++i) twelve.push_back("Servo" + std::to_string(i));
   const std::vector<std::string> two{"Jaw", "Neck"};
   const struct {
     std::vector<std::string> names;
@@ -41,7 +41,7 @@ TEST(PoseChange, ListsEachMoveTheServosThatStayAndTheSlowestMovesTime) {
 using LineChange = ScriptFixture;
 
 TEST_F(LineChange, ANodeLineIsReadAgainstTheLastNodeLineAboveItOrHome) {
-  config.boardChoice = ServoConfiguration::eightServos;
+  config.boardChoice = Board::EightServos;
   config.servos[1].home = "100";
   script.load();
   Node arm{"Arm", {}, {}}, leg{"Leg", {}, {}};

@@ -4,6 +4,7 @@
 
 #include "script/script_file.h"
 #include "script/script_file_access.h"
+#include "temporary_folder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -129,11 +130,6 @@ TEST_F(ScriptFileTest, ATextTheFileCannotHoldIsRefusedNotWritten) {
 
 class ScriptFileAccessTest : public ScriptFileTest {
 protected:
-  ScriptFileAccessTest() {
-    char pattern[] = "/tmp/script-files-XXXXXX";
-    dir = mkdtemp(pattern);
-  }
-  ~ScriptFileAccessTest() override { std::filesystem::remove_all(dir); }
   static std::string contents(const std::filesystem::path &path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream s;
@@ -141,7 +137,8 @@ protected:
     return s.str();
   }
 
-  std::filesystem::path dir;
+  tavik::testing::TemporaryFolder temporary;
+  const std::filesystem::path &dir = temporary.path();
   DocumentFolders folders{"/home/user"};
 };
 

@@ -64,7 +64,7 @@ TEST_F(ScriptLinesTest, AViewFollowingTheChangesShowsTheModel) {
     for (int row = 1; row < lines.rowCount(); ++row) model.push_back(cell(row));
     return view == model;
   };
-  lines.setListener([&](const ScriptLinesChange &change) {
+  lines.addListener([&](const ScriptLinesChange &change) {
     switch (change.kind) {
     // Told while the lines still stand as the view last saw them.
     case ScriptLinesChange::Inserting:
@@ -72,7 +72,8 @@ TEST_F(ScriptLinesTest, AViewFollowingTheChangesShowsTheModel) {
     case ScriptLinesChange::Resetting: EXPECT_TRUE(shows()) << "told after the change, kind " << change.kind; break;
     case ScriptLinesChange::Inserted: view.insert(view.begin() + change.row - 1, cell(change.row)); break;
     case ScriptLinesChange::Removed: view.erase(view.begin() + change.row - 1); break;
-    case ScriptLinesChange::Changed: view[change.row - 1] = cell(change.row); break;
+    case ScriptLinesChange::Changed:
+    case ScriptLinesChange::Marked: view[change.row - 1] = cell(change.row); break;
     case ScriptLinesChange::Reset: reload(); break;
     }
   });
@@ -95,6 +96,18 @@ TEST_F(ScriptLinesTest, AViewFollowingTheChangesShowsTheModel) {
   EXPECT_TRUE(shows());
   lines.clear();
   EXPECT_TRUE(shows());
+}
+
+TEST_F(ScriptLinesTest, EveryListenerIsToldUntilRemoved) {
+  ScriptLines &lines = script.lines();
+  int first = 0, second = 0;
+  const ScriptLines::ListenerId firstId = lines.addListener([&](const ScriptLinesChange &) { ++first; });
+  lines.addListener([&](const ScriptLinesChange &) { ++second; });
+  lines.setLineText(1, "A");
+  lines.removeListener(firstId);
+  lines.setLineText(1, "B");
+  EXPECT_EQ(first, 1);
+  EXPECT_EQ(second, 2);
 }
 
 TEST_F(ScriptLinesTest, ReplacingANodeRenamesOnlyItsExactLines) {

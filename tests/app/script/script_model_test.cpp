@@ -98,7 +98,7 @@ TEST_F(ScriptModelTest, CreateNodeTakesTheControlWindowsTargetsAndSpeed) {
   EXPECT_EQ(arm.pos[0], 10);
   EXPECT_EQ(arm.pos[5], 127);
   EXPECT_EQ(arm.pos[11], 240);
-  EXPECT_EQ(arm.speed, (std::array<int16_t, nodeSlots>{64, 64, 64, 64, 64, 64, 64, 64, 64, 64, 64, 64}));
+  EXPECT_EQ(arm.speed, (std::array<int16_t, servoChannels>{64, 64, 64, 64, 64, 64, 64, 64, 64, 64, 64, 64}));
   // Cancel says nothing; the two refused names say why.
   std::vector<std::string> messages = ui.messageTexts();
   ASSERT_EQ(messages.size(), 2u);

@@ -17,8 +17,8 @@ protected:
 
   ScriptRunnerTest() {
     motion.load({}); // every servo at 127, home 127
-    script.lines().setListener([this](const ScriptLinesChange &change) {
-      if (m_inRunnerTick && !m_firstMark && change.kind == ScriptLinesChange::Changed &&
+    script.lines().addListener([this](const ScriptLinesChange &change) {
+      if (m_inRunnerTick && !m_firstMark && change.kind == ScriptLinesChange::Marked &&
           change.row == script.lines().markedRow())
         m_firstMark = change.row;
     });
@@ -209,13 +209,13 @@ TEST_F(ScriptRunnerTest, HaltEndsTheRunAtOnceInAMoveAWaitOrAPause) {
 
 TEST_F(ScriptRunnerTest, ANodeLineSetsEverySlotsIntervalAndTarget) {
   Node wave{"Wave", {}, {}};
-  for (int slot = 0; slot < nodeSlots; ++slot) {
+  for (int slot = 0; slot < servoChannels; ++slot) {
     wave.pos[slot] = static_cast<int16_t>(100 + slot);
     wave.speed[slot] = static_cast<int16_t>(slot == 11 ? 0 : 5 * (slot + 1)); // 0 runs as 1
   }
   script.createNode("Wave", nodeDataText(wave));
   EXPECT_TRUE(runner.processCommand("Wave"));
-  for (int slot = 0; slot < nodeSlots; ++slot) {
+  for (int slot = 0; slot < servoChannels; ++slot) {
     EXPECT_EQ(motion.target(slot), 100 + slot);
     EXPECT_EQ(motion.stepCountdown(slot), motion.stepInterval(slot));
   }

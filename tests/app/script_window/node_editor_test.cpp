@@ -84,12 +84,10 @@ void NodeEditorTest::init() {
   m_config.servos[3] = {"Elbow", "20", "100", "200"};
   m_ui = ScriptedUiServices();
   m_motion = MotionModel();
-  std::array<ServoLimits, motionServos> limits{};
-  for (int i = 0; i < motionServos; ++i) limits[i] = servoLimits(m_config.servos[i]);
-  m_motion.load(limits);
+  m_motion.load(servoLimits(m_config));
   m_script = std::make_unique<ScriptModel>(m_config, ScriptUser{m_ui, "Quarnel"});
   std::string data;
-  for (int slot = 0; slot < nodeSlots; ++slot) data += std::to_string(100 + slot) + "," + std::to_string(10 + slot) + ",";
+  for (int slot = 0; slot < servoChannels; ++slot) data += std::to_string(100 + slot) + "," + std::to_string(10 + slot) + ",";
   m_script->createNode("Wave", data);
   for (const char *line : {"Wave", "wave", "WAIT", "Wave", "Waves"}) m_script->lines().placeCommand(line);
   // As Edit does: the servos set off for the node's pose as the editor opens.
@@ -115,7 +113,7 @@ void NodeEditorTest::opensBesideTheControlWindowWithTheNodesValues() {
   QCOMPARE(m_editor->windowTitle(), QString("Edit Node"));
   QCOMPARE(m_editor->pos(), QPoint(20 + 372, 60));
   QCOMPARE(box("txtNodeName")->text(), QString("Wave"));
-  for (int i = 0; i < nodeSlots; ++i) {
+  for (int i = 0; i < servoChannels; ++i) {
     QCOMPARE(pos(i)->text(), QString::number(100 + i));
     QCOMPARE(speed(i)->text(), QString::number(10 + i));
   }
@@ -202,7 +200,7 @@ void NodeEditorTest::saveStoresWhereEachServoIsGoingOrWhatTheUserTyped() {
   click("cmbSave");
   QVERIFY(!m_editor->isVisible());
   const Node &node = m_script->nodes().node(1);
-  for (int i = 0; i < nodeSlots; ++i) {
+  for (int i = 0; i < servoChannels; ++i) {
     QCOMPARE(int(node.pos[i]), i == 2 ? 60 : i == 5 ? 200 : 100 + i);
     QCOMPARE(int(node.speed[i]), 10 + i);
   }
@@ -354,7 +352,7 @@ void NodeEditorTest::theBoxTheUserIsTypingIntoKeepsItsText() {
 void NodeEditorTest::tabFollowsTheLayoutThroughEveryControl() {
   // Row by row through the positions and speeds, then the name and the buttons beside them.
   QStringList expected;
-  for (int i = 0; i < nodeSlots; ++i) expected << QString("txtPos(%1)").arg(i) << QString("txtSpeed(%1)").arg(i);
+  for (int i = 0; i < servoChannels; ++i) expected << QString("txtPos(%1)").arg(i) << QString("txtSpeed(%1)").arg(i);
   expected << "txtNodeName" << "cmbSave" << "cmbClose";
   QCOMPARE(tabRound(pos(0)), expected);
   QVERIFY(m_ui.boxes().empty());

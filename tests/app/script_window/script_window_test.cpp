@@ -1,5 +1,6 @@
 // The script window with real widgets on the offscreen platform, a scripted user and the real
 // script model, runner and motion model behind it.
+#include "find_child.h"
 #include "motion/motion_model.h"
 #include "script_window/script_window.h"
 #include "scripted_ui_services.h"
@@ -74,13 +75,8 @@ private slots:
   void aNodeLinesTooltipTellsWhatItChanges();
 
 private:
-  template <typename T> T *child(const QString &name) {
-    T *found = m_window->findChild<T *>(name);
-    if (!found) qFatal("no control %s", qPrintable(name));
-    return found;
-  }
-  void click(const char *name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
-  QTableView *grid() { return child<QTableView>("grdScript"); }
+  void click(const char *name) { QTest::mouseClick(child<QPushButton>(m_window.get(), name), Qt::LeftButton); }
+  QTableView *grid() { return child<QTableView>(m_window.get(), "grdScript"); }
   QString cell(int row, int column) { return grid()->model()->index(row - 1, column).data().toString(); }
   QPoint rowCentre(int row) { return grid()->visualRect(grid()->model()->index(row - 1, 0)).center(); }
   void clickRow(int row) { QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, rowCentre(row)); }
@@ -95,9 +91,9 @@ private:
     click("cmbCreateNode");
   }
   QMenu *popUpOf(int index) {
-    QPushButton *button = child<QPushButton>(QString("cmbNode(%1)").arg(index));
+    QPushButton *button = child<QPushButton>(m_window.get(), QString("cmbNode(%1)").arg(index));
     emit button->customContextMenuRequested(QPoint(4, 4)); // what a right press on it sends
-    return child<QMenu>("mnuPopUp");
+    return child<QMenu>(m_window.get(), "mnuPopUp");
   }
   QAction *action(const char *name) { return m_window->findChild<QAction *>(name); }
   void activate() {
@@ -162,13 +158,13 @@ void ScriptWindowTest::loadsBesideTheControlWindowWithHomeAndAnEmptyScript() {
   QCOMPARE(m_window->windowTitle(), QString("Script[*]"));
   QCOMPARE(m_window->pos(), QPoint(40 + 372, 30));
   QCOMPARE(m_window->height(), 443);
-  QCOMPARE(child<QPushButton>("cmbNode(0)")->text(), QString("Home"));
+  QCOMPARE(child<QPushButton>(m_window.get(), "cmbNode(0)")->text(), QString("Home"));
   QCOMPARE(m_script->nodes().node(0).pos[2], int16_t{90});
   QCOMPARE(grid()->model()->headerData(0, Qt::Horizontal).toString(), QString("Command"));
   QCOMPARE(shown(), QStringList{"<"});
-  QVERIFY(!child<QScrollBar>("vscNodeScroll")->isEnabled());
-  QVERIFY(!child<QPushButton>("cmbAbort")->isEnabled());
-  QVERIFY(child<QPushButton>("cmbRun")->isEnabled());
+  QVERIFY(!child<QScrollBar>(m_window.get(), "vscNodeScroll")->isEnabled());
+  QVERIFY(!child<QPushButton>(m_window.get(), "cmbAbort")->isEnabled());
+  QVERIFY(child<QPushButton>(m_window.get(), "cmbRun")->isEnabled());
 }
 
 void ScriptWindowTest::commandButtonsAndGridClicksEditTheLines() {
@@ -230,12 +226,12 @@ void ScriptWindowTest::easeTakesACurveOnly() {
 void ScriptWindowTest::createdNodesGetButtonsAndTheSixthScrollsTheList() {
   m_ui.answerInput(takeDefault);
   click("cmbCreateNode");
-  QCOMPARE(child<QPushButton>("cmbNode(1)")->text(), QString("Node 1"));
+  QCOMPARE(child<QPushButton>(m_window.get(), "cmbNode(1)")->text(), QString("Node 1"));
   QCOMPARE(m_ui.boxes().back().text, std::string("Please Enter a name for this node"));
 
-  auto *scroll = child<QScrollBar>("vscNodeScroll");
-  auto *container = child<QWidget>("fmeContainer");
-  const int homeTop = child<QPushButton>("cmbNode(0)")->y();
+  auto *scroll = child<QScrollBar>(m_window.get(), "vscNodeScroll");
+  auto *container = child<QWidget>(m_window.get(), "fmeContainer");
+  const int homeTop = child<QPushButton>(m_window.get(), "cmbNode(0)")->y();
   for (const char *name : {"B", "C", "D"}) createNode(name);
   QVERIFY(!scroll->isEnabled());
   createNode("E"); // the sixth node
@@ -243,9 +239,9 @@ void ScriptWindowTest::createdNodesGetButtonsAndTheSixthScrollsTheList() {
   QCOMPARE(scroll->maximum(), 2);
   QCOMPARE(scroll->value(), 2);
   // 300 twips a step: the list moved up by 600 twips.
-  const int step = child<QPushButton>("cmbNode(1)")->y() - homeTop;
+  const int step = child<QPushButton>(m_window.get(), "cmbNode(1)")->y() - homeTop;
   QVERIFY(qAbs(container->y() + 2 * step) <= 1); // each measure rounds to whole pixels
-  QCOMPARE(child<QPushButton>("cmbNode(5)")->text(), QString("E"));
+  QCOMPARE(child<QPushButton>(m_window.get(), "cmbNode(5)")->text(), QString("E"));
 
   // A click places the node's name.
   click("cmbNode(3)");
@@ -280,7 +276,7 @@ void ScriptWindowTest::popUpDeleteAndEditActOnTheRightClickedNode() {
   popUpOf(1);
   action("mnuPopUpDelete")->trigger();
   QCOMPARE(shown(), (QStringList{"B", "<"}));
-  QCOMPARE(child<QPushButton>("cmbNode(1)")->text(), QString("B"));
+  QCOMPARE(child<QPushButton>(m_window.get(), "cmbNode(1)")->text(), QString("B"));
   QVERIFY(!m_window->findChild<QPushButton *>("cmbNode(2)"));
 
   int edited = -1;
@@ -296,7 +292,7 @@ void ScriptWindowTest::popUpDeleteAndEditActOnTheRightClickedNode() {
   // The editor's node stays where it is while the editor is open.
   QApplication::setActiveWindow(m_window.get());
   QTest::keySequence(m_window.get(), QKeySequence("Ctrl+Z"));
-  QCOMPARE(child<QPushButton>("cmbNode(1)")->text(), QString("B"));
+  QCOMPARE(child<QPushButton>(m_window.get(), "cmbNode(1)")->text(), QString("B"));
   m_window->editFinished();
   QVERIFY(m_window->isEnabled());
 }
@@ -306,12 +302,12 @@ void ScriptWindowTest::runningLeavesOnlyStopTakingInput() {
   click("cmbNode(1)");
   click("cmbRun");
   QVERIFY(!m_runner->idle());
-  QVERIFY(child<QPushButton>("cmbAbort")->isEnabled());
+  QVERIFY(child<QPushButton>(m_window.get(), "cmbAbort")->isEnabled());
   for (const char *name : {"cmbStep", "cmdGoto", "cmbRun", "cmbResume", "cmbClearScript", "cmbDelete", "cmbHold",
                            "cmbPause", "cmbEase", "cmbLoopStart", "cmbLoopEnd", "cmbClose"})
-    QVERIFY2(!child<QPushButton>(name)->isEnabled(), name);
+    QVERIFY2(!child<QPushButton>(m_window.get(), name)->isEnabled(), name);
   QVERIFY(!grid()->isEnabled());
-  QVERIFY(!child<QGroupBox>("fmeNodes")->isEnabled());
+  QVERIFY(!child<QGroupBox>(m_window.get(), "fmeNodes")->isEnabled());
   QVERIFY(!m_window->menuBar()->actions()[0]->isEnabled()); // File
   QVERIFY(!action("mnuAbout")->isEnabled());
   QVERIFY(!m_window->menuBar()->actions()[1]->isEnabled()); // Edit
@@ -319,7 +315,7 @@ void ScriptWindowTest::runningLeavesOnlyStopTakingInput() {
   QApplication::setActiveWindow(m_window.get());
   QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
   QCOMPARE(m_script->lines().text(1), std::string_view("A"));
-  QVERIFY(child<QTimer>("tmrScriptRun")->isActive());
+  QVERIFY(child<QTimer>(m_window.get(), "tmrScriptRun")->isActive());
 
   // The close box is refused while it runs.
   m_window->close();
@@ -336,11 +332,11 @@ void ScriptWindowTest::runningLeavesOnlyStopTakingInput() {
   click("cmbAbort");
   m_runner->tick();
   QVERIFY(m_runner->idle());
-  QVERIFY(!child<QPushButton>("cmbAbort")->isEnabled());
-  QVERIFY(child<QPushButton>("cmbRun")->isEnabled());
+  QVERIFY(!child<QPushButton>(m_window.get(), "cmbAbort")->isEnabled());
+  QVERIFY(child<QPushButton>(m_window.get(), "cmbRun")->isEnabled());
   QVERIFY(grid()->isEnabled());
   QVERIFY(action("mnuEUndo")->isEnabled());
-  QVERIFY(!child<QTimer>("tmrScriptRun")->isActive());
+  QVERIFY(!child<QTimer>(m_window.get(), "tmrScriptRun")->isActive());
 }
 
 void ScriptWindowTest::closeHidesAndTheCloseBoxUnloads() {
@@ -487,7 +483,7 @@ void ScriptWindowTest::accessKeysPressTheirButtons() {
   QFETCH(QString, name);
   QFETCH(QString, caption);
   QFETCH(int, key);
-  auto *button = child<QPushButton>(name);
+  auto *button = child<QPushButton>(m_window.get(), name);
   QCOMPARE(QString(button->text()).remove('&'), caption);
   activate();
   if (name == "cmbAbort") click("cmbRun"); // Stop takes input only while a script runs
@@ -499,7 +495,7 @@ void ScriptWindowTest::accessKeysPressTheirButtons() {
 
 void ScriptWindowTest::accessKeysAreUnique() {
   createNode("Rock&Roll"); // a node's name is no access key
-  QCOMPARE(child<QPushButton>("cmbNode(1)")->text(), QString("Rock&&Roll"));
+  QCOMPARE(child<QPushButton>(m_window.get(), "cmbNode(1)")->text(), QString("Rock&&Roll"));
   QStringList texts;
   for (QAction *item : m_window->menuBar()->actions()) texts << item->text();
   for (QPushButton *button : m_window->findChildren<QPushButton *>()) texts << button->text();
@@ -547,7 +543,7 @@ void ScriptWindowTest::controlsAreNamedForScreenReaders() {
   wave.name = "Wave";
   m_edits->saveNode(2, wave);
   m_window->editFinished(); // as the node editor's Save leaves it
-  QAccessibleInterface *control = QAccessible::queryAccessibleInterface(child<QWidget>(name));
+  QAccessibleInterface *control = QAccessible::queryAccessibleInterface(child<QWidget>(m_window.get(), name));
   QVERIFY(control);
   QCOMPARE(control->text(QAccessible::Name), spoken);
 }

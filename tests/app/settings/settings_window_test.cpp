@@ -1,5 +1,6 @@
 // The settings window with real widgets on the offscreen platform, real files in a temporary
 // folder, and a scripted user answering its boxes.
+#include "find_child.h"
 #include "keyboard_access.h"
 #include "tiny_disk.h"
 #include "config/servo_settings_file.h"
@@ -70,9 +71,8 @@ private:
   void writeFile(const QString &name, const QByteArray &bytes);
   QByteArray readFile(const QString &name) const;
   QString path(const QString &name) const { return m_dir->filePath(name); }
-  template <typename T> T *child(const QString &name);
   QLineEdit *field(const char *name, int row) {
-    return child<QLineEdit>(QString("%1(%2)").arg(name).arg(row));
+    return child<QLineEdit>(m_window.get(), QString("%1(%2)").arg(name).arg(row));
   }
   void focusAndType(QLineEdit *edit, const QString &text);
   QStringList comboItems(const char *name);
@@ -118,12 +118,6 @@ QByteArray SettingsWindowTest::readFile(const QString &name) const {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-template <typename T> T *SettingsWindowTest::child(const QString &name) {
-  T *found = m_window->findChild<T *>(name);
-  if (!found) qFatal("no control %s", qPrintable(name));
-  return found;
-}
-
 void SettingsWindowTest::focusAndType(QLineEdit *edit, const QString &text) {
   edit->setFocus(Qt::OtherFocusReason);
   QVERIFY(edit->hasFocus());
@@ -133,7 +127,7 @@ void SettingsWindowTest::focusAndType(QLineEdit *edit, const QString &text) {
 }
 
 QStringList SettingsWindowTest::comboItems(const char *name) {
-  auto *combo = child<QComboBox>(name);
+  auto *combo = child<QComboBox>(m_window.get(), name);
   QStringList items;
   for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
   return items;
@@ -165,12 +159,12 @@ void SettingsWindowTest::startsFromSetupFile() {
   if (!file.isEmpty()) writeFile("setup.res", file);
   openWindow();
 
-  QCOMPARE(child<QRadioButton>("optNumServos(0)")->isChecked(), eightServos);
-  QCOMPARE(child<QRadioButton>("optNumServos(1)")->isChecked(), !eightServos);
+  QCOMPARE(child<QRadioButton>(m_window.get(), "optNumServos(0)")->isChecked(), eightServos);
+  QCOMPARE(child<QRadioButton>(m_window.get(), "optNumServos(1)")->isChecked(), !eightServos);
   QCOMPARE(comboItems("cmbBaud"), baudItems);
-  QCOMPARE(child<QComboBox>("cmbBaud")->currentText(), baud);
+  QCOMPARE(child<QComboBox>(m_window.get(), "cmbBaud")->currentText(), baud);
   QCOMPARE(comboItems("cmbCommPort"), QStringList({"1", "2", "3", "4"}));
-  QCOMPARE(child<QComboBox>("cmbCommPort")->currentText(), commPort);
+  QCOMPARE(child<QComboBox>(m_window.get(), "cmbCommPort")->currentText(), commPort);
   QCOMPARE(m_window->configuration().baudRate(), baud.toInt());
   QCOMPARE(m_window->configuration().commPort(), commPort.toInt());
   QCOMPARE(m_window->configuration().servoCount(), eightServos ? 8 : 12);
@@ -179,7 +173,7 @@ void SettingsWindowTest::startsFromSetupFile() {
   QCOMPARE(field("txtHome", 5)->text(), QString("127"));
   QCOMPARE(field("txtMax", 11)->text(), QString("254"));
   QCOMPARE(field("txtServoName", 10)->text(), QString("Servo10"));
-  QCOMPARE(child<QLabel>("lblServo(10)")->text(), QString("Servo 10"));
+  QCOMPARE(child<QLabel>(m_window.get(), "lblServo(10)")->text(), QString("Servo 10"));
   QCOMPARE(m_window->windowTitle(), QString("Settings[*]"));
   QVERIFY(!m_window->isWindowModified());
 }
@@ -192,6 +186,7 @@ void SettingsWindowTest::placesItselfWhereTheUserCanReachIt_data() {
   QTest::newRow("no file") << QByteArray() << true << QPoint();
   QTest::newRow("not numbers") << QByteArray("left,top,0,0,1,0,0") << true << QPoint();
   QTest::newRow("off every screen") << QByteArray("999999,-99999,0,0,1,0,0") << false << QPoint();
+  QTest::newRow("below the bottom edge") << QByteArray("10635,999999,0,0,1,0,0") << false << QPoint();
 }
 
 void SettingsWindowTest::placesItselfWhereTheUserCanReachIt() {
@@ -209,24 +204,26 @@ void SettingsWindowTest::placesItselfWhereTheUserCanReachIt() {
   else if (!stored.isNull())
     QCOMPARE(window.pos(), stored);
   QVERIFY2(screen.contains(QRect(placed.topLeft(), QSize(100, 30))), "title bar off screen");
+  // Placed while no window was shown, so before any frame was known: whole all the same.
+  QVERIFY2(screen.contains(window.frameGeometry()), "frame partly off screen");
 }
 
 void SettingsWindowTest::boardChangeRebuildsBaudListAndRows() {
   openWindow();
   field("txtServoName", 9)->setText("Kept");
-  QTest::mouseClick(child<QRadioButton>("optNumServos(0)"), Qt::LeftButton);
+  QTest::mouseClick(child<QRadioButton>(m_window.get(), "optNumServos(0)"), Qt::LeftButton);
   QCOMPARE(comboItems("cmbBaud"), QStringList({"9600", "2400"}));
-  QCOMPARE(child<QComboBox>("cmbBaud")->currentText(), QString("9600"));
+  QCOMPARE(child<QComboBox>(m_window.get(), "cmbBaud")->currentText(), QString("9600"));
   for (int row = 8; row < 12; ++row)
     for (const char *name : {"txtServoName", "txtMin", "txtHome", "txtMax"})
       QVERIFY(!field(name, row)->isEnabled());
-  QVERIFY(!child<QLabel>("lblServo(8)")->isEnabled());
+  QVERIFY(!child<QLabel>(m_window.get(), "lblServo(8)")->isEnabled());
   QVERIFY(field("txtMax", 7)->isEnabled());
   QCOMPARE(field("txtServoName", 9)->text(), QString("Kept"));
 
-  child<QComboBox>("cmbBaud")->setCurrentIndex(1);
+  child<QComboBox>(m_window.get(), "cmbBaud")->setCurrentIndex(1);
   QCOMPARE(m_window->configuration().baudRate(), 2400);
-  QTest::mouseClick(child<QRadioButton>("optNumServos(1)"), Qt::LeftButton);
+  QTest::mouseClick(child<QRadioButton>(m_window.get(), "optNumServos(1)"), Qt::LeftButton);
   QCOMPARE(comboItems("cmbBaud"), QStringList({"9600"}));
   QCOMPARE(m_window->configuration().baudRate(), 9600);
   QVERIFY(field("txtHome", 11)->isEnabled());
@@ -322,7 +319,7 @@ void SettingsWindowTest::aClickThatTriesToLeaveARefusedFieldDoesNotAct() {
   openWindow();
   QLineEdit *minimum = field("txtMin", 2);
   focusAndType(minimum, "-4");
-  QTest::mouseClick(child<QPushButton>("cmbAbout"), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(m_window.get(), "cmbAbout"), Qt::LeftButton);
   QCOMPARE(m_ui->messageTexts(),
            std::vector<std::string>{"Minimum value must be GREATER than or equal to 0"});
   QCOMPARE(QApplication::focusWidget(), minimum);
@@ -331,7 +328,7 @@ void SettingsWindowTest::aClickThatTriesToLeaveARefusedFieldDoesNotAct() {
   minimum->selectAll();
   QTest::keyClicks(minimum, "4");
   m_ui->clear();
-  QTest::mouseClick(child<QPushButton>("cmbAbout"), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(m_window.get(), "cmbAbout"), Qt::LeftButton);
   QCOMPARE(m_ui->boxes().size(), size_t(1));
   QCOMPARE(m_ui->boxes()[0].title, std::string("About Quarnel"));
 }
@@ -370,7 +367,7 @@ void SettingsWindowTest::saveFromTheMenuChecksTheFieldFirst() {
   QLineEdit *edit = field("txtServoName", 4);
   edit->setFocus();
   edit->setText("Bad\"Name");
-  child<QAction>("mnuFSave")->trigger();
+  child<QAction>(m_window.get(), "mnuFSave")->trigger();
   QCOMPARE(m_ui->boxes().size(), size_t(1));
   QCOMPARE(m_ui->boxes()[0].kind, Kind::Message);
   QCOMPARE(QApplication::focusWidget(), edit);
@@ -390,9 +387,9 @@ void SettingsWindowTest::controlsChecksTheFieldHoweverItIsAskedFor() {
   m_window->controlsRequested = [&] { ++requests; };
   QLineEdit *home = field("txtHome", 2);
   auto askForControls = [&] {
-    if (way == "button") QTest::mouseClick(child<QPushButton>("cmbControls"), Qt::LeftButton);
+    if (way == "button") QTest::mouseClick(child<QPushButton>(m_window.get(), "cmbControls"), Qt::LeftButton);
     else if (way == "access key") QTest::keyClick(home, Qt::Key_C, Qt::AltModifier); // leaves the focus
-    else child<QAction>("mnuFControls")->trigger();
+    else child<QAction>(m_window.get(), "mnuFControls")->trigger();
   };
 
   focusAndType(home, "300");
@@ -418,11 +415,11 @@ void SettingsWindowTest::openLoadsRowsAndReportsWhatCannotBeRead() {
   field("txtServoName", 5)->setText("Mine");
 
   m_ui->answerFile(std::nullopt); // cancelled
-  QTest::mouseClick(child<QPushButton>("cmbLoad"), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(m_window.get(), "cmbLoad"), Qt::LeftButton);
   QCOMPARE(field("txtServoName", 0)->text(), QString("Servo0"));
 
   m_ui->answerFile(path("rig.sst").toStdString());
-  child<QAction>("mnuFOpen")->trigger();
+  child<QAction>(m_window.get(), "mnuFOpen")->trigger();
   QCOMPARE(field("txtServoName", 9)->text(), QString("Jaw"));
   QCOMPARE(field("txtMax", 9)->text(), QString("30"));
   QCOMPARE(field("txtServoName", 0)->text(), QString("Eye,L"));
@@ -441,7 +438,7 @@ void SettingsWindowTest::openLoadsRowsAndReportsWhatCannotBeRead() {
 
   ServoRows before = m_window->configuration().servos;
   m_ui->answerFile(path("gone.sst").toStdString());
-  QTest::mouseClick(child<QPushButton>("cmbLoad"), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(m_window.get(), "cmbLoad"), Qt::LeftButton);
   auto messages = m_ui->messageTexts();
   QCOMPARE(messages.size(), size_t(1));
   QVERIFY(messages[0].find(path("gone.sst").toStdString()) != std::string::npos);
@@ -454,11 +451,21 @@ void SettingsWindowTest::openLoadsRowsAndReportsWhatCannotBeRead() {
   QVERIFY(mkfifo(qPrintable(path("pipe.sst")), 0644) == 0);
   m_ui->clear();
   m_ui->answerFile(path("pipe.sst").toStdString());
-  QTest::mouseClick(child<QPushButton>("cmbLoad"), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(m_window.get(), "cmbLoad"), Qt::LeftButton);
   QCOMPARE(m_ui->boxes()[0].folder, m_dir->path().toStdString()); // where the last one came from
   QCOMPARE(m_ui->messageTexts().size(), size_t(1));
   QVERIFY(m_ui->messageTexts()[0].find("not a regular file") != std::string::npos);
   QVERIFY(m_window->configuration().servos == before);
+
+  // A name longer than its field takes would be cut as it is shown, and saved cut.
+  writeFile("long.sst", "\"" + QByteArray(40000, 'x') + "\",\"1\",\"2\",\"3\",0\r\n\"***\",123\r\n");
+  m_ui->clear();
+  m_ui->answerFile(path("long.sst").toStdString());
+  QTest::mouseClick(child<QPushButton>(m_window.get(), "cmbLoad"), Qt::LeftButton);
+  QCOMPARE(m_ui->messageTexts().size(), size_t(1));
+  QVERIFY(m_ui->messageTexts()[0].find("Servo 0's name is 40000 characters long") != std::string::npos);
+  QVERIFY(m_window->configuration().servos == before);
+  QCOMPARE(used, std::vector<std::string>{path("rig.sst").toStdString()});
 }
 
 void SettingsWindowTest::saveWritesTheRowsAndReportsWhatCannotBeWritten() {
@@ -469,7 +476,7 @@ void SettingsWindowTest::saveWritesTheRowsAndReportsWhatCannotBeWritten() {
   field("txtServoName", 3)->setText("Neck,Pan");
   QVERIFY(m_window->isWindowModified());
   m_ui->answerFile(path("out").toStdString()); // typed without its extension
-  QTest::mouseClick(child<QPushButton>("cmbSave"), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(m_window.get(), "cmbSave"), Qt::LeftButton);
   QVERIFY(!m_window->isWindowModified());
   QByteArray saved = readFile("out.sst");
   QCOMPARE(saved, QByteArray::fromStdString(writeServoSettings(m_window->configuration().servos).bytes));
@@ -481,7 +488,7 @@ void SettingsWindowTest::saveWritesTheRowsAndReportsWhatCannotBeWritten() {
   // A name that only a program could have set: refused, and the old file stays whole.
   field("txtServoName", 3)->setText("Quote\"d");
   m_ui->answerFile(path("out.sst").toStdString());
-  child<QAction>("mnuFSave")->trigger();
+  child<QAction>(m_window.get(), "mnuFSave")->trigger();
   QCOMPARE(readFile("out.sst"), saved);
   QVERIFY(m_window->isWindowModified());
   QCOMPARE(m_ui->boxes().back().icon, MessageIcon::Critical);
@@ -489,7 +496,7 @@ void SettingsWindowTest::saveWritesTheRowsAndReportsWhatCannotBeWritten() {
   m_ui->clear();
   field("txtServoName", 3)->setText("Fine");
   m_ui->answerFile(path("no/such/folder/x.sst").toStdString());
-  child<QAction>("mnuFSave")->trigger();
+  child<QAction>(m_window.get(), "mnuFSave")->trigger();
   auto messages = m_ui->messageTexts();
   QCOMPARE(messages.size(), size_t(1));
   QVERIFY(messages[0].find(path("no/such/folder/x.sst").toStdString()) != std::string::npos);
@@ -532,7 +539,7 @@ void SettingsWindowTest::saveOntoAFullDiskSaysSoAndKeepsTheOldFile() {
   openWindow();
   field("txtServoName", 0)->setText("Jaw");
   m_ui->answerFile(file);
-  QTest::mouseClick(child<QPushButton>("cmbSave"), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(m_window.get(), "cmbSave"), Qt::LeftButton);
 
   const auto messages = m_ui->messageTexts();
   QCOMPARE(messages.size(), size_t(1));
@@ -614,13 +621,13 @@ void SettingsWindowTest::modifiedRowsAreAskedAboutOnceQuittingIsConfirmed() {
 void SettingsWindowTest::quitAlwaysWritesSetupFileAndClosesOnlyOnYes() {
   writeFile("setup.res", "1500,750,0,0,1,4321,765.5\r\n");
   SettingsWindow &window = openWindow();
-  QTest::mouseClick(child<QRadioButton>("optNumServos(0)"), Qt::LeftButton);
-  child<QComboBox>("cmbBaud")->setCurrentIndex(1);
-  child<QComboBox>("cmbCommPort")->setCurrentIndex(2);
+  QTest::mouseClick(child<QRadioButton>(m_window.get(), "optNumServos(0)"), Qt::LeftButton);
+  child<QComboBox>(m_window.get(), "cmbBaud")->setCurrentIndex(1);
+  child<QComboBox>(m_window.get(), "cmbCommPort")->setCurrentIndex(2);
   window.move(120, 80);
 
   m_ui->answerMessage(MessageAnswer::No);
-  QTest::mouseClick(child<QPushButton>("cmbExit"), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(m_window.get(), "cmbExit"), Qt::LeftButton);
   const auto &question = m_ui->boxes().back();
   QCOMPARE(question.text, std::string("Quit the application?"));
   QCOMPARE(question.title, std::string("Quarnel"));
@@ -643,7 +650,7 @@ void SettingsWindowTest::quitReportsAnUnwritableSetupFileAndStillQuits() {
   m_identity->settingsFolder = path("not-a-folder/quarnel").toStdString();
   SettingsWindow &window = openWindow();
   m_ui->answerMessage(MessageAnswer::Yes);
-  child<QAction>("mnuFExit")->trigger();
+  child<QAction>(m_window.get(), "mnuFExit")->trigger();
   auto messages = m_ui->messageTexts();
   QCOMPARE(messages.size(), size_t(2));
   QCOMPARE(messages[0], std::string("Quit the application?"));
@@ -656,7 +663,7 @@ void SettingsWindowTest::aSetupFileThatIsAPipeIsPassedOverAndNotReplaced() {
   // Read, it would block the window from ever appearing; saved over, it would be replaced.
   QVERIFY(mkfifo(m_identity->setupFilePath().c_str(), 0644) == 0);
   SettingsWindow &window = openWindow();
-  QVERIFY(child<QRadioButton>("optNumServos(1)")->isChecked()); // the defaults
+  QVERIFY(child<QRadioButton>(m_window.get(), "optNumServos(1)")->isChecked()); // the defaults
   m_ui->answerMessage(MessageAnswer::Yes);
   window.close();
   const auto messages = m_ui->messageTexts();
@@ -686,15 +693,15 @@ void SettingsWindowTest::aboutShowsProductAndVersion() {
 void SettingsWindowTest::tabFollowsTheLayoutThroughEveryControl() {
   openWindow();
   QStringList expected{"optNumServos(1)", "cmbCommPort", "cmbBaud", "cmbControls", "cmbSave", "cmbLoad", "cmbAbout", "cmbExit"};
-  for (int row = 0; row < servoRows; ++row)
+  for (int row = 0; row < servoChannels; ++row)
     for (const char *name : {"txtServoName", "txtMin", "txtHome", "txtMax"}) expected << QString("%1(%2)").arg(name).arg(row);
-  QCOMPARE(tabRound(child<QRadioButton>("optNumServos(1)")), expected);
+  QCOMPARE(tabRound(child<QRadioButton>(m_window.get(), "optNumServos(1)")), expected);
 
   // The 8-servo board's rows 8 to 11 take no input, so Tab passes them by.
-  child<QRadioButton>("optNumServos(0)")->setChecked(true);
+  child<QRadioButton>(m_window.get(), "optNumServos(0)")->setChecked(true);
   expected.replaceInStrings("optNumServos(1)", "optNumServos(0)");
   expected.erase(expected.begin() + 8 + 4 * 8, expected.end());
-  QCOMPARE(tabRound(child<QRadioButton>("optNumServos(0)")), expected);
+  QCOMPARE(tabRound(child<QRadioButton>(m_window.get(), "optNumServos(0)")), expected);
 }
 
 void SettingsWindowTest::controlsHaveNamesThatSayWhatTheyAre_data() {
@@ -716,8 +723,9 @@ void SettingsWindowTest::controlsHaveNamesThatSayWhatTheyAre() {
   QFETCH(QString, name);
   QFETCH(QString, label);
   openWindow();
-  QCOMPARE(accessibleName(child<QWidget>(control)), name);
-  if (!label.isEmpty()) QVERIFY2(labelledBy(child<QWidget>(control)).contains(label), qPrintable(label));
+  QWidget *widget = child<QWidget>(m_window.get(), control);
+  QCOMPARE(accessibleName(widget), name);
+  if (!label.isEmpty()) QVERIFY2(labelledBy(widget).contains(label), qPrintable(label));
 }
 
 QTEST_MAIN(SettingsWindowTest)

@@ -2,6 +2,7 @@
 // an edited script is played again.
 #include "script/script_model.h"
 #include "script/script_runner.h"
+#include "script_window/script_edits.h"
 #include "scripted_ui_services.h"
 #include "timeline/timeline_window.h"
 
@@ -15,7 +16,7 @@ namespace {
 
 std::string pose(int servo0, int speed) {
   std::string text;
-  for (int slot = 0; slot < nodeSlots; ++slot)
+  for (int slot = 0; slot < servoChannels; ++slot)
     text += std::to_string(slot == 0 ? servo0 : 127) + ',' + std::to_string(speed) + ',';
   return text;
 }
@@ -31,7 +32,7 @@ private slots:
   void clickMarksTheLineRunningThen_data();
   void clickMarksTheLineRunningThen();
   void upAndDownPickLinesAndTheNotesAreReadable();
-  void anEditedScriptIsPlayedAgain();
+  void everyChangeIsPlayedAgain();
 
 private:
   const Simulation &shown() {
@@ -42,17 +43,20 @@ private:
   ServoConfiguration m_config;
   ScriptedUiServices m_ui;
   ScriptModel m_script{m_config, {m_ui, "Quarnel"}};
+  ScriptEdits m_edits{m_script};
   MotionModel m_motion;
   ScriptRunner m_runner{m_script, m_motion};
   std::unique_ptr<TimelineWindow> m_window;
 };
 
 void TimelineWindowTest::init() {
+  m_config = ServoConfiguration();
+  m_edits.forget();
   m_script.load();
   m_script.createNode("Up", pose(177, 100));
   m_script.createNode("Down", pose(97, 100));
   for (const char *line : {"Up", "PAUSE 300", "Down", "Home"}) m_script.lines().placeCommand(line);
-  m_window = std::make_unique<TimelineWindow>(m_script, m_runner, m_motion, m_config);
+  m_window = std::make_unique<TimelineWindow>(m_script, m_edits, m_runner, m_motion, m_config);
   m_window->show();
 }
 
@@ -99,12 +103,25 @@ void TimelineWindowTest::upAndDownPickLinesAndTheNotesAreReadable() {
   }
 }
 
-void TimelineWindowTest::anEditedScriptIsPlayedAgain() {
+// The lines, the nodes through their edits, and the rows, which change only while the window is
+// hidden.
+void TimelineWindowTest::everyChangeIsPlayedAgain() {
   QCOMPARE(shown().lineRuns[0].text, std::string("Up"));
   m_script.lines().select(1);
   m_script.lines().placeCommand("Nowhere");
   QTRY_VERIFY(m_window->simulation()->failure.has_value());
   QCOMPARE(m_window->simulation()->lineRuns.back().text, std::string("Nowhere"));
+
+  m_ui.answerInput("Nowhere"); // a node for the line, the lines untouched
+  m_edits.createNodeFromControls(m_motion);
+  QTRY_VERIFY(!m_window->simulation()->failure.has_value());
+  m_edits.stack().undo();
+  QTRY_VERIFY(m_window->simulation()->failure.has_value());
+
+  m_window->hide();
+  m_config.baudIndex = 1;
+  m_window->show();
+  QTRY_VERIFY2(m_window->accessibleDescription().contains("2400 bit/s"), qPrintable(m_window->accessibleDescription()));
 }
 
 QTEST_MAIN(TimelineWindowTest)

@@ -1,0 +1,25 @@
+// A script's run played ahead and what the timeline reads from it, all worked out in one call
+// that a thread of its own can make.
+#pragma once
+
+#include "simulation/line_load.h"
+#include "simulation/motion_simulation.h"
+
+#include <array>
+#include <atomic>
+#include <optional>
+#include <vector>
+
+namespace quarnel {
+
+struct PlayedAhead {
+  Simulation sim;
+  LineLoad load;
+  int baud = 0;
+  std::array<std::vector<PositionChange>, servoChannels> traces; // the changes servo by servo
+};
+
+// Nothing when `cancelled` was set before the end.
+std::optional<PlayedAhead> playAhead(const SimulationInput &input, const std::atomic<bool> &cancelled);
+
+} // namespace quarnel

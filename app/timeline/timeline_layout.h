@@ -1,0 +1,35 @@
+// Where the timeline's parts stand in its window: the notes wrapped to the plot's width, the
+// legend in rows as wide as the plot, the plot, the line marks under it, and the time axis
+// above the scroll bar, all between the margins.
+#pragma once
+
+#include "servos/servo_configuration.h"
+
+#include <QFontMetrics>
+#include <QRect>
+#include <QStringList>
+
+#include <vector>
+
+namespace quarnel {
+
+// The position labels stand in the left margin.
+constexpr int timelineLeftMargin = 44;
+constexpr int timelineRightMargin = 12;
+// Between the parts, and the length of a tick.
+constexpr int timelineGap = 4;
+// A legend entry: its colour swatch, then the servo's name this far in.
+constexpr QSize legendSwatch(14, 4);
+constexpr int legendNameIndent = 18;
+constexpr int legendSpacing = 12;
+
+struct TimelineLayout {
+  std::vector<QRect> noteRects; // each note, top to bottom
+  std::vector<QPoint> legendSpots; // where each servo's entry starts
+  QRect notes, legend, plot, marks, axis;
+
+  static TimelineLayout of(const QFontMetrics &font, QSize window, int scrollBarHeight, const QStringList &notes,
+                           const ServoConfiguration &config);
+};
+
+} // namespace quarnel

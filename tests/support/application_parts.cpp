@@ -1,0 +1,32 @@
+#include "application_parts.h"
+
+#include "link/driver_location.h"
+#include "tavik_library.h"
+
+#include <filesystem>
+
+namespace quarnel {
+
+ApplicationParts::ApplicationParts(const Clock &clock)
+    : identity(AppIdentity::quarnel(folder.path().string())),
+      tavik(tavik::testing::TavikLibrary::builtPath()),
+      folders(folder.path().string()),
+      controls(motion, tavik, clock, setup, configuration, ui, identity),
+      script(configuration, {ui, identity.productName}),
+      edits(script),
+      runner(script, motion) {}
+
+ScriptWindow &ApplicationParts::scriptWindow() {
+  if (!m_scriptWindow) {
+    m_scriptWindow = std::make_unique<ScriptWindow>(script, edits, runner, motion, ui, identity, folders);
+    runner.setStateListener([this] { m_scriptWindow->showRunState(); });
+  }
+  return *m_scriptWindow;
+}
+
+void placeDriverIn(const std::string &programFolder) {
+  std::filesystem::create_symlink(tavik::testing::TavikLibrary::builtPath(),
+                                  std::filesystem::path(programFolder) / tavikLibraryFile);
+}
+
+} // namespace quarnel
