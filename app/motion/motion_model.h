@@ -3,6 +3,7 @@
 // update tick that ramps each displayed position toward its target.
 #pragma once
 
+#include "motion/eased_move.h"
 #include "motion/speed_interval.h"
 #include "servos/servo_configuration.h"
 
@@ -59,6 +60,10 @@ public:
   // The targets (the sliders). A target is kept within its servo's travel.
   int16_t target(int servo) const { return m_target[servo]; }
   void setTarget(int servo, int position);
+  // A target reached along `easing` from where the servo stands, in the time one speed would
+  // take at its step interval. A later target or speed for the servo ends the curve: it goes on
+  // at one speed from where it stands.
+  void setEasedTarget(int servo, int position, Easing easing);
   // STOP: every target becomes the displayed position, so every servo holds at the next tick.
   void holdAll();
   const ServoLimits &limits(int servo) const { return m_limits[servo]; }
@@ -111,6 +116,7 @@ private:
   std::array<int16_t, servoChannels> m_displayed{};
   std::array<int16_t, servoChannels> m_interval{};
   std::array<int16_t, servoChannels> m_countdown{};
+  std::array<std::optional<EasedMove>, servoChannels> m_eased{};
   int m_speed = startSpeed;
   double m_carriedMs = 0;
   bool m_allAtTarget = false;

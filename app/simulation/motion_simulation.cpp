@@ -71,11 +71,12 @@ std::optional<Simulation> simulateMotion(const SimulationInput &input, const std
     const int row = lines.currentLine() + 1;
     Pose before;
     for (int servo = 0; servo < servoChannels; ++servo) before[servo] = motion.displayed(servo);
+    const Easing easing = runner.easing();
     runner.tick();
     if (!advances) continue;
     if (row >= lines.rowCount()) break; // past the last line: the run is over
     const std::string text(lines.text(row));
-    sim.lineRuns.push_back({now, row, text, before});
+    sim.lineRuns.push_back({now, row, text, before, easing});
     if (runner.idle()) {
       if (!user.messages.empty()) sim.failure = user.messages.back();
       break;

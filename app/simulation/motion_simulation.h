@@ -47,6 +47,7 @@ struct LineRun {
   int row;
   std::string text;
   Pose before; // where the servos stand when the line starts
+  Easing easing = Easing::Linear; // the curve a node line's move follows
 };
 
 struct PauseSpan {

@@ -67,7 +67,9 @@ INSTANTIATE_TEST_SUITE_P(Scripts, SimulationOutline, ::testing::Values(
     OutlineCase{"adjacent loop ends", {"LOOPSTART", "LOOPEND"}, {1, 2, 3}, "", {{1, 2}}, 0, 0},
     OutlineCase{"each loop once, one with no start", {"Up", "LOOPEND", "Home", "LOOPSTART", "Up", "LOOPEND", "Home"},
                 {1, 2, 3, 4, 5, 6, 7, 8}, "", {{1, 2}, {4, 6}}, 0, 0},
-    OutlineCase{"wait", {"Up", "WAIT", "Home"}, {1, 2, 3, 4}, "", {}, 0, 1}));
+    OutlineCase{"wait", {"Up", "WAIT", "Home"}, {1, 2, 3, 4}, "", {}, 0, 1},
+    OutlineCase{"ease", {"EASE OUT", "Up", "EASE", "Home"}, {1, 2, 3},
+                "The line \"EASE\" cannot be run: its curve is not LINEAR, IN, OUT or INOUT.", {}, 0, 0}));
 
 TEST(Simulation, TimesMovesPausesAndLoopsAsTheTicksWould) {
   // Up, run at 200 ms: servo 0 from 127 to 147 at speed 100 (10 ms a unit); the node's speed
