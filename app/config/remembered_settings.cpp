@@ -89,7 +89,7 @@ void RememberedSettings::rememberPositions(const std::string &servoSettingsFile,
                   r.positionsServoSettings = sameFileName(servoSettingsFile);
                   r.positions = positionsText(positions);
                 }),
-                "Where the servos were left will not be remembered: the next start sends them home.");
+                "Where the link left the servos will not be remembered.");
 }
 
 } // namespace quarnel
