@@ -34,13 +34,14 @@ int stepsDue(int &countdown, int interval) {
 
 } // namespace
 
-void MotionModel::load(const std::array<ServoLimits, servoChannels> &limits) {
+void MotionModel::load(const std::array<ServoLimits, servoChannels> &limits, const std::optional<ServoPositions> &lastKnown) {
   m_limits = limits;
   m_carriedMs = 0;
   m_eased = {};
   for (int servo = 0; servo < servoChannels; ++servo) {
-    m_displayed[servo] = startPosition;
-    m_target[servo] = limits[servo].home;
+    const ServoLimits &l = limits[servo];
+    m_displayed[servo] = lastKnown ? std::clamp((*lastKnown)[servo], l.lowest, l.highest) : l.home;
+    m_target[servo] = l.home;
     tellTarget(servo);
   }
   setSpeed(startSpeed);

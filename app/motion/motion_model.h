@@ -17,8 +17,11 @@ namespace quarnel {
 
 constexpr int16_t lowestPosition = 0;
 constexpr int16_t highestPosition = 254;
-constexpr int16_t startPosition = 127; // what the driver sends every servo after it opens
+constexpr int16_t startPosition = 127; // what the driver sends a servo nobody named at its open
 constexpr int startSpeed = 32;
+
+// A position for every servo.
+using ServoPositions = std::array<int16_t, servoChannels>;
 
 // A servo's travel and rest position, already in order: lowest <= home <= highest.
 struct ServoLimits {
@@ -49,14 +52,10 @@ public:
     if (m_catchUp) m_catchUp();
   }
 
-  // A fresh load of the control window: every displayed position back to 127 (nothing sent),
-  // targets at home, the speed at 32 for every servo.
-  void load(const std::array<ServoLimits, servoChannels> &limits);
-  // Every displayed position at its target at once, nobody told: a run imagined from rest.
-  void standAtTargets() {
-    m_displayed = m_target;
-    m_eased = {};
-  }
+  // A fresh load: every servo stands at its last known position, kept within its travel, or
+  // at home where none is known (nothing sent); targets at home, the speed at 32 for every
+  // servo. A servo is never shown, nor sent, outside its travel.
+  void load(const std::array<ServoLimits, servoChannels> &limits, const std::optional<ServoPositions> &lastKnown = {});
 
   // The targets (the sliders). A target is kept within its servo's travel.
   int16_t target(int servo) const { return m_target[servo]; }

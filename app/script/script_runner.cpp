@@ -95,7 +95,7 @@ void ScriptRunner::tick() {
   m_inTick = true;
   ScriptLines &lines = m_script.lines();
   m_motion.catchUp(); // a pause or move over by now counts as over, whenever the update timer fires
-  if (!m_waitingForUser && m_motion.allAtTarget() && !m_motion.pauseActive()) {
+  if (readyForNextLine()) {
     lines.setCurrentLine(lines.currentLine() + 1);
     m_startLineDue = false;
     lines.clearMarker();
@@ -118,6 +118,10 @@ void ScriptRunner::tick() {
   }
   if (m_stopRequested) setIdle(true);
   m_inTick = false;
+}
+
+bool ScriptRunner::readyForNextLine() const {
+  return !m_waitingForUser && m_motion.allAtTarget() && !m_motion.pauseActive() && m_lineCarried();
 }
 
 void ScriptRunner::run() {

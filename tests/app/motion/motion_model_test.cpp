@@ -127,21 +127,36 @@ TEST_F(MotionModelTest, TargetsStayWithinTheServosTravel) {
   EXPECT_EQ(model.target(4), 127);
 }
 
-TEST_F(MotionModelTest, LoadStartsOverAt127WithSpeed32AndSendsNothing) {
-  model.setSpeed(200);
-  model.setTarget(0, 10);
-  ticks(50, 16);
-  sent.clear();
+TEST_F(MotionModelTest, LoadStandsEachServoWhereItWasLeftWithinItsTravelAndSendsNothing) {
   std::array<ServoLimits, servoChannels> limits{};
-  limits[0].home = 120;
-  model.load(limits);
-  EXPECT_TRUE(sent.empty());
-  EXPECT_EQ(model.displayed(0), 127);
-  EXPECT_EQ(model.target(0), 120);
-  EXPECT_EQ(model.speed(), 32);
-  EXPECT_EQ(model.stepCountdown(0), 32);
-  ticks(2, 16);
-  EXPECT_EQ(sentFor(0), (std::vector<int>{126}));
+  limits[0] = {150, 200, 254}; // 127 is outside its travel
+  limits[1] = {0, 120, 254};
+  ServoPositions left;
+  left.fill(127);
+  left[1] = 60;
+  const struct {
+    const char *what;
+    std::optional<ServoPositions> lastKnown;
+    int servo0, servo1, firstStep0;
+  } cases[] = {
+      {"where it was left, kept within the travel", left, 150, 60, 151},
+      {"at home where nothing is known", std::nullopt, 200, 120, -1},
+  };
+  for (const auto &c : cases) {
+    model.setSpeed(200);
+    model.setTarget(0, 10);
+    ticks(50, 16);
+    sent.clear();
+    model.load(limits, c.lastKnown);
+    EXPECT_TRUE(sent.empty()) << c.what;
+    EXPECT_EQ(model.displayed(0), c.servo0) << c.what;
+    EXPECT_EQ(model.displayed(1), c.servo1) << c.what;
+    EXPECT_EQ(model.target(0), 200) << c.what;
+    EXPECT_EQ(model.speed(), 32) << c.what;
+    EXPECT_EQ(model.stepCountdown(0), 32) << c.what;
+    ticks(2, 16);
+    EXPECT_EQ(sentFor(0), c.firstStep0 < 0 ? std::vector<int>{} : std::vector<int>{c.firstStep0}) << c.what;
+  }
 }
 
 TEST_F(MotionModelTest, TargetListenersHearEachChangeOnce) {

@@ -246,6 +246,24 @@ TEST_F(ScriptRunnerTest, HaltEndsTheRunAtOnceInAMoveAWaitOrAPause) {
   EXPECT_EQ(rowsRun, (std::vector<int>{1, 1, 2, 3}));
 }
 
+TEST_F(ScriptRunnerTest, TheNextLineWaitsUntilTheLineHasCarriedTheLastOnesMoves) {
+  bool carried = false;
+  runner.setLineCarried([&] { return carried; });
+  addNode("A", 130, 255);
+  place({"A", "A"});
+  runner.run();
+  advance(100);
+  EXPECT_EQ(rowsRun, (std::vector<int>{})) << "line 1 started before the open's positions went out";
+  carried = true;
+  advance(100);
+  carried = false;
+  advance(1000); // A's move is over long since, but its end has not gone out
+  EXPECT_EQ(rowsRun, (std::vector<int>{1}));
+  carried = true;
+  advance(100);
+  EXPECT_EQ(rowsRun, (std::vector<int>{1, 2}));
+}
+
 TEST_F(ScriptRunnerTest, ANodeLineSetsEverySlotsIntervalAndTarget) {
   Node wave{"Wave", {}, {}};
   for (int slot = 0; slot < servoChannels; ++slot) {

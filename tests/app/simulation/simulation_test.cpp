@@ -1,6 +1,7 @@
 // The simulated run's outline, the line's load under it, and the live frame-rate meter.
 #include "link/frame_rate_meter.h"
 #include "script/script_model.h"
+#include "simulation/driver_queue.h"
 #include "simulation/line_load.h"
 #include "simulation/motion_simulation.h"
 
@@ -89,6 +90,26 @@ TEST(Simulation, TimesMovesPausesAndLoopsAsTheTicksWould) {
   EXPECT_EQ(sim.lineRuns[3].before[0], 147); // Home starts from where Up left servo 0
   EXPECT_EQ(sim.lineRunningAt(50), nullptr);
   EXPECT_EQ(sim.lineRunningAt(250)->row, 2);
+}
+
+TEST(Simulation, ALineStartsOnlyOnceTheDriverHasSentTheLastOnesMoves) {
+  // Twelve servos at full speed ask ten times what 9600 bit/s carries. Far, run at 100 ms,
+  // steps every servo every 4 ms up to 176, the last step at 296 ms; the motion stands at 300,
+  // but the last pass of twelve frames is on the line until 333, so Near waits for 400.
+  const Simulation sim = simulate(script({pose("Far", 255, -1, 0, 176), pose("Near", 255, -1, 0, 100)}, {"Far", "Near", "Far"}));
+  ASSERT_EQ(sim.lineRuns.size(), 4u);
+  EXPECT_EQ(sim.lineRuns[1].timeMs, 400);
+  // What the timeline shows at each line's start is what the board has been sent.
+  for (const LineRun &run : sim.lineRuns) {
+    DriverQueue driver(sim.start, 1000 / lineFramesPerSecond(9600));
+    for (const PositionChange &change : sim.changes) {
+      if (change.timeMs > run.timeMs) break;
+      driver.sendUntil(change.timeMs);
+      driver.change(change.timeMs, change.servo, change.position);
+    }
+    driver.sendUntil(run.timeMs);
+    EXPECT_TRUE(driver.carried()) << "line " << run.row << " at " << run.timeMs << " ms";
+  }
 }
 
 TEST(Simulation, StopsAtTheCapAndWhenCancelled) {
