@@ -18,6 +18,15 @@ Remembered readFrom(const std::string &path) {
   return readRememberedFile(file.error ? std::string() : file.bytes);
 }
 
+// One name for one file, however it was reached (a relative path, a link), so that quarnel-play
+// and the windows find each other's positions.
+std::string sameFileName(const std::string &path) {
+  if (path.empty()) return path;
+  std::error_code error;
+  const auto canonical = std::filesystem::weakly_canonical(std::filesystem::absolute(path, error), error);
+  return error ? path : canonical.string();
+}
+
 } // namespace
 
 RememberedSettings::RememberedSettings(std::string path, UiServices &ui, std::string productName)
@@ -49,21 +58,38 @@ DocumentFolders RememberedSettings::folders(const std::string &home) const {
   return folders;
 }
 
+void RememberedSettings::reportUnasked(const std::optional<std::string> &problem, const std::string &consequence) {
+  if (!problem || m_fileFailureReported) return;
+  m_fileFailureReported = true;
+  report(*problem, consequence);
+}
+
 void RememberedSettings::rememberDocument(DocumentKind kind, const std::string &path, const DocumentFolders &folders) {
-  const auto problem = store([&](Remembered &r) {
-    (kind == DocumentKind::ServoSettings ? r.servoSettingsFile : r.scriptFile) = path;
-    r.servoSettingsFolder = folders.folder(DocumentKind::ServoSettings);
-    r.scriptFolder = folders.folder(DocumentKind::Script);
-  });
-  if (problem && !m_fileFailureReported) {
-    m_fileFailureReported = true;
-    report(*problem, "The files and folders used last will not be remembered.");
-  }
+  reportUnasked(store([&](Remembered &r) {
+                  (kind == DocumentKind::ServoSettings ? r.servoSettingsFile : r.scriptFile) = path;
+                  r.servoSettingsFolder = folders.folder(DocumentKind::ServoSettings);
+                  r.scriptFolder = folders.folder(DocumentKind::Script);
+                }),
+                "The files and folders used last will not be remembered.");
 }
 
 void RememberedSettings::rememberPortDevices(const PortDevices &devices) {
   if (const auto problem = store([&](Remembered &r) { r.portDevices = devices; }))
     report(*problem, "The devices chosen for the COM ports hold until Quarnel ends, but will not be remembered.");
+}
+
+std::optional<ServoPositions> RememberedSettings::lastPositions(const std::string &servoSettingsFile) const {
+  const Remembered now = m_path.empty() ? m_values : readFrom(m_path);
+  if (now.positionsServoSettings != sameFileName(servoSettingsFile)) return std::nullopt;
+  return positionsFromText(now.positions);
+}
+
+void RememberedSettings::rememberPositions(const std::string &servoSettingsFile, const ServoPositions &positions) {
+  reportUnasked(store([&](Remembered &r) {
+                  r.positionsServoSettings = sameFileName(servoSettingsFile);
+                  r.positions = positionsText(positions);
+                }),
+                "Where the link left the servos will not be remembered.");
 }
 
 } // namespace quarnel

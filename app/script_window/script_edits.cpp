@@ -178,6 +178,10 @@ void ScriptEdits::placePause() {
   if (const auto pause = m_script.pauseFromUser()) place(*pause);
 }
 
+void ScriptEdits::placeEase() {
+  if (const auto ease = m_script.easeFromUser()) place(*ease);
+}
+
 void ScriptEdits::insertEmptyLine() {
   if (m_script.lines().isLine(m_script.lines().currentLine())) m_stack.push(new InsertLineCommand(m_script));
 }

@@ -39,7 +39,7 @@ constexpr int scriptFrameWidth = 2052, gridTop = 240;
 double layoutScale(const QFont &font) {
   const QFontMetrics metrics(font);
   double needed = 0;
-  for (const char *caption : {"Step", "Goto", "Run", "Resume", "Stop", "Clear", "Delete", "WAIT", "PAUSE", "Close", "Timeline", "Create", "Node"})
+  for (const char *caption : {"Step", "Goto", "Run", "Resume", "Stop", "Clear", "Delete", "WAIT", "PAUSE", "Close", "Timeline", "Create", "Node", "Ease", "Moves"})
     needed = std::max(needed, (metrics.horizontalAdvance(caption) + 16) / (buttonWidth / double(twipsPerPixel)));
   for (const char *caption : {"Start", "End"})
     needed = std::max(needed, (metrics.horizontalAdvance(caption) + 16) / (loopButtonWidth / double(twipsPerPixel)));
@@ -68,8 +68,10 @@ void ScriptWindow::buildControls() {
 
   m_fmeNodes = quarnel::place(new QGroupBox("Nodes", client), "fmeNodes", m_layout.rect(0, 0, 2055, 2895));
   m_nodeButtons = new NodeButtonList(m_script.nodes(), m_layout, m_fmeNodes);
-  // The design's button is two lines high, and its caption wraps onto both.
-  m_cmbCreateNode = quarnel::place(new QPushButton("&Create\nNode", m_fmeNodes), "cmbCreateNode", m_layout.rect(600, 2160, 852, 612));
+  // The design's button is two lines high, and its caption wraps onto both. EASE stands beside
+  // it, as the curve is how the node lines after it travel.
+  m_cmbCreateNode = quarnel::place(new QPushButton("&Create\nNode", m_fmeNodes), "cmbCreateNode", m_layout.rect(120, 2160, 852, 612));
+  m_cmbEase = quarnel::place(new QPushButton("Ease\n&Moves", m_fmeNodes), "cmbEase", m_layout.rect(1080, 2160, 852, 612));
 
   auto *controls = quarnel::place(new QGroupBox(client), "fmeControls", m_layout.rect(0, 3000, 2055, 2775));
   auto button = [&](QWidget *parent, const char *name, const char *caption, int left, int top, int width = buttonWidth) {
@@ -105,7 +107,8 @@ void ScriptWindow::buildControls() {
       {m_cmbRun, "Run script"},               {m_cmbResume, "Resume script"},
       {m_cmbAbort, "Stop script"},            {m_cmbClearScript, "Clear script"},
       {m_cmbDelete, "Delete line"},           {m_cmbHold, "Place WAIT"},
-      {m_cmbPause, "Place PAUSE"},            {m_cmbLoopStart, "Place loop start"},
+      {m_cmbPause, "Place PAUSE"},            {m_cmbEase, "Place EASE"},
+      {m_cmbLoopStart, "Place loop start"},
       {m_cmbLoopEnd, "Place loop end"}};
   for (const auto &[widget, name] : accessibleNames) widget->setAccessibleName(name);
 
@@ -148,6 +151,7 @@ void ScriptWindow::connectControls() {
   connect(m_cmbLoopStart, &QPushButton::clicked, this, [&edits] { edits.place(loopStartCommand); });
   connect(m_cmbLoopEnd, &QPushButton::clicked, this, [&edits] { edits.place(loopEndCommand); });
   connect(m_cmbPause, &QPushButton::clicked, this, [&edits] { edits.placePause(); });
+  connect(m_cmbEase, &QPushButton::clicked, this, [&edits] { edits.placeEase(); });
   connect(m_cmbDelete, &QPushButton::clicked, this, [&edits] { edits.deleteLine(); });
   connect(m_cmbClearScript, &QPushButton::clicked, this, [&edits] { edits.clear(); });
 
@@ -237,6 +241,7 @@ void ScriptWindow::showRunState() {
   m_grdScript->setEnabled(c.grid);
   m_cmbHold->setEnabled(c.hold);
   m_cmbPause->setEnabled(c.pause);
+  m_cmbEase->setEnabled(c.ease);
   m_fmeNodes->setEnabled(c.nodes);
   m_nodeButtons->setButtonsEnabled(c.nodeContainer);
   m_cmbClearScript->setEnabled(c.clearScript);

@@ -107,6 +107,7 @@ private:
   QPushButton *m_cmbDelete = nullptr;
   QPushButton *m_cmbHold = nullptr;
   QPushButton *m_cmbPause = nullptr;
+  QPushButton *m_cmbEase = nullptr;
   QPushButton *m_cmbLoopStart = nullptr;
   QPushButton *m_cmbLoopEnd = nullptr;
   QPushButton *m_cmbClose = nullptr;

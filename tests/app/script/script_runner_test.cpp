@@ -5,6 +5,7 @@
 #include "motion/motion_model.h"
 #include "script/script_runner.h"
 
+#include <map>
 #include <utility>
 
 namespace quarnel {
@@ -245,6 +246,24 @@ TEST_F(ScriptRunnerTest, HaltEndsTheRunAtOnceInAMoveAWaitOrAPause) {
   EXPECT_EQ(rowsRun, (std::vector<int>{1, 1, 2, 3}));
 }
 
+TEST_F(ScriptRunnerTest, TheNextLineWaitsUntilTheLineHasCarriedTheLastOnesMoves) {
+  bool carried = false;
+  runner.setLineCarried([&] { return carried; });
+  addNode("A", 130, 255);
+  place({"A", "A"});
+  runner.run();
+  advance(100);
+  EXPECT_EQ(rowsRun, (std::vector<int>{})) << "line 1 started before the open's positions went out";
+  carried = true;
+  advance(100);
+  carried = false;
+  advance(1000); // A's move is over long since, but its end has not gone out
+  EXPECT_EQ(rowsRun, (std::vector<int>{1}));
+  carried = true;
+  advance(100);
+  EXPECT_EQ(rowsRun, (std::vector<int>{1, 2}));
+}
+
 TEST_F(ScriptRunnerTest, ANodeLineSetsEverySlotsIntervalAndTarget) {
   Node wave{"Wave", {}, {}};
   for (int slot = 0; slot < servoChannels; ++slot) {
@@ -298,6 +317,42 @@ TEST_F(ScriptRunnerTest, LinesThatCannotRunStopTheRunAndAreNamed) {
   EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{ui.boxes()[0].text, pauseMessage, pauseMessage,
                                                          "The line \"PAUSE 9999999999999999999999999999999999999999\" cannot be run: its pause length is not a number of milliseconds."}));
   EXPECT_FALSE(motion.pauseActive());
+}
+
+TEST_F(ScriptRunnerTest, EaseLinesPassAtOnceAndCurveTheNodeMovesAfterThem) {
+  addNode("Up", 227, 255); // 100 units at 4 ms: 400 ms
+  addNode("Down", 127, 255);
+  place({"Up", "EASE IN", "Down", "Up", "EASE SIDEWAYS", "Down"});
+  std::map<int, int> startMs; // by row
+  std::map<int, int> servo0; // by time
+  runner.setLineListener([&](int row) { startMs[row] = now; });
+  const auto runToIdle = [&] {
+    while (!runner.idle() && now < 10000) {
+      advance(updateMs);
+      servo0[now] = motion.displayed(0);
+    }
+  };
+  const auto halfway = [&](int row) { return servo0.at(startMs.at(row) + 200); };
+  runner.run();
+  runToIdle();
+  EXPECT_EQ(rowsRun, (std::vector<int>{1, 2, 3, 4, 5}));
+  EXPECT_EQ(halfway(1), 177); // a run starts linear
+  EXPECT_EQ(startMs.at(3) - startMs.at(2), runnerTickMs); // nothing to wait for
+  EXPECT_EQ(halfway(3), 202); // a quarter of the way at half time, down
+  EXPECT_EQ(halfway(4), 152); // and up: the curve holds until the next EASE
+  EXPECT_EQ(startMs.at(5) - startMs.at(4), startMs.at(2) - startMs.at(1)) << "the eased move took longer";
+  EXPECT_EQ(ui.messageTexts(),
+            (std::vector<std::string>{"The line \"EASE SIDEWAYS\" cannot be run: its curve is not LINEAR, IN, OUT or INOUT."}));
+
+  // The node pop-up's Goto moves at one speed, and so does the next run's first line.
+  EXPECT_EQ(runner.easing(), Easing::In);
+  runner.processCommand("Down");
+  advance(200);
+  EXPECT_EQ(motion.displayed(0), 177);
+  advance(200);
+  runner.run();
+  runToIdle();
+  EXPECT_EQ(halfway(1), 177);
 }
 
 TEST_F(ScriptRunnerTest, ARunIsToldAsItStartsAndEndsAndTakesNoStepMeanwhile) {

@@ -53,6 +53,7 @@ private slots:
   void loadsBesideTheControlWindowWithHomeAndAnEmptyScript();
   void commandButtonsAndGridClicksEditTheLines();
   void pauseTakesANumberOnly();
+  void easeTakesACurveOnly();
   void createdNodesGetButtonsAndTheSixthScrollsTheList();
   void aNewNodeIsScrolledIntoViewHoweverTheListWasLeft();
   void anOpenedFileShowsItsButtonsWhateverTheLastFileHad();
@@ -223,6 +224,16 @@ void ScriptWindowTest::pauseTakesANumberOnly() {
   QCOMPARE(boxes.back().title, std::string("Quarnel"));
 }
 
+void ScriptWindowTest::easeTakesACurveOnly() {
+  for (const std::string &answer : {takeDefault, std::string(" out "), std::string("fast")}) {
+    m_ui.answerInput(answer);
+    click("cmbEase");
+  }
+  QCOMPARE(shown(), (QStringList{"EASE INOUT", "EASE OUT", "<"}));
+  QCOMPARE(m_ui.boxes().back().text, std::string("Ease curve must be LINEAR, IN, OUT or INOUT!"));
+  QCOMPARE(m_ui.boxes().back().icon, MessageIcon::Critical);
+}
+
 void ScriptWindowTest::createdNodesGetButtonsAndTheSixthScrollsTheList() {
   m_ui.answerInput(takeDefault);
   click("cmbCreateNode");
@@ -339,7 +350,7 @@ void ScriptWindowTest::runningLeavesOnlyStopTakingInput() {
   QVERIFY(!m_runner->idle());
   QVERIFY(child<QPushButton>(m_window.get(), "cmbAbort")->isEnabled());
   for (const char *name : {"cmbStep", "cmdGoto", "cmbRun", "cmbResume", "cmbClearScript", "cmbDelete", "cmbHold",
-                           "cmbPause", "cmbLoopStart", "cmbLoopEnd", "cmbClose"})
+                           "cmbPause", "cmbEase", "cmbLoopStart", "cmbLoopEnd", "cmbClose"})
     QVERIFY2(!child<QPushButton>(m_window.get(), name)->isEnabled(), name);
   QVERIFY(!grid()->isEnabled());
   QVERIFY(!child<QGroupBox>(m_window.get(), "fmeNodes")->isEnabled());
@@ -532,6 +543,7 @@ void ScriptWindowTest::accessKeysPressTheirButtons_data() {
   QTest::newRow("End") << "cmbLoopEnd" << "End" << int(Qt::Key_N);
   QTest::newRow("Close") << "cmbClose" << "Close" << int(Qt::Key_O);
   QTest::newRow("Create Node") << "cmbCreateNode" << "Create\nNode" << int(Qt::Key_C);
+  QTest::newRow("Ease Moves") << "cmbEase" << "Ease\nMoves" << int(Qt::Key_M);
 }
 
 void ScriptWindowTest::accessKeysPressTheirButtons() {
@@ -562,7 +574,7 @@ void ScriptWindowTest::accessKeysAreUnique() {
     ++withKey;
     QVERIFY2(keys.insert(key[0].toCombined()).second, qPrintable("taken twice: " + text));
   }
-  QCOMPARE(withKey, 4 + 14); // File, Edit, View, About and every command button
+  QCOMPARE(withKey, 4 + 15); // File, Edit, View, About and every command button
 }
 
 void ScriptWindowTest::controlsAreNamedForScreenReaders_data() {
@@ -583,6 +595,7 @@ void ScriptWindowTest::controlsAreNamedForScreenReaders_data() {
   QTest::newRow("Delete") << "cmbDelete" << "Delete line";
   QTest::newRow("WAIT") << "cmbHold" << "Place WAIT";
   QTest::newRow("PAUSE") << "cmbPause" << "Place PAUSE";
+  QTest::newRow("EASE") << "cmbEase" << "Place EASE";
   QTest::newRow("Start") << "cmbLoopStart" << "Place loop start";
   QTest::newRow("End") << "cmbLoopEnd" << "Place loop end";
   QTest::newRow("Close") << "cmbClose" << "Close";
