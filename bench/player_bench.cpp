@@ -1,8 +1,8 @@
 // The scheduled update tick against the every-millisecond one, in one run: ticks per second and
 // motion fidelity on the wire (the real libTavik.so on a pty) at speeds 1, 32, 120 and 255; the
 // user-interface thread's CPU of the control window (real widgets, offscreen) with twelve servos
-// looping at speed 32; and the CPU of quarnel-play on the same script against the virtual board.
-// Prints a table, asserts nothing.
+// looping at speed 32; and the CPU of quarnel-play on the same script against the virtual board,
+// also with another build of the driver when its path is given. Prints a table, asserts nothing.
 #include "application_parts.h"
 #include "board_process.h"
 #include "control/control_window.h"
@@ -18,6 +18,7 @@
 #include "tavik_library.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QEventLoop>
 #include <QTimer>
@@ -25,11 +26,10 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <sys/resource.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 using namespace quarnel;
 using tavik::testing::BoardProcess;
@@ -120,10 +120,12 @@ std::string loopScript() {
   return file + "\"\"\r\n\"***\"\r\n";
 }
 
-double threadCpuSeconds() {
-  rusage r{};
-  getrusage(RUSAGE_THREAD, &r);
-  return r.ru_utime.tv_sec + r.ru_stime.tv_sec + (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
+// Seconds a thread has run, from its scheduler statistics (nanoseconds).
+double threadCpuSeconds(const std::filesystem::path &task) {
+  std::ifstream schedstat(task / "schedstat");
+  double ns = 0;
+  schedstat >> ns;
+  return ns / 1e9;
 }
 
 // The control window's user-interface thread while the runner plays the loop.
@@ -148,10 +150,10 @@ double controlWindowCpu(Way way, int seconds) {
   tmrScriptRun.start(runnerTickMs);
   runner.run();
   wait(2000); // under way
-  const double cpuBefore = threadCpuSeconds();
+  const double cpuBefore = threadCpuSeconds("/proc/thread-self");
   const auto start = Steady::now();
   wait(seconds * 1000);
-  const double cpu = threadCpuSeconds() - cpuBefore;
+  const double cpu = threadCpuSeconds("/proc/thread-self") - cpuBefore;
   const double wall = std::chrono::duration<double>(Steady::now() - start).count();
   runner.stop();
   everyMs.stop();
@@ -160,41 +162,45 @@ double controlWindowCpu(Way way, int seconds) {
   return 100 * cpu / wall;
 }
 
-// The CPU seconds of a process, or of one of its threads.
-double cpuSeconds(const std::string &statPath) {
-  std::ifstream stat(statPath);
-  std::string text((std::istreambuf_iterator<char>(stat)), {});
-  std::istringstream fields(text.substr(text.rfind(')') + 2));
-  std::string skip;
-  for (int i = 0; i < 11; ++i) fields >> skip; // state to cmajflt
-  long long user = 0, system = 0;
-  fields >> user >> system;
-  return double(user + system) / sysconf(_SC_CLK_TCK);
-}
-
 struct PlayerCpu {
   double process; // the driver's transmit thread included
   double mainThread;
 };
 
-// quarnel-play against the virtual board.
-PlayerCpu playerCpu(int seconds) {
+// The process `pid` and its main thread, in CPU seconds so far.
+PlayerCpu cpuSecondsOf(pid_t pid) {
+  const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+  PlayerCpu cpu{0, threadCpuSeconds(tasks / std::to_string(pid))};
+  for (const auto &task : std::filesystem::directory_iterator(tasks)) cpu.process += threadCpuSeconds(task.path());
+  return cpu;
+}
+
+// The quarnel-play at `program` against the virtual board.
+PlayerCpu playerCpu(const std::string &program, int seconds) {
   QTemporaryDir folder;
   const std::string path = folder.filePath("loop.tvk").toStdString();
   std::ofstream(path, std::ios::binary) << loopScript();
   BoardProcess board(true);
-  const pid_t pid = tavik::testing::spawnProgram({QUARNEL_PLAY_PATH, path, "--device", board.link()});
+  const pid_t pid = tavik::testing::spawnProgram({program, path, "--device", board.link()});
   wait(2000);
-  const std::string process = "/proc/" + std::to_string(pid) + "/stat";
-  const std::string mainThread = "/proc/" + std::to_string(pid) + "/task/" + std::to_string(pid) + "/stat";
-  const double processBefore = cpuSeconds(process), mainBefore = cpuSeconds(mainThread);
+  const PlayerCpu before = cpuSecondsOf(pid);
   const auto start = Steady::now();
   wait(seconds * 1000);
-  const double processCpu = cpuSeconds(process) - processBefore, mainCpu = cpuSeconds(mainThread) - mainBefore;
+  const PlayerCpu after = cpuSecondsOf(pid);
   const double wall = std::chrono::duration<double>(Steady::now() - start).count();
   kill(pid, SIGINT);
   waitpid(pid, nullptr, 0);
-  return {100 * processCpu / wall, 100 * mainCpu / wall};
+  return {100 * (after.process - before.process) / wall, 100 * (after.mainThread - before.mainThread) / wall};
+}
+
+// A copy of quarnel-play in `folder` beside `library`, which it then loads as its driver.
+std::string playerWithDriver(const QTemporaryDir &folder, const QString &library) {
+  const QString program = folder.filePath("quarnel-play");
+  if (!QFile::copy(QUARNEL_PLAY_PATH, program) || !QFile::copy(library, folder.filePath("libTavik.so.1"))) {
+    std::fprintf(stderr, "cannot copy quarnel-play and %s into %s\n", qPrintable(library), qPrintable(folder.path()));
+    std::exit(1);
+  }
+  return program.toStdString();
 }
 
 } // namespace
@@ -202,6 +208,11 @@ PlayerCpu playerCpu(int seconds) {
 int main(int argc, char **argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
+    std::fprintf(stderr, "Usage: %s [OTHER_LIBTAVIK]\nWith the path of another build of libTavik.so.1 (main's, say), "
+                         "quarnel-play's CPU is measured with it too.\n", argv[0]);
+    return 2;
+  }
   std::printf("| figure | every millisecond | scheduled |\n|---|---|---|\n");
   for (int speed : {1, 32, 120, 255}) {
     const double seconds = speed == 1 ? 4 : 2;
@@ -214,7 +225,13 @@ int main(int argc, char **argv) {
   std::printf("| control window, 12 servos looping at speed 32: UI thread CPU, %% of a core | %.2f | %.2f |\n",
               controlWindowCpu(Way::EveryMillisecond, 10), controlWindowCpu(Way::Scheduled, 10));
   std::fflush(stdout);
-  const PlayerCpu player = playerCpu(10);
+  const PlayerCpu player = playerCpu(QUARNEL_PLAY_PATH, 10);
   std::printf("| quarnel-play, the same script: process CPU (main thread), %% of a core | (none) | %.2f (%.2f) |\n",
               player.process, player.mainThread);
+  if (argc == 2) {
+    std::fflush(stdout);
+    const QTemporaryDir folder;
+    const PlayerCpu other = playerCpu(playerWithDriver(folder, QString::fromLocal8Bit(argv[1])), 10);
+    std::printf("| the same with the driver %s | (none) | %.2f (%.2f) |\n", argv[1], other.process, other.mainThread);
+  }
 }
