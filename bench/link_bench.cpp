@@ -1,6 +1,7 @@
 // Measures the serial link end to end and prints the figures for Tavik beside the plain 1 ms
-// polling driver: the cost of a move, move-to-wire latency, idle wake-ups, a sustained stream
-// of moves, and how far the board lags behind under overload. Asserts nothing.
+// polling driver, and beside another build of Tavik when its path is given: the cost of a move,
+// move-to-wire latency, idle wake-ups, a sustained stream of moves with the transmit thread's
+// CPU, and how far the board lags behind under overload. Asserts nothing.
 #include "board_line.h"
 #include "frame_decoder.h"
 #include "line_recorder.h"
@@ -39,9 +40,8 @@ struct Driver {
   std::function<void()> close;
 };
 
-Driver tavikDriver() {
-  const auto &lib = tavik::testing::TavikLibrary::get();
-  return {"Tavik", "tavik-tx",
+Driver tavikDriver(const std::string &name, const tavik::testing::TavikLibrary &lib) {
+  return {name, "tavik-tx",
           [&lib](const std::string &device, int32_t baud) {
             setenv("TAVIK_COM1", device.c_str(), 1);
             return lib.open(1, baud) == -1;
@@ -57,20 +57,32 @@ Driver pollingDriver() {
 
 double seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
-// Context switches of the named thread of this process so far.
-long contextSwitches(const std::string &threadName) {
+// The /proc folder of the named thread of this process; empty when there is none.
+std::filesystem::path threadFolder(const std::string &threadName) {
   for (const auto &task : std::filesystem::directory_iterator("/proc/self/task")) {
     std::ifstream comm(task.path() / "comm");
     std::string name;
     std::getline(comm, name);
-    if (name != threadName) continue;
-    std::ifstream status(task.path() / "status");
-    long total = 0;
-    for (std::string line; std::getline(status, line);)
-      if (line.find("ctxt_switches:") != std::string::npos) total += std::stol(line.substr(line.find(':') + 1));
-    return total;
+    if (name == threadName) return task.path();
   }
-  return -1;
+  return {};
+}
+
+// Context switches of the named thread so far.
+long contextSwitches(const std::string &threadName) {
+  std::ifstream status(threadFolder(threadName) / "status");
+  long total = 0;
+  for (std::string line; std::getline(status, line);)
+    if (line.find("ctxt_switches:") != std::string::npos) total += std::stol(line.substr(line.find(':') + 1));
+  return total;
+}
+
+// Seconds the named thread has run so far.
+double cpuSeconds(const std::string &threadName) {
+  std::ifstream schedstat(threadFolder(threadName) / "schedstat");
+  double ns = 0;
+  schedstat >> ns;
+  return ns / 1e9;
 }
 
 std::string moveCost(const Driver &driver) {
@@ -142,7 +154,10 @@ std::string sustainedStream(const Driver &driver) {
   driver.open(pty.slavePath(), 9600);
   pty.readUntilQuiet(200ms);
   tavik::testing::LineRecorder line(pty);
+  const double cpuBefore = cpuSeconds(driver.threadName);
+  const auto start = Clock::now();
   streamMoves(driver, 10s);
+  const double cpu = 100 * (cpuSeconds(driver.threadName) - cpuBefore) / seconds(Clock::now() - start);
   std::this_thread::sleep_for(500ms);
   line.stop();
   driver.close();
@@ -154,7 +169,8 @@ std::string sustainedStream(const Driver &driver) {
   int right = 0;
   for (int servo = 0; servo < 12; ++servo) right += last[servo] == 200 + servo;
   char text[96];
-  std::snprintf(text, sizeof text, "%zu frames, %d/12 slots end right", wire.size() / 3, right);
+  std::snprintf(text, sizeof text, "%zu frames, %d/12 slots end right, thread %.2f %% of a core", wire.size() / 3,
+                right, cpu);
   return text;
 }
 
@@ -206,8 +222,18 @@ std::string boardLag(const Driver &driver) {
 
 } // namespace
 
-int main() {
-  const Driver drivers[] = {pollingDriver(), tavikDriver()};
+int main(int argc, char **argv) {
+  if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
+    std::fprintf(stderr, "Usage: %s [OTHER_LIBTAVIK]\nWith the path of another build of libTavik.so.1 (main's, say), "
+                         "its figures are printed beside this build's.\n", argv[0]);
+    return 2;
+  }
+  std::vector<Driver> drivers = {pollingDriver(), tavikDriver("Tavik", tavik::testing::TavikLibrary::get())};
+  tavik::testing::TavikLibrary other;
+  if (argc == 2) {
+    other = tavik::testing::TavikLibrary::load(argv[1]);
+    drivers.push_back(tavikDriver(std::string("Tavik of ") + argv[1], other));
+  }
   struct Row {
     const char *figure;
     std::string (*measure)(const Driver &);
@@ -216,14 +242,18 @@ int main() {
       {"TVK_MOVE cost", moveCost},
       {"move-to-wire latency, idle pty line, median / p99", latency},
       {"idle transmit thread wake-ups", idleWakeups},
-      {"12 servos every 1 ms for 10 s (pty read at once)", sustainedStream},
+      {"12 servos every 1 ms for 10 s (pty read at once): frames, last values, transmit thread CPU", sustainedStream},
       {"board lag after overload (12 servos every 1 ms, 9600 bit/s, board at line rate)", boardLag},
   };
-  std::printf("| figure | %s | %s |\n|---|---|---|\n", drivers[0].name.c_str(), drivers[1].name.c_str());
+  std::printf("| figure |");
+  for (const Driver &driver : drivers) std::printf(" %s |", driver.name.c_str());
+  std::printf("\n|---|");
+  for (size_t d = 0; d < drivers.size(); ++d) std::printf("---|");
+  std::printf("\n");
   for (const Row &row : rows) {
-    std::string cells[2];
-    for (int d = 0; d < 2; ++d) cells[d] = row.measure(drivers[d]);
-    std::printf("| %s | %s | %s |\n", row.figure, cells[0].c_str(), cells[1].c_str());
+    std::printf("| %s |", row.figure);
+    for (const Driver &driver : drivers) std::printf(" %s |", row.measure(driver).c_str());
+    std::printf("\n");
     std::fflush(stdout);
   }
 }

@@ -1,8 +1,8 @@
 // The scheduled update tick against the every-millisecond one, in one run: ticks per second and
 // motion fidelity on the wire (the real libTavik.so on a pty) at speeds 1, 32, 120 and 255; the
 // user-interface thread's CPU of the control window (real widgets, offscreen) with twelve servos
-// looping at speed 32; and the CPU of quarnel-play on the same script against the virtual board.
-// Prints a table, asserts nothing.
+// looping at speed 32; and the CPU of quarnel-play on the same script against the virtual board,
+// also with another build of the driver when its path is given. Prints a table, asserts nothing.
 #include "application_parts.h"
 #include "board_process.h"
 #include "control/control_window.h"
@@ -26,11 +26,10 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <sys/resource.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 using namespace quarnel;
 using tavik::testing::BoardProcess;
@@ -123,10 +122,12 @@ std::string loopScript() {
   return file + "\"\"\r\n\"***\"\r\n";
 }
 
-double threadCpuSeconds() {
-  rusage r{};
-  getrusage(RUSAGE_THREAD, &r);
-  return r.ru_utime.tv_sec + r.ru_stime.tv_sec + (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
+// Seconds a thread has run, from its scheduler statistics (nanoseconds).
+double threadCpuSeconds(const std::filesystem::path &task) {
+  std::ifstream schedstat(task / "schedstat");
+  double ns = 0;
+  schedstat >> ns;
+  return ns / 1e9;
 }
 
 // The control window's user-interface thread while the runner plays the loop.
@@ -151,10 +152,10 @@ double controlWindowCpu(Way way, int seconds) {
   tmrScriptRun.start(runnerTickMs);
   runner.run();
   wait(2000); // under way
-  const double cpuBefore = threadCpuSeconds();
+  const double cpuBefore = threadCpuSeconds("/proc/thread-self");
   const auto start = Steady::now();
   wait(seconds * 1000);
-  const double cpu = threadCpuSeconds() - cpuBefore;
+  const double cpu = threadCpuSeconds("/proc/thread-self") - cpuBefore;
   const double wall = std::chrono::duration<double>(Steady::now() - start).count();
   runner.stop();
   everyMs.stop();
@@ -163,45 +164,48 @@ double controlWindowCpu(Way way, int seconds) {
   return 100 * cpu / wall;
 }
 
-// The CPU seconds of a process, or of one of its threads.
-double cpuSeconds(const std::string &statPath) {
-  std::ifstream stat(statPath);
-  std::string text((std::istreambuf_iterator<char>(stat)), {});
-  std::istringstream fields(text.substr(text.rfind(')') + 2));
-  std::string skip;
-  for (int i = 0; i < 11; ++i) fields >> skip; // state to cmajflt
-  long long user = 0, system = 0;
-  fields >> user >> system;
-  return double(user + system) / sysconf(_SC_CLK_TCK);
-}
-
 struct PlayerCpu {
   double process; // the driver's transmit thread included
   double mainThread;
 };
 
-// quarnel-play against the virtual board.
-PlayerCpu playerCpu(int seconds) {
+// The process `pid` and its main thread, in CPU seconds so far.
+PlayerCpu cpuSecondsOf(pid_t pid) {
+  const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+  PlayerCpu cpu{0, threadCpuSeconds(tasks / std::to_string(pid))};
+  for (const auto &task : std::filesystem::directory_iterator(tasks)) cpu.process += threadCpuSeconds(task.path());
+  return cpu;
+}
+
+// The quarnel-play at `program` against the virtual board.
+PlayerCpu playerCpu(const std::string &program, int seconds) {
   QTemporaryDir folder;
   const std::string path = folder.filePath("loop.tvk").toStdString();
   std::ofstream(path, std::ios::binary) << loopScript();
   BoardProcess board(true);
-  // In a folder of its own, so that where it leaves the servos goes to the measurement's settings,
-  // not the build's.
+  // Where it leaves the servos goes to the measurement's settings, not the user's.
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
-  const std::string player = placePlayerIn(folder.filePath("bin").toStdString());
-  const pid_t pid = tavik::testing::spawnProgram({player, path, "--device", board.link()});
+  const pid_t pid = tavik::testing::spawnProgram({program, path, "--device", board.link()});
   wait(2000);
-  const std::string process = "/proc/" + std::to_string(pid) + "/stat";
-  const std::string mainThread = "/proc/" + std::to_string(pid) + "/task/" + std::to_string(pid) + "/stat";
-  const double processBefore = cpuSeconds(process), mainBefore = cpuSeconds(mainThread);
+  const PlayerCpu before = cpuSecondsOf(pid);
   const auto start = Steady::now();
   wait(seconds * 1000);
-  const double processCpu = cpuSeconds(process) - processBefore, mainCpu = cpuSeconds(mainThread) - mainBefore;
+  const PlayerCpu after = cpuSecondsOf(pid);
   const double wall = std::chrono::duration<double>(Steady::now() - start).count();
   kill(pid, SIGINT);
   waitpid(pid, nullptr, 0);
-  return {100 * processCpu / wall, 100 * mainCpu / wall};
+  return {100 * (after.process - before.process) / wall, 100 * (after.mainThread - before.mainThread) / wall};
+}
+
+// A copy of quarnel-play in `folder` beside `library`, which it then loads as its driver.
+std::string playerWithDriver(const QTemporaryDir &folder, const QString &library) {
+  const std::string program = placePlayerIn(folder.path().toStdString());
+  const QString driver = folder.filePath("libTavik.so.1");
+  if (!QFile::remove(driver) || !QFile::copy(library, driver)) {
+    std::fprintf(stderr, "cannot put %s beside quarnel-play in %s\n", qPrintable(library), qPrintable(folder.path()));
+    std::exit(1);
+  }
+  return program;
 }
 
 } // namespace
@@ -209,6 +213,11 @@ PlayerCpu playerCpu(int seconds) {
 int main(int argc, char **argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
+    std::fprintf(stderr, "Usage: %s [OTHER_LIBTAVIK]\nWith the path of another build of libTavik.so.1 (main's, say), "
+                         "quarnel-play's CPU is measured with it too.\n", argv[0]);
+    return 2;
+  }
   std::printf("| figure | every millisecond | scheduled |\n|---|---|---|\n");
   for (int speed : {1, 32, 120, 255}) {
     const double seconds = speed == 1 ? 4 : 2;
@@ -221,7 +230,15 @@ int main(int argc, char **argv) {
   std::printf("| control window, 12 servos looping at speed 32: UI thread CPU, %% of a core | %.2f | %.2f |\n",
               controlWindowCpu(Way::EveryMillisecond, 10), controlWindowCpu(Way::Scheduled, 10));
   std::fflush(stdout);
-  const PlayerCpu player = playerCpu(10);
+  // Out of the build folder, whose portable settings would take where it leaves the servos.
+  const QTemporaryDir playerFolder;
+  const PlayerCpu player = playerCpu(placePlayerIn(playerFolder.filePath("bin").toStdString()), 10);
   std::printf("| quarnel-play, the same script: process CPU (main thread), %% of a core | (none) | %.2f (%.2f) |\n",
               player.process, player.mainThread);
+  if (argc == 2) {
+    std::fflush(stdout);
+    const QTemporaryDir folder;
+    const PlayerCpu other = playerCpu(playerWithDriver(folder, QString::fromLocal8Bit(argv[1])), 10);
+    std::printf("| the same with the driver %s | (none) | %.2f (%.2f) |\n", argv[1], other.process, other.mainThread);
+  }
 }

@@ -27,7 +27,7 @@ private:
   std::thread m_thread;
 };
 
-// How long one frame may wait for the device before it counts as sent all the same.
+// How long one write of frames may wait for the device before they count as sent all the same.
 inline constexpr auto kFrameWriteTimeout = std::chrono::milliseconds(100);
 // How long the last frames may take once a stop is asked for. With the port's own close
 // (at most 100 ms of draining) a close stays within half a second on any device.

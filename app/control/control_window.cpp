@@ -97,6 +97,8 @@ void ControlWindow::buildControls() {
     m_hscServoCon[i] = place(new QSlider(Qt::Horizontal, frame), indexed("hscServoCon", i), m_layout.rect(120, 360, 1932, 252));
     m_lblServoPos[i] = place(new QLabel("127", frame), indexed("lblServoPos", i), m_layout.rect(1440, 120, 612, 252));
     m_lblServoPos[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A label of fixed size takes a new text without asking its frame to lay out again.
+    m_lblServoPos[i]->setFixedSize(m_lblServoPos[i]->size());
     m_lblServoPos[i]->setAccessibleName(QString("Servo %1 position").arg(i));
     m_hscServoCon[i]->setRange(lowestPosition, highestPosition);
   }
@@ -207,6 +209,9 @@ void ControlWindow::load() {
   m_loaded = true;
   m_ticker.start();
   show();
+  // Fixed where the status bar's layout put it: the frames asked change at every tick, and each
+  // new text would otherwise lay out the status bar and the window again.
+  m_lblLineLoad->setFixedSize(m_lblLineLoad->size());
   // The window stays open without the board: the user can work with the read-outs alone.
   if (m_link.status().fault)
     m_ui.messageBox(m_link.status().explanation(), m_identity.productName, MessageIcon::Warning, MessageButtons::Ok);

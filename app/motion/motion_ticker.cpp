@@ -47,11 +47,15 @@ void MotionTicker::tickNow() {
   if (m_running) arm();
 }
 
-void MotionTicker::advance(bool wholeMilliseconds) {
+double MotionTicker::msSinceLastTick() const {
   // Whole microseconds, the rest left to the next tick: a difference of two readings in
-  // seconds can come out a hair short of the milliseconds the timer waited, and a step due at
+  // seconds can come out a hair off the milliseconds the timer waited, and a step due at
   // exactly that moment would then wait for one more tick.
-  double elapsedMs = std::round((m_clock.seconds() - m_lastTick) * 1e6) / 1000;
+  return std::round((m_clock.seconds() - m_lastTick) * 1e6) / 1000;
+}
+
+void MotionTicker::advance(bool wholeMilliseconds) {
+  double elapsedMs = msSinceLastTick();
   if (wholeMilliseconds) elapsedMs = std::floor(elapsedMs);
   m_lastTick += elapsedMs / 1000;
   m_motion.tick(elapsedMs);
@@ -63,8 +67,7 @@ void MotionTicker::arm() {
   if (due) {
     // The timer counts whole milliseconds from now and never fires early, so rounding up
     // brings the tick after the step is due, by less than a millisecond and the timer's slack.
-    const double sinceTick = (m_clock.seconds() - m_lastTick) * 1000;
-    ms = static_cast<int>(std::clamp(std::ceil(*due - sinceTick), 1.0, double(longestTickMs)));
+    ms = static_cast<int>(std::clamp(std::ceil(*due - msSinceLastTick()), 1.0, double(longestTickMs)));
   }
   m_timUpdate.start(ms);
 }

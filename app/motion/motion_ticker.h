@@ -35,6 +35,7 @@ public:
   std::function<void()> ticked = [] {};
 
 private:
+  double msSinceLastTick() const;
   void advance(bool wholeMilliseconds);
   void arm();
   void catchUp();

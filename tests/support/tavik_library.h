@@ -13,6 +13,8 @@ struct TavikLibrary {
 
   // Loads the library once for the process; throws when it or an export is missing.
   static const TavikLibrary &get();
+  // Another build of the library, beside the one get() loads, to compare the two.
+  static TavikLibrary load(const char *path);
   // Where the build put the library.
   static const char *builtPath();
 

@@ -45,6 +45,7 @@ private:
 
 void MotionTickerTest::init() {
   m_motion = MotionModel();
+  m_clock = ManualClock();
   m_motion.load({});
   m_reachedAt.clear();
   // A tick may take several steps at once; each position passed counts as reached then.
@@ -88,7 +89,9 @@ void MotionTickerTest::eachStepComesOnTimeWithNoSpareTick() {
   for (int unit = 1; unit <= units; ++unit) {
     QVERIFY2(m_reachedAt.count(127 + unit), qPrintable(QString("unit %1 never came").arg(unit)));
     const double late = m_reachedAt[127 + unit] - (start + unit * interval);
-    QVERIFY2(late >= 0 && late < 1 + slackMs + 1e-6,
+    // Whole intervals from a whole millisecond fall on whole milliseconds, which the timer meets
+    // exactly unless it is late itself.
+    QVERIFY2(late >= 0 && late < (slackMs > 0 ? 1 + slackMs : 1e-6),
              qPrintable(QString("unit %1 came %2 ms after it was due").arg(unit).arg(late)));
   }
   QVERIFY2(m_ticks <= units + 1, qPrintable(QString("%1 ticks for %2 steps").arg(m_ticks).arg(units)));
@@ -110,6 +113,7 @@ void MotionTickerTest::aPauseEndsOnTimeAndStandingStillTicksSlowly() {
 }
 
 void MotionTickerTest::aChangeWhileTheTimerSleepsIsTickedUpToFirst() {
+  m_clock.advanceMs(95'000); // readings near 100 s, whose differences come out a hair off
   settle();
   // 400 ms of standing still, the timer not yet due: they count for nothing toward the move.
   m_clock.advanceMs(400);
