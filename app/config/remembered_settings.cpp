@@ -5,6 +5,7 @@
 #include "config/save_failure.h"
 #include "config/settings_folder.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace quarnel {
@@ -16,6 +17,10 @@ namespace {
 Remembered readFrom(const std::string &path) {
   FileRead file = readWholeFile(path);
   return readRememberedFile(file.error ? std::string() : file.bytes);
+}
+
+template <typename R> auto &recentOf(R &r, DocumentKind kind) {
+  return kind == DocumentKind::ServoSettings ? r.recentServoSettings : r.recentScripts;
 }
 
 } // namespace
@@ -49,12 +54,27 @@ DocumentFolders RememberedSettings::folders(const std::string &home) const {
   return folders;
 }
 
+const std::vector<std::string> &RememberedSettings::recentDocuments(DocumentKind kind) const {
+  return recentOf(m_values, kind);
+}
+
 void RememberedSettings::rememberDocument(DocumentKind kind, const std::string &path, const DocumentFolders &folders) {
-  const auto problem = store([&](Remembered &r) {
+  reportDocumentsNotKept(store([&](Remembered &r) {
     (kind == DocumentKind::ServoSettings ? r.servoSettingsFile : r.scriptFile) = path;
+    std::vector<std::string> &recent = recentOf(r, kind);
+    std::erase(recent, path);
+    recent.insert(recent.begin(), path);
+    if (recent.size() > recentFileCount) recent.resize(recentFileCount);
     r.servoSettingsFolder = folders.folder(DocumentKind::ServoSettings);
     r.scriptFolder = folders.folder(DocumentKind::Script);
-  });
+  }));
+}
+
+void RememberedSettings::forgetRecentDocument(DocumentKind kind, const std::string &path) {
+  reportDocumentsNotKept(store([&](Remembered &r) { std::erase(recentOf(r, kind), path); }));
+}
+
+void RememberedSettings::reportDocumentsNotKept(const std::optional<std::string> &problem) {
   if (problem && !m_fileFailureReported) {
     m_fileFailureReported = true;
     report(*problem, "The files and folders used last will not be remembered.");

@@ -3,6 +3,7 @@
 #include "config/remembered_file.h"
 
 #include <cstdlib>
+#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   using namespace quarnel;
@@ -11,6 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
                              &r.portDevices[0], &r.portDevices[1],
                              &r.portDevices[2], &r.portDevices[3]})
     if (value->find('\r') != std::string::npos) value->clear();
+  for (auto *recent : {&r.recentServoSettings, &r.recentScripts})
+    std::erase_if(*recent, [](const std::string &value) { return value.find('\r') != std::string::npos; });
   if (!(readRememberedFile(writeRememberedFile(r)) == r)) std::abort();
   return 0;
 }

@@ -62,8 +62,9 @@ void CommandLineTest::answersWithoutAWindow_data() {
   QTest::newRow("quarnel -h") << quarnel << QStringList{"-h"} << none << 0 << usage << "" << false;
   QTest::newRow("quarnel, an unknown option") << quarnel << QStringList{"--bogus"} << none << 2 << none
                                               << "quarnel: Unknown option 'bogus'." << false;
-  QTest::newRow("quarnel, a stray argument") << quarnel << QStringList{"setup.res"} << none << 2 << none
-                                             << "quarnel: unexpected argument setup.res" << false;
+  QTest::newRow("quarnel, a file it does not open") << quarnel << QStringList{"setup.res"} << none << 2 << none
+                                                   << "quarnel: setup.res is neither servo settings (.sst) nor a script (.tvk)"
+                                                   << false;
   QTest::newRow("quarnel, no display") << quarnel << none << none << 1 << none
                                        << "quarnel: no display to show the window on (DISPLAY and "
                                           "WAYLAND_DISPLAY are not set)"
