@@ -41,6 +41,12 @@ Application::Application(std::string folder)
   showPortCaptions();
 
   m_frmControls.closeAllowed = [this] { return !m_motion.nodeEditorOpen() && m_runner.idle(); };
+  // The board's servos belong to the servo settings they were last sent under.
+  m_frmControls.lastPositions = [this] { return m_remembered.lastPositions(m_remembered.values().servoSettingsFile); };
+  m_frmControls.boardLeftAt = [this](const ServoPositions &positions) {
+    m_remembered.rememberPositions(m_remembered.values().servoSettingsFile, positions);
+  };
+  m_runner.setLineCarried([this] { return m_frmControls.lineCarried(); });
   m_frmControls.unloaded = [this] {
     m_frmScript.hide();
     m_frmTimeline.hide();

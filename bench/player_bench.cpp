@@ -18,6 +18,7 @@
 #include "tavik_library.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QEventLoop>
 #include <QTimer>
@@ -60,12 +61,14 @@ Motion measureMotion(Way way, int speed, double seconds) {
   LineRecorder wire(pty);
   qputenv("TAVIK_COM1", pty.slavePath().c_str());
   TavikBinding tavik(tavik::testing::TavikLibrary::builtPath());
-  tavik.open(1, 9600);
+  ServoPositions standing;
+  standing.fill(startPosition);
+  tavik.open(1, 9600, standing);
   MotionModel motion;
   motion.addPositionListener([&](int servo, int16_t p) { tavik.move(servo, p); });
   std::array<ServoLimits, servoChannels> limits{};
   limits[0].home = 0;
-  motion.load(limits);
+  motion.load(limits, standing);
   motion.setSpeed(255);
   SteadyClock clock;
   MotionTicker scheduled(motion, clock);
@@ -183,7 +186,11 @@ PlayerCpu playerCpu(int seconds) {
   const std::string path = folder.filePath("loop.tvk").toStdString();
   std::ofstream(path, std::ios::binary) << loopScript();
   BoardProcess board(true);
-  const pid_t pid = tavik::testing::spawnProgram({QUARNEL_PLAY_PATH, path, "--device", board.link()});
+  // In a folder of its own, so that where it leaves the servos goes to the measurement's settings,
+  // not the build's.
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
+  const std::string player = placePlayerIn(folder.filePath("bin").toStdString());
+  const pid_t pid = tavik::testing::spawnProgram({player, path, "--device", board.link()});
   wait(2000);
   const std::string process = "/proc/" + std::to_string(pid) + "/stat";
   const std::string mainThread = "/proc/" + std::to_string(pid) + "/task/" + std::to_string(pid) + "/stat";

@@ -13,6 +13,8 @@ constexpr int32_t kHighestPosition = 254; // 255 starts every frame
 constexpr int32_t kHomePosition = 127;
 } // namespace
 
+SerialLink::SerialLink() { m_slots.resetTargets(kHomePosition); }
+
 SerialLink &SerialLink::instance() noexcept {
   static SerialLink link;
   return link;
@@ -28,7 +30,9 @@ bool SerialLink::open(int32_t port, int32_t baud) {
   // else is opened, so there is never more than one of either.
   closeLink();
   if (device->empty() || !m_port.open(*device, clampedLineSpeed(baud))) return false;
-  m_slots.resetForOpen(kHomePosition);
+  // The targets stand as the caller named them since the last close (127 where it named none):
+  // the first pass sends each one.
+  m_slots.forgetSent();
   // A link whose thread cannot start would never send: no link at all, and the port is free.
   if (!m_thread.start(m_slots, m_port)) {
     m_port.close();
@@ -45,9 +49,15 @@ bool SerialLink::move(int32_t servo, int32_t position) noexcept {
   return true;
 }
 
+int32_t SerialLink::sent(int32_t servo) const noexcept {
+  if (servo < 0 || servo >= SlotTable::kSlots) return SlotTable::kNothingSent;
+  return m_slots.sent(servo);
+}
+
 void SerialLink::close() {
   const std::lock_guard lock(m_lifecycle);
   closeLink();
+  m_slots.resetTargets(kHomePosition);
 }
 
 void SerialLink::closeLink() {

@@ -17,12 +17,14 @@ public:
 
   bool open(int32_t port, int32_t baud);
   bool move(int32_t servo, int32_t position) noexcept;
+  // What the line last carried for `servo` since the last open; kNothingSent when nothing.
+  int32_t sent(int32_t servo) const noexcept;
   void close();
 
   static int32_t clampedLineSpeed(int32_t baud);
 
 private:
-  SerialLink() = default;
+  SerialLink();
   ~SerialLink() { close(); }
   void closeLink();
 

@@ -1,13 +1,14 @@
-// Parking of the transmit thread without losing a wake-up.
+// Resetting the slots, and parking the transmit thread without losing a wake-up.
 #include "slot_table.h"
 
 namespace tavik {
 
-void SlotTable::resetForOpen(int32_t position) {
-  for (int slot = 0; slot < kSlots; ++slot) {
-    m_target[slot].store(position);
-    m_sent[slot].store(kNothingSent);
-  }
+void SlotTable::resetTargets(int32_t position) {
+  for (auto &target : m_target) target.store(position);
+}
+
+void SlotTable::forgetSent() {
+  for (auto &sent : m_sent) sent.store(kNothingSent);
 }
 
 bool SlotTable::workPending() const {

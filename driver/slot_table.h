@@ -22,7 +22,10 @@ public:
     m_target[slot].store(position);
     if (m_parked.load()) wake();
   }
-  void resetForOpen(int32_t position);
+  // Every target becomes `position`: what the next open sends where nobody names another.
+  void resetTargets(int32_t position);
+  // Nothing counts as sent: the next transmit thread sends every slot once.
+  void forgetSent();
   // The thread's last frames must be out by `deadline`.
   void requestStop(Clock::time_point deadline) {
     m_stopDeadline.store(deadline.time_since_epoch().count());
@@ -35,6 +38,7 @@ public:
   bool stopRequested() const { return m_stop.load() != 0; }
   Clock::time_point stopDeadline() const { return Clock::time_point(Clock::duration(m_stopDeadline.load())); }
   int32_t target(int slot) const { return m_target[slot].load(); }
+  // Also read by the caller's side, to learn what the line has carried.
   int32_t sent(int slot) const { return m_sent[slot].load(std::memory_order_relaxed); }
   void markSent(int slot, int32_t position) { m_sent[slot].store(position, std::memory_order_relaxed); }
   // Sleeps until a target differs from what was sent or a stop is requested; returns at once

@@ -68,11 +68,17 @@ std::optional<std::string> saveWholeFile(const std::string &path, const std::str
   // Unbuffered: a buffered QSaveFile loses the error of its last write, and commit() then
   // replaces the old file with what little reached a full disk.
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString().toStdString();
+  // A write that fills the disk part way returns short with no error set; writing the rest
+  // is what fails and says why.
   const auto size = static_cast<qint64>(bytes.size());
-  if (file.write(bytes.data(), size) != size) {
-    std::string problem = file.errorString().toStdString();
-    file.cancelWriting();
-    return problem;
+  for (qint64 written = 0; written < size;) {
+    const qint64 wrote = file.write(bytes.data() + written, size - written);
+    if (wrote <= 0) {
+      std::string problem = file.errorString().toStdString();
+      file.cancelWriting();
+      return problem;
+    }
+    written += wrote;
   }
   if (!file.commit()) return file.errorString().toStdString();
   return std::nullopt;

@@ -1,6 +1,8 @@
 // Writing and reading quarnel.conf.
 #include "config/remembered_file.h"
 
+#include "text/text_number.h"
+
 #include <utility>
 #include <vector>
 
@@ -22,6 +24,8 @@ std::vector<Entry> entries() {
                          {"folders", "servoSettings", &Remembered::servoSettingsFolder},
                          {"folders", "scripts", &Remembered::scriptFolder}};
   for (int port = 0; port < comPorts; ++port) all.push_back({"ports", "COM" + std::to_string(port + 1), nullptr, port});
+  all.push_back({"positions", "servoSettings", &Remembered::positionsServoSettings});
+  all.push_back({"positions", "last", &Remembered::positions});
   all.push_back({"recent", "servoSettings", nullptr, -1, &Remembered::recentServoSettings});
   all.push_back({"recent", "script", nullptr, -1, &Remembered::recentScripts});
   return all;
@@ -75,6 +79,26 @@ Remembered readRememberedFile(std::string_view bytes) {
       if (section == e.section && line.substr(0, equals) == e.key) take(r, e, line.substr(equals + 1));
   }
   return r;
+}
+
+std::string positionsText(const ServoPositions &positions) {
+  std::string text;
+  for (int16_t position : positions) text += (text.empty() ? "" : ",") + std::to_string(position);
+  return text;
+}
+
+std::optional<ServoPositions> positionsFromText(std::string_view text) {
+  ServoPositions positions;
+  for (int servo = 0; servo < servoChannels; ++servo) {
+    const bool last = servo + 1 == servoChannels;
+    const size_t end = last ? text.size() : text.find(',');
+    if (end == std::string_view::npos) return std::nullopt;
+    const auto number = textToNumber(text.substr(0, end));
+    if (!number || *number < lowestPosition || *number > highestPosition) return std::nullopt;
+    positions[servo] = *number;
+    if (!last) text.remove_prefix(end + 1);
+  }
+  return positions;
 }
 
 } // namespace quarnel

@@ -2,9 +2,11 @@
 // key=value under [sections], as in an INI file, the values in the file system's own bytes.
 #pragma once
 
+#include "motion/motion_model.h"
 #include "servos/servo_configuration.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,11 +25,20 @@ struct Remembered {
   std::string servoSettingsFolder; // where the .sst dialogs start
   std::string scriptFolder;        // where the .tvk dialogs start
   PortDevices portDevices;
+  // Where the board's servos were last sent, as "p0,p1,...,p11", and the servo settings file
+  // they belong to (empty for the default rows).
+  std::string positionsServoSettings;
+  std::string positions;
   std::vector<std::string> recentServoSettings; // newest first, at most recentFileCount
   std::vector<std::string> recentScripts;
 
   bool operator==(const Remembered &) const = default;
 };
+
+// Twelve positions as they are written, and back; nothing unless the text holds twelve whole
+// numbers from 0 to 254.
+std::string positionsText(const ServoPositions &positions);
+std::optional<ServoPositions> positionsFromText(std::string_view text);
 
 // Empty values are left out, and so is a value holding a line break, which no line can carry.
 std::string writeRememberedFile(const Remembered &remembered);

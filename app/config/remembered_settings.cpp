@@ -19,6 +19,17 @@ Remembered readFrom(const std::string &path) {
   return readRememberedFile(file.error ? std::string() : file.bytes);
 }
 
+// One name for one file, however it was reached (a relative path, a link), so that quarnel-play
+// and the windows find each other's positions.
+std::string sameFileName(const std::string &path) {
+  if (path.empty()) return path;
+  std::error_code error;
+  const auto canonical = std::filesystem::weakly_canonical(std::filesystem::absolute(path, error), error);
+  return error ? path : canonical.string();
+}
+
+constexpr const char *documentsNotKept = "The files and folders used last will not be remembered.";
+
 template <typename R> auto &recentOf(R &r, DocumentKind kind) {
   return kind == DocumentKind::ServoSettings ? r.recentServoSettings : r.recentScripts;
 }
@@ -54,36 +65,50 @@ DocumentFolders RememberedSettings::folders(const std::string &home) const {
   return folders;
 }
 
+void RememberedSettings::reportUnasked(const std::optional<std::string> &problem, const std::string &consequence) {
+  if (!problem || m_fileFailureReported) return;
+  m_fileFailureReported = true;
+  report(*problem, consequence);
+}
+
 const std::vector<std::string> &RememberedSettings::recentDocuments(DocumentKind kind) const {
   return recentOf(m_values, kind);
 }
 
 void RememberedSettings::rememberDocument(DocumentKind kind, const std::string &path, const DocumentFolders &folders) {
-  reportDocumentsNotKept(store([&](Remembered &r) {
-    (kind == DocumentKind::ServoSettings ? r.servoSettingsFile : r.scriptFile) = path;
-    std::vector<std::string> &recent = recentOf(r, kind);
-    std::erase(recent, path);
-    recent.insert(recent.begin(), path);
-    if (recent.size() > recentFileCount) recent.resize(recentFileCount);
-    r.servoSettingsFolder = folders.folder(DocumentKind::ServoSettings);
-    r.scriptFolder = folders.folder(DocumentKind::Script);
-  }));
+  reportUnasked(store([&](Remembered &r) {
+                  (kind == DocumentKind::ServoSettings ? r.servoSettingsFile : r.scriptFile) = path;
+                  std::vector<std::string> &recent = recentOf(r, kind);
+                  std::erase(recent, path);
+                  recent.insert(recent.begin(), path);
+                  if (recent.size() > recentFileCount) recent.resize(recentFileCount);
+                  r.servoSettingsFolder = folders.folder(DocumentKind::ServoSettings);
+                  r.scriptFolder = folders.folder(DocumentKind::Script);
+                }),
+                documentsNotKept);
 }
 
 void RememberedSettings::forgetRecentDocument(DocumentKind kind, const std::string &path) {
-  reportDocumentsNotKept(store([&](Remembered &r) { std::erase(recentOf(r, kind), path); }));
-}
-
-void RememberedSettings::reportDocumentsNotKept(const std::optional<std::string> &problem) {
-  if (problem && !m_fileFailureReported) {
-    m_fileFailureReported = true;
-    report(*problem, "The files and folders used last will not be remembered.");
-  }
+  reportUnasked(store([&](Remembered &r) { std::erase(recentOf(r, kind), path); }), documentsNotKept);
 }
 
 void RememberedSettings::rememberPortDevices(const PortDevices &devices) {
   if (const auto problem = store([&](Remembered &r) { r.portDevices = devices; }))
     report(*problem, "The devices chosen for the COM ports hold until Quarnel ends, but will not be remembered.");
+}
+
+std::optional<ServoPositions> RememberedSettings::lastPositions(const std::string &servoSettingsFile) const {
+  const Remembered now = m_path.empty() ? m_values : readFrom(m_path);
+  if (now.positionsServoSettings != sameFileName(servoSettingsFile)) return std::nullopt;
+  return positionsFromText(now.positions);
+}
+
+void RememberedSettings::rememberPositions(const std::string &servoSettingsFile, const ServoPositions &positions) {
+  reportUnasked(store([&](Remembered &r) {
+                  r.positionsServoSettings = sameFileName(servoSettingsFile);
+                  r.positions = positionsText(positions);
+                }),
+                "Where the link left the servos will not be remembered.");
 }
 
 } // namespace quarnel

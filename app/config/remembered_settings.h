@@ -34,10 +34,19 @@ public:
   // The user asked for this one, so each failure is reported; the choice holds for this run.
   void rememberPortDevices(const PortDevices &devices);
 
+  // Where the board's servos were last sent while `servoSettingsFile` (empty: the default
+  // rows) gave their ranges, as the file holds it now: another program may have sent them since
+  // this one started. Nothing when they were last sent under other servo settings, or never.
+  std::optional<ServoPositions> lastPositions(const std::string &servoSettingsFile) const;
+  // Where a link left the board's servos, under `servoSettingsFile`; reported like the
+  // documents when it cannot be kept.
+  void rememberPositions(const std::string &servoSettingsFile, const ServoPositions &positions);
+
 private:
   std::optional<std::string> store(const std::function<void(Remembered &)> &change);
   void report(const std::string &problem, const std::string &consequence);
-  void reportDocumentsNotKept(const std::optional<std::string> &problem);
+  // Reported once a run: what is remembered unasked.
+  void reportUnasked(const std::optional<std::string> &problem, const std::string &consequence);
 
   std::string m_path;
   UiServices &m_ui;

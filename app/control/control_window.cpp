@@ -178,7 +178,6 @@ void ControlWindow::connectControls() {
 
 void ControlWindow::load() {
   setWindowTitle(QString::fromStdString(m_identity.productName));
-  m_link.open(m_configuration.commPort(), m_configuration.baudRate());
 
   const auto limits = servoLimits(m_configuration);
   for (int i = 0; i < servoChannels; ++i) {
@@ -188,10 +187,13 @@ void ControlWindow::load() {
     m_hscServoCon[i]->setAccessibleName(caption + " target");
     QSignalBlocker quiet(m_hscServoCon[i]); // the model's load sets the targets, and the sliders follow
     m_hscServoCon[i]->setRange(limits[i].lowest, limits[i].highest);
-    showReadOut(m_lblServoPos[i], startPosition);
     m_fmeServoCon[i]->setVisible(i < m_configuration.servoCount());
   }
-  m_motion.load(limits);
+  // Each servo starts where the board was left and moves home from there, never from outside
+  // its range; the link opens with the servos where they stand.
+  m_motion.load(limits, lastPositions());
+  for (int i = 0; i < servoChannels; ++i) showReadOut(m_lblServoPos[i], m_motion.displayed(i));
+  m_link.open(m_configuration.commPort(), m_configuration.baudRate());
   {
     QSignalBlocker quiet(m_vscSpeed);
     m_vscSpeed->setValue(startSpeed);
@@ -247,6 +249,7 @@ void ControlWindow::unload() {
   saveSetupFile();
   unloaded();
   m_link.close();
+  if (const auto &left = m_link.boardLeftAt()) boardLeftAt(*left);
 }
 
 void ControlWindow::saveSetupFile() {

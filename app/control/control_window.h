@@ -19,6 +19,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QGroupBox;
@@ -38,10 +39,13 @@ public:
   ControlWindow(MotionModel &motion, ServoDriver &driver, const Clock &clock, SetupRecord &setup,
                 const ServoConfiguration &configuration, UiServices &ui, const AppIdentity &identity);
 
-  // The load sequence: opens the link, sets every slider from the servo rows, places the window
-  // and starts the update tick; then shows it, and says so once when the link did not open.
+  // The load sequence: sets every slider from the servo rows, opens the link with every servo
+  // where the board was left, places the window and starts the update tick; then shows it, and
+  // says so once when the link did not open.
   void load();
   bool isLoaded() const { return m_loaded; }
+  // Whether the line has carried every displayed position to the board (so with no board).
+  bool lineCarried() const { return m_link.lineCarried(); }
 
   // One update tick now, as when the timer fires.
   void updateTick() { m_ticker.tickNow(); }
@@ -60,6 +64,10 @@ public:
   std::function<void()> stopRequested = [] {};
   // The speed control's value was applied.
   std::function<void()> speedChanged = [] {};
+  // Where the board's servos were last sent, asked at load; nothing where it is not known.
+  std::function<std::optional<ServoPositions>()> lastPositions = [] { return std::nullopt; };
+  // After the link closed, where it left the board's servos, when it reached a board.
+  std::function<void(const ServoPositions &)> boardLeftAt = [](const ServoPositions &) {};
 
 protected:
   void closeEvent(QCloseEvent *event) override;

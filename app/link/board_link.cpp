@@ -1,4 +1,5 @@
-// Opening, watching, reopening and closing the link, and counting what is sent down it.
+// Opening, watching, reopening and closing the link, what the line carried, and counting what
+// is sent down it.
 #include "link/board_link.h"
 
 namespace quarnel {
@@ -19,14 +20,20 @@ BoardLink::BoardLink(MotionModel &motion, ServoDriver &driver, const Clock &cloc
 void BoardLink::open(int32_t port, int32_t baud) {
   m_status.port = port;
   m_status.baud = baud;
-  opened(m_driver.open(port, baud));
+  m_boardLeftAt.reset();
+  openDriver();
   m_watching = m_driver.reachesDevice();
   statusChanged();
 }
 
-void BoardLink::opened(bool linked) {
+void BoardLink::openDriver() {
+  ServoPositions standing;
+  for (int servo = 0; servo < servoChannels; ++servo) standing[servo] = m_motion.displayed(servo);
+  const bool linked = m_driver.open(m_status.port, m_status.baud, standing);
   m_status = LinkStatus::afterOpen(m_status.port, m_status.baud, linked);
   linked ? m_watch.opened(m_status.device) : m_watch.failed(m_status.device);
+  // Only a board that took the link has positions worth remembering; a dry run's printout has none.
+  if (linked && m_driver.reachesDevice() && !m_boardLeftAt) m_boardLeftAt = standing;
   m_lookedAt = m_clock.seconds();
 }
 
@@ -36,19 +43,24 @@ void BoardLink::poll() {
   switch (m_watch.check()) {
   case LinkWatch::Change::None: return;
   case LinkWatch::Change::Lost: m_status.fault = LinkFault::Lost; break;
-  case LinkWatch::Change::Back:
-    opened(m_driver.open(m_status.port, m_status.baud));
-    // The open set every servo of the board to 127: each goes back to where the motion has it.
-    if (!m_status.fault)
-      for (int i = 0; i < servoChannels; ++i) send(i, m_motion.displayed(i));
-    break;
+  case LinkWatch::Change::Back: openDriver(); break;
   }
   statusChanged();
+}
+
+bool BoardLink::lineCarried() const {
+  if (!m_watching || m_status.fault) return true;
+  for (int servo = 0; servo < servoChannels; ++servo)
+    if (m_driver.sent(servo) != m_motion.displayed(servo)) return false;
+  return true;
 }
 
 void BoardLink::close() {
   m_watching = false;
   m_driver.close();
+  if (m_boardLeftAt)
+    for (int servo = 0; servo < servoChannels; ++servo)
+      if (const int32_t sent = m_driver.sent(servo); sent >= 0) (*m_boardLeftAt)[servo] = static_cast<int16_t>(sent);
 }
 
 void BoardLink::send(int servo, int16_t position) {

@@ -18,7 +18,7 @@ int checkDriver(const std::string &programFolder, std::ostream &out, std::ostrea
     err << "quarnel: " << *problem << "\n";
     return 1;
   }
-  out << "loads, with TVK_OPEN, TVK_MOVE and TVK_CLOSE\n";
+  out << "loads, with TVK_OPEN, TVK_MOVE, TVK_SENT and TVK_CLOSE\n";
   return 0;
 }
 

@@ -1,5 +1,5 @@
 // quarnel --check: the driver library the application would load, and whether it loads with
-// its three calls, for a user or a package test to see without opening a window.
+// its calls, for a user or a package test to see without opening a window.
 #pragma once
 
 #include <ostream>

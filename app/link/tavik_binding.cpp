@@ -1,4 +1,4 @@
-// Loading libTavik.so and calling its three exports.
+// Loading libTavik.so and calling its exports.
 #include "link/tavik_binding.h"
 
 #include "link/shared_object_check.h"
@@ -16,21 +16,30 @@ std::optional<std::string> TavikBinding::bind() {
   if (!handle) return cannotLoad + dlerror();
   const auto openFn = reinterpret_cast<OpenFn>(dlsym(handle, "TVK_OPEN"));
   const auto moveFn = reinterpret_cast<MoveFn>(dlsym(handle, "TVK_MOVE"));
+  const auto sentFn = reinterpret_cast<SentFn>(dlsym(handle, "TVK_SENT"));
   const auto closeFn = reinterpret_cast<CloseFn>(dlsym(handle, "TVK_CLOSE"));
-  if (!openFn || !moveFn || !closeFn)
-    return "The servo driver " + m_path + " lacks TVK_OPEN, TVK_MOVE or TVK_CLOSE.";
+  if (!openFn || !moveFn || !sentFn || !closeFn)
+    return "The servo driver " + m_path + " lacks TVK_OPEN, TVK_MOVE, TVK_SENT or TVK_CLOSE.";
   m_open = openFn;
   m_move = moveFn;
+  m_sent = sentFn;
   m_close = closeFn;
   return std::nullopt;
 }
 
-bool TavikBinding::open(int32_t port, int32_t baud) {
-  return !bind() && m_open(port, baud) == -1;
+bool TavikBinding::open(int32_t port, int32_t baud, const ServoPositions &startAt) {
+  if (bind()) return false;
+  for (int servo = 0; servo < servoChannels; ++servo) m_move(servo, startAt[servo]);
+  return m_open(port, baud) == -1;
 }
 
 void TavikBinding::move(int32_t servo, int32_t position) {
   if (m_move || !bind()) m_move(servo, position);
+}
+
+int32_t TavikBinding::sent(int32_t servo) const {
+  // Nothing can have been sent by a library not yet loaded.
+  return m_sent ? m_sent(servo) : -1;
 }
 
 void TavikBinding::close() {

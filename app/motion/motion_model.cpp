@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace quarnel {
@@ -33,12 +34,14 @@ int stepsDue(int &countdown, int interval) {
 
 } // namespace
 
-void MotionModel::load(const std::array<ServoLimits, servoChannels> &limits) {
+void MotionModel::load(const std::array<ServoLimits, servoChannels> &limits, const std::optional<ServoPositions> &lastKnown) {
   m_limits = limits;
   m_carriedMs = 0;
+  m_eased = {};
   for (int servo = 0; servo < servoChannels; ++servo) {
-    m_displayed[servo] = startPosition;
-    m_target[servo] = limits[servo].home;
+    const ServoLimits &l = limits[servo];
+    m_displayed[servo] = lastKnown ? std::clamp((*lastKnown)[servo], l.lowest, l.highest) : l.home;
+    m_target[servo] = l.home;
     tellTarget(servo);
   }
   setSpeed(startSpeed);
@@ -46,11 +49,21 @@ void MotionModel::load(const std::array<ServoLimits, servoChannels> &limits) {
 
 void MotionModel::setTarget(int servo, int position) {
   aboutToChange();
+  m_eased[servo].reset();
   const ServoLimits &l = m_limits[servo];
   const auto target = static_cast<int16_t>(std::clamp<int>(position, l.lowest, l.highest));
   if (m_target[servo] == target) return;
   m_target[servo] = target;
   tellTarget(servo);
+}
+
+void MotionModel::setEasedTarget(int servo, int position, Easing easing) {
+  setTarget(servo, position);
+  const int16_t from = m_displayed[servo], to = m_target[servo];
+  if (easing == Easing::Linear || from == to) return;
+  // An interval of 0 or less steps about once a millisecond, as the update tick runs.
+  const int stepMs = std::max<int>(m_interval[servo], 1);
+  m_eased[servo].emplace(easing, from, to, std::abs(to - from) * stepMs);
 }
 
 void MotionModel::holdAll() {
@@ -64,6 +77,7 @@ void MotionModel::setSpeed(int speed) {
 
 void MotionModel::setServoSpeed(int servo, int speed) {
   aboutToChange();
+  m_eased[servo].reset();
   m_interval[servo] = speedToInterval(speed);
   m_countdown[servo] = m_interval[servo];
 }
@@ -96,7 +110,10 @@ void MotionModel::tick(double elapsedMs) {
     int p = m_displayed[servo];
     const int t = m_target[servo];
     if (p != t) m_allAtTarget = false;
-    if (countdown <= 0 && p == t) {
+    if (auto &eased = m_eased[servo]) {
+      p = eased->advance(counted);
+      if (eased->over()) eased.reset();
+    } else if (countdown <= 0 && p == t) {
       // Standing still, the servo is ready: a new target steps at the next tick instead of
       // waiting out an interval that may be a second long.
       countdown = 0;
@@ -120,7 +137,8 @@ std::optional<double> MotionModel::msUntilNextEvent() const {
     moving = true;
     // The tick counts whole milliseconds of the elapsed time plus the carried remainder, and
     // steps once that reaches the countdown.
-    consider(m_countdown[servo] - m_carriedMs);
+    const auto &eased = m_eased[servo];
+    consider((eased ? eased->msUntilNextUnit() : m_countdown[servo]) - m_carriedMs);
   }
   if (m_pauseActive) consider(m_pauseRemaining);
   if (!moving && !m_allAtTarget) consider(0);

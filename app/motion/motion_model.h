@@ -3,6 +3,7 @@
 // update tick that ramps each displayed position toward its target.
 #pragma once
 
+#include "motion/eased_move.h"
 #include "motion/speed_interval.h"
 #include "servos/servo_configuration.h"
 
@@ -16,8 +17,11 @@ namespace quarnel {
 
 constexpr int16_t lowestPosition = 0;
 constexpr int16_t highestPosition = 254;
-constexpr int16_t startPosition = 127; // what the driver sends every servo after it opens
+constexpr int16_t startPosition = 127; // what the driver sends a servo nobody named at its open
 constexpr int startSpeed = 32;
+
+// A position for every servo.
+using ServoPositions = std::array<int16_t, servoChannels>;
 
 // A servo's travel and rest position, already in order: lowest <= home <= highest.
 struct ServoLimits {
@@ -48,15 +52,18 @@ public:
     if (m_catchUp) m_catchUp();
   }
 
-  // A fresh load of the control window: every displayed position back to 127 (nothing sent),
-  // targets at home, the speed at 32 for every servo.
-  void load(const std::array<ServoLimits, servoChannels> &limits);
-  // Every displayed position at its target at once, nobody told: a run imagined from rest.
-  void standAtTargets() { m_displayed = m_target; }
+  // A fresh load: every servo stands at its last known position, kept within its travel, or
+  // at home where none is known (nothing sent); targets at home, the speed at 32 for every
+  // servo. A servo is never shown, nor sent, outside its travel.
+  void load(const std::array<ServoLimits, servoChannels> &limits, const std::optional<ServoPositions> &lastKnown = {});
 
   // The targets (the sliders). A target is kept within its servo's travel.
   int16_t target(int servo) const { return m_target[servo]; }
   void setTarget(int servo, int position);
+  // A target reached along `easing` from where the servo stands, in the time one speed would
+  // take at its step interval. A later target or speed for the servo ends the curve: it goes on
+  // at one speed from where it stands.
+  void setEasedTarget(int servo, int position, Easing easing);
   // STOP: every target becomes the displayed position, so every servo holds at the next tick.
   void holdAll();
   const ServoLimits &limits(int servo) const { return m_limits[servo]; }
@@ -109,6 +116,7 @@ private:
   std::array<int16_t, servoChannels> m_displayed{};
   std::array<int16_t, servoChannels> m_interval{};
   std::array<int16_t, servoChannels> m_countdown{};
+  std::array<std::optional<EasedMove>, servoChannels> m_eased{};
   int m_speed = startSpeed;
   double m_carriedMs = 0;
   bool m_allAtTarget = false;

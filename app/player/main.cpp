@@ -1,6 +1,7 @@
 // quarnel-play's entry: the command line, the driver (the real libTavik.so of the build tree or
 // the installation, or the dry run's printer), the stop signals, and the run.
 #include "command_line.h"
+#include "config/app_identity.h"
 #include "link/driver_location.h"
 #include "link/tavik_binding.h"
 #include "motion/clock.h"
@@ -52,12 +53,15 @@ int main(int argc, char *argv[]) {
 
   SteadyClock clock;
   const double start = clock.seconds();
+  // Quarnel's own settings folder: the player and the windows know where the other left the
+  // servos.
+  const AppIdentity identity =
+      AppIdentity::quarnelFor(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
   std::unique_ptr<ServoDriver> driver;
   if (options.dryRun) {
     driver = std::make_unique<DryRunDriver>(stdout, clock, start);
   } else {
-    auto tavik = std::make_unique<TavikBinding>(
-        tavikLibraryPath(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()));
+    auto tavik = std::make_unique<TavikBinding>(tavikLibraryPath(identity.folder));
     if (const auto problem = tavik->bind()) {
       ConsoleUi::say(*problem);
       return 2;
@@ -70,7 +74,7 @@ int main(int argc, char *argv[]) {
   ProgressLine progress(stdout, isatty(STDOUT_FILENO) && !options.dryRun, options.loops,
                         options.dryRun ? SlowOutput::Wait : SlowOutput::DropLine);
   ui.beforeOutput = [&progress] { progress.finish(); };
-  Player player(options, *driver, clock, start, ui, progress);
+  Player player(options, *driver, clock, start, ui, progress, identity.rememberedFilePath());
   if (const auto problem = player.load()) {
     ConsoleUi::say(*problem);
     return 2;

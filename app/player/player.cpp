@@ -11,9 +11,9 @@
 namespace quarnel {
 
 Player::Player(const PlayerOptions &options, ServoDriver &driver, const Clock &clock, double startSeconds,
-               ConsoleUi &ui, ProgressLine &progress)
+               ConsoleUi &ui, ProgressLine &progress, const std::string &rememberedFile)
     : m_options(options), m_clock(clock), m_startSeconds(startSeconds), m_ui(ui), m_progress(progress),
-      m_link(m_motion, driver, clock), m_ticker(m_motion, clock, this), m_script(m_configuration, {ui, "quarnel-play"}),
+      m_remembered(rememberedFile, ui, "quarnel-play"), m_link(m_motion, driver, clock), m_ticker(m_motion, clock, this), m_script(m_configuration, {ui, "quarnel-play"}),
       m_runner(m_script, m_motion) {
   m_link.statusChanged = [this] {
     const LinkStatus &link = m_link.status();
@@ -28,6 +28,7 @@ Player::Player(const PlayerOptions &options, ServoDriver &driver, const Clock &c
     if (const int error = m_progress.writeError()) endOnFault(outputFailure(error) + ". The run stopped.");
   });
   m_runner.setLineListener([this](int row) { lineStarted(row); });
+  m_runner.setLineCarried([this] { return m_link.lineCarried(); });
   m_runner.setStateListener([this] {
     if (m_runner.idle()) finish(0);
   });
@@ -76,12 +77,12 @@ std::optional<std::string> Player::loadScript() {
 }
 
 std::optional<std::string> Player::start() {
+  m_motion.load(servoLimits(m_configuration), m_remembered.lastPositions(m_options.servoSettings));
   m_link.open(m_options.port, m_options.baud);
   if (const LinkStatus &link = m_link.status(); link.fault)
     return "cannot open serial port " + std::to_string(link.port) + (link.device.empty() ? "" : " (" + link.device + ")") +
            ": " + link.reason() + " Nothing was sent.";
   m_linkOpen = true;
-  m_motion.load(servoLimits(m_configuration));
   m_motion.setSpeed(m_options.speed);
   m_ticker.start();
   // Line 1 waits, like every line, until the servos stand at their targets: here, at home.
@@ -113,6 +114,7 @@ void Player::finish(int exitCode) {
   m_tmrScriptRun.stop();
   m_ticker.stop();
   m_link.close();
+  if (const auto &left = m_link.boardLeftAt()) m_remembered.rememberPositions(m_options.servoSettings, *left);
   m_progress.finish();
   finished(exitCode);
 }

@@ -3,6 +3,7 @@
 // the windows use, and the end: the script's, or a stop that holds every servo.
 #pragma once
 
+#include "config/remembered_settings.h"
 #include "link/board_link.h"
 #include "link/servo_driver.h"
 #include "motion/clock.h"
@@ -26,15 +27,17 @@ namespace quarnel {
 
 class Player : public QObject {
 public:
-  // `startSeconds` is the clock reading that times count from.
+  // `startSeconds` is the clock reading that times count from; `rememberedFile` is the
+  // quarnel.conf that keeps where the board's servos were left (empty: none is kept).
   Player(const PlayerOptions &options, ServoDriver &driver, const Clock &clock, double startSeconds, ConsoleUi &ui,
-         ProgressLine &progress);
+         ProgressLine &progress, const std::string &rememberedFile);
 
   // Reads the servo settings and the script and checks every line; why the script cannot be
   // played, naming the file or the line.
   std::optional<std::string> load();
 
-  // Opens the link and starts the run; why the port could not be opened.
+  // Opens the link with every servo where the board was left, and starts the run; why the port
+  // could not be opened.
   std::optional<std::string> start();
 
   // Ctrl+C: every servo holds where it is and the link closes.
@@ -59,6 +62,7 @@ private:
   ConsoleUi &m_ui;
   ProgressLine &m_progress;
   ServoConfiguration m_configuration;
+  RememberedSettings m_remembered;
   MotionModel m_motion;
   BoardLink m_link;
   MotionTicker m_ticker;

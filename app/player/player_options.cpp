@@ -26,8 +26,10 @@ std::variant<PlayerOptions, int> parsePlayerOptions() {
   CommandLine commandLine(
       "quarnel-play",
       "Plays a Quarnel script (.tvk) on the servo board, without a window.\n"
-      "The servos start at 127 and move to their homes (from --servos, else 127), then the\n"
-      "script runs from line 1. WAIT waits for Enter on a terminal and is skipped otherwise.\n"
+      "The servos start where the board was last left under the same servo settings, within\n"
+      "their ranges (at home when that is not known), and move to their homes (from --servos,\n"
+      "else 127), then the script runs from line 1. WAIT waits for Enter on a terminal and is\n"
+      "skipped otherwise.\n"
       "Ctrl+C, SIGTERM or SIGHUP holds every servo where it is, closes the link and exits 0.\n"
       "Exit code 1: the board's device went away (cable pulled, adapter unplugged) or the\n"
       "output could not be written during the run; the servos are held then.\n"

@@ -40,18 +40,21 @@ void NodeEdit::applyPosition(int servo, std::string_view text) {
   if (const auto position = textToNumber(text)) m_motion.setTarget(servo, *position);
 }
 
-std::string NodeEdit::applySpeed(int servo, std::string_view text) {
-  auto speed = textToNumber(text);
-  if (!speed) return std::string(text);
-  if (*speed == 0) speed = 1;
+std::optional<std::string> NodeEdit::applySpeed(int servo, std::string_view text) {
+  const auto speed = textToNumber(text);
+  if (!speed) return std::nullopt;
+  if (*speed == 0) {
+    m_motion.setServoSpeed(servo, 1);
+    return "1";
+  }
   m_motion.setServoSpeed(servo, *speed);
-  return std::to_string(*speed);
+  return std::nullopt;
 }
 
 void NodeEdit::positionTyped(int servo) { m_typed[servo] = true; }
 
 bool NodeEdit::takesDisplayedPosition(int servo, bool boxFocused) {
-  if (boxFocused && m_typed[servo]) return false;
+  if (boxFocused) return false;
   m_typed[servo] = false;
   return true;
 }

@@ -33,16 +33,16 @@ public:
   std::optional<std::string> positionRefusal(int servo, std::string_view text) const;
   std::optional<std::string> speedRefusal(std::string_view text) const;
 
-  // An accepted box goes to the servo at once. A speed of 0 is taken as 1; the text the speed
-  // box should show afterwards is returned.
+  // An accepted box goes to the servo at once. A speed of 0 is taken as 1, and the text the
+  // speed box shows instead is returned; any other speed keeps the user's text.
   void applyPosition(int servo, std::string_view text);
-  std::string applySpeed(int servo, std::string_view text);
+  std::optional<std::string> applySpeed(int servo, std::string_view text);
 
   // The user typed into the position box of `servo`.
   void positionTyped(int servo);
-  // The live copy of a newly displayed position: whether it may go into the box. A box the user
-  // is editing (focused and typed into) keeps what the user typed; any other box takes it, and
-  // then holds no typing of the user's any more.
+  // The live copy of a newly displayed position: whether it may go into the box. The focused box
+  // is the user's and keeps its text and selection; any other box takes it, and then holds no
+  // typing of the user's any more.
   bool takesDisplayedPosition(int servo, bool boxFocused);
 
   struct Texts {

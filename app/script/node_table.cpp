@@ -26,7 +26,10 @@ void NodeTable::insert(int index, Node node) {
 
 void NodeTable::remove(int index) { m_nodes.erase(m_nodes.begin() + index); }
 
-void NodeTable::removeCreated() { m_nodes.resize(1); }
+void NodeTable::removeCreated() {
+  m_nodes.resize(1);
+  m_scroll = {};
+}
 
 std::optional<int> NodeTable::find(std::string_view text) const {
   auto named = [&](auto matches) -> std::optional<int> {

@@ -38,7 +38,7 @@ public:
   void insert(int index, Node node);
   // Removes node `index`, 1 to count() - 1; later nodes move down one index.
   void remove(int index);
-  // Keeps only Home.
+  // Keeps only Home, the list unscrolled as for Home alone.
   void removeCreated();
 
   // The node a line names: a node whose name equals the text, else the first whose name

@@ -25,9 +25,33 @@ std::optional<int> nodeOfLine(const ScriptModel &script, int row) {
   return script.nodes().find(text);
 }
 
+// The curve a line runs under read top to bottom: the nearest EASE above it, LINEAR if none.
+Easing easingAbove(const ScriptModel &script, int row) {
+  for (int above = row - 1; above >= 1; --above) {
+    const LineCommand command = classifyLine(script.lines().text(above));
+    if (command.kind == LineKind::Ease) return command.easing.value_or(Easing::Linear);
+  }
+  return Easing::Linear;
+}
+
+std::string curveText(Easing easing) {
+  switch (easing) {
+  case Easing::Linear:
+    break;
+  case Easing::In:
+    return ", eased in";
+  case Easing::Out:
+    return ", eased out";
+  case Easing::InOut:
+    return ", eased in-out";
+  }
+  return "";
+}
+
 } // namespace
 
-std::string poseChangeText(const Pose &before, const Node &node, const std::vector<std::string> &servoNames) {
+std::string poseChangeText(const Pose &before, const Node &node, const std::vector<std::string> &servoNames,
+                           Easing easing) {
   std::string changes;
   int unchanged = 0;
   long slowestMs = 0;
@@ -48,7 +72,7 @@ std::string poseChangeText(const Pose &before, const Node &node, const std::vect
   if (changes.empty()) return "No servo moves";
   if (unchanged == 1) changes += "; 1 servo unchanged";
   else if (unchanged > 1) changes += "; " + std::to_string(unchanged) + " servos unchanged";
-  return changes + " — " + durationText(slowestMs);
+  return changes + " — " + durationText(slowestMs) + curveText(easing);
 }
 
 std::optional<std::string> lineChangeText(const ScriptModel &script, int row) {
@@ -63,7 +87,7 @@ std::optional<std::string> lineChangeText(const ScriptModel &script, int row) {
       break;
     }
   }
-  return poseChangeText(before, script.nodes().node(*node), servoNames(script.config()));
+  return poseChangeText(before, script.nodes().node(*node), servoNames(script.config()), easingAbove(script, row));
 }
 
 std::vector<std::string> servoNames(const ServoConfiguration &config) {

@@ -55,8 +55,8 @@ void ScriptLines::removeLine(int row) {
 }
 
 void ScriptLines::placeCommand(std::string_view command) {
-  if (m_current < rowCount()) setLineText(m_current, command);
-  else insertLine(rowCount(), command);
+  if (!isLine(m_current)) return;
+  setLineText(m_current, command);
   ++m_current;
   if (m_current == rowCount()) insertLine(rowCount(), "");
   markCurrent();
@@ -68,12 +68,13 @@ void ScriptLines::select(int row) {
 }
 
 void ScriptLines::insertEmptyLine() {
+  if (!isLine(m_current)) return;
   insertLine(m_current, "");
   markCurrent();
 }
 
 void ScriptLines::deleteLine() {
-  if (m_current >= lastRow()) return;
+  if (!isLine(m_current) || m_current == lastRow()) return;
   removeLine(m_current);
   markCurrent();
 }

@@ -40,6 +40,8 @@ public:
   // The grid.
   int rowCount() const { return static_cast<int>(m_lines.size()) + 1; }
   int lastRow() const { return rowCount() - 1; }
+  // Rows 1 to the last: the heading is no line.
+  bool isLine(int row) const { return row >= 1 && row <= lastRow(); }
   // Column 0: the heading for row 0, else the line's text.
   std::string_view text(int row) const;
   // Column 1: the marker or nothing.
@@ -58,9 +60,8 @@ public:
   Cursor cursor() const { return {m_current, m_marked}; }
   void setCursor(Cursor cursor);
 
-  // The user's edits.
-  // Writes the command into the current line (appending when it stands past the end) and moves
-  // down, keeping an empty insertion row last.
+  // The user's edits. Those at the current line do nothing while it is no line.
+  // Writes the command into the current line and moves down, keeping an empty insertion row last.
   void placeCommand(std::string_view command);
   // A click on a row: it becomes current and carries the marker.
   void select(int row);

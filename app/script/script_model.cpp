@@ -107,4 +107,14 @@ std::optional<std::string> ScriptModel::pauseFromUser() const {
   return std::string(pauseCommand) + " " + answer;
 }
 
+std::optional<std::string> ScriptModel::easeFromUser() const {
+  const auto easing = easingNamed(m_user.ui.inputBox(
+      "How should the moves after this line travel: LINEAR, IN, OUT or INOUT?", m_user.title, "INOUT"));
+  if (!easing) {
+    m_user.critical("Ease curve must be LINEAR, IN, OUT or INOUT!");
+    return std::nullopt;
+  }
+  return easeLine(*easing);
+}
+
 } // namespace quarnel

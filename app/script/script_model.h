@@ -64,6 +64,9 @@ public:
   // The PAUSE button's line: asks for a length and gives "PAUSE " and the answer as typed, a
   // negative length as 0. Nothing when the answer is no number, which is reported.
   std::optional<std::string> pauseFromUser() const;
+  // The EASE button's line: asks for a curve and gives "EASE " and its name in capitals.
+  // Nothing when the answer names no curve, which is reported.
+  std::optional<std::string> easeFromUser() const;
 
 private:
   // A full table refuses the node with a message; a position outside its servo's travel is

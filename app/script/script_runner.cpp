@@ -12,11 +12,16 @@ namespace quarnel {
 ScriptRunner::ScriptRunner(ScriptModel &script, MotionModel &motion)
     : m_script(script), m_motion(motion) {}
 
-// The reason a line cannot be carried out, or nothing once it has been.
-std::optional<std::string> ScriptRunner::carryOut(std::string_view text) {
+// The reason a line cannot be carried out, or nothing once it has been. A node's move follows
+// `moves`.
+std::optional<std::string> ScriptRunner::carryOut(std::string_view text, Easing moves) {
   const LineCommand command = classifyLine(text);
   switch (command.kind) {
   case LineKind::Nothing:
+    return std::nullopt;
+  case LineKind::Ease:
+    if (!command.easing) return std::string(easeCurveUnknown);
+    m_easing = *command.easing;
     return std::nullopt;
   case LineKind::Pause: {
     const auto length = pauseMilliseconds(command.pauseLength);
@@ -38,7 +43,7 @@ std::optional<std::string> ScriptRunner::carryOut(std::string_view text) {
   const Node &node = m_script.nodes().node(*index);
   for (int slot = 0; slot < servoChannels; ++slot) {
     m_motion.setServoSpeed(slot, node.speed[slot]);
-    m_motion.setTarget(slot, node.pos[slot]);
+    m_motion.setEasedTarget(slot, node.pos[slot], moves);
   }
   return std::nullopt;
 }
@@ -70,13 +75,17 @@ std::optional<int> ScriptRunner::loopPass() const {
   return std::nullopt;
 }
 
+bool ScriptRunner::waitingForServos() const { return !m_idle && m_startLineDue && !m_motion.allAtTarget(); }
+
 void ScriptRunner::report(std::string_view line, const std::string &reason) const {
   m_script.user().critical("The line \"" + std::string(line) + "\" cannot be run: " + reason);
 }
 
-bool ScriptRunner::processCommand(std::string_view text) {
+bool ScriptRunner::processCommand(std::string_view text) { return carryOutOrReport(text, Easing::Linear); }
+
+bool ScriptRunner::carryOutOrReport(std::string_view text, Easing moves) {
   const std::string line(text); // the grid may change while a message is open
-  auto failure = carryOut(line);
+  auto failure = carryOut(line, moves);
   if (failure) report(line, *failure);
   return !failure;
 }
@@ -86,14 +95,15 @@ void ScriptRunner::tick() {
   m_inTick = true;
   ScriptLines &lines = m_script.lines();
   m_motion.catchUp(); // a pause or move over by now counts as over, whenever the update timer fires
-  if (!m_waitingForUser && m_motion.allAtTarget() && !m_motion.pauseActive()) {
+  if (readyForNextLine()) {
     lines.setCurrentLine(lines.currentLine() + 1);
+    m_startLineDue = false;
     lines.clearMarker();
     if (lines.currentLine() < lines.rowCount()) {
       lines.markCurrent();
       if (m_lineListener) m_lineListener(lines.currentLine());
       const std::string text(lines.text(lines.currentLine()));
-      auto failure = carryOut(text);
+      auto failure = carryOut(text, m_easing);
       m_motion.clearAllAtTarget();
       if (failure) {
         // Stopped before the message, so no tick runs on behind it.
@@ -110,11 +120,16 @@ void ScriptRunner::tick() {
   m_inTick = false;
 }
 
+bool ScriptRunner::readyForNextLine() const {
+  return !m_waitingForUser && m_motion.allAtTarget() && !m_motion.pauseActive() && m_lineCarried();
+}
+
 void ScriptRunner::run() {
   if (!m_idle) return;
   m_script.lines().setCurrentLine(1);
   m_script.lines().markCurrent();
   m_passesDone.clear();
+  m_easing = Easing::Linear;
   resume();
 }
 
@@ -124,17 +139,14 @@ void ScriptRunner::resume() {
   setIdle(false);
   ScriptLines &lines = m_script.lines();
   lines.setCurrentLine(lines.currentLine() - 1);
+  m_startLineDue = true;
 }
 
 void ScriptRunner::stop() {
   if (!m_idle) m_stopRequested = true;
 }
 
-void ScriptRunner::halt() {
-  endWait();
-  m_motion.endPause();
-  setIdle(true);
-}
+void ScriptRunner::halt() { setIdle(true); }
 
 void ScriptRunner::step() {
   if (!m_idle) return;
@@ -144,19 +156,29 @@ void ScriptRunner::step() {
   if (next >= lines.rowCount()) next = 1;
   lines.setCurrentLine(next);
   lines.markCurrent();
-  processCommand(lines.text(next));
+  carryOutOrReport(lines.text(next), m_easing);
 }
 
 void ScriptRunner::gotoLine() {
   if (!m_idle) return;
   endWait();
   const ScriptLines &lines = m_script.lines();
-  processCommand(lines.text(lines.currentLine()));
+  carryOutOrReport(lines.text(lines.currentLine()), m_easing);
 }
 
 void ScriptRunner::setIdle(bool idle) {
   m_stopRequested = false;
-  if (idle) endWait();
+  if (idle) {
+    // The run's WAIT and pause end with it; a pause left counting would hold up the next run.
+    endWait();
+    m_motion.endPause();
+  }
+  if (idle && m_startLineDue) {
+    // Stopped before the marked line ran: it stays current, as it would be once run.
+    ScriptLines &lines = m_script.lines();
+    lines.setCurrentLine(lines.currentLine() + 1);
+    m_startLineDue = false;
+  }
   if (m_idle == idle) return;
   m_idle = idle;
   if (m_stateListener) m_stateListener();

@@ -28,16 +28,16 @@ NodeButtonList::NodeButtonList(const NodeTable &nodes, const TwipLayout &layout,
 }
 
 void NodeButtonList::reset() {
+  for (QPushButton *button : m_cmbNode) delete button;
+  m_cmbNode.clear();
   m_fmeContainer->setGeometry(m_layout.rect(0, containerTop, buttonWidth, containerHeight));
-  {
-    QSignalBlocker quiet(m_vscNodeScroll);
-    m_vscNodeScroll->setRange(0, 0);
-    m_vscNodeScroll->setEnabled(false);
-  }
-  m_shownScroll = {};
+  QSignalBlocker quiet(m_vscNodeScroll);
+  m_vscNodeScroll->setRange(0, 0);
+  m_vscNodeScroll->setEnabled(false);
 }
 
 void NodeButtonList::showNodes() {
+  const bool added = m_nodes.count() > static_cast<int>(m_cmbNode.size());
   while (static_cast<int>(m_cmbNode.size()) > m_nodes.count()) {
     delete m_cmbNode.back();
     m_cmbNode.pop_back();
@@ -64,14 +64,13 @@ void NodeButtonList::showNodes() {
     m_cmbNode[i]->setAccessibleName(i == 0 ? QString("Home node") : "Node " + name);
   }
 
-  // Only a new node scrolls the list; removing one leaves it where the user has it.
+  // Only a new node scrolls the list, however the user left it; removing one leaves it where
+  // the user has it.
+  if (!added) return;
   const NodeScroll scroll = m_nodes.scroll();
-  if (scroll.enabled != m_shownScroll.enabled || scroll.maximum != m_shownScroll.maximum || scroll.value != m_shownScroll.value) {
-    m_shownScroll = scroll;
-    m_vscNodeScroll->setEnabled(scroll.enabled);
-    m_vscNodeScroll->setMaximum(scroll.maximum);
-    m_vscNodeScroll->setValue(scroll.value);
-  }
+  m_vscNodeScroll->setEnabled(scroll.enabled);
+  m_vscNodeScroll->setMaximum(scroll.maximum);
+  m_vscNodeScroll->setValue(scroll.value);
 }
 
 void NodeButtonList::setButtonsEnabled(bool enabled) { m_fmeContainer->setEnabled(enabled); }

@@ -23,9 +23,10 @@ public:
   // Builds the port and its scroll bar in `frame`, where the design places them.
   NodeButtonList(const NodeTable &nodes, const TwipLayout &layout, QWidget *frame);
 
-  // As the window first showed it: the list at its top, no scrolling.
+  // As the window first showed it: no buttons, the list at its top, no scrolling.
   void reset();
-  // A button for each node with the node's name; only a new node scrolls the list.
+  // A button for each node with the node's name; only a new node scrolls the list, as the
+  // table says, so the newest button is in view.
   void showNodes();
   // The buttons alone, apart from the frame that holds the list.
   void setButtonsEnabled(bool enabled);
@@ -43,7 +44,6 @@ private:
   QWidget *m_fmeContainer = nullptr;
   QScrollBar *m_vscNodeScroll = nullptr;
   std::vector<QPushButton *> m_cmbNode;
-  NodeScroll m_shownScroll;
 };
 
 } // namespace quarnel

@@ -122,7 +122,7 @@ bool NodeEditor::boxAccepted(QLineEdit *box) {
     }
     if (box == m_txtSpeed[i]) {
       if (auto refusal = m_edit.speedRefusal(text)) return refuse(box, *refusal);
-      box->setText(QString::fromStdString(m_edit.applySpeed(i, text)));
+      if (const auto shown = m_edit.applySpeed(i, text)) box->setText(QString::fromStdString(*shown));
       return true;
     }
   }

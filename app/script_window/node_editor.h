@@ -1,6 +1,6 @@
 // frmNodeEdit, "Edit Node": one node's name, positions and speeds in boxes. Accepted positions
 // and speeds reach the servos at once, every displayed position is copied into its box while
-// the editor is open (unless the user is typing there), and only Save changes the node.
+// the editor is open (but the box the user is in), and only Save changes the node.
 #pragma once
 
 #include "config/app_identity.h"

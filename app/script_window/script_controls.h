@@ -10,6 +10,7 @@ struct ScriptControls {
   bool grid = true;
   bool hold = true;
   bool pause = true;
+  bool ease = true;
   bool nodes = true;         // fmeNodes
   bool nodeContainer = true; // fmeContainer
   bool clearScript = true;

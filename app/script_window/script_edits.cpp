@@ -3,7 +3,6 @@
 
 #include <QUndoCommand>
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,19 +51,19 @@ private:
   void apply() override {
     m_row = lines().currentLine();
     m_rowsBefore = lines().rowCount();
-    m_oldText = m_row < m_rowsBefore ? std::optional<std::string>(lines().text(m_row)) : std::nullopt;
+    m_oldText = lines().text(m_row);
     lines().placeCommand(m_command);
   }
   void revert() override {
-    // The rows placing appended, the new insertion row among them, go first.
+    // The new insertion row placing appended goes first.
     while (lines().rowCount() > m_rowsBefore) lines().removeLine(lines().lastRow());
-    if (m_oldText) lines().setLineText(m_row, *m_oldText);
+    lines().setLineText(m_row, m_oldText);
   }
 
   const std::string m_command;
   int m_row = 0;
   int m_rowsBefore = 0;
-  std::optional<std::string> m_oldText; // none when the command was appended
+  std::string m_oldText;
 };
 
 class InsertLineCommand : public ScriptCommand {
@@ -166,6 +165,7 @@ private:
 
 void ScriptEdits::place(std::string_view command) {
   ScriptLines &lines = m_script.lines();
+  if (!lines.isLine(lines.currentLine())) return;
   // Placing onto the insertion row always appends a new one.
   if (lines.currentLine() < lines.lastRow() && lines.text(lines.currentLine()) == command) {
     lines.placeCommand(command);
@@ -178,12 +178,18 @@ void ScriptEdits::placePause() {
   if (const auto pause = m_script.pauseFromUser()) place(*pause);
 }
 
-void ScriptEdits::insertEmptyLine() { m_stack.push(new InsertLineCommand(m_script)); }
+void ScriptEdits::placeEase() {
+  if (const auto ease = m_script.easeFromUser()) place(*ease);
+}
+
+void ScriptEdits::insertEmptyLine() {
+  if (m_script.lines().isLine(m_script.lines().currentLine())) m_stack.push(new InsertLineCommand(m_script));
+}
 
 void ScriptEdits::deleteLine() {
   const ScriptLines &lines = m_script.lines();
   // The insertion row stays, and with it alone the script is as Clear leaves it.
-  if (lines.currentLine() >= lines.lastRow()) return;
+  if (!lines.isLine(lines.currentLine()) || lines.currentLine() == lines.lastRow()) return;
   m_stack.push(new DeleteLineCommand(m_script));
 }
 

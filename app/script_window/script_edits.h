@@ -27,6 +27,7 @@ public:
   // and the marker it still does.
   void place(std::string_view command);
   void placePause();
+  void placeEase();
   void insertEmptyLine();
   void deleteLine();
   void clear();

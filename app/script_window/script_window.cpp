@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStatusBar>
 
 #include <algorithm>
 
@@ -38,7 +39,7 @@ constexpr int scriptFrameWidth = 2052, gridTop = 240;
 double layoutScale(const QFont &font) {
   const QFontMetrics metrics(font);
   double needed = 0;
-  for (const char *caption : {"Step", "Goto", "Run", "Resume", "Stop", "Clear", "Delete", "WAIT", "PAUSE", "Close", "Timeline", "Create", "Node"})
+  for (const char *caption : {"Step", "Goto", "Run", "Resume", "Stop", "Clear", "Delete", "WAIT", "PAUSE", "Close", "Timeline", "Create", "Node", "Ease", "Moves"})
     needed = std::max(needed, (metrics.horizontalAdvance(caption) + 16) / (buttonWidth / double(twipsPerPixel)));
   for (const char *caption : {"Start", "End"})
     needed = std::max(needed, (metrics.horizontalAdvance(caption) + 16) / (loopButtonWidth / double(twipsPerPixel)));
@@ -67,8 +68,10 @@ void ScriptWindow::buildControls() {
 
   m_fmeNodes = quarnel::place(new QGroupBox("Nodes", client), "fmeNodes", m_layout.rect(0, 0, 2055, 2895));
   m_nodeButtons = new NodeButtonList(m_script.nodes(), m_layout, m_fmeNodes);
-  // The design's button is two lines high, and its caption wraps onto both.
-  m_cmbCreateNode = quarnel::place(new QPushButton("&Create\nNode", m_fmeNodes), "cmbCreateNode", m_layout.rect(600, 2160, 852, 612));
+  // The design's button is two lines high, and its caption wraps onto both. EASE stands beside
+  // it, as the curve is how the node lines after it travel.
+  m_cmbCreateNode = quarnel::place(new QPushButton("&Create\nNode", m_fmeNodes), "cmbCreateNode", m_layout.rect(120, 2160, 852, 612));
+  m_cmbEase = quarnel::place(new QPushButton("Ease\n&Moves", m_fmeNodes), "cmbEase", m_layout.rect(1080, 2160, 852, 612));
 
   auto *controls = quarnel::place(new QGroupBox(client), "fmeControls", m_layout.rect(0, 3000, 2055, 2775));
   auto button = [&](QWidget *parent, const char *name, const char *caption, int left, int top, int width = buttonWidth) {
@@ -104,9 +107,13 @@ void ScriptWindow::buildControls() {
       {m_cmbRun, "Run script"},               {m_cmbResume, "Resume script"},
       {m_cmbAbort, "Stop script"},            {m_cmbClearScript, "Clear script"},
       {m_cmbDelete, "Delete line"},           {m_cmbHold, "Place WAIT"},
-      {m_cmbPause, "Place PAUSE"},            {m_cmbLoopStart, "Place loop start"},
+      {m_cmbPause, "Place PAUSE"},            {m_cmbEase, "Place EASE"},
+      {m_cmbLoopStart, "Place loop start"},
       {m_cmbLoopEnd, "Place loop end"}};
   for (const auto &[widget, name] : accessibleNames) widget->setAccessibleName(name);
+
+  statusBar()->setObjectName("sbrStatus");
+  statusBar()->setSizeGripEnabled(false); // the window has a fixed size
 
   m_mnuPopUp = new QMenu("PopUp", this);
   m_mnuPopUp->setObjectName("mnuPopUp");
@@ -150,6 +157,7 @@ void ScriptWindow::connectControls() {
   connect(m_cmbLoopStart, &QPushButton::clicked, this, [&edits] { edits.place(loopStartCommand); });
   connect(m_cmbLoopEnd, &QPushButton::clicked, this, [&edits] { edits.place(loopEndCommand); });
   connect(m_cmbPause, &QPushButton::clicked, this, [&edits] { edits.placePause(); });
+  connect(m_cmbEase, &QPushButton::clicked, this, [&edits] { edits.placeEase(); });
   connect(m_cmbDelete, &QPushButton::clicked, this, [&edits] { edits.deleteLine(); });
   connect(m_cmbClearScript, &QPushButton::clicked, this, [&edits] { edits.clear(); });
 
@@ -166,7 +174,10 @@ void ScriptWindow::connectControls() {
   connect(m_cmbAbort, &QPushButton::clicked, this, [this] { m_runner.stop(); });
   connect(m_cmbResume, &QPushButton::clicked, this, [this] { m_runner.resume(); });
   connect(m_cmdGoto, &QPushButton::clicked, this, [this] { m_runner.gotoLine(); });
-  connect(&m_tmrScriptRun, &QTimer::timeout, this, [this] { m_runner.tick(); });
+  connect(&m_tmrScriptRun, &QTimer::timeout, this, [this] {
+    m_runner.tick();
+    showServoWait();
+  });
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, [this] { stopAllRequested(); });
 
   connect(m_cmbClose, &QPushButton::clicked, this, &ScriptWindow::closeWindow);
@@ -219,7 +230,7 @@ void ScriptWindow::place(const QWidget &controls) {
   setFixedSize(m_layout.pixels(clientWidth), height);
   moveBeside(*this, {&controls});
   // The window takes the control window's height; the script frame and its grid fill it.
-  const int clientHeight = height - menuBar()->sizeHint().height();
+  const int clientHeight = height - menuBar()->sizeHint().height() - statusBar()->sizeHint().height();
   m_fmeScript->resize(m_fmeScript->width(), clientHeight);
   m_grdScript->resize(m_grdScript->width(), clientHeight - m_grdScript->y() - m_layout.pixels(120));
 }
@@ -238,6 +249,7 @@ void ScriptWindow::showRunState() {
   m_grdScript->setEnabled(c.grid);
   m_cmbHold->setEnabled(c.hold);
   m_cmbPause->setEnabled(c.pause);
+  m_cmbEase->setEnabled(c.ease);
   m_fmeNodes->setEnabled(c.nodes);
   m_nodeButtons->setButtonsEnabled(c.nodeContainer);
   m_cmbClearScript->setEnabled(c.clearScript);
@@ -255,6 +267,13 @@ void ScriptWindow::showRunState() {
   else m_tmrScriptRun.stop();
   m_cmbResume->setEnabled(c.resume);
   m_cmbRun->setEnabled(c.run);
+  showServoWait();
+}
+
+// A run held up before its first line would otherwise look as if it had not started.
+void ScriptWindow::showServoWait() {
+  if (m_runner.waitingForServos()) statusBar()->showMessage("Waiting for the servos to arrive");
+  else statusBar()->clearMessage();
 }
 
 void ScriptWindow::editFinished() { setEnabled(true); }
@@ -293,9 +312,11 @@ void ScriptWindow::showOpened(const ScriptOpened &opened) {
   // What a failed open leaves is Home and an empty script: nothing worth a question, and no
   // file's, so Save must not write it over the file that was open before.
   m_edits.forget();
-  m_path = opened.path.value_or("");
+  m_path = opened.path.value_or(std::string());
   if (opened.path) scriptFileUsed(*opened.path);
   showCaption();
+  // The file's buttons as a fresh window shows them, not scrolled as the last file's were.
+  m_nodeButtons->reset();
   m_nodeButtons->showNodes();
 }
 

@@ -90,6 +90,7 @@ private:
   void showSavedAs(const std::string &path);
   void showCaption();
   void showUndoState();
+  void showServoWait();
 
   ScriptModel &m_script;
   ScriptEdits &m_edits;
@@ -115,6 +116,7 @@ private:
   QPushButton *m_cmbDelete = nullptr;
   QPushButton *m_cmbHold = nullptr;
   QPushButton *m_cmbPause = nullptr;
+  QPushButton *m_cmbEase = nullptr;
   QPushButton *m_cmbLoopStart = nullptr;
   QPushButton *m_cmbLoopEnd = nullptr;
   QPushButton *m_cmbClose = nullptr;

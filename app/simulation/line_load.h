@@ -25,9 +25,8 @@ struct LineLoad {
   int skippedFrames = 0;              // positions overtaken by a newer one before their frame
 };
 
-// The simulation's changes, counted per window of `loadWindowMs`; the lag from a model of the
-// driver, which passes over its slots in ascending order and sends each changed slot's newest
-// value, one frame at a time at the line's rate, so a slot changed again while waiting goes once.
+// The simulation's changes, counted per window of `loadWindowMs`; the lag from the driver's
+// queue played over them at the line's rate, as the simulation played it.
 LineLoad measureLineLoad(const Simulation &sim, int baud);
 
 } // namespace quarnel

@@ -2,10 +2,12 @@
 // would tick them, and a user who answers every box at once.
 #include "simulation/motion_simulation.h"
 
+#include "link/line_rate.h"
 #include "motion/servo_limits.h"
 #include "script/line_command.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
+#include "simulation/driver_queue.h"
 #include "ui/answering_ui_services.h"
 
 #include <algorithm>
@@ -34,22 +36,28 @@ std::optional<Simulation> simulateMotion(const SimulationInput &input, const std
   for (const std::string &line : input.lines) script.lines().placeCommand(line);
 
   MotionModel motion;
-  motion.load(servoLimits(input.config));
-  motion.standAtTargets();
+  motion.load(servoLimits(input.config)); // at home, as a run starts once the servos stand there
   motion.setSpeed(input.speed);
 
   Simulation sim;
   for (int servo = 0; servo < servoChannels; ++servo) sim.start[servo] = motion.displayed(servo);
   int now = 0;
-  motion.addPositionListener([&](int servo, int16_t position) { sim.changes.push_back({now, servo, position}); });
+  // The driver at the line's speed: the runner waits for it as for the real one.
+  DriverQueue driver(sim.start, 1000 / lineFramesPerSecond(input.config.baudRate()));
+  motion.addPositionListener([&](int servo, int16_t position) {
+    sim.changes.push_back({now, servo, position});
+    driver.change(now, servo, position);
+  });
 
   ScriptRunner runner(script, motion);
   runner.setLoopPasses(1);
+  runner.setLineCarried([&] { return driver.carried(); });
   ScriptLines &lines = script.lines();
   user.messages.clear(); // a node outside its travel was told of at its creation already
   runner.run();
   bool pauseOpen = false;
   for (now = 1; now <= simulationCapMs; ++now) {
+    driver.sendUntil(now); // the frames due before this millisecond's steps
     motion.tick(1);
     if (pauseOpen && !motion.pauseActive()) {
       sim.pauses.back().endMs = now;
@@ -58,16 +66,17 @@ std::optional<Simulation> simulateMotion(const SimulationInput &input, const std
     if (now % runnerTickMs != 0) continue;
     if (cancelled && cancelled->load(std::memory_order_relaxed)) return std::nullopt;
 
-    // The runner's own condition for going on to the next line.
-    const bool advances = !runner.waitingForUser() && motion.allAtTarget() && !motion.pauseActive();
+    driver.sendUntil(now);
+    const bool advances = runner.readyForNextLine();
     const int row = lines.currentLine() + 1;
     Pose before;
     for (int servo = 0; servo < servoChannels; ++servo) before[servo] = motion.displayed(servo);
+    const Easing easing = runner.easing();
     runner.tick();
     if (!advances) continue;
     if (row >= lines.rowCount()) break; // past the last line: the run is over
     const std::string text(lines.text(row));
-    sim.lineRuns.push_back({now, row, text, before});
+    sim.lineRuns.push_back({now, row, text, before, easing});
     if (runner.idle()) {
       if (!user.messages.empty()) sim.failure = user.messages.back();
       break;

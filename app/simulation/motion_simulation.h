@@ -1,7 +1,8 @@
 // The script played ahead of time: the real runner and motion engine on a simulated clock of
-// 1 ms ticks, with no port, recording every position the driver would be given, when each line
-// starts and the pose it starts from, the pauses, WAITs, one pass of each loop and the line the
-// runner could not run.
+// 1 ms ticks, with the driver's queue played at the line's speed in place of a port (a line
+// starts once the queue has sent the last one's moves), recording every position the driver
+// would be given, when each line starts and the pose it starts from, the pauses, WAITs, one
+// pass of each loop and the line the runner could not run.
 #pragma once
 
 #include "motion/motion_model.h"
@@ -46,6 +47,7 @@ struct LineRun {
   int row;
   std::string text;
   Pose before; // where the servos stand when the line starts
+  Easing easing = Easing::Linear; // the curve a node line's move follows
 };
 
 struct PauseSpan {

@@ -52,7 +52,7 @@ std::string lineText(const LineRun &run, const NodeTable &nodes, const ServoConf
   const std::string head = "Line " + std::to_string(run.row) + " at " + secondsText(run.timeMs, 1);
   const auto node = classifyLine(run.text).kind == LineKind::Node ? nodes.find(run.text) : std::nullopt;
   if (!node) return head + ": " + run.text;
-  return head + ", " + run.text + ": " + poseChangeText(run.before, nodes.node(*node), servoNames(config));
+  return head + ", " + run.text + ": " + poseChangeText(run.before, nodes.node(*node), servoNames(config), run.easing);
 }
 
 } // namespace quarnel

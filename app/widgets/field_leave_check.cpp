@@ -22,7 +22,6 @@ void FieldLeaveCheck::leaveUncheckedFor(QWidget *control) { m_uncheckedArrivals.
 bool FieldLeaveCheck::focusedFieldAccepted() {
   auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget());
   if (!field || std::find(m_fields.begin(), m_fields.end(), field) == m_fields.end()) return true;
-  if (field == m_refused && field->text() == m_refusedText) return false;
   return run(field);
 }
 
@@ -46,13 +45,7 @@ bool FieldLeaveCheck::leaving(QLineEdit *field, QEvent *event) const {
 bool FieldLeaveCheck::run(QLineEdit *field) {
   m_running = true;
   bool accepted = m_check(field);
-  if (accepted) {
-    m_refused = nullptr;
-  } else {
-    m_refused = field;
-    m_refusedText = field->text();
-    field->setFocus(Qt::OtherFocusReason);
-  }
+  if (!accepted) field->setFocus(Qt::OtherFocusReason);
   m_running = false;
   return accepted;
 }

@@ -4,8 +4,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
-#include <QString>
 
 #include <functional>
 #include <vector>
@@ -26,9 +24,8 @@ public:
   // acts: the control throws away whatever the field holds.
   void leaveUncheckedFor(QWidget *control);
 
-  // For commands that do not move the focus (menus): whether the focused field, if watched,
-  // passes. A field already refused with the same text is not asked again: its message has
-  // just been shown, when a shortcut both left the field and pressed a button.
+  // For commands that do not move the focus (menus, access keys): whether the focused field, if
+  // watched, passes. Asked each time, so each try that is refused says why.
   bool focusedFieldAccepted();
 
 protected:
@@ -44,8 +41,6 @@ private:
   // Qt has moved the focus before the field hears of it, and the message box takes the focus
   // again; while a check runs, the focus changes it causes are not checks of their own.
   bool m_running = false;
-  QPointer<QLineEdit> m_refused;
-  QString m_refusedText;
   // The press that tried to leave a refused field is still on its way to the control it hit.
   bool m_swallowPress = false;
 };

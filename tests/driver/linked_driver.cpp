@@ -30,7 +30,7 @@ const TavikLibrary &driverUnderTest() {
   static FastForwardTime time;
   static const TavikLibrary linked = [] {
     useTimeSource(&time);
-    return TavikLibrary{TVK_OPEN, TVK_MOVE, TVK_CLOSE};
+    return TavikLibrary{TVK_OPEN, TVK_MOVE, TVK_SENT, TVK_CLOSE};
   }();
   return linked;
 }

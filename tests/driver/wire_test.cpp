@@ -1,4 +1,5 @@
-// What the driver puts on the line: the burst after open, one frame per change, coalescing.
+// What the driver puts on the line: the burst after open, one frame per change, coalescing, and
+// what it says it has sent.
 #include "driver_fixture.h"
 #include "line_recorder.h"
 
@@ -51,31 +52,61 @@ TEST_F(DriverTest, QuickSuccessiveMovesEndOnTheNewestValue) {
   for (const auto &[servo, positions] : sent) EXPECT_TRUE(servo == 3 || servo == 7 || servo == 9) << servo;
 }
 
-TEST_F(DriverTest, OpenResetsEveryServoToHomeWhateverWasStoredBefore) {
-  // The slots exist from the start: a move with no link is stored (and sends nothing).
+TEST_F(DriverTest, TheOpenSendsThePositionsNamedSinceTheLastCloseAnd127Elsewhere) {
+  // Named with no link open: the open's first pass sends them instead of 127.
   EXPECT_EQ(tavik.move(2, 50), -1);
-  EXPECT_EQ(tavik.move(4, 127), -1);
+  EXPECT_EQ(tavik.move(4, 160), -1);
   ASSERT_EQ(tavik.open(1, 9600), -1);
   // Stored before the thread reaches the slot: sent with the stored value instead of 127.
   EXPECT_EQ(tavik.move(31, 10), -1);
   auto expected = burstFrames(127);
+  expected[2].position = 50;
+  expected[4].position = 160;
   expected[31].position = 10;
   EXPECT_EQ(nextFrames(32), expected);
-}
 
-TEST_F(DriverTest, ReopenStartsOverWithTheBurst) {
-  ASSERT_EQ(tavik.open(1, 9600), -1);
-  ASSERT_EQ(nextFrames(32).size(), 32u);
+  // An open of a link already open keeps every target: the new line hears where each stands.
   tavik.move(3, 200);
   ASSERT_EQ(nextFrames(1), (std::vector<Frame>{{3, 200}}));
-  EXPECT_EQ(tavik.close(), -1);
-
-  tavik.move(5, 20); // after close: stored, never sent
   PseudoTerminal second;
   setenv("TAVIK_COM1", second.slavePath().c_str(), 1);
   ASSERT_EQ(tavik.open(1, 9600), -1);
-  EXPECT_EQ(framesOf(second.read(96, 3s)), burstFrames(127));
-  EXPECT_TRUE(framesOf(second.readUntilQuiet(150ms)).empty());
+  expected[3].position = 200;
+  EXPECT_EQ(framesOf(second.read(96, 3s)), expected);
+
+  // A close forgets them: what is named after it goes out, 127 everywhere else.
+  EXPECT_EQ(tavik.close(), -1);
+  tavik.move(5, 20);
+  PseudoTerminal third;
+  setenv("TAVIK_COM1", third.slavePath().c_str(), 1);
+  ASSERT_EQ(tavik.open(1, 9600), -1);
+  expected = burstFrames(127);
+  expected[5].position = 20;
+  EXPECT_EQ(framesOf(third.read(96, 3s)), expected);
+  EXPECT_TRUE(framesOf(third.readUntilQuiet(150ms)).empty());
+}
+
+TEST_F(DriverTest, SentAnswersWhatTheLineLastCarriedForEachSlot) {
+  const auto sentOf = [&](std::initializer_list<int> servos) {
+    std::vector<int> positions;
+    for (int servo : servos) positions.push_back(tavik.sent(servo));
+    return positions;
+  };
+  ASSERT_EQ(tavik.open(1, 9600), -1);
+  ASSERT_EQ(nextFrames(32).size(), 32u);
+  // The frame is counted as the write returns, a moment after its bytes can be read.
+  EXPECT_TRUE(waitUntil([&] { return tavik.sent(31) == 127; }));
+  EXPECT_EQ(sentOf({0, -1, 32, INT32_MIN}), (std::vector<int>{127, -1, -1, -1}));
+  tavik.move(3, 200);
+  ASSERT_EQ(nextFrames(1).size(), 1u);
+  EXPECT_TRUE(waitUntil([&] { return tavik.sent(3) == 200; }));
+  // Kept after the close and through an open that fails, for the caller to remember.
+  tavik.move(7, 9);
+  tavik.close();
+  EXPECT_EQ(sentOf({3, 7}), (std::vector<int>{200, 9}));
+  setenv("TAVIK_COM1", "/nonexistent/tty", 1);
+  ASSERT_EQ(tavik.open(1, 9600), 0);
+  EXPECT_EQ(sentOf({3, 7}), (std::vector<int>{200, 9})) << "an open that failed sent nothing";
 }
 
 TEST_F(DriverTest, CloseRightAfterTheLastMovesStillSendsEachOfThemOnce) {

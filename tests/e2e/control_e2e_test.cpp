@@ -6,6 +6,7 @@
 #include "application_parts.h"
 #include "board_process.h"
 #include "config/remembered_file.h"
+#include "spawn_program.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,6 +29,7 @@
 #include <filesystem>
 #include <memory>
 #include <sstream>
+#include <sys/wait.h>
 
 using tavik::testing::BoardProcess;
 using tavik::testing::LogLine;
@@ -40,6 +42,46 @@ std::pair<int, int> frame(const LogLine &line) {
   in >> servo >> position;
   return {servo, position};
 }
+
+// The board's servos as the user last saw them: a jaw whose linkage stops below 150, left at
+// 90 by something before Quarnel (its position is kept within the range all the same).
+struct Rig {
+  Rig() {
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    quarnel::placeDriverIn(folder.path().toStdString());
+    QFile file(sst);
+    file.open(QIODevice::WriteOnly);
+    QByteArray rows = "\"Jaw\",\"150\",\"200\",\"254\",0\r\n";
+    for (int row = 1; row < 12; ++row) rows += "\"Servo" + QByteArray::number(row) + "\",\"0\",\"127\",\"254\"," + QByteArray::number(row) + "\r\n";
+    file.write(rows + "\"***\",123\r\n");
+    QDir(config.path()).mkdir("quarnel");
+    QFile remembered(conf);
+    remembered.open(QIODevice::WriteOnly);
+    const QByteArray file8 = QFile::encodeName(sst);
+    remembered.write("[files]\nservoSettings=" + file8 + "\n[positions]\nservoSettings=" + file8 +
+                     "\nlast=90,127,127,127,127,127,127,127,127,127,127,127\n");
+  }
+
+  QTemporaryDir config, folder;
+  const QString sst = folder.filePath("jaw.sst");
+  const QString conf = config.filePath("quarnel/quarnel.conf");
+};
+
+// A servo's positions in the board's log.
+std::vector<int> positionsOf(const BoardProcess &board, int servo) {
+  std::vector<int> positions;
+  for (const LogLine &line : board.lines())
+    if (frame(line).first == servo) positions.push_back(frame(line).second);
+  return positions;
+}
+
+// Waits for a program this test started to end; its exit status, or -1.
+int waitForExit(pid_t pid) {
+  int status = 0;
+  for (int waited = 0; waited < 20000 && waitpid(pid, &status, WNOHANG) == 0; waited += 10) QTest::qWait(10);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 
 // Waits for the board's log while the application's own event loop keeps running.
 std::vector<LogLine> waitForLines(const BoardProcess &board, size_t count) {
@@ -79,6 +121,9 @@ private slots:
   void aLinkThatDoesNotOpenIsSaidAndTheWindowWorksOffline_data();
   void aLinkThatDoesNotOpenIsSaidAndTheWindowWorksOffline();
   void aBoardClosedAndStartedAgainIsSaidAndGetsEveryServoBack();
+  void noPositionOutsideAServosRangeReachesTheBoard_data();
+  void noPositionOutsideAServosRangeReachesTheBoard();
+  void eachOpeningStartsWhereTheLastOneLeftEachServo();
   void withNoHomeItSaysOnceThatNothingIsKeptAndWritesNothing();
   void filesFromOutsideOpenInTheirWindowsAndComeBackUnderOpenRecent();
 };
@@ -165,7 +210,9 @@ void ControlEndToEndTest::theLastRowsAndTheStoredPortChoiceComeBackAtTheNextStar
   dialog->accept();
   QVERIFY(ports->itemText(0).startsWith("1: /dev/ttyS0"));
   QVERIFY(conf.open(QIODevice::ReadOnly));
-  QCOMPARE(conf.readAll(), "[files]\nservoSettings=" + QFile::encodeName(sst.fileName()) + "\n");
+  // Shoulder stood at its home of 100, nothing being known of it, when the link closed.
+  QCOMPARE(conf.readAll(), "[files]\nservoSettings=" + QFile::encodeName(sst.fileName()) + "\n[positions]\nservoSettings=" +
+                               QFile::encodeName(sst.fileName()) + "\nlast=100,127,127,127,127,127,127,127,127,127,127,127\n");
 }
 
 void ControlEndToEndTest::aMissingDriverIsReportedAndTheSettingsWindowStays() {
@@ -266,6 +313,97 @@ void ControlEndToEndTest::aBoardClosedAndStartedAgainIsSaidAndGetsEveryServoBack
   QTRY_COMPARE_WITH_TIMEOUT(servo2Heard(), 150, 3000);
   QVERIFY(waitForLines(*board, 32).size() >= 32);
   QTest::mouseClick(control<QPushButton>("frmControls", "cmdBack"), Qt::LeftButton);
+}
+
+void ControlEndToEndTest::noPositionOutsideAServosRangeReachesTheBoard_data() {
+  QTest::addColumn<QString>("opening");
+  QTest::newRow("at Controls") << "controls";
+  QTest::newRow("at a reopen after the board went away") << "reopen";
+  QTest::newRow("in quarnel-play") << "player";
+}
+
+void ControlEndToEndTest::noPositionOutsideAServosRangeReachesTheBoard() {
+  QFETCH(QString, opening);
+  Rig rig;
+  const std::string port = rig.folder.filePath("com1").toStdString();
+  auto board = std::make_unique<BoardProcess>(true);
+  std::filesystem::create_symlink(board->link(), port);
+  qputenv("TAVIK_COM1", port.c_str());
+  std::vector<int> heard;
+  if (opening == "player") {
+    // A node below the jaw's range, played as the user would at a show.
+    QFile script(rig.folder.filePath("shut.tvk"));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("\"TVKFILE\"\r\n\"Shut\"\r\n\"100,255,127,32,127,32,127,32,127,32,127,32,127,32,127,32,127,32,127,32,127,"
+                 "32,127,32,\"\r\n\"***\"\r\n\"Shut\"\r\n\"\"\r\n\"***\"\r\n");
+    script.close();
+    const std::string player = quarnel::placePlayerIn(rig.folder.filePath("bin").toStdString());
+    const pid_t pid = tavik::testing::spawnProgram({player, script.fileName().toStdString(), "--servos",
+                                                    rig.sst.toStdString(), "--device", port});
+    QCOMPARE(waitForExit(pid), 0);
+    QTRY_VERIFY(!positionsOf(*board, 0).empty() && positionsOf(*board, 0).back() == 150);
+  } else {
+    quarnel::Application app(rig.folder.path().toStdString());
+    app.show();
+    QTest::mouseClick(control<QPushButton>("frmSettings", "cmbControls"), Qt::LeftButton);
+    QTRY_VERIFY(control<QLabel>("frmControls", "lblServoPos(0)")->text().toInt() > 150); // on its way home
+    if (opening == "reopen") {
+      heard = positionsOf(*board, 0);
+      board = std::make_unique<BoardProcess>(true);
+      std::filesystem::remove(port);
+      std::filesystem::create_symlink(board->link(), port);
+      QTRY_VERIFY_WITH_TIMEOUT(control<QLabel>("frmControls", "lblLinkStatus")->text().endsWith("connected"), 3000);
+      QVERIFY(waitForLines(*board, 32).size() >= 32);
+    }
+    QTest::mouseClick(control<QPushButton>("frmControls", "cmdBack"), Qt::LeftButton);
+  }
+  const std::vector<int> last = positionsOf(*board, 0);
+  heard.insert(heard.end(), last.begin(), last.end());
+  QVERIFY(!heard.empty());
+  QCOMPARE(heard.front(), 150); // where it was left, kept within the range
+  for (int position : heard) QVERIFY2(position >= 150 && position <= 254, qPrintable(QString::number(position)));
+}
+
+void ControlEndToEndTest::eachOpeningStartsWhereTheLastOneLeftEachServo() {
+  Rig rig;
+  BoardProcess board(true);
+  qputenv("TAVIK_COM1", board.link().c_str());
+  quarnel::Application app(rig.folder.path().toStdString());
+  app.show();
+  QTest::mouseClick(control<QPushButton>("frmSettings", "cmbControls"), Qt::LeftButton);
+  control<QSlider>("frmControls", "vscSpeed")->setValue(255);
+  control<QSlider>("frmControls", "hscServoCon(0)")->setValue(230);
+  QTRY_COMPARE(control<QLabel>("frmControls", "lblServoPos(0)")->text(), QString("230"));
+  QTest::mouseClick(control<QPushButton>("frmControls", "cmdBack"), Qt::LeftButton);
+  QTRY_COMPARE(positionsOf(board, 0).back(), 230);
+  const size_t firstOpening = positionsOf(board, 0).size();
+
+  // The second opening heads home to 200 at speed 32 from there, and quarnel-play on the same
+  // servo settings goes on from where the window left the jaw.
+  QTest::mouseClick(control<QPushButton>("frmSettings", "cmbControls"), Qt::LeftButton);
+  QTRY_VERIFY(control<QLabel>("frmControls", "lblServoPos(0)")->text().toInt() <= 225);
+  QTest::mouseClick(control<QPushButton>("frmControls", "cmdBack"), Qt::LeftButton);
+  QFile script(rig.folder.filePath("rest.tvk"));
+  QVERIFY(script.open(QIODevice::WriteOnly));
+  script.write("\"TVKFILE\"\r\n\"***\"\r\n\"PAUSE 10\"\r\n\"\"\r\n\"***\"\r\n");
+  script.close();
+  const std::string player = quarnel::placePlayerIn(rig.folder.filePath("bin").toStdString());
+  const pid_t pid = tavik::testing::spawnProgram({player, script.fileName().toStdString(), "--servos",
+                                                  rig.sst.toStdString(), "--device", board.link()});
+  QCOMPARE(waitForExit(pid), 0);
+  QTRY_COMPARE(positionsOf(board, 0).back(), 200);
+
+  // From 230 down to 200, never back up (the steps made while the open's burst holds the line
+  // go as one frame); the same position twice only where the player opened where the window
+  // left off.
+  const std::vector<int> all = positionsOf(board, 0);
+  QCOMPARE(all[firstOpening], 230);
+  int opensInPlace = 0;
+  for (size_t i = firstOpening + 1; i < all.size(); ++i) {
+    QVERIFY2(all[i] <= all[i - 1] && all[i] >= 200, qPrintable(QString("%1 after %2").arg(all[i]).arg(all[i - 1])));
+    opensInPlace += all[i] == all[i - 1];
+  }
+  QCOMPARE(opensInPlace, 1);
 }
 
 void ControlEndToEndTest::withNoHomeItSaysOnceThatNothingIsKeptAndWritesNothing() {

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # The installed program as a user gets it, from `cmake --install` (tree) or from the .deb (deb):
-# the files laid out, the desktop files valid, the programs' versions, and the driver loaded
-# from lib/quarnel/ of the installation, by the name its soname gives it, and from nowhere else.
-# With `types`, the installed file types as a desktop sees them: a .tvk and a .sst are known
-# by their types, and open in Quarnel.
+# the files laid out, the desktop files and the user unit valid, the release noted, the programs
+# hardened, their versions, and the driver loaded from lib/quarnel/ of the installation, by the
+# name its soname gives it, and from nowhere else. The .deb has no maintainer scripts and no
+# lintian error or warning. With `types`, the installed file types as a desktop sees them: a
+# .tvk and a .sst are known by their types, and open in Quarnel.
 #
-#   install_test.sh tree|deb|types BUILD_DIR SOURCE_DIR VERSION
+#   install_test.sh tree|deb|types BUILD_DIR SOURCE_DIR VERSION OPTIMISED(1|0)
 set -euo pipefail
-mode=$1 build=$2 source=$3 version=$4
+mode=$1 build=$2 source=$3 version=$4 optimised=$5
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -81,6 +82,57 @@ expect_file_types() { # PREFIX
   done
 }
 
+# The user unit as systemd reads it: every setting known and well formed, and a sandbox open
+# only where the player needs it (the devices; AF_UNIX for the sound server), where a user's
+# services cannot be closed (device and address lists, own root, own user) and for the home
+# folder, which it sees as an empty one with the shows bound in.
+expect_valid_unit() { # PREFIX
+  command -v systemd-analyze >/dev/null || return 0
+  local out open unit=$scratch/quarnel-play@show.service
+  # systemd finds the player in /usr/local/bin or /usr/bin; this installation is elsewhere.
+  sed "s|^ExecStart=quarnel-play |ExecStart=$1/bin/quarnel-play |" \
+    "$1/lib/systemd/user/quarnel-play@.service" > "$unit"
+  out=$(XDG_RUNTIME_DIR=$scratch MANPATH=$1/share/man systemd-analyze --user verify "$unit" 2>&1) &&
+    [[ -z "$out" ]] || fail "systemd-analyze verify: $out"
+  out=$(LC_ALL=C XDG_RUNTIME_DIR=$scratch systemd-analyze --user security --offline=yes "$unit")
+  open=$(sed -n 's/^- \([^ ]*\).*/\1/p' <<< "$out" | LC_ALL=C sort | tr '\n' ' ')
+  [[ "$open" == "DeviceAllow= IPAddressDeny= PrivateDevices= ProtectHome= RestrictAddressFamilies=~AF_UNIX RootDirectory=/RootImage= User=/DynamicUser= " ]] ||
+    fail "the unit's sandbox is open in: $open"
+}
+
+# A release bumped in CMake has its changelog entry and its metainfo release; the screenshots
+# that software centres fetch are the ones in docs/.
+expect_release_noted() { # PREFIX
+  local first image
+  first=$(gzip -dc "$1/share/doc/quarnel/changelog.gz")
+  [[ "${first%%$'\n'*}" == "quarnel ($version) "* ]] || fail "the changelog starts with: ${first%%$'\n'*}"
+  first=$(grep -m1 -o '<release version="[^"]*"' "$1"/share/metainfo/*.metainfo.xml)
+  [[ "$first" == "<release version=\"$version\"" ]] || fail "the metainfo's newest release: $first"
+  for image in $(sed -n 's|.*<image>[^<]*/docs/\([^<]*\)</image>.*|\1|p' "$1"/share/metainfo/*.metainfo.xml); do
+    [[ -f "$source/docs/$image" ]] || fail "a screenshot that docs/ lacks: $image"
+  done
+}
+
+# Hardened as Debian builds its packages; calls are fortified only where the optimiser ran.
+expect_hardened() { # PREFIX
+  local program headers symbols
+  for program in "$1"/bin/*; do
+    headers=$(readelf -ldW "$program") symbols=$(readelf --dyn-syms -W "$program")
+    grep -q GNU_RELRO <<< "$headers" || fail "$program: relocations not read-only"
+    grep -q 'FLAGS.*BIND_NOW' <<< "$headers" || fail "$program: not bound at load"
+    grep -q ' __stack_chk_fail' <<< "$symbols" || fail "$program: no stack protector"
+    [[ $optimised == 0 ]] || grep -q ' __[a-z]*_chk' <<< "$symbols" || fail "$program: no fortified calls"
+  done
+}
+
+expect_installed_program() { # PREFIX
+  expect_valid_desktop_files "$1"
+  expect_valid_unit "$1"
+  expect_release_noted "$1"
+  expect_hardened "$1"
+  expect_driver_from "$1"
+}
+
 case $mode in
   types)
     for tool in update-mime-database update-desktop-database xdg-mime gio; do
@@ -94,8 +146,7 @@ case $mode in
   tree)
     cmake --install "$build" --prefix "$scratch/P" >/dev/null
     expect_files "$scratch/P" ""
-    expect_valid_desktop_files "$scratch/P"
-    expect_driver_from "$scratch/P"
+    expect_installed_program "$scratch/P"
     ;;
   deb)
     command -v dpkg-deb >/dev/null || { echo "no dpkg-deb here: the .deb is not built"; exit 77; }
@@ -111,11 +162,16 @@ case $mode in
     done
     [[ "$(field Recommends)" == *qt6-wayland* ]] || fail "Recommends: $(field Recommends)"
     [[ -n "$(field Maintainer)" && -n "$(field Description)" ]] || fail "no maintainer or description"
+    # The library's folder is private: no ldconfig scripts; nothing else needs scripts either.
+    control=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | sort | tr '\n' ' ')
+    [[ "$control" == "./ ./control ./md5sums " ]] || fail "control files: $control"
+    if command -v lintian >/dev/null; then
+      out=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian: $out"
+    fi
     dpkg-deb -x "$deb" "$scratch/root"
     expect_files "$scratch/root" "usr/"
-    expect_valid_desktop_files "$scratch/root/usr"
-    expect_driver_from "$scratch/root/usr"
+    expect_installed_program "$scratch/root/usr"
     ;;
-  *) echo "usage: install_test.sh tree|deb|types BUILD_DIR SOURCE_DIR VERSION" >&2; exit 2 ;;
+  *) echo "usage: install_test.sh tree|deb|types BUILD_DIR SOURCE_DIR VERSION OPTIMISED" >&2; exit 2 ;;
 esac
 echo "$mode: the installed program is laid out and finds its own driver"

@@ -29,4 +29,15 @@ void placeDriverIn(const std::string &programFolder) {
                                   std::filesystem::path(programFolder) / tavikLibraryFile);
 }
 
+std::string placePlayerIn(const std::string &programFolder) {
+  // A link would lead the program back to the build's folder; a second name of the file does not.
+  const auto player = std::filesystem::path(programFolder) / "quarnel-play";
+  std::filesystem::create_directories(programFolder);
+  std::error_code error;
+  std::filesystem::create_hard_link(QUARNEL_PLAY_PATH, player, error);
+  if (error) std::filesystem::copy_file(QUARNEL_PLAY_PATH, player);
+  placeDriverIn(programFolder);
+  return player.string();
+}
+
 } // namespace quarnel

@@ -52,4 +52,8 @@ private:
 // build tree has it.
 void placeDriverIn(const std::string &programFolder);
 
+// Puts the build's quarnel-play in `programFolder` with the driver beside it, as an installation
+// has them: its settings are then the user's, not those of the build's own folder. Its path.
+std::string placePlayerIn(const std::string &programFolder);
+
 } // namespace quarnel

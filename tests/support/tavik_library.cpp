@@ -20,6 +20,7 @@ TavikLibrary load() {
   TavikLibrary lib;
   lib.open = reinterpret_cast<TavikLibrary::OpenFn>(symbol(handle, "TVK_OPEN"));
   lib.move = reinterpret_cast<TavikLibrary::MoveFn>(symbol(handle, "TVK_MOVE"));
+  lib.sent = reinterpret_cast<TavikLibrary::SentFn>(symbol(handle, "TVK_SENT"));
   lib.close = reinterpret_cast<TavikLibrary::CloseFn>(symbol(handle, "TVK_CLOSE"));
   return lib;
 }

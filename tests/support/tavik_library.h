@@ -1,4 +1,4 @@
-// libTavik.so loaded for real, by absolute path, with its three exports looked up by name.
+// libTavik.so loaded for real, by absolute path, with its exports looked up by name.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +8,7 @@ namespace tavik::testing {
 struct TavikLibrary {
   using OpenFn = int32_t (*)(int32_t, int32_t);
   using MoveFn = int32_t (*)(int32_t, int32_t);
+  using SentFn = int32_t (*)(int32_t);
   using CloseFn = int32_t (*)();
 
   // Loads the library once for the process; throws when it or an export is missing.
@@ -17,6 +18,7 @@ struct TavikLibrary {
 
   OpenFn open = nullptr;
   MoveFn move = nullptr;
+  SentFn sent = nullptr;
   CloseFn close = nullptr;
 };
 

@@ -108,18 +108,30 @@ TEST_F(FileAccessTest, SpecialFilesAreRefusedNeverBlockedOnOrReplaced) {
 }
 
 TEST_F(FileAccessTest, AFullDiskLeavesTheOldFileWholeAndSaysSo) {
-  TinyDisk disk;
-  if (!disk.mounted()) GTEST_SKIP() << disk.whyNot();
-  const std::string file = disk.path("setup.res");
-  write(file, "1200,900,0,0,1,0,0\r\n"); // takes the disk's only page
-  // Smaller than Qt's write buffer, then larger than a page, then larger than the buffer.
-  for (size_t size : {100u, 6000u, 20000u}) {
-    SCOPED_TRACE(size);
-    const auto problem = saveWholeFile(file, std::string(size, 'x'));
+  const std::string old = "1200,900,0,0,1,0,0\r\n";
+  const struct {
+    bool oldFile; // takes the disk's only page
+    size_t size;
+  } cases[] = {
+      // Smaller than Qt's write buffer, then larger than a page, then larger than the buffer.
+      {true, 100},
+      {true, 6000},
+      {true, 20000},
+      // A new file whose first page fits and the rest does not.
+      {false, 4097},
+      {false, 20000},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(testing::Message() << c.oldFile << " " << c.size);
+    TinyDisk disk;
+    if (!disk.mounted()) GTEST_SKIP() << disk.whyNot();
+    const std::string file = disk.path("setup.res");
+    if (c.oldFile) write(file, old);
+    const auto problem = saveWholeFile(file, std::string(c.size, 'x'));
     ASSERT_TRUE(problem.has_value());
     EXPECT_EQ(*problem, std::strerror(ENOSPC));
-    EXPECT_EQ(contents(file), "1200,900,0,0,1,0,0\r\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(disk.folder()), fs::directory_iterator()), 1);
+    EXPECT_EQ(fs::exists(file) ? contents(file) : "none", c.oldFile ? old : "none");
+    EXPECT_EQ(std::distance(fs::directory_iterator(disk.folder()), fs::directory_iterator()), c.oldFile ? 1 : 0);
   }
 }
 

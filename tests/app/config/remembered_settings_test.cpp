@@ -27,7 +27,7 @@ TEST(RememberedSettings, TwoCopiesOfTheProgramKeepEachOthersChanges) {
   first.forgetRecentDocument(DocumentKind::Script, "/home/u/shows/nod.tvk");
 
   const Remembered expected{"/home/u/rigs/arm.sst", "/home/u/shows/wave.tvk", "/home/u/rigs", "/home/u/shows",
-                            {"/dev/ttyUSB0", "", "", ""}, {"/home/u/rigs/arm.sst"}, {"/home/u/shows/wave.tvk"}};
+                            {"/dev/ttyUSB0", "", "", ""}, "", "", {"/home/u/rigs/arm.sst"}, {"/home/u/shows/wave.tvk"}};
   const RememberedSettings next(path, ui, "Quarnel");
   EXPECT_EQ(next.values(), expected);
   EXPECT_TRUE(ui.boxes().empty());
@@ -47,6 +47,7 @@ TEST(RememberedSettings, AFileThatCannotBeWrittenIsReportedOnceForFilesAndEachTi
   const DocumentFolders folders("/home/u");
   remembered.rememberDocument(DocumentKind::ServoSettings, "/home/u/arm.sst", folders);
   remembered.rememberDocument(DocumentKind::Script, "/home/u/wave.tvk", folders);
+  remembered.rememberPositions("/home/u/arm.sst", ServoPositions{});
   ASSERT_EQ(ui.boxes().size(), 1u);
   EXPECT_NE(ui.boxes()[0].text.find(path), std::string::npos);
   EXPECT_EQ(ui.boxes()[0].icon, MessageIcon::Critical);
@@ -57,6 +58,32 @@ TEST(RememberedSettings, AFileThatCannotBeWrittenIsReportedOnceForFilesAndEachTi
   // The choice holds for this run all the same.
   EXPECT_EQ(remembered.values().portDevices[1], "/dev/ttyACM1");
   EXPECT_EQ(remembered.values().servoSettingsFile, "/home/u/arm.sst");
+}
+
+TEST(RememberedSettings, PositionsBelongToTheServoSettingsTheyWereSentUnder) {
+  QTemporaryDir dir;
+  const std::string arm = dir.filePath("arm.sst").toStdString(), link = dir.filePath("link.sst").toStdString();
+  QFile(QString::fromStdString(arm)).open(QIODevice::WriteOnly);
+  ASSERT_TRUE(QFile::link(QString::fromStdString(arm), QString::fromStdString(link)));
+  const std::string path = dir.filePath("quarnel.conf").toStdString();
+  ScriptedUiServices ui;
+  RememberedSettings windows(path, ui, "Quarnel"), player(path, ui, "quarnel-play");
+  ServoPositions left;
+  left.fill(127);
+  left[0] = 150;
+  // Told by the other copy after this one read the file, and reached through a link.
+  player.rememberPositions(link, left);
+  EXPECT_EQ(windows.lastPositions(arm), left);
+  EXPECT_EQ(windows.lastPositions(""), std::nullopt) << "the default rows took another rig's positions";
+  EXPECT_EQ(windows.lastPositions(dir.filePath("leg.sst").toStdString()), std::nullopt);
+  windows.rememberPositions("", ServoPositions{});
+  EXPECT_EQ(player.lastPositions(""), ServoPositions{});
+  EXPECT_EQ(player.lastPositions(arm), std::nullopt);
+  // With no file to keep them in, they hold for the run.
+  RememberedSettings unkept("", ui, "Quarnel");
+  unkept.rememberPositions(arm, left);
+  EXPECT_EQ(unkept.lastPositions(arm), left);
+  EXPECT_TRUE(ui.boxes().empty());
 }
 
 TEST(RememberedSettings, AFileThereButUnreadableIsLeftWholeAndReported) {

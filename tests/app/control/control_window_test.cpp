@@ -43,6 +43,7 @@ private slots:
   void statusBarCountsTheFramesOfTheLastSecond();
   void closeIsRefusedWhileNotAllowedAndOtherwiseSavesThePosition();
   void reopeningStartsOver();
+  void theLinkOpensWhereTheBoardWasLeftWithinEachRangeAndSaysWhereItLeftIt();
   void anUnwritableSetupFileIsReportedAndTheWindowStillCloses();
   void leftEdgeIsStoredRoundedHalfToEven();
   void tabFollowsTheLayoutThroughEveryControl();
@@ -91,6 +92,12 @@ void ControlWindowTest::init() {
   m_ui = ScriptedUiServices();
   m_window = std::make_unique<ControlWindow>(m_motion, m_driver, m_clock, m_setup, m_configuration, m_ui, m_identity);
   m_window->stopRequested = [this] { m_motion.holdAll(); }; // as the application's STOP, with no run to end
+  // The board was left with every servo at 127: each ramps home from there.
+  m_window->lastPositions = [] {
+    ServoPositions left;
+    left.fill(127);
+    return left;
+  };
 }
 
 void ControlWindowTest::loadOpensTheLinkAndSetsEverySliderFromTheRows() {
@@ -327,6 +334,31 @@ void ControlWindowTest::reopeningStartsOver() {
   QCOMPARE(m_motion.stepInterval(3), int16_t{32});
   tick(2, 16);
   QCOMPARE(m_driver.calls.back(), std::string("move 3 126"));
+}
+
+void ControlWindowTest::theLinkOpensWhereTheBoardWasLeftWithinEachRangeAndSaysWhereItLeftIt() {
+  std::optional<ServoPositions> told;
+  m_window->boardLeftAt = [&](const ServoPositions &left) { told = left; };
+  m_window->lastPositions = [] {
+    ServoPositions left;
+    left.fill(90);
+    left[3] = 250; // above Elbow's maximum of 200
+    return left;
+  };
+  for (const bool opens : {false, true}) {
+    m_driver.opens = opens;
+    m_window->load();
+    QCOMPARE(m_driver.openedAt[3], int16_t{200});
+    QCOMPARE(m_driver.openedAt[0], int16_t{90});
+    QCOMPARE(readOut(3), QString("200"));
+    tick(2, 16);
+    QVERIFY(std::find(m_driver.calls.begin(), m_driver.calls.end(), "move 3 199") != m_driver.calls.end());
+    m_window->close();
+    // Nothing reached a board that did not open: nothing is told.
+    QCOMPARE(told.has_value(), opens);
+  }
+  QCOMPARE((*told)[3], int16_t{199});
+  QCOMPARE((*told)[0], int16_t{91});
 }
 
 void ControlWindowTest::anUnwritableSetupFileIsReportedAndTheWindowStillCloses() {

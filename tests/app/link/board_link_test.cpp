@@ -1,9 +1,11 @@
-// The board link on a real pty with the real libTavik.so, and a clock the test moves: when it
-// looks at the device, a board gone and a board back, and what the board hears then.
+// The board link on a real pty with the real libTavik.so, and a clock the test moves: where the
+// servos start, when it looks at the device, a board gone and a board back, what the board hears
+// then, and when the line has carried the moves.
 #include "link/board_link.h"
 #include "link/tavik_binding.h"
-#include "pseudo_terminal.h"
 #include "manual_clock.h"
+#include "pseudo_terminal.h"
+#include "wait_until.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +45,7 @@ std::map<int, int> standing(int servo, int position) {
   return slots;
 }
 
-TEST(BoardLink, SaysABoardGoneAtItsNextLookAndSendsABoardBackEveryServoWhereItStands) {
+TEST(BoardLink, OpensWhereTheMotionStandsSaysABoardGoneAndSendsABoardBackEveryServoWhereItStands) {
   char folder[] = "/tmp/quarnel-board-link-XXXXXX";
   ASSERT_NE(mkdtemp(folder), nullptr);
   const fs::path port = fs::path(folder) / "com1";
@@ -57,9 +59,15 @@ TEST(BoardLink, SaysABoardGoneAtItsNextLookAndSendsABoardBackEveryServoWhereItSt
   BoardLink link(motion, tavik, clock);
   std::vector<std::string> told;
   link.statusChanged = [&] { told.push_back(link.status().summary()); };
+  // Servo 2 was left at 90, below its range: it starts at its minimum, never at 127 or 90.
+  std::array<ServoLimits, servoChannels> limits{};
+  limits[2] = {100, 120, 200};
+  ServoPositions left;
+  left.fill(127);
+  left[2] = 90;
+  motion.load(limits, left);
   link.open(1, 9600);
-  EXPECT_EQ(heard(*board, standing(2, 127)), standing(2, 127)); // the open's burst
-  motion.load({});
+  EXPECT_EQ(heard(*board, standing(2, 100)), standing(2, 100)); // the open's burst
   motion.setSpeed(255);
   motion.setTarget(2, 150);
   motion.tick(1000);
@@ -83,10 +91,36 @@ TEST(BoardLink, SaysABoardGoneAtItsNextLookAndSendsABoardBackEveryServoWhereItSt
   clock.advanceMs(1000);
   link.poll();
   EXPECT_EQ(told, (std::vector<std::string>{connected, gone, connected}));
-  // Servo 2 where the motion has it, not at the open's 127.
+  // Servo 2 where the motion has it from the first frame on, never at the open's 127.
   EXPECT_EQ(heard(*board, standing(2, 150)), standing(2, 150));
+  motion.setTarget(2, 160);
+  motion.tick(1000);
   link.close();
+  ASSERT_TRUE(link.boardLeftAt());
+  EXPECT_EQ((*link.boardLeftAt())[2], 160) << "the close's last frames are where the board was left";
   fs::remove_all(folder);
+}
+
+TEST(BoardLink, TheLineHasCarriedAMoveOnceItsLastFrameIsWritten) {
+  PseudoTerminal board;
+  setenv("TAVIK_COM1", board.slavePath().c_str(), 1);
+  MotionModel motion;
+  TavikBinding tavik(TAVIK_LIBRARY_PATH);
+  ManualClock clock;
+  BoardLink link(motion, tavik, clock);
+  motion.load({});
+  EXPECT_TRUE(link.lineCarried()) << "nothing to carry before the open";
+  link.open(1, 2400);
+  EXPECT_TRUE(tavik::testing::waitUntil([&] { return link.lineCarried(); })) << "the open's burst never went out";
+  // Twelve frames at 2400 bit/s take 150 ms of the line.
+  motion.setSpeed(255);
+  for (int servo = 0; servo < servoChannels; ++servo) motion.setTarget(servo, 128);
+  motion.tick(10);
+  EXPECT_FALSE(link.lineCarried());
+  EXPECT_TRUE(tavik::testing::waitUntil([&] { return link.lineCarried(); }));
+  EXPECT_EQ(board.read(96 + 36, 3s).size(), 96u + 36);
+  link.close();
+  EXPECT_TRUE(link.lineCarried()) << "a closed link holds nothing up";
 }
 
 } // namespace

@@ -75,7 +75,7 @@ TEST(TavikBinding, AFileThatIsNoWholeLibraryIsReportedBeforeItIsLoaded) {
     const auto why = tavik.bind();
     ASSERT_TRUE(why) << c.what;
     EXPECT_EQ(*why, "The servo driver " + path.string() + " could not be loaded:\n" + c.reason) << c.what;
-    EXPECT_FALSE(tavik.open(1, 9600)) << c.what;
+    EXPECT_FALSE(tavik.open(1, 9600, ServoPositions{})) << c.what;
   }
 }
 
@@ -84,8 +84,9 @@ TEST(TavikBinding, ReportsAMissingLibraryOrMissingCallsInsteadOfCrashing) {
   const auto why = missing.bind();
   ASSERT_TRUE(why);
   EXPECT_NE(why->find("/nonexistent/libTavik.so"), std::string::npos) << *why;
-  EXPECT_FALSE(missing.open(1, 9600)); // nothing to call: must not crash
+  EXPECT_FALSE(missing.open(1, 9600, ServoPositions{})); // nothing to call: must not crash
   missing.move(0, 10);
+  EXPECT_EQ(missing.sent(0), -1);
   missing.close();
 
   TavikBinding wrong(OTHER_LIBRARY_PATH);
@@ -113,16 +114,24 @@ TEST(TavikBinding, DrivesTheRealLibrary) {
       wire.append(buf, static_cast<size_t>(n));
     }
   };
+  ServoPositions startAt;
+  startAt.fill(127);
+  startAt[0] = 200;
+  startAt[11] = 3;
   setenv("TAVIK_COM4", "/nonexistent/tty", 1);
-  EXPECT_FALSE(tavik.open(4, 9600));
-  EXPECT_TRUE(tavik.open(3, 9600));
-  readUpTo(96); // the burst of 32 frames
+  EXPECT_FALSE(tavik.open(4, 9600, startAt));
+  EXPECT_TRUE(tavik.open(3, 9600, startAt));
+  readUpTo(96); // the burst of 32 frames, the twelve servos where they start
   tavik.move(4, 99);
   readUpTo(99);
   tavik.close();
   close(master);
   ASSERT_EQ(wire.size(), 99u);
+  std::string burst;
+  for (int slot = 0; slot < 32; ++slot) burst += {'\xff', char(slot), char(slot < servoChannels ? startAt[slot] : 127)};
+  EXPECT_EQ(wire.substr(0, 96), burst);
   EXPECT_EQ(wire.substr(96), std::string("\xff\x04\x63", 3));
+  EXPECT_EQ(tavik.sent(4), 99) << "what the line carried, asked after the close";
 }
 
 } // namespace

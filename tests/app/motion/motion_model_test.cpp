@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -125,21 +127,36 @@ TEST_F(MotionModelTest, TargetsStayWithinTheServosTravel) {
   EXPECT_EQ(model.target(4), 127);
 }
 
-TEST_F(MotionModelTest, LoadStartsOverAt127WithSpeed32AndSendsNothing) {
-  model.setSpeed(200);
-  model.setTarget(0, 10);
-  ticks(50, 16);
-  sent.clear();
+TEST_F(MotionModelTest, LoadStandsEachServoWhereItWasLeftWithinItsTravelAndSendsNothing) {
   std::array<ServoLimits, servoChannels> limits{};
-  limits[0].home = 120;
-  model.load(limits);
-  EXPECT_TRUE(sent.empty());
-  EXPECT_EQ(model.displayed(0), 127);
-  EXPECT_EQ(model.target(0), 120);
-  EXPECT_EQ(model.speed(), 32);
-  EXPECT_EQ(model.stepCountdown(0), 32);
-  ticks(2, 16);
-  EXPECT_EQ(sentFor(0), (std::vector<int>{126}));
+  limits[0] = {150, 200, 254}; // 127 is outside its travel
+  limits[1] = {0, 120, 254};
+  ServoPositions left;
+  left.fill(127);
+  left[1] = 60;
+  const struct {
+    const char *what;
+    std::optional<ServoPositions> lastKnown;
+    int servo0, servo1, firstStep0;
+  } cases[] = {
+      {"where it was left, kept within the travel", left, 150, 60, 151},
+      {"at home where nothing is known", std::nullopt, 200, 120, -1},
+  };
+  for (const auto &c : cases) {
+    model.setSpeed(200);
+    model.setTarget(0, 10);
+    ticks(50, 16);
+    sent.clear();
+    model.load(limits, c.lastKnown);
+    EXPECT_TRUE(sent.empty()) << c.what;
+    EXPECT_EQ(model.displayed(0), c.servo0) << c.what;
+    EXPECT_EQ(model.displayed(1), c.servo1) << c.what;
+    EXPECT_EQ(model.target(0), 200) << c.what;
+    EXPECT_EQ(model.speed(), 32) << c.what;
+    EXPECT_EQ(model.stepCountdown(0), 32) << c.what;
+    ticks(2, 16);
+    EXPECT_EQ(sentFor(0), c.firstStep0 < 0 ? std::vector<int>{} : std::vector<int>{c.firstStep0}) << c.what;
+  }
 }
 
 TEST_F(MotionModelTest, TargetListenersHearEachChangeOnce) {
@@ -213,6 +230,62 @@ TEST_F(MotionModelTest, UnusualIntervalsAndGapsNeverStall) {
   model.setTarget(2, 200);
   model.tick(1e9); // a suspended machine: counted as the longest gap the countdowns take
   EXPECT_EQ(model.displayed(2), 200);
+}
+
+TEST_F(MotionModelTest, AnEasedMoveFollowsItsCurveInTheTimeOfTheLinearOne) {
+  using Curve = double (*)(double);
+  const struct {
+    Easing easing;
+    int to;
+    Curve curve;
+  } cases[] = {
+      {Easing::Linear, 227, [](double u) { return u; }},
+      {Easing::In, 227, [](double u) { return u * u; }},
+      {Easing::Out, 27, [](double u) { return 1 - (1 - u) * (1 - u); }},
+      {Easing::InOut, 227, [](double u) { return u < 0.5 ? 2 * u * u : 1 - 2 * (1 - u) * (1 - u); }},
+  };
+  constexpr int durationMs = 100 * 32; // 100 units at speed 32, as the linear move takes
+  int now = 0;
+  std::vector<std::pair<int, int>> *record = nullptr; // time and position of servo 0
+  model.addPositionListener([&](int servo, int16_t p) {
+    if (servo == 0 && record) record->emplace_back(now, p);
+  });
+  for (const auto &c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.easing));
+    // Ticked every millisecond, and only when the model says the next position is due.
+    std::vector<std::pair<int, int>> runs[2];
+    for (const bool scheduled : {false, true}) {
+      record = &runs[scheduled];
+      now = 0;
+      model.load({});
+      model.setServoSpeed(0, 32);
+      model.setEasedTarget(0, c.to, c.easing);
+      while (model.displayed(0) != c.to && now < 2 * durationMs) {
+        // As the update timer waits: whole milliseconds, at least one.
+        const int ms = scheduled ? std::max(1, static_cast<int>(std::ceil(model.msUntilNextEvent().value_or(1)))) : 1;
+        now += ms;
+        model.tick(ms);
+      }
+    }
+    EXPECT_EQ(runs[1], runs[0]) << "the scheduled ticks missed a position";
+    ASSERT_EQ(runs[0].size(), 100u) << "every unit once";
+    EXPECT_EQ(runs[0].back(), (std::pair<int, int>{durationMs, c.to}));
+    const int direction = c.to > 127 ? 1 : -1;
+    for (const auto &[time, position] : runs[0]) {
+      const double curveUnits = 100 * c.curve(double(time) / durationMs);
+      const int units = direction * (position - 127);
+      EXPECT_TRUE(units <= curveUnits + 1e-9 && units > curveUnits - 1) << time << " ms: " << position;
+    }
+  }
+  record = nullptr;
+
+  // STOP holds an eased move where it stands.
+  model.setEasedTarget(0, 127, Easing::InOut);
+  ticks(durationMs / 2, 1);
+  EXPECT_EQ(model.displayed(0), 177);
+  model.holdAll();
+  ticks(100, 1);
+  EXPECT_EQ(model.displayed(0), 177);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // quarnel-play run for real against tavik-board --log, with the real libTavik.so beside it:
 // what reaches the wire, the loop count, a stop by signal, a board or output lost mid-run, the
 // exit codes and messages, and what a dry run prints.
+#include "application_parts.h"
 #include "board_process.h"
 #include "crlf_text.h"
 #include "spawn_program.h"
@@ -46,19 +47,26 @@ std::string tvk(std::vector<std::pair<std::string, std::string>> nodes, std::vec
 
 std::string swing() { return tvk({{"Up", pose(140, 255)}, {"Down", pose(114, 255)}}, {"LOOPSTART", "Up", "Down", "LOOPEND"}); }
 
+// quarnel-play in a folder of its own, its settings in $XDG_CONFIG_HOME as a user's are.
+const std::string &playerProgram() {
+  static const tavik::testing::TemporaryFolder folder;
+  static const std::string program = placePlayerIn(folder.path().string());
+  return program;
+}
+
 class Player {
 public:
   // Standard output goes to `out` when given, else to a file out() reads; `closedStreams` starts
   // it with all three standard streams closed instead.
   explicit Player(std::vector<std::string> args, std::string out = {}, bool closedStreams = false) {
-    args.insert(args.begin(), QUARNEL_PLAY_PATH);
+    args.insert(args.begin(), playerProgram());
     if (closedStreams) args.insert(args.begin(), {"/bin/sh", "-c", "exec \"$0\" \"$@\" <&- >&- 2>&-"});
     m_pid = tavik::testing::spawnProgram(args, out.empty() ? m_out.string() : out, m_err);
   }
   // Started with `signal` already pending, as one that came while it loaded: a signal blocked
   // and raised before the exec stays pending through it.
   Player(std::vector<std::string> args, int signal) {
-    args.insert(args.begin(), QUARNEL_PLAY_PATH);
+    args.insert(args.begin(), playerProgram());
     std::vector<char *> argv;
     for (auto &a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -108,22 +116,33 @@ private:
 
 class PlayerTest : public ::testing::Test {
 protected:
+  // Each test starts with nothing remembered of where the servos were left.
+  void SetUp() override { setenv("XDG_CONFIG_HOME", m_settings.path().c_str(), 1); }
+
   std::string file(const std::string &name, const std::string &bytes) {
     const fs::path path = m_dir / name;
     std::ofstream(path, std::ios::binary) << bytes;
     return path.string();
   }
-  // Servo 0's positions on the wire, from the board's log.
-  static std::vector<int> servo0(const BoardProcess &board) {
+  // A servo's positions on the wire, from the board's log.
+  static std::vector<int> onTheWire(const BoardProcess &board, int servo = 0) {
     std::vector<int> positions;
     for (const auto &line : board.lines()) {
-      int servo = -1, position = -1;
-      if (std::istringstream(line.rest) >> servo >> position && servo == 0) positions.push_back(position);
+      int heard = -1, position = -1;
+      if (std::istringstream(line.rest) >> heard >> position && heard == servo) positions.push_back(position);
     }
     return positions;
   }
+  // Where the positions turn back, and the last one.
+  static std::vector<int> turns(const std::vector<int> &wire) {
+    std::vector<int> found;
+    for (size_t i = 1; i + 1 < wire.size(); ++i)
+      if ((wire[i] - wire[i - 1]) * (wire[i + 1] - wire[i]) < 0) found.push_back(wire[i]);
+    if (!wire.empty()) found.push_back(wire.back());
+    return found;
+  }
 
-  tavik::testing::TemporaryFolder m_files;
+  tavik::testing::TemporaryFolder m_files, m_settings;
   const fs::path &m_dir = m_files.path();
 };
 
@@ -134,14 +153,10 @@ TEST_F(PlayerTest, ATwoNodeLoopSwingsOnTheWireAndEndsAfterItsPasses) {
   EXPECT_EQ(player.err(), "");
 
   // The burst of 127 at open, then up to 140, down to 114, twice, one unit at a time.
-  std::vector<int> turns;
-  const std::vector<int> wire = servo0(board);
+  const std::vector<int> wire = onTheWire(board);
   ASSERT_FALSE(wire.empty());
   EXPECT_EQ(wire.front(), 127);
-  for (size_t i = 1; i + 1 < wire.size(); ++i)
-    if ((wire[i] - wire[i - 1]) * (wire[i + 1] - wire[i]) < 0) turns.push_back(wire[i]);
-  turns.push_back(wire.back());
-  EXPECT_EQ(turns, (std::vector<int>{140, 114, 140, 114}));
+  EXPECT_EQ(turns(wire), (std::vector<int>{140, 114, 140, 114}));
 
   std::vector<std::string> progress;
   std::istringstream lines(player.out());
@@ -152,18 +167,46 @@ TEST_F(PlayerTest, ATwoNodeLoopSwingsOnTheWireAndEndsAfterItsPasses) {
                                                 "line 4 pass 2/2: \"LOOPEND\"", "line 5: \"\""}));
 }
 
+TEST_F(PlayerTest, AnOverloadedLineStillCarriesTheEndOfEveryMove) {
+  // Twelve servos at full speed ask ten times what 9600 bit/s carries, so the driver sends each
+  // servo's newest position: the next line may not start before the last one's ends went out.
+  std::string low, high;
+  for (int slot = 0; slot < 12; ++slot) low += "60,255,", high += "200,255,";
+  const std::string script = file("swing.tvk", tvk({{"Low", low}, {"High", high}}, {"LOOPSTART", "Low", "High", "LOOPEND"}));
+  const auto giveUp = std::chrono::steady_clock::now() + 20s;
+  int runs = 0;
+  for (; runs < 4 && std::chrono::steady_clock::now() < giveUp; ++runs) {
+    SCOPED_TRACE(runs);
+    fs::remove_all(m_settings.path() / "quarnel"); // every run from 127
+    BoardProcess board(false); // taking the bytes at the line's speed
+    Player player({script, "--device", board.link(), "--loops", "2"});
+    ASSERT_EQ(player.wait(20s), 0) << player.err();
+    const auto allHome = [&] {
+      for (int servo = 0; servo < 12; ++servo)
+        if (onTheWire(board, servo).empty() || onTheWire(board, servo).back() != 200) return false;
+      return true;
+    };
+    EXPECT_TRUE(tavik::testing::waitUntil(allHome)) << "the last frames never came";
+    for (int servo = 0; servo < 12; ++servo)
+      EXPECT_EQ(turns(onTheWire(board, servo)), (std::vector<int>{60, 200, 60, 200})) << "servo " << servo;
+    if (HasFailure()) return;
+  }
+  EXPECT_GE(runs, 2) << "too few runs in the time to tell";
+}
+
 TEST_F(PlayerTest, ASignalMidMoveHoldsEveryServoAndClosesTheLink) {
   for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
     SCOPED_TRACE(signal);
+    fs::remove_all(m_settings.path() / "quarnel"); // each run from 127, not where the last one held
     BoardProcess board(true);
     // 127 units at speed 32: four seconds of travel.
     Player player({file("far.tvk", tvk({{"Far", pose(254, 32)}}, {"Far"})), "--device", board.link()});
     board.waitForLines(40, 5s); // the open's burst and the first steps
     player.signal(signal);
     ASSERT_EQ(player.wait(), 0) << player.err();
-    const std::vector<int> held = servo0(board);
+    const std::vector<int> held = onTheWire(board);
     std::this_thread::sleep_for(300ms);
-    EXPECT_EQ(servo0(board), held) << "a frame after the hold";
+    EXPECT_EQ(onTheWire(board), held) << "a frame after the hold";
     ASSERT_FALSE(held.empty());
     EXPECT_GT(held.back(), 128);
     EXPECT_LT(held.back(), 254);
@@ -234,7 +277,7 @@ TEST_F(PlayerTest, ClosedStandardStreamsSendNoTextDownTheLine) {
   ASSERT_EQ(player.wait(), 0);
   // The open's burst, then servo 0 to 128; a text would show as errors.
   for (const auto &line : board.waitForLines(33, 2s)) EXPECT_EQ(line.rest.find("error"), std::string::npos) << line.rest;
-  const std::vector<int> wire = servo0(board);
+  const std::vector<int> wire = onTheWire(board);
   ASSERT_FALSE(wire.empty());
   EXPECT_EQ(wire.back(), 128);
 }
@@ -337,8 +380,13 @@ TEST_F(PlayerTest, AWholeServoSettingsFileGivesEachServoItsHomeAndRange) {
     int servo = -1, position = -1;
     if (std::istringstream(line) >> ms >> servo >> position && servo == 0) servo0.push_back(position);
   }
-  // Home at 125, then toward 254 as far as the maximum of 130.
-  EXPECT_EQ(servo0, (std::vector<int>{126, 125, 126, 127, 128, 129, 130}));
+  // At home at 125, where nothing is known of it, then only toward the maximum of 130; a late
+  // tick may take two steps at once, so the way there is checked, not each unit.
+  ASSERT_FALSE(servo0.empty());
+  EXPECT_TRUE(std::is_sorted(servo0.begin(), servo0.end())) << "not from home, or not only toward the maximum";
+  EXPECT_GT(servo0.front(), 125);
+  EXPECT_EQ(servo0.back(), 130);
+  EXPECT_EQ(*std::max_element(servo0.begin(), servo0.end()), 130);
 }
 
 TEST_F(PlayerTest, ADryRunPrintsEachPositionWithItsTimeAndEndsAfterOnePassOrSaysWhyNot) {

@@ -13,6 +13,7 @@ TEST(ClassifyLine, KeywordsInAnyCaseAndPauseAnywhere) {
     const char *text;
     LineKind kind;
     const char *pauseLength;
+    std::optional<Easing> easing = std::nullopt;
   };
   const Case cases[] = {
       {"", LineKind::Nothing, ""},
@@ -29,12 +30,22 @@ TEST(ClassifyLine, KeywordsInAnyCaseAndPauseAnywhere) {
       {"Paused", LineKind::Node, ""},
       {"WAIT ", LineKind::Node, ""},
       {"Arm", LineKind::Node, ""},
+      {"EASE INOUT", LineKind::Ease, "", Easing::InOut},
+      {"EASE linear", LineKind::Ease, "", Easing::Linear}, // the curve in any case
+      {"EASE  Out ", LineKind::Ease, "", Easing::Out},
+      {"EASE IN", LineKind::Ease, "", Easing::In},
+      {"EASE", LineKind::Ease, ""}, // no curve: refused when run
+      {"EASE FAST", LineKind::Ease, ""},
+      {"EASE PAUSE", LineKind::Pause, "PAUSE"}, // a pause wherever "PAUSE" stands
+      {"Ease in", LineKind::Node, ""}, // the keyword in capitals only
+      {"EASEL", LineKind::Node, ""},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.text);
     LineCommand command = classifyLine(c.text);
     EXPECT_EQ(command.kind, c.kind);
     EXPECT_EQ(command.pauseLength, c.pauseLength);
+    EXPECT_EQ(command.easing, c.easing);
   }
 }
 
@@ -59,7 +70,7 @@ TEST(NodeTable, ExactNameBeforeContainedNameBeforeNothing) {
 }
 
 TEST(NodeName, RefusesNamesThatCouldNotBeStoredOrRun) {
-  for (const char *fine : {"Arm", "Wave 2", "Pan,Tilt", "Dreh\u20AC", "Paused", "WAITING"})
+  for (const char *fine : {"Arm", "Wave 2", "Pan,Tilt", "Dreh\u20AC", "Paused", "WAITING", "Ease off"})
     EXPECT_EQ(nodeNameRefusal(fine), std::nullopt) << fine;
   struct Case {
     const char *name;
@@ -77,6 +88,7 @@ TEST(NodeName, RefusesNamesThatCouldNotBeStoredOrRun) {
       {"LOOPEND", "script command"},
       {"Pause", "script command"},
       {"ArmPAUSE", "script command"},
+      {"EASE OUT", "script command"},
   };
   for (const Case &c : refused) {
     SCOPED_TRACE(c.name);

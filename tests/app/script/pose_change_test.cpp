@@ -54,13 +54,15 @@ TEST_F(LineChange, ANodeLineIsReadAgainstTheLastNodeLineAboveItOrHome) {
   leg.pos[11] = 5; // a servo the 8-servo board lacks
   script.createNode(arm.name, nodeDataText(arm));
   script.createNode(leg.name, nodeDataText(leg));
-  place({"Arm", "WAIT", "Nowhere", "Leg", "Ar"});
+  place({"Arm", "WAIT", "Nowhere", "EASE INOUT", "Leg", "Ar", "EASE LINEAR", "Leg"});
   const std::optional<std::string> expected[] = {
       "Servo0 127 → 200 at speed 32, Servo1 100 → 127 at speed 32; 6 servos unchanged — 2.3 s", // from Home
-      std::nullopt, std::nullopt, // WAIT, and a line that names no node
-      "Servo0 200 → 10 at speed 32; 7 servos unchanged — 6.1 s", // past both
-      "Servo0 10 → 200 at speed 32; 7 servos unchanged — 6.1 s", // Ar runs Arm, as the runner finds it
-      std::nullopt,               // the insertion row
+      std::nullopt, std::nullopt, std::nullopt, // WAIT, a line that names no node, EASE
+      "Servo0 200 → 10 at speed 32; 7 servos unchanged — 6.1 s, eased in-out", // past both
+      "Servo0 10 → 200 at speed 32; 7 servos unchanged — 6.1 s, eased in-out", // Ar runs Arm, as the runner finds it
+      std::nullopt,
+      "Servo0 200 → 10 at speed 32; 7 servos unchanged — 6.1 s",
+      std::nullopt, // the insertion row
   };
   for (int row = 1; row < script.lines().rowCount(); ++row) EXPECT_EQ(lineChangeText(script, row), expected[row - 1]) << row;
 }

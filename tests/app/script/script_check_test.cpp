@@ -16,7 +16,8 @@ TEST_F(ScriptCheckTest, FindsTheFirstLineThatCannotRun) {
   };
   const std::string slowSlot3 = "servo 3 of node \"Slow\" has speed 0, which gives no step interval.";
   const Case cases[] = {
-      {{"Wave", "Wav", "PAUSE 100", "WAIT", "LOOPSTART", "LOOPEND", "", "Quick"}, 0, ""},
+      {{"Wave", "Wav", "PAUSE 100", "WAIT", "LOOPSTART", "LOOPEND", "", "Quick", "EASE INOUT"}, 0, ""},
+      {{"Wave", "EASE IN", "EASE", "Nowhere"}, 3, std::string(easeCurveUnknown)},
       {{"Wave", "Nowhere", "PAUSE x"}, 2, std::string(noSuchNode)},
       {{"Wave", "PAUSE x", "Nowhere"}, 2, std::string(pauseIsNoNumber)},
       {{"PAUSE 1e39"}, 1, std::string(pauseIsNoNumber)},

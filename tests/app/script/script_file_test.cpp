@@ -44,9 +44,10 @@ TEST_F(ScriptFileTest, TheWaveExampleIsWrittenByteForByte) {
 TEST_F(ScriptFileTest, SaveOpenSaveGivesTheSameBytesAndTheSameScript) {
   script.createNode("Pan,Tilt", pose(10, 255));
   script.createNode("Dreh\u20AC", pose(-3, 0));
-  place({"Pan,Tilt", "", "LOOPSTART", "Dreh\u20AC", "LOOPEND"});
+  place({"Pan,Tilt", "", "EASE INOUT", "LOOPSTART", "Dreh\u20AC", "EASE out", "LOOPEND"});
   const std::string first = written();
   EXPECT_NE(first.find("\"Dreh\x80\"\r\n"), std::string::npos); // the 8-bit set
+  EXPECT_NE(first.find("\"\"\r\n\"EASE INOUT\"\r\n\"LOOPSTART\"\r\n"), std::string::npos); // a line as any other
   const auto lines = lineTexts();
   const auto nodes = nodeNames();
 

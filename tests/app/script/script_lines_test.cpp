@@ -1,6 +1,7 @@
 // The script grid: placing, selecting, inserting, deleting, clearing, and what a view is told.
 #include "script_test_support.h"
 
+#include <functional>
 #include <map>
 
 namespace quarnel {
@@ -47,6 +48,23 @@ TEST_F(ScriptLinesTest, InsertDeleteAndClear) {
   EXPECT_EQ(lineTexts(), (std::vector<std::string>{""}));
   EXPECT_EQ(lines.currentLine(), 1);
   EXPECT_EQ(lines.markedRow(), 1);
+}
+
+TEST_F(ScriptLinesTest, EditsAtACurrentLineThatIsNoLineChangeNothing) {
+  ScriptLines &lines = script.lines();
+  const std::pair<const char *, std::function<void()>> edits[] = {
+      {"place", [&] { lines.placeCommand("WAIT"); }},
+      {"insert", [&] { lines.insertEmptyLine(); }},
+      {"delete", [&] { lines.deleteLine(); }},
+  };
+  for (const auto &[what, edit] : edits)
+    for (int row : {0, 4}) { // the heading, and past the insertion row
+      SCOPED_TRACE(testing::Message() << what << " " << row);
+      lines.load({"A", "B"});
+      lines.setCurrentLine(row);
+      edit();
+      EXPECT_EQ(lineTexts(), (std::vector<std::string>{"A", "B", ""}));
+    }
 }
 
 // A view that only follows the change reports ends up showing what the model holds.

@@ -5,6 +5,7 @@
 #include "motion/motion_model.h"
 #include "script/script_runner.h"
 
+#include <map>
 #include <utility>
 
 namespace quarnel {
@@ -133,6 +134,34 @@ TEST_F(ScriptRunnerTest, StopDuringAMoveStopsWithoutAnotherLineAndResumeRunsTheM
   EXPECT_EQ(motion.stepInterval(0), 32);
 }
 
+TEST_F(ScriptRunnerTest, StoppedBeforeItsFirstLineTheRunLeavesThatLineCurrentAndMarked) {
+  const struct {
+    int from; // 0: Run, else Resume from that line
+    bool halt; // STOP rather than Stop
+  } cases[] = {{0, false}, {0, true}, {2, false}, {2, true}};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(testing::Message() << c.from << c.halt);
+    script.lines().load({"WAIT", "WAIT"});
+    motion.setServoSpeed(0, 1); // still moving from before when the run starts
+    motion.setTarget(0, motion.displayed(0) == 0 ? 255 : 0);
+    if (c.from) {
+      script.lines().select(c.from);
+      runner.resume();
+    } else {
+      runner.run();
+    }
+    advance(runnerTickMs);
+    if (c.halt) runner.halt();
+    else runner.stop();
+    advance(runnerTickMs);
+    ASSERT_TRUE(runner.idle());
+    EXPECT_TRUE(rowsRun.empty());
+    const int line = c.from ? c.from : 1;
+    EXPECT_EQ(script.lines().currentLine(), line);
+    EXPECT_EQ(script.lines().markedRow(), line);
+  }
+}
+
 TEST_F(ScriptRunnerTest, WaitHoldsTheRunnerUntilAnsweredWhileTheServosMoveOn) {
   addNode("A", 140, 32); // 13 units at 32 ms
   place({"A", "WAIT"});
@@ -162,18 +191,29 @@ TEST_F(ScriptRunnerTest, WaitHoldsTheRunnerUntilAnsweredWhileTheServosMoveOn) {
   EXPECT_FALSE(ui.promptOpen());
 }
 
-TEST_F(ScriptRunnerTest, StopDuringAWaitEndsTheRunAtTheNextTickAndTakesThePromptDown) {
-  place({"WAIT", "WAIT"});
+TEST_F(ScriptRunnerTest, StopInAWaitOrAPauseEndsItWithTheRunAtTheNextTick) {
+  for (const char *first : {"WAIT", "PAUSE 60000"}) {
+    SCOPED_TRACE(first);
+    script.lines().load({first, "WAIT"});
+    rowsRun.clear();
+    runner.run();
+    advance(runnerTickMs);
+    ASSERT_TRUE(ui.promptOpen() || motion.pauseActive());
+    runner.stop();
+    EXPECT_FALSE(runner.idle());
+    advance(runnerTickMs);
+    EXPECT_TRUE(runner.idle());
+    EXPECT_FALSE(ui.promptOpen());
+    EXPECT_FALSE(runner.waitingForUser());
+    EXPECT_FALSE(motion.pauseActive());
+    EXPECT_EQ(rowsRun, (std::vector<int>{1}));
+  }
+  // Nothing of it holds up the next run, even of another script.
+  script.lines().load({"WAIT"});
   runner.run();
   advance(runnerTickMs);
-  ASSERT_TRUE(ui.promptOpen());
-  runner.stop();
-  EXPECT_FALSE(runner.idle());
-  advance(runnerTickMs);
-  EXPECT_TRUE(runner.idle());
-  EXPECT_FALSE(ui.promptOpen());
-  EXPECT_FALSE(runner.waitingForUser());
-  EXPECT_EQ(rowsRun, (std::vector<int>{1}));
+  EXPECT_EQ(rowsRun, (std::vector<int>{1, 1}));
+  EXPECT_TRUE(ui.promptOpen());
 }
 
 TEST_F(ScriptRunnerTest, HaltEndsTheRunAtOnceInAMoveAWaitOrAPause) {
@@ -204,6 +244,24 @@ TEST_F(ScriptRunnerTest, HaltEndsTheRunAtOnceInAMoveAWaitOrAPause) {
   EXPECT_FALSE(motion.pauseActive());
   advance(6000);
   EXPECT_EQ(rowsRun, (std::vector<int>{1, 1, 2, 3}));
+}
+
+TEST_F(ScriptRunnerTest, TheNextLineWaitsUntilTheLineHasCarriedTheLastOnesMoves) {
+  bool carried = false;
+  runner.setLineCarried([&] { return carried; });
+  addNode("A", 130, 255);
+  place({"A", "A"});
+  runner.run();
+  advance(100);
+  EXPECT_EQ(rowsRun, (std::vector<int>{})) << "line 1 started before the open's positions went out";
+  carried = true;
+  advance(100);
+  carried = false;
+  advance(1000); // A's move is over long since, but its end has not gone out
+  EXPECT_EQ(rowsRun, (std::vector<int>{1}));
+  carried = true;
+  advance(100);
+  EXPECT_EQ(rowsRun, (std::vector<int>{1, 2}));
 }
 
 TEST_F(ScriptRunnerTest, ANodeLineSetsEverySlotsIntervalAndTarget) {
@@ -259,6 +317,42 @@ TEST_F(ScriptRunnerTest, LinesThatCannotRunStopTheRunAndAreNamed) {
   EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{ui.boxes()[0].text, pauseMessage, pauseMessage,
                                                          "The line \"PAUSE 9999999999999999999999999999999999999999\" cannot be run: its pause length is not a number of milliseconds."}));
   EXPECT_FALSE(motion.pauseActive());
+}
+
+TEST_F(ScriptRunnerTest, EaseLinesPassAtOnceAndCurveTheNodeMovesAfterThem) {
+  addNode("Up", 227, 255); // 100 units at 4 ms: 400 ms
+  addNode("Down", 127, 255);
+  place({"Up", "EASE IN", "Down", "Up", "EASE SIDEWAYS", "Down"});
+  std::map<int, int> startMs; // by row
+  std::map<int, int> servo0; // by time
+  runner.setLineListener([&](int row) { startMs[row] = now; });
+  const auto runToIdle = [&] {
+    while (!runner.idle() && now < 10000) {
+      advance(updateMs);
+      servo0[now] = motion.displayed(0);
+    }
+  };
+  const auto halfway = [&](int row) { return servo0.at(startMs.at(row) + 200); };
+  runner.run();
+  runToIdle();
+  EXPECT_EQ(rowsRun, (std::vector<int>{1, 2, 3, 4, 5}));
+  EXPECT_EQ(halfway(1), 177); // a run starts linear
+  EXPECT_EQ(startMs.at(3) - startMs.at(2), runnerTickMs); // nothing to wait for
+  EXPECT_EQ(halfway(3), 202); // a quarter of the way at half time, down
+  EXPECT_EQ(halfway(4), 152); // and up: the curve holds until the next EASE
+  EXPECT_EQ(startMs.at(5) - startMs.at(4), startMs.at(2) - startMs.at(1)) << "the eased move took longer";
+  EXPECT_EQ(ui.messageTexts(),
+            (std::vector<std::string>{"The line \"EASE SIDEWAYS\" cannot be run: its curve is not LINEAR, IN, OUT or INOUT."}));
+
+  // The node pop-up's Goto moves at one speed, and so does the next run's first line.
+  EXPECT_EQ(runner.easing(), Easing::In);
+  runner.processCommand("Down");
+  advance(200);
+  EXPECT_EQ(motion.displayed(0), 177);
+  advance(200);
+  runner.run();
+  runToIdle();
+  EXPECT_EQ(halfway(1), 177);
 }
 
 TEST_F(ScriptRunnerTest, ARunIsToldAsItStartsAndEndsAndTakesNoStepMeanwhile) {

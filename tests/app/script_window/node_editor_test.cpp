@@ -152,6 +152,9 @@ void NodeEditorTest::speedsSetTheStepTables_data() {
   QTest::newRow("4") << "4" << "4" << 255;
   QTest::newRow("8, 127.5 to even") << "8" << "8" << 128;
   QTest::newRow("255") << "255" << "255" << 4;
+  // The user's text stays; only the speed is read from it.
+  QTest::newRow("8.5 read as 8") << "8.5" << "8.5" << 128;
+  QTest::newRow("a space before 7") << " 7" << " 7" << 146;
 }
 
 void NodeEditorTest::speedsSetTheStepTables() {
@@ -325,28 +328,33 @@ void NodeEditorTest::displayedPositionsAreCopiedIntoTheBoxes() {
 }
 
 void NodeEditorTest::theBoxTheUserIsTypingIntoKeepsItsText_data() {
-  QTest::addColumn<bool>("typed");
+  QTest::addColumn<QString>("typed"); // before the move
   QTest::addColumn<bool>("left");
   QTest::addColumn<bool>("copied");
-  QTest::newRow("focused, not typed into") << false << false << true;
-  QTest::newRow("typed into, focus kept") << true << false << false;
-  QTest::newRow("typed into and left") << true << true << true;
+  QTest::newRow("focused and selected") << "" << false << false;
+  QTest::newRow("typed into, focus kept") << "18" << false << false;
+  QTest::newRow("typed into and left") << "18" << true << true;
 }
 
 void NodeEditorTest::theBoxTheUserIsTypingIntoKeepsItsText() {
-  QFETCH(bool, typed);
+  QFETCH(QString, typed);
   QFETCH(bool, left);
   QFETCH(bool, copied);
   m_motion.setSpeed(255);
   pos(5)->setFocus();
-  if (typed) {
-    pos(5)->selectAll();
-    QTest::keyClicks(pos(5), "180");
-  }
+  pos(5)->selectAll(); // as a double click or Ctrl+A leaves it
+  QTest::keyClicks(pos(5), typed);
   if (left) QTest::keyClick(pos(5), Qt::Key_Tab);
-  m_motion.tick(20); // servo 5 moves five steps from 127, toward 105 or the 180 accepted
+  const QString before = pos(5)->text();
+  m_motion.tick(20); // servo 5 moves five steps from 127, toward 105 or the 18 accepted
   QVERIFY(m_motion.displayed(5) != 127);
-  QCOMPARE(pos(5)->text(), copied ? QString::number(m_motion.displayed(5)) : QString("180"));
+  QCOMPARE(pos(5)->text(), copied ? QString::number(m_motion.displayed(5)) : before);
+  if (left) return;
+  // What the user types next goes where the user left off, whatever the servo did meanwhile.
+  QTest::keyClicks(pos(5), "0");
+  QTest::keyClick(pos(5), Qt::Key_Return);
+  QVERIFY(m_ui.boxes().empty());
+  QCOMPARE(int(m_motion.target(5)), typed.isEmpty() ? 0 : 180);
 }
 
 void NodeEditorTest::tabFollowsTheLayoutThroughEveryControl() {

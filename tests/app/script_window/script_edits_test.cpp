@@ -67,6 +67,10 @@ TEST_F(ScriptEditsTest, UndoAndRedoRestoreTheExactScript) {
       {"delete Home", 0, [&] { edits.deleteNode(0); }, false},
       {"create a node, cancelled", 0, [&] { ui.answerInput(""); edits.createNodeFromControls(motion); }, false},
       {"run the script", 0, [&] { runner.run(); for (int i = 0; i < 50; ++i) { motion.tick(100); runner.tick(); } }, false},
+      // The heading is no line to edit.
+      {"place on the heading", 0, [&] { lines.setCurrentLine(0); edits.place(waitCommand); }, false},
+      {"insert at the heading", 0, [&] { lines.setCurrentLine(0); edits.insertEmptyLine(); }, false},
+      {"delete the heading", 0, [&] { lines.setCurrentLine(0); edits.deleteLine(); }, false},
   };
   auto perform = [&](const auto &c) {
     if (c.row) lines.select(c.row < 0 ? lines.lastRow() : c.row);

@@ -2,6 +2,7 @@
 // script model, runner and motion model behind it.
 #include "find_child.h"
 #include "motion/motion_model.h"
+#include "script/script_file.h"
 #include "script_window/script_window.h"
 #include "scripted_ui_services.h"
 
@@ -14,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -51,10 +53,14 @@ private slots:
   void loadsBesideTheControlWindowWithHomeAndAnEmptyScript();
   void commandButtonsAndGridClicksEditTheLines();
   void pauseTakesANumberOnly();
+  void easeTakesACurveOnly();
   void createdNodesGetButtonsAndTheSixthScrollsTheList();
+  void aNewNodeIsScrolledIntoViewHoweverTheListWasLeft();
+  void anOpenedFileShowsItsButtonsWhateverTheLastFileHad();
   void homesPopUpOffersOnlyPlaceAndGoto();
   void popUpDeleteAndEditActOnTheRightClickedNode();
   void runningLeavesOnlyStopTakingInput();
+  void aRunHeldByServosStillMovingSaysSo();
   void closeHidesAndTheCloseBoxUnloads();
   void gridKeysMoveTheMarkerAndEditLines_data();
   void gridKeysMoveTheMarkerAndEditLines();
@@ -112,6 +118,12 @@ private:
     return rows.size() == 1 ? rows[0].row() + 1 : 0;
   }
   bool inSight(int row) { return grid()->viewport()->rect().contains(rowCentre(row)); }
+  // The node's button wholly within the part of the list the port shows.
+  bool buttonInView(int index) {
+    auto *button = child<QPushButton>(m_window.get(), QString("cmbNode(%1)").arg(index));
+    auto *port = child<QWidget>(m_window.get(), "fmePort");
+    return port->rect().contains(QRect(button->mapTo(port, QPoint(0, 0)), button->size()));
+  }
 
   ServoConfiguration m_config;
   DefaultTakingUi m_ui;
@@ -212,6 +224,16 @@ void ScriptWindowTest::pauseTakesANumberOnly() {
   QCOMPARE(boxes.back().title, std::string("Quarnel"));
 }
 
+void ScriptWindowTest::easeTakesACurveOnly() {
+  for (const std::string &answer : {takeDefault, std::string(" out "), std::string("fast")}) {
+    m_ui.answerInput(answer);
+    click("cmbEase");
+  }
+  QCOMPARE(shown(), (QStringList{"EASE INOUT", "EASE OUT", "<"}));
+  QCOMPARE(m_ui.boxes().back().text, std::string("Ease curve must be LINEAR, IN, OUT or INOUT!"));
+  QCOMPARE(m_ui.boxes().back().icon, MessageIcon::Critical);
+}
+
 void ScriptWindowTest::createdNodesGetButtonsAndTheSixthScrollsTheList() {
   m_ui.answerInput(takeDefault);
   click("cmbCreateNode");
@@ -235,6 +257,41 @@ void ScriptWindowTest::createdNodesGetButtonsAndTheSixthScrollsTheList() {
   // A click places the node's name.
   click("cmbNode(3)");
   QCOMPARE(shown(), (QStringList{"C", "<"}));
+}
+
+void ScriptWindowTest::aNewNodeIsScrolledIntoViewHoweverTheListWasLeft() {
+  for (const char *name : {"A", "B", "C", "D", "E", "F", "G"}) createNode(name);
+  auto *scroll = child<QScrollBar>(m_window.get(), "vscNodeScroll");
+  QVERIFY(buttonInView(7));
+  m_edits->deleteNode(7);
+  scroll->setValue(0); // the user goes back to the top
+  QVERIFY(!buttonInView(6));
+  createNode("H"); // eight nodes again, as before the delete
+  QCOMPARE(scroll->value(), 4);
+  QVERIFY(buttonInView(7));
+}
+
+void ScriptWindowTest::anOpenedFileShowsItsButtonsWhateverTheLastFileHad() {
+  QTemporaryDir dir;
+  auto fileWith = [&](int nodes) {
+    ScriptModel script(m_config, ScriptUser{m_ui, "Quarnel"});
+    for (int i = 1; i < nodes; ++i) script.createNode("N" + std::to_string(i), nodeDataText(script.nodes().node(0)));
+    const std::string path = dir.filePath(QString("%1.tvk").arg(nodes)).toStdString();
+    QFile file(QString::fromStdString(path));
+    const std::string bytes = writeScript(script).bytes;
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
+      qFatal("cannot write %s", path.c_str());
+    return path;
+  };
+  auto *scroll = child<QScrollBar>(m_window.get(), "vscNodeScroll");
+  for (const auto &[nodes, scrolls] : {std::pair{maxNodes, true}, std::pair{4, false}, std::pair{7, true}}) {
+    m_ui.answerFile(fileWith(nodes));
+    action("mnuFOpen")->trigger();
+    QVERIFY(m_window->findChild<QPushButton *>(QString("cmbNode(%1)").arg(nodes - 1)));
+    QVERIFY(!m_window->findChild<QPushButton *>(QString("cmbNode(%1)").arg(nodes)));
+    QCOMPARE(scroll->isEnabled(), scrolls);
+    QVERIFY(buttonInView(nodes - 1));
+  }
 }
 
 void ScriptWindowTest::homesPopUpOffersOnlyPlaceAndGoto() {
@@ -293,7 +350,7 @@ void ScriptWindowTest::runningLeavesOnlyStopTakingInput() {
   QVERIFY(!m_runner->idle());
   QVERIFY(child<QPushButton>(m_window.get(), "cmbAbort")->isEnabled());
   for (const char *name : {"cmbStep", "cmdGoto", "cmbRun", "cmbResume", "cmbClearScript", "cmbDelete", "cmbHold",
-                           "cmbPause", "cmbLoopStart", "cmbLoopEnd", "cmbClose"})
+                           "cmbPause", "cmbEase", "cmbLoopStart", "cmbLoopEnd", "cmbClose"})
     QVERIFY2(!child<QPushButton>(m_window.get(), name)->isEnabled(), name);
   QVERIFY(!grid()->isEnabled());
   QVERIFY(!child<QGroupBox>(m_window.get(), "fmeNodes")->isEnabled());
@@ -326,6 +383,27 @@ void ScriptWindowTest::runningLeavesOnlyStopTakingInput() {
   QVERIFY(grid()->isEnabled());
   QVERIFY(action("mnuEUndo")->isEnabled());
   QVERIFY(!child<QTimer>(m_window.get(), "tmrScriptRun")->isActive());
+}
+
+void ScriptWindowTest::aRunHeldByServosStillMovingSaysSo() {
+  const QString waiting = "Waiting for the servos to arrive";
+  auto *status = child<QStatusBar>(m_window.get(), "sbrStatus");
+  m_script->lines().load({"WAIT"});
+  m_motion.setTarget(0, 20); // still on its way as the run starts
+  m_motion.tick(40);
+  QCOMPARE(status->currentMessage(), QString());
+  click("cmbRun");
+  QTRY_COMPARE(status->currentMessage(), waiting);
+  click("cmbAbort");
+  QTRY_VERIFY(m_runner->idle());
+  QCOMPARE(status->currentMessage(), QString());
+
+  click("cmbResume");
+  QTRY_COMPARE(status->currentMessage(), waiting);
+  while (m_motion.displayed(0) != 20) m_motion.tick(40);
+  m_motion.tick(40);
+  QTRY_VERIFY(m_ui.promptOpen()); // the WAIT runs once they are there
+  QCOMPARE(status->currentMessage(), QString());
 }
 
 void ScriptWindowTest::closeHidesAndTheCloseBoxUnloads() {
@@ -465,6 +543,7 @@ void ScriptWindowTest::accessKeysPressTheirButtons_data() {
   QTest::newRow("End") << "cmbLoopEnd" << "End" << int(Qt::Key_N);
   QTest::newRow("Close") << "cmbClose" << "Close" << int(Qt::Key_O);
   QTest::newRow("Create Node") << "cmbCreateNode" << "Create\nNode" << int(Qt::Key_C);
+  QTest::newRow("Ease Moves") << "cmbEase" << "Ease\nMoves" << int(Qt::Key_M);
 }
 
 void ScriptWindowTest::accessKeysPressTheirButtons() {
@@ -495,7 +574,7 @@ void ScriptWindowTest::accessKeysAreUnique() {
     ++withKey;
     QVERIFY2(keys.insert(key[0].toCombined()).second, qPrintable("taken twice: " + text));
   }
-  QCOMPARE(withKey, 4 + 14); // File, Edit, View, About and every command button
+  QCOMPARE(withKey, 4 + 15); // File, Edit, View, About and every command button
 }
 
 void ScriptWindowTest::controlsAreNamedForScreenReaders_data() {
@@ -516,6 +595,7 @@ void ScriptWindowTest::controlsAreNamedForScreenReaders_data() {
   QTest::newRow("Delete") << "cmbDelete" << "Delete line";
   QTest::newRow("WAIT") << "cmbHold" << "Place WAIT";
   QTest::newRow("PAUSE") << "cmbPause" << "Place PAUSE";
+  QTest::newRow("EASE") << "cmbEase" << "Place EASE";
   QTest::newRow("Start") << "cmbLoopStart" << "Place loop start";
   QTest::newRow("End") << "cmbLoopEnd" << "Place loop end";
   QTest::newRow("Close") << "cmbClose" << "Close";
@@ -675,13 +755,21 @@ void ScriptWindowTest::titleMarkFollowsTheUndoStacksCleanState() {
   undo->trigger();
   QVERIFY(m_window->isWindowModified());
 
-  // An opened file, even one that cannot be read, leaves nothing to undo and nothing modified.
-  for (const std::string &file : {path, dir.filePath("gone.tvk").toStdString()}) {
+  // An opened file, even one that cannot be read, leaves nothing to undo and nothing modified,
+  // and the caption names only a file the window holds.
+  const std::string notAScript = dir.filePath("notes.tvk").toStdString();
+  QFile(QString::fromStdString(notAScript)).open(QIODevice::WriteOnly);
+  const std::pair<std::string, QString> opened[] = {{path, "Script - wave.tvk[*]"},
+                                                    {dir.filePath("gone.tvk").toStdString(), "Script[*]"},
+                                                    {path, "Script - wave.tvk[*]"},
+                                                    {notAScript, "Script[*]"}};
+  for (const auto &[file, caption] : opened) {
     m_ui.answerMessage(MessageAnswer::Discard);
     m_ui.answerFile(file);
     action("mnuFOpen")->trigger();
     QVERIFY(!m_window->isWindowModified());
     QVERIFY(!undo->isEnabled());
+    QCOMPARE(m_window->windowTitle(), caption);
     click("cmbHold");
   }
 }

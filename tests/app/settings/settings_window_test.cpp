@@ -386,23 +386,30 @@ void SettingsWindowTest::controlsChecksTheFieldHoweverItIsAskedFor() {
   int requests = 0;
   m_window->controlsRequested = [&] { ++requests; };
   QLineEdit *home = field("txtHome", 2);
-  auto askForControls = [&] {
-    if (way == "button") QTest::mouseClick(child<QPushButton>(m_window.get(), "cmbControls"), Qt::LeftButton);
-    else if (way == "access key") QTest::keyClick(home, Qt::Key_C, Qt::AltModifier); // leaves the focus
+  auto ask = [&](const QString &how) {
+    if (how == "button") QTest::mouseClick(child<QPushButton>(m_window.get(), "cmbControls"), Qt::LeftButton);
+    else if (how == "access key") QTest::keyClick(home, Qt::Key_C, Qt::AltModifier); // the focus stays
+    else if (how == "Save's access key") QTest::keyClick(home, Qt::Key_S, Qt::AltModifier);
     else child<QAction>(m_window.get(), "mnuFControls")->trigger();
+    // An access key presses its button a moment later.
+    for (const char *button : {"cmbControls", "cmbSave"})
+      QTRY_VERIFY(!child<QPushButton>(m_window.get(), button)->isDown());
   };
 
+  // Each try says why, however often and whichever way it comes.
   focusAndType(home, "300");
-  askForControls();
-  // The access key presses the button a moment later.
-  QTRY_COMPARE(m_ui->messageTexts(), std::vector<std::string>{"Home value must be LESS than or equal to Maximum value"});
-  QCOMPARE(requests, 0);
-  QCOMPARE(QApplication::focusWidget(), home);
+  for (const QString &how : {way, way, QString("button"), QString("access key"), QString("menu"), QString("Save's access key")}) {
+    m_ui->clear();
+    ask(how);
+    QCOMPARE(m_ui->messageTexts(), std::vector<std::string>{"Home value must be LESS than or equal to Maximum value"});
+    QCOMPARE(requests, 0);
+    QCOMPARE(QApplication::focusWidget(), home);
+  }
 
   focusAndType(home, "200");
   m_ui->clear();
-  askForControls();
-  QTRY_COMPARE(requests, 1);
+  ask(way);
+  QCOMPARE(requests, 1);
   QVERIFY(m_ui->boxes().empty());
 }
 

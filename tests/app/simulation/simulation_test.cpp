@@ -1,6 +1,7 @@
 // The simulated run's outline, the line's load under it, and the live frame-rate meter.
 #include "link/frame_rate_meter.h"
 #include "script/script_model.h"
+#include "simulation/driver_queue.h"
 #include "simulation/line_load.h"
 #include "simulation/motion_simulation.h"
 
@@ -66,7 +67,9 @@ INSTANTIATE_TEST_SUITE_P(Scripts, SimulationOutline, ::testing::Values(
     OutlineCase{"adjacent loop ends", {"LOOPSTART", "LOOPEND"}, {1, 2, 3}, "", {{1, 2}}, 0, 0},
     OutlineCase{"each loop once, one with no start", {"Up", "LOOPEND", "Home", "LOOPSTART", "Up", "LOOPEND", "Home"},
                 {1, 2, 3, 4, 5, 6, 7, 8}, "", {{1, 2}, {4, 6}}, 0, 0},
-    OutlineCase{"wait", {"Up", "WAIT", "Home"}, {1, 2, 3, 4}, "", {}, 0, 1}));
+    OutlineCase{"wait", {"Up", "WAIT", "Home"}, {1, 2, 3, 4}, "", {}, 0, 1},
+    OutlineCase{"ease", {"EASE OUT", "Up", "EASE", "Home"}, {1, 2, 3},
+                "The line \"EASE\" cannot be run: its curve is not LINEAR, IN, OUT or INOUT.", {}, 0, 0}));
 
 TEST(Simulation, TimesMovesPausesAndLoopsAsTheTicksWould) {
   // Up, run at 200 ms: servo 0 from 127 to 147 at speed 100 (10 ms a unit); the node's speed
@@ -87,6 +90,26 @@ TEST(Simulation, TimesMovesPausesAndLoopsAsTheTicksWould) {
   EXPECT_EQ(sim.lineRuns[3].before[0], 147); // Home starts from where Up left servo 0
   EXPECT_EQ(sim.lineRunningAt(50), nullptr);
   EXPECT_EQ(sim.lineRunningAt(250)->row, 2);
+}
+
+TEST(Simulation, ALineStartsOnlyOnceTheDriverHasSentTheLastOnesMoves) {
+  // Twelve servos at full speed ask ten times what 9600 bit/s carries. Far, run at 100 ms,
+  // steps every servo every 4 ms up to 176, the last step at 296 ms; the motion stands at 300,
+  // but the last pass of twelve frames is on the line until 333, so Near waits for 400.
+  const Simulation sim = simulate(script({pose("Far", 255, -1, 0, 176), pose("Near", 255, -1, 0, 100)}, {"Far", "Near", "Far"}));
+  ASSERT_EQ(sim.lineRuns.size(), 4u);
+  EXPECT_EQ(sim.lineRuns[1].timeMs, 400);
+  // What the timeline shows at each line's start is what the board has been sent.
+  for (const LineRun &run : sim.lineRuns) {
+    DriverQueue driver(sim.start, 1000 / lineFramesPerSecond(9600));
+    for (const PositionChange &change : sim.changes) {
+      if (change.timeMs > run.timeMs) break;
+      driver.sendUntil(change.timeMs);
+      driver.change(change.timeMs, change.servo, change.position);
+    }
+    driver.sendUntil(run.timeMs);
+    EXPECT_TRUE(driver.carried()) << "line " << run.row << " at " << run.timeMs << " ms";
+  }
 }
 
 TEST(Simulation, StopsAtTheCapAndWhenCancelled) {

@@ -88,7 +88,9 @@ TEST(TimelineNotes, TellHowTheRunEndsTheLinesLoadAndTheLinePicked) {
   };
   Simulation plain;
   plain.endMs = 1250;
-  plain.lineRuns = {{100, 1, "PAUSE 300", {}}, {400, 2, "Nowhere", {}}};
+  Pose leaning{};
+  leaning[0] = 10;
+  plain.lineRuns = {{100, 1, "PAUSE 300", {}}, {400, 2, "Nowhere", {}}, {700, 3, "Home", leaning, Easing::Out}};
   Simulation failed = plain;
   failed.failure = "The line \"Nowhere\" cannot be run: no node has this name.";
   Simulation capped;
@@ -112,6 +114,9 @@ TEST(TimelineNotes, TellHowTheRunEndsTheLinesLoadAndTheLinePicked) {
        {*failed.failure, fits + " Shaded: it asks for more; the worst lag is 37 ms.", "Line 2 at 0.4 s: Nowhere"}},
       {"capped", played(capped, {}), 0,
        {"Shown up to 3600 s; the script runs on.", fits + " It never asks for more.", "Line 1 at 0.1 s: PAUSE 300"}},
+      {"an eased move", played(plain, {}), 2,
+       {"The script ends after 1.3 s.", fits + " It never asks for more.",
+        "Line 3 at 0.7 s, Home: Servo0 10 → 0 at speed 0; 11 servos unchanged — 10.2 s, eased out"}},
       {"loops", played(looped, {}), std::nullopt,
        {"Each loop is shown once, 4.0 s in all; a run repeats the loop from line 2 to line 6 (2.3 s a pass) until STOP.",
         fits + " It never asks for more.",
