@@ -3,9 +3,7 @@
 #include "spawn_program.h"
 #include "wait_until.h"
 
-#include <csignal>
 #include <fstream>
-#include <sys/wait.h>
 
 namespace tavik::testing {
 
@@ -26,9 +24,7 @@ BoardProcess::~BoardProcess() {
 }
 
 int BoardProcess::stop() {
-  kill(m_pid, SIGTERM);
-  int status = -1;
-  waitpid(m_pid, &status, 0);
+  const int status = endProgram(m_pid);
   m_pid = -1;
   return status;
 }

@@ -1,8 +1,10 @@
 // posix_spawn with the three standard streams redirected.
 #include "spawn_program.h"
 
+#include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 extern char **environ;
@@ -23,6 +25,13 @@ pid_t spawnProgram(std::vector<std::string> args, const std::string &out, const 
   if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
   posix_spawn_file_actions_destroy(&actions);
   return pid;
+}
+
+int endProgram(pid_t pid) {
+  kill(pid, SIGTERM);
+  int status = -1;
+  waitpid(pid, &status, 0);
+  return status;
 }
 
 } // namespace tavik::testing

@@ -13,4 +13,7 @@ namespace tavik::testing {
 pid_t spawnProgram(std::vector<std::string> args, const std::string &out = "/dev/null",
                    const std::string &err = "/dev/stderr");
 
+// Ends the program with SIGTERM and waits for it; its exit status.
+int endProgram(pid_t pid);
+
 } // namespace tavik::testing

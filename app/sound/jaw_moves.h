@@ -1,0 +1,31 @@
+// The positions a jaw servo takes to follow the loudness of speech, worked out ahead from the
+// whole sound so the motion engine can play them in time with it.
+#pragma once
+
+#include "motion/motion_model.h"
+#include "sound/voice_envelope.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace quarnel {
+
+struct JawSettings {
+  int closed = lowestPosition; // the mouth shut, in silence
+  int open = highestPosition;  // the mouth at its widest, on the loudest syllables
+  ServoLimits limits;          // the servo's travel: no position leaves it
+  int lookAheadMs = 50;        // the jaw moves this much before the sound it follows is heard
+  int stepMs = 30;             // the least time between two positions, so the line keeps up
+};
+
+struct JawMove {
+  int timeMs; // from the sound's start
+  int16_t position;
+};
+
+// The jaw's changes of position, the first at 0 and the last back at `closed`, each at least a
+// step after the one before. A gate keeps the jaw shut in pauses and breath noise: it opens
+// only well above the sound's quiet and closes again only well below where it opened.
+std::vector<JawMove> jawMoves(const VoiceEnvelope &envelope, const JawSettings &settings);
+
+} // namespace quarnel
