@@ -72,12 +72,14 @@ Application::Application(std::string folder)
   m_frmScript.editRequested = [this](int index) { m_frmNodeEdit.openFor(index, m_frmControls, m_frmScript); };
   m_frmNodeEdit.closed = [this] { m_frmScript.editFinished(); };
 
-  for (auto [menu, kind] : {std::pair(m_frmSettings.recentFilesMenu(), DocumentKind::ServoSettings),
-                            std::pair(m_frmScript.recentFilesMenu(), DocumentKind::Script)})
+  auto forgetGone = [this](RecentFilesMenu *menu, DocumentKind kind) {
     menu->gone = [this, kind](const std::string &path) {
       m_remembered.forgetRecentDocument(kind, path);
       showRecentDocuments();
     };
+  };
+  forgetGone(m_frmSettings.recentFilesMenu(), DocumentKind::ServoSettings);
+  forgetGone(m_frmScript.recentFilesMenu(), DocumentKind::Script);
   showRecentDocuments();
   for (QWidget *window : std::initializer_list<QWidget *>{&m_frmSettings, &m_frmControls, &m_frmScript})
     new FileDrop(*window, [this](const std::string &path) { return mayOpen(path); },
