@@ -4,6 +4,9 @@
 #include "link/driver_location.h"
 #include "ports/ports_dialog.h"
 #include "script_window/script_controls.h"
+#include "ui/document_files.h"
+#include "widgets/file_drop.h"
+#include "widgets/recent_files_menu.h"
 
 #include <QAction>
 #include <QDir>
@@ -32,6 +35,7 @@ Application::Application(std::string folder)
   };
   m_frmSettings.servoSettingsFileUsed = [this](const std::string &path) {
     m_remembered.rememberDocument(DocumentKind::ServoSettings, path, m_folders);
+    showRecentDocuments();
   };
   QObject::connect(m_frmSettings.portsMenuItem(), &QAction::triggered, [this] { openPorts(); });
   showPortCaptions();
@@ -61,11 +65,25 @@ Application::Application(std::string folder)
   m_frmScript.timelineRequested = [this] { m_frmTimeline.showBeside(m_frmScript, m_frmControls); };
   m_frmScript.scriptFileUsed = [this](const std::string &path) {
     m_remembered.rememberDocument(DocumentKind::Script, path, m_folders);
+    showRecentDocuments();
   };
   // The editor's node must outlive it.
   m_frmScript.unloadAllowed = [this] { return !m_motion.nodeEditorOpen(); };
   m_frmScript.editRequested = [this](int index) { m_frmNodeEdit.openFor(index, m_frmControls, m_frmScript); };
   m_frmNodeEdit.closed = [this] { m_frmScript.editFinished(); };
+
+  auto forgetGone = [this](RecentFilesMenu *menu, DocumentKind kind) {
+    menu->gone = [this, kind](const std::string &path) {
+      m_remembered.forgetRecentDocument(kind, path);
+      showRecentDocuments();
+    };
+  };
+  forgetGone(m_frmSettings.recentFilesMenu(), DocumentKind::ServoSettings);
+  forgetGone(m_frmScript.recentFilesMenu(), DocumentKind::Script);
+  showRecentDocuments();
+  for (QWidget *window : std::initializer_list<QWidget *>{&m_frmSettings, &m_frmControls, &m_frmScript})
+    new FileDrop(*window, [this](const std::string &path) { return mayOpen(path); },
+                 [this](const std::vector<std::string> &paths) { openDocuments(paths); });
 }
 
 void Application::show() {
@@ -76,6 +94,41 @@ void Application::show() {
                         "port and baud choices and the files used last will not be kept after it ends.",
                     m_identity.productName, MessageIcon::Warning, MessageButtons::Ok);
   m_frmSettings.restoreServoSettings(m_remembered.values().servoSettingsFile);
+}
+
+void Application::openDocuments(const std::vector<std::string> &paths) {
+  // Servo settings first: a script's control window takes its limits from the rows.
+  for (DocumentKind kind : {DocumentKind::ServoSettings, DocumentKind::Script})
+    for (const std::string &path : paths)
+      if (documentKindOf(path) == kind) openDocument(path);
+}
+
+bool Application::mayOpen(const std::string &path) const {
+  const auto kind = documentKindOf(path);
+  if (!kind) return false;
+  // The rows are the control window's limits while it is open.
+  if (*kind == DocumentKind::ServoSettings) return !m_frmControls.isLoaded();
+  // Not over a running script, nor under the node editor's node.
+  return m_runner.idle() && !m_motion.nodeEditorOpen();
+}
+
+void Application::openDocument(const std::string &path) {
+  if (!mayOpen(path)) return;
+  if (documentKindOf(path) == DocumentKind::ServoSettings) m_frmSettings.openServoSettings(path);
+  else openScript(path);
+}
+
+void Application::openScript(const std::string &path) {
+  if (!m_frmControls.isLoaded()) m_frmSettings.requestControls();
+  // A row refused by its check, or no driver: said, and the script stays unopened.
+  if (!m_frmControls.isLoaded()) return;
+  m_frmScript.showBeside(m_frmControls);
+  m_frmScript.openFile(path);
+}
+
+void Application::showRecentDocuments() {
+  m_frmSettings.recentFilesMenu()->showFiles(m_remembered.recentDocuments(DocumentKind::ServoSettings));
+  m_frmScript.recentFilesMenu()->showFiles(m_remembered.recentDocuments(DocumentKind::Script));
 }
 
 void Application::showPortCaptions() {

@@ -1,7 +1,8 @@
 // The one object that owns the run: the application's identity, the user-interface services,
 // the start-up record, what is remembered between runs (the last files, the folders the file
 // dialogs start in, the ports' devices), the motion tables, the driver, the script, its edits
-// and its runner, and the windows, each created once.
+// and its runner, and the windows, each created once. Files the user opens from outside the
+// windows (named at start, dropped on a window) come in here.
 #pragma once
 
 #include "config/app_identity.h"
@@ -22,6 +23,9 @@
 #include "ui/document_folders.h"
 #include "widgets/qt_ui_services.h"
 
+#include <string>
+#include <vector>
+
 namespace quarnel {
 
 class Application {
@@ -29,7 +33,17 @@ public:
   explicit Application(std::string folder);
   void show();
 
+  // Files named at start or dropped on a window: servo settings in the settings window, a
+  // script in the script window beside the control window, which opens the link as its Script
+  // button does.
+  void openDocuments(const std::vector<std::string> &paths);
+
 private:
+  // Whether a file of this kind can be opened now, from the command line or a drop.
+  bool mayOpen(const std::string &path) const;
+  void openDocument(const std::string &path);
+  void openScript(const std::string &path);
+  void showRecentDocuments();
   void openControls();
   void openPorts();
   void showPortCaptions();

@@ -1,18 +1,23 @@
 // Quarnel's entry: the command line first, with no window; then Qt and the application, which
-// opens the settings window.
+// opens the settings window, and the files named on the command line.
 #include "application.h"
 #include "command_line.h"
 #include "link/driver_check.h"
+#include "ui/document_files.h"
 #include "widgets/desktop_identity.h"
 #include "window_start.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <iostream>
+#include <string>
+#include <vector>
 
 int main(int argc, char *argv[]) {
   std::string folder;
+  std::vector<std::string> files;
   {
     // --help, --version and --check answer with no display, so no window system is touched yet.
     QCoreApplication commandLineOnly(argc, argv);
@@ -23,7 +28,15 @@ int main(int argc, char *argv[]) {
         "check", "Show the servo driver library the program loads and whether it loads with its "
                  "three calls, then exit: 0 when it does, 1 when not.");
     commandLine.parser().addOption(check);
+    commandLine.addPositionalArgument("[FILE...]", "Servo settings (.sst) or scripts (.tvk) to open; a script "
+                                                   "opens the control and script windows.");
     if (const auto status = commandLine.parse(QCoreApplication::arguments())) return *status;
+    for (const QString &file : commandLine.parser().positionalArguments()) {
+      // Kept among the recent files, so the path must not depend on where this run started.
+      files.push_back(QFile::encodeName(QFileInfo(file).absoluteFilePath()).toStdString());
+      if (!quarnel::documentKindOf(files.back()))
+        return commandLine.usageError(file + " is neither servo settings (.sst) nor a script (.tvk)");
+    }
     folder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
     if (commandLine.parser().isSet(check)) return quarnel::checkDriver(folder, std::cout, std::cerr);
   }
@@ -33,5 +46,6 @@ int main(int argc, char *argv[]) {
   quarnel::presentToDesktop();
   quarnel::Application app(folder);
   app.show();
+  app.openDocuments(files);
   return QApplication::exec();
 }

@@ -15,6 +15,7 @@ struct Entry {
   std::string key;
   std::string Remembered::*field = nullptr;
   int port = -1; // for the [ports] entries
+  std::vector<std::string> Remembered::*list = nullptr; // a line of its own for each value
 };
 
 std::vector<Entry> entries() {
@@ -25,11 +26,21 @@ std::vector<Entry> entries() {
   for (int port = 0; port < comPorts; ++port) all.push_back({"ports", "COM" + std::to_string(port + 1), nullptr, port});
   all.push_back({"positions", "servoSettings", &Remembered::positionsServoSettings});
   all.push_back({"positions", "last", &Remembered::positions});
+  all.push_back({"recent", "servoSettings", nullptr, -1, &Remembered::recentServoSettings});
+  all.push_back({"recent", "script", nullptr, -1, &Remembered::recentScripts});
   return all;
 }
 
-template <typename R> decltype(auto) valueOf(R &r, const Entry &e) {
-  return e.field ? r.*e.field : r.portDevices[e.port];
+std::vector<std::string> valuesOf(const Remembered &r, const Entry &e) {
+  if (e.list) return r.*e.list;
+  return {e.field ? r.*e.field : r.portDevices[e.port]};
+}
+
+void take(Remembered &r, const Entry &e, std::string_view value) {
+  if (!e.list)
+    (e.field ? r.*e.field : r.portDevices[e.port]) = value;
+  else if (!value.empty() && (r.*e.list).size() < recentFileCount)
+    (r.*e.list).emplace_back(value);
 }
 
 } // namespace
@@ -37,15 +48,15 @@ template <typename R> decltype(auto) valueOf(R &r, const Entry &e) {
 std::string writeRememberedFile(const Remembered &remembered) {
   std::string out;
   std::string section;
-  for (const Entry &e : entries()) {
-    const std::string &value = valueOf(remembered, e);
-    if (value.empty() || value.find_first_of("\r\n") != std::string::npos) continue;
-    if (section != e.section) {
-      section = e.section;
-      out += "[" + section + "]\n";
+  for (const Entry &e : entries())
+    for (const std::string &value : valuesOf(remembered, e)) {
+      if (value.empty() || value.find_first_of("\r\n") != std::string::npos) continue;
+      if (section != e.section) {
+        section = e.section;
+        out += "[" + section + "]\n";
+      }
+      out += e.key + "=" + value + "\n";
     }
-    out += e.key + "=" + value + "\n";
-  }
   return out;
 }
 
@@ -65,7 +76,7 @@ Remembered readRememberedFile(std::string_view bytes) {
     size_t equals = line.find('=');
     if (equals == std::string_view::npos) continue;
     for (const Entry &e : all)
-      if (section == e.section && line.substr(0, equals) == e.key) valueOf(r, e) = line.substr(equals + 1);
+      if (section == e.section && line.substr(0, equals) == e.key) take(r, e, line.substr(equals + 1));
   }
   return r;
 }

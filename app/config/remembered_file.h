@@ -9,11 +9,15 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quarnel {
 
 // The device chosen for each COM port 1 to 4; empty where the user chose none.
 using PortDevices = std::array<std::string, comPorts>;
+
+// How many files of each kind File > Open Recent offers.
+constexpr size_t recentFileCount = 8;
 
 struct Remembered {
   std::string servoSettingsFile; // the last .sst opened or saved
@@ -25,6 +29,8 @@ struct Remembered {
   // they belong to (empty for the default rows).
   std::string positionsServoSettings;
   std::string positions;
+  std::vector<std::string> recentServoSettings; // newest first, at most recentFileCount
+  std::vector<std::string> recentScripts;
 
   bool operator==(const Remembered &) const = default;
 };
@@ -37,7 +43,8 @@ std::optional<ServoPositions> positionsFromText(std::string_view text);
 // Empty values are left out, and so is a value holding a line break, which no line can carry.
 std::string writeRememberedFile(const Remembered &remembered);
 
-// Unknown sections, keys and lines are passed over, so a newer version's file still reads.
+// Unknown sections, keys and lines are passed over, so a newer version's file still reads; so
+// are recent files past the first recentFileCount.
 Remembered readRememberedFile(std::string_view bytes);
 
 } // namespace quarnel

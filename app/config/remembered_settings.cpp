@@ -5,6 +5,7 @@
 #include "config/save_failure.h"
 #include "config/settings_folder.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace quarnel {
@@ -25,6 +26,12 @@ std::string sameFileName(const std::string &path) {
   std::error_code error;
   const auto canonical = std::filesystem::weakly_canonical(std::filesystem::absolute(path, error), error);
   return error ? path : canonical.string();
+}
+
+constexpr const char *documentsNotKept = "The files and folders used last will not be remembered.";
+
+template <typename R> auto &recentOf(R &r, DocumentKind kind) {
+  return kind == DocumentKind::ServoSettings ? r.recentServoSettings : r.recentScripts;
 }
 
 } // namespace
@@ -64,13 +71,25 @@ void RememberedSettings::reportUnasked(const std::optional<std::string> &problem
   report(*problem, consequence);
 }
 
+const std::vector<std::string> &RememberedSettings::recentDocuments(DocumentKind kind) const {
+  return recentOf(m_values, kind);
+}
+
 void RememberedSettings::rememberDocument(DocumentKind kind, const std::string &path, const DocumentFolders &folders) {
   reportUnasked(store([&](Remembered &r) {
                   (kind == DocumentKind::ServoSettings ? r.servoSettingsFile : r.scriptFile) = path;
+                  std::vector<std::string> &recent = recentOf(r, kind);
+                  std::erase(recent, path);
+                  recent.insert(recent.begin(), path);
+                  if (recent.size() > recentFileCount) recent.resize(recentFileCount);
                   r.servoSettingsFolder = folders.folder(DocumentKind::ServoSettings);
                   r.scriptFolder = folders.folder(DocumentKind::Script);
                 }),
-                "The files and folders used last will not be remembered.");
+                documentsNotKept);
+}
+
+void RememberedSettings::forgetRecentDocument(DocumentKind kind, const std::string &path) {
+  reportUnasked(store([&](Remembered &r) { std::erase(recentOf(r, kind), path); }), documentsNotKept);
 }
 
 void RememberedSettings::rememberPortDevices(const PortDevices &devices) {

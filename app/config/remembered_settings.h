@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quarnel {
 
@@ -22,9 +23,14 @@ public:
   // The dialogs' folders as last remembered, `home` for a kind that has none yet.
   DocumentFolders folders(const std::string &home) const;
 
-  // A document opened or saved, and the folders the dialogs now start in. A file that cannot be
-  // written is reported once a run: these are remembered unasked.
+  // The files of a kind opened or saved last, newest first.
+  const std::vector<std::string> &recentDocuments(DocumentKind kind) const;
+
+  // A document opened or saved, first among the recent ones, and the folders the dialogs now
+  // start in. A file that cannot be written is reported once a run: these are remembered unasked.
   void rememberDocument(DocumentKind kind, const std::string &path, const DocumentFolders &folders);
+  // A recent document found gone: no longer offered.
+  void forgetRecentDocument(DocumentKind kind, const std::string &path);
   // The user asked for this one, so each failure is reported; the choice holds for this run.
   void rememberPortDevices(const PortDevices &devices);
 

@@ -4,6 +4,7 @@
 #include "config/file_access.h"
 #include "config/save_failure.h"
 #include "script/script_file.h"
+#include "ui/document_files.h"
 #include "ui/file_choice.h"
 
 #include <QFileInfo>
@@ -11,8 +12,6 @@
 namespace quarnel {
 
 namespace {
-
-const FileFilter scriptFilter{"Kelpin files(*.tvk)", "*.tvk"};
 
 // Clears the script and reads the file into it; false when the file is missing or no script.
 bool readScriptFile(ScriptModel &script, const std::string &path) {
@@ -29,24 +28,29 @@ bool readScriptFile(ScriptModel &script, const std::string &path) {
 } // namespace
 
 ScriptOpened openScriptFile(ScriptModel &script, DocumentFolders &folders) {
-  auto path = chooseFileToOpen(script.user().ui, scriptFilter, folders, DocumentKind::Script);
+  auto path = chooseFileToOpen(script.user().ui, fileFilterOf(DocumentKind::Script), folders, DocumentKind::Script);
   if (!path) return {};
-  BusyPointer busy(script.user().ui);
-  const bool opened = readScriptFile(script, *path);
-  return {true, opened ? path : std::nullopt};
+  return openScriptFile(script, *path);
 }
 
-std::optional<std::string> saveScriptFile(const ScriptModel &script, DocumentFolders &folders) {
+ScriptOpened openScriptFile(ScriptModel &script, const std::string &path) {
+  BusyPointer busy(script.user().ui);
+  const bool opened = readScriptFile(script, path);
+  return {true, opened ? std::optional(path) : std::nullopt};
+}
+
+bool saveScriptFile(const ScriptModel &script, const std::string &path) {
   const ScriptUser &user = script.user();
-  auto path = chooseFileToSave(user.ui, scriptFilter, folders, DocumentKind::Script);
-  if (!path) return std::nullopt;
   BusyPointer busy(user.ui);
   ScriptFileBytes file = writeScript(script);
-  std::optional<std::string> problem = file.refusal ? file.refusal : saveWholeFile(*path, file.bytes);
-  if (problem) {
-    user.critical(saveFailureMessage("the script file", *path, *problem));
-    return std::nullopt;
-  }
+  std::optional<std::string> problem = file.refusal ? file.refusal : saveWholeFile(path, file.bytes);
+  if (problem) user.critical(saveFailureMessage("the script file", path, *problem));
+  return !problem;
+}
+
+std::optional<std::string> saveScriptFileAs(const ScriptModel &script, DocumentFolders &folders) {
+  auto path = chooseFileToSave(script.user().ui, fileFilterOf(DocumentKind::Script), folders, DocumentKind::Script);
+  if (!path || !saveScriptFile(script, *path)) return std::nullopt;
   return path;
 }
 

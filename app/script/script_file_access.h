@@ -1,4 +1,5 @@
-// The File menu's Open and Save: the dialogs, the disk and the messages around the .tvk bytes.
+// The File menu's Open, Save and Save As: the dialogs, the disk and the messages around the .tvk
+// bytes.
 #pragma once
 
 #include "script/script_model.h"
@@ -19,9 +20,13 @@ struct ScriptOpened {
 
 // Replaces the created nodes and the script with a chosen file's.
 ScriptOpened openScriptFile(ScriptModel &script, DocumentFolders &folders);
+// The same with a file already named (a recent one, one given at start or dropped on a window).
+ScriptOpened openScriptFile(ScriptModel &script, const std::string &path);
 
-// Writes the script to a chosen file, replacing it whole or not at all. Returns the file's
-// path; nothing when cancelled or the save failed, which is reported naming the file.
-std::optional<std::string> saveScriptFile(const ScriptModel &script, DocumentFolders &folders);
+// Writes the script to `path`, replacing the file whole or not at all; false when that failed,
+// which is reported naming the file.
+bool saveScriptFile(const ScriptModel &script, const std::string &path);
+// The same to a chosen file. Returns its path; nothing when cancelled or the save failed.
+std::optional<std::string> saveScriptFileAs(const ScriptModel &script, DocumentFolders &folders);
 
 } // namespace quarnel

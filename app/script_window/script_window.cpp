@@ -4,18 +4,18 @@
 
 #include "motion/motion_model.h"
 #include "script/line_command.h"
-#include "script/script_file_access.h"
 #include "script_window/node_button_list.h"
 #include "script_window/script_controls.h"
 #include "script_window/script_grid_view.h"
-#include "ui/file_choice.h"
 #include "ui/unsaved_changes.h"
+#include "widgets/document_caption.h"
 #include "widgets/named_widget.h"
+#include "widgets/recent_files_menu.h"
 #include "widgets/show_about.h"
+#include "widgets/standard_shortcut.h"
 #include "widgets/window_placement.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QMenuBar>
@@ -127,7 +127,13 @@ void ScriptWindow::buildMenus() {
   m_mnuFile = menuBar()->addMenu("&File");
   m_mnuFile->setObjectName("mnuFile");
   m_mnuFOpen = addNamedAction(m_mnuFile, "mnuFOpen", "&Open");
+  m_mnuFOpen->setShortcuts(QKeySequence::Open);
+  m_mnuFRecent = new RecentFilesMenu(m_ui, m_identity.productName, this);
+  m_mnuFile->addMenu(m_mnuFRecent);
   m_mnuFSave = addNamedAction(m_mnuFile, "mnuFSave", "&Save");
+  m_mnuFSave->setShortcuts(QKeySequence::Save);
+  m_mnuFSaveAs = addNamedAction(m_mnuFile, "mnuFSaveAs", "Save &As...");
+  setStandardShortcut(m_mnuFSaveAs, QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   m_mnuFile->addSeparator()->setObjectName("mnusep");
   m_mnuFExit = addNamedAction(m_mnuFile, "mnuFExit", "E&xit");
   m_mnuEdit = menuBar()->addMenu("&Edit");
@@ -176,8 +182,10 @@ void ScriptWindow::connectControls() {
 
   connect(m_cmbClose, &QPushButton::clicked, this, &ScriptWindow::closeWindow);
   connect(m_mnuFExit, &QAction::triggered, this, &ScriptWindow::closeWindow);
-  connect(m_mnuFOpen, &QAction::triggered, this, &ScriptWindow::openFile);
+  connect(m_mnuFOpen, &QAction::triggered, this, &ScriptWindow::openChosenFile);
+  m_mnuFRecent->chosen = [this](const std::string &path) { openFile(path); };
   connect(m_mnuFSave, &QAction::triggered, this, &ScriptWindow::saveFile);
+  connect(m_mnuFSaveAs, &QAction::triggered, this, &ScriptWindow::saveFileAs);
   connect(m_cmbTimeline, &QPushButton::clicked, this, [this] { timelineRequested(); });
   connect(m_mnuVTimeline, &QAction::triggered, this, [this] { timelineRequested(); });
   connect(m_mnuAbout, &QAction::triggered, this, [this] { showAbout(m_ui, m_identity); });
@@ -291,11 +299,18 @@ bool ScriptWindow::mayDiscardChanges() {
                     {m_edits.modified(), m_path, "the script", [this] { return saveFile(); }});
 }
 
-void ScriptWindow::openFile() {
-  if (!mayDiscardChanges()) return;
-  const ScriptOpened opened = openScriptFile(m_script, m_folders);
+void ScriptWindow::openChosenFile() {
+  if (mayDiscardChanges()) showOpened(openScriptFile(m_script, m_folders));
+}
+
+void ScriptWindow::openFile(const std::string &path) {
+  if (mayDiscardChanges()) showOpened(openScriptFile(m_script, path));
+}
+
+void ScriptWindow::showOpened(const ScriptOpened &opened) {
   if (!opened.replaced) return;
-  // What a failed open leaves is Home and an empty script: nothing worth a question.
+  // What a failed open leaves is Home and an empty script: nothing worth a question, and no
+  // file's, so Save must not write it over the file that was open before.
   m_edits.forget();
   m_path = opened.path.value_or(std::string());
   if (opened.path) scriptFileUsed(*opened.path);
@@ -306,22 +321,26 @@ void ScriptWindow::openFile() {
 }
 
 bool ScriptWindow::saveFile() {
-  const auto path = saveScriptFile(m_script, m_folders);
-  if (!path) return false;
-  m_edits.markSaved();
-  m_path = *path;
-  scriptFileUsed(*path);
-  showCaption();
+  if (m_path.empty()) return saveFileAs();
+  if (!saveScriptFile(m_script, m_path)) return false;
+  showSavedAs(m_path);
   return true;
 }
 
-void ScriptWindow::showCaption() {
-  QString caption = "Script";
-  // A "[*]" of the file's own name must not stand for the modified mark.
-  if (!m_path.empty()) caption += " - " + QFile::decodeName(fileNameOf(m_path).c_str()).replace("[*]", "[*][*]");
-  setWindowTitle(caption + "[*]");
-  setWindowModified(m_edits.modified());
+bool ScriptWindow::saveFileAs() {
+  const auto path = saveScriptFileAs(m_script, m_folders);
+  if (path) showSavedAs(*path);
+  return path.has_value();
 }
+
+void ScriptWindow::showSavedAs(const std::string &path) {
+  m_edits.markSaved();
+  m_path = path;
+  scriptFileUsed(path);
+  showCaption();
+}
+
+void ScriptWindow::showCaption() { showDocumentCaption(*this, "Script", m_path, m_edits.modified()); }
 
 void ScriptWindow::showUndoState() {
   const QUndoStack &stack = m_edits.stack();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "config/app_identity.h"
+#include "script/script_file_access.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
 #include "script_window/script_edits.h"
@@ -25,6 +26,7 @@ namespace quarnel {
 
 class MotionModel;
 class NodeButtonList;
+class RecentFilesMenu;
 class ScriptGridModel;
 class ScriptGridView;
 
@@ -42,6 +44,10 @@ public:
   void unload();
   // Asks "Save changes to ...?" when the nodes or script are modified; true when they may go.
   bool mayDiscardChanges();
+  // Opens a file named elsewhere than in the dialog, asking first about changes.
+  void openFile(const std::string &path);
+
+  RecentFilesMenu *recentFilesMenu() const { return m_mnuFRecent; }
 
   // The runner's state as the controls show it.
   void showRunState();
@@ -77,8 +83,11 @@ private:
 
   void nodePopUp(int index, const QPoint &where);
   void closeWindow();
-  void openFile();
+  void openChosenFile();
+  void showOpened(const ScriptOpened &opened);
   bool saveFile();
+  bool saveFileAs();
+  void showSavedAs(const std::string &path);
   void showCaption();
   void showUndoState();
   void showServoWait();
@@ -91,7 +100,7 @@ private:
   const AppIdentity &m_identity;
   DocumentFolders &m_folders;
   TwipLayout m_layout;
-  std::string m_path; // the file last opened or saved; empty until then
+  std::string m_path; // the file last opened or saved, where Save writes; empty until then
   bool m_loaded = false;
   int m_selectedNodeIndex = 0;
 
@@ -117,7 +126,9 @@ private:
   ScriptGridView *m_grdScript = nullptr;
   QMenu *m_mnuFile = nullptr;
   QAction *m_mnuFOpen = nullptr;
+  RecentFilesMenu *m_mnuFRecent = nullptr;
   QAction *m_mnuFSave = nullptr;
+  QAction *m_mnuFSaveAs = nullptr;
   QAction *m_mnuFExit = nullptr;
   QMenu *m_mnuEdit = nullptr;
   QAction *m_mnuEUndo = nullptr;

@@ -1,5 +1,5 @@
 // The settings window: its controls in the twip layout, the load steps, the board change, the
-// position and name checks, Open, Save, About and Quit.
+// position and name checks, Open, Save, Save As, About and Quit.
 #include "settings/settings_window.h"
 
 #include "config/file_access.h"
@@ -7,13 +7,17 @@
 #include "config/servo_settings_file.h"
 #include "config/settings_folder.h"
 #include "config/setup_file.h"
+#include "ui/document_files.h"
 #include "ui/file_choice.h"
 #include "ui/unsaved_changes.h"
 #include "widgets/design_sizes.h"
+#include "widgets/document_caption.h"
 #include "widgets/eliding_combo_box.h"
 #include "widgets/field_leave_check.h"
 #include "widgets/named_widget.h"
+#include "widgets/recent_files_menu.h"
 #include "widgets/show_about.h"
+#include "widgets/standard_shortcut.h"
 #include "widgets/window_placement.h"
 
 #include <QCloseEvent>
@@ -31,8 +35,6 @@
 namespace quarnel {
 
 namespace {
-
-const FileFilter servoSettingsFilter{"Servo Settings files(*.sst)", "*.sst"};
 
 // The servo frame's bottom edge; the window ends a border's width below it.
 constexpr int servoFrameBottom = 4932;
@@ -61,7 +63,7 @@ SettingsWindow::SettingsWindow(SetupRecord &setup, UiServices &ui, const AppIden
                                DocumentFolders &folders)
     : m_setup(setup), m_ui(ui), m_identity(identity), m_folders(folders) {
   setObjectName("frmSettings");
-  setWindowTitle("Settings[*]");
+  showCaption();
   m_leaveCheck = new FieldLeaveCheck([this](QLineEdit *field) { return fieldMayBeLeft(field); },
                                      this);
   buildControls();
@@ -156,10 +158,17 @@ void SettingsWindow::buildMenus() {
   file->setObjectName("mnuFile");
   m_mnuFControls = addNamedAction(file, "mnuFControls", "&Controls");
   m_mnuFOpen = addNamedAction(file, "mnuFOpen", "&Open");
+  m_mnuFOpen->setShortcuts(QKeySequence::Open);
+  m_mnuFRecent = new RecentFilesMenu(m_ui, m_identity.productName, this);
+  file->addMenu(m_mnuFRecent);
   m_mnuFSave = addNamedAction(file, "mnuFSave", "&Save");
+  m_mnuFSave->setShortcuts(QKeySequence::Save);
+  m_mnuFSaveAs = addNamedAction(file, "mnuFSaveAs", "Save &As...");
+  setStandardShortcut(m_mnuFSaveAs, QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   m_mnuFPorts = addNamedAction(file, "mnuFPorts", "&Ports...");
   file->addSeparator()->setObjectName("mnuSep");
   m_mnuFExit = addNamedAction(file, "mnuFExit", "E&xit");
+  setStandardShortcut(m_mnuFExit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
   // A menu title that acts on its own when clicked.
   m_mnuAbout = addNamedAction(menuBar(), "mnuAbout", "&About");
 }
@@ -191,10 +200,12 @@ void SettingsWindow::connectControls() {
 
   connect(m_cmbControls, &QPushButton::clicked, this, &SettingsWindow::requestControls);
   connect(m_mnuFControls, &QAction::triggered, this, &SettingsWindow::requestControls);
-  connect(m_cmbLoad, &QPushButton::clicked, this, &SettingsWindow::openServoSettings);
-  connect(m_mnuFOpen, &QAction::triggered, this, &SettingsWindow::openServoSettings);
+  connect(m_cmbLoad, &QPushButton::clicked, this, &SettingsWindow::openChosenServoSettings);
+  connect(m_mnuFOpen, &QAction::triggered, this, &SettingsWindow::openChosenServoSettings);
+  m_mnuFRecent->chosen = [this](const std::string &path) { openServoSettings(path); };
   connect(m_cmbSave, &QPushButton::clicked, this, &SettingsWindow::saveServoSettings);
   connect(m_mnuFSave, &QAction::triggered, this, &SettingsWindow::saveServoSettings);
+  connect(m_mnuFSaveAs, &QAction::triggered, this, &SettingsWindow::saveServoSettingsAs);
   auto about = [this] { showAbout(m_ui, m_identity); };
   connect(m_cmbAbout, &QPushButton::clicked, this, about);
   connect(m_mnuAbout, &QAction::triggered, this, about);
@@ -282,14 +293,22 @@ void SettingsWindow::showCritical(const std::string &text) {
   m_ui.messageBox(text, m_identity.productName, MessageIcon::Critical, MessageButtons::Ok);
 }
 
-void SettingsWindow::openServoSettings() {
-  auto path = chooseFileToOpen(m_ui, servoSettingsFilter, m_folders, DocumentKind::ServoSettings);
-  if (!path) return;
-  if (auto problem = showRowsFrom(*path))
-    showCritical("Could not open the servo settings file \"" + *path + "\": " + *problem +
+void SettingsWindow::openChosenServoSettings() {
+  if (!mayDiscardRows()) return;
+  const FileFilter &filter = fileFilterOf(DocumentKind::ServoSettings);
+  if (auto path = chooseFileToOpen(m_ui, filter, m_folders, DocumentKind::ServoSettings)) openRowsFrom(*path);
+}
+
+void SettingsWindow::openServoSettings(const std::string &path) {
+  if (mayDiscardRows()) openRowsFrom(path);
+}
+
+void SettingsWindow::openRowsFrom(const std::string &path) {
+  if (auto problem = showRowsFrom(path))
+    showCritical("Could not open the servo settings file \"" + path + "\": " + *problem +
                  "\r\nThe servo settings were not changed.");
   else
-    servoSettingsFileUsed(*path);
+    servoSettingsFileUsed(path);
 }
 
 std::optional<std::string> SettingsWindow::showRowsFrom(const std::string &path) {
@@ -322,35 +341,51 @@ void SettingsWindow::showPortCaptions(const std::array<std::string, comPorts> &c
 void SettingsWindow::showCommPortTip() { m_cmbCommPort->setToolTip(m_cmbCommPort->currentText()); }
 
 bool SettingsWindow::saveServoSettings() {
+  if (m_path.empty()) return saveServoSettingsAs();
   // A menu command leaves the focus where it is, so the field has not been checked yet.
+  return m_leaveCheck->focusedFieldAccepted() && saveServoSettingsTo(m_path);
+}
+
+bool SettingsWindow::saveServoSettingsAs() {
   if (!m_leaveCheck->focusedFieldAccepted()) return false;
-  auto path = chooseFileToSave(m_ui, servoSettingsFilter, m_folders, DocumentKind::ServoSettings);
-  if (!path) return false;
+  const FileFilter &filter = fileFilterOf(DocumentKind::ServoSettings);
+  auto path = chooseFileToSave(m_ui, filter, m_folders, DocumentKind::ServoSettings);
+  return path && saveServoSettingsTo(*path);
+}
+
+bool SettingsWindow::saveServoSettingsTo(const std::string &path) {
   std::optional<std::string> problem;
   {
     BusyPointer busy(m_ui);
     ServoSettingsBytes file = writeServoSettings(m_configuration.servos);
-    problem = file.refusal ? file.refusal : saveWholeFile(*path, file.bytes);
+    problem = file.refusal ? file.refusal : saveWholeFile(path, file.bytes);
   }
   if (problem) {
-    showCritical(saveFailureMessage("the servo settings file", *path, *problem,
+    showCritical(saveFailureMessage("the servo settings file", path, *problem,
                                     "An existing file of that name was left as it was."));
     return false;
   }
-  rowsKeptAs(*path);
-  servoSettingsFileUsed(*path);
+  rowsKeptAs(path);
+  servoSettingsFileUsed(path);
   return true;
+}
+
+bool SettingsWindow::mayDiscardRows() {
+  return mayDiscard(m_ui, m_identity.productName,
+                    {rowsModified(), m_path, "the servo settings", [this] { return saveServoSettings(); }});
 }
 
 void SettingsWindow::rowsKeptAs(const std::string &path) {
   m_keptRows = m_configuration.servos;
   m_path = path;
-  showModified();
+  showCaption();
 }
 
 bool SettingsWindow::rowsModified() const { return m_configuration.servos != m_keptRows; }
 
 void SettingsWindow::showModified() { setWindowModified(rowsModified()); }
+
+void SettingsWindow::showCaption() { showDocumentCaption(*this, "Settings", m_path, rowsModified()); }
 
 void SettingsWindow::saveSetupFile() {
   const std::string path = m_identity.setupFilePath();
@@ -370,10 +405,7 @@ void SettingsWindow::closeEvent(QCloseEvent *event) {
   MessageAnswer answer = m_ui.messageBox("Quit the application?", m_identity.productName,
                                          MessageIcon::Question, MessageButtons::YesNo);
   saveSetupFile();
-  const bool rowsMayGo = answer == MessageAnswer::Yes &&
-      mayDiscard(m_ui, m_identity.productName,
-                 {rowsModified(), m_path, "the servo settings", [this] { return saveServoSettings(); }});
-  if (rowsMayGo && quitting())
+  if (answer == MessageAnswer::Yes && mayDiscardRows() && quitting())
     event->accept();
   else
     event->ignore();

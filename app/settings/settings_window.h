@@ -1,5 +1,5 @@
-// frmSettings, the first window: board, COM port and baud choices, the twelve servo rows, Open
-// and Save of servo settings files, About and Quit. It owns the servo configuration.
+// frmSettings, the first window: board, COM port and baud choices, the twelve servo rows, Open,
+// Save and Save As of servo settings files, About and Quit. It owns the servo configuration.
 #pragma once
 
 #include "config/app_identity.h"
@@ -27,6 +27,7 @@ namespace quarnel {
 
 class ElidingComboBox;
 class FieldLeaveCheck;
+class RecentFilesMenu;
 
 class SettingsWindow : public QMainWindow {
 public:
@@ -38,6 +39,7 @@ public:
   const ServoConfiguration &configuration() const { return m_configuration; }
 
   QAction *portsMenuItem() const { return m_mnuFPorts; }
+  RecentFilesMenu *recentFilesMenu() const { return m_mnuFRecent; }
 
   // The COM port list's texts, one for each port 1 to 4; the chosen index stays.
   void showPortCaptions(const std::array<std::string, comPorts> &captions);
@@ -46,11 +48,17 @@ public:
   // that cannot be read is reported, since the user expects its limits to guard the servos.
   void restoreServoSettings(const std::string &path);
 
-  // A servo settings file was opened or saved.
-  std::function<void(const std::string &path)> servoSettingsFileUsed = [](const std::string &) {};
+  // Opens a file named elsewhere than in the dialog, asking first about changed rows.
+  void openServoSettings(const std::string &path);
 
   // The Controls command by button, access key or menu, once the focused field has passed its
   // check: the control window must not start from a row the checks would refuse.
+  void requestControls();
+
+  // A servo settings file was opened or saved.
+  std::function<void(const std::string &path)> servoSettingsFileUsed = [](const std::string &) {};
+
+  // The Controls command, its check passed.
   std::function<void()> controlsRequested = [] {};
 
   // The user has said Yes to quitting and the servo rows may go, before this window closes:
@@ -76,14 +84,18 @@ private:
   void connectControls();
   void load();
 
-  void requestControls();
   void boardChanged();
   void showRows(const ServoRows &rows);
   bool fieldMayBeLeft(QLineEdit *field);
   void showCritical(const std::string &text);
-  void openServoSettings();
+  void openChosenServoSettings();
+  void openRowsFrom(const std::string &path);
   std::optional<std::string> showRowsFrom(const std::string &path);
   bool saveServoSettings();
+  bool saveServoSettingsAs();
+  bool saveServoSettingsTo(const std::string &path);
+  bool mayDiscardRows();
+  void showCaption();
   void saveSetupFile();
   void showCommPortTip();
   void rowsKeptAs(const std::string &path);
@@ -97,7 +109,7 @@ private:
   ServoConfiguration m_configuration;
   // The rows as last opened or saved, at first the defaults; they are modified while they differ.
   ServoRows m_keptRows = m_configuration.servos;
-  std::string m_path; // the file they were last opened from or saved to; empty until then
+  std::string m_path; // the file they were last opened from or saved to, where Save writes
   FieldLeaveCheck *m_leaveCheck = nullptr;
   TwipLayout m_layout;
 
@@ -112,7 +124,9 @@ private:
   QPushButton *m_cmbExit = nullptr;
   QAction *m_mnuFControls = nullptr;
   QAction *m_mnuFOpen = nullptr;
+  RecentFilesMenu *m_mnuFRecent = nullptr;
   QAction *m_mnuFSave = nullptr;
+  QAction *m_mnuFSaveAs = nullptr;
   QAction *m_mnuFPorts = nullptr;
   QAction *m_mnuFExit = nullptr;
   QAction *m_mnuAbout = nullptr;

@@ -5,6 +5,7 @@
 #include "application.h"
 #include "application_parts.h"
 #include "board_process.h"
+#include "config/remembered_file.h"
 #include "spawn_program.h"
 
 #include <QAction>
@@ -15,12 +16,15 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTimer>
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <filesystem>
 #include <memory>
@@ -85,6 +89,25 @@ std::vector<LogLine> waitForLines(const BoardProcess &board, size_t count) {
   return board.lines();
 }
 
+void writeFile(const QString &path, const QByteArray &bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// A file manager's drag of `path` over `widget`, dropped there when `drop`; whether it was taken.
+bool dragFile(QWidget *widget, const QString &path, bool drop) {
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(path)});
+  data.setText(QUrl::fromLocalFile(path).toString()); // offered as text too, as file managers do
+  const QPoint where = widget->rect().center();
+  QDragEnterEvent enter(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &enter);
+  if (!enter.isAccepted() || !drop) return enter.isAccepted();
+  QDropEvent dropped(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &dropped);
+  return dropped.isAccepted();
+}
+
 } // namespace
 
 class ControlEndToEndTest : public QObject {
@@ -102,6 +125,7 @@ private slots:
   void noPositionOutsideAServosRangeReachesTheBoard();
   void eachOpeningStartsWhereTheLastOneLeftEachServo();
   void withNoHomeItSaysOnceThatNothingIsKeptAndWritesNothing();
+  void filesFromOutsideOpenInTheirWindowsAndComeBackUnderOpenRecent();
 };
 
 void ControlEndToEndTest::sliderRampsTheServoOneUnitAtATimeOnTheWire() {
@@ -415,6 +439,58 @@ void ControlEndToEndTest::withNoHomeItSaysOnceThatNothingIsKeptAndWritesNothing(
   QVERIFY2(said[0].contains("will not be kept"), qPrintable(said[0]));
   QVERIFY2(!QFile::exists("/.config/quarnel"), "settings written at the root of the filesystem");
   QVERIFY(!QFile::exists(folder.filePath("setup.res")));
+}
+
+void ControlEndToEndTest::filesFromOutsideOpenInTheirWindowsAndComeBackUnderOpenRecent() {
+  BoardProcess board(true);
+  qputenv("TAVIK_COM1", board.link().c_str());
+  QTemporaryDir config, folder, files;
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+  quarnel::placeDriverIn(folder.path().toStdString());
+  const QString arm = files.filePath("arm.sst"), wave = files.filePath("wave.tvk");
+  writeFile(arm, "\"Jaw\",\"0\",\"127\",\"254\",0\r\n\"***\",123\r\n");
+  writeFile(wave, "\"TVKFILE\"\r\n\"Wave\"\r\n\"" + QByteArray("127,32,").repeated(12) +
+                      "\"\r\n\"***\"\r\n\"Wave\"\r\n\"\"\r\n\"***\"\r\n");
+  quarnel::Application app(folder.path().toStdString());
+  app.show();
+
+  // Dropped on a field that takes text drops of its own: the rows come from the file.
+  auto *field = control<QLineEdit>("frmSettings", "txtServoName(3)");
+  QVERIFY(dragFile(field, arm, true));
+  QTRY_COMPARE(control<QLineEdit>("frmSettings", "txtServoName(0)")->text(), QString("Jaw"));
+  QCOMPARE(field->text(), QString("Servo3"));
+  QCOMPARE(window("frmSettings")->windowTitle(), QString("Settings - arm.sst[*]"));
+
+  // A script, as `quarnel wave.tvk` names it: the link opens and the script stands beside it.
+  app.openDocuments({QFile::encodeName(wave).toStdString()});
+  QVERIFY(window("frmControls")->isVisible());
+  QVERIFY(waitForLines(board, 32).size() >= 32);
+  QCOMPARE(window("frmScript")->windowTitle(), QString("Script - wave.tvk[*]"));
+  QCOMPARE(control<QPushButton>("frmScript", "cmbNode(1)")->text(), QString("Wave"));
+  // The rows are the open link's limits now: not replaced by a drop.
+  QVERIFY(!dragFile(window("frmControls"), arm, false));
+  QVERIFY(dragFile(window("frmControls"), wave, false));
+
+  // Each under its own Open Recent; one gone since is said and taken off, here and in the file.
+  QCOMPARE(control<QAction>("frmSettings", "mnuFRecent(0)")->text(), QString("&1 arm.sst"));
+  QVERIFY(QFile::remove(wave));
+  QString said;
+  QTimer::singleShot(100, [&] {
+    if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+      said = box->text();
+      box->accept();
+    }
+  });
+  control<QAction>("frmScript", "mnuFRecent(0)")->trigger();
+  QVERIFY2(said.startsWith("\"" + wave + "\" is no longer there"), qPrintable(said));
+  QVERIFY(!control<QMenu>("frmScript", "mnuFRecent")->menuAction()->isEnabled());
+  QCOMPARE(window("frmScript")->windowTitle(), QString("Script - wave.tvk[*]")); // nothing was opened
+  QFile conf(config.filePath("quarnel/quarnel.conf"));
+  QVERIFY(conf.open(QIODevice::ReadOnly));
+  const quarnel::Remembered remembered = quarnel::readRememberedFile(conf.readAll().toStdString());
+  QCOMPARE(remembered.recentServoSettings, std::vector<std::string>{QFile::encodeName(arm).toStdString()});
+  QCOMPARE(remembered.recentScripts, std::vector<std::string>{});
+  QTest::mouseClick(control<QPushButton>("frmControls", "cmdBack"), Qt::LeftButton);
 }
 
 QTEST_MAIN(ControlEndToEndTest)

@@ -3,9 +3,10 @@
 # the files laid out, the desktop files and the user unit valid, the release noted, the programs
 # hardened, their versions, and the driver loaded from lib/quarnel/ of the installation, by the
 # name its soname gives it, and from nowhere else. The .deb has no maintainer scripts and no
-# lintian error or warning.
+# lintian error or warning. With `types`, the installed file types as a desktop sees them: a
+# .tvk and a .sst are known by their types, and open in Quarnel.
 #
-#   install_test.sh tree|deb BUILD_DIR SOURCE_DIR VERSION OPTIMISED(1|0)
+#   install_test.sh tree|deb|types BUILD_DIR SOURCE_DIR VERSION OPTIMISED(1|0)
 set -euo pipefail
 mode=$1 build=$2 source=$3 version=$4 optimised=$5
 
@@ -61,6 +62,26 @@ expect_valid_desktop_files() { # PREFIX
   fi
 }
 
+# The desktop's tools asked as a file manager asks them, in a data folder holding nothing but
+# what the installation brought.
+expect_file_types() { # PREFIX
+  local data=$scratch/data type
+  mkdir -p "$data"
+  cp -r "$1/share/mime" "$1/share/applications" "$data/"
+  update-mime-database "$data/mime"
+  update-desktop-database "$data/applications"
+  printf '"TVKFILE"\r\n"***"\r\n""\r\n"***"\r\n' >"$scratch/wave.tvk"
+  printf '"Servo0","0","127","254",0\r\n"***",123\r\n' >"$scratch/arm.sst"
+  for file in wave.tvk:application/x-quarnel-script arm.sst:application/x-quarnel-servo-settings; do
+    # GNOME's way, through GLib; with no desktop named, xdg-mime would ask file(1), which knows
+    # no shared-mime-info package.
+    type=$(XDG_CURRENT_DESKTOP=GNOME XDG_DATA_HOME=$data xdg-mime query filetype "$scratch/${file%%:*}")
+    [[ "$type" == "${file#*:}" ]] || fail "${file%%:*} is of type '$type'"
+    [[ "$(XDG_DATA_HOME=$data xdg-mime query default "$type")" == quarnel.desktop ]] ||
+      fail "$type does not open in Quarnel"
+  done
+}
+
 # The user unit as systemd reads it: every setting known and well formed, and a sandbox open
 # only where the player needs it (the devices; AF_UNIX for the sound server), where a user's
 # services cannot be closed (device and address lists, own root, own user) and for the home
@@ -113,6 +134,15 @@ expect_installed_program() { # PREFIX
 }
 
 case $mode in
+  types)
+    for tool in update-mime-database update-desktop-database xdg-mime gio; do
+      command -v $tool >/dev/null || { echo "no $tool here: the file types are not checked"; exit 77; }
+    done
+    cmake --install "$build" --prefix "$scratch/P" >/dev/null
+    expect_file_types "$scratch/P"
+    echo "types: .tvk and .sst files are known and open in Quarnel"
+    exit 0
+    ;;
   tree)
     cmake --install "$build" --prefix "$scratch/P" >/dev/null
     expect_files "$scratch/P" ""
@@ -142,6 +172,6 @@ case $mode in
     expect_files "$scratch/root" "usr/"
     expect_installed_program "$scratch/root/usr"
     ;;
-  *) echo "usage: install_test.sh tree|deb BUILD_DIR SOURCE_DIR VERSION OPTIMISED" >&2; exit 2 ;;
+  *) echo "usage: install_test.sh tree|deb|types BUILD_DIR SOURCE_DIR VERSION OPTIMISED" >&2; exit 2 ;;
 esac
 echo "$mode: the installed program is laid out and finds its own driver"

@@ -1,6 +1,9 @@
 // quarnel and tavik-board as a user starts them: help, version and bad use with no display at
-// all, a help lost on a full disk, and a display that is missing or out of reach answered with
-// one line and status 1.
+// all, a help lost on a full disk, a display that is missing or out of reach answered with one
+// line and status 1, and a file named to open.
+#include "board_process.h"
+#include "tavik_library.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -41,6 +44,7 @@ private slots:
   void answersWithoutAWindow();
   void anAnswerLostOnAFullDiskIsNoSuccess();
   void theWindowStartsOffscreen();
+  void aScriptNamedOpensBesideTheControlWindow();
 };
 
 void CommandLineTest::answersWithoutAWindow_data() {
@@ -62,8 +66,9 @@ void CommandLineTest::answersWithoutAWindow_data() {
   QTest::newRow("quarnel -h") << quarnel << QStringList{"-h"} << none << 0 << usage << "" << false;
   QTest::newRow("quarnel, an unknown option") << quarnel << QStringList{"--bogus"} << none << 2 << none
                                               << "quarnel: Unknown option 'bogus'." << false;
-  QTest::newRow("quarnel, a stray argument") << quarnel << QStringList{"setup.res"} << none << 2 << none
-                                             << "quarnel: unexpected argument setup.res" << false;
+  QTest::newRow("quarnel, a file it does not open") << quarnel << QStringList{"setup.res"} << none << 2 << none
+                                                   << "quarnel: setup.res is neither servo settings (.sst) nor a script (.tvk)"
+                                                   << false;
   QTest::newRow("quarnel, no display") << quarnel << none << none << 1 << none
                                        << "quarnel: no display to show the window on (DISPLAY and "
                                           "WAYLAND_DISPLAY are not set)"
@@ -151,7 +156,41 @@ void CommandLineTest::theWindowStartsOffscreen() {
   QVERIFY2(!process.waitForFinished(1500), qPrintable(process.readAllStandardError()));
   process.terminate();
   QVERIFY(process.waitForFinished(5000));
-  QCOMPARE(process.readAllStandardError(), QByteArray());
+}
+
+// As a file manager starts it for a double-clicked script, or a user in the script's folder.
+void CommandLineTest::aScriptNamedOpensBesideTheControlWindow() {
+  tavik::testing::BoardProcess board(true);
+  // A portable copy of the program, so that what it remembers stays in a folder of the test's.
+  QTemporaryDir program, work;
+  const QString copy = program.filePath("quarnel");
+  QVERIFY(QFile::copy(quarnel, copy));
+  QVERIFY(QFile::link(tavik::testing::TavikLibrary::builtPath(), program.filePath(DRIVER_FILE_NAME)));
+  QFile(program.filePath("setup.res")).open(QIODevice::WriteOnly);
+  QFile script(work.filePath("wave.tvk"));
+  QVERIFY(script.open(QIODevice::WriteOnly));
+  script.write("\"TVKFILE\"\r\n\"***\"\r\n\"WAIT\"\r\n\"\"\r\n\"***\"\r\n");
+  script.close();
+
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  env.insert("TAVIK_COM1", QString::fromStdString(board.link()));
+  QProcess process;
+  process.setProcessEnvironment(env);
+  process.setWorkingDirectory(work.path());
+  process.start(copy, {"wave.tvk"});
+  QVERIFY(process.waitForStarted());
+  // The link opened with the control window sends every slot, then the script is remembered
+  // as opened, by its whole path.
+  QVERIFY2(board.waitForLines(32, std::chrono::seconds(20)).size() >= 32, qPrintable(process.readAllStandardError()));
+  const auto remembered = [&] {
+    QFile conf(program.filePath("quarnel.conf"));
+    return conf.open(QIODevice::ReadOnly) ? conf.readAll() : QByteArray();
+  };
+  QTRY_VERIFY_WITH_TIMEOUT(remembered().contains("\nscript=" + QFile::encodeName(script.fileName()) + "\n"), 10000);
+  QCOMPARE(process.state(), QProcess::Running);
+  process.terminate();
+  QVERIFY(process.waitForFinished(5000));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

@@ -22,10 +22,12 @@ TEST(RememberedSettings, TwoCopiesOfTheProgramKeepEachOthersChanges) {
   first.rememberDocument(DocumentKind::ServoSettings, "/home/u/rigs/arm.sst", folders);
   second.rememberPortDevices({"/dev/ttyUSB0", "", "", ""});
   folders.setFolder(DocumentKind::Script, "/home/u/shows");
-  first.rememberDocument(DocumentKind::Script, "/home/u/shows/wave.tvk", folders);
+  for (const char *script : {"/home/u/shows/wave.tvk", "/home/u/shows/nod.tvk", "/home/u/shows/wave.tvk"})
+    second.rememberDocument(DocumentKind::Script, script, folders);
+  first.forgetRecentDocument(DocumentKind::Script, "/home/u/shows/nod.tvk");
 
   const Remembered expected{"/home/u/rigs/arm.sst", "/home/u/shows/wave.tvk", "/home/u/rigs", "/home/u/shows",
-                            {"/dev/ttyUSB0", "", "", ""}, "", ""};
+                            {"/dev/ttyUSB0", "", "", ""}, "", "", {"/home/u/rigs/arm.sst"}, {"/home/u/shows/wave.tvk"}};
   const RememberedSettings next(path, ui, "Quarnel");
   EXPECT_EQ(next.values(), expected);
   EXPECT_TRUE(ui.boxes().empty());

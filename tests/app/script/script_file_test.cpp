@@ -147,8 +147,8 @@ TEST_F(ScriptFileAccessTest, SaveAndOpenThroughTheDialogs) {
   place({"Wave"});
   const std::string path = (dir / "wave.tvk").string();
   ui.answerFile((dir / "wave").string()); // typed without its extension
-  EXPECT_EQ(saveScriptFile(script, folders), path);
-  EXPECT_EQ(ui.boxes()[0].filter.description, "Kelpin files(*.tvk)");
+  EXPECT_EQ(saveScriptFileAs(script, folders), path);
+  EXPECT_EQ(ui.boxes()[0].filter.description, "Quarnel scripts (*.tvk)");
   EXPECT_EQ(ui.boxes()[0].filter.pattern, "*.tvk");
   EXPECT_EQ(ui.boxes()[0].folder, "/home/user");
   EXPECT_EQ(contents(path), written());
@@ -168,7 +168,7 @@ TEST_F(ScriptFileAccessTest, SaveAndOpenThroughTheDialogs) {
   // Cancelled dialogs change nothing.
   place({"WAIT"});
   EXPECT_FALSE(openScriptFile(script, folders).replaced);
-  EXPECT_EQ(saveScriptFile(script, folders), std::nullopt);
+  EXPECT_EQ(saveScriptFileAs(script, folders), std::nullopt);
   EXPECT_EQ(nodeNames().size(), 2u);
   EXPECT_EQ(lineTexts(), (std::vector<std::string>{"Wave", "WAIT", ""}));
 }
@@ -197,7 +197,7 @@ TEST_F(ScriptFileAccessTest, AFailedSaveNamesTheFileAndLeavesTheOldOneWhole) {
   std::ofstream(blocker) << "old";
   const std::string path = (blocker / "script.tvk").string();
   ui.answerFile(path);
-  EXPECT_EQ(saveScriptFile(script, folders), std::nullopt);
+  EXPECT_EQ(saveScriptFileAs(script, folders), std::nullopt);
   ASSERT_EQ(ui.messageTexts().size(), 1u);
   EXPECT_NE(ui.messageTexts()[0].find("\"" + path + "\""), std::string::npos) << ui.messageTexts()[0];
   EXPECT_EQ(ui.boxes()[1].icon, MessageIcon::Critical);
@@ -208,8 +208,7 @@ TEST_F(ScriptFileAccessTest, AFailedSaveNamesTheFileAndLeavesTheOldOneWhole) {
   std::filesystem::create_directory(folder);
   std::ofstream(folder / "inside") << "kept";
   ui.clear();
-  ui.answerFile(folder.string());
-  EXPECT_EQ(saveScriptFile(script, folders), std::nullopt);
+  EXPECT_FALSE(saveScriptFile(script, folder.string()));
   EXPECT_EQ(ui.messageTexts().size(), 1u);
   EXPECT_EQ(contents(folder / "inside"), "kept");
 }

@@ -419,12 +419,14 @@ void SettingsWindowTest::openLoadsRowsAndReportsWhatCannotBeRead() {
   openWindow();
   std::vector<std::string> used;
   m_window->servoSettingsFileUsed = [&](const std::string &file) { used.push_back(file); };
-  field("txtServoName", 5)->setText("Mine");
+  field("txtServoName", 5)->setText("Mine"); // a change, so each Open asks about it first
 
+  m_ui->answerMessage(MessageAnswer::Discard);
   m_ui->answerFile(std::nullopt); // cancelled
   QTest::mouseClick(child<QPushButton>(m_window.get(), "cmbLoad"), Qt::LeftButton);
   QCOMPARE(field("txtServoName", 0)->text(), QString("Servo0"));
 
+  m_ui->answerMessage(MessageAnswer::Discard);
   m_ui->answerFile(path("rig.sst").toStdString());
   child<QAction>(m_window.get(), "mnuFOpen")->trigger();
   QCOMPARE(field("txtServoName", 9)->text(), QString("Jaw"));
@@ -434,16 +436,19 @@ void SettingsWindowTest::openLoadsRowsAndReportsWhatCannotBeRead() {
   QCOMPARE(m_window->configuration().servos[9].home, std::string("20"));
   QCOMPARE(m_ui->busyCount(), 1);
   QVERIFY(!m_ui->busy());
-  const auto &dialog = m_ui->boxes()[1];
+  QCOMPARE(m_ui->boxes()[2].text, std::string("Save changes to the servo settings?"));
+  const auto &dialog = m_ui->boxes()[3];
   QCOMPARE(dialog.kind, Kind::OpenFile);
   QCOMPARE(dialog.filter.description, std::string("Servo Settings files(*.sst)"));
   QCOMPARE(dialog.filter.pattern, std::string("*.sst"));
   QCOMPARE(dialog.folder, std::string("/home/user")); // the first time
-  QCOMPARE(m_ui->boxes()[0].folder, std::string("/home/user")); // a cancelled one changes nothing
-  QCOMPARE(m_ui->messageTexts(), std::vector<std::string>{});
+  QCOMPARE(m_ui->boxes()[1].folder, std::string("/home/user")); // a cancelled one changes nothing
+  QCOMPARE(m_ui->messageTexts().size(), size_t(2)); // the two questions
   QVERIFY(!m_window->isWindowModified()); // the rows are what was opened
+  QCOMPARE(m_window->windowTitle(), QString("Settings - rig.sst[*]"));
 
   ServoRows before = m_window->configuration().servos;
+  m_ui->clear();
   m_ui->answerFile(path("gone.sst").toStdString());
   QTest::mouseClick(child<QPushButton>(m_window.get(), "cmbLoad"), Qt::LeftButton);
   auto messages = m_ui->messageTexts();
@@ -494,7 +499,6 @@ void SettingsWindowTest::saveWritesTheRowsAndReportsWhatCannotBeWritten() {
 
   // A name that only a program could have set: refused, and the old file stays whole.
   field("txtServoName", 3)->setText("Quote\"d");
-  m_ui->answerFile(path("out.sst").toStdString());
   child<QAction>(m_window.get(), "mnuFSave")->trigger();
   QCOMPARE(readFile("out.sst"), saved);
   QVERIFY(m_window->isWindowModified());
@@ -503,7 +507,7 @@ void SettingsWindowTest::saveWritesTheRowsAndReportsWhatCannotBeWritten() {
   m_ui->clear();
   field("txtServoName", 3)->setText("Fine");
   m_ui->answerFile(path("no/such/folder/x.sst").toStdString());
-  child<QAction>(m_window.get(), "mnuFSave")->trigger();
+  child<QAction>(m_window.get(), "mnuFSaveAs")->trigger();
   auto messages = m_ui->messageTexts();
   QCOMPARE(messages.size(), size_t(1));
   QVERIFY(messages[0].find(path("no/such/folder/x.sst").toStdString()) != std::string::npos);
