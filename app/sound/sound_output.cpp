@@ -134,16 +134,16 @@ std::optional<std::string> SoundOutput::play(std::shared_ptr<const DecodedSound>
 
 std::optional<std::string> SoundOutput::startStream() {
   if (pa_context_get_state(m_context) != PA_CONTEXT_READY) return "The sound server went away.";
-  const pa_sample_spec spec{PA_SAMPLE_S16NE, static_cast<uint32_t>(m_sound->rate),
+  const pa_sample_spec format{PA_SAMPLE_S16NE, static_cast<uint32_t>(m_sound->rate),
                             static_cast<uint8_t>(m_sound->channels)};
   pa_channel_map channels;
-  pa_channel_map_init_extend(&channels, spec.channels, PA_CHANNEL_MAP_DEFAULT);
-  m_stream = pa_stream_new(m_context, "sound", &spec, &channels);
+  pa_channel_map_init_extend(&channels, format.channels, PA_CHANNEL_MAP_DEFAULT);
+  m_stream = pa_stream_new(m_context, "sound", &format, &channels);
   if (!m_stream) return serverSays("The sound cannot be played: ");
   pa_stream_set_state_callback(m_stream, onStreamState, m_loop);
   pa_stream_set_write_callback(m_stream, onWritable, this);
   const uint32_t serverChooses = static_cast<uint32_t>(-1);
-  pa_buffer_attr buffer{serverChooses, static_cast<uint32_t>(pa_usec_to_bytes(playLatency, &spec)),
+  pa_buffer_attr buffer{serverChooses, static_cast<uint32_t>(pa_usec_to_bytes(playLatency, &format)),
                         serverChooses, serverChooses, serverChooses};
   const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_ADJUST_LATENCY);
   if (pa_stream_connect_playback(m_stream, nullptr, &buffer, flags, nullptr, nullptr) < 0)
@@ -219,15 +219,15 @@ double SoundOutput::currentMs() const {
   askForTiming();
   const pa_timing_info *timing = pa_stream_get_timing_info(m_stream);
   if (!timing || timing->read_index_corrupt) return m_heardMs;
-  const pa_sample_spec *spec = pa_stream_get_sample_spec(m_stream);
-  double heardUsec = static_cast<double>(pa_bytes_to_usec(static_cast<uint64_t>(std::max<int64_t>(timing->read_index, 0)), spec)) -
+  const pa_sample_spec *format = pa_stream_get_sample_spec(m_stream);
+  double heardUsec = static_cast<double>(pa_bytes_to_usec(static_cast<uint64_t>(std::max<int64_t>(timing->read_index, 0)), format)) -
                      static_cast<double>(timing->sink_usec);
   if (timing->playing) {
     timeval now{};
     pa_gettimeofday(&now);
     heardUsec += std::max(0.0, static_cast<double>(pa_timeval_load(&now)) - static_cast<double>(pa_timeval_load(&timing->timestamp)));
   }
-  const double writtenMs = static_cast<double>(m_writtenBytes) * 1000.0 / static_cast<double>(pa_bytes_per_second(spec));
+  const double writtenMs = static_cast<double>(m_writtenBytes) * 1000.0 / static_cast<double>(pa_bytes_per_second(format));
   // Never back: the caller's motion must not step back in time.
   m_heardMs = std::max(m_heardMs, std::clamp(heardUsec / PA_USEC_PER_MSEC, 0.0, writtenMs));
   return m_heardMs;
