@@ -9,10 +9,10 @@
 #include "script_window/script_grid_view.h"
 #include "ui/unsaved_changes.h"
 #include "widgets/document_caption.h"
+#include "widgets/document_file_actions.h"
 #include "widgets/named_widget.h"
 #include "widgets/recent_files_menu.h"
 #include "widgets/show_about.h"
-#include "widgets/standard_shortcut.h"
 #include "widgets/window_placement.h"
 
 #include <QCloseEvent>
@@ -126,14 +126,11 @@ void ScriptWindow::buildControls() {
 void ScriptWindow::buildMenus() {
   m_mnuFile = menuBar()->addMenu("&File");
   m_mnuFile->setObjectName("mnuFile");
-  m_mnuFOpen = addNamedAction(m_mnuFile, "mnuFOpen", "&Open");
-  m_mnuFOpen->setShortcuts(QKeySequence::Open);
-  m_mnuFRecent = new RecentFilesMenu(m_ui, m_identity.productName, this);
-  m_mnuFile->addMenu(m_mnuFRecent);
-  m_mnuFSave = addNamedAction(m_mnuFile, "mnuFSave", "&Save");
-  m_mnuFSave->setShortcuts(QKeySequence::Save);
-  m_mnuFSaveAs = addNamedAction(m_mnuFile, "mnuFSaveAs", "Save &As...");
-  setStandardShortcut(m_mnuFSaveAs, QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  const DocumentFileActions documentActions = addDocumentFileActions(m_mnuFile, m_ui, m_identity.productName, this);
+  m_mnuFOpen = documentActions.open;
+  m_mnuFRecent = documentActions.recent;
+  m_mnuFSave = documentActions.save;
+  m_mnuFSaveAs = documentActions.saveAs;
   m_mnuFile->addSeparator()->setObjectName("mnusep");
   m_mnuFExit = addNamedAction(m_mnuFile, "mnuFExit", "E&xit");
   m_mnuEdit = menuBar()->addMenu("&Edit");

@@ -12,6 +12,7 @@
 #include "ui/unsaved_changes.h"
 #include "widgets/design_sizes.h"
 #include "widgets/document_caption.h"
+#include "widgets/document_file_actions.h"
 #include "widgets/eliding_combo_box.h"
 #include "widgets/field_leave_check.h"
 #include "widgets/named_widget.h"
@@ -157,14 +158,11 @@ void SettingsWindow::buildMenus() {
   QMenu *file = menuBar()->addMenu("&File");
   file->setObjectName("mnuFile");
   m_mnuFControls = addNamedAction(file, "mnuFControls", "&Controls");
-  m_mnuFOpen = addNamedAction(file, "mnuFOpen", "&Open");
-  m_mnuFOpen->setShortcuts(QKeySequence::Open);
-  m_mnuFRecent = new RecentFilesMenu(m_ui, m_identity.productName, this);
-  file->addMenu(m_mnuFRecent);
-  m_mnuFSave = addNamedAction(file, "mnuFSave", "&Save");
-  m_mnuFSave->setShortcuts(QKeySequence::Save);
-  m_mnuFSaveAs = addNamedAction(file, "mnuFSaveAs", "Save &As...");
-  setStandardShortcut(m_mnuFSaveAs, QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  const DocumentFileActions documentActions = addDocumentFileActions(file, m_ui, m_identity.productName, this);
+  m_mnuFOpen = documentActions.open;
+  m_mnuFRecent = documentActions.recent;
+  m_mnuFSave = documentActions.save;
+  m_mnuFSaveAs = documentActions.saveAs;
   m_mnuFPorts = addNamedAction(file, "mnuFPorts", "&Ports...");
   file->addSeparator()->setObjectName("mnuSep");
   m_mnuFExit = addNamedAction(file, "mnuFExit", "E&xit");
