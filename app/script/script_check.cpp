@@ -28,6 +28,8 @@ std::optional<std::string> lineProblem(const NodeTable &nodes, std::string_view 
     return pauseMilliseconds(command.pauseLength) ? std::nullopt : std::optional<std::string>(pauseIsNoNumber);
   if (command.kind == LineKind::Ease)
     return command.easing ? std::nullopt : std::optional<std::string>(easeCurveUnknown);
+  if (command.kind == LineKind::Jaw)
+    return command.jaw || command.jawOff ? std::nullopt : std::optional<std::string>(jawUnreadable);
   if (command.kind != LineKind::Node) return std::nullopt;
   const auto index = nodes.find(text);
   if (!index) return std::string(noSuchNode);

@@ -1,5 +1,5 @@
 // Whether a script's lines can be carried out: a node line needs a node of its name whose speeds
-// give step intervals, a pause a length in milliseconds, an EASE a curve. The runner meets these one line at a
+// give step intervals, a pause a length in milliseconds, an EASE a curve, a JAW a servo and positions. The runner meets these one line at a
 // time; quarnel-play checks the whole script before it sends anything.
 #pragma once
 
@@ -14,6 +14,8 @@ namespace quarnel {
 constexpr std::string_view noSuchNode = "no node has this name.";
 constexpr std::string_view pauseIsNoNumber = "its pause length is not a number of milliseconds.";
 constexpr std::string_view easeCurveUnknown = "its curve is not LINEAR, IN, OUT or INOUT.";
+constexpr std::string_view jawUnreadable =
+    "it is neither JAW OFF nor JAW with a servo from 0 to 11 and two positions from 0 to 254.";
 
 // A pause line's length text as the milliseconds the pause counts; nothing when it is no number
 // or beyond what the countdown holds.

@@ -23,6 +23,11 @@ std::optional<std::string> ScriptRunner::carryOut(std::string_view text, Easing 
     if (!command.easing) return std::string(easeCurveUnknown);
     m_easing = *command.easing;
     return std::nullopt;
+  case LineKind::Sound:
+    return std::nullopt;
+  case LineKind::Jaw:
+    if (!command.jaw && !command.jawOff) return std::string(jawUnreadable);
+    return std::nullopt;
   case LineKind::Pause: {
     const auto length = pauseMilliseconds(command.pauseLength);
     if (!length) return std::string(pauseIsNoNumber);

@@ -14,6 +14,9 @@ TEST(ClassifyLine, KeywordsInAnyCaseAndPauseAnywhere) {
     LineKind kind;
     const char *pauseLength;
     std::optional<Easing> easing = std::nullopt;
+    const char *soundPath = "";
+    std::optional<JawFollow> jaw = std::nullopt;
+    bool jawOff = false;
   };
   const Case cases[] = {
       {"", LineKind::Nothing, ""},
@@ -39,6 +42,19 @@ TEST(ClassifyLine, KeywordsInAnyCaseAndPauseAnywhere) {
       {"EASE PAUSE", LineKind::Pause, "PAUSE"}, // a pause wherever "PAUSE" stands
       {"Ease in", LineKind::Node, ""}, // the keyword in capitals only
       {"EASEL", LineKind::Node, ""},
+      {"SOUND voice.wav", LineKind::Sound, "", {}, "voice.wav"},
+      {"SOUND  /show/Big PAUSE.flac ", LineKind::Sound, "", {}, "/show/Big PAUSE.flac"},
+      {"SOUND", LineKind::Sound, ""}, // stops the sound
+      {"Sound off", LineKind::Node, ""},
+      {"JAW 3 40 120", LineKind::Jaw, "", {}, "", JawFollow{3, 40, 120}},
+      {"JAW 11 254 0", LineKind::Jaw, "", {}, "", JawFollow{11, 254, 0}},
+      {"JAW off", LineKind::Jaw, "", {}, "", std::nullopt, true},
+      {"JAW 12 40 120", LineKind::Jaw, ""}, // no such servo: refused when run
+      {"JAW 3 40 255", LineKind::Jaw, ""},
+      {"JAW 3 40.5 120", LineKind::Jaw, ""},
+      {"JAW 3 40", LineKind::Jaw, ""},
+      {"JAW 3 40 120 7", LineKind::Jaw, ""},
+      {"Jaw open", LineKind::Node, ""},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.text);
@@ -46,7 +62,14 @@ TEST(ClassifyLine, KeywordsInAnyCaseAndPauseAnywhere) {
     EXPECT_EQ(command.kind, c.kind);
     EXPECT_EQ(command.pauseLength, c.pauseLength);
     EXPECT_EQ(command.easing, c.easing);
+    EXPECT_EQ(command.soundPath, c.soundPath);
+    EXPECT_EQ(command.jaw, c.jaw);
+    EXPECT_EQ(command.jawOff, c.jawOff);
   }
+  EXPECT_EQ(soundLine("voice.wav"), "SOUND voice.wav");
+  EXPECT_EQ(soundLine(""), "SOUND");
+  EXPECT_EQ(jawLine(JawFollow{3, 40, 120}), "JAW 3 40 120");
+  EXPECT_EQ(jawLine(std::nullopt), "JAW OFF");
 }
 
 TEST(NodeTable, ExactNameBeforeContainedNameBeforeNothing) {
@@ -89,6 +112,8 @@ TEST(NodeName, RefusesNamesThatCouldNotBeStoredOrRun) {
       {"Pause", "script command"},
       {"ArmPAUSE", "script command"},
       {"EASE OUT", "script command"},
+      {"SOUND fx", "script command"},
+      {"JAW OFF", "script command"},
   };
   for (const Case &c : refused) {
     SCOPED_TRACE(c.name);
