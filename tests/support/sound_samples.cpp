@@ -2,6 +2,8 @@
 
 #include "spawn_program.h"
 
+#include <sndfile.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -53,6 +55,17 @@ std::shared_ptr<quarnel::DecodedSound> clickTrack(const std::vector<int> &clicks
   sound->samples.assign(static_cast<size_t>(frameAt(lengthMs)), 0);
   for (const int ms : clicksMs) std::fill_n(sound->samples.begin() + frameAt(ms), frameAt(1), int16_t{26000});
   return sound;
+}
+
+bool writeWaveFile(const std::string &path, const quarnel::DecodedSound &sound) {
+  SF_INFO info{};
+  info.samplerate = sound.rate;
+  info.channels = sound.channels;
+  info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+  SNDFILE *file = sf_open(path.c_str(), SFM_WRITE, &info);
+  if (!file) return false;
+  const bool whole = sf_writef_short(file, sound.samples.data(), sound.frames()) == sound.frames();
+  return sf_close(file) == 0 && whole;
 }
 
 std::shared_ptr<const quarnel::DecodedSound> spokenText(const std::string &text) {

@@ -15,6 +15,9 @@ namespace tavik::testing {
 // Mono at the test server's rate; each click 1 ms loud, silence between.
 std::shared_ptr<quarnel::DecodedSound> clickTrack(const std::vector<int> &clicksMs, int lengthMs);
 
+// Writes `sound` as a 16-bit WAV file; false when it could not.
+bool writeWaveFile(const std::string &path, const quarnel::DecodedSound &sound);
+
 // `text` spoken by espeak-ng; null when it could not be made.
 std::shared_ptr<const quarnel::DecodedSound> spokenText(const std::string &text);
 
