@@ -9,10 +9,12 @@
 #include "script/node.h"
 #include "script/pose_change.h"
 #include "servos/servo_configuration.h"
+#include "sound/decoded_sound.h"
 
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -64,6 +66,14 @@ struct LoopPass {
   int endRow;
 };
 
+// A sound as the run plays it: from its SOUND line's start until it ends, is replaced or stopped.
+struct SoundSpan {
+  int startMs;
+  int endMs;
+  int row;
+  std::shared_ptr<const DecodedSound> sound;
+};
+
 struct Simulation {
   std::array<int16_t, servoChannels> start{}; // every servo at its home position
   std::vector<PositionChange> changes;        // in the order TVK_MOVE would get them
@@ -71,6 +81,7 @@ struct Simulation {
   std::vector<PauseSpan> pauses;
   std::vector<int> waits; // when a WAIT was answered
   std::vector<LoopPass> loops; // each run once, in the order they end
+  std::vector<SoundSpan> sounds;
   std::optional<std::string> failure; // the runner's own message
   int endMs = 0;
   bool capped = false;
