@@ -34,8 +34,9 @@ const std::string takeDefault = "\x01";
 
 class DefaultTakingUi : public ScriptedUiServices {
 public:
-  std::string inputBox(const std::string &prompt, const std::string &title, const std::string &defaultAnswer) override {
-    const std::string answer = ScriptedUiServices::inputBox(prompt, title, defaultAnswer);
+  std::optional<std::string> inputBox(const std::string &prompt, const std::string &title,
+                                      const std::string &defaultAnswer) override {
+    const auto answer = ScriptedUiServices::inputBox(prompt, title, defaultAnswer);
     return answer == takeDefault ? defaultAnswer : answer;
   }
 };
