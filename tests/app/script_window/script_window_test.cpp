@@ -415,6 +415,7 @@ void ScriptWindowTest::closeHidesAndTheCloseBoxUnloads() {
   click("cmbClose");
   QVERIFY(!m_window->isVisible());
   QCOMPARE(closes, 1);
+  QVERIFY(m_window->hasUnsavedChanges()); // still asked about at quit
   m_window->showBeside(*m_controls);
   QCOMPARE(shown(), (QStringList{"A", "<"})); // kept while hidden
 
@@ -422,6 +423,7 @@ void ScriptWindowTest::closeHidesAndTheCloseBoxUnloads() {
   m_window->close();
   QVERIFY(!m_window->isVisible());
   QCOMPARE(closes, 1); // the close box leaves the step intervals as they are
+  QVERIFY(!m_window->hasUnsavedChanges()); // let go: quitting does not ask again
   m_window->showBeside(*m_controls);
   QCOMPARE(shown(), QStringList{"<"});
   QVERIFY(!m_window->findChild<QPushButton *>("cmbNode(1)"));
