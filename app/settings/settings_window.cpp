@@ -173,7 +173,7 @@ void SettingsWindow::buildMenus() {
   file->addSeparator()->setObjectName("mnuSep");
   m_mnuFExit = addNamedAction(file, "mnuFExit", "E&xit");
   setStandardShortcut(m_mnuFExit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
-  addHelpMenu(menuBar(), QCoreApplication::translate("SettingsWindow", "&Help"), m_ui, m_identity).about;
+  addHelpMenu(menuBar(), QCoreApplication::translate("SettingsWindow", "&Help"), m_ui, m_identity);
 }
 
 void SettingsWindow::connectControls() {
