@@ -28,6 +28,7 @@ Application::Application(std::string folder)
       m_frmNodeEdit(m_script, m_scriptEdits, m_motion, m_frmSettings.configuration(), m_ui, m_identity),
       m_frmTimeline(m_script, m_scriptEdits, m_runner, m_motion, m_frmSettings.configuration()) {
   m_frmSettings.controlsRequested = [this] { openControls(); };
+  m_frmSettings.unsavedElsewhere = [this] { return m_frmScript.hasUnsavedChanges(); };
   m_frmSettings.quitting = [this] {
     if (!m_frmScript.mayDiscardChanges()) return false;
     m_frmScript.unload();

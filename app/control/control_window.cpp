@@ -9,11 +9,12 @@
 #include "motion/servo_limits.h"
 #include "text/text_number.h"
 #include "widgets/named_widget.h"
-#include "widgets/show_about.h"
+#include "widgets/help_menu.h"
 #include "widgets/stop_sign.h"
 #include "widgets/window_placement.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -41,13 +42,6 @@ constexpr int statusBarMargin = 6;
 double layoutScale(const QFont &font) {
   const double needed = QFontMetrics(font).horizontalAdvance("Script") + 16;
   return std::max(1.0, needed / (732.0 / twipsPerPixel));
-}
-
-// What a screen reader calls servo `i`: its number, and its name where the user gave one.
-QString servoCaption(int i, const std::string &name) {
-  const QString number = QString("Servo %1").arg(i);
-  const QString given = QString::fromStdString(name);
-  return given.isEmpty() || given == QString("Servo%1").arg(i) ? number : number + " (" + given + ")";
 }
 
 // A label that shows a number: a screen reader hears what it is by name and the number as its
@@ -126,9 +120,10 @@ void ControlWindow::buildControls() {
   m_cmdSTOP->setToolTip("Stop every servo where it is, and a running script (Esc)");
   m_cmdSTOP->setAccessibleName("STOP");
   m_cmdBack = place(new QPushButton("B&ack", buttons), "cmdBack", m_layout.rect(120, 2160, 732, 372));
-  // Alt+A belongs to the About menu: two owners would make it do nothing. Back is reached with
-  // Tab and Space, or File > Back (Alt+F, A).
-  m_cmdBack->setShortcut(QKeySequence());
+  m_cmbRecorder->setToolTip(QCoreApplication::translate("ControlWindow", "Open the script window beside this one"));
+  m_cmdHome->setToolTip(QCoreApplication::translate("ControlWindow", "Send every servo to its home position"));
+  m_cmdBack->setToolTip(
+      QCoreApplication::translate("ControlWindow", "Close the link to the board and go back to the settings window"));
 
   client->setFixedSize(m_layout.pixels(designWidth), m_layout.pixels(rowStep * (servosPerColumn - 1) + servoFrameHeight + 60));
 }
@@ -137,7 +132,8 @@ void ControlWindow::buildMenus() {
   QMenu *file = menuBar()->addMenu("&File");
   file->setObjectName("mnuFile");
   m_mnuFBack = addNamedAction(file, "mnuFBack", "B&ack");
-  m_mnuAbout = addNamedAction(menuBar(), "mnuAbout", "&About");
+  // Alt+H is Home here.
+  addHelpMenu(menuBar(), QCoreApplication::translate("ControlWindow", "He&lp"), m_ui, m_identity);
 }
 
 void ControlWindow::buildStatusBar() {
@@ -175,7 +171,6 @@ void ControlWindow::connectControls() {
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, [this] { stopRequested(); });
   connect(m_cmdBack, &QPushButton::clicked, this, &QWidget::close);
   connect(m_mnuFBack, &QAction::triggered, this, &QWidget::close);
-  connect(m_mnuAbout, &QAction::triggered, this, [this] { showAbout(m_ui, m_identity); });
 }
 
 void ControlWindow::load() {
@@ -184,7 +179,7 @@ void ControlWindow::load() {
   const auto limits = servoLimits(m_configuration);
   for (int i = 0; i < servoChannels; ++i) {
     m_fmeServoCon[i]->setTitle(QString::fromStdString(m_configuration.servos[i].name));
-    const QString caption = servoCaption(i, m_configuration.servos[i].name);
+    const QString caption = QString::fromStdString(servoCaption(i, m_configuration.servos[i].name));
     m_fmeServoCon[i]->setAccessibleName(caption);
     m_hscServoCon[i]->setAccessibleName(caption + " target");
     QSignalBlocker quiet(m_hscServoCon[i]); // the model's load sets the targets, and the sliders follow

@@ -105,7 +105,6 @@ private:
   QLabel *m_lblLinkStatus = nullptr;
   QLabel *m_lblLineLoad = nullptr;
   QAction *m_mnuFBack = nullptr;
-  QAction *m_mnuAbout = nullptr;
   MotionTicker m_ticker;
 };
 

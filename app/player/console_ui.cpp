@@ -31,7 +31,9 @@ MessageAnswer ConsoleUi::messageBox(const std::string &text, const std::string &
   return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }
 
-std::string ConsoleUi::inputBox(const std::string &, const std::string &, const std::string &) { return {}; }
+std::optional<std::string> ConsoleUi::inputBox(const std::string &, const std::string &, const std::string &) {
+  return std::nullopt;
+}
 
 std::optional<std::string> ConsoleUi::openFileDialog(const FileFilter &, const std::string &) { return std::nullopt; }
 

@@ -28,8 +28,8 @@ public:
 
   MessageAnswer messageBox(const std::string &text, const std::string &title, MessageIcon icon,
                            MessageButtons buttons) override;
-  std::string inputBox(const std::string &prompt, const std::string &title,
-                       const std::string &defaultAnswer) override;
+  std::optional<std::string> inputBox(const std::string &prompt, const std::string &title,
+                                      const std::string &defaultAnswer) override;
   std::optional<std::string> openFileDialog(const FileFilter &filter, const std::string &folder) override;
   std::optional<std::string> saveFileDialog(const FileFilter &filter, const std::string &folder) override;
   void setBusy(bool) override {}

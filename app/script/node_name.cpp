@@ -20,7 +20,7 @@ bool carriedByAnother(const NodeTable &nodes, std::string_view name, std::option
 
 std::optional<std::string> nodeNameRefusal(std::string_view name) {
   const std::string quoted = "\"" + std::string(name) + "\"";
-  if (name.find_first_not_of(" \t") == std::string_view::npos) return "Please enter a name for the node.";
+  if (name.find_first_not_of(" \t") == std::string_view::npos) return "Please enter a name for this node.";
   if (auto bad = unstorableCharacter(name))
     return "A node name cannot hold the character " + *bad + ", which a script file cannot store.";
   if (name == scriptSectionEnd)

@@ -56,9 +56,9 @@ NodeAdded ScriptModel::createNode(const std::string &name, std::string_view data
 }
 
 std::optional<Node> ScriptModel::nodeFromControls(const MotionModel &motion) const {
-  const std::string name = m_user.ui.inputBox("Please Enter a name for this node", m_user.title,
-                                              defaultNodeName(m_nodes));
-  if (name.empty()) return std::nullopt;
+  const auto answer = m_user.ui.inputBox("Please Enter a name for this node", m_user.title, defaultNodeName(m_nodes));
+  if (!answer) return std::nullopt;
+  const std::string &name = *answer;
   auto refusal = nodeNameRefusal(name);
   if (!refusal) refusal = nodeNameClash(m_nodes, name);
   if (refusal) {
@@ -97,7 +97,7 @@ void ScriptModel::removeCreatedNodes() {
 
 std::optional<std::string> ScriptModel::pauseFromUser() const {
   std::string answer = m_user.ui.inputBox("How long (in ms) would you like the pause to last for?",
-                                          m_user.title, "1000");
+                                          m_user.title, "1000").value_or("");
   auto length = textToReal(answer);
   if (!length) {
     m_user.critical("Pause Length must be a number!");
@@ -109,7 +109,7 @@ std::optional<std::string> ScriptModel::pauseFromUser() const {
 
 std::optional<std::string> ScriptModel::easeFromUser() const {
   const auto easing = easingNamed(m_user.ui.inputBox(
-      "How should the moves after this line travel: LINEAR, IN, OUT or INOUT?", m_user.title, "INOUT"));
+      "How should the moves after this line travel: LINEAR, IN, OUT or INOUT?", m_user.title, "INOUT").value_or(""));
   if (!easing) {
     m_user.critical("Ease curve must be LINEAR, IN, OUT or INOUT!");
     return std::nullopt;

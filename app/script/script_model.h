@@ -39,9 +39,9 @@ public:
   NodeAdded createNode(const std::string &name, std::string_view dataText);
 
   // Create Node's node: asks for a name and makes a node of the control window's targets, every
-  // slot at its speed, with the reports createNode makes. Nothing on an empty answer (or
-  // cancel), a full table, or a name that could not be stored or run, or that another node
-  // carries, which is refused with a message. Adding it is the caller's.
+  // slot at its speed, with the reports createNode makes. Nothing on cancel; nothing, with a
+  // message, on an empty answer, a full table, or a name that could not be stored or run, or
+  // that another node carries. Adding it is the caller's.
   std::optional<Node> nodeFromControls(const MotionModel &motion) const;
 
   // Removes node `index` (1 to count - 1) and every line that names it exactly; returns the

@@ -3,6 +3,7 @@
 
 #include "widgets/named_widget.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -48,6 +49,8 @@ void NodeButtonList::showNodes() {
     auto *button = place(new QPushButton(m_fmeContainer), indexed("cmbNode", index),
                          m_layout.rect(0, top, buttonWidth, buttonHeight));
     button->setContextMenuPolicy(Qt::CustomContextMenu);
+    button->setToolTip(QCoreApplication::translate(
+        "NodeButtonList", "Write this node at the marker; right-click to place, edit, delete or go to it"));
     connect(button, &QPushButton::clicked, this, [this, index] { clicked(index); });
     connect(button, &QPushButton::customContextMenuRequested, this,
             [this, index, button](const QPoint &at) { popUpRequested(index, button->mapToGlobal(at)); });

@@ -11,11 +11,12 @@
 #include "widgets/document_caption.h"
 #include "widgets/document_file_actions.h"
 #include "widgets/named_widget.h"
+#include "widgets/help_menu.h"
 #include "widgets/recent_files_menu.h"
-#include "widgets/show_about.h"
 #include "widgets/window_placement.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QMenuBar>
@@ -77,7 +78,7 @@ void ScriptWindow::buildControls() {
   auto button = [&](QWidget *parent, const char *name, const char *caption, int left, int top, int width = buttonWidth) {
     return quarnel::place(new QPushButton(caption, parent), name, m_layout.rect(left, top, width, buttonHeight));
   };
-  // The access keys differ from each other and from the menu bar's F, E and B.
+  // The access keys differ from each other and from the menu bar's F, E, V and H.
   m_cmbStep = button(controls, "cmbStep", "&Step", 120, 240);
   m_cmdGoto = button(controls, "cmdGoto", "&Goto", 120, 600);
   m_cmbRun = button(controls, "cmbRun", "&Run", 120, 960);
@@ -112,6 +113,31 @@ void ScriptWindow::buildControls() {
       {m_cmbLoopEnd, "Place loop end"}};
   for (const auto &[widget, name] : accessibleNames) widget->setAccessibleName(name);
 
+  // What each button does where its caption leaves it open; the marker is the grid's "<".
+  const std::pair<QWidget *, const char *> toolTips[] = {
+      {m_cmbStep, QT_TRANSLATE_NOOP("ScriptWindow", "Run the line after the marker alone, and move the marker to it; "
+                                                    "after the last line, line 1")},
+      {m_cmdGoto, QT_TRANSLATE_NOOP("ScriptWindow", "Run the line at the marker alone; the marker stays")},
+      {m_cmbRun, QT_TRANSLATE_NOOP("ScriptWindow", "Run the script from line 1; a loop repeats until Stop")},
+      {m_cmbResume, QT_TRANSLATE_NOOP("ScriptWindow", "Run the script on from the line at the marker")},
+      {m_cmbAbort, QT_TRANSLATE_NOOP("ScriptWindow", "End the run; the servos finish the move under way. "
+                                                     "STOP (Esc) holds them at once")},
+      {m_cmbClearScript, QT_TRANSLATE_NOOP("ScriptWindow", "Remove every line of the script; the nodes stay")},
+      {m_cmbDelete, QT_TRANSLATE_NOOP("ScriptWindow", "Remove the line at the marker")},
+      {m_cmbHold, QT_TRANSLATE_NOOP("ScriptWindow", "Write WAIT at the marker: a run waits there until you press OK")},
+      {m_cmbPause, QT_TRANSLATE_NOOP("ScriptWindow", "Write PAUSE at the marker: a run waits there for the "
+                                                     "milliseconds you give")},
+      {m_cmbLoopStart, QT_TRANSLATE_NOOP("ScriptWindow", "Write LOOPSTART at the marker: where LOOPEND sends the run back to")},
+      {m_cmbLoopEnd, QT_TRANSLATE_NOOP("ScriptWindow", "Write LOOPEND at the marker: the run goes back to the LOOPSTART "
+                                                       "above it, or to line 1, until Stop")},
+      {m_cmbClose, QT_TRANSLATE_NOOP("ScriptWindow", "Hide this window; the script and its nodes stay for next time")},
+      {m_cmbTimeline, QT_TRANSLATE_NOOP("ScriptWindow", "Draw where each servo will be over time, the script played "
+                                                        "ahead with no board")},
+      {m_cmbCreateNode, QT_TRANSLATE_NOOP("ScriptWindow", "Make a node of where every servo is going now, at the speed set")},
+      {m_cmbEase, QT_TRANSLATE_NOOP("ScriptWindow", "Write EASE at the marker: the node lines after it start slowly, "
+                                                    "end slowly or both")}};
+  for (const auto &[widget, tip] : toolTips) widget->setToolTip(QCoreApplication::translate("ScriptWindow", tip));
+
   statusBar()->setObjectName("sbrStatus");
   statusBar()->setSizeGripEnabled(false); // the window has a fixed size
 
@@ -132,7 +158,9 @@ void ScriptWindow::buildMenus() {
   m_mnuFSave = documentActions.save;
   m_mnuFSaveAs = documentActions.saveAs;
   m_mnuFile->addSeparator()->setObjectName("mnusep");
-  m_mnuFExit = addNamedAction(m_mnuFile, "mnuFExit", "E&xit");
+  // It only hides the window, as the Close button does; quitting is the settings window's.
+  m_mnuFExit = m_mnuFile->addAction(QCoreApplication::translate("ScriptWindow", "&Close"));
+  m_mnuFExit->setObjectName("mnuFExit");
   m_mnuEdit = menuBar()->addMenu("&Edit");
   m_mnuEdit->setObjectName("mnuEdit");
   m_mnuEUndo = addNamedAction(m_mnuEdit, "mnuEUndo", "&Undo");
@@ -142,7 +170,7 @@ void ScriptWindow::buildMenus() {
   m_mnuView = menuBar()->addMenu("&View");
   m_mnuView->setObjectName("mnuView");
   m_mnuVTimeline = addNamedAction(m_mnuView, "mnuVTimeline", "&Timeline");
-  m_mnuAbout = addNamedAction(menuBar(), "mnuAbout", "A&bout");
+  m_mnuAbout = addHelpMenu(menuBar(), QCoreApplication::translate("ScriptWindow", "&Help"), m_ui, m_identity).about;
 }
 
 void ScriptWindow::connectControls() {
@@ -185,7 +213,6 @@ void ScriptWindow::connectControls() {
   connect(m_mnuFSaveAs, &QAction::triggered, this, &ScriptWindow::saveFileAs);
   connect(m_cmbTimeline, &QPushButton::clicked, this, [this] { timelineRequested(); });
   connect(m_mnuVTimeline, &QAction::triggered, this, [this] { timelineRequested(); });
-  connect(m_mnuAbout, &QAction::triggered, this, [this] { showAbout(m_ui, m_identity); });
 
   auto selectedName = [this] { return m_script.nodes().node(m_selectedNodeIndex).name; };
   connect(m_mnuPopUpPlace, &QAction::triggered, this, [this, selectedName] { m_edits.place(selectedName()); });
@@ -291,9 +318,11 @@ void ScriptWindow::closeEvent(QCloseEvent *event) {
   event->accept();
 }
 
+bool ScriptWindow::hasUnsavedChanges() const { return m_loaded && m_edits.modified(); }
+
 bool ScriptWindow::mayDiscardChanges() {
   return mayDiscard(m_ui, m_identity.productName,
-                    {m_edits.modified(), m_path, "the script", [this] { return saveFile(); }});
+                    {hasUnsavedChanges(), m_path, "the script", [this] { return saveFile(); }});
 }
 
 void ScriptWindow::openChosenFile() {

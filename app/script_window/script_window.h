@@ -42,7 +42,10 @@ public:
   // Discards the nodes and script, as the close box does, but without asking the runner or
   // the user.
   void unload();
-  // Asks "Save changes to ...?" when the nodes or script are modified; true when they may go.
+  // The nodes or script are modified since they were opened or saved, and the close box has not
+  // let them go.
+  bool hasUnsavedChanges() const;
+  // Asks "Save changes to ...?" when they are; true when they may go.
   bool mayDiscardChanges();
   // Opens a file named elsewhere than in the dialog, asking first about changes.
   void openFile(const std::string &path);

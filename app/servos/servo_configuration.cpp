@@ -15,6 +15,11 @@ ServoRows defaultServoRows() {
   return rows;
 }
 
+std::string servoCaption(int servo, const std::string &name) {
+  const std::string number = "Servo " + std::to_string(servo);
+  return name.empty() || name == ServoSetting::defaults(servo).name ? number : number + " (" + name + ")";
+}
+
 std::optional<int16_t> ServoConfiguration::minimum(int row) const {
   return textToNumber(servos.at(row).minimum);
 }

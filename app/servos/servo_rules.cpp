@@ -8,11 +8,15 @@ namespace quarnel {
 
 namespace {
 
+// The positions a servo can take on the board.
+constexpr int16_t lowestPosition = 0;
+constexpr int16_t highestPosition = 254;
+
 const char *fieldWord(PositionField field) {
   switch (field) {
-  case PositionField::Minimum: return "Minimum";
-  case PositionField::Home: return "Home";
-  case PositionField::Maximum: return "Maximum";
+  case PositionField::Minimum: return "minimum";
+  case PositionField::Home: return "home";
+  case PositionField::Maximum: return "maximum";
   }
   return "";
 }
@@ -26,38 +30,42 @@ const std::string &fieldText(const ServoSetting &row, PositionField field) {
   return row.home;
 }
 
+// One end of the range a field takes: the board's own limit, or a neighbour's value.
+struct Bound {
+  int16_t value;
+  const char *neighbour = nullptr;
+
+  std::string shown() const { return std::to_string(value) + (neighbour ? std::string(", its ") + neighbour : ""); }
+};
+
+// Takes the neighbour's value as the bound where it is a position the board can take.
+void narrow(Bound &bound, const std::string &neighbourText, const char *neighbour) {
+  const auto value = textToNumber(neighbourText);
+  if (value && *value >= lowestPosition && *value <= highestPosition) bound = {*value, neighbour};
+}
+
 } // namespace
 
-std::vector<std::string> positionCheckMessages(const ServoSetting &row, PositionField field) {
-  auto value = textToNumber(fieldText(row, field));
-  if (!value)
-    return {std::string(fieldWord(field)) + " value must be a number from -32768 to 32767"};
-
-  auto minimum = textToNumber(row.minimum);
-  auto home = textToNumber(row.home);
-  auto maximum = textToNumber(row.maximum);
-  std::vector<std::string> messages;
+std::optional<std::string> positionCheckMessage(const ServoSetting &row, int servo, PositionField field) {
+  Bound low{lowestPosition}, high{highestPosition};
   switch (field) {
   case PositionField::Minimum:
-    if (home && *value > *home)
-      messages.push_back("Minimum value must be LESS than or equal to Home value");
-    else if (*value < 0)
-      messages.push_back("Minimum value must be GREATER than or equal to 0");
+    narrow(high, row.home, "home");
     break;
   case PositionField::Home:
-    if (minimum && *value < *minimum)
-      messages.push_back("Home value must be GREATER than or equal to Minimum value");
-    if (maximum && *value > *maximum)
-      messages.push_back("Home value must be LESS than or equal to Maximum value");
+    narrow(low, row.minimum, "minimum");
+    narrow(high, row.maximum, "maximum");
+    if (low.value > high.value) low = {lowestPosition}, high = {highestPosition};
     break;
   case PositionField::Maximum:
-    if (home && *value < *home)
-      messages.push_back("Maximum value must be GREATER than or equal to Home value");
-    else if (*value > 254)
-      messages.push_back("Maximum value must be LESS than or equal to 254");
+    narrow(low, row.home, "home");
     break;
   }
-  return messages;
+  const auto value = textToNumber(fieldText(row, field));
+  if (value && *value >= low.value && *value <= high.value) return std::nullopt;
+  // A neighbour named at the lower end is set off by commas on both sides.
+  return servoCaption(servo, row.name) + " " + fieldWord(field) + " must be a whole number from " + low.shown() +
+         (low.neighbour ? "," : "") + " to " + high.shown();
 }
 
 std::optional<std::string> nameCheckMessage(const std::string &name) {

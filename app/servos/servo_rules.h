@@ -5,16 +5,17 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace quarnel {
 
 enum class PositionField { Minimum, Home, Maximum };
 
-// The messages of the checks that fail when the user leaves `field` of `row`, in the order they
-// are shown; empty when the field passes. A neighbour that is not a number cannot be compared,
-// so its test passes: the user could not leave this field to mend it otherwise.
-std::vector<std::string> positionCheckMessages(const ServoSetting &row, PositionField field);
+// Why the user may not leave `field` of servo `servo`'s row, or nothing when it passes. The
+// message names the servo and the whole numbers that pass: 0 to 254, narrowed by the neighbours
+// (the minimum no higher than the home, the home between minimum and maximum, the maximum no
+// lower than the home). A neighbour that is no position from 0 to 254 narrows nothing, nor do
+// two that contradict each other: the user could not leave this field to mend them otherwise.
+std::optional<std::string> positionCheckMessage(const ServoSetting &row, int servo, PositionField field);
 
 // Why the name cannot be kept, or nothing when it passes.
 std::optional<std::string> nameCheckMessage(const std::string &name);

@@ -15,6 +15,7 @@
 #include "widgets/document_file_actions.h"
 #include "widgets/eliding_combo_box.h"
 #include "widgets/field_leave_check.h"
+#include "widgets/help_menu.h"
 #include "widgets/named_widget.h"
 #include "widgets/recent_files_menu.h"
 #include "widgets/show_about.h"
@@ -23,6 +24,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -107,6 +109,10 @@ void SettingsWindow::buildControls() {
   m_cmbLoad = button("cmbLoad", "&Open", 2);
   m_cmbAbout = button("cmbAbout", "A&bout", 3);
   m_cmbExit = button("cmbExit", "E&xit", 4);
+  m_cmbControls->setToolTip(QCoreApplication::translate(
+      "SettingsWindow", "Open the control window and the link to the board, with these servo settings"));
+  m_cmbSave->setToolTip(QCoreApplication::translate("SettingsWindow", "Save the servo rows to their servo settings file (.sst)"));
+  m_cmbLoad->setToolTip(QCoreApplication::translate("SettingsWindow", "Open a servo settings file (.sst) into the servo rows"));
   followLayoutWithTab();
 }
 
@@ -167,8 +173,7 @@ void SettingsWindow::buildMenus() {
   file->addSeparator()->setObjectName("mnuSep");
   m_mnuFExit = addNamedAction(file, "mnuFExit", "E&xit");
   setStandardShortcut(m_mnuFExit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
-  // A menu title that acts on its own when clicked.
-  m_mnuAbout = addNamedAction(menuBar(), "mnuAbout", "&About");
+  addHelpMenu(menuBar(), QCoreApplication::translate("SettingsWindow", "&Help"), m_ui, m_identity);
 }
 
 void SettingsWindow::connectControls() {
@@ -204,9 +209,7 @@ void SettingsWindow::connectControls() {
   connect(m_cmbSave, &QPushButton::clicked, this, &SettingsWindow::saveServoSettings);
   connect(m_mnuFSave, &QAction::triggered, this, &SettingsWindow::saveServoSettings);
   connect(m_mnuFSaveAs, &QAction::triggered, this, &SettingsWindow::saveServoSettingsAs);
-  auto about = [this] { showAbout(m_ui, m_identity); };
-  connect(m_cmbAbout, &QPushButton::clicked, this, about);
-  connect(m_mnuAbout, &QAction::triggered, this, about);
+  connect(m_cmbAbout, &QPushButton::clicked, this, [this] { showAbout(m_ui, m_identity); });
   connect(m_cmbExit, &QPushButton::clicked, this, &SettingsWindow::close);
   connect(m_mnuFExit, &QAction::triggered, this, &SettingsWindow::close);
 }
@@ -269,20 +272,14 @@ bool SettingsWindow::fieldMayBeLeft(QLineEdit *field) {
   for (int n = 0; n < servoChannels; ++n) {
     const ServoRowControls &r = m_rows[n];
     const ServoSetting &row = m_configuration.servos[n];
-    std::vector<std::string> messages;
-    if (field == r.txtServoName) {
-      if (auto message = nameCheckMessage(row.name)) messages.push_back(*message);
-    } else if (field == r.txtMin) {
-      messages = positionCheckMessages(row, PositionField::Minimum);
-    } else if (field == r.txtHome) {
-      messages = positionCheckMessages(row, PositionField::Home);
-    } else if (field == r.txtMax) {
-      messages = positionCheckMessages(row, PositionField::Maximum);
-    } else {
-      continue;
-    }
-    for (const std::string &message : messages) showCritical(message);
-    return messages.empty();
+    std::optional<std::string> message;
+    if (field == r.txtServoName) message = nameCheckMessage(row.name);
+    else if (field == r.txtMin) message = positionCheckMessage(row, n, PositionField::Minimum);
+    else if (field == r.txtHome) message = positionCheckMessage(row, n, PositionField::Home);
+    else if (field == r.txtMax) message = positionCheckMessage(row, n, PositionField::Maximum);
+    else continue;
+    if (message) showCritical(*message);
+    return !message;
   }
   return true;
 }
@@ -400,13 +397,12 @@ void SettingsWindow::saveSetupFile() {
 }
 
 void SettingsWindow::closeEvent(QCloseEvent *event) {
-  MessageAnswer answer = m_ui.messageBox("Quit the application?", m_identity.productName,
-                                         MessageIcon::Question, MessageButtons::YesNo);
+  // Unsaved work is asked about instead: its Save changes question holds a Cancel of its own.
+  const bool agreed = rowsModified() || unsavedElsewhere() ||
+                      m_ui.messageBox("Quit the application?", m_identity.productName, MessageIcon::Question,
+                                      MessageButtons::YesNo) == MessageAnswer::Yes;
   saveSetupFile();
-  if (answer == MessageAnswer::Yes && mayDiscardRows() && quitting())
-    event->accept();
-  else
-    event->ignore();
+  event->setAccepted(agreed && mayDiscardRows() && quitting());
 }
 
 } // namespace quarnel

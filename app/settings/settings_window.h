@@ -61,8 +61,12 @@ public:
   // The Controls command, its check passed.
   std::function<void()> controlsRequested = [] {};
 
-  // The user has said Yes to quitting and the servo rows may go, before this window closes:
-  // the other windows' work is asked about. False keeps the application open.
+  // Whether another window holds work not yet saved. Quitting then asks about each unsaved
+  // work alone, not "Quit the application?" as well.
+  std::function<bool()> unsavedElsewhere = [] { return false; };
+
+  // Quitting is agreed and the servo rows may go, before this window closes: the other windows'
+  // work is asked about. False keeps the application open.
   std::function<bool()> quitting = [] { return true; };
 
 protected:
@@ -129,7 +133,6 @@ private:
   QAction *m_mnuFSaveAs = nullptr;
   QAction *m_mnuFPorts = nullptr;
   QAction *m_mnuFExit = nullptr;
-  QAction *m_mnuAbout = nullptr;
 };
 
 } // namespace quarnel

@@ -1,4 +1,4 @@
-// A user who answers every box at once: OK to each message and prompt, nothing to each input
+// A user who answers every box at once: OK to each message and prompt, Cancel to each input
 // box and dialog. Keeps the messages, for a run that nobody watches but whose reports count.
 #pragma once
 
@@ -17,7 +17,9 @@ public:
     messages.push_back(text);
     return MessageAnswer::Ok;
   }
-  std::string inputBox(const std::string &, const std::string &, const std::string &) override { return {}; }
+  std::optional<std::string> inputBox(const std::string &, const std::string &, const std::string &) override {
+    return std::nullopt;
+  }
   std::optional<std::string> openFileDialog(const FileFilter &, const std::string &) override { return {}; }
   std::optional<std::string> saveFileDialog(const FileFilter &, const std::string &) override { return {}; }
   void setBusy(bool) override {}

@@ -29,8 +29,8 @@ public:
   // the default and Escape cancels.
   virtual MessageAnswer messageBox(const std::string &text, const std::string &title,
                                    MessageIcon icon, MessageButtons buttons) = 0;
-  // The answer, or the empty text when the user cancels.
-  virtual std::string inputBox(const std::string &prompt, const std::string &title,
+  // The answer, which may be empty, or nothing when the user cancels.
+  virtual std::optional<std::string> inputBox(const std::string &prompt, const std::string &title,
                                const std::string &defaultAnswer) = 0;
   // The chosen path, or nothing when cancelled. Saving over an existing file asks first.
   virtual std::optional<std::string> openFileDialog(const FileFilter &filter,

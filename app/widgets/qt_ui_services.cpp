@@ -2,6 +2,7 @@
 // dialogs are modal to whichever of our windows is active; the prompt is not modal at all.
 #include "widgets/qt_ui_services.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
@@ -75,6 +76,10 @@ MessageAnswer QtUiServices::messageBox(const std::string &text, const std::strin
     box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
+    // Qt's own captions carry no access keys on every desktop.
+    box.button(QMessageBox::Save)->setText(QCoreApplication::translate("QtUiServices", "&Save"));
+    box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("QtUiServices", "&Discard"));
+    box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("QtUiServices", "&Cancel"));
     break;
   }
   switch (box.exec()) {
@@ -89,12 +94,13 @@ MessageAnswer QtUiServices::messageBox(const std::string &text, const std::strin
   return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
 }
 
-std::string QtUiServices::inputBox(const std::string &prompt, const std::string &title,
-                                   const std::string &defaultAnswer) {
+std::optional<std::string> QtUiServices::inputBox(const std::string &prompt, const std::string &title,
+                                                  const std::string &defaultAnswer) {
   bool accepted = false;
   QString answer = QInputDialog::getText(QApplication::activeWindow(), qt(title), qt(prompt),
                                          QLineEdit::Normal, qt(defaultAnswer), &accepted);
-  return accepted ? answer.toStdString() : std::string();
+  if (!accepted) return std::nullopt;
+  return answer.toStdString();
 }
 
 std::optional<std::string> QtUiServices::openFileDialog(const FileFilter &filter,

@@ -18,7 +18,7 @@ public:
 
   MessageAnswer messageBox(const std::string &text, const std::string &title, MessageIcon icon,
                            MessageButtons buttons) override;
-  std::string inputBox(const std::string &prompt, const std::string &title,
+  std::optional<std::string> inputBox(const std::string &prompt, const std::string &title,
                        const std::string &defaultAnswer) override;
   std::optional<std::string> openFileDialog(const FileFilter &filter,
                                             const std::string &folder) override;

@@ -1,4 +1,4 @@
-// The About box: product name, credit, version with its notice, where the documentation is.
+// The About box: product name, credit, version with its notice, where the manual is.
 #include "widgets/show_about.h"
 
 namespace quarnel {
@@ -10,7 +10,7 @@ std::string aboutText(const AppIdentity &identity) {
          identity.fileDescription + "Version " + std::to_string(v.major) + "." +
          std::to_string(v.minor) + "." + std::to_string(v.revision) +
          "  Copyright 2025 the Quarnel developers\r\n" +
-         "Documentation: README.md of the Quarnel and Tavik sources";
+         "Documentation: the user's manual, Help > User's Manual (F1)";
 }
 
 void showAbout(UiServices &ui, const AppIdentity &identity) {

@@ -28,12 +28,12 @@ MessageAnswer ScriptedUiServices::messageBox(const std::string &text, const std:
   return answer;
 }
 
-std::string ScriptedUiServices::inputBox(const std::string &prompt, const std::string &title,
-                                         const std::string &defaultAnswer) {
+std::optional<std::string> ScriptedUiServices::inputBox(const std::string &prompt, const std::string &title,
+                                                        const std::string &defaultAnswer) {
   m_offeredAnswers.push_back(defaultAnswer);
   shown({Kind::Input, prompt, title, MessageIcon::None, MessageButtons::Ok, {}, {}});
-  if (m_inputAnswers.empty()) return {};
-  std::string answer = m_inputAnswers.front();
+  if (m_inputAnswers.empty()) return std::nullopt;
+  auto answer = m_inputAnswers.front();
   m_inputAnswers.pop_front();
   return answer;
 }

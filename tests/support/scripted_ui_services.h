@@ -26,10 +26,10 @@ public:
   };
 
   // Queued answers. A Yes/No box with no answer queued gets No, a Save/Discard/Cancel box
-  // Cancel, a dialog is cancelled, an input box gets the empty text; OK-only boxes need no
-  // answer.
+  // Cancel, a dialog and an input box are cancelled; OK-only boxes need no answer.
   void answerMessage(MessageAnswer answer) { m_messageAnswers.push_back(answer); }
-  void answerInput(std::string answer) { m_inputAnswers.push_back(std::move(answer)); }
+  // Nothing cancels the input box.
+  void answerInput(std::optional<std::string> answer) { m_inputAnswers.push_back(std::move(answer)); }
   void answerFile(std::optional<std::string> path) { m_fileAnswers.push_back(std::move(path)); }
 
   // The user presses OK on the prompt that is up; false when none is.
@@ -49,7 +49,7 @@ public:
 
   MessageAnswer messageBox(const std::string &text, const std::string &title, MessageIcon icon,
                            MessageButtons buttons) override;
-  std::string inputBox(const std::string &prompt, const std::string &title,
+  std::optional<std::string> inputBox(const std::string &prompt, const std::string &title,
                        const std::string &defaultAnswer) override;
   std::optional<std::string> openFileDialog(const FileFilter &filter,
                                             const std::string &folder) override;
@@ -65,7 +65,7 @@ private:
   void shown(Box box);
 
   std::deque<MessageAnswer> m_messageAnswers;
-  std::deque<std::string> m_inputAnswers;
+  std::deque<std::optional<std::string>> m_inputAnswers;
   std::deque<std::optional<std::string>> m_fileAnswers;
   std::vector<Box> m_boxes;
   std::vector<std::string> m_offeredAnswers;

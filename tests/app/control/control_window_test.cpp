@@ -47,8 +47,8 @@ private slots:
   void anUnwritableSetupFileIsReportedAndTheWindowStillCloses();
   void leftEdgeIsStoredRoundedHalfToEven();
   void tabFollowsTheLayoutThroughEveryControl();
-  void altAOpensAboutAndBackIsReachedByKeyboard_data();
-  void altAOpensAboutAndBackIsReachedByKeyboard();
+  void helpAndBackAreReachedByKeyboard_data();
+  void helpAndBackAreReachedByKeyboard();
   void controlsHaveNamesThatSayWhatTheyAre_data();
   void controlsHaveNamesThatSayWhatTheyAre();
 
@@ -392,21 +392,29 @@ void ControlWindowTest::tabFollowsTheLayoutThroughEveryControl() {
   QCOMPARE(tabRound(slider(0)), expected);
 }
 
-void ControlWindowTest::altAOpensAboutAndBackIsReachedByKeyboard_data() {
+void ControlWindowTest::helpAndBackAreReachedByKeyboard_data() {
   QTest::addColumn<QString>("way");
+  QTest::newRow("Alt+A") << "key";
   QTest::newRow("Tab to Back, Space") << "tab";
   QTest::newRow("Alt+F, A") << "menu";
 }
 
-void ControlWindowTest::altAOpensAboutAndBackIsReachedByKeyboard() {
+void ControlWindowTest::helpAndBackAreReachedByKeyboard() {
   QFETCH(QString, way);
   loadActive();
-  QTest::keyClick(m_window.get(), Qt::Key_A, Qt::AltModifier);
+  // Alt+H is Home's, so Help is Alt+L; About is in it.
+  QTest::keyClick(m_window.get(), Qt::Key_L, Qt::AltModifier);
+  QWidget *help = QApplication::activePopupWidget();
+  QVERIFY(help);
+  QCOMPARE(help->objectName(), QString("mnuHelp"));
+  QTest::keyClick(help, Qt::Key_A);
   QCOMPARE(m_ui.boxes().size(), size_t{1});
   QCOMPARE(m_ui.boxes()[0].title, std::string("About Quarnel"));
   QVERIFY(m_window->isLoaded());
 
-  if (way == "tab") {
+  if (way == "key") {
+    QTest::keyClick(m_window.get(), Qt::Key_A, Qt::AltModifier);
+  } else if (way == "tab") {
     auto *back = child<QPushButton>(m_window.get(), "cmdBack");
     child<QPushButton>(m_window.get(), "cmdSTOP")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -419,7 +427,7 @@ void ControlWindowTest::altAOpensAboutAndBackIsReachedByKeyboard() {
     QCOMPARE(menu->objectName(), QString("mnuFile"));
     QTest::keyClick(menu, Qt::Key_A);
   }
-  QVERIFY(!m_window->isLoaded());
+  QTRY_VERIFY(!m_window->isLoaded()); // an access key presses its button a moment later
   QCOMPARE(m_driver.calls.back(), std::string("close"));
 }
 

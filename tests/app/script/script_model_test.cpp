@@ -87,9 +87,10 @@ TEST_F(ScriptModelTest, CreateNodeTakesTheControlWindowsTargetsAndSpeed) {
   motion.setTarget(0, 10);
   motion.setTarget(11, 240);
   motion.setSpeed(64);
-  for (const char *answer : {"", "wait", "Say \"hi\"", "Arm"}) ui.answerInput(answer);
+  for (const auto &answer : std::initializer_list<std::optional<std::string>>{std::nullopt, "", "wait", "Say \"hi\"", "Arm"})
+    ui.answerInput(answer);
   std::vector<Node> made;
-  for (int i = 0; i < 4; ++i)
+  for (int i = 0; i < 5; ++i)
     if (auto node = script.nodeFromControls(motion)) made.push_back(*node);
 
   ASSERT_EQ(made.size(), 1u);
@@ -99,11 +100,12 @@ TEST_F(ScriptModelTest, CreateNodeTakesTheControlWindowsTargetsAndSpeed) {
   EXPECT_EQ(arm.pos[5], 127);
   EXPECT_EQ(arm.pos[11], 240);
   EXPECT_EQ(arm.speed, (std::array<int16_t, servoChannels>{64, 64, 64, 64, 64, 64, 64, 64, 64, 64, 64, 64}));
-  // Cancel says nothing; the two refused names say why.
+  // Cancel says nothing; the empty name and the two refused ones say why.
   std::vector<std::string> messages = ui.messageTexts();
-  ASSERT_EQ(messages.size(), 2u);
-  EXPECT_NE(messages[0].find("\"wait\""), std::string::npos);
-  EXPECT_NE(messages[1].find("character \""), std::string::npos);
+  ASSERT_EQ(messages.size(), 3u);
+  EXPECT_EQ(messages[0], "Please enter a name for this node.");
+  EXPECT_NE(messages[1].find("\"wait\""), std::string::npos);
+  EXPECT_NE(messages[2].find("character \""), std::string::npos);
   EXPECT_EQ(ui.boxes()[0].text, "Please Enter a name for this node");
 }
 

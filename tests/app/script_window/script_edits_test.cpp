@@ -65,7 +65,7 @@ TEST_F(ScriptEditsTest, UndoAndRedoRestoreTheExactScript) {
       {"delete on the insertion row", -1, [&] { edits.deleteLine(); }, false},
       {"save a node unchanged", 0, [&] { edits.saveNode(1, script.nodes().node(1)); }, false},
       {"delete Home", 0, [&] { edits.deleteNode(0); }, false},
-      {"create a node, cancelled", 0, [&] { ui.answerInput(""); edits.createNodeFromControls(motion); }, false},
+      {"create a node, cancelled", 0, [&] { ui.answerInput(std::nullopt); edits.createNodeFromControls(motion); }, false},
       {"run the script", 0, [&] { runner.run(); for (int i = 0; i < 50; ++i) { motion.tick(100); runner.tick(); } }, false},
       // The heading is no line to edit.
       {"place on the heading", 0, [&] { lines.setCurrentLine(0); edits.place(waitCommand); }, false},

@@ -34,8 +34,9 @@ const std::string takeDefault = "\x01";
 
 class DefaultTakingUi : public ScriptedUiServices {
 public:
-  std::string inputBox(const std::string &prompt, const std::string &title, const std::string &defaultAnswer) override {
-    const std::string answer = ScriptedUiServices::inputBox(prompt, title, defaultAnswer);
+  std::optional<std::string> inputBox(const std::string &prompt, const std::string &title,
+                                      const std::string &defaultAnswer) override {
+    const auto answer = ScriptedUiServices::inputBox(prompt, title, defaultAnswer);
     return answer == takeDefault ? defaultAnswer : answer;
   }
 };
@@ -414,6 +415,7 @@ void ScriptWindowTest::closeHidesAndTheCloseBoxUnloads() {
   click("cmbClose");
   QVERIFY(!m_window->isVisible());
   QCOMPARE(closes, 1);
+  QVERIFY(m_window->hasUnsavedChanges()); // still asked about at quit
   m_window->showBeside(*m_controls);
   QCOMPARE(shown(), (QStringList{"A", "<"})); // kept while hidden
 
@@ -421,6 +423,7 @@ void ScriptWindowTest::closeHidesAndTheCloseBoxUnloads() {
   m_window->close();
   QVERIFY(!m_window->isVisible());
   QCOMPARE(closes, 1); // the close box leaves the step intervals as they are
+  QVERIFY(!m_window->hasUnsavedChanges()); // let go: quitting does not ask again
   m_window->showBeside(*m_controls);
   QCOMPARE(shown(), QStringList{"<"});
   QVERIFY(!m_window->findChild<QPushButton *>("cmbNode(1)"));

@@ -6,50 +6,45 @@
 namespace quarnel {
 namespace {
 
-using Messages = std::vector<std::string>;
-
-TEST(PositionChecks, ShowTheirMessagesInOrder) {
-  const std::string minAboveHome = "Minimum value must be LESS than or equal to Home value";
-  const std::string minBelowZero = "Minimum value must be GREATER than or equal to 0";
-  const std::string homeBelowMin = "Home value must be GREATER than or equal to Minimum value";
-  const std::string homeAboveMax = "Home value must be LESS than or equal to Maximum value";
-  const std::string maxBelowHome = "Maximum value must be GREATER than or equal to Home value";
-  const std::string maxAbove254 = "Maximum value must be LESS than or equal to 254";
+TEST(PositionChecks, NameTheServoAndTheNumbersThatPass) {
+  const std::string minimum = "Servo 3 (Elbow) minimum must be a whole number from 0 to ";
+  const std::string home = "Servo 3 (Elbow) home must be a whole number from ";
+  const std::string maximum = "Servo 3 (Elbow) maximum must be a whole number from ";
   struct Case {
-    ServoSetting row;
+    std::string min, home, max;
     PositionField field;
-    Messages expected;
+    std::optional<std::string> expected;
   };
   const Case cases[] = {
-      {{"S", "0", "127", "254"}, PositionField::Home, {}},
-      {{"S", "90", "90", "90"}, PositionField::Minimum, {}},
-      {{"S", "90", "90", "90"}, PositionField::Home, {}},
-      {{"S", "90", "90", "90"}, PositionField::Maximum, {}},
-      {{"S", "0", "130", "120"}, PositionField::Home, {homeAboveMax}},
-      {{"S", "140", "130", "120"}, PositionField::Home, {homeBelowMin, homeAboveMax}},
-      {{"S", "0", "127", "255"}, PositionField::Maximum, {maxAbove254}},
-      {{"S", "0", "127", "254"}, PositionField::Maximum, {}},
-      {{"S", "0", "127", "100"}, PositionField::Maximum, {maxBelowHome}},
-      {{"S", "0", "300", "260"}, PositionField::Maximum, {maxBelowHome}}, // at most one box
-      {{"S", "-1", "127", "254"}, PositionField::Minimum, {minBelowZero}},
-      {{"S", "130", "127", "254"}, PositionField::Minimum, {minAboveHome}},
-      {{"S", "-5", "-10", "254"}, PositionField::Minimum, {minAboveHome}}, // at most one box
-      {{"S", "0127", " 127.4 ", "254"}, PositionField::Minimum, {}},
-      {{"S", "abc", "127", "254"}, PositionField::Minimum,
-       {"Minimum value must be a number from -32768 to 32767"}},
-      {{"S", "0", "", "254"}, PositionField::Home,
-       {"Home value must be a number from -32768 to 32767"}},
-      {{"S", "0", "127", "40000"}, PositionField::Maximum,
-       {"Maximum value must be a number from -32768 to 32767"}},
-      // A neighbour that is no number cannot hold the user in this field.
-      {{"S", "0", "junk", "254"}, PositionField::Minimum, {}},
-      {{"S", "0", "junk", "300"}, PositionField::Maximum, {maxAbove254}},
+      {"0", "127", "254", PositionField::Home, std::nullopt},
+      {"90", "90", "90", PositionField::Minimum, std::nullopt},
+      {"90", "90", "90", PositionField::Home, std::nullopt},
+      {"90", "90", "90", PositionField::Maximum, std::nullopt},
+      {"0127", " 127.4 ", "254", PositionField::Minimum, std::nullopt},
+      {"-1", "127", "254", PositionField::Minimum, minimum + "127, its home"},
+      {"130", "127", "254", PositionField::Minimum, minimum + "127, its home"},
+      {"abc", "127", "254", PositionField::Minimum, minimum + "127, its home"},
+      {"0", "130", "120", PositionField::Home, home + "0, its minimum, to 120, its maximum"},
+      {"0", "", "254", PositionField::Home, home + "0, its minimum, to 254, its maximum"},
+      {"0", "127", "255", PositionField::Maximum, maximum + "127, its home, to 254"},
+      {"0", "127", "100", PositionField::Maximum, maximum + "127, its home, to 254"},
+      {"0", "127", "40000", PositionField::Maximum, maximum + "127, its home, to 254"},
+      // A neighbour that is no position, or two that contradict each other, cannot hold the
+      // user in this field; the board's own range still does.
+      {"0", "junk", "254", PositionField::Minimum, std::nullopt},
+      {"300", "junk", "254", PositionField::Minimum, minimum + "254"},
+      {"-5", "-10", "254", PositionField::Minimum, minimum + "254"},
+      {"0", "300", "260", PositionField::Maximum, maximum + "0 to 254"},
+      {"140", "130", "120", PositionField::Home, std::nullopt},
+      {"140", "255", "120", PositionField::Home, home + "0 to 254"},
   };
   for (const Case &c : cases) {
-    SCOPED_TRACE(c.row.minimum + " / " + c.row.home + " / " + c.row.maximum + " leaving field " +
-                 std::to_string(static_cast<int>(c.field)));
-    EXPECT_EQ(positionCheckMessages(c.row, c.field), c.expected);
+    SCOPED_TRACE(c.min + " / " + c.home + " / " + c.max + " leaving field " + std::to_string(static_cast<int>(c.field)));
+    EXPECT_EQ(positionCheckMessage({"Elbow", c.min, c.home, c.max}, 3, c.field), c.expected);
   }
+  // A servo under its default name is called by its number alone.
+  EXPECT_EQ(positionCheckMessage({"Servo0", "x", "127", "254"}, 0, PositionField::Minimum),
+            "Servo 0 minimum must be a whole number from 0 to 127, its home");
 }
 
 TEST(NameCheck, RefusesBlanksSpacesTheEndMarkAndWhatTheFileCannotHold) {

@@ -1,18 +1,21 @@
 // The file habits the settings and script windows share, with real widgets on the offscreen
-// platform, real files and a scripted user: Save to the document's own file, Save As, and the
-// desktop's keys for the File menu.
+// platform, real files and a scripted user: Save to the document's own file, Save As, the
+// desktop's keys for the File menu, and the Save changes question answered from the keyboard.
 #include "application_parts.h"
 #include "find_child.h"
 #include "manual_clock.h"
 #include "settings/settings_window.h"
+#include "widgets/qt_ui_services.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -32,6 +35,8 @@ private slots:
   void saveWritesTheDocumentsOwnFileAndSaveAsAsks();
   void fileCommandsHaveTheDesktopsKeys_data();
   void fileCommandsHaveTheDesktopsKeys();
+  void saveChangesIsAnsweredByAccessKeys_data();
+  void saveChangesIsAnsweredByAccessKeys();
 
 private:
   // One of the two windows, as the test works it.
@@ -181,6 +186,32 @@ void DocumentWindowTest::fileCommandsHaveTheDesktopsKeys() {
     QTest::keySequence(doc.window, keys);
     QCOMPARE(triggered.count(), 1);
   }
+}
+
+void DocumentWindowTest::saveChangesIsAnsweredByAccessKeys_data() {
+  QTest::addColumn<QKeySequence>("keys");
+  QTest::addColumn<MessageAnswer>("answer");
+  QTest::newRow("Alt+S") << QKeySequence("Alt+S") << MessageAnswer::Save;
+  QTest::newRow("Alt+D") << QKeySequence("Alt+D") << MessageAnswer::Discard;
+  QTest::newRow("Alt+C") << QKeySequence("Alt+C") << MessageAnswer::Cancel;
+  QTest::newRow("Escape") << QKeySequence(Qt::Key_Escape) << MessageAnswer::Cancel;
+}
+
+void DocumentWindowTest::saveChangesIsAnsweredByAccessKeys() {
+  QFETCH(QKeySequence, keys);
+  QFETCH(MessageAnswer, answer);
+  QtUiServices ui; // the real box
+  QTimer::singleShot(0, this, [keys] {
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (!box) return;
+    if (QTest::qWaitForWindowActive(box)) QTest::keySequence(box, keys);
+    // A button's access key presses it a moment later; a box left unanswered is closed with
+    // no answer, which the comparison below tells.
+    if (!QTest::qWaitFor([box] { return !box->isVisible(); })) box->done(-1);
+  });
+  QCOMPARE(ui.messageBox("Save changes to the script?", "Quarnel", MessageIcon::Question,
+                         MessageButtons::SaveDiscardCancel),
+           answer);
 }
 
 QTEST_MAIN(DocumentWindowTest)
