@@ -3,6 +3,7 @@
 #include "application.h"
 #include "command_line.h"
 #include "link/driver_check.h"
+#include "program_translations.h"
 #include "ui/document_files.h"
 #include "widgets/desktop_identity.h"
 #include "window_start.h"
@@ -21,6 +22,7 @@ int main(int argc, char *argv[]) {
   {
     // --help, --version and --check answer with no display, so no window system is touched yet.
     QCoreApplication commandLineOnly(argc, argv);
+    quarnel::installDesktopTranslations(commandLineOnly);
     quarnel::CommandLine commandLine(
         "quarnel", "Configures a serial servo board of 8 or 12 hobby servos, moves the servos by hand\n"
                    "and records and plays back motion scripts.");
@@ -42,6 +44,7 @@ int main(int argc, char *argv[]) {
   }
   const auto qtApp = quarnel::startWindowed("quarnel", argc, argv);
   if (!qtApp) return 1;
+  quarnel::installDesktopTranslations(*qtApp);
   QApplication::setApplicationName("Quarnel");
   quarnel::presentToDesktop();
   quarnel::Application app(folder);
