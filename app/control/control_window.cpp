@@ -38,16 +38,18 @@ constexpr int statusBarMargin = 6;
 
 // How much the design must grow for the widest button caption of this font to fit, with room
 // for the button's frame.
-double layoutScale(const QFont &font) {
-  const double needed = QFontMetrics(font).horizontalAdvance("Script") + 16;
-  return std::max(1.0, needed / (732.0 / twipsPerPixel));
+double layoutScale(const QFont &font, const QStringList &captions) {
+  double widest = 0;
+  for (QString caption : captions) widest = std::max<double>(widest, QFontMetrics(font).horizontalAdvance(caption.remove('&')));
+  return std::max(1.0, (widest + 16) / (732.0 / twipsPerPixel));
 }
 
 // What a screen reader calls servo `i`: its number, and its name where the user gave one.
 QString servoCaption(int i, const std::string &name) {
-  const QString number = QString("Servo %1").arg(i);
+  const QString number = ControlWindow::tr("Servo %1").arg(i);
   const QString given = QString::fromStdString(name);
-  return given.isEmpty() || given == QString("Servo%1").arg(i) ? number : number + " (" + given + ")";
+  // The default name "Servo3" says no more than the number.
+  return given.isEmpty() || given == QString("Servo%1").arg(i) ? number : ControlWindow::tr("%1 (%2)").arg(number, given);
 }
 
 // A label that shows a number: a screen reader hears what it is by name and the number as its
@@ -85,13 +87,14 @@ ControlWindow::ControlWindow(MotionModel &motion, ServoDriver &driver, const Clo
 }
 
 void ControlWindow::buildControls() {
-  m_layout = TwipLayout(layoutScale(font()));
+  const QString scriptCaption = tr("S&cript"), homeCaption = tr("&Home"), backCaption = tr("B&ack");
+  m_layout = TwipLayout(layoutScale(font(), {scriptCaption, homeCaption, backCaption}));
   auto *client = new QWidget(this);
   setCentralWidget(client);
 
   for (int i = 0; i < servoChannels; ++i) {
     const int left = columnStep * (i / servosPerColumn), top = rowStep * (i % servosPerColumn);
-    auto *frame = place(new QGroupBox("Servo", client), indexed("fmeServoCon", i),
+    auto *frame = place(new QGroupBox(tr("Servo"), client), indexed("fmeServoCon", i),
                         m_layout.rect(left, top, servoFrameWidth, servoFrameHeight));
     m_fmeServoCon[i] = frame;
     m_hscServoCon[i] = place(new QSlider(Qt::Horizontal, frame), indexed("hscServoCon", i), m_layout.rect(120, 360, 1932, 252));
@@ -99,33 +102,33 @@ void ControlWindow::buildControls() {
     m_lblServoPos[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // A label of fixed size takes a new text without asking its frame to lay out again.
     m_lblServoPos[i]->setFixedSize(m_lblServoPos[i]->size());
-    m_lblServoPos[i]->setAccessibleName(QString("Servo %1 position").arg(i));
+    m_lblServoPos[i]->setAccessibleName(tr("Servo %1 position").arg(i));
     m_hscServoCon[i]->setRange(lowestPosition, highestPosition);
   }
 
-  auto *speedFrame = place(new QGroupBox("Speed", client), "fmeSpeed", m_layout.rect(4560, 0, 972, 2892));
+  auto *speedFrame = place(new QGroupBox(tr("Speed"), client), "fmeSpeed", m_layout.rect(4560, 0, 972, 2892));
   m_lblSpeed = place(new QLabel("32", speedFrame), "lblSpeed", m_layout.rect(240, 240, 492, 240));
   m_lblSpeed->setAlignment(Qt::AlignCenter);
-  m_lblSpeed->setAccessibleName("Speed value");
-  auto *fast = place(new QLabel("Fast", speedFrame), "lblFast", m_layout.rect(300, 480, 492, 240));
-  auto *slow = place(new QLabel("Slow", speedFrame), "lblSlow", m_layout.rect(276, 2640, 492, 240));
+  m_lblSpeed->setAccessibleName(tr("Speed value"));
+  auto *fast = place(new QLabel(tr("Fast"), speedFrame), "lblFast", m_layout.rect(300, 480, 492, 240));
+  auto *slow = place(new QLabel(tr("Slow"), speedFrame), "lblSlow", m_layout.rect(276, 2640, 492, 240));
   for (QLabel *label : {fast, slow}) label->adjustSize();
   m_vscSpeed = place(new QSlider(Qt::Vertical, speedFrame), "vscSpeed", m_layout.rect(240, 720, 492, 1812));
   m_vscSpeed->setRange(slowestSpeed, fastestSpeed); // a vertical slider has its maximum on top
   m_vscSpeed->setValue(startSpeed);
   m_vscSpeed->setSingleStep(1);
   m_vscSpeed->setPageStep(5);
-  m_vscSpeed->setAccessibleName("Speed");
+  m_vscSpeed->setAccessibleName(tr("Speed"));
 
   auto *buttons = place(new QGroupBox(client), "fmeButtons", m_layout.rect(4560, 3000, 972, 2652));
-  m_cmbRecorder = place(new QPushButton("S&cript", buttons), "cmbRecorder", m_layout.rect(120, 240, 732, 372));
-  m_cmdHome = place(new QPushButton("&Home", buttons), "cmdHome", m_layout.rect(120, 720, 732, 372));
+  m_cmbRecorder = place(new QPushButton(scriptCaption, buttons), "cmbRecorder", m_layout.rect(120, 240, 732, 372));
+  m_cmdHome = place(new QPushButton(homeCaption, buttons), "cmdHome", m_layout.rect(120, 720, 732, 372));
   m_cmdSTOP = place(new QPushButton(buttons), "cmdSTOP", m_layout.rect(120, 1320, 735, 615));
   m_cmdSTOP->setIcon(stopSignIcon(m_layout.pixels(555)));
   m_cmdSTOP->setIconSize(QSize(m_layout.pixels(555), m_layout.pixels(555)));
-  m_cmdSTOP->setToolTip("Stop every servo where it is, and a running script (Esc)");
+  m_cmdSTOP->setToolTip(tr("Stop every servo where it is, and a running script (Esc)"));
   m_cmdSTOP->setAccessibleName("STOP");
-  m_cmdBack = place(new QPushButton("B&ack", buttons), "cmdBack", m_layout.rect(120, 2160, 732, 372));
+  m_cmdBack = place(new QPushButton(backCaption, buttons), "cmdBack", m_layout.rect(120, 2160, 732, 372));
   // Alt+A belongs to the About menu: two owners would make it do nothing. Back is reached with
   // Tab and Space, or File > Back (Alt+F, A).
   m_cmdBack->setShortcut(QKeySequence());
@@ -134,10 +137,10 @@ void ControlWindow::buildControls() {
 }
 
 void ControlWindow::buildMenus() {
-  QMenu *file = menuBar()->addMenu("&File");
+  QMenu *file = menuBar()->addMenu(tr("&File"));
   file->setObjectName("mnuFile");
-  m_mnuFBack = addNamedAction(file, "mnuFBack", "B&ack");
-  m_mnuAbout = addNamedAction(menuBar(), "mnuAbout", "&About");
+  m_mnuFBack = addNamedAction(file, "mnuFBack", tr("B&ack"));
+  m_mnuAbout = addNamedAction(menuBar(), "mnuAbout", tr("&About"));
 }
 
 void ControlWindow::buildStatusBar() {
@@ -161,7 +164,7 @@ void ControlWindow::buildStatusBar() {
 
 void ControlWindow::showLineLoad() {
   const QString text =
-      QString("%1 frames/s, %2 % of the line").arg(m_link.framesPerSecond()).arg(m_link.linePercent());
+      tr("%1 frames/s, %2 % of the line").arg(m_link.framesPerSecond()).arg(m_link.linePercent());
   if (m_lblLineLoad->text() != text) m_lblLineLoad->setText(text);
 }
 
@@ -186,7 +189,7 @@ void ControlWindow::load() {
     m_fmeServoCon[i]->setTitle(QString::fromStdString(m_configuration.servos[i].name));
     const QString caption = servoCaption(i, m_configuration.servos[i].name);
     m_fmeServoCon[i]->setAccessibleName(caption);
-    m_hscServoCon[i]->setAccessibleName(caption + " target");
+    m_hscServoCon[i]->setAccessibleName(tr("%1 target").arg(caption));
     QSignalBlocker quiet(m_hscServoCon[i]); // the model's load sets the targets, and the sliders follow
     m_hscServoCon[i]->setRange(limits[i].lowest, limits[i].highest);
     m_fmeServoCon[i]->setVisible(i < m_configuration.servoCount());
@@ -266,8 +269,8 @@ void ControlWindow::saveSetupFile() {
         r.controlsLeft = left;
         r.controlsTop = top;
       }))
-    m_ui.messageBox(saveFailureMessage("the start-up settings file", path, *problem,
-                                       "The control window's position will not be remembered."),
+    m_ui.messageBox(saveFailureMessage(SavedFile::StartupSettings, path, *problem,
+                                       tr("The control window's position will not be remembered.").toStdString()),
                     m_identity.productName, MessageIcon::Critical, MessageButtons::Ok);
 }
 

@@ -11,9 +11,10 @@
 
 namespace quarnel {
 
-constexpr std::string_view noSuchNode = "no node has this name.";
-constexpr std::string_view pauseIsNoNumber = "its pause length is not a number of milliseconds.";
-constexpr std::string_view easeCurveUnknown = "its curve is not LINEAR, IN, OUT or INOUT.";
+// Why a line cannot be carried out, in the user's language.
+std::string noSuchNode();
+std::string pauseIsNoNumber();
+std::string easeCurveUnknown();
 
 // A pause line's length text as the milliseconds the pause counts; nothing when it is no number
 // or beyond what the countdown holds.

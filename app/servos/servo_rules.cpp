@@ -4,15 +4,20 @@
 #include "text/item_reader.h"
 #include "text/text_number.h"
 
+#include <QCoreApplication>
+
 namespace quarnel {
 
 namespace {
 
-const char *fieldWord(PositionField field) {
+std::string notANumber(PositionField field) {
   switch (field) {
-  case PositionField::Minimum: return "Minimum";
-  case PositionField::Home: return "Home";
-  case PositionField::Maximum: return "Maximum";
+  case PositionField::Minimum:
+    return QCoreApplication::translate("ServoRules", "Minimum value must be a number from -32768 to 32767").toStdString();
+  case PositionField::Home:
+    return QCoreApplication::translate("ServoRules", "Home value must be a number from -32768 to 32767").toStdString();
+  case PositionField::Maximum:
+    return QCoreApplication::translate("ServoRules", "Maximum value must be a number from -32768 to 32767").toStdString();
   }
   return "";
 }
@@ -30,8 +35,7 @@ const std::string &fieldText(const ServoSetting &row, PositionField field) {
 
 std::vector<std::string> positionCheckMessages(const ServoSetting &row, PositionField field) {
   auto value = textToNumber(fieldText(row, field));
-  if (!value)
-    return {std::string(fieldWord(field)) + " value must be a number from -32768 to 32767"};
+  if (!value) return {notANumber(field)};
 
   auto minimum = textToNumber(row.minimum);
   auto home = textToNumber(row.home);
@@ -40,21 +44,21 @@ std::vector<std::string> positionCheckMessages(const ServoSetting &row, Position
   switch (field) {
   case PositionField::Minimum:
     if (home && *value > *home)
-      messages.push_back("Minimum value must be LESS than or equal to Home value");
+      messages.push_back(QCoreApplication::translate("ServoRules", "Minimum value must be LESS than or equal to Home value").toStdString());
     else if (*value < 0)
-      messages.push_back("Minimum value must be GREATER than or equal to 0");
+      messages.push_back(QCoreApplication::translate("ServoRules", "Minimum value must be GREATER than or equal to 0").toStdString());
     break;
   case PositionField::Home:
     if (minimum && *value < *minimum)
-      messages.push_back("Home value must be GREATER than or equal to Minimum value");
+      messages.push_back(QCoreApplication::translate("ServoRules", "Home value must be GREATER than or equal to Minimum value").toStdString());
     if (maximum && *value > *maximum)
-      messages.push_back("Home value must be LESS than or equal to Maximum value");
+      messages.push_back(QCoreApplication::translate("ServoRules", "Home value must be LESS than or equal to Maximum value").toStdString());
     break;
   case PositionField::Maximum:
     if (home && *value < *home)
-      messages.push_back("Maximum value must be GREATER than or equal to Home value");
+      messages.push_back(QCoreApplication::translate("ServoRules", "Maximum value must be GREATER than or equal to Home value").toStdString());
     else if (*value > 254)
-      messages.push_back("Maximum value must be LESS than or equal to 254");
+      messages.push_back(QCoreApplication::translate("ServoRules", "Maximum value must be LESS than or equal to 254").toStdString());
     break;
   }
   return messages;
@@ -62,13 +66,18 @@ std::vector<std::string> positionCheckMessages(const ServoSetting &row, Position
 
 std::optional<std::string> nameCheckMessage(const std::string &name) {
   if (name.empty() || name.find(' ') != std::string::npos)
-    return "The Servo's Name cannot be blank or contain a space";
+    return QCoreApplication::translate("ServoRules", "The Servo's Name cannot be blank or contain a space").toStdString();
   if (name == servoSettingsEnd)
-    return "The Servo's Name cannot be " + name + ": it marks the end of a servo settings file";
+    return QCoreApplication::translate("ServoRules", "The Servo's Name cannot be %1: it marks the end of a servo settings file")
+        .arg(QString::fromStdString(name))
+        .toStdString();
   if (auto bad = unstorableCharacter(name)) {
-    std::string shown = *bad == "\"" ? "a double quote (\")" : "the character " + *bad;
-    return "The Servo's Name cannot contain " + shown +
-           ": a servo settings file cannot store it";
+    if (*bad == "\"")
+      return QCoreApplication::translate("ServoRules", "The Servo's Name cannot contain a double quote (\"): a servo settings file cannot store it")
+          .toStdString();
+    return QCoreApplication::translate("ServoRules", "The Servo's Name cannot contain the character %1: a servo settings file cannot store it")
+        .arg(QString::fromStdString(*bad))
+        .toStdString();
   }
   return std::nullopt;
 }
