@@ -112,7 +112,12 @@ void ControlWindow::buildControls() {
   m_lblSpeed->setAccessibleName(tr("Speed value"));
   auto *fast = place(new QLabel(tr("Fast"), speedFrame), "lblFast", m_layout.rect(300, 480, 492, 240));
   auto *slow = place(new QLabel(tr("Slow"), speedFrame), "lblSlow", m_layout.rect(276, 2640, 492, 240));
-  for (QLabel *label : {fast, slow}) label->adjustSize();
+  for (QLabel *label : {fast, slow}) {
+    label->adjustSize();
+    // A word longer than the design's stands centred rather than running into the frame's edge.
+    if (label->geometry().right() >= speedFrame->width() - m_layout.pixels(60))
+      label->move((speedFrame->width() - label->width()) / 2, label->y());
+  }
   m_vscSpeed = place(new QSlider(Qt::Vertical, speedFrame), "vscSpeed", m_layout.rect(240, 720, 492, 1812));
   m_vscSpeed->setRange(slowestSpeed, fastestSpeed); // a vertical slider has its maximum on top
   m_vscSpeed->setValue(startSpeed);
