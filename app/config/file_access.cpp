@@ -17,11 +17,12 @@ namespace {
 
 std::optional<std::string> notARegularFile(mode_t mode) {
   if (S_ISREG(mode)) return std::nullopt;
-  const char *what = S_ISDIR(mode)                      ? QT_TRANSLATE_NOOP("FileAccess", "It is a folder, not a regular file.")
-                     : S_ISFIFO(mode)                   ? QT_TRANSLATE_NOOP("FileAccess", "It is a named pipe, not a regular file.")
-                     : S_ISSOCK(mode)                   ? QT_TRANSLATE_NOOP("FileAccess", "It is a socket, not a regular file.")
-                     : S_ISCHR(mode) || S_ISBLK(mode) ? QT_TRANSLATE_NOOP("FileAccess", "It is a device, not a regular file.")
-                                                        : QT_TRANSLATE_NOOP("FileAccess", "It is something other, not a regular file.");
+  const char *what = S_ISDIR(mode)    ? QT_TRANSLATE_NOOP("FileAccess", "It is a folder, not a regular file.")
+                     : S_ISFIFO(mode) ? QT_TRANSLATE_NOOP("FileAccess", "It is a named pipe, not a regular file.")
+                     : S_ISSOCK(mode) ? QT_TRANSLATE_NOOP("FileAccess", "It is a socket, not a regular file.")
+                     : S_ISCHR(mode) || S_ISBLK(mode)
+                         ? QT_TRANSLATE_NOOP("FileAccess", "It is a device, not a regular file.")
+                         : QT_TRANSLATE_NOOP("FileAccess", "It is something other, not a regular file.");
   return QCoreApplication::translate("FileAccess", what).toStdString();
 }
 
