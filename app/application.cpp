@@ -9,6 +9,7 @@
 #include "widgets/recent_files_menu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -90,9 +91,13 @@ Application::Application(std::string folder)
 void Application::show() {
   m_frmSettings.show();
   if (!m_identity.keepsSettings())
-    m_ui.messageBox("There is no home folder to keep settings in: neither HOME nor XDG_CONFIG_HOME is set. " +
-                        m_identity.productName + " starts from its defaults, and the window positions, the board, "
-                        "port and baud choices and the files used last will not be kept after it ends.",
+    m_ui.messageBox(QCoreApplication::translate("Application",
+                                                "There is no home folder to keep settings in: neither HOME nor "
+                                                "XDG_CONFIG_HOME is set. %1 starts from its defaults, and the window "
+                                                "positions, the board, port and baud choices and the files used last "
+                                                "will not be kept after it ends.")
+                        .arg(QString::fromStdString(m_identity.productName))
+                        .toStdString(),
                     m_identity.productName, MessageIcon::Warning, MessageButtons::Ok);
   m_frmSettings.restoreServoSettings(m_remembered.values().servoSettingsFile);
 }

@@ -3,6 +3,7 @@
 #include "application.h"
 #include "command_line.h"
 #include "link/driver_check.h"
+#include "program_translations.h"
 #include "ui/document_files.h"
 #include "widgets/desktop_identity.h"
 #include "window_start.h"
@@ -21,27 +22,31 @@ int main(int argc, char *argv[]) {
   {
     // --help, --version and --check answer with no display, so no window system is touched yet.
     QCoreApplication commandLineOnly(argc, argv);
+    quarnel::installDesktopTranslations(commandLineOnly);
     quarnel::CommandLine commandLine(
-        "quarnel", "Configures a serial servo board of 8 or 12 hobby servos, moves the servos by hand\n"
-                   "and records and plays back motion scripts.");
+        "quarnel", QCoreApplication::translate("Main", "Configures a serial servo board of 8 or 12 hobby servos, moves "
+                                                       "the servos by hand\nand records and plays back motion scripts."));
     const QCommandLineOption check(
-        "check", "Show the servo driver library the program loads and whether it loads with its "
-                 "three calls, then exit: 0 when it does, 1 when not.");
+        "check", QCoreApplication::translate("Main", "Show the servo driver library the program loads and whether it "
+                                                     "loads with its three calls, then exit: 0 when it does, 1 when not."));
     commandLine.parser().addOption(check);
-    commandLine.addPositionalArgument("[FILE...]", "Servo settings (.sst) or scripts (.tvk) to open; a script "
-                                                   "opens the control and script windows.");
+    commandLine.addPositionalArgument("[FILE...]",
+                                      QCoreApplication::translate("Main", "Servo settings (.sst) or scripts (.tvk) to open; "
+                                                                          "a script opens the control and script windows."));
     if (const auto status = commandLine.parse(QCoreApplication::arguments())) return *status;
     for (const QString &file : commandLine.parser().positionalArguments()) {
       // Kept among the recent files, so the path must not depend on where this run started.
       files.push_back(QFile::encodeName(QFileInfo(file).absoluteFilePath()).toStdString());
       if (!quarnel::documentKindOf(files.back()))
-        return commandLine.usageError(file + " is neither servo settings (.sst) nor a script (.tvk)");
+        return commandLine.usageError(
+            QCoreApplication::translate("Main", "%1 is neither servo settings (.sst) nor a script (.tvk)").arg(file));
     }
     folder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
     if (commandLine.parser().isSet(check)) return quarnel::checkDriver(folder, std::cout, std::cerr);
   }
   const auto qtApp = quarnel::startWindowed("quarnel", argc, argv);
   if (!qtApp) return 1;
+  quarnel::installDesktopTranslations(*qtApp);
   QApplication::setApplicationName("Quarnel");
   quarnel::presentToDesktop();
   quarnel::Application app(folder);

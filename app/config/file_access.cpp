@@ -1,6 +1,7 @@
 // Reading with plain POSIX calls, saving with an unbuffered QSaveFile whose every write is checked.
 #include "config/file_access.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -16,12 +17,13 @@ namespace {
 
 std::optional<std::string> notARegularFile(mode_t mode) {
   if (S_ISREG(mode)) return std::nullopt;
-  const char *what = S_ISDIR(mode)                      ? "a folder"
-                     : S_ISFIFO(mode)                   ? "a named pipe"
-                     : S_ISSOCK(mode)                   ? "a socket"
-                     : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
-                                                        : "something other";
-  return std::string("It is ") + what + ", not a regular file.";
+  const char *what = S_ISDIR(mode)    ? QT_TRANSLATE_NOOP("FileAccess", "It is a folder, not a regular file.")
+                     : S_ISFIFO(mode) ? QT_TRANSLATE_NOOP("FileAccess", "It is a named pipe, not a regular file.")
+                     : S_ISSOCK(mode) ? QT_TRANSLATE_NOOP("FileAccess", "It is a socket, not a regular file.")
+                     : S_ISCHR(mode) || S_ISBLK(mode)
+                         ? QT_TRANSLATE_NOOP("FileAccess", "It is a device, not a regular file.")
+                         : QT_TRANSLATE_NOOP("FileAccess", "It is something other, not a regular file.");
+  return QCoreApplication::translate("FileAccess", what).toStdString();
 }
 
 FileRead failure(int error) { return {{}, std::strerror(error)}; }
@@ -39,7 +41,7 @@ FileRead readOpenFile(int fd, long long maxBytes) {
     if (got < 0) return failure(errno);
     if (got == 0) return {std::move(bytes), std::nullopt};
     bytes.append(buffer, static_cast<size_t>(got));
-    if (static_cast<long long>(bytes.size()) > maxBytes) return {{}, "The file is too large."};
+    if (static_cast<long long>(bytes.size()) > maxBytes) return {{}, QCoreApplication::translate("FileAccess", "The file is too large.").toStdString()};
   }
 }
 

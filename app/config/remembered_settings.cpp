@@ -5,6 +5,8 @@
 #include "config/save_failure.h"
 #include "config/settings_folder.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <filesystem>
 
@@ -28,7 +30,10 @@ std::string sameFileName(const std::string &path) {
   return error ? path : canonical.string();
 }
 
-constexpr const char *documentsNotKept = "The files and folders used last will not be remembered.";
+std::string documentsNotKept() {
+  return QCoreApplication::translate("RememberedSettings", "The files and folders used last will not be remembered.")
+      .toStdString();
+}
 
 template <typename R> auto &recentOf(R &r, DocumentKind kind) {
   return kind == DocumentKind::ServoSettings ? r.recentServoSettings : r.recentScripts;
@@ -47,14 +52,16 @@ std::optional<std::string> RememberedSettings::store(const std::function<void(Re
   // replaced by this one change.
   FileRead file = readWholeFile(m_path);
   if (file.error && std::filesystem::exists(m_path))
-    return "It could not be read (" + *file.error + "), so it was left as it is.";
+    return QCoreApplication::translate("RememberedSettings", "It could not be read (%1), so it was left as it is.")
+        .arg(QString::fromStdString(*file.error))
+        .toStdString();
   Remembered onDisk = readRememberedFile(file.error ? std::string() : file.bytes);
   change(onDisk);
   return saveSettingsFile(m_path, writeRememberedFile(onDisk));
 }
 
 void RememberedSettings::report(const std::string &problem, const std::string &consequence) {
-  m_ui.messageBox(saveFailureMessage("", m_path, problem, consequence), m_productName, MessageIcon::Critical,
+  m_ui.messageBox(saveFailureMessage(SavedFile::Unnamed, m_path, problem, consequence), m_productName, MessageIcon::Critical,
                   MessageButtons::Ok);
 }
 
@@ -85,16 +92,18 @@ void RememberedSettings::rememberDocument(DocumentKind kind, const std::string &
                   r.servoSettingsFolder = folders.folder(DocumentKind::ServoSettings);
                   r.scriptFolder = folders.folder(DocumentKind::Script);
                 }),
-                documentsNotKept);
+                documentsNotKept());
 }
 
 void RememberedSettings::forgetRecentDocument(DocumentKind kind, const std::string &path) {
-  reportUnasked(store([&](Remembered &r) { std::erase(recentOf(r, kind), path); }), documentsNotKept);
+  reportUnasked(store([&](Remembered &r) { std::erase(recentOf(r, kind), path); }), documentsNotKept());
 }
 
 void RememberedSettings::rememberPortDevices(const PortDevices &devices) {
   if (const auto problem = store([&](Remembered &r) { r.portDevices = devices; }))
-    report(*problem, "The devices chosen for the COM ports hold until Quarnel ends, but will not be remembered.");
+    report(*problem, QCoreApplication::translate("RememberedSettings", "The devices chosen for the COM ports hold until "
+                                                                       "Quarnel ends, but will not be remembered.")
+                         .toStdString());
 }
 
 std::optional<ServoPositions> RememberedSettings::lastPositions(const std::string &servoSettingsFile) const {
@@ -108,7 +117,8 @@ void RememberedSettings::rememberPositions(const std::string &servoSettingsFile,
                   r.positionsServoSettings = sameFileName(servoSettingsFile);
                   r.positions = positionsText(positions);
                 }),
-                "Where the link left the servos will not be remembered.");
+                QCoreApplication::translate("RememberedSettings", "Where the link left the servos will not be remembered.")
+                    .toStdString());
 }
 
 } // namespace quarnel

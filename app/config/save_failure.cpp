@@ -1,12 +1,26 @@
 #include "config/save_failure.h"
 
+#include <QCoreApplication>
+
 namespace quarnel {
 
-std::string saveFailureMessage(std::string_view kind, const std::string &path, const std::string &problem,
+namespace {
+
+QString couldNotSave(SavedFile kind) {
+  switch (kind) {
+  case SavedFile::ServoSettings: return QCoreApplication::translate("SaveFailure", "Could not save the servo settings file \"%1\": %2");
+  case SavedFile::StartupSettings: return QCoreApplication::translate("SaveFailure", "Could not save the start-up settings file \"%1\": %2");
+  case SavedFile::Script: return QCoreApplication::translate("SaveFailure", "Could not save the script file \"%1\": %2");
+  case SavedFile::Unnamed: break;
+  }
+  return QCoreApplication::translate("SaveFailure", "Could not save \"%1\": %2");
+}
+
+} // namespace
+
+std::string saveFailureMessage(SavedFile kind, const std::string &path, const std::string &problem,
                                std::string_view consequence) {
-  std::string message = "Could not save ";
-  if (!kind.empty()) message.append(kind).append(" ");
-  message += "\"" + path + "\": " + problem;
+  std::string message = couldNotSave(kind).arg(QString::fromStdString(path), QString::fromStdString(problem)).toStdString();
   if (!consequence.empty()) message.append("\r\n").append(consequence);
   return message;
 }

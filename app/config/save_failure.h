@@ -6,9 +6,12 @@
 
 namespace quarnel {
 
+// What the message calls the file before its path; Unnamed names it by the path alone.
+enum class SavedFile { Unnamed, ServoSettings, StartupSettings, Script };
+
 // "Could not save the script file "PATH": PROBLEM", then CR LF and `consequence` when there is
-// one. `kind` names the file before its path ("the script file"); empty, the path alone does.
-std::string saveFailureMessage(std::string_view kind, const std::string &path, const std::string &problem,
+// one.
+std::string saveFailureMessage(SavedFile kind, const std::string &path, const std::string &problem,
                                std::string_view consequence = {});
 
 } // namespace quarnel

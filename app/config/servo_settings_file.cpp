@@ -7,6 +7,8 @@
 #include "text/item_reader.h"
 #include "text/text_number.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace quarnel {
@@ -20,13 +22,17 @@ long long characterCount(std::string_view utf8) {
 
 // Why a row cannot be written so that it reads back, or nothing.
 std::optional<std::string> rowRefusal(int row, const ServoSetting &s) {
-  const std::string servo = "Servo " + std::to_string(row);
   // The reader would stop at this row and lose it and every row after it.
   if (s.name == servoSettingsEnd)
-    return servo + " is named " + s.name + ", which marks the end of a servo settings file.";
+    return QCoreApplication::translate("ServoSettingsFile", "Servo %1 is named %2, which marks the end of a servo settings file.")
+        .arg(QString::number(row), QString::fromStdString(s.name))
+        .toStdString();
   for (const std::string *text : {&s.name, &s.minimum, &s.home, &s.maximum})
     if (auto bad = unstorableCharacter(*text))
-      return servo + " holds the character " + *bad + ", which a servo settings file cannot store.";
+      return QCoreApplication::translate("ServoSettingsFile",
+                                         "Servo %1 holds the character %2, which a servo settings file cannot store.")
+          .arg(QString::number(row), QString::fromStdString(*bad))
+          .toStdString();
   return std::nullopt;
 }
 
@@ -67,13 +73,16 @@ bool readServoSettings(std::string_view bytes, ServoRows &rows) {
 
 std::optional<std::string> overlongServoText(const ServoRows &rows) {
   const std::pair<std::string ServoSetting::*, const char *> fields[] = {
-      {&ServoSetting::name, "name"}, {&ServoSetting::minimum, "minimum"}, {&ServoSetting::home, "home"},
-      {&ServoSetting::maximum, "maximum"}};
+      {&ServoSetting::name, QT_TRANSLATE_NOOP("ServoSettingsFile", "Servo %1's name is %2 characters long, more than the %3 a field takes.")},
+      {&ServoSetting::minimum, QT_TRANSLATE_NOOP("ServoSettingsFile", "Servo %1's minimum is %2 characters long, more than the %3 a field takes.")},
+      {&ServoSetting::home, QT_TRANSLATE_NOOP("ServoSettingsFile", "Servo %1's home is %2 characters long, more than the %3 a field takes.")},
+      {&ServoSetting::maximum, QT_TRANSLATE_NOOP("ServoSettingsFile", "Servo %1's maximum is %2 characters long, more than the %3 a field takes.")}};
   for (int row = 0; row < servoChannels; ++row)
-    for (const auto &[field, word] : fields)
+    for (const auto &[field, message] : fields)
       if (const long long length = characterCount(rows[row].*field); length > servoTextLimit)
-        return "Servo " + std::to_string(row) + "'s " + word + " is " + std::to_string(length) +
-               " characters long, more than the " + std::to_string(servoTextLimit) + " a field takes.";
+        return QCoreApplication::translate("ServoSettingsFile", message)
+            .arg(QString::number(row), QString::number(length), QString::number(servoTextLimit))
+            .toStdString();
   return std::nullopt;
 }
 

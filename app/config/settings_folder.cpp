@@ -4,6 +4,7 @@
 #include "config/file_access.h"
 #include "config/setup_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,7 +21,8 @@ std::optional<std::string> userSettingsFolder() {
 
 std::optional<std::string> saveSettingsFile(const std::string &path, const std::string &bytes) {
   const QString folder = QFileInfo(QFile::decodeName(path.c_str())).path();
-  if (!QDir().mkpath(folder)) return "The folder " + QFile::encodeName(folder).toStdString() + " could not be created.";
+  if (!QDir().mkpath(folder))
+    return QCoreApplication::translate("SettingsFolder", "The folder %1 could not be created.").arg(folder).toStdString();
   return saveWholeFile(path, bytes);
 }
 

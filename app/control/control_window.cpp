@@ -39,9 +39,10 @@ constexpr int statusBarMargin = 6;
 
 // How much the design must grow for the widest button caption of this font to fit, with room
 // for the button's frame.
-double layoutScale(const QFont &font) {
-  const double needed = QFontMetrics(font).horizontalAdvance("Script") + 16;
-  return std::max(1.0, needed / (732.0 / twipsPerPixel));
+double layoutScale(const QFont &font, const QStringList &captions) {
+  double widest = 0;
+  for (QString caption : captions) widest = std::max<double>(widest, QFontMetrics(font).horizontalAdvance(caption.remove('&')));
+  return std::max(1.0, (widest + 16) / (732.0 / twipsPerPixel));
 }
 
 // A label that shows a number: a screen reader hears what it is by name and the number as its
@@ -79,13 +80,14 @@ ControlWindow::ControlWindow(MotionModel &motion, ServoDriver &driver, const Clo
 }
 
 void ControlWindow::buildControls() {
-  m_layout = TwipLayout(layoutScale(font()));
+  const QString scriptCaption = tr("S&cript"), homeCaption = tr("&Home"), backCaption = tr("B&ack");
+  m_layout = TwipLayout(layoutScale(font(), {scriptCaption, homeCaption, backCaption}));
   auto *client = new QWidget(this);
   setCentralWidget(client);
 
   for (int i = 0; i < servoChannels; ++i) {
     const int left = columnStep * (i / servosPerColumn), top = rowStep * (i % servosPerColumn);
-    auto *frame = place(new QGroupBox("Servo", client), indexed("fmeServoCon", i),
+    auto *frame = place(new QGroupBox(tr("Servo"), client), indexed("fmeServoCon", i),
                         m_layout.rect(left, top, servoFrameWidth, servoFrameHeight));
     m_fmeServoCon[i] = frame;
     m_hscServoCon[i] = place(new QSlider(Qt::Horizontal, frame), indexed("hscServoCon", i), m_layout.rect(120, 360, 1932, 252));
@@ -93,47 +95,51 @@ void ControlWindow::buildControls() {
     m_lblServoPos[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // A label of fixed size takes a new text without asking its frame to lay out again.
     m_lblServoPos[i]->setFixedSize(m_lblServoPos[i]->size());
-    m_lblServoPos[i]->setAccessibleName(QString("Servo %1 position").arg(i));
+    m_lblServoPos[i]->setAccessibleName(tr("Servo %1 position").arg(i));
     m_hscServoCon[i]->setRange(lowestPosition, highestPosition);
   }
 
-  auto *speedFrame = place(new QGroupBox("Speed", client), "fmeSpeed", m_layout.rect(4560, 0, 972, 2892));
+  auto *speedFrame = place(new QGroupBox(tr("Speed"), client), "fmeSpeed", m_layout.rect(4560, 0, 972, 2892));
   m_lblSpeed = place(new QLabel("32", speedFrame), "lblSpeed", m_layout.rect(240, 240, 492, 240));
   m_lblSpeed->setAlignment(Qt::AlignCenter);
-  m_lblSpeed->setAccessibleName("Speed value");
-  auto *fast = place(new QLabel("Fast", speedFrame), "lblFast", m_layout.rect(300, 480, 492, 240));
-  auto *slow = place(new QLabel("Slow", speedFrame), "lblSlow", m_layout.rect(276, 2640, 492, 240));
-  for (QLabel *label : {fast, slow}) label->adjustSize();
+  m_lblSpeed->setAccessibleName(tr("Speed value"));
+  auto *fast = place(new QLabel(tr("Fast"), speedFrame), "lblFast", m_layout.rect(300, 480, 492, 240));
+  auto *slow = place(new QLabel(tr("Slow"), speedFrame), "lblSlow", m_layout.rect(276, 2640, 492, 240));
+  for (QLabel *label : {fast, slow}) {
+    label->adjustSize();
+    // A word longer than the design's stands centred rather than running into the frame's edge.
+    if (label->geometry().right() >= speedFrame->width() - m_layout.pixels(60))
+      label->move((speedFrame->width() - label->width()) / 2, label->y());
+  }
   m_vscSpeed = place(new QSlider(Qt::Vertical, speedFrame), "vscSpeed", m_layout.rect(240, 720, 492, 1812));
   m_vscSpeed->setRange(slowestSpeed, fastestSpeed); // a vertical slider has its maximum on top
   m_vscSpeed->setValue(startSpeed);
   m_vscSpeed->setSingleStep(1);
   m_vscSpeed->setPageStep(5);
-  m_vscSpeed->setAccessibleName("Speed");
+  m_vscSpeed->setAccessibleName(tr("Speed"));
 
   auto *buttons = place(new QGroupBox(client), "fmeButtons", m_layout.rect(4560, 3000, 972, 2652));
-  m_cmbRecorder = place(new QPushButton("S&cript", buttons), "cmbRecorder", m_layout.rect(120, 240, 732, 372));
-  m_cmdHome = place(new QPushButton("&Home", buttons), "cmdHome", m_layout.rect(120, 720, 732, 372));
+  m_cmbRecorder = place(new QPushButton(scriptCaption, buttons), "cmbRecorder", m_layout.rect(120, 240, 732, 372));
+  m_cmdHome = place(new QPushButton(homeCaption, buttons), "cmdHome", m_layout.rect(120, 720, 732, 372));
   m_cmdSTOP = place(new QPushButton(buttons), "cmdSTOP", m_layout.rect(120, 1320, 735, 615));
   m_cmdSTOP->setIcon(stopSignIcon(m_layout.pixels(555)));
   m_cmdSTOP->setIconSize(QSize(m_layout.pixels(555), m_layout.pixels(555)));
-  m_cmdSTOP->setToolTip("Stop every servo where it is, and a running script (Esc)");
+  m_cmdSTOP->setToolTip(tr("Stop every servo where it is, and a running script (Esc)"));
   m_cmdSTOP->setAccessibleName("STOP");
-  m_cmdBack = place(new QPushButton("B&ack", buttons), "cmdBack", m_layout.rect(120, 2160, 732, 372));
-  m_cmbRecorder->setToolTip(QCoreApplication::translate("ControlWindow", "Open the script window beside this one"));
-  m_cmdHome->setToolTip(QCoreApplication::translate("ControlWindow", "Send every servo to its home position"));
-  m_cmdBack->setToolTip(
-      QCoreApplication::translate("ControlWindow", "Close the link to the board and go back to the settings window"));
+  m_cmdBack = place(new QPushButton(backCaption, buttons), "cmdBack", m_layout.rect(120, 2160, 732, 372));
+  m_cmbRecorder->setToolTip(tr("Open the script window beside this one"));
+  m_cmdHome->setToolTip(tr("Send every servo to its home position"));
+  m_cmdBack->setToolTip(tr("Close the link to the board and go back to the settings window"));
 
   client->setFixedSize(m_layout.pixels(designWidth), m_layout.pixels(rowStep * (servosPerColumn - 1) + servoFrameHeight + 60));
 }
 
 void ControlWindow::buildMenus() {
-  QMenu *file = menuBar()->addMenu("&File");
+  QMenu *file = menuBar()->addMenu(tr("&File"));
   file->setObjectName("mnuFile");
-  m_mnuFBack = addNamedAction(file, "mnuFBack", "B&ack");
+  m_mnuFBack = addNamedAction(file, "mnuFBack", tr("B&ack"));
   // Alt+H is Home here.
-  addHelpMenu(menuBar(), QCoreApplication::translate("ControlWindow", "He&lp"), m_ui, m_identity);
+  addHelpMenu(menuBar(), tr("He&lp"), m_ui, m_identity);
 }
 
 void ControlWindow::buildStatusBar() {
@@ -157,7 +163,7 @@ void ControlWindow::buildStatusBar() {
 
 void ControlWindow::showLineLoad() {
   const QString text =
-      QString("%1 frames/s, %2 % of the line").arg(m_link.framesPerSecond()).arg(m_link.linePercent());
+      tr("%1 frames/s, %2 % of the line").arg(m_link.framesPerSecond()).arg(m_link.linePercent());
   if (m_lblLineLoad->text() != text) m_lblLineLoad->setText(text);
 }
 
@@ -181,7 +187,7 @@ void ControlWindow::load() {
     m_fmeServoCon[i]->setTitle(QString::fromStdString(m_configuration.servos[i].name));
     const QString caption = QString::fromStdString(servoCaption(i, m_configuration.servos[i].name));
     m_fmeServoCon[i]->setAccessibleName(caption);
-    m_hscServoCon[i]->setAccessibleName(caption + " target");
+    m_hscServoCon[i]->setAccessibleName(tr("%1 target").arg(caption));
     QSignalBlocker quiet(m_hscServoCon[i]); // the model's load sets the targets, and the sliders follow
     m_hscServoCon[i]->setRange(limits[i].lowest, limits[i].highest);
     m_fmeServoCon[i]->setVisible(i < m_configuration.servoCount());
@@ -261,8 +267,8 @@ void ControlWindow::saveSetupFile() {
         r.controlsLeft = left;
         r.controlsTop = top;
       }))
-    m_ui.messageBox(saveFailureMessage("the start-up settings file", path, *problem,
-                                       "The control window's position will not be remembered."),
+    m_ui.messageBox(saveFailureMessage(SavedFile::StartupSettings, path, *problem,
+                                       tr("The control window's position will not be remembered.").toStdString()),
                     m_identity.productName, MessageIcon::Critical, MessageButtons::Ok);
 }
 

@@ -15,6 +15,7 @@
 #include "widgets/design_sizes.h"
 #include "widgets/twip_layout.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 
 #include <array>
@@ -30,6 +31,8 @@ class QSlider;
 namespace quarnel {
 
 class ControlWindow : public QMainWindow {
+  Q_DECLARE_TR_FUNCTIONS(ControlWindow)
+
 public:
   // The window's size in the design, in twips; it first opens centred at this size.
   static constexpr int designWidth = controlWindowDesignWidth;

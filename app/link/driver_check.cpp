@@ -4,13 +4,16 @@
 #include "link/driver_location.h"
 #include "link/tavik_binding.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace quarnel {
 
 int checkDriver(const std::string &programFolder, std::ostream &out, std::ostream &err) {
   const std::string path = tavikLibraryPath(programFolder);
-  out << "driver library: " << path << "\n";
+  out << QCoreApplication::translate("DriverCheck", "driver library: %1").arg(QString::fromStdString(path)).toStdString()
+      << "\n";
   TavikBinding tavik(path);
   if (auto problem = tavik.bind()) {
     // One line on a terminal, as the message box has it in two.
@@ -18,7 +21,8 @@ int checkDriver(const std::string &programFolder, std::ostream &out, std::ostrea
     err << "quarnel: " << *problem << "\n";
     return 1;
   }
-  out << "loads, with TVK_OPEN, TVK_MOVE, TVK_SENT and TVK_CLOSE\n";
+  out << QCoreApplication::translate("DriverCheck", "loads, with TVK_OPEN, TVK_MOVE, TVK_SENT and TVK_CLOSE").toStdString()
+      << "\n";
   return 0;
 }
 

@@ -3,6 +3,8 @@
 
 #include "port_device.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -28,39 +30,50 @@ LinkFault faultOfOpenError(int error) {
 }
 
 // A few words for the status bar.
-std::string shortReason(LinkFault fault, int32_t port) {
+QString shortReason(LinkFault fault, int32_t port) {
   switch (fault) {
-  case LinkFault::NoSuchPort: return "no such port";
-  case LinkFault::Unnamed: return tavik::portVariable(port) + " is empty";
-  case LinkFault::Missing: return "no such device";
-  case LinkFault::NotSerial: return "not a serial device";
-  case LinkFault::NoPermission: return "no permission";
-  case LinkFault::Busy: return "in use elsewhere";
-  case LinkFault::Lost: return "the board went away";
+  case LinkFault::NoSuchPort: return QCoreApplication::translate("LinkStatus", "no such port");
+  case LinkFault::Unnamed:
+    return QCoreApplication::translate("LinkStatus", "%1 is empty").arg(QString::fromStdString(tavik::portVariable(port)));
+  case LinkFault::Missing: return QCoreApplication::translate("LinkStatus", "no such device");
+  case LinkFault::NotSerial: return QCoreApplication::translate("LinkStatus", "not a serial device");
+  case LinkFault::NoPermission: return QCoreApplication::translate("LinkStatus", "no permission");
+  case LinkFault::Busy: return QCoreApplication::translate("LinkStatus", "in use elsewhere");
+  case LinkFault::Lost: return QCoreApplication::translate("LinkStatus", "the board went away");
   case LinkFault::Refused: break;
   }
-  return "could not be opened";
+  return QCoreApplication::translate("LinkStatus", "could not be opened");
 }
 
 } // namespace
 
 std::string LinkStatus::longReason(LinkFault fault) const {
   switch (fault) {
-  case LinkFault::NoSuchPort: return "there are only ports COM1 to COM8.";
+  case LinkFault::NoSuchPort: return QCoreApplication::translate("LinkStatus", "there are only ports COM1 to COM8.").toStdString();
   case LinkFault::Unnamed:
-    return tavik::portVariable(port) + " is set but names no device. Set it to the board's device, or unset it to use " +
-           tavik::defaultPortDevice(port) + ".";
-  case LinkFault::Missing: return "the device does not exist. Is the board's cable plugged in?";
-  case LinkFault::NotSerial: return "it is not a serial device.";
+    return QCoreApplication::translate("LinkStatus", "%1 is set but names no device. Set it to the board's device, or "
+                                                     "unset it to use %2.")
+        .arg(QString::fromStdString(tavik::portVariable(port)), QString::fromStdString(tavik::defaultPortDevice(port)))
+        .toStdString();
+  case LinkFault::Missing:
+    return QCoreApplication::translate("LinkStatus", "the device does not exist. Is the board's cable plugged in?")
+        .toStdString();
+  case LinkFault::NotSerial: return QCoreApplication::translate("LinkStatus", "it is not a serial device.").toStdString();
   case LinkFault::NoPermission:
-    return "you may not use it. Add yourself to the dialout group (sudo adduser $USER dialout), then log in again.";
-  case LinkFault::Busy: return "another program is using it, perhaps another copy of Quarnel.";
+    return QCoreApplication::translate("LinkStatus", "you may not use it. Add yourself to the dialout group (sudo "
+                                                     "adduser $USER dialout), then log in again.")
+        .toStdString();
+  case LinkFault::Busy:
+    return QCoreApplication::translate("LinkStatus", "another program is using it, perhaps another copy of Quarnel.")
+        .toStdString();
   case LinkFault::Lost:
-    return "the device went away: the board's cable was pulled or the virtual board closed. The link opens "
-           "again by itself when the device is back.";
+    return QCoreApplication::translate("LinkStatus", "the device went away: the board's cable was pulled or the "
+                                                     "virtual board closed. The link opens again by itself when the "
+                                                     "device is back.")
+        .toStdString();
   case LinkFault::Refused: break;
   }
-  return "it could not be opened.";
+  return QCoreApplication::translate("LinkStatus", "it could not be opened.").toStdString();
 }
 
 LinkFault diagnoseDevice(const std::string &path) {
@@ -86,18 +99,25 @@ LinkStatus LinkStatus::afterOpen(int32_t port, int32_t baud, bool opened) {
 
 std::string LinkStatus::summary(const std::string &shownDevice) const {
   const std::string name = "COM" + std::to_string(port);
-  const std::string where = device.empty() ? name : name + " → " + shownDevice;
-  if (!fault) return where + ", " + std::to_string(baud) + " bit/s: connected";
-  return where + ": not connected, " + shortReason(*fault, port);
+  const QString where = QString::fromStdString(device.empty() ? name : name + " → " + shownDevice);
+  if (!fault) return QCoreApplication::translate("LinkStatus", "%1, %2 bit/s: connected").arg(where, QString::number(baud)).toStdString();
+  return QCoreApplication::translate("LinkStatus", "%1: not connected, %2")
+      .arg(where, shortReason(*fault, port))
+      .toStdString();
 }
 
 std::string LinkStatus::explanation() const {
   if (!fault) return summary() + ".";
   const std::string name = "COM" + std::to_string(port);
-  const std::string which = device.empty() ? name : name + " (" + device + ")";
-  const char *what = *fault == LinkFault::Lost ? " was lost: " : " could not be opened: ";
-  return "The link to the servo board on " + which + what + longReason(*fault) +
-         "\r\nNothing reaches the board; the read-outs show where the servos would be.";
+  const QString which = QString::fromStdString(device.empty() ? name : name + " (" + device + ")");
+  const QString what = *fault == LinkFault::Lost
+                           ? QCoreApplication::translate("LinkStatus", "The link to the servo board on %1 was lost: %2")
+                           : QCoreApplication::translate("LinkStatus",
+                                                         "The link to the servo board on %1 could not be opened: %2");
+  return what.arg(which, QString::fromStdString(longReason(*fault))).toStdString() + "\r\n" +
+         QCoreApplication::translate("LinkStatus",
+                                     "Nothing reaches the board; the read-outs show where the servos would be.")
+             .toStdString();
 }
 
 } // namespace quarnel

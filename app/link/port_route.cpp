@@ -3,6 +3,8 @@
 
 #include "port_device.h"
 
+#include <QCoreApplication>
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -39,7 +41,9 @@ std::string portCaption(int port, const PortRoute &route) {
     const auto target = std::filesystem::canonical(device, error);
     if (!error) shown = target.string();
   }
-  return std::to_string(port) + ": " + shown + (present ? "" : " (missing)");
+  if (!present)
+    return QCoreApplication::translate("PortRoute", "%1: %2 (missing)").arg(QString::number(port), QString::fromStdString(shown)).toStdString();
+  return std::to_string(port) + ": " + shown;
 }
 
 } // namespace quarnel

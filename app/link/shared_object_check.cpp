@@ -1,6 +1,8 @@
 // Reading the ELF header and program headers of a library file.
 #include "link/shared_object_check.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -43,18 +45,18 @@ bool readAt(int fd, void *into, size_t size, off_t offset) {
 bool within(uint64_t offset, uint64_t size, uint64_t fileSize) { return offset <= fileSize && size <= fileSize - offset; }
 
 std::optional<std::string> elfProblem(int fd, uint64_t fileSize) {
-  const std::string incomplete = "the file is incomplete.";
-  if (fileSize == 0) return "the file is empty.";
+  const std::string incomplete = QCoreApplication::translate("SharedObjectCheck", "the file is incomplete.").toStdString();
+  if (fileSize == 0) return QCoreApplication::translate("SharedObjectCheck", "the file is empty.").toStdString();
   Elf64_Ehdr header{};
   const size_t headerBytes = static_cast<size_t>(std::min<uint64_t>(fileSize, sizeof header));
   if (!readAt(fd, &header, headerBytes, 0)) return incomplete;
-  if (std::memcmp(header.e_ident, ELFMAG, std::min<size_t>(headerBytes, SELFMAG)) != 0) return "the file is no shared library.";
+  if (std::memcmp(header.e_ident, ELFMAG, std::min<size_t>(headerBytes, SELFMAG)) != 0) return QCoreApplication::translate("SharedObjectCheck", "the file is no shared library.").toStdString();
   if (headerBytes < sizeof header) return incomplete;
   if (header.e_ident[EI_CLASS] != ELFCLASS64 || header.e_ident[EI_DATA] != thisByteOrder)
-    return "the library is built for another kind of machine.";
-  if (header.e_type != ET_DYN) return "the file is no shared library.";
-  if (header.e_machine != thisMachine) return "the library is built for another kind of machine.";
-  if (header.e_phentsize != sizeof(Elf64_Phdr) || header.e_phnum == 0) return "the library's program headers are damaged.";
+    return QCoreApplication::translate("SharedObjectCheck", "the library is built for another kind of machine.").toStdString();
+  if (header.e_type != ET_DYN) return QCoreApplication::translate("SharedObjectCheck", "the file is no shared library.").toStdString();
+  if (header.e_machine != thisMachine) return QCoreApplication::translate("SharedObjectCheck", "the library is built for another kind of machine.").toStdString();
+  if (header.e_phentsize != sizeof(Elf64_Phdr) || header.e_phnum == 0) return QCoreApplication::translate("SharedObjectCheck", "the library's program headers are damaged.").toStdString();
 
   const uint64_t tableSize = uint64_t{header.e_phnum} * sizeof(Elf64_Phdr);
   if (!within(header.e_phoff, tableSize, fileSize)) return incomplete;
@@ -74,7 +76,7 @@ std::optional<std::string> sharedObjectProblem(const std::string &path) {
   struct stat status {};
   std::optional<std::string> problem;
   if (fstat(fd, &status) != 0) problem = std::string(std::strerror(errno)) + ".";
-  else if (!S_ISREG(status.st_mode)) problem = "it is not a regular file.";
+  else if (!S_ISREG(status.st_mode)) problem = QCoreApplication::translate("SharedObjectCheck", "it is not a regular file.").toStdString();
   else problem = elfProblem(fd, static_cast<uint64_t>(status.st_size));
   close(fd);
   return problem;

@@ -3,13 +3,16 @@
 
 #include "link/shared_object_check.h"
 
+#include <QCoreApplication>
+
 #include <dlfcn.h>
 
 namespace quarnel {
 
 std::optional<std::string> TavikBinding::bind() {
   if (m_open) return std::nullopt;
-  const std::string cannotLoad = "The servo driver " + m_path + " could not be loaded:\n";
+  const std::string cannotLoad =
+      QCoreApplication::translate("TavikBinding", "The servo driver %1 could not be loaded:").arg(QString::fromStdString(m_path)).toStdString() + "\n";
   if (const auto problem = sharedObjectProblem(m_path)) return cannotLoad + *problem;
   // Never closed: the link's thread lives in this library for as long as the process runs.
   void *handle = dlopen(m_path.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -19,7 +22,9 @@ std::optional<std::string> TavikBinding::bind() {
   const auto sentFn = reinterpret_cast<SentFn>(dlsym(handle, "TVK_SENT"));
   const auto closeFn = reinterpret_cast<CloseFn>(dlsym(handle, "TVK_CLOSE"));
   if (!openFn || !moveFn || !sentFn || !closeFn)
-    return "The servo driver " + m_path + " lacks TVK_OPEN, TVK_MOVE, TVK_SENT or TVK_CLOSE.";
+    return QCoreApplication::translate("TavikBinding", "The servo driver %1 lacks TVK_OPEN, TVK_MOVE, TVK_SENT or TVK_CLOSE.")
+        .arg(QString::fromStdString(m_path))
+        .toStdString();
   m_open = openFn;
   m_move = moveFn;
   m_sent = sentFn;

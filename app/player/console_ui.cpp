@@ -3,6 +3,7 @@
 
 #include "printable_text.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <string_view>
@@ -47,13 +48,13 @@ void ConsoleUi::showPrompt(const std::string &, const std::string &, std::functi
   if (!isatty(STDIN_FILENO)) {
     // A show started at boot has nobody at a keyboard: it goes on. Answered from the event
     // loop, as a user would, not inside the runner's own call.
-    say("WAIT passed over: standard input is not a terminal.");
+    say(QCoreApplication::translate("ConsoleUi", "WAIT passed over: standard input is not a terminal.").toStdString());
     QTimer::singleShot(0, [this, prompt] {
       if (prompt == m_prompts && m_answered) std::exchange(m_answered, nullptr)();
     });
     return;
   }
-  say("WAIT: press Enter to go on.");
+  say(QCoreApplication::translate("ConsoleUi", "WAIT: press Enter to go on.").toStdString());
   m_input = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
   QObject::connect(m_input.get(), &QSocketNotifier::activated, [this] { readAnswer(); });
 }

@@ -8,6 +8,7 @@
 #include "player/dry_run_driver.h"
 #include "player/player.h"
 #include "player/stop_signals.h"
+#include "program_translations.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -35,6 +36,7 @@ void openClosedStandardStreams() {
 int main(int argc, char *argv[]) {
   openClosedStandardStreams();
   QCoreApplication app(argc, argv);
+  installDesktopTranslations(app);
   QCoreApplication::setApplicationName("quarnel-play");
   // Before the driver's thread exists, so that it inherits the blocked signals.
   StopSignals stopSignals;

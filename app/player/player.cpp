@@ -8,6 +8,8 @@
 #include "script/script_check.h"
 #include "script/script_file.h"
 
+#include <QCoreApplication>
+
 namespace quarnel {
 
 Player::Player(const PlayerOptions &options, ServoDriver &driver, const Clock &clock, double startSeconds,
@@ -18,14 +20,17 @@ Player::Player(const PlayerOptions &options, ServoDriver &driver, const Clock &c
   m_link.statusChanged = [this] {
     const LinkStatus &link = m_link.status();
     if (link.fault == LinkFault::Lost)
-      endOnFault("the board's device " + link.device + " has gone (cable pulled or adapter unplugged): the run stopped.");
+      endOnFault(QCoreApplication::translate("Player", "the board's device %1 has gone (cable pulled or adapter "
+                                                       "unplugged): the run stopped.")
+                     .arg(QString::fromStdString(link.device))
+                     .toStdString());
   };
   m_tmrScriptRun.setInterval(runnerTickMs);
   connect(&m_tmrScriptRun, &QTimer::timeout, this, [this] {
     m_runner.tick();
     m_progress.clockMoved(sinceStart());
     m_link.poll();
-    if (const int error = m_progress.writeError()) endOnFault(outputFailure(error) + ". The run stopped.");
+    if (const int error = m_progress.writeError()) endOnFault(outputFailure(error) + ". " + QCoreApplication::translate("Player", "The run stopped.").toStdString());
   });
   m_runner.setLineListener([this](int row) { lineStarted(row); });
   m_runner.setLineCarried([this] { return m_link.lineCarried(); });
@@ -44,15 +49,21 @@ std::optional<std::string> Player::loadServoSettings() {
   const std::string &path = m_options.servoSettings;
   if (path.empty()) return std::nullopt;
   const FileRead file = readWholeFile(path);
-  if (file.error) return "cannot read the servo settings " + path + ": " + *file.error;
+  if (file.error)
+    return QCoreApplication::translate("Player", "cannot read the servo settings %1: %2")
+        .arg(QString::fromStdString(path), QString::fromStdString(*file.error))
+        .toStdString();
   // Each row starts out named as no record can name it, since reading ends at that name: a row
   // still so named was not in the file, and a servo without its limits must not move.
   ServoRows rows;
   for (ServoSetting &row : rows) row.name = servoSettingsEnd;
-  if (!readServoSettings(file.bytes, rows)) return path + " holds no servo rows.";
+  if (!readServoSettings(file.bytes, rows))
+    return QCoreApplication::translate("Player", "%1 holds no servo rows.").arg(QString::fromStdString(path)).toStdString();
   for (int servo = 0; servo < servoChannels; ++servo)
     if (rows[servo].name == servoSettingsEnd)
-      return path + " is damaged: it ends early or lacks the row of servo " + std::to_string(servo) + ".";
+      return QCoreApplication::translate("Player", "%1 is damaged: it ends early or lacks the row of servo %2.")
+          .arg(QString::fromStdString(path), QString::number(servo))
+          .toStdString();
   m_configuration.servos = rows;
   return std::nullopt;
 }
@@ -60,19 +71,31 @@ std::optional<std::string> Player::loadServoSettings() {
 std::optional<std::string> Player::loadScript() {
   const std::string &path = m_options.script;
   const FileRead file = readWholeFile(path, largestScriptFile);
-  if (file.error) return "cannot read the script " + path + ": " + *file.error;
+  if (file.error)
+    return QCoreApplication::translate("Player", "cannot read the script %1: %2")
+        .arg(QString::fromStdString(path), QString::fromStdString(*file.error))
+        .toStdString();
   std::vector<std::string> messages;
   m_ui.hold(&messages);
   m_script.load();
   const ScriptRead read = readScript(file.bytes, m_script);
   m_ui.hold(nullptr);
-  if (read == ScriptRead::NotValid) return path + " is not a valid Kelpin file.";
+  const QString shownPath = QString::fromStdString(path);
+  if (read == ScriptRead::NotValid)
+    return QCoreApplication::translate("Player", "%1 is not a valid Kelpin file.").arg(shownPath).toStdString();
   if (read == ScriptRead::Damaged)
-    return path + " is damaged: it ends early or holds a node that cannot be read.";
+    return QCoreApplication::translate("Player", "%1 is damaged: it ends early or holds a node that cannot be read.")
+        .arg(shownPath)
+        .toStdString();
   // A node outside a servo's range runs clamped to it, as in the script window.
-  for (const std::string &message : messages) ConsoleUi::say(path + ": warning: " + message);
+  for (const std::string &message : messages)
+    ConsoleUi::say(QCoreApplication::translate("Player", "%1: warning: %2")
+                       .arg(shownPath, QString::fromStdString(message))
+                       .toStdString());
   if (const auto line = firstUnrunnableLine(m_script))
-    return path + " line " + std::to_string(line->row) + " \"" + line->text + "\" cannot run: " + line->reason;
+    return QCoreApplication::translate("Player", "%1 line %2 \"%3\" cannot run: %4")
+        .arg(shownPath, QString::number(line->row), QString::fromStdString(line->text), QString::fromStdString(line->reason))
+        .toStdString();
   return std::nullopt;
 }
 
@@ -80,8 +103,13 @@ std::optional<std::string> Player::start() {
   m_motion.load(servoLimits(m_configuration), m_remembered.lastPositions(m_options.servoSettings));
   m_link.open(m_options.port, m_options.baud);
   if (const LinkStatus &link = m_link.status(); link.fault)
-    return "cannot open serial port " + std::to_string(link.port) + (link.device.empty() ? "" : " (" + link.device + ")") +
-           ": " + link.reason() + " Nothing was sent.";
+    return (link.device.empty()
+                ? QCoreApplication::translate("Player", "cannot open serial port %1: %2 Nothing was sent.")
+                      .arg(QString::number(link.port), QString::fromStdString(link.reason()))
+                : QCoreApplication::translate("Player", "cannot open serial port %1 (%2): %3 Nothing was sent.")
+                      .arg(QString::number(link.port), QString::fromStdString(link.device),
+                           QString::fromStdString(link.reason())))
+        .toStdString();
   m_linkOpen = true;
   m_motion.setSpeed(m_options.speed);
   m_ticker.start();

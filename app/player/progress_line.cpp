@@ -3,6 +3,8 @@
 
 #include "printable_text.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -18,7 +20,15 @@ constexpr size_t longestShownText = 40;
 // " pass 2/3", " pass 2" when loops run for ever, nothing outside a loop.
 std::string passText(std::optional<int> pass, std::optional<int> passes) {
   if (!pass) return {};
-  return " pass " + std::to_string(*pass) + (passes ? "/" + std::to_string(*passes) : "");
+  if (passes) return QCoreApplication::translate("ProgressLine", " pass %1/%2").arg(*pass).arg(*passes).toStdString();
+  return QCoreApplication::translate("ProgressLine", " pass %1").arg(*pass).toStdString();
+}
+
+// "line 3 pass 2/3".
+std::string lineText(int row, std::optional<int> pass, std::optional<int> passes) {
+  return QCoreApplication::translate("ProgressLine", "line %1%2")
+      .arg(QString::number(row), QString::fromStdString(passText(pass, passes)))
+      .toStdString();
 }
 
 // `text` cut to at most `longest` bytes, "..." marking the cut, never inside a UTF-8 character.
@@ -43,8 +53,7 @@ void ProgressLine::lineStarted(double seconds, int row, std::string_view text, s
   m_text = printableLine(text);
   m_pass = pass;
   if (!m_terminal) {
-    const std::string head = std::to_string(std::llround(seconds * 1000)) + " line " + std::to_string(row) +
-                             passText(pass, m_passes) + ": \"";
+    const std::string head = std::to_string(std::llround(seconds * 1000)) + " " + lineText(row, pass, m_passes) + ": \"";
     // A pipe takes up to PIPE_BUF bytes whole once it has room, so a longer line could block.
     write(head + shortened(m_text, PIPE_BUF - head.size() - 2) + "\"\n");
     return;
@@ -65,7 +74,7 @@ void ProgressLine::rewrite() {
   if (s >= 3600) std::snprintf(clock, sizeof clock, "%lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
   else std::snprintf(clock, sizeof clock, "%02lld:%02lld", s / 60, s % 60);
   // Back to the line's start and clear it, so a shorter text leaves nothing of the longer one.
-  if (write("\r\033[K" + std::string(clock) + "  line " + std::to_string(m_row) + passText(m_pass, m_passes) + "  \"" +
+  if (write("\r\033[K" + std::string(clock) + "  " + lineText(m_row, m_pass, m_passes) + "  \"" +
             shortened(m_text, longestShownText) + "\""))
     m_open = true;
 }

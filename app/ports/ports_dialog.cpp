@@ -5,6 +5,7 @@
 #include "widgets/named_widget.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -19,12 +20,17 @@ namespace {
 
 QString qt(const std::string &bytes) { return QFile::decodeName(bytes.c_str()); }
 
+// `text`, marked when `path` is not there.
+QString withPresence(const QString &text, const QString &path) {
+  return QFileInfo::exists(path) ? text : QCoreApplication::translate("PortsDialog", "%1 (missing)").arg(text);
+}
+
 } // namespace
 
 PortsDialog::PortsDialog(const PortEnvironment &atStart, const PortDevices &chosen, QWidget *parent, QString root)
     : QDialog(parent), m_atStart(atStart), m_stored(chosen), m_root(std::move(root)) {
   setObjectName("frmPorts");
-  setWindowTitle("Ports");
+  setWindowTitle(tr("Ports"));
   setModal(true);
   buildControls();
   m_devices = serialDevices(m_root, foundPorts());
@@ -39,14 +45,14 @@ PortsDialog::PortsDialog(const PortEnvironment &atStart, const PortDevices &chos
 
 void PortsDialog::buildControls() {
   auto *layout = new QVBoxLayout(this);
-  auto *intro = new QLabel("Serial devices of this machine (the list follows devices as they are plugged in "
-                           "and out):", this);
+  auto *intro =
+      new QLabel(tr("Serial devices of this machine (the list follows devices as they are plugged in and out):"), this);
   intro->setWordWrap(true);
   layout->addWidget(intro);
 
   m_grdDevices = new QTableWidget(0, 3, this);
   m_grdDevices->setObjectName("grdDevices");
-  m_grdDevices->setHorizontalHeaderLabels({"Name", "Device", "Description"});
+  m_grdDevices->setHorizontalHeaderLabels({tr("Name"), tr("Device"), tr("Description")});
   m_grdDevices->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_grdDevices->setSelectionBehavior(QAbstractItemView::SelectRows);
   m_grdDevices->verticalHeader()->hide();
@@ -54,13 +60,13 @@ void PortsDialog::buildControls() {
   m_grdDevices->setMinimumSize(640, 160);
   intro->setBuddy(m_grdDevices);
   layout->addWidget(m_grdDevices);
-  m_lblNoDevices = place(new QLabel("No serial device was found.", this), "lblNoDevices", {});
+  m_lblNoDevices = place(new QLabel(tr("No serial device was found."), this), "lblNoDevices", {});
   layout->addWidget(m_lblNoDevices);
 
   auto *choices = new QGridLayout;
   bool anyFromOutside = false;
   for (int port = 1; port <= comPorts; ++port) {
-    auto *label = new QLabel(QString("COM &%1 leads to:").arg(port), this);
+    auto *label = new QLabel(tr("COM &%1 leads to:").arg(port), this);
     label->setObjectName(indexed("lblPortDevice", port - 1));
     m_cmbPortDevice[port - 1] = new QComboBox(this);
     m_cmbPortDevice[port - 1]->setObjectName(indexed("cmbPortDevice", port - 1));
@@ -73,9 +79,10 @@ void PortsDialog::buildControls() {
   layout->addLayout(choices);
 
   if (anyFromOutside) {
-    auto *why = new QLabel("A port set by TAVIK_COM1 to TAVIK_COM4 when Quarnel was started follows that "
-                           "setting, as whoever started Quarnel asked. Start Quarnel without it to choose "
-                           "the port's device here.", this);
+    auto *why = new QLabel(tr("A port set by TAVIK_COM1 to TAVIK_COM4 when Quarnel was started follows that "
+                              "setting, as whoever started Quarnel asked. Start Quarnel without it to choose "
+                              "the port's device here."),
+                           this);
     why->setObjectName("lblFromOutside");
     why->setWordWrap(true);
     layout->addWidget(why);
@@ -116,13 +123,13 @@ void PortsDialog::fillChoice(int port, const QString &selected) {
     return;
   }
   const QString fallback = qt(tavik::defaultPortDevice(port));
-  choice->addItem("Default: " + fallback + (QFileInfo::exists(fallback) ? "" : " (missing)"), QString());
+  choice->addItem(withPresence(tr("Default: %1").arg(fallback), fallback), QString());
   for (const SerialDevice &d : m_devices) choice->addItem(d.name + " (" + d.path + ")", d.choice());
   int index = choice->findData(selected);
   if (index < 0) {
     // Not a serial device of this machine now (unplugged, or a link of the user's own): kept
     // until the user chooses another.
-    choice->addItem(selected + (QFileInfo::exists(selected) ? "" : " (missing)"), selected);
+    choice->addItem(withPresence(selected, selected), selected);
     index = choice->count() - 1;
   }
   choice->setCurrentIndex(index);

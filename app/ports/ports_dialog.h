@@ -5,6 +5,7 @@
 #include "link/port_route.h"
 #include "ports/serial_devices.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QTimer>
 
@@ -18,6 +19,8 @@ class QTableWidget;
 namespace quarnel {
 
 class PortsDialog : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(PortsDialog)
+
 public:
   // `root` stands for the file system's root, so a test can give it a folder of fake devices.
   PortsDialog(const PortEnvironment &atStart, const PortDevices &chosen, QWidget *parent,

@@ -6,6 +6,8 @@
 #include "script/script_model.h"
 #include "text/text_number.h"
 
+#include <QCoreApplication>
+
 namespace quarnel {
 
 void NodeEdit::begin(int index) {
@@ -14,7 +16,7 @@ void NodeEdit::begin(int index) {
 }
 
 std::optional<std::string> NodeEdit::nameRefusal(std::string_view name) const {
-  if (name.empty()) return std::string(blankNameMessage);
+  if (name.empty()) return QCoreApplication::translate("NodeEdit", "Name cannot be blank").toStdString();
   if (auto refusal = nodeNameRefusal(name)) return refusal;
   return nodeNameClash(m_script.nodes(), name, m_index);
 }
@@ -25,14 +27,16 @@ std::optional<std::string> NodeEdit::positionRefusal(int servo, std::string_view
   // Bounds that are no numbers bound nothing that could be trusted, so nothing passes them.
   if (!position || !lowest || !highest || *position < *lowest || *position > *highest) {
     const ServoSetting &bounds = m_config.servos[servo];
-    return "Position must be within the minimum and maximum bounds of servo " + std::to_string(servo) + " (" +
-           bounds.minimum + " to " + bounds.maximum + ")";
+    return QCoreApplication::translate("NodeEdit", "Position must be within the minimum and maximum bounds of servo %1 (%2 to %3)")
+        .arg(QString::number(servo), QString::fromStdString(bounds.minimum), QString::fromStdString(bounds.maximum))
+        .toStdString();
   }
   return std::nullopt;
 }
 
 std::optional<std::string> NodeEdit::speedRefusal(std::string_view text) const {
-  if (!textToNumber(text)) return std::string(speedMessage);
+  if (!textToNumber(text))
+    return QCoreApplication::translate("NodeEdit", "Speed must be a whole number from -32768 to 32767").toStdString();
   return std::nullopt;
 }
 

@@ -16,9 +16,6 @@ namespace quarnel {
 class MotionModel;
 class ScriptModel;
 
-constexpr std::string_view blankNameMessage = "Name cannot be blank";
-constexpr std::string_view speedMessage = "Speed must be a whole number from -32768 to 32767";
-
 class NodeEdit {
 public:
   NodeEdit(ScriptModel &script, MotionModel &motion, const ServoConfiguration &config)

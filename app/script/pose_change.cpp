@@ -5,6 +5,8 @@
 #include "script/line_command.h"
 #include "script/script_model.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -13,9 +15,9 @@ namespace quarnel {
 namespace {
 
 std::string durationText(long ms) {
-  if (ms < 1000) return std::to_string(ms) + " ms";
+  if (ms < 1000) return QCoreApplication::translate("PoseChange", "%1 ms").arg(ms).toStdString();
   const long tenths = (ms + 50) / 100;
-  return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " s";
+  return QCoreApplication::translate("PoseChange", "%1.%2 s").arg(tenths / 10).arg(tenths % 10).toStdString();
 }
 
 // The node a line moves to, found as the runner finds it.
@@ -39,11 +41,11 @@ std::string curveText(Easing easing) {
   case Easing::Linear:
     break;
   case Easing::In:
-    return ", eased in";
+    return QCoreApplication::translate("PoseChange", ", eased in").toStdString();
   case Easing::Out:
-    return ", eased out";
+    return QCoreApplication::translate("PoseChange", ", eased out").toStdString();
   case Easing::InOut:
-    return ", eased in-out";
+    return QCoreApplication::translate("PoseChange", ", eased in-out").toStdString();
   }
   return "";
 }
@@ -63,15 +65,19 @@ std::string poseChangeText(const Pose &before, const Node &node, const std::vect
       continue;
     }
     if (!changes.empty()) changes += ", ";
-    changes += servoNames[servo] + " " + std::to_string(from) + " → " + std::to_string(to) + " at speed " +
-               std::to_string(speed);
+    changes += QCoreApplication::translate("PoseChange", "%1 %2 → %3 at speed %4")
+                   .arg(QString::fromStdString(servoNames[servo]), QString::number(from), QString::number(to),
+                        QString::number(speed))
+                   .toStdString();
     // An interval of 0 or less steps about once a millisecond, as the update tick runs.
     const long stepMs = std::max<long>(speedToInterval(speed), 1);
     slowestMs = std::max(slowestMs, std::abs(to - from) * stepMs);
   }
-  if (changes.empty()) return "No servo moves";
-  if (unchanged == 1) changes += "; 1 servo unchanged";
-  else if (unchanged > 1) changes += "; " + std::to_string(unchanged) + " servos unchanged";
+  if (changes.empty()) return QCoreApplication::translate("PoseChange", "No servo moves").toStdString();
+  // English says one servo in words of its own; a translation has its plural forms for %n.
+  if (unchanged == 1) changes += QCoreApplication::translate("PoseChange", "; 1 servo unchanged").toStdString();
+  else if (unchanged > 1)
+    changes += QCoreApplication::translate("PoseChange", "; %n servos unchanged", nullptr, unchanged).toStdString();
   return changes + " — " + durationText(slowestMs) + curveText(easing);
 }
 

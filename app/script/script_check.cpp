@@ -5,6 +5,8 @@
 #include "script/line_command.h"
 #include "text/text_number.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 
@@ -17,26 +19,43 @@ namespace {
 std::optional<std::string> speedProblem(const Node &node) {
   for (int slot = 0; slot < servoChannels; ++slot)
     if (node.speed[slot] < 1 || speedToInterval(node.speed[slot]) < 1)
-      return "servo " + std::to_string(slot) + " of node \"" + node.name + "\" has speed " +
-             std::to_string(node.speed[slot]) + ", which gives no step interval.";
+      return QCoreApplication::translate("ScriptCheck", "servo %1 of node \"%2\" has speed %3, which gives no step interval.")
+          .arg(QString::number(slot), QString::fromStdString(node.name), QString::number(node.speed[slot]))
+          .toStdString();
   return std::nullopt;
 }
 
 std::optional<std::string> lineProblem(const NodeTable &nodes, std::string_view text) {
   const LineCommand command = classifyLine(text);
   if (command.kind == LineKind::Pause)
-    return pauseMilliseconds(command.pauseLength) ? std::nullopt : std::optional<std::string>(pauseIsNoNumber);
+    return pauseMilliseconds(command.pauseLength) ? std::nullopt : std::optional<std::string>(pauseIsNoNumber());
   if (command.kind == LineKind::Ease)
-    return command.easing ? std::nullopt : std::optional<std::string>(easeCurveUnknown);
+    return command.easing ? std::nullopt : std::optional<std::string>(easeCurveUnknown());
   if (command.kind == LineKind::Jaw)
-    return command.jaw || command.jawOff ? std::nullopt : std::optional<std::string>(jawUnreadable);
+    return command.jaw || command.jawOff ? std::nullopt : std::optional<std::string>(jawUnreadable());
   if (command.kind != LineKind::Node) return std::nullopt;
   const auto index = nodes.find(text);
-  if (!index) return std::string(noSuchNode);
+  if (!index) return noSuchNode();
   return speedProblem(nodes.node(*index));
 }
 
 } // namespace
+
+std::string noSuchNode() { return QCoreApplication::translate("ScriptCheck", "no node has this name.").toStdString(); }
+
+std::string jawUnreadable() {
+  return QCoreApplication::translate(
+             "ScriptCheck", "it is neither JAW OFF nor JAW with a servo from 0 to 11 and two positions from 0 to 254.")
+      .toStdString();
+}
+
+std::string pauseIsNoNumber() {
+  return QCoreApplication::translate("ScriptCheck", "its pause length is not a number of milliseconds.").toStdString();
+}
+
+std::string easeCurveUnknown() {
+  return QCoreApplication::translate("ScriptCheck", "its curve is not LINEAR, IN, OUT or INOUT.").toStdString();
+}
 
 std::optional<float> pauseMilliseconds(std::string_view lengthText) {
   const auto length = textToReal(lengthText);

@@ -11,11 +11,11 @@
 
 namespace quarnel {
 
-constexpr std::string_view noSuchNode = "no node has this name.";
-constexpr std::string_view pauseIsNoNumber = "its pause length is not a number of milliseconds.";
-constexpr std::string_view easeCurveUnknown = "its curve is not LINEAR, IN, OUT or INOUT.";
-constexpr std::string_view jawUnreadable =
-    "it is neither JAW OFF nor JAW with a servo from 0 to 11 and two positions from 0 to 254.";
+// Why a line cannot be carried out, in the user's language.
+std::string noSuchNode();
+std::string pauseIsNoNumber();
+std::string easeCurveUnknown();
+std::string jawUnreadable();
 
 // A pause line's length text as the milliseconds the pause counts; nothing when it is no number
 // or beyond what the countdown holds.

@@ -6,6 +6,8 @@
 #include "text/codepage.h"
 #include "text/item_reader.h"
 
+#include <QCoreApplication>
+
 #include <vector>
 
 namespace quarnel {
@@ -18,8 +20,9 @@ public:
   void add(std::string_view text) {
     if (m_refusal) return;
     if (auto bad = unstorableCharacter(text)) {
-      m_refusal = "The script holds \"" + std::string(text) + "\", whose character " + *bad +
-                  " a script file cannot store.";
+      m_refusal = QCoreApplication::translate("ScriptFile", "The script holds \"%1\", whose character %2 a script file cannot store.")
+                      .arg(QString::fromStdString(std::string(text)), QString::fromStdString(*bad))
+                      .toStdString();
       return;
     }
     m_out.bytes += '"' + *encodeCodepage(text) + "\"\r\n";
@@ -55,7 +58,7 @@ ScriptRead readScript(std::string_view bytes, ScriptModel &script) {
   ItemReader records(bytes);
   auto magic = records.next();
   if (!magic || *magic != scriptMagic) {
-    script.user().critical("This is not a valid Kelpin file");
+    script.user().critical(QCoreApplication::translate("ScriptFile", "This is not a valid Kelpin file").toStdString());
     return ScriptRead::NotValid;
   }
 
@@ -94,7 +97,9 @@ ScriptRead readScript(std::string_view bytes, ScriptModel &script) {
   script.lines().load(std::move(lines));
 
   if (damaged) {
-    script.user().critical("This Kelpin file is damaged: only what comes before the damage was opened.");
+    script.user().critical(
+        QCoreApplication::translate("ScriptFile", "This Kelpin file is damaged: only what comes before the damage was opened.")
+            .toStdString());
     return ScriptRead::Damaged;
   }
   return ScriptRead::Complete;

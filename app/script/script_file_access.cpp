@@ -7,6 +7,7 @@
 #include "ui/document_files.h"
 #include "ui/file_choice.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace quarnel {
@@ -17,7 +18,7 @@ namespace {
 bool readScriptFile(ScriptModel &script, const std::string &path) {
   script.removeCreatedNodes();
   if (!QFileInfo::exists(QFile::decodeName(path.c_str()))) {
-    script.user().critical("File not found");
+    script.user().critical(QCoreApplication::translate("ScriptFileAccess", "File not found").toStdString());
     return false;
   }
   // A file that cannot be read has no first record, so it is refused as not a script file.
@@ -44,7 +45,7 @@ bool saveScriptFile(const ScriptModel &script, const std::string &path) {
   BusyPointer busy(user.ui);
   ScriptFileBytes file = writeScript(script);
   std::optional<std::string> problem = file.refusal ? file.refusal : saveWholeFile(path, file.bytes);
-  if (problem) user.critical(saveFailureMessage("the script file", path, *problem));
+  if (problem) user.critical(saveFailureMessage(SavedFile::Script, path, *problem));
   return !problem;
 }
 

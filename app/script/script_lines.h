@@ -4,6 +4,8 @@
 // next placed command goes to; the runner moves it ahead of the marker while it runs.
 #pragma once
 
+#include <QtGlobal>
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -12,7 +14,8 @@
 
 namespace quarnel {
 
-constexpr std::string_view scriptHeading = "Command";
+// Shown translated, in the context ScriptLines.
+constexpr std::string_view scriptHeading = QT_TRANSLATE_NOOP("ScriptLines", "Command");
 constexpr std::string_view lineMarker = "<";
 
 // What changed, so a view can follow without reading every row again. Item views must hear of

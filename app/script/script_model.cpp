@@ -7,6 +7,8 @@
 #include "script/node_name.h"
 #include "text/text_number.h"
 
+#include <QCoreApplication>
+
 namespace quarnel {
 
 namespace {
@@ -32,16 +34,18 @@ void ScriptModel::load() {
 
 bool ScriptModel::admits(const Node &node) const {
   if (m_nodes.full()) {
-    m_user.critical("A script holds at most " + std::to_string(maxNodes) +
-                    " nodes, Home included, so the node " + node.name + " was not added.");
+    m_user.critical(QCoreApplication::translate("ScriptModel", "A script holds at most %1 nodes, Home included, so the node %2 was not added.")
+                        .arg(QString::number(maxNodes), QString::fromStdString(node.name))
+                        .toStdString());
     return false;
   }
   for (int slot = 0; slot < servoChannels; ++slot) {
     const ServoLimits travel = servoLimits(m_config.servos[slot]);
     if (node.pos[slot] < travel.lowest || node.pos[slot] > travel.highest)
-      m_user.critical("Position of Servo " + std::to_string(slot) + " in " + node.name +
-                      " falls outside Min-Max range in Settings. Please rectify this or "
-                      "unexpected results may ensue");
+      m_user.critical(QCoreApplication::translate("ScriptModel", "Position of Servo %1 in %2 falls outside Min-Max range in "
+                                                                 "Settings. Please rectify this or unexpected results may ensue")
+                          .arg(QString::number(slot), QString::fromStdString(node.name))
+                          .toStdString());
   }
   return true;
 }
@@ -56,7 +60,9 @@ NodeAdded ScriptModel::createNode(const std::string &name, std::string_view data
 }
 
 std::optional<Node> ScriptModel::nodeFromControls(const MotionModel &motion) const {
-  const auto answer = m_user.ui.inputBox("Please Enter a name for this node", m_user.title, defaultNodeName(m_nodes));
+  const auto answer = m_user.ui.inputBox(
+      QCoreApplication::translate("ScriptModel", "Please Enter a name for this node").toStdString(), m_user.title,
+      defaultNodeName(m_nodes));
   if (!answer) return std::nullopt;
   const std::string &name = *answer;
   auto refusal = nodeNameRefusal(name);
@@ -96,22 +102,28 @@ void ScriptModel::removeCreatedNodes() {
 }
 
 std::optional<std::string> ScriptModel::pauseFromUser() const {
-  std::string answer = m_user.ui.inputBox("How long (in ms) would you like the pause to last for?",
-                                          m_user.title, "1000").value_or("");
+  const auto answered = m_user.ui.inputBox(
+      QCoreApplication::translate("ScriptModel", "How long (in ms) would you like the pause to last for?").toStdString(),
+      m_user.title, "1000");
+  if (!answered) return std::nullopt;
+  const std::string &answer = *answered;
   auto length = textToReal(answer);
   if (!length) {
-    m_user.critical("Pause Length must be a number!");
+    m_user.critical(QCoreApplication::translate("ScriptModel", "Pause Length must be a number!").toStdString());
     return std::nullopt;
   }
-  if (*length < 0) answer = "0";
-  return std::string(pauseCommand) + " " + answer;
+  return std::string(pauseCommand) + " " + (*length < 0 ? std::string("0") : answer);
 }
 
 std::optional<std::string> ScriptModel::easeFromUser() const {
-  const auto easing = easingNamed(m_user.ui.inputBox(
-      "How should the moves after this line travel: LINEAR, IN, OUT or INOUT?", m_user.title, "INOUT").value_or(""));
+  const auto answer = m_user.ui.inputBox(
+      QCoreApplication::translate("ScriptModel", "How should the moves after this line travel: LINEAR, IN, OUT or INOUT?")
+          .toStdString(),
+      m_user.title, "INOUT");
+  if (!answer) return std::nullopt;
+  const auto easing = easingNamed(*answer);
   if (!easing) {
-    m_user.critical("Ease curve must be LINEAR, IN, OUT or INOUT!");
+    m_user.critical(QCoreApplication::translate("ScriptModel", "Ease curve must be LINEAR, IN, OUT or INOUT!").toStdString());
     return std::nullopt;
   }
   return easeLine(*easing);

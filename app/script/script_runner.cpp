@@ -5,6 +5,8 @@
 #include "script/line_command.h"
 #include "script/script_check.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace quarnel {
@@ -20,17 +22,17 @@ std::optional<std::string> ScriptRunner::carryOut(std::string_view text, Easing 
   case LineKind::Nothing:
     return std::nullopt;
   case LineKind::Ease:
-    if (!command.easing) return std::string(easeCurveUnknown);
+    if (!command.easing) return easeCurveUnknown();
     m_easing = *command.easing;
     return std::nullopt;
   case LineKind::Sound:
     return std::nullopt;
   case LineKind::Jaw:
-    if (!command.jaw && !command.jawOff) return std::string(jawUnreadable);
+    if (!command.jaw && !command.jawOff) return jawUnreadable();
     return std::nullopt;
   case LineKind::Pause: {
     const auto length = pauseMilliseconds(command.pauseLength);
-    if (!length) return std::string(pauseIsNoNumber);
+    if (!length) return pauseIsNoNumber();
     m_motion.startPause(*length);
     return std::nullopt;
   }
@@ -44,7 +46,7 @@ std::optional<std::string> ScriptRunner::carryOut(std::string_view text, Easing 
     break;
   }
   auto index = m_script.nodes().find(text);
-  if (!index) return std::string(noSuchNode);
+  if (!index) return noSuchNode();
   const Node &node = m_script.nodes().node(*index);
   for (int slot = 0; slot < servoChannels; ++slot) {
     m_motion.setServoSpeed(slot, node.speed[slot]);
@@ -83,7 +85,9 @@ std::optional<int> ScriptRunner::loopPass() const {
 bool ScriptRunner::waitingForServos() const { return !m_idle && m_startLineDue && !m_motion.allAtTarget(); }
 
 void ScriptRunner::report(std::string_view line, const std::string &reason) const {
-  m_script.user().critical("The line \"" + std::string(line) + "\" cannot be run: " + reason);
+  m_script.user().critical(QCoreApplication::translate("ScriptRunner", "The line \"%1\" cannot be run: %2")
+                               .arg(QString::fromStdString(std::string(line)), QString::fromStdString(reason))
+                               .toStdString());
 }
 
 bool ScriptRunner::processCommand(std::string_view text) { return carryOutOrReport(text, Easing::Linear); }
@@ -191,7 +195,8 @@ void ScriptRunner::setIdle(bool idle) {
 
 void ScriptRunner::waitForUser() {
   m_waitingForUser = true;
-  m_script.user().ui.showPrompt("Waiting... Press OK to continue", m_script.user().title, [this] {
+  m_script.user().ui.showPrompt(QCoreApplication::translate("ScriptRunner", "Waiting... Press OK to continue").toStdString(),
+                                m_script.user().title, [this] {
     m_waitingForUser = false;
     // As after any line: the next one waits for at least one more update tick.
     m_motion.clearAllAtTarget();

@@ -24,7 +24,7 @@ NodeButtonList::NodeButtonList(const NodeTable &nodes, const TwipLayout &layout,
                          m_layout.rect(0, containerTop, buttonWidth, containerHeight));
   m_vscNodeScroll = place(new QScrollBar(Qt::Vertical, frame), "vscNodeScroll", m_layout.rect(1680, 360, 255, 1695));
   m_vscNodeScroll->setPageStep(1);
-  m_vscNodeScroll->setAccessibleName("Node list");
+  m_vscNodeScroll->setAccessibleName(QCoreApplication::translate("NodeButtonList", "Node list"));
   connect(m_vscNodeScroll, &QScrollBar::valueChanged, this, &NodeButtonList::scrollTo);
 }
 
@@ -64,7 +64,8 @@ void NodeButtonList::showNodes() {
     const QString name = QString::fromStdString(m_nodes.node(i).name);
     // A node's name is shown as it is: an ampersand in it is no access key.
     m_cmbNode[i]->setText(QString(name).replace('&', "&&"));
-    m_cmbNode[i]->setAccessibleName(i == 0 ? QString("Home node") : "Node " + name);
+    m_cmbNode[i]->setAccessibleName(i == 0 ? QCoreApplication::translate("NodeButtonList", "Home node")
+                                           : QCoreApplication::translate("NodeButtonList", "Node %1").arg(name));
   }
 
   // Only a new node scrolls the list, however the user left it; removing one leaves it where

@@ -40,7 +40,7 @@ NodeEditor::NodeEditor(ScriptModel &script, ScriptEdits &edits, MotionModel &mot
     : QWidget(nullptr, Qt::Dialog), m_script(script), m_edits(edits), m_motion(motion), m_ui(ui), m_identity(identity),
       m_edit(script, motion, config) {
   setObjectName("frmNodeEdit");
-  setWindowTitle("Edit Node");
+  setWindowTitle(tr("Edit Node"));
   buildControls();
   connectControls();
   m_motion.addPositionListener([this](int servo, int16_t position) {
@@ -51,9 +51,9 @@ NodeEditor::NodeEditor(ScriptModel &script, ScriptEdits &edits, MotionModel &mot
 
 void NodeEditor::buildControls() {
   m_layout = TwipLayout(layoutScale(font()));
-  auto *values = place(new QGroupBox("Servo Settings", this), "fmeValues", m_layout.rect(120, 120, valuesWidth, valuesHeight));
-  place(new QLabel("Position", values), "lblPos", m_layout.rect(480, 240, 840, boxHeight));
-  place(new QLabel("Speed", values), "lblSpeed", m_layout.rect(1440, 240, 840, boxHeight));
+  auto *values = place(new QGroupBox(tr("Servo Settings"), this), "fmeValues", m_layout.rect(120, 120, valuesWidth, valuesHeight));
+  place(new QLabel(tr("Position"), values), "lblPos", m_layout.rect(480, 240, 840, boxHeight));
+  place(new QLabel(tr("Speed"), values), "lblSpeed", m_layout.rect(1440, 240, 840, boxHeight));
   for (int i = 0; i < servoChannels; ++i) {
     const int top = rowTop + rowStep * i;
     auto *label = place(new QLabel(QString::number(i), values), indexed("Label1", i), m_layout.rect(120, top, 300, boxHeight));
@@ -61,15 +61,15 @@ void NodeEditor::buildControls() {
     m_txtPos[i] = place(new QLineEdit(values), indexed("txtPos", i), m_layout.rect(480, top, 840, boxHeight));
     m_txtSpeed[i] = place(new QLineEdit(values), indexed("txtSpeed", i), m_layout.rect(1440, top, 840, boxHeight));
     label->setBuddy(m_txtPos[i]);
-    m_txtPos[i]->setAccessibleName(QString("Servo %1 position").arg(i));
-    m_txtSpeed[i]->setAccessibleName(QString("Servo %1 speed").arg(i));
+    m_txtPos[i]->setAccessibleName(tr("Servo %1 position").arg(i));
+    m_txtSpeed[i]->setAccessibleName(tr("Servo %1 speed").arg(i));
   }
-  auto *name = place(new QGroupBox("Name", this), "fmeNodeNam", m_layout.rect(sideLeft, 120, sideWidth, 672));
+  auto *name = place(new QGroupBox(tr("Name"), this), "fmeNodeNam", m_layout.rect(sideLeft, 120, sideWidth, 672));
   m_txtNodeName = place(new QLineEdit(name), "txtNodeName", m_layout.rect(120, 300, 1560, boxHeight));
-  m_txtNodeName->setAccessibleName("Node name");
+  m_txtNodeName->setAccessibleName(tr("Node name"));
   auto *exit = place(new QGroupBox(this), "fmeExit", m_layout.rect(sideLeft, 912, sideWidth, 972));
-  m_cmbSave = place(new QPushButton("Save", exit), "cmbSave", m_layout.rect(120, 180, 1560, 312));
-  m_cmbClose = place(new QPushButton("Cancel", exit), "cmbClose", m_layout.rect(120, 600, 1560, 312));
+  m_cmbSave = place(new QPushButton(tr("Save"), exit), "cmbSave", m_layout.rect(120, 180, 1560, 312));
+  m_cmbClose = place(new QPushButton(tr("Cancel"), exit), "cmbClose", m_layout.rect(120, 600, 1560, 312));
   setFixedSize(m_layout.pixels(clientWidth), m_layout.pixels(clientHeight));
 }
 

@@ -9,6 +9,7 @@
 #include "ui/ui_services.h"
 #include "widgets/twip_layout.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <array>
@@ -25,6 +26,8 @@ class ScriptEdits;
 class ScriptModel;
 
 class NodeEditor : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(NodeEditor)
+
 public:
   NodeEditor(ScriptModel &script, ScriptEdits &edits, MotionModel &motion, const ServoConfiguration &config,
              UiServices &ui, const AppIdentity &identity);

@@ -1,6 +1,7 @@
 // The undo commands of the script's edits, and which edit pushes which.
 #include "script_window/script_edits.h"
 
+#include <QCoreApplication>
 #include <QUndoCommand>
 
 #include <string>
@@ -10,8 +11,10 @@ namespace quarnel {
 
 namespace {
 
-QString quoted(std::string_view text) {
-  return '"' + QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())) + '"';
+// The untranslated `pattern` with `text` for its %1.
+QString withText(const char *pattern, std::string_view text) {
+  return QCoreApplication::translate("ScriptEdits", pattern)
+      .arg(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 // Undo puts the current line and the marker back where they stood before the edit, and so
@@ -45,7 +48,7 @@ private:
 class PlaceCommand : public ScriptCommand {
 public:
   PlaceCommand(ScriptModel &script, std::string_view command)
-      : ScriptCommand(script, "Place " + quoted(command)), m_command(command) {}
+      : ScriptCommand(script, withText(QT_TRANSLATE_NOOP("ScriptEdits", "Place \"%1\""), command)), m_command(command) {}
 
 private:
   void apply() override {
@@ -68,7 +71,7 @@ private:
 
 class InsertLineCommand : public ScriptCommand {
 public:
-  explicit InsertLineCommand(ScriptModel &script) : ScriptCommand(script, "Insert line") {}
+  explicit InsertLineCommand(ScriptModel &script) : ScriptCommand(script, QCoreApplication::translate("ScriptEdits", "Insert line")) {}
 
 private:
   void apply() override {
@@ -82,7 +85,7 @@ private:
 
 class DeleteLineCommand : public ScriptCommand {
 public:
-  explicit DeleteLineCommand(ScriptModel &script) : ScriptCommand(script, "Delete line") {}
+  explicit DeleteLineCommand(ScriptModel &script) : ScriptCommand(script, QCoreApplication::translate("ScriptEdits", "Delete line")) {}
 
 private:
   void apply() override {
@@ -98,7 +101,7 @@ private:
 
 class ClearCommand : public ScriptCommand {
 public:
-  explicit ClearCommand(ScriptModel &script) : ScriptCommand(script, "Clear"), m_before(script.lines().all()) {}
+  explicit ClearCommand(ScriptModel &script) : ScriptCommand(script, QCoreApplication::translate("ScriptEdits", "Clear")), m_before(script.lines().all()) {}
 
 private:
   void apply() override { lines().clear(); }
@@ -110,7 +113,7 @@ private:
 class CreateNodeCommand : public ScriptCommand {
 public:
   CreateNodeCommand(ScriptModel &script, Node node)
-      : ScriptCommand(script, "Create node " + quoted(node.name)), m_index(script.nodes().count()),
+      : ScriptCommand(script, withText(QT_TRANSLATE_NOOP("ScriptEdits", "Create node \"%1\""), node.name)), m_index(script.nodes().count()),
         m_node(std::move(node)) {}
 
 private:
@@ -125,7 +128,7 @@ private:
 class DeleteNodeCommand : public ScriptCommand {
 public:
   DeleteNodeCommand(ScriptModel &script, int index)
-      : ScriptCommand(script, "Delete node " + quoted(script.nodes().node(index).name)), m_index(index),
+      : ScriptCommand(script, withText(QT_TRANSLATE_NOOP("ScriptEdits", "Delete node \"%1\""), script.nodes().node(index).name)), m_index(index),
         m_node(script.nodes().node(index)) {}
 
 private:
@@ -143,7 +146,7 @@ private:
 class SaveNodeCommand : public ScriptCommand {
 public:
   SaveNodeCommand(ScriptModel &script, int index, Node after)
-      : ScriptCommand(script, "Edit node " + quoted(after.name)), m_index(index), m_before(script.nodes().node(index)),
+      : ScriptCommand(script, withText(QT_TRANSLATE_NOOP("ScriptEdits", "Edit node \"%1\""), after.name)), m_index(index), m_before(script.nodes().node(index)),
         m_after(std::move(after)) {}
 
 private:

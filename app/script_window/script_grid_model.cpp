@@ -4,6 +4,8 @@
 
 #include "script/pose_change.h"
 
+#include <QCoreApplication>
+
 namespace quarnel {
 
 namespace {
@@ -34,7 +36,8 @@ QVariant ScriptGridModel::data(const QModelIndex &index, int role) const {
 
 QVariant ScriptGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal) return {};
-  if (role == Qt::DisplayRole) return section == CommandColumn ? shown(m_lines.text(0)) : QString();
+  if (role == Qt::DisplayRole)
+    return section == CommandColumn ? QCoreApplication::translate("ScriptLines", scriptHeading.data()) : QString();
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
   return {};
 }

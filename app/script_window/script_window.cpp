@@ -35,16 +35,14 @@ constexpr int buttonWidth = 852, buttonHeight = 252, loopButtonWidth = 612;
 constexpr int commandWidth = 1500, markerWidth = 200, gridMargin = 250;
 constexpr int scriptFrameWidth = 2052, gridTop = 240;
 
-// How much the design must grow for every caption of this font to fit its button, with room
-// for the button's frame.
-double layoutScale(const QFont &font) {
-  const QFontMetrics metrics(font);
+// How much a button of `width` twips must grow for each line of `captions` in this font to
+// fit, with room for the button's frame.
+double neededScale(const QFontMetrics &metrics, const QStringList &captions, int width) {
   double needed = 0;
-  for (const char *caption : {"Step", "Goto", "Run", "Resume", "Stop", "Clear", "Delete", "WAIT", "PAUSE", "Close", "Timeline", "Create", "Node", "Ease", "Moves"})
-    needed = std::max(needed, (metrics.horizontalAdvance(caption) + 16) / (buttonWidth / double(twipsPerPixel)));
-  for (const char *caption : {"Start", "End"})
-    needed = std::max(needed, (metrics.horizontalAdvance(caption) + 16) / (loopButtonWidth / double(twipsPerPixel)));
-  return std::max(1.0, needed);
+  for (QString caption : captions)
+    for (const QString &line : caption.remove('&').split('\n'))
+      needed = std::max(needed, (metrics.horizontalAdvance(line) + 16) / (width / double(twipsPerPixel)));
+  return needed;
 }
 
 } // namespace
@@ -63,38 +61,47 @@ ScriptWindow::ScriptWindow(ScriptModel &script, ScriptEdits &edits, ScriptRunner
 }
 
 void ScriptWindow::buildControls() {
-  m_layout = TwipLayout(layoutScale(font()));
+  const QString createNode = tr("&Create\nNode"), easeMoves = tr("Ease\n&Moves"), step = tr("&Step"), goTo = tr("&Goto"),
+                run = tr("&Run"), resume = tr("Res&ume"), stop = tr("Sto&p"), clear = tr("C&lear"), remove = tr("&Delete"),
+                wait = tr("&WAIT"), pause = tr("P&AUSE"), loopStart = tr("S&tart"), loopEnd = tr("E&nd"),
+                close = tr("Cl&ose"), timeline = tr("T&imeline");
+  const QFontMetrics metrics(font());
+  m_layout = TwipLayout(std::max({1.0,
+                                  neededScale(metrics, {createNode, easeMoves, step, goTo, run, resume, stop, clear,
+                                                        remove, wait, pause, close, timeline},
+                                              buttonWidth),
+                                  neededScale(metrics, {loopStart, loopEnd}, loopButtonWidth)}));
   auto *client = new QWidget(this);
   setCentralWidget(client);
 
-  m_fmeNodes = quarnel::place(new QGroupBox("Nodes", client), "fmeNodes", m_layout.rect(0, 0, 2055, 2895));
+  m_fmeNodes = quarnel::place(new QGroupBox(tr("Nodes"), client), "fmeNodes", m_layout.rect(0, 0, 2055, 2895));
   m_nodeButtons = new NodeButtonList(m_script.nodes(), m_layout, m_fmeNodes);
   // The design's button is two lines high, and its caption wraps onto both. EASE stands beside
   // it, as the curve is how the node lines after it travel.
-  m_cmbCreateNode = quarnel::place(new QPushButton("&Create\nNode", m_fmeNodes), "cmbCreateNode", m_layout.rect(120, 2160, 852, 612));
-  m_cmbEase = quarnel::place(new QPushButton("Ease\n&Moves", m_fmeNodes), "cmbEase", m_layout.rect(1080, 2160, 852, 612));
+  m_cmbCreateNode = quarnel::place(new QPushButton(createNode, m_fmeNodes), "cmbCreateNode", m_layout.rect(120, 2160, 852, 612));
+  m_cmbEase = quarnel::place(new QPushButton(easeMoves, m_fmeNodes), "cmbEase", m_layout.rect(1080, 2160, 852, 612));
 
   auto *controls = quarnel::place(new QGroupBox(client), "fmeControls", m_layout.rect(0, 3000, 2055, 2775));
-  auto button = [&](QWidget *parent, const char *name, const char *caption, int left, int top, int width = buttonWidth) {
+  auto button = [&](QWidget *parent, const char *name, const QString &caption, int left, int top, int width = buttonWidth) {
     return quarnel::place(new QPushButton(caption, parent), name, m_layout.rect(left, top, width, buttonHeight));
   };
   // The access keys differ from each other and from the menu bar's F, E, V and H.
-  m_cmbStep = button(controls, "cmbStep", "&Step", 120, 240);
-  m_cmdGoto = button(controls, "cmdGoto", "&Goto", 120, 600);
-  m_cmbRun = button(controls, "cmbRun", "&Run", 120, 960);
-  m_cmbResume = button(controls, "cmbResume", "Res&ume", 120, 1320);
-  m_cmbAbort = button(controls, "cmbAbort", "Sto&p", 120, 1680);
-  m_cmbClearScript = button(controls, "cmbClearScript", "C&lear", 120, 2040);
-  m_cmbDelete = button(controls, "cmbDelete", "&Delete", 120, 2400);
-  m_cmbHold = button(controls, "cmbHold", "&WAIT", 1080, 240);
-  m_cmbPause = button(controls, "cmbPause", "P&AUSE", 1080, 600);
-  auto *loop = quarnel::place(new QGroupBox("LOOP", controls), "fmeLoop", m_layout.rect(1080, 960, 852, 972));
-  m_cmbLoopStart = button(loop, "cmbLoopStart", "S&tart", 120, 240, loopButtonWidth);
-  m_cmbLoopEnd = button(loop, "cmbLoopEnd", "E&nd", 120, 600, loopButtonWidth);
-  m_cmbClose = button(controls, "cmbClose", "Cl&ose", 1080, 2040);
-  m_cmbTimeline = button(controls, "cmbTimeline", "T&imeline", 1080, 2400);
+  m_cmbStep = button(controls, "cmbStep", step, 120, 240);
+  m_cmdGoto = button(controls, "cmdGoto", goTo, 120, 600);
+  m_cmbRun = button(controls, "cmbRun", run, 120, 960);
+  m_cmbResume = button(controls, "cmbResume", resume, 120, 1320);
+  m_cmbAbort = button(controls, "cmbAbort", stop, 120, 1680);
+  m_cmbClearScript = button(controls, "cmbClearScript", clear, 120, 2040);
+  m_cmbDelete = button(controls, "cmbDelete", remove, 120, 2400);
+  m_cmbHold = button(controls, "cmbHold", wait, 1080, 240);
+  m_cmbPause = button(controls, "cmbPause", pause, 1080, 600);
+  auto *loop = quarnel::place(new QGroupBox(tr("LOOP"), controls), "fmeLoop", m_layout.rect(1080, 960, 852, 972));
+  m_cmbLoopStart = button(loop, "cmbLoopStart", loopStart, 120, 240, loopButtonWidth);
+  m_cmbLoopEnd = button(loop, "cmbLoopEnd", loopEnd, 120, 600, loopButtonWidth);
+  m_cmbClose = button(controls, "cmbClose", close, 1080, 2040);
+  m_cmbTimeline = button(controls, "cmbTimeline", timeline, 1080, 2400);
 
-  m_fmeScript = quarnel::place(new QGroupBox("Script", client), "fmeScript", m_layout.rect(2160, 0, scriptFrameWidth, 5775));
+  m_fmeScript = quarnel::place(new QGroupBox(tr("Script"), client), "fmeScript", m_layout.rect(2160, 0, scriptFrameWidth, 5775));
   const int gridWidth = commandWidth + markerWidth + gridMargin;
   m_scriptGrid = new ScriptGridModel(m_script, this);
   m_grdScript = quarnel::place(new ScriptGridView(*m_scriptGrid, m_edits, m_fmeScript), "grdScript",
@@ -103,14 +110,14 @@ void ScriptWindow::buildControls() {
   m_grdScript->setColumnWidth(ScriptGridModel::MarkerColumn, m_layout.pixels(markerWidth));
 
   // What a screen reader says where a caption alone would not tell what the control does.
-  const std::pair<QWidget *, const char *> accessibleNames[] = {
-      {m_grdScript, "Script lines"},          {m_cmbCreateNode, "Create Node"},
-      {m_cmbRun, "Run script"},               {m_cmbResume, "Resume script"},
-      {m_cmbAbort, "Stop script"},            {m_cmbClearScript, "Clear script"},
-      {m_cmbDelete, "Delete line"},           {m_cmbHold, "Place WAIT"},
-      {m_cmbPause, "Place PAUSE"},            {m_cmbEase, "Place EASE"},
-      {m_cmbLoopStart, "Place loop start"},
-      {m_cmbLoopEnd, "Place loop end"}};
+  const std::pair<QWidget *, QString> accessibleNames[] = {
+      {m_grdScript, tr("Script lines")},          {m_cmbCreateNode, tr("Create Node")},
+      {m_cmbRun, tr("Run script")},               {m_cmbResume, tr("Resume script")},
+      {m_cmbAbort, tr("Stop script")},            {m_cmbClearScript, tr("Clear script")},
+      {m_cmbDelete, tr("Delete line")},           {m_cmbHold, tr("Place WAIT")},
+      {m_cmbPause, tr("Place PAUSE")},            {m_cmbEase, tr("Place EASE")},
+      {m_cmbLoopStart, tr("Place loop start")},
+      {m_cmbLoopEnd, tr("Place loop end")}};
   for (const auto &[widget, name] : accessibleNames) widget->setAccessibleName(name);
 
   // What each button does where its caption leaves it open; the marker is the grid's "<".
@@ -143,14 +150,14 @@ void ScriptWindow::buildControls() {
 
   m_mnuPopUp = new QMenu("PopUp", this);
   m_mnuPopUp->setObjectName("mnuPopUp");
-  m_mnuPopUpPlace = addNamedAction(m_mnuPopUp, "mnuPopUpPlace", "Place");
-  m_mnuPopUpEdit = addNamedAction(m_mnuPopUp, "mnuPopUpEdit", "Edit");
-  m_mnuPopUpDelete = addNamedAction(m_mnuPopUp, "mnuPopUpDelete", "Delete");
-  m_mnuPopUpGoto = addNamedAction(m_mnuPopUp, "mnuPopUpGoto", "Goto");
+  m_mnuPopUpPlace = addNamedAction(m_mnuPopUp, "mnuPopUpPlace", tr("Place"));
+  m_mnuPopUpEdit = addNamedAction(m_mnuPopUp, "mnuPopUpEdit", tr("Edit"));
+  m_mnuPopUpDelete = addNamedAction(m_mnuPopUp, "mnuPopUpDelete", tr("Delete"));
+  m_mnuPopUpGoto = addNamedAction(m_mnuPopUp, "mnuPopUpGoto", tr("Goto"));
 }
 
 void ScriptWindow::buildMenus() {
-  m_mnuFile = menuBar()->addMenu("&File");
+  m_mnuFile = menuBar()->addMenu(tr("&File"));
   m_mnuFile->setObjectName("mnuFile");
   const DocumentFileActions documentActions = addDocumentFileActions(m_mnuFile, m_ui, m_identity.productName, this);
   m_mnuFOpen = documentActions.open;
@@ -159,18 +166,17 @@ void ScriptWindow::buildMenus() {
   m_mnuFSaveAs = documentActions.saveAs;
   m_mnuFile->addSeparator()->setObjectName("mnusep");
   // It only hides the window, as the Close button does; quitting is the settings window's.
-  m_mnuFExit = m_mnuFile->addAction(QCoreApplication::translate("ScriptWindow", "&Close"));
-  m_mnuFExit->setObjectName("mnuFExit");
-  m_mnuEdit = menuBar()->addMenu("&Edit");
+  m_mnuFExit = addNamedAction(m_mnuFile, "mnuFExit", tr("&Close"));
+  m_mnuEdit = menuBar()->addMenu(tr("&Edit"));
   m_mnuEdit->setObjectName("mnuEdit");
-  m_mnuEUndo = addNamedAction(m_mnuEdit, "mnuEUndo", "&Undo");
+  m_mnuEUndo = addNamedAction(m_mnuEdit, "mnuEUndo", tr("&Undo"));
   m_mnuEUndo->setShortcut(QKeySequence::Undo);
-  m_mnuERedo = addNamedAction(m_mnuEdit, "mnuERedo", "&Redo");
+  m_mnuERedo = addNamedAction(m_mnuEdit, "mnuERedo", tr("&Redo"));
   m_mnuERedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-  m_mnuView = menuBar()->addMenu("&View");
+  m_mnuView = menuBar()->addMenu(tr("&View"));
   m_mnuView->setObjectName("mnuView");
-  m_mnuVTimeline = addNamedAction(m_mnuView, "mnuVTimeline", "&Timeline");
-  m_mnuAbout = addHelpMenu(menuBar(), QCoreApplication::translate("ScriptWindow", "&Help"), m_ui, m_identity).about;
+  m_mnuVTimeline = addNamedAction(m_mnuView, "mnuVTimeline", tr("&Timeline"));
+  m_mnuAbout = addHelpMenu(menuBar(), tr("&Help"), m_ui, m_identity).about;
 }
 
 void ScriptWindow::connectControls() {
@@ -296,7 +302,7 @@ void ScriptWindow::showRunState() {
 
 // A run held up before its first line would otherwise look as if it had not started.
 void ScriptWindow::showServoWait() {
-  if (m_runner.waitingForServos()) statusBar()->showMessage("Waiting for the servos to arrive");
+  if (m_runner.waitingForServos()) statusBar()->showMessage(tr("Waiting for the servos to arrive"));
   else statusBar()->clearMessage();
 }
 
@@ -322,7 +328,8 @@ bool ScriptWindow::hasUnsavedChanges() const { return m_loaded && m_edits.modifi
 
 bool ScriptWindow::mayDiscardChanges() {
   return mayDiscard(m_ui, m_identity.productName,
-                    {hasUnsavedChanges(), m_path, "the script", [this] { return saveFile(); }});
+                    {hasUnsavedChanges(), m_path, tr("Save changes to the script?").toStdString(),
+                     [this] { return saveFile(); }});
 }
 
 void ScriptWindow::openChosenFile() {
@@ -366,18 +373,18 @@ void ScriptWindow::showSavedAs(const std::string &path) {
   showCaption();
 }
 
-void ScriptWindow::showCaption() { showDocumentCaption(*this, "Script", m_path, m_edits.modified()); }
+void ScriptWindow::showCaption() { showDocumentCaption(*this, tr("Script"), m_path, m_edits.modified()); }
 
 void ScriptWindow::showUndoState() {
   const QUndoStack &stack = m_edits.stack();
   const bool idle = m_runner.idle();
   // An ampersand of a node's name is shown, not taken as an access key.
-  auto caption = [](const char *verb, const QString &what) {
-    return what.isEmpty() ? QString(verb) : QString(verb) + ' ' + QString(what).replace('&', "&&");
+  auto caption = [](const QString &alone, const QString &withWhat, QString what) {
+    return what.isEmpty() ? alone : withWhat.arg(what.replace('&', "&&"));
   };
-  m_mnuEUndo->setText(caption("&Undo", stack.undoText()));
+  m_mnuEUndo->setText(caption(tr("&Undo"), tr("&Undo %1"), stack.undoText()));
   m_mnuEUndo->setEnabled(idle && stack.canUndo());
-  m_mnuERedo->setText(caption("&Redo", stack.redoText()));
+  m_mnuERedo->setText(caption(tr("&Redo"), tr("&Redo %1"), stack.redoText()));
   m_mnuERedo->setEnabled(idle && stack.canRedo());
 }
 

@@ -12,6 +12,7 @@
 #include "ui/ui_services.h"
 #include "widgets/twip_layout.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -31,6 +32,8 @@ class ScriptGridModel;
 class ScriptGridView;
 
 class ScriptWindow : public QMainWindow {
+  Q_DECLARE_TR_FUNCTIONS(ScriptWindow)
+
 public:
   ScriptWindow(ScriptModel &script, ScriptEdits &edits, ScriptRunner &runner, MotionModel &motion, UiServices &ui,
                const AppIdentity &identity, DocumentFolders &folders);

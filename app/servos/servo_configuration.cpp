@@ -3,6 +3,8 @@
 
 #include "text/text_number.h"
 
+#include <QCoreApplication>
+
 namespace quarnel {
 
 ServoSetting ServoSetting::defaults(int row) {
@@ -16,8 +18,9 @@ ServoRows defaultServoRows() {
 }
 
 std::string servoCaption(int servo, const std::string &name) {
-  const std::string number = "Servo " + std::to_string(servo);
-  return name.empty() || name == ServoSetting::defaults(servo).name ? number : number + " (" + name + ")";
+  const QString number = QCoreApplication::translate("ServoConfiguration", "Servo %1").arg(servo);
+  if (name.empty() || name == ServoSetting::defaults(servo).name) return number.toStdString();
+  return QCoreApplication::translate("ServoConfiguration", "%1 (%2)").arg(number, QString::fromStdString(name)).toStdString();
 }
 
 std::optional<int16_t> ServoConfiguration::minimum(int row) const {

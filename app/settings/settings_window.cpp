@@ -46,7 +46,7 @@ constexpr int bottomBorder = 60;
 // What the left column's widest row, "COM Port:" beside its list showing "9600", needs of the
 // column's 1692 twips in this font.
 double layoutScale(const QFont &font) {
-  QLabel label("COM Port:");
+  QLabel label(SettingsWindow::tr("COM Port:"));
   label.setFont(font);
   QComboBox list;
   list.setFont(font);
@@ -56,7 +56,7 @@ double layoutScale(const QFont &font) {
   return std::max(1.0, needed / (1692.0 / twipsPerPixel));
 }
 
-QGroupBox *frame(QWidget *parent, const char *name, const char *caption, QRect geometry) {
+QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, QRect geometry) {
   return place(new QGroupBox(caption, parent), name, geometry);
 }
 
@@ -81,38 +81,37 @@ void SettingsWindow::buildControls() {
   client->setFixedSize(m_layout.pixels(6135), m_layout.pixels(servoFrameBottom + bottomBorder));
   setCentralWidget(client);
 
-  QGroupBox *board = frame(client, "fmeWhichBoard", "Board Settings", m_layout.rect(0, 0, 1692, 972));
-  const char *boardCaptions[] = {"8 Servos", "12 Servos"};
+  QGroupBox *board = frame(client, "fmeWhichBoard", tr("Board Settings"), m_layout.rect(0, 0, 1692, 972));
+  const QString boardCaptions[] = {tr("8 Servos"), tr("12 Servos")};
   for (int i = 0; i < 2; ++i) {
     m_optNumServos[i] = new QRadioButton(boardCaptions[i], board);
     m_optNumServos[i]->setObjectName(indexed("optNumServos", i));
     m_optNumServos[i]->setGeometry(m_layout.rect(120, 240 + 360 * i, 1452, 285));
   }
 
-  QGroupBox *comms = frame(client, "fmeComms", "Comm Settings", m_layout.rect(0, 1080, 1692, 1092));
-  auto *comPort = place(new QLabel("COM Port:", comms), "lblComPort", m_layout.rect(90, 330, 780, 255));
+  QGroupBox *comms = frame(client, "fmeComms", tr("Comm Settings"), m_layout.rect(0, 1080, 1692, 1092));
+  auto *comPort = place(new QLabel(tr("COM Port:"), comms), "lblComPort", m_layout.rect(90, 330, 780, 255));
   m_cmbCommPort = place(new ElidingComboBox(comms), "cmbCommPort", m_layout.rect(870, 270, 750, 330));
-  auto *baud = place(new QLabel("Baud:", comms), "lblBaud", m_layout.rect(90, 750, 780, 255));
+  auto *baud = place(new QLabel(tr("Baud:"), comms), "lblBaud", m_layout.rect(90, 750, 780, 255));
   m_cmbBaud = place(new QComboBox(comms), "cmbBaud", m_layout.rect(870, 690, 750, 330));
   // A screen reader names a pick list by the label it is labelled by, and reads its item.
   comPort->setBuddy(m_cmbCommPort);
   baud->setBuddy(m_cmbBaud);
 
-  buildServoRows(frame(client, "fmeServoSettings", "Servo Settings", m_layout.rect(1800, 0, 4332, 4932)));
+  buildServoRows(frame(client, "fmeServoSettings", tr("Servo Settings"), m_layout.rect(1800, 0, 4332, 4932)));
 
   QGroupBox *buttons = frame(client, "Frame1", "", m_layout.rect(0, 2160, 1692, 2772));
-  auto button = [this, buttons](const char *name, const char *caption, int index) {
+  auto button = [this, buttons](const char *name, const QString &caption, int index) {
     return place(new QPushButton(caption, buttons), name, m_layout.rect(120, 240 + 480 * index, 1452, 372));
   };
-  m_cmbControls = button("cmbControls", "&Controls", 0);
-  m_cmbSave = button("cmbSave", "&Save", 1);
-  m_cmbLoad = button("cmbLoad", "&Open", 2);
-  m_cmbAbout = button("cmbAbout", "A&bout", 3);
-  m_cmbExit = button("cmbExit", "E&xit", 4);
-  m_cmbControls->setToolTip(QCoreApplication::translate(
-      "SettingsWindow", "Open the control window and the link to the board, with these servo settings"));
-  m_cmbSave->setToolTip(QCoreApplication::translate("SettingsWindow", "Save the servo rows to their servo settings file (.sst)"));
-  m_cmbLoad->setToolTip(QCoreApplication::translate("SettingsWindow", "Open a servo settings file (.sst) into the servo rows"));
+  m_cmbControls = button("cmbControls", tr("&Controls"), 0);
+  m_cmbSave = button("cmbSave", tr("&Save"), 1);
+  m_cmbLoad = button("cmbLoad", tr("&Open"), 2);
+  m_cmbAbout = button("cmbAbout", tr("A&bout"), 3);
+  m_cmbExit = button("cmbExit", tr("E&xit"), 4);
+  m_cmbControls->setToolTip(tr("Open the control window and the link to the board, with these servo settings"));
+  m_cmbSave->setToolTip(tr("Save the servo rows to their servo settings file (.sst)"));
+  m_cmbLoad->setToolTip(tr("Open a servo settings file (.sst) into the servo rows"));
   followLayoutWithTab();
 }
 
@@ -127,10 +126,10 @@ void SettingsWindow::followLayoutWithTab() {
 void SettingsWindow::buildServoRows(QGroupBox *servoFrame) {
   constexpr int labelLeft = 120, nameLeft = 960, minLeft = 2340, homeLeft = 3000, maxLeft = 3660;
   constexpr int fieldHeight = 300, numberWidth = 600;
-  place(new QLabel("Name", servoFrame), "lblServoName", m_layout.rect(nameLeft, 360, 1320, 240));
-  place(new QLabel("Min", servoFrame), "lblMin", m_layout.rect(minLeft, 360, numberWidth, 240));
-  place(new QLabel("Home", servoFrame), "Label2", m_layout.rect(homeLeft, 360, numberWidth, 240));
-  place(new QLabel("Max", servoFrame), "Label3", m_layout.rect(maxLeft, 360, numberWidth, 240));
+  place(new QLabel(tr("Name"), servoFrame), "lblServoName", m_layout.rect(nameLeft, 360, 1320, 240));
+  place(new QLabel(tr("Min"), servoFrame), "lblMin", m_layout.rect(minLeft, 360, numberWidth, 240));
+  place(new QLabel(tr("Home"), servoFrame), "Label2", m_layout.rect(homeLeft, 360, numberWidth, 240));
+  place(new QLabel(tr("Max"), servoFrame), "Label3", m_layout.rect(maxLeft, 360, numberWidth, 240));
 
   auto field = [this, servoFrame](const char *name, int row, int left, int width) {
     auto *edit = new QLineEdit(servoFrame);
@@ -141,7 +140,7 @@ void SettingsWindow::buildServoRows(QGroupBox *servoFrame) {
   };
   for (int n = 0; n < servoChannels; ++n) {
     ServoRowControls &r = m_rows[n];
-    r.lblServo = new QLabel(QString("Servo %1").arg(n), servoFrame);
+    r.lblServo = new QLabel(tr("Servo %1").arg(n), servoFrame);
     r.lblServo->setObjectName(indexed("lblServo", n));
     r.lblServo->setGeometry(m_layout.rect(labelLeft, 630 + 360 * n, nameLeft - labelLeft, 255));
     r.txtServoName = field("txtServoName", n, nameLeft, 1320);
@@ -149,11 +148,10 @@ void SettingsWindow::buildServoRows(QGroupBox *servoFrame) {
     r.txtHome = field("txtHome", n, homeLeft, numberWidth);
     r.txtMax = field("txtMax", n, maxLeft, numberWidth);
     r.lblServo->setBuddy(r.txtServoName);
-    const QString servo = QString("Servo %1 ").arg(n);
-    r.txtServoName->setAccessibleName(servo + "name");
-    r.txtMin->setAccessibleName(servo + "minimum");
-    r.txtHome->setAccessibleName(servo + "home");
-    r.txtMax->setAccessibleName(servo + "maximum");
+    r.txtServoName->setAccessibleName(tr("Servo %1 name").arg(n));
+    r.txtMin->setAccessibleName(tr("Servo %1 minimum").arg(n));
+    r.txtHome->setAccessibleName(tr("Servo %1 home").arg(n));
+    r.txtMax->setAccessibleName(tr("Servo %1 maximum").arg(n));
     for (QLineEdit *edit : {r.txtServoName, r.txtMin, r.txtHome, r.txtMax})
       m_leaveCheck->watch(edit);
   }
@@ -161,19 +159,19 @@ void SettingsWindow::buildServoRows(QGroupBox *servoFrame) {
 }
 
 void SettingsWindow::buildMenus() {
-  QMenu *file = menuBar()->addMenu("&File");
+  QMenu *file = menuBar()->addMenu(tr("&File"));
   file->setObjectName("mnuFile");
-  m_mnuFControls = addNamedAction(file, "mnuFControls", "&Controls");
+  m_mnuFControls = addNamedAction(file, "mnuFControls", tr("&Controls"));
   const DocumentFileActions documentActions = addDocumentFileActions(file, m_ui, m_identity.productName, this);
   m_mnuFOpen = documentActions.open;
   m_mnuFRecent = documentActions.recent;
   m_mnuFSave = documentActions.save;
   m_mnuFSaveAs = documentActions.saveAs;
-  m_mnuFPorts = addNamedAction(file, "mnuFPorts", "&Ports...");
+  m_mnuFPorts = addNamedAction(file, "mnuFPorts", tr("&Ports..."));
   file->addSeparator()->setObjectName("mnuSep");
-  m_mnuFExit = addNamedAction(file, "mnuFExit", "E&xit");
+  m_mnuFExit = addNamedAction(file, "mnuFExit", tr("E&xit"));
   setStandardShortcut(m_mnuFExit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
-  addHelpMenu(menuBar(), QCoreApplication::translate("SettingsWindow", "&Help"), m_ui, m_identity);
+  addHelpMenu(menuBar(), tr("&Help"), m_ui, m_identity);
 }
 
 void SettingsWindow::connectControls() {
@@ -290,7 +288,7 @@ void SettingsWindow::showCritical(const std::string &text) {
 
 void SettingsWindow::openChosenServoSettings() {
   if (!mayDiscardRows()) return;
-  const FileFilter &filter = fileFilterOf(DocumentKind::ServoSettings);
+  const FileFilter filter = fileFilterOf(DocumentKind::ServoSettings);
   if (auto path = chooseFileToOpen(m_ui, filter, m_folders, DocumentKind::ServoSettings)) openRowsFrom(*path);
 }
 
@@ -300,8 +298,8 @@ void SettingsWindow::openServoSettings(const std::string &path) {
 
 void SettingsWindow::openRowsFrom(const std::string &path) {
   if (auto problem = showRowsFrom(path))
-    showCritical("Could not open the servo settings file \"" + path + "\": " + *problem +
-                 "\r\nThe servo settings were not changed.");
+    showCritical(tr("Could not open the servo settings file \"%1\": %2").arg(QString::fromStdString(path), QString::fromStdString(*problem)).toStdString() +
+                 "\r\n" + tr("The servo settings were not changed.").toStdString());
   else
     servoSettingsFileUsed(path);
 }
@@ -321,8 +319,10 @@ std::optional<std::string> SettingsWindow::showRowsFrom(const std::string &path)
 void SettingsWindow::restoreServoSettings(const std::string &path) {
   if (path.empty() || !QFileInfo::exists(QFile::decodeName(path.c_str()))) return;
   if (auto problem = showRowsFrom(path))
-    showCritical("Could not read the servo settings file \"" + path + "\" used last time: " + *problem +
-                 "\r\nThe servo rows start from their defaults.");
+    showCritical(tr("Could not read the servo settings file \"%1\" used last time: %2")
+                     .arg(QString::fromStdString(path), QString::fromStdString(*problem))
+                     .toStdString() +
+                 "\r\n" + tr("The servo rows start from their defaults.").toStdString());
 }
 
 void SettingsWindow::showPortCaptions(const std::array<std::string, comPorts> &captions) {
@@ -343,7 +343,7 @@ bool SettingsWindow::saveServoSettings() {
 
 bool SettingsWindow::saveServoSettingsAs() {
   if (!m_leaveCheck->focusedFieldAccepted()) return false;
-  const FileFilter &filter = fileFilterOf(DocumentKind::ServoSettings);
+  const FileFilter filter = fileFilterOf(DocumentKind::ServoSettings);
   auto path = chooseFileToSave(m_ui, filter, m_folders, DocumentKind::ServoSettings);
   return path && saveServoSettingsTo(*path);
 }
@@ -356,8 +356,8 @@ bool SettingsWindow::saveServoSettingsTo(const std::string &path) {
     problem = file.refusal ? file.refusal : saveWholeFile(path, file.bytes);
   }
   if (problem) {
-    showCritical(saveFailureMessage("the servo settings file", path, *problem,
-                                    "An existing file of that name was left as it was."));
+    showCritical(saveFailureMessage(SavedFile::ServoSettings, path, *problem,
+                                    tr("An existing file of that name was left as it was.").toStdString()));
     return false;
   }
   rowsKeptAs(path);
@@ -367,7 +367,8 @@ bool SettingsWindow::saveServoSettingsTo(const std::string &path) {
 
 bool SettingsWindow::mayDiscardRows() {
   return mayDiscard(m_ui, m_identity.productName,
-                    {rowsModified(), m_path, "the servo settings", [this] { return saveServoSettings(); }});
+                    {rowsModified(), m_path, tr("Save changes to the servo settings?").toStdString(),
+                     [this] { return saveServoSettings(); }});
 }
 
 void SettingsWindow::rowsKeptAs(const std::string &path) {
@@ -380,7 +381,7 @@ bool SettingsWindow::rowsModified() const { return m_configuration.servos != m_k
 
 void SettingsWindow::showModified() { setWindowModified(rowsModified()); }
 
-void SettingsWindow::showCaption() { showDocumentCaption(*this, "Settings", m_path, rowsModified()); }
+void SettingsWindow::showCaption() { showDocumentCaption(*this, tr("Settings"), m_path, rowsModified()); }
 
 void SettingsWindow::saveSetupFile() {
   const std::string path = m_identity.setupFilePath();
@@ -391,16 +392,17 @@ void SettingsWindow::saveSetupFile() {
         r.baudIndex = m_configuration.baudIndex;
         r.boardChoice = m_configuration.boardChoice;
       }))
-    showCritical(saveFailureMessage("the start-up settings file", path, *problem,
-                                    "The window positions and the board, port and baud choices will not be "
-                                    "remembered."));
+    showCritical(saveFailureMessage(SavedFile::StartupSettings, path, *problem,
+                                    tr("The window positions and the board, port and baud choices will not be "
+                                       "remembered.")
+                                        .toStdString()));
 }
 
 void SettingsWindow::closeEvent(QCloseEvent *event) {
   // Unsaved work is asked about instead: its Save changes question holds a Cancel of its own.
   const bool agreed = rowsModified() || unsavedElsewhere() ||
-                      m_ui.messageBox("Quit the application?", m_identity.productName, MessageIcon::Question,
-                                      MessageButtons::YesNo) == MessageAnswer::Yes;
+                      m_ui.messageBox(tr("Quit the application?").toStdString(), m_identity.productName,
+                                      MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
   saveSetupFile();
   event->setAccepted(agreed && mayDiscardRows() && quitting());
 }

@@ -10,6 +10,7 @@
 #include "ui/ui_services.h"
 #include "widgets/twip_layout.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 
 #include <array>
@@ -30,6 +31,8 @@ class FieldLeaveCheck;
 class RecentFilesMenu;
 
 class SettingsWindow : public QMainWindow {
+  Q_DECLARE_TR_FUNCTIONS(SettingsWindow)
+
 public:
   // Runs the load steps: reads setup.res of the application's folder into `setup`, places the
   // window and applies the stored choices.

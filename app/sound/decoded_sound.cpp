@@ -4,6 +4,8 @@
 
 #include "config/file_access.h"
 
+#include <QCoreApplication>
+
 #include <sndfile.h>
 
 #include <algorithm>
@@ -61,10 +63,14 @@ int16_t toSample(float value) {
 // than the limits allow.
 SoundRead decodeOpen(SNDFILE *file, const SF_INFO &info) {
   if (info.channels < 1 || info.channels > mostSoundChannels)
-    return refused("It has " + std::to_string(info.channels) + " channels; at most " +
-                   std::to_string(mostSoundChannels) + " can be played.");
+    return refused(QCoreApplication::translate("DecodedSound", "It has %1 channels; at most %2 can be played.")
+                       .arg(info.channels)
+                       .arg(mostSoundChannels)
+                       .toStdString());
   if (info.samplerate < 1 || info.samplerate > highestSoundRate)
-    return refused("Its sample rate of " + std::to_string(info.samplerate) + " Hz cannot be played.");
+    return refused(QCoreApplication::translate("DecodedSound", "Its sample rate of %1 Hz cannot be played.")
+                       .arg(info.samplerate)
+                       .toStdString());
   const int64_t mostFrames = std::min<int64_t>(int64_t{longestSoundSeconds} * info.samplerate,
                                                mostSoundSamples / info.channels);
   auto sound = std::make_shared<DecodedSound>();
@@ -78,11 +84,13 @@ SoundRead decodeOpen(SNDFILE *file, const SF_INFO &info) {
     std::transform(block.begin(), block.begin() + got * info.channels, std::back_inserter(sound->samples), toSample);
     if (sound->frames() > mostFrames)
       return refused(mostFrames == int64_t{longestSoundSeconds} * info.samplerate
-                         ? "It is longer than an hour."
-                         : "It is too large: decoded, it would take more than a gigabyte.");
+                         ? QCoreApplication::translate("DecodedSound", "It is longer than an hour.").toStdString()
+                         : QCoreApplication::translate("DecodedSound",
+                                                       "It is too large: decoded, it would take more than a gigabyte.")
+                               .toStdString());
   }
   if (sf_error(file) != SF_ERR_NO_ERROR)
-    return refused(std::string("It is damaged: ") + sf_strerror(file));
+    return refused(QCoreApplication::translate("DecodedSound", "It is damaged: %1").arg(sf_strerror(file)).toStdString());
   return {std::move(sound), std::nullopt};
 }
 
@@ -95,7 +103,10 @@ SoundRead decodeSoundFile(const std::string &path) {
   SF_VIRTUAL_IO io{memoryLength, memorySeek, memoryRead, noWrite, memoryTell};
   SF_INFO info{};
   SNDFILE *file = sf_open_virtual(&io, SFM_READ, &info, &memory);
-  if (!file) return refused("It is no sound that can be played: not WAV, FLAC, Ogg Vorbis or MP3.");
+  if (!file)
+    return refused(QCoreApplication::translate("DecodedSound",
+                                               "It is no sound that can be played: not WAV, FLAC, Ogg Vorbis or MP3.")
+                       .toStdString());
   SoundRead decoded = decodeOpen(file, info);
   sf_close(file);
   return decoded;

@@ -2,6 +2,8 @@
 // server is bounded by a timer on that loop, so a server that never answers cannot hang a call.
 #include "sound/sound_output.h"
 
+#include <QCoreApplication>
+
 #include <pulse/context.h>
 #include <pulse/error.h>
 #include <pulse/rtclock.h>
@@ -59,25 +61,29 @@ std::string seconds(std::chrono::milliseconds time) {
   return std::to_string(tenths / 10) + (tenths % 10 ? "." + std::to_string(tenths % 10) : "") + " s";
 }
 
+std::string setUpFailed() {
+  return QCoreApplication::translate("SoundOutput", "The sound output could not be set up.").toStdString();
+}
+
 } // namespace
 
 SoundOutput::SoundOutput(std::chrono::milliseconds timeout) : m_timeout(timeout) {}
 
-std::string SoundOutput::serverSays(const std::string &what) const {
-  return what + pa_strerror(pa_context_errno(m_context)) + ".";
+std::string SoundOutput::serverSays(const char *pattern) const {
+  return QCoreApplication::translate("SoundOutput", pattern).arg(pa_strerror(pa_context_errno(m_context))).toStdString();
 }
 
 // With the lock held: waits until `readiness` tells ready (true) or failed (false), for the
 // time-out at most. Why it is not ready, or nothing.
 std::optional<std::string> SoundOutput::awaitReady(const std::function<std::optional<bool>()> &readiness,
-                                                   const std::string &late, const std::string &refused) {
+                                                   const char *late, const char *refused) {
   Wait wait{m_loop};
   const pa_usec_t deadline = pa_rtclock_now() + static_cast<pa_usec_t>(m_timeout.count()) * PA_USEC_PER_MSEC;
   pa_time_event *timer = pa_context_rttime_new(m_context, deadline, onTimeout, &wait);
   std::optional<bool> ready;
   while (!(ready = readiness()) && !wait.timedOut) pa_threaded_mainloop_wait(m_loop);
   pa_threaded_mainloop_get_api(m_loop)->time_free(timer);
-  if (!ready) return late + seconds(m_timeout) + ".";
+  if (!ready) return QCoreApplication::translate("SoundOutput", late).arg(QString::fromStdString(seconds(m_timeout))).toStdString();
   if (!*ready) return serverSays(refused);
   return std::nullopt;
 }
@@ -90,21 +96,22 @@ SoundOutput::Connection SoundOutput::connect(std::chrono::milliseconds timeout) 
 
 std::optional<std::string> SoundOutput::connectContext() {
   m_loop = pa_threaded_mainloop_new();
-  if (!m_loop) return "The sound output could not be set up.";
+  if (!m_loop) return setUpFailed();
   m_context = pa_context_new(pa_threaded_mainloop_get_api(m_loop), "Quarnel");
-  if (!m_context) return "The sound output could not be set up.";
+  if (!m_context) return setUpFailed();
   pa_context_set_state_callback(m_context, onContextState, m_loop);
   // Starting a server of its own would hide a missing one and may take long.
   if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
-    return serverSays("No sound server: ");
-  if (pa_threaded_mainloop_start(m_loop) < 0) return "The sound output could not be set up.";
+    return serverSays(QT_TRANSLATE_NOOP("SoundOutput", "No sound server: %1."));
+  if (pa_threaded_mainloop_start(m_loop) < 0) return setUpFailed();
   LoopLock lock(m_loop);
   return awaitReady(
       [this] {
         const pa_context_state_t state = pa_context_get_state(m_context);
         return readiness(state == PA_CONTEXT_READY, PA_CONTEXT_IS_GOOD(state));
       },
-      "The sound server did not answer within ", "No sound server: ");
+      QT_TRANSLATE_NOOP("SoundOutput", "The sound server did not answer within %1."),
+      QT_TRANSLATE_NOOP("SoundOutput", "No sound server: %1."));
 }
 
 SoundOutput::~SoundOutput() {
@@ -133,13 +140,13 @@ std::optional<std::string> SoundOutput::play(std::shared_ptr<const DecodedSound>
 }
 
 std::optional<std::string> SoundOutput::startStream() {
-  if (pa_context_get_state(m_context) != PA_CONTEXT_READY) return "The sound server went away.";
+  if (pa_context_get_state(m_context) != PA_CONTEXT_READY) return QCoreApplication::translate("SoundOutput", "The sound server went away.").toStdString();
   const pa_sample_spec format{PA_SAMPLE_S16NE, static_cast<uint32_t>(m_sound->rate),
                             static_cast<uint8_t>(m_sound->channels)};
   pa_channel_map channels;
   pa_channel_map_init_extend(&channels, format.channels, PA_CHANNEL_MAP_DEFAULT);
   m_stream = pa_stream_new(m_context, "sound", &format, &channels);
-  if (!m_stream) return serverSays("The sound cannot be played: ");
+  if (!m_stream) return serverSays(QT_TRANSLATE_NOOP("SoundOutput", "The sound cannot be played: %1."));
   pa_stream_set_state_callback(m_stream, onStreamState, m_loop);
   pa_stream_set_write_callback(m_stream, onWritable, this);
   const uint32_t serverChooses = static_cast<uint32_t>(-1);
@@ -147,13 +154,14 @@ std::optional<std::string> SoundOutput::startStream() {
                         serverChooses, serverChooses, serverChooses};
   const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_ADJUST_LATENCY);
   if (pa_stream_connect_playback(m_stream, nullptr, &buffer, flags, nullptr, nullptr) < 0)
-    return serverSays("The sound cannot be played: ");
+    return serverSays(QT_TRANSLATE_NOOP("SoundOutput", "The sound cannot be played: %1."));
   return awaitReady(
       [this] {
         const pa_stream_state_t state = pa_stream_get_state(m_stream);
         return readiness(state == PA_STREAM_READY, PA_STREAM_IS_GOOD(state));
       },
-      "The sound server did not start the sound within ", "The sound cannot be played: ");
+      QT_TRANSLATE_NOOP("SoundOutput", "The sound server did not start the sound within %1."),
+      QT_TRANSLATE_NOOP("SoundOutput", "The sound cannot be played: %1."));
 }
 
 void SoundOutput::stop() {
@@ -257,9 +265,9 @@ bool SoundOutput::ended() const {
 
 std::optional<std::string> SoundOutput::fault() const {
   LoopLock lock(m_loop);
-  if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context))) return "The sound server went away.";
+  if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context))) return QCoreApplication::translate("SoundOutput", "The sound server went away.").toStdString();
   if (m_stream && !PA_STREAM_IS_GOOD(pa_stream_get_state(m_stream)))
-    return serverSays("The sound server ended the sound: ");
+    return serverSays(QT_TRANSLATE_NOOP("SoundOutput", "The sound server ended the sound: %1."));
   return std::nullopt;
 }
 

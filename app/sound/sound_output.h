@@ -49,10 +49,11 @@ public:
 private:
   SoundOutput(std::chrono::milliseconds timeout);
   std::optional<std::string> connectContext();
-  std::optional<std::string> awaitReady(const std::function<std::optional<bool>()> &readiness,
-                                        const std::string &late, const std::string &refused);
-  // `what` followed by the server's last error.
-  std::string serverSays(const std::string &what) const;
+  // `late` and `refused` are untranslated messages: `late` with %1 for the time waited.
+  std::optional<std::string> awaitReady(const std::function<std::optional<bool>()> &readiness, const char *late,
+                                        const char *refused);
+  // The untranslated `pattern`, translated, with the server's last error for its %1.
+  std::string serverSays(const char *pattern) const;
   std::optional<std::string> startStream();
   void dropStream();
   double currentMs() const;

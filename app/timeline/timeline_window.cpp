@@ -58,7 +58,7 @@ TimelineWindow::TimelineWindow(ScriptModel &script, ScriptEdits &edits, const Sc
     : m_script(script), m_runner(runner), m_motion(motion), m_config(config),
       m_worker([this](std::shared_ptr<const PlayedAhead> result) { showResult(std::move(result)); }) {
   setObjectName("frmTimeline");
-  setWindowTitle("Timeline");
+  setWindowTitle(tr("Timeline"));
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(smallestWindow);
   resize(firstWindow);
@@ -74,7 +74,7 @@ TimelineWindow::TimelineWindow(ScriptModel &script, ScriptEdits &edits, const Sc
     if (change.kind != ScriptLinesChange::Marked) inputChanged();
   });
   connect(&edits.stack(), &QUndoStack::indexChanged, this, &TimelineWindow::inputChanged);
-  setAccessibleName("Timeline");
+  setAccessibleName(tr("Timeline"));
   refreshNotes();
 }
 
@@ -317,7 +317,7 @@ void TimelineWindow::paintMarks(QPainter &painter, const TimelineLayout &a) cons
     const int from = xOf(loop.startMs), to = xOf(loop.endMs);
     painter.drawLine(from, a.plot.top() + loopBarInset, to, a.plot.top() + loopBarInset);
     painter.drawText(QPoint(from + loopLabelInset, a.plot.top() + loopLabelInset + fontMetrics().ascent()),
-                     "loop of " + toQt(secondsText(loop.endMs - loop.startMs, 1)));
+                     tr("loop of %1").arg(toQt(secondsText(loop.endMs - loop.startMs, 1))));
   }
   if (sim.failure) {
     painter.setPen(QPen(failureColour, emphasisPen));

@@ -10,6 +10,7 @@
 #include "timeline/timeline_layout.h"
 #include "timeline/timeline_worker.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
 
@@ -25,6 +26,8 @@ class ScriptModel;
 class ScriptRunner;
 
 class TimelineWindow : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(TimelineWindow)
+
 public:
   // Follows the script's lines, and its nodes through the edits.
   TimelineWindow(ScriptModel &script, ScriptEdits &edits, const ScriptRunner &runner, const MotionModel &motion,

@@ -1,6 +1,8 @@
 // The filters and extensions of servo settings and script files.
 #include "ui/document_files.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cctype>
 
@@ -8,8 +10,6 @@ namespace quarnel {
 
 namespace {
 
-const FileFilter servoSettingsFilter{"Servo Settings files(*.sst)", "*.sst"};
-const FileFilter scriptFilter{"Quarnel scripts (*.tvk)", "*.tvk"};
 
 bool endsWithIgnoringCase(const std::string &text, const std::string &end) {
   return text.size() >= end.size() &&
@@ -19,8 +19,10 @@ bool endsWithIgnoringCase(const std::string &text, const std::string &end) {
 
 } // namespace
 
-const FileFilter &fileFilterOf(DocumentKind kind) {
-  return kind == DocumentKind::ServoSettings ? servoSettingsFilter : scriptFilter;
+FileFilter fileFilterOf(DocumentKind kind) {
+  if (kind == DocumentKind::ServoSettings)
+    return {QCoreApplication::translate("DocumentFiles", "Servo Settings files(*.sst)").toStdString(), "*.sst"};
+  return {QCoreApplication::translate("DocumentFiles", "Quarnel scripts (*.tvk)").toStdString(), "*.tvk"};
 }
 
 std::optional<DocumentKind> documentKindOf(const std::string &path) {

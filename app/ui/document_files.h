@@ -10,7 +10,8 @@
 
 namespace quarnel {
 
-const FileFilter &fileFilterOf(DocumentKind kind);
+// The filter with its description in the user's language.
+FileFilter fileFilterOf(DocumentKind kind);
 
 // By the name's extension, in any case ("ARM.SST" is servo settings); nothing for another name.
 std::optional<DocumentKind> documentKindOf(const std::string &path);

@@ -13,7 +13,7 @@ namespace quarnel {
 struct UnsavedWork {
   bool modified = false;
   std::string path;           // its file; empty while it was never opened or saved
-  std::string neverSavedName; // what the question calls it then, "the script"
+  std::string neverSavedQuestion; // the question then: "Save changes to the script?"
   std::function<bool()> save; // the window's own Save command: true once the work is saved
 };
 

@@ -20,7 +20,7 @@ Widget *place(Widget *widget, const QString &name, QRect geometry) {
 
 // A menu item (or a menu-bar item that acts on its own) under its design name.
 template <typename Menu>
-QAction *addNamedAction(Menu *menu, const char *name, const char *caption) {
+QAction *addNamedAction(Menu *menu, const char *name, const QString &caption) {
   QAction *action = menu->addAction(caption);
   action->setObjectName(name);
   return action;

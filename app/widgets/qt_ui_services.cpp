@@ -105,14 +105,15 @@ std::optional<std::string> QtUiServices::inputBox(const std::string &prompt, con
 
 std::optional<std::string> QtUiServices::openFileDialog(const FileFilter &filter,
                                                         const std::string &folder) {
-  return chosenPath(QFileDialog::getOpenFileName(QApplication::activeWindow(), "Open",
+  return chosenPath(QFileDialog::getOpenFileName(QApplication::activeWindow(), QApplication::translate("QtUiServices", "Open"),
                                                  QFile::decodeName(folder.c_str()),
                                                  qtFilter(filter)));
 }
 
 std::optional<std::string> QtUiServices::saveFileDialog(const FileFilter &filter,
                                                         const std::string &folder) {
-  QFileDialog dialog(QApplication::activeWindow(), "Save As", QFile::decodeName(folder.c_str()),
+  QFileDialog dialog(QApplication::activeWindow(), QApplication::translate("QtUiServices", "Save As"),
+                     QFile::decodeName(folder.c_str()),
                      qtFilter(filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   // The dialog adds the extension itself, so its replace question names the file it replaces.

@@ -4,6 +4,7 @@
 #include "ui/file_choice.h"
 #include "widgets/named_widget.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -18,7 +19,7 @@ QString decoded(const std::string &path) { return QFile::decodeName(path.c_str()
 } // namespace
 
 RecentFilesMenu::RecentFilesMenu(UiServices &ui, std::string productName, QWidget *parent)
-    : QMenu("Open &Recent", parent), m_ui(ui), m_productName(std::move(productName)) {
+    : QMenu(QCoreApplication::translate("RecentFilesMenu", "Open &Recent"), parent), m_ui(ui), m_productName(std::move(productName)) {
   setObjectName("mnuFRecent");
   menuAction()->setEnabled(false);
 }
@@ -49,8 +50,9 @@ void RecentFilesMenu::choose(const std::string &path) {
     chosen(path);
     return;
   }
-  m_ui.messageBox("\"" + path + "\" is no longer there: it was moved, renamed or deleted. It is taken off the "
-                  "recent files.",
+  m_ui.messageBox(QCoreApplication::translate("RecentFilesMenu", "\"%1\" is no longer there: it was moved, renamed or deleted. It is taken off the recent files.")
+                      .arg(QString::fromStdString(path))
+                      .toStdString(),
                   m_productName, MessageIcon::Warning, MessageButtons::Ok);
   gone(path);
 }

@@ -1,6 +1,8 @@
 // The shared options and how help, version and bad use are answered.
 #include "command_line.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -20,13 +22,17 @@ QStringList versionNames(bool shortVersion) {
 
 } // namespace
 
-std::string outputFailure(int error) { return "cannot write to standard output: " + std::string(std::strerror(error)); }
+std::string outputFailure(int error) {
+  return QCoreApplication::translate("CommandLine", "cannot write to standard output: %1")
+      .arg(QString::fromLocal8Bit(std::strerror(error)))
+      .toStdString();
+}
 
 // Qt's own help option would also offer --help-all, which lists options of Qt's that are not
 // taken here.
 CommandLine::CommandLine(QString program, const QString &description, CommandLineForm form)
-    : m_program(std::move(program)), m_form(form), m_help({"h", "help"}, "Show this help and exit."),
-      m_version(versionNames(form.shortVersion), "Show the version and exit.") {
+    : m_program(std::move(program)), m_form(form), m_help({"h", "help"}, QCoreApplication::translate("CommandLine", "Show this help and exit.")),
+      m_version(versionNames(form.shortVersion), QCoreApplication::translate("CommandLine", "Show the version and exit.")) {
   m_parser.setApplicationDescription(description);
   m_parser.addOption(m_help);
   m_parser.addOption(m_version);
@@ -42,7 +48,7 @@ std::optional<int> CommandLine::parse(const QStringList &arguments) {
   if (m_parser.isSet(m_help)) return answer(m_parser.helpText());
   if (m_parser.isSet(m_version)) return answer(m_program + " " + QUARNEL_VERSION_TEXT + "\n");
   if (!m_takesPositional && !m_parser.positionalArguments().isEmpty())
-    return usageError("unexpected argument " + m_parser.positionalArguments().first());
+    return usageError(QCoreApplication::translate("CommandLine", "unexpected argument %1").arg(m_parser.positionalArguments().first()));
   return std::nullopt;
 }
 
@@ -55,8 +61,10 @@ int CommandLine::answer(const QString &text) const {
 
 int CommandLine::usageError(const QString &why) const {
   const QString usage = m_form.wholeHelpOnError ? m_parser.helpText()
-                                                : m_parser.helpText().section('\n', 0, 0) + "\nRun " + m_program +
-                                                      " --help for the options.\n";
+                                                : m_parser.helpText().section('\n', 0, 0) + "\n" +
+                                                      QCoreApplication::translate("CommandLine", "Run %1 --help for the options.")
+                                                          .arg(m_program) +
+                                                      "\n";
   print(stderr, m_program + ": " + why + "\n" + usage);
   return 2;
 }

@@ -36,6 +36,9 @@ expect_driver_from() { # PREFIX
   # The player binds its driver before it reads the script: so far it gets with its own.
   out=$(cd "$build/bin" && LD_LIBRARY_PATH="$build/bin" "$1/bin/quarnel-play" "$scratch/none.tvk" 2>&1) && fail "quarnel-play played nothing"
   [[ "$out" == *"cannot read the script"* ]] || fail "quarnel-play found no driver: $out"
+  # The translations come from the installation's own share/quarnel/translations.
+  out=$(cd "$build/bin" && LANGUAGE=de LD_LIBRARY_PATH="$build/bin" "$1/bin/quarnel-play" "$scratch/none.tvk" 2>&1) && fail "quarnel-play played nothing"
+  [[ "$out" == *"lässt sich nicht lesen"* ]] || fail "quarnel-play found no German translation: $out"
   mv "$driver" "$scratch/moved-away.so"
   if out=$(cd "$build/bin" && LD_LIBRARY_PATH="$build/bin" "$1/bin/quarnel" --check 2>&1); then
     fail "quarnel --check passed without its own driver: $out"

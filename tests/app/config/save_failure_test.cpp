@@ -8,13 +8,15 @@ namespace {
 
 TEST(SaveFailure, MessageNamesTheFileWhyAndWhatFollows) {
   struct Case {
-    const char *kind, *consequence, *expected;
+    SavedFile kind;
+    const char *consequence, *expected;
   };
   const Case cases[] = {
-      {"the servo settings file", "An existing file of that name was left as it was.",
+      {SavedFile::ServoSettings, "An existing file of that name was left as it was.",
        "Could not save the servo settings file \"/h/a.sst\": Disk full.\r\nAn existing file of that name was left as it was."},
-      {"the script file", "", "Could not save the script file \"/h/a.sst\": Disk full."},
-      {"", "Not remembered.", "Could not save \"/h/a.sst\": Disk full.\r\nNot remembered."},
+      {SavedFile::StartupSettings, "", "Could not save the start-up settings file \"/h/a.sst\": Disk full."},
+      {SavedFile::Script, "", "Could not save the script file \"/h/a.sst\": Disk full."},
+      {SavedFile::Unnamed, "Not remembered.", "Could not save \"/h/a.sst\": Disk full.\r\nNot remembered."},
   };
   for (const Case &c : cases) EXPECT_EQ(saveFailureMessage(c.kind, "/h/a.sst", "Disk full.", c.consequence), c.expected);
 }

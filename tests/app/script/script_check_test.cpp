@@ -17,10 +17,10 @@ TEST_F(ScriptCheckTest, FindsTheFirstLineThatCannotRun) {
   const std::string slowSlot3 = "servo 3 of node \"Slow\" has speed 0, which gives no step interval.";
   const Case cases[] = {
       {{"Wave", "Wav", "PAUSE 100", "WAIT", "LOOPSTART", "LOOPEND", "", "Quick", "EASE INOUT"}, 0, ""},
-      {{"Wave", "EASE IN", "EASE", "Nowhere"}, 3, std::string(easeCurveUnknown)},
-      {{"Wave", "Nowhere", "PAUSE x"}, 2, std::string(noSuchNode)},
-      {{"Wave", "PAUSE x", "Nowhere"}, 2, std::string(pauseIsNoNumber)},
-      {{"PAUSE 1e39"}, 1, std::string(pauseIsNoNumber)},
+      {{"Wave", "EASE IN", "EASE", "Nowhere"}, 3, easeCurveUnknown()},
+      {{"Wave", "Nowhere", "PAUSE x"}, 2, noSuchNode()},
+      {{"Wave", "PAUSE x", "Nowhere"}, 2, pauseIsNoNumber()},
+      {{"PAUSE 1e39"}, 1, pauseIsNoNumber()},
       {{"Wave", "Slow"}, 2, slowSlot3},
       {{"TooFast"}, 1, "servo 0 of node \"TooFast\" has speed 2040, which gives no step interval."},
       {{"Backwards"}, 1, "servo 0 of node \"Backwards\" has speed -5, which gives no step interval."},
