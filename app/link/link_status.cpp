@@ -36,7 +36,7 @@ std::string shortReason(LinkFault fault, int32_t port) {
   case LinkFault::NotSerial: return "not a serial device";
   case LinkFault::NoPermission: return "no permission";
   case LinkFault::Busy: return "in use elsewhere";
-  case LinkFault::Lost: return "the board went away";
+  case LinkFault::Lost: return "the device went away";
   case LinkFault::Refused: break;
   }
   return "could not be opened";
@@ -87,8 +87,8 @@ LinkStatus LinkStatus::afterOpen(int32_t port, int32_t baud, bool opened) {
 std::string LinkStatus::summary(const std::string &shownDevice) const {
   const std::string name = "COM" + std::to_string(port);
   const std::string where = device.empty() ? name : name + " → " + shownDevice;
-  if (!fault) return where + ", " + std::to_string(baud) + " bit/s: connected";
-  return where + ": not connected, " + shortReason(*fault, port);
+  if (!fault) return where + ", " + std::to_string(baud) + " bit/s: port open";
+  return where + ": not open, " + shortReason(*fault, port);
 }
 
 std::string LinkStatus::explanation() const {
