@@ -25,7 +25,7 @@ Application::Application(std::string folder)
       m_script(m_frmSettings.configuration(), {m_ui, m_identity.productName}),
       m_scriptEdits(m_script),
       m_runner(m_script, m_motion),
-      m_frmScript(m_script, m_scriptEdits, m_runner, m_motion, m_ui, m_identity, m_folders),
+      m_frmScript(m_script, m_scriptEdits, m_runner, m_motion, m_clock, m_ui, m_identity, m_folders),
       m_frmNodeEdit(m_script, m_scriptEdits, m_motion, m_frmSettings.configuration(), m_ui, m_identity),
       m_frmTimeline(m_script, m_scriptEdits, m_runner, m_motion, m_frmSettings.configuration()) {
   m_frmSettings.controlsRequested = [this] { openControls(); };
@@ -59,6 +59,7 @@ Application::Application(std::string folder)
   m_frmControls.speedChanged = [this] { m_frmTimeline.inputChanged(); };
 
   m_runner.setStateListener([this] { showRunState(); });
+  m_runner.setStopListener([this] { stopAll(); });
   m_frmScript.closed = [this] {
     m_frmTimeline.hide();
     m_motion.restoreManualSpeed();

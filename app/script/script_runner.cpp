@@ -186,8 +186,15 @@ void ScriptRunner::setIdle(bool idle) {
 
 void ScriptRunner::waitForUser() {
   m_waitingForUser = true;
-  m_script.user().ui.showPrompt("Waiting... Press OK to continue", m_script.user().title, [this] {
+  const std::string text = "Line " + std::to_string(m_script.lines().currentLine()) +
+                           ": WAIT. Press OK to continue, or Stop to end the run.";
+  m_script.user().ui.showPrompt(text, m_script.user().title, [this](PromptAnswer answer) {
     m_waitingForUser = false;
+    if (answer == PromptAnswer::Stop) {
+      halt();
+      m_stopListener();
+      return;
+    }
     // As after any line: the next one waits for at least one more update tick.
     m_motion.clearAllAtTarget();
   });
