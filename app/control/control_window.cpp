@@ -11,6 +11,7 @@
 #include "text/text_number.h"
 #include "widgets/live_status.h"
 #include "widgets/named_widget.h"
+#include "widgets/servo_caption.h"
 #include "widgets/show_about.h"
 #include "widgets/stop_sign.h"
 #include "widgets/window_placement.h"
@@ -45,13 +46,6 @@ constexpr int statusBarMargin = 6, linkLightSpacing = 4;
 double layoutScale(const QFont &font) {
   const double needed = QFontMetrics(font).horizontalAdvance("Script") + 16;
   return std::max(1.0, needed / (732.0 / twipsPerPixel));
-}
-
-// What a screen reader calls servo `i`: its number, and its name where the user gave one.
-QString servoCaption(int i, const std::string &name) {
-  const QString number = QString("Servo %1").arg(i);
-  const QString given = QString::fromStdString(name);
-  return given.isEmpty() || given == QString("Servo%1").arg(i) ? number : number + " (" + given + ")";
 }
 
 // A label that shows a number: a screen reader hears what it is by name and the number as its
