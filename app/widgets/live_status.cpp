@@ -28,6 +28,9 @@ QAccessibleInterface *liveStatusFace(const QString &className, QObject *object) 
 LiveStatus::LiveStatus(QWidget *parent) : QLabel(parent) {
   static const bool installed = (QAccessible::installFactory(liveStatusFace), true);
   (void)installed;
+  // A label without a name of its own tells of every new text; only announcements are news.
+  // Its face gives its text as its name all the same.
+  setAccessibleName(tr("Status"));
 }
 
 void LiveStatus::announce(const QString &text) {
