@@ -218,6 +218,7 @@ void ScriptWindow::load() {
   m_selectedNodeIndex = 0;
   m_nodeButtons->reset();
   m_path.clear();
+  m_lastLineRun = 0; // no run of this script has stopped yet
   showCaption();
   m_nodeButtons->showNodes();
   m_loaded = true;
@@ -300,7 +301,7 @@ void ScriptWindow::showRunProgress() {
                          : m_runner.waitingForUser()   ? RunPhase::UserWait
                                                        : RunPhase::Running;
   if (phase == RunPhase::Running || phase == RunPhase::UserWait) m_lastLineRun = m_script.lines().currentLine();
-  if (phase == m_shownPhase && ++m_ticksSinceShown < ticksPerProgress) return;
+  if (phase == m_shownPhase && phase != RunPhase::Idle && ++m_ticksSinceShown < ticksPerProgress) return;
   m_ticksSinceShown = 0;
   const QString elapsed = elapsedText(m_clock.seconds() - m_runStartedAt);
   QString text;
@@ -314,11 +315,12 @@ void ScriptWindow::showRunProgress() {
   case RunPhase::UserWait:
     text = tr("Waiting at line %1 for OK - %2").arg(m_lastLineRun).arg(elapsed);
     break;
-  case RunPhase::Running:
+  case RunPhase::Running: {
     const auto pass = m_runner.loopPass();
     text = pass ? tr("Running line %1 - pass %2 - %3").arg(m_lastLineRun).arg(*pass).arg(elapsed)
                 : tr("Running line %1 - %2").arg(m_lastLineRun).arg(elapsed);
     break;
+  }
   }
   if (phase == m_shownPhase) m_lblRunState->refresh(text);
   else m_lblRunState->announce(text);

@@ -1,5 +1,6 @@
 // frmScript, the script editor: the node buttons, the command grid with its marker, the buttons
-// that place commands and run the script, and the File menu. A view over the script model and
+// that place commands and run the script, the File menu, and a status line that says where a
+// run stands. A view over the script model and
 // the runner; every action is theirs, but for STOP, which it asks of whoever owns the run.
 #pragma once
 
