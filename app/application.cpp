@@ -25,7 +25,7 @@ Application::Application(std::string folder)
       m_script(m_frmSettings.configuration(), {m_ui, m_identity.productName}),
       m_scriptEdits(m_script),
       m_runner(m_script, m_motion),
-      m_frmScript(m_script, m_scriptEdits, m_runner, m_motion, m_ui, m_identity, m_folders),
+      m_frmScript(m_script, m_scriptEdits, m_runner, m_motion, m_clock, m_ui, m_identity, m_folders),
       m_frmNodeEdit(m_script, m_scriptEdits, m_motion, m_frmSettings.configuration(), m_ui, m_identity),
       m_frmTimeline(m_script, m_scriptEdits, m_runner, m_motion, m_frmSettings.configuration()) {
   m_frmSettings.controlsRequested = [this] { openControls(); };
@@ -42,7 +42,7 @@ Application::Application(std::string folder)
   QObject::connect(m_frmSettings.portsMenuItem(), &QAction::triggered, [this] { openPorts(); });
   showPortCaptions();
 
-  m_frmControls.closeAllowed = [this] { return !m_motion.nodeEditorOpen() && m_runner.idle(); };
+  m_frmControls.closeRefusal = [this] { return controlsCloseRefusal(); };
   // The board's servos belong to the servo settings they were last sent under.
   m_frmControls.lastPositions = [this] { return m_remembered.lastPositions(m_remembered.values().servoSettingsFile); };
   m_frmControls.boardLeftAt = [this](const ServoPositions &positions) {
@@ -60,6 +60,7 @@ Application::Application(std::string folder)
   m_frmControls.speedChanged = [this] { m_frmTimeline.inputChanged(); };
 
   m_runner.setStateListener([this] { showRunState(); });
+  m_runner.setStopListener([this] { stopAll(); });
   m_frmScript.closed = [this] {
     m_frmTimeline.hide();
     m_motion.restoreManualSpeed();
@@ -157,6 +158,17 @@ void Application::openPorts() {
 void Application::showRunState() {
   m_frmScript.showRunState();
   m_frmControls.setBackEnabled(ScriptControls::forState(m_runner.idle()).controlBack);
+}
+
+// The link stays while a run or the node editor needs it; the user hears what to end first.
+std::optional<std::string> Application::controlsCloseRefusal() const {
+  if (m_motion.nodeEditorOpen())
+    return QCoreApplication::translate("Application", "The node editor is open. Save or cancel it, then close this "
+                                                      "window.").toStdString();
+  if (!m_runner.idle())
+    return QCoreApplication::translate("Application", "A script is running and needs the link to the board. Stop it "
+                                                      "(STOP or Escape), then close this window.").toStdString();
+  return std::nullopt;
 }
 
 void Application::stopAll() {

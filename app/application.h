@@ -23,6 +23,7 @@
 #include "ui/document_folders.h"
 #include "widgets/qt_ui_services.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,7 @@ private:
   void openPorts();
   void showPortCaptions();
   void showRunState();
+  std::optional<std::string> controlsCloseRefusal() const;
   void stopAll();
 
   AppIdentity m_identity;

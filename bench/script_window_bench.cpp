@@ -83,7 +83,8 @@ private:
   ScriptRunner m_runner{m_script, m_motion};
   AppIdentity m_identity = AppIdentity::quarnel("/nonexistent");
   ScriptEdits m_edits{m_script};
-  ScriptWindow m_window{m_script, m_edits, m_runner, m_motion, m_ui, m_identity, m_folders};
+  SteadyClock m_clock;
+  ScriptWindow m_window{m_script, m_edits, m_runner, m_motion, m_clock, m_ui, m_identity, m_folders};
   QWidget m_controls;
 };
 

@@ -4,10 +4,12 @@
 
 #include "config/save_failure.h"
 #include "config/settings_folder.h"
+#include "control/link_light.h"
 #include "control/link_summary_fit.h"
 #include "control/window_edge.h"
 #include "motion/servo_limits.h"
 #include "text/text_number.h"
+#include "widgets/live_status.h"
 #include "widgets/named_widget.h"
 #include "widgets/help_menu.h"
 #include "widgets/stop_sign.h"
@@ -17,6 +19,7 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -34,8 +37,9 @@ constexpr int columnStep = 2280, rowStep = 960, servosPerColumn = 6;
 // Below the last row of frames: the title bar, the menu and the window's border.
 static_assert(ControlWindow::designHeight == rowStep * (servosPerColumn - 1) + servoFrameHeight + 1000);
 
-// Pixels the status bar keeps free on either side of its text.
-constexpr int statusBarMargin = 6;
+// Pixels the status bar keeps free on either side of its text, and between the link's light
+// and its text.
+constexpr int statusBarMargin = 6, linkLightSpacing = 4;
 
 // How much the design must grow for the widest button caption of this font to fit, with room
 // for the button's frame.
@@ -150,13 +154,19 @@ void ControlWindow::buildStatusBar() {
   auto *rows = new QVBoxLayout(fields);
   rows->setContentsMargins(0, 0, 0, 0);
   rows->setSpacing(0);
-  m_lblLinkStatus = new QLabel(fields);
+  auto *link = new QHBoxLayout();
+  link->setSpacing(linkLightSpacing);
+  m_lblLinkLight = new QLabel(fields);
+  m_lblLinkLight->setObjectName("lblLinkLight");
+  m_lblLinkStatus = new LiveStatus(fields);
   m_lblLinkStatus->setObjectName("lblLinkStatus");
   // A long device path never widens the window; the tooltip has the whole text.
   m_lblLinkStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  link->addWidget(m_lblLinkLight);
+  link->addWidget(m_lblLinkStatus, 1);
   m_lblLineLoad = new QLabel(fields);
   m_lblLineLoad->setObjectName("lblLineLoad");
-  rows->addWidget(m_lblLinkStatus);
+  rows->addLayout(link);
   rows->addWidget(m_lblLineLoad);
   statusBar()->addWidget(fields, 1);
 }
@@ -219,9 +229,11 @@ void ControlWindow::load() {
 }
 
 void ControlWindow::showLinkStatus() {
-  const qreal room = m_layout.pixels(designWidth) - 2 * statusBarMargin;
   const QFontMetricsF metrics(m_lblLinkStatus->font(), m_lblLinkStatus);
-  m_lblLinkStatus->setText(fittedLinkSummary(m_link.status(), metrics, room));
+  const int light = static_cast<int>(metrics.ascent());
+  m_lblLinkLight->setPixmap(linkLight(!m_link.status().fault, light));
+  const qreal room = m_layout.pixels(designWidth) - 2 * statusBarMargin - light - linkLightSpacing;
+  m_lblLinkStatus->announce(fittedLinkSummary(m_link.status(), metrics, room));
   m_lblLinkStatus->setToolTip(QString::fromStdString(m_link.status().explanation()));
 }
 
@@ -241,8 +253,9 @@ void ControlWindow::sendAllHome() {
 
 void ControlWindow::closeEvent(QCloseEvent *event) {
   if (!m_loaded) return;
-  if (!closeAllowed()) {
+  if (const auto refusal = closeRefusal()) {
     event->ignore();
+    m_ui.messageBox(*refusal, m_identity.productName, MessageIcon::Information, MessageButtons::Ok);
     return;
   }
   unload();

@@ -30,6 +30,8 @@ class QSlider;
 
 namespace quarnel {
 
+class LiveStatus;
+
 class ControlWindow : public QMainWindow {
   Q_DECLARE_TR_FUNCTIONS(ControlWindow)
 
@@ -56,8 +58,9 @@ public:
   // A running script holds the link: Back takes no input then.
   void setBackEnabled(bool enabled);
 
-  // Asked before the loaded window closes; a false answer keeps it open without a message.
-  std::function<bool()> closeAllowed = [] { return true; };
+  // Asked before the loaded window closes: nothing lets it close, a reason keeps it open and is
+  // said.
+  std::function<std::optional<std::string>()> closeRefusal = [] { return std::nullopt; };
   // As the window closes, before the link does: the script window hides and the settings
   // window shows.
   std::function<void()> unloaded = [] {};
@@ -105,7 +108,8 @@ private:
   QPushButton *m_cmdHome = nullptr;
   QPushButton *m_cmdSTOP = nullptr;
   QPushButton *m_cmdBack = nullptr;
-  QLabel *m_lblLinkStatus = nullptr;
+  QLabel *m_lblLinkLight = nullptr;
+  LiveStatus *m_lblLinkStatus = nullptr;
   QLabel *m_lblLineLoad = nullptr;
   QAction *m_mnuFBack = nullptr;
   MotionTicker m_ticker;

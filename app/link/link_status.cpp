@@ -39,7 +39,7 @@ QString shortReason(LinkFault fault, int32_t port) {
   case LinkFault::NotSerial: return QCoreApplication::translate("LinkStatus", "not a serial device");
   case LinkFault::NoPermission: return QCoreApplication::translate("LinkStatus", "no permission");
   case LinkFault::Busy: return QCoreApplication::translate("LinkStatus", "in use elsewhere");
-  case LinkFault::Lost: return QCoreApplication::translate("LinkStatus", "the board went away");
+  case LinkFault::Lost: return QCoreApplication::translate("LinkStatus", "the device went away");
   case LinkFault::Refused: break;
   }
   return QCoreApplication::translate("LinkStatus", "could not be opened");
@@ -100,8 +100,8 @@ LinkStatus LinkStatus::afterOpen(int32_t port, int32_t baud, bool opened) {
 std::string LinkStatus::summary(const std::string &shownDevice) const {
   const std::string name = "COM" + std::to_string(port);
   const QString where = QString::fromStdString(device.empty() ? name : name + " → " + shownDevice);
-  if (!fault) return QCoreApplication::translate("LinkStatus", "%1, %2 bit/s: connected").arg(where, QString::number(baud)).toStdString();
-  return QCoreApplication::translate("LinkStatus", "%1: not connected, %2")
+  if (!fault) return QCoreApplication::translate("LinkStatus", "%1, %2 bit/s: port open").arg(where, QString::number(baud)).toStdString();
+  return QCoreApplication::translate("LinkStatus", "%1: not open, %2")
       .arg(where, shortReason(*fault, port))
       .toStdString();
 }

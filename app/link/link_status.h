@@ -27,18 +27,19 @@ struct LinkStatus {
   int32_t port = 1;
   std::string device; // empty for a port outside 1 to 8 or one whose variable is empty
   int32_t baud = 9600;
-  std::optional<LinkFault> fault; // nothing while connected
+  std::optional<LinkFault> fault; // nothing while the port is open
 
   // After TVK_OPEN(port, baud) answered `opened`; the device is found by the driver's own rule.
   static LinkStatus afterOpen(int32_t port, int32_t baud, bool opened);
 
-  // One line for the status bar: "COM1 → /dev/ttyUSB0, 9600 bit/s: connected".
+  // One line for the status bar: "COM1 → /dev/ttyUSB0, 9600 bit/s: port open". The board
+  // never answers, so an open port is all that can be claimed.
   std::string summary() const { return summary(device); }
   // The same with `shownDevice` in the device's place: the path shortened to fit.
   std::string summary(const std::string &shownDevice) const;
   // Whole sentences for the warning box, with what the user can do about it.
   std::string explanation() const;
-  // Why the link is not open and what the user can do about it; empty while connected.
+  // Why the link is not open and what the user can do about it; empty while open.
   std::string reason() const { return fault ? longReason(*fault) : std::string(); }
   std::string longReason(LinkFault fault) const;
 };

@@ -36,7 +36,7 @@ private:
   static std::optional<Identity> identityAt(const std::string &path);
 
   std::string m_path;
-  std::optional<Identity> m_opened; // nothing while not connected
+  std::optional<Identity> m_opened; // nothing while not open
   bool m_seenGone = false;
 };
 

@@ -40,7 +40,7 @@ std::optional<std::string> ConsoleUi::openFileDialog(const FileFilter &, const s
 
 std::optional<std::string> ConsoleUi::saveFileDialog(const FileFilter &, const std::string &) { return std::nullopt; }
 
-void ConsoleUi::showPrompt(const std::string &, const std::string &, std::function<void()> answered) {
+void ConsoleUi::showPrompt(const std::string &, const std::string &, std::function<void(PromptAnswer)> answered) {
   closePrompt();
   beforeOutput();
   const int prompt = ++m_prompts;
@@ -50,7 +50,7 @@ void ConsoleUi::showPrompt(const std::string &, const std::string &, std::functi
     // loop, as a user would, not inside the runner's own call.
     say(QCoreApplication::translate("ConsoleUi", "WAIT passed over: standard input is not a terminal.").toStdString());
     QTimer::singleShot(0, [this, prompt] {
-      if (prompt == m_prompts && m_answered) std::exchange(m_answered, nullptr)();
+      if (prompt == m_prompts && m_answered) std::exchange(m_answered, nullptr)(PromptAnswer::Ok);
     });
     return;
   }
@@ -66,7 +66,7 @@ void ConsoleUi::readAnswer() {
   if (got > 0 && std::string_view(buffer, static_cast<size_t>(got)).find('\n') == std::string_view::npos) return;
   auto answered = std::exchange(m_answered, nullptr);
   closePrompt();
-  if (answered) answered();
+  if (answered) answered(PromptAnswer::Ok);
 }
 
 void ConsoleUi::closePrompt() {

@@ -33,7 +33,7 @@ public:
   std::optional<std::string> openFileDialog(const FileFilter &filter, const std::string &folder) override;
   std::optional<std::string> saveFileDialog(const FileFilter &filter, const std::string &folder) override;
   void setBusy(bool) override {}
-  void showPrompt(const std::string &text, const std::string &title, std::function<void()> answered) override;
+  void showPrompt(const std::string &text, const std::string &title, std::function<void(PromptAnswer)> answered) override;
   void closePrompt() override;
 
 private:
@@ -41,7 +41,7 @@ private:
 
   std::vector<std::string> *m_held = nullptr;
   std::unique_ptr<QSocketNotifier> m_input; // standard input while a prompt waits for Enter
-  std::function<void()> m_answered;
+  std::function<void(PromptAnswer)> m_answered;
   int m_prompts = 0; // which prompt a deferred answer belongs to
 };
 

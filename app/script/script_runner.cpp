@@ -195,9 +195,16 @@ void ScriptRunner::setIdle(bool idle) {
 
 void ScriptRunner::waitForUser() {
   m_waitingForUser = true;
-  m_script.user().ui.showPrompt(QCoreApplication::translate("ScriptRunner", "Waiting... Press OK to continue").toStdString(),
-                                m_script.user().title, [this] {
+  const std::string text = QCoreApplication::translate("ScriptRunner", "Line %1: WAIT. Press OK to continue, or Stop to end the run.")
+                               .arg(m_script.lines().currentLine())
+                               .toStdString();
+  m_script.user().ui.showPrompt(text, m_script.user().title, [this](PromptAnswer answer) {
     m_waitingForUser = false;
+    if (answer == PromptAnswer::Stop) {
+      halt();
+      m_stopListener();
+      return;
+    }
     // As after any line: the next one waits for at least one more update tick.
     m_motion.clearAllAtTarget();
   });

@@ -32,6 +32,9 @@ public:
   void setStateListener(std::function<void()> listener) { m_stateListener = std::move(listener); }
   // Told of the row of each line the run is about to carry out.
   void setLineListener(std::function<void(int row)> listener) { m_lineListener = std::move(listener); }
+  // Told when the user answers a WAIT's prompt with Stop, so that whoever owns the run stops it
+  // as its STOP does; the run has already ended by then.
+  void setStopListener(std::function<void()> listener) { m_stopListener = std::move(listener); }
   // Asked whether the line to the board has carried every displayed position: a move's end must
   // reach the board before the next line's moves can take its place in the driver's slots.
   void setLineCarried(std::function<bool()> carried) { m_lineCarried = std::move(carried); }
@@ -93,6 +96,7 @@ private:
   Easing m_easing = Easing::Linear;
   std::function<void()> m_stateListener;
   std::function<void(int)> m_lineListener;
+  std::function<void()> m_stopListener = [] {};
   std::function<bool()> m_lineCarried = [] { return true; };
   std::optional<int> m_loopPasses;
   std::map<int, int> m_passesDone; // by the row of the LOOPEND that ends the loop

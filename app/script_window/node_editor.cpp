@@ -5,8 +5,10 @@
 #include "motion/motion_model.h"
 #include "script/script_model.h"
 #include "script_window/script_edits.h"
+#include "widgets/accessible_role.h"
 #include "widgets/field_leave_check.h"
 #include "widgets/named_widget.h"
+#include "servos/servo_configuration.h"
 #include "widgets/window_placement.h"
 
 #include <QCloseEvent>
@@ -37,9 +39,10 @@ double layoutScale(const QFont &font) {
 
 NodeEditor::NodeEditor(ScriptModel &script, ScriptEdits &edits, MotionModel &motion, const ServoConfiguration &config,
                        UiServices &ui, const AppIdentity &identity)
-    : QWidget(nullptr, Qt::Dialog), m_script(script), m_edits(edits), m_motion(motion), m_ui(ui), m_identity(identity),
-      m_edit(script, motion, config) {
+    : QWidget(nullptr, Qt::Dialog), m_script(script), m_edits(edits), m_motion(motion), m_config(config), m_ui(ui),
+      m_identity(identity), m_edit(script, motion, config) {
   setObjectName("frmNodeEdit");
+  setAccessibleRole(*this, QAccessible::Dialog);
   setWindowTitle(tr("Edit Node"));
   buildControls();
   connectControls();
@@ -61,8 +64,6 @@ void NodeEditor::buildControls() {
     m_txtPos[i] = place(new QLineEdit(values), indexed("txtPos", i), m_layout.rect(480, top, 840, boxHeight));
     m_txtSpeed[i] = place(new QLineEdit(values), indexed("txtSpeed", i), m_layout.rect(1440, top, 840, boxHeight));
     label->setBuddy(m_txtPos[i]);
-    m_txtPos[i]->setAccessibleName(tr("Servo %1 position").arg(i));
-    m_txtSpeed[i]->setAccessibleName(tr("Servo %1 speed").arg(i));
   }
   auto *name = place(new QGroupBox(tr("Name"), this), "fmeNodeNam", m_layout.rect(sideLeft, 120, sideWidth, 672));
   m_txtNodeName = place(new QLineEdit(name), "txtNodeName", m_layout.rect(120, 300, 1560, boxHeight));
@@ -94,8 +95,13 @@ void NodeEditor::connectControls() {
 
 void NodeEditor::openFor(int index, const QWidget &controls, const QWidget &script) {
   const Node &node = m_script.nodes().node(index);
+  setWindowTitle(tr("Edit Node - %1").arg(QString::fromStdString(node.name)));
   m_txtNodeName->setText(QString::fromStdString(node.name));
   for (int i = 0; i < servoChannels; ++i) {
+    // The rows as the settings window names them now.
+    const QString servo = QString::fromStdString(servoSpokenName(i, m_config.servos[i].name));
+    m_txtPos[i]->setAccessibleName(tr("%1 position").arg(servo));
+    m_txtSpeed[i]->setAccessibleName(tr("%1 speed").arg(servo));
     m_txtPos[i]->setText(QString::number(node.pos[i]));
     m_txtSpeed[i]->setText(QString::number(node.speed[i]));
   }

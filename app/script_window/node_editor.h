@@ -26,14 +26,14 @@ class ScriptEdits;
 class ScriptModel;
 
 class NodeEditor : public QWidget {
-  Q_DECLARE_TR_FUNCTIONS(NodeEditor)
+  Q_OBJECT
 
 public:
   NodeEditor(ScriptModel &script, ScriptEdits &edits, MotionModel &motion, const ServoConfiguration &config,
              UiServices &ui, const AppIdentity &identity);
 
   // Opens on node `index` (never Home) beside the control window and the script window, so it
-  // hides neither.
+  // hides neither; its caption names the node, and its rows are named by the servos' names.
   void openFor(int index, const QWidget &controls, const QWidget &script);
 
   // After Save, Cancel or the close box alike.
@@ -54,6 +54,7 @@ private:
   ScriptModel &m_script;
   ScriptEdits &m_edits;
   MotionModel &m_motion;
+  const ServoConfiguration &m_config;
   UiServices &m_ui;
   const AppIdentity &m_identity;
   NodeEdit m_edit;

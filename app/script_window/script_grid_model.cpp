@@ -5,6 +5,8 @@
 #include "script/pose_change.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPalette>
 
 namespace quarnel {
 
@@ -31,6 +33,11 @@ QVariant ScriptGridModel::data(const QModelIndex &index, int role) const {
   if (role == Qt::ToolTipRole && index.column() == CommandColumn) {
     if (const auto change = lineChangeText(m_script, row)) return shown(*change);
   }
+  // In the active colours though the grid takes no input while the run goes.
+  if (m_running && row == m_lines.markedRow()) {
+    if (role == Qt::BackgroundRole) return QGuiApplication::palette().brush(QPalette::Active, QPalette::Highlight);
+    if (role == Qt::ForegroundRole) return QGuiApplication::palette().brush(QPalette::Active, QPalette::HighlightedText);
+  }
   return {};
 }
 
@@ -44,6 +51,13 @@ QVariant ScriptGridModel::headerData(int section, Qt::Orientation orientation, i
 
 Qt::ItemFlags ScriptGridModel::flags(const QModelIndex &index) const {
   return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+void ScriptGridModel::setRunning(bool running) {
+  if (m_running == running) return;
+  m_running = running;
+  const int row = m_lines.markedRow();
+  if (row >= 1) emit dataChanged(indexOfLine(row, CommandColumn), indexOfLine(row, MarkerColumn));
 }
 
 void ScriptGridModel::follow(const ScriptLinesChange &change) {
@@ -65,7 +79,7 @@ void ScriptGridModel::follow(const ScriptLinesChange &change) {
   case ScriptLinesChange::Marked:
     // The heading is the header, and never carries the marker.
     if (change.row < 1) return;
-    emit dataChanged(index(viewRow, CommandColumn), index(viewRow, MarkerColumn), {Qt::DisplayRole});
+    emit dataChanged(index(viewRow, CommandColumn), index(viewRow, MarkerColumn));
     break;
   case ScriptLinesChange::Resetting:
     beginResetModel();

@@ -61,6 +61,15 @@ void ScriptGridView::goToLine(int row) {
   selectCurrentLine();
 }
 
+// A selection left where the user clicked would stand out beside the running line; once the run
+// ends, the line where it stopped is selected.
+void ScriptGridView::followRun(bool running) {
+  if (running == followsRun()) return;
+  m_model.setRunning(running);
+  if (running) clearSelection();
+  else selectCurrentLine();
+}
+
 // The new empty line is the current row, not the line it pushed down.
 void ScriptGridView::insertEmptyLine() {
   m_edits.insertEmptyLine();

@@ -10,6 +10,7 @@
 #include "ui/unsaved_changes.h"
 #include "widgets/document_caption.h"
 #include "widgets/document_file_actions.h"
+#include "widgets/live_status.h"
 #include "widgets/named_widget.h"
 #include "widgets/help_menu.h"
 #include "widgets/recent_files_menu.h"
@@ -48,8 +49,9 @@ double neededScale(const QFontMetrics &metrics, const QStringList &captions, int
 } // namespace
 
 ScriptWindow::ScriptWindow(ScriptModel &script, ScriptEdits &edits, ScriptRunner &runner, MotionModel &motion,
-                           UiServices &ui, const AppIdentity &identity, DocumentFolders &folders)
-    : m_script(script), m_edits(edits), m_runner(runner), m_motion(motion), m_ui(ui), m_identity(identity), m_folders(folders) {
+                           const Clock &clock, UiServices &ui, const AppIdentity &identity, DocumentFolders &folders)
+    : m_script(script), m_edits(edits), m_runner(runner), m_motion(motion), m_clock(clock), m_ui(ui),
+      m_identity(identity), m_folders(folders) {
   setObjectName("frmScript");
   buildControls();
   buildMenus();
@@ -147,6 +149,11 @@ void ScriptWindow::buildControls() {
 
   statusBar()->setObjectName("sbrStatus");
   statusBar()->setSizeGripEnabled(false); // the window has a fixed size
+  m_lblRunState = new LiveStatus(statusBar());
+  m_lblRunState->setObjectName("lblRunState");
+  // A new line or second never widens the window.
+  m_lblRunState->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  statusBar()->addWidget(m_lblRunState, 1);
 
   m_mnuPopUp = new QMenu("PopUp", this);
   m_mnuPopUp->setObjectName("mnuPopUp");
@@ -207,7 +214,7 @@ void ScriptWindow::connectControls() {
   connect(m_cmdGoto, &QPushButton::clicked, this, [this] { m_runner.gotoLine(); });
   connect(&m_tmrScriptRun, &QTimer::timeout, this, [this] {
     m_runner.tick();
-    showServoWait();
+    showRunProgress();
   });
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, [this] { stopAllRequested(); });
 
@@ -244,6 +251,7 @@ void ScriptWindow::load() {
   m_selectedNodeIndex = 0;
   m_nodeButtons->reset();
   m_path.clear();
+  m_lastLineRun = 0; // no run of this script has stopped yet
   showCaption();
   m_nodeButtons->showNodes();
   m_loaded = true;
@@ -297,13 +305,59 @@ void ScriptWindow::showRunState() {
   else m_tmrScriptRun.stop();
   m_cmbResume->setEnabled(c.resume);
   m_cmbRun->setEnabled(c.run);
-  showServoWait();
+  if (!m_runner.idle() && !m_grdScript->followsRun()) {
+    m_runStartedAt = m_clock.seconds();
+    m_lastLineRun = 0;
+  }
+  m_grdScript->followRun(!m_runner.idle());
+  showRunProgress();
 }
 
-// A run held up before its first line would otherwise look as if it had not started.
-void ScriptWindow::showServoWait() {
-  if (m_runner.waitingForServos()) statusBar()->showMessage(tr("Waiting for the servos to arrive"));
-  else statusBar()->clearMessage();
+namespace {
+
+// While nothing but the line, pass and time change, the status line is written at every third
+// runner tick: a few times a second.
+constexpr int ticksPerProgress = 3;
+
+QString elapsedText(double seconds) {
+  const int whole = static_cast<int>(seconds);
+  return QString("%1:%2").arg(whole / 60).arg(whole % 60, 2, 10, QChar('0'));
+}
+
+} // namespace
+
+// Where the run stands, in the status line: each change of state is announced; the line, pass
+// and time under way are only shown, a few times a second at most.
+void ScriptWindow::showRunProgress() {
+  const RunPhase phase = m_runner.idle()                ? RunPhase::Idle
+                         : m_runner.waitingForServos() ? RunPhase::ServoWait
+                         : m_runner.waitingForUser()   ? RunPhase::UserWait
+                                                       : RunPhase::Running;
+  if (phase == RunPhase::Running || phase == RunPhase::UserWait) m_lastLineRun = m_script.lines().currentLine();
+  if (phase == m_shownPhase && phase != RunPhase::Idle && ++m_ticksSinceShown < ticksPerProgress) return;
+  m_ticksSinceShown = 0;
+  const QString elapsed = elapsedText(m_clock.seconds() - m_runStartedAt);
+  QString text;
+  switch (phase) {
+  case RunPhase::Idle:
+    if (m_lastLineRun > 0) text = tr("Stopped at line %1 - %2").arg(m_lastLineRun).arg(elapsed);
+    break;
+  case RunPhase::ServoWait: // a run held up before its first line would look as if not started
+    text = tr("Waiting for the servos to arrive");
+    break;
+  case RunPhase::UserWait:
+    text = tr("Waiting at line %1 for OK - %2").arg(m_lastLineRun).arg(elapsed);
+    break;
+  case RunPhase::Running: {
+    const auto pass = m_runner.loopPass();
+    text = pass ? tr("Running line %1 - pass %2 - %3").arg(m_lastLineRun).arg(*pass).arg(elapsed)
+                : tr("Running line %1 - %2").arg(m_lastLineRun).arg(elapsed);
+    break;
+  }
+  }
+  if (phase == m_shownPhase) m_lblRunState->refresh(text);
+  else m_lblRunState->announce(text);
+  m_shownPhase = phase;
 }
 
 void ScriptWindow::editFinished() { setEnabled(true); }

@@ -1,9 +1,11 @@
 // frmScript, the script editor: the node buttons, the command grid with its marker, the buttons
-// that place commands and run the script, and the File menu. A view over the script model and
+// that place commands and run the script, the File menu, and a status line that says where a
+// run stands. A view over the script model and
 // the runner; every action is theirs, but for STOP, which it asks of whoever owns the run.
 #pragma once
 
 #include "config/app_identity.h"
+#include "motion/clock.h"
 #include "script/script_file_access.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
@@ -25,6 +27,7 @@ class QPushButton;
 
 namespace quarnel {
 
+class LiveStatus;
 class MotionModel;
 class NodeButtonList;
 class RecentFilesMenu;
@@ -32,11 +35,12 @@ class ScriptGridModel;
 class ScriptGridView;
 
 class ScriptWindow : public QMainWindow {
-  Q_DECLARE_TR_FUNCTIONS(ScriptWindow)
+  Q_OBJECT
 
 public:
-  ScriptWindow(ScriptModel &script, ScriptEdits &edits, ScriptRunner &runner, MotionModel &motion, UiServices &ui,
-               const AppIdentity &identity, DocumentFolders &folders);
+  // `clock` times the runs the status line shows.
+  ScriptWindow(ScriptModel &script, ScriptEdits &edits, ScriptRunner &runner, MotionModel &motion, const Clock &clock,
+               UiServices &ui, const AppIdentity &identity, DocumentFolders &folders);
 
   // Shows the window beside the control window with its height: a fresh
   // load when the close box unloaded it or it never was, else as Close left it.
@@ -96,12 +100,13 @@ private:
   void showSavedAs(const std::string &path);
   void showCaption();
   void showUndoState();
-  void showServoWait();
+  void showRunProgress();
 
   ScriptModel &m_script;
   ScriptEdits &m_edits;
   ScriptRunner &m_runner;
   MotionModel &m_motion;
+  const Clock &m_clock;
   UiServices &m_ui;
   const AppIdentity &m_identity;
   DocumentFolders &m_folders;
@@ -109,6 +114,11 @@ private:
   std::string m_path; // the file last opened or saved, where Save writes; empty until then
   bool m_loaded = false;
   int m_selectedNodeIndex = 0;
+  enum class RunPhase { Idle, ServoWait, UserWait, Running };
+  RunPhase m_shownPhase = RunPhase::Idle;
+  double m_runStartedAt = 0; // by the clock, when the run under way started
+  int m_ticksSinceShown = 0;
+  int m_lastLineRun = 0; // 0 until a run has carried out a line
 
   QGroupBox *m_fmeNodes = nullptr;
   NodeButtonList *m_nodeButtons = nullptr;
@@ -130,6 +140,7 @@ private:
   QGroupBox *m_fmeScript = nullptr;
   ScriptGridModel *m_scriptGrid = nullptr;
   ScriptGridView *m_grdScript = nullptr;
+  LiveStatus *m_lblRunState = nullptr;
   QMenu *m_mnuFile = nullptr;
   QAction *m_mnuFOpen = nullptr;
   RecentFilesMenu *m_mnuFRecent = nullptr;

@@ -17,10 +17,26 @@ ServoRows defaultServoRows() {
   return rows;
 }
 
+namespace {
+
+// A row still named as it came ("Servo3") has no name of its own.
+bool hasOwnName(int servo, const std::string &name) {
+  return !name.empty() && name != ServoSetting::defaults(servo).name;
+}
+
+QString numbered(int servo) { return QCoreApplication::translate("ServoConfiguration", "Servo %1").arg(servo); }
+
+} // namespace
+
 std::string servoCaption(int servo, const std::string &name) {
-  const QString number = QCoreApplication::translate("ServoConfiguration", "Servo %1").arg(servo);
-  if (name.empty() || name == ServoSetting::defaults(servo).name) return number.toStdString();
-  return QCoreApplication::translate("ServoConfiguration", "%1 (%2)").arg(number, QString::fromStdString(name)).toStdString();
+  if (!hasOwnName(servo, name)) return numbered(servo).toStdString();
+  return QCoreApplication::translate("ServoConfiguration", "%1 (%2)")
+      .arg(numbered(servo), QString::fromStdString(name))
+      .toStdString();
+}
+
+std::string servoSpokenName(int servo, const std::string &name) {
+  return hasOwnName(servo, name) ? name : numbered(servo).toStdString();
 }
 
 std::optional<int16_t> ServoConfiguration::minimum(int row) const {

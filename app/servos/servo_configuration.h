@@ -38,6 +38,8 @@ ServoRows defaultServoRows();
 // What the user calls servo `servo` in messages and a screen reader: "Servo 3", with its name in
 // brackets where it is not the default, "Servo 3 (Elbow)".
 std::string servoCaption(int servo, const std::string &name);
+// "Servo 3", or "Elbow" alone.
+std::string servoSpokenName(int servo, const std::string &name);
 
 // The board the settings window's two options choose between; setup.res keeps it as 0 or 1.
 enum class Board { EightServos = 0, TwelveServos = 1 };

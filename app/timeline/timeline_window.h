@@ -1,23 +1,17 @@
-// frmTimeline: every servo's position over time as the current script will produce it, the
-// lines and pauses marked along the time axis, the spans the serial line cannot carry shaded.
-// A view over a run played ahead by its worker, played again when the script, its nodes, the
-// servo rows or the speed change.
+// frmTimeline: the plot of every servo's position over time as the current script will produce
+// it. A window over a run played ahead by its worker, played again when the script, its nodes,
+// the servo rows or the speed change. The plot has the keyboard; Escape closes the window.
 #pragma once
 
 #include "script/script_lines.h"
 #include "simulation/played_ahead.h"
-#include "simulation/time_scale.h"
-#include "timeline/timeline_layout.h"
+#include "timeline/timeline_plot.h"
 #include "timeline/timeline_worker.h"
 
-#include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
 
-#include <memory>
 #include <optional>
-
-class QScrollBar;
 
 namespace quarnel {
 
@@ -26,7 +20,7 @@ class ScriptModel;
 class ScriptRunner;
 
 class TimelineWindow : public QWidget {
-  Q_DECLARE_TR_FUNCTIONS(TimelineWindow)
+  Q_OBJECT
 
 public:
   // Follows the script's lines, and its nodes through the edits.
@@ -41,52 +35,23 @@ public:
   // run is played again once the changes pause; else when it next shows.
   void inputChanged();
   // The run on show, once one is computed.
-  const Simulation *simulation() const { return m_shown ? &m_shown->sim : nullptr; }
-  // The x of `timeMs` in the plot, for a reader of the picture.
-  int xOf(double timeMs) const;
+  const Simulation *simulation() const { return m_plot->simulation(); }
 
 protected:
-  void paintEvent(QPaintEvent *event) override;
-  void mousePressEvent(QMouseEvent *event) override;
-  void wheelEvent(QWheelEvent *event) override;
   void keyPressEvent(QKeyEvent *event) override;
-  void resizeEvent(QResizeEvent *event) override;
   void showEvent(QShowEvent *event) override;
-  bool event(QEvent *event) override;
 
 private:
-  TimelineLayout layout() const;
   void playIfChanged();
-  void showResult(std::shared_ptr<const PlayedAhead> result);
-  void zoom(double factor, int aroundX);
-  void showScrollRange();
-  double timeAt(int x) const;
-  std::optional<int> momentAt(QPoint at) const;
-  const LineRun *pickedRun() const;
-  void refreshNotes();
-  void pick(int timeMs);
-  void pickNextLine(int step);
-
-  void paintNotesAndLegend(QPainter &painter, const TimelineLayout &a) const;
-  void paintPlot(QPainter &painter, const QRect &plot) const;
-  void paintMarks(QPainter &painter, const TimelineLayout &a) const;
-  void paintTraces(QPainter &painter, const QRect &plot) const;
-  void paintAxis(QPainter &painter, const QRect &axis) const;
 
   ScriptModel &m_script;
-  const ScriptRunner &m_runner;
   const MotionModel &m_motion;
   const ServoConfiguration &m_config;
   ScriptLines::ListenerId m_linesListener;
 
   std::optional<SimulationInput> m_input; // what the last run was played from
-  std::shared_ptr<const PlayedAhead> m_shown;
-  TimeScale m_scale;
-  std::optional<int> m_pickedMs; // the moment last clicked, its line described in the notes
-  QStringList m_notes;
-
   QTimer m_debounce; // lets a burst of edits settle before the run is played again
-  QScrollBar *m_hscTime = nullptr;
+  TimelinePlot *m_plot;
   TimelineWorker m_worker;
 };
 

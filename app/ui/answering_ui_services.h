@@ -23,7 +23,9 @@ public:
   std::optional<std::string> openFileDialog(const FileFilter &, const std::string &) override { return {}; }
   std::optional<std::string> saveFileDialog(const FileFilter &, const std::string &) override { return {}; }
   void setBusy(bool) override {}
-  void showPrompt(const std::string &, const std::string &, std::function<void()> answered) override { answered(); }
+  void showPrompt(const std::string &, const std::string &, std::function<void(PromptAnswer)> answered) override {
+    answered(PromptAnswer::Ok);
+  }
   void closePrompt() override {}
 };
 

@@ -11,6 +11,7 @@ namespace quarnel {
 enum class MessageIcon { None, Information, Question, Critical, Warning };
 enum class MessageButtons { Ok, YesNo, SaveDiscardCancel };
 enum class MessageAnswer { Ok, Yes, No, Save, Discard, Cancel };
+enum class PromptAnswer { Ok, Stop };
 
 // One filter of a file dialog, as description and pattern: "Servo Settings files(*.sst)", "*.sst".
 struct FileFilter {
@@ -39,10 +40,11 @@ public:
                                                     const std::string &folder) = 0;
   virtual void setBusy(bool busy) = 0;
 
-  // A box with OK that leaves every window taking input while it is up. `answered` runs once,
-  // when the user presses OK or closes the box, and never after closePrompt or after a newer
-  // prompt has taken its place. One prompt at a time.
-  virtual void showPrompt(const std::string &text, const std::string &title, std::function<void()> answered) = 0;
+  // A box with OK and Stop that leaves every window taking input while it is up. `answered`
+  // runs once: with Ok for OK or Enter, with Stop for Stop, Escape or the close box; never after
+  // closePrompt or after a newer prompt has taken its place. One prompt at a time.
+  virtual void showPrompt(const std::string &text, const std::string &title,
+                          std::function<void(PromptAnswer)> answered) = 0;
   // Takes the prompt down unanswered; nothing when none is up.
   virtual void closePrompt() = 0;
 };

@@ -7,8 +7,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace quarnel {
 
@@ -39,19 +39,6 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
   }
   return QMessageBox::NoIcon;
 }
-
-// A prompt that Escape does not answer: elsewhere Escape is the red STOP, and a user reaching
-// for it must not send the script on instead.
-class PromptBox : public QMessageBox {
-public:
-  using QMessageBox::QMessageBox;
-
-protected:
-  void keyPressEvent(QKeyEvent *event) override {
-    if (event->key() == Qt::Key_Escape) return;
-    QMessageBox::keyPressEvent(event);
-  }
-};
 
 } // namespace
 
@@ -129,17 +116,24 @@ void QtUiServices::setBusy(bool busy) {
     QApplication::restoreOverrideCursor();
 }
 
-void QtUiServices::showPrompt(const std::string &text, const std::string &title, std::function<void()> answered) {
+void QtUiServices::showPrompt(const std::string &text, const std::string &title,
+                              std::function<void(PromptAnswer)> answered) {
   closePrompt();
-  auto *box = new PromptBox(QMessageBox::NoIcon, qt(title), qt(text), QMessageBox::Ok, QApplication::activeWindow());
+  auto *box = new QMessageBox(QMessageBox::NoIcon, qt(title), qt(text), QMessageBox::Ok, QApplication::activeWindow());
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::NonModal);
+  // Escape is STOP everywhere else, so here too: a user reaching for it never sends the script on.
+  QPushButton *stop = box->addButton(QCoreApplication::translate("QtUiServices", "&Stop"), QMessageBox::RejectRole);
+  stop->setObjectName("cmdPromptStop");
+  box->setDefaultButton(QMessageBox::Ok);
+  box->setEscapeButton(stop);
   m_prompt = box;
-  // Every way the box goes (OK, Enter, its close box) finishes it; closePrompt has let go first.
-  QObject::connect(box, &QDialog::finished, box, [this, box, answered = std::move(answered)] {
+  // Every way the box goes (a button, Enter, Escape, its close box) finishes it; closePrompt has
+  // let go first.
+  QObject::connect(box, &QDialog::finished, box, [this, box, stop, answered = std::move(answered)] {
     if (m_prompt != box) return;
     m_prompt = nullptr;
-    answered();
+    answered(box->clickedButton() == stop ? PromptAnswer::Stop : PromptAnswer::Ok);
   });
   box->show();
 }

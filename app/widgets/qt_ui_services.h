@@ -25,7 +25,8 @@ public:
   std::optional<std::string> saveFileDialog(const FileFilter &filter,
                                             const std::string &folder) override;
   void setBusy(bool busy) override;
-  void showPrompt(const std::string &text, const std::string &title, std::function<void()> answered) override;
+  void showPrompt(const std::string &text, const std::string &title,
+                  std::function<void(PromptAnswer)> answered) override;
   void closePrompt() override;
 
 private:

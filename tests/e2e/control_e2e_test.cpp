@@ -239,10 +239,10 @@ void ControlEndToEndTest::aLinkThatDoesNotOpenIsSaidAndTheWindowWorksOffline_dat
   QTest::addColumn<QString>("status");
   QTest::newRow("no such device") << QByteArray("/nonexistent/ttyUSB0")
                                   << "COM1 (/nonexistent/ttyUSB0) could not be opened: the device does not exist"
-                                  << "COM1 → /nonexistent/ttyUSB0: not connected, no such device";
+                                  << "COM1 → /nonexistent/ttyUSB0: not open, no such device";
   // Set, but to nothing: not taken for unset, which would lead to the machine's /dev/ttyS0.
   QTest::newRow("empty variable") << QByteArray("") << "COM1 could not be opened: TAVIK_COM1 is set but names no device"
-                                  << "COM1: not connected, TAVIK_COM1 is empty";
+                                  << "COM1: not open, TAVIK_COM1 is empty";
 }
 
 void ControlEndToEndTest::aLinkThatDoesNotOpenIsSaidAndTheWindowWorksOffline() {
@@ -296,13 +296,13 @@ void ControlEndToEndTest::aBoardClosedAndStartedAgainIsSaidAndGetsEveryServoBack
 
   board.reset(); // closed: its link goes
   // Said in the status bar within a second, the state whole; no box in the middle of a move.
-  QTRY_VERIFY_WITH_TIMEOUT(status->text().endsWith(": not connected, the board went away"), 3000);
+  QTRY_VERIFY_WITH_TIMEOUT(status->text().endsWith(": not open, the device went away"), 3000);
   QVERIFY2(status->toolTip().contains("COM1 (" + QString::fromStdString(port) + ") was lost"), qPrintable(status->toolTip()));
 
   board = std::make_unique<BoardProcess>(true);
   std::filesystem::remove(port);
   std::filesystem::create_symlink(board->link(), port);
-  QTRY_VERIFY_WITH_TIMEOUT(status->text().endsWith("9600 bit/s: connected"), 3000);
+  QTRY_VERIFY_WITH_TIMEOUT(status->text().endsWith("9600 bit/s: port open"), 3000);
   // The new board hears every slot from the open, servo 2 where it stood, not at the open's 127.
   const auto servo2Heard = [&] {
     int position = -1;
@@ -352,7 +352,7 @@ void ControlEndToEndTest::noPositionOutsideAServosRangeReachesTheBoard() {
       board = std::make_unique<BoardProcess>(true);
       std::filesystem::remove(port);
       std::filesystem::create_symlink(board->link(), port);
-      QTRY_VERIFY_WITH_TIMEOUT(control<QLabel>("frmControls", "lblLinkStatus")->text().endsWith("connected"), 3000);
+      QTRY_VERIFY_WITH_TIMEOUT(control<QLabel>("frmControls", "lblLinkStatus")->text().endsWith("port open"), 3000);
       QVERIFY(waitForLines(*board, 32).size() >= 32);
     }
     QTest::mouseClick(control<QPushButton>("frmControls", "cmdBack"), Qt::LeftButton);

@@ -5,12 +5,16 @@
 #include "application.h"
 #include "application_parts.h"
 #include "board_process.h"
+#include "heard_announcements.h"
+#include "spawn_program.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -155,6 +159,7 @@ private slots:
   void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
   void aWavingArmIsMadeSavedOpenedAndPlayed();
   void aWaitPromptLeavesStopWorking();
+  void aScreenReaderHearsTheLinkAndTheRun();
 };
 
 void ScriptEndToEndTest::aWavingArmIsMadeSavedOpenedAndPlayed() {
@@ -249,22 +254,31 @@ void ScriptEndToEndTest::aWaitPromptLeavesStopWorking() {
   click("frmScript", "cmbRun");
   QTRY_VERIFY(visiblePrompt());
   QPointer<QMessageBox> prompt = visiblePrompt();
-  QCOMPARE(prompt->text(), QString("Waiting... Press OK to continue"));
+  QCOMPARE(prompt->text(), QString("Line 1: WAIT. Press OK to continue, or Stop to end the run."));
   QCOMPARE(prompt->windowTitle(), QString("Quarnel"));
   QCOMPARE(prompt->icon(), QMessageBox::NoIcon);
   QVERIFY(!QApplication::activeModalWidget());
   QVERIFY(control<QPushButton>("frmControls", "cmdSTOP")->isEnabled());
 
-  // Escape on the prompt does not send the script on; OK does, to the end of the script.
-  QTest::keyClick(prompt, Qt::Key_Escape);
-  QTest::qWait(300);
-  QVERIFY(prompt && prompt->isVisible());
-  QVERIFY(!run->isEnabled());
+  // OK sends the script on, to its end.
   QTest::mouseClick(prompt->button(QMessageBox::Ok), Qt::LeftButton);
   QTRY_VERIFY(run->isEnabled());
   QVERIFY(!visiblePrompt());
 
-  // STOP with the prompt up ends the run at once and takes the prompt down.
+  // Escape on the prompt is STOP: the run ends at once, and a servo on its way is held.
+  auto *speed = control<QSlider>("frmControls", "vscSpeed");
+  speed->setValue(speed->minimum());
+  click("frmScript", "cmbRun");
+  QTRY_VERIFY(visiblePrompt());
+  auto *slider = control<QSlider>("frmControls", "hscServoCon(0)");
+  slider->setValue(250);
+  QTRY_VERIFY(control<QLabel>("frmControls", "lblServoPos(0)")->text().toInt() > 127);
+  QTest::keyClick(visiblePrompt(), Qt::Key_Escape);
+  QVERIFY(run->isEnabled());
+  QVERIFY(!visiblePrompt());
+  QVERIFY2(slider->value() < 250, "the servo was not held");
+
+  // STOP in the control window with the prompt up does the same.
   click("frmScript", "cmbRun");
   QTRY_VERIFY(visiblePrompt());
   click("frmControls", "cmdSTOP");
@@ -282,6 +296,31 @@ void ScriptEndToEndTest::aWaitPromptLeavesStopWorking() {
   QTRY_VERIFY(!visiblePrompt());
 }
 
+// What a screen reader is told, through Qt's accessibility as it tells one: each change of the
+// link and of the run, in the status lines' own role.
+void ScriptEndToEndTest::aScreenReaderHearsTheLinkAndTheRun() {
+  QTRY_VERIFY2(QAccessible::isActive(), "no accessibility bus: run the test in a session bus of its own");
+  const quarnel::HeardAnnouncements heard;
+  RunningApp running;
+  QTRY_COMPARE(running.board.lines().size(), size_t{32});
+  running.board.stop(); // the virtual board closed: its device goes
+  auto *link = control<QLabel>("frmControls", "lblLinkStatus");
+  QTRY_VERIFY_WITH_TIMEOUT(link->text().endsWith("the device went away"), 3000);
+  const QStringList linkHeard = heard.namesOf("lblLinkStatus", QAccessible::StatusBar);
+  QVERIFY2(linkHeard.size() == 2, qPrintable(linkHeard.join(" | ")));
+  QVERIFY2(linkHeard[0].endsWith("9600 bit/s: port open") && linkHeard[1].endsWith(": not open, the device went away"),
+           qPrintable(linkHeard.join(" | ")));
+
+  click("frmScript", "cmbHold");
+  click("frmScript", "cmbRun");
+  QTRY_VERIFY(visiblePrompt());
+  QTest::mouseClick(visiblePrompt()->button(QMessageBox::Ok), Qt::LeftButton);
+  QTRY_VERIFY(control<QPushButton>("frmScript", "cmbRun")->isEnabled());
+  QStringList runHeard = heard.namesOf("lblRunState", QAccessible::StatusBar);
+  for (QString &said : runHeard) said = said.section(" - ", 0, 0); // the time aside
+  QCOMPARE(runHeard, (QStringList{"Running line 1", "Waiting at line 1 for OK", "Running line 2", "Stopped at line 2"}));
+}
+
 // The test's own X server on a display no one else uses, for the whole run.
 int main(int argc, char **argv) {
   int display = 100 + getpid() % 800;
@@ -296,6 +335,11 @@ int main(int argc, char **argv) {
   for (int waited = 0; waited < 10000 && !std::filesystem::exists(socket); waited += 20) usleep(20000);
   setenv("DISPLAY", name.c_str(), 1);
   setenv("QT_QPA_PLATFORM", "xcb", 1);
+  // Accessibility live as under a screen reader, on the session bus this test was given.
+  setenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1", 1);
+  const pid_t busStart = tavik::testing::spawnProgram(
+      {"/usr/bin/dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress"});
+  if (busStart > 0) waitpid(busStart, nullptr, 0);
   int result = 1;
   {
     QApplication app(argc, argv);

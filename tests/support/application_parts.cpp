@@ -14,11 +14,11 @@ ApplicationParts::ApplicationParts(const Clock &clock)
       controls(motion, tavik, clock, setup, configuration, ui, identity),
       script(configuration, {ui, identity.productName}),
       edits(script),
-      runner(script, motion) {}
+      runner(script, motion), m_clock(clock) {}
 
 ScriptWindow &ApplicationParts::scriptWindow() {
   if (!m_scriptWindow) {
-    m_scriptWindow = std::make_unique<ScriptWindow>(script, edits, runner, motion, ui, identity, folders);
+    m_scriptWindow = std::make_unique<ScriptWindow>(script, edits, runner, motion, m_clock, ui, identity, folders);
     runner.setStateListener([this] { m_scriptWindow->showRunState(); });
   }
   return *m_scriptWindow;

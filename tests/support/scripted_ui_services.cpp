@@ -62,14 +62,15 @@ void ScriptedUiServices::setBusy(bool busy) {
   if (busy) ++m_busyCount;
 }
 
-void ScriptedUiServices::showPrompt(const std::string &text, const std::string &title, std::function<void()> answered) {
+void ScriptedUiServices::showPrompt(const std::string &text, const std::string &title,
+                                    std::function<void(PromptAnswer)> answered) {
   m_promptAnswered = std::move(answered); // set first, so that a test may answer while it is shown
   shown({Kind::Prompt, text, title, MessageIcon::None, MessageButtons::Ok, {}, {}});
 }
 
-bool ScriptedUiServices::answerPrompt() {
+bool ScriptedUiServices::answerPrompt(PromptAnswer answer) {
   auto answered = std::exchange(m_promptAnswered, nullptr);
-  if (answered) answered();
+  if (answered) answered(answer);
   return static_cast<bool>(answered);
 }
 

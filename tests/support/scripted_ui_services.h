@@ -32,8 +32,8 @@ public:
   void answerInput(std::optional<std::string> answer) { m_inputAnswers.push_back(std::move(answer)); }
   void answerFile(std::optional<std::string> path) { m_fileAnswers.push_back(std::move(path)); }
 
-  // The user presses OK on the prompt that is up; false when none is.
-  bool answerPrompt();
+  // The user presses OK, or Stop, on the prompt that is up; false when none is.
+  bool answerPrompt(PromptAnswer answer = PromptAnswer::Ok);
   bool promptOpen() const { return static_cast<bool>(m_promptAnswered); }
 
   // Runs while each box is "open", for tests that act as a modal box would (taking the focus).
@@ -56,7 +56,7 @@ public:
   std::optional<std::string> saveFileDialog(const FileFilter &filter,
                                             const std::string &folder) override;
   void setBusy(bool busy) override;
-  void showPrompt(const std::string &text, const std::string &title, std::function<void()> answered) override;
+  void showPrompt(const std::string &text, const std::string &title, std::function<void(PromptAnswer)> answered) override;
   void closePrompt() override { m_promptAnswered = nullptr; }
 
 private:
@@ -70,7 +70,7 @@ private:
   std::vector<Box> m_boxes;
   std::vector<std::string> m_offeredAnswers;
   std::function<void()> m_whileShown;
-  std::function<void()> m_promptAnswered; // set while a prompt is up
+  std::function<void(PromptAnswer)> m_promptAnswered; // set while a prompt is up
   bool m_busy = false;
   int m_busyCount = 0;
 };

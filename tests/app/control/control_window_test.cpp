@@ -127,14 +127,14 @@ void ControlWindowTest::statusBarShowsTheLinkAndAFailedOpenIsSaidOnce_data() {
   QTest::addColumn<QString>("device");
   QTest::addColumn<QString>("status");
   QTest::addColumn<QString>("reason");
-  QTest::newRow("connected") << true << "/dev/ttyUSB0" << "COM2 → /dev/ttyUSB0, 9600 bit/s: connected" << "";
-  QTest::newRow("missing") << false << "/nonexistent/ttyUSB0" << "COM2 → /nonexistent/ttyUSB0: not connected, no such device"
+  QTest::newRow("open") << true << "/dev/ttyUSB0" << "COM2 → /dev/ttyUSB0, 9600 bit/s: port open" << "";
+  QTest::newRow("missing") << false << "/nonexistent/ttyUSB0" << "COM2 → /nonexistent/ttyUSB0: not open, no such device"
                            << "the device does not exist";
-  QTest::newRow("no serial device") << false << "/dev/null" << "COM2 → /dev/null: not connected, not a serial device"
+  QTest::newRow("no serial device") << false << "/dev/null" << "COM2 → /dev/null: not open, not a serial device"
                                     << "it is not a serial device";
   // Shortened in the middle with "…", the port and the state kept in view.
   QTest::newRow("long path") << false << "/dev/serial/by-id/usb-Hobby_Servo_Controller_0123456789ABCDEF-if00-port0"
-                             << "COM2 → /dev/…not connected, no such device" << "the device does not exist";
+                             << "COM2 → /dev/…not open, no such device" << "the device does not exist";
 }
 
 void ControlWindowTest::statusBarShowsTheLinkAndAFailedOpenIsSaidOnce() {
@@ -172,7 +172,7 @@ void ControlWindowTest::theLinkStateReadsWholeWhateverThePathsLength() {
   const struct {
     std::optional<LinkFault> fault;
     QString state;
-  } states[] = {{std::nullopt, ", 9600 bit/s: connected"}, {LinkFault::NotSerial, ": not connected, not a serial device"}};
+  } states[] = {{std::nullopt, ", 9600 bit/s: port open"}, {LinkFault::NotSerial, ": not open, not a serial device"}};
   // Unhinted fonts give glyphs fractional widths, so that a line is wider than its parts; in
   // these sizes and widths some path lengths made it so.
   const struct {
@@ -288,13 +288,18 @@ void ControlWindowTest::stopHoldsEveryServoWhereItIs() {
 void ControlWindowTest::closeIsRefusedWhileNotAllowedAndOtherwiseSavesThePosition() {
   bool allowed = false;
   int unloads = 0;
-  m_window->closeAllowed = [&] { return allowed; };
+  m_window->closeRefusal = [&]() -> std::optional<std::string> {
+    if (allowed) return std::nullopt;
+    return "A script is running.";
+  };
   m_window->unloaded = [&] { ++unloads; };
   m_window->load();
+  m_ui.clear();
   QTest::mouseClick(child<QPushButton>(m_window.get(), "cmdBack"), Qt::LeftButton);
   QVERIFY(m_window->isVisible());
   QCOMPARE(m_driver.calls.back(), std::string("open 2 9600"));
   QCOMPARE(unloads, 0);
+  QCOMPARE(m_ui.messageTexts(), std::vector<std::string>{"A script is running."}); // said, not silently kept
 
   allowed = true;
   m_window->move(200, 150);

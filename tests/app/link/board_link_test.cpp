@@ -80,9 +80,9 @@ TEST(BoardLink, OpensWhereTheMotionStandsSaysABoardGoneAndSendsABoardBackEverySe
   EXPECT_EQ(told.size(), 1u) << "looked before a second had passed";
   clock.advanceMs(200);
   link.poll();
-  const std::string connected = "COM1 → " + port.string() + ", 9600 bit/s: connected";
-  const std::string gone = "COM1 → " + port.string() + ": not connected, the board went away";
-  EXPECT_EQ(told, (std::vector<std::string>{connected, gone}));
+  const std::string open = "COM1 → " + port.string() + ", 9600 bit/s: port open";
+  const std::string gone = "COM1 → " + port.string() + ": not open, the device went away";
+  EXPECT_EQ(told, (std::vector<std::string>{open, gone}));
 
   // A new node's time is the kernel's coarse clock: no board starts again faster than this.
   std::this_thread::sleep_for(30ms);
@@ -90,7 +90,7 @@ TEST(BoardLink, OpensWhereTheMotionStandsSaysABoardGoneAndSendsABoardBackEverySe
   fs::create_symlink(board->slavePath(), port);
   clock.advanceMs(1000);
   link.poll();
-  EXPECT_EQ(told, (std::vector<std::string>{connected, gone, connected}));
+  EXPECT_EQ(told, (std::vector<std::string>{open, gone, open}));
   // Servo 2 where the motion has it from the first frame on, never at the open's 127.
   EXPECT_EQ(heard(*board, standing(2, 150)), standing(2, 150));
   motion.setTarget(2, 160);

@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"a free pty: nothing to be seen", [](Situation &s) { return s.ptySlave(); }, LinkFault::Refused}),
     [](const ::testing::TestParamInfo<Row> &info) { return "row" + std::to_string(info.index); });
 
-TEST(LinkStatus, SaysWhereThePortLeadsAndWhetherItIsConnected) {
+TEST(LinkStatus, SaysWhereThePortLeadsAndWhetherItIsOpen) {
   struct Case {
     int32_t port;
     const char *named; // $TAVIK_COM<port>, or nothing when unset
@@ -131,12 +131,12 @@ TEST(LinkStatus, SaysWhereThePortLeadsAndWhetherItIsConnected) {
     std::string summary;
   };
   const Case cases[] = {
-      {1, "/dev/ttyUSB0", true, "COM1 → /dev/ttyUSB0, 9600 bit/s: connected"},
-      {2, nullptr, true, "COM2 → /dev/ttyS1, 9600 bit/s: connected"},
-      {3, "/nonexistent/ttyUSB0", false, "COM3 → /nonexistent/ttyUSB0: not connected, no such device"},
-      {4, "/dev/null", false, "COM4 → /dev/null: not connected, not a serial device"},
-      {1, "", false, "COM1: not connected, TAVIK_COM1 is empty"}, // never /dev/ttyS0
-      {9, nullptr, false, "COM9: not connected, no such port"},
+      {1, "/dev/ttyUSB0", true, "COM1 → /dev/ttyUSB0, 9600 bit/s: port open"},
+      {2, nullptr, true, "COM2 → /dev/ttyS1, 9600 bit/s: port open"},
+      {3, "/nonexistent/ttyUSB0", false, "COM3 → /nonexistent/ttyUSB0: not open, no such device"},
+      {4, "/dev/null", false, "COM4 → /dev/null: not open, not a serial device"},
+      {1, "", false, "COM1: not open, TAVIK_COM1 is empty"}, // never /dev/ttyS0
+      {9, nullptr, false, "COM9: not open, no such port"},
   };
   for (const Case &c : cases) {
     const std::string variable = "TAVIK_COM" + std::to_string(c.port);
@@ -148,9 +148,9 @@ TEST(LinkStatus, SaysWhereThePortLeadsAndWhetherItIsConnected) {
   }
 
   const LinkStatus denied{1, "/dev/ttyUSB0", 9600, LinkFault::NoPermission};
-  EXPECT_EQ(denied.summary(), "COM1 → /dev/ttyUSB0: not connected, no permission");
+  EXPECT_EQ(denied.summary(), "COM1 → /dev/ttyUSB0: not open, no permission");
   const LinkStatus lost{1, "/tmp/tavik-com1", 9600, LinkFault::Lost};
-  EXPECT_EQ(lost.summary(), "COM1 → /tmp/tavik-com1: not connected, the board went away");
+  EXPECT_EQ(lost.summary(), "COM1 → /tmp/tavik-com1: not open, the device went away");
   EXPECT_EQ(lost.explanation().rfind("The link to the servo board on COM1 (/tmp/tavik-com1) was lost: ", 0), 0u);
   EXPECT_EQ(denied.explanation(),
             "The link to the servo board on COM1 (/dev/ttyUSB0) could not be opened: you may not use it. Add yourself "

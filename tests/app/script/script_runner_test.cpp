@@ -170,7 +170,7 @@ TEST_F(ScriptRunnerTest, WaitHoldsTheRunnerUntilAnsweredWhileTheServosMoveOn) {
   ASSERT_TRUE(ui.promptOpen());
   const auto &box = ui.boxes().at(0);
   EXPECT_EQ(box.kind, ScriptedUiServices::Kind::Prompt);
-  EXPECT_EQ(box.text, "Waiting... Press OK to continue");
+  EXPECT_EQ(box.text, "Line 2: WAIT. Press OK to continue, or Stop to end the run.");
   EXPECT_EQ(box.title, "Quarnel");
   EXPECT_EQ(box.icon, MessageIcon::None);
   advance(1000);
@@ -214,6 +214,25 @@ TEST_F(ScriptRunnerTest, StopInAWaitOrAPauseEndsItWithTheRunAtTheNextTick) {
   advance(runnerTickMs);
   EXPECT_EQ(rowsRun, (std::vector<int>{1, 1}));
   EXPECT_TRUE(ui.promptOpen());
+}
+
+TEST_F(ScriptRunnerTest, StopOnAWaitsPromptEndsTheRunAndTellsItsOwner) {
+  addNode("A", 140, 255);
+  place({"WAIT", "A"});
+  int stopsTold = 0;
+  runner.setStopListener([&] {
+    EXPECT_TRUE(runner.idle()); // ended before its owner holds the servos
+    ++stopsTold;
+  });
+  runner.run();
+  advance(runnerTickMs);
+  ASSERT_TRUE(ui.answerPrompt(PromptAnswer::Stop));
+  EXPECT_TRUE(runner.idle());
+  EXPECT_FALSE(runner.waitingForUser());
+  EXPECT_EQ(stopsTold, 1);
+  advance(1000);
+  EXPECT_EQ(rowsRun, (std::vector<int>{1}));
+  EXPECT_EQ(motion.displayed(0), 127);
 }
 
 TEST_F(ScriptRunnerTest, HaltEndsTheRunAtOnceInAMoveAWaitOrAPause) {

@@ -110,7 +110,8 @@ void NodeEditorTest::cleanup() {
 }
 
 void NodeEditorTest::opensBesideTheControlWindowWithTheNodesValues() {
-  QCOMPARE(m_editor->windowTitle(), QString("Edit Node"));
+  QCOMPARE(m_editor->windowTitle(), QString("Edit Node - Wave"));
+  QCOMPARE(QAccessible::queryAccessibleInterface(m_editor.get())->role(), QAccessible::Dialog); // not a filler
   QCOMPARE(m_editor->pos(), QPoint(20 + 372, 60));
   QCOMPARE(box("txtNodeName")->text(), QString("Wave"));
   for (int i = 0; i < servoChannels; ++i) {
@@ -369,8 +370,10 @@ void NodeEditorTest::tabFollowsTheLayoutThroughEveryControl() {
 void NodeEditorTest::controlsHaveNamesThatSayWhatTheyAre_data() {
   QTest::addColumn<QString>("control");
   QTest::addColumn<QString>("name");
-  QTest::newRow("position") << "txtPos(3)" << "Servo 3 position";
+  QTest::newRow("position") << "txtPos(4)" << "Servo 4 position";
   QTest::newRow("speed") << "txtSpeed(11)" << "Servo 11 speed";
+  QTest::newRow("position of a named servo") << "txtPos(3)" << "Elbow position";
+  QTest::newRow("speed of a named servo") << "txtSpeed(3)" << "Elbow speed";
   QTest::newRow("name") << "txtNodeName" << "Node name";
   QTest::newRow("cancel") << "cmbClose" << "Cancel";
 }

@@ -1,6 +1,7 @@
 // The script window with real widgets on the offscreen platform, a scripted user and the real
 // script model, runner and motion model behind it.
 #include "find_child.h"
+#include "manual_clock.h"
 #include "motion/motion_model.h"
 #include "script/script_file.h"
 #include "script_window/script_window.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -61,7 +63,7 @@ private slots:
   void homesPopUpOffersOnlyPlaceAndGoto();
   void popUpDeleteAndEditActOnTheRightClickedNode();
   void runningLeavesOnlyStopTakingInput();
-  void aRunHeldByServosStillMovingSaysSo();
+  void theStatusLineAndTheGridFollowTheRun();
   void closeHidesAndTheCloseBoxUnloads();
   void gridKeysMoveTheMarkerAndEditLines_data();
   void gridKeysMoveTheMarkerAndEditLines();
@@ -129,6 +131,7 @@ private:
   ServoConfiguration m_config;
   DefaultTakingUi m_ui;
   MotionModel m_motion;
+  ManualClock m_clock;
   std::unique_ptr<ScriptModel> m_script;
   std::unique_ptr<ScriptEdits> m_edits;
   std::unique_ptr<ScriptRunner> m_runner;
@@ -148,7 +151,7 @@ void ScriptWindowTest::init() {
   m_script = std::make_unique<ScriptModel>(m_config, ScriptUser{m_ui, "Quarnel"});
   m_edits = std::make_unique<ScriptEdits>(*m_script);
   m_runner = std::make_unique<ScriptRunner>(*m_script, m_motion);
-  m_window = std::make_unique<ScriptWindow>(*m_script, *m_edits, *m_runner, m_motion, m_ui, m_identity, m_folders);
+  m_window = std::make_unique<ScriptWindow>(*m_script, *m_edits, *m_runner, m_motion, m_clock, m_ui, m_identity, m_folders);
   m_runner->setStateListener([this] { m_window->showRunState(); });
   m_controls = std::make_unique<QWidget>();
   m_controls->setGeometry(40, 30, 372, 443);
@@ -386,25 +389,55 @@ void ScriptWindowTest::runningLeavesOnlyStopTakingInput() {
   QVERIFY(!child<QTimer>(m_window.get(), "tmrScriptRun")->isActive());
 }
 
-void ScriptWindowTest::aRunHeldByServosStillMovingSaysSo() {
-  const QString waiting = "Waiting for the servos to arrive";
-  auto *status = child<QStatusBar>(m_window.get(), "sbrStatus");
-  m_script->lines().load({"WAIT"});
+void ScriptWindowTest::theStatusLineAndTheGridFollowTheRun() {
+  auto *status = child<QLabel>(m_window.get(), "lblRunState");
+  // The rows that stand out from the rest, by their background.
+  auto standingOut = [this] {
+    QList<int> rows;
+    for (int r = 1; r <= grid()->model()->rowCount(); ++r)
+      if (grid()->model()->index(r - 1, 0).data(Qt::BackgroundRole).isValid()) rows << r;
+    return rows;
+  };
+  auto moveServo0 = [this](int16_t to) {
+    m_motion.setTarget(0, to);
+    while (m_motion.displayed(0) != to) m_motion.tick(40);
+    m_motion.tick(40);
+  };
+  createNode("A"); // every servo at 127
+  m_script->lines().load({"LOOPSTART", "A", "WAIT", "LOOPEND"});
+  clickRow(4);
   m_motion.setTarget(0, 20); // still on its way as the run starts
   m_motion.tick(40);
-  QCOMPARE(status->currentMessage(), QString());
+  QCOMPARE(status->text(), QString());
   click("cmbRun");
-  QTRY_COMPARE(status->currentMessage(), waiting);
-  click("cmbAbort");
-  QTRY_VERIFY(m_runner->idle());
-  QCOMPARE(status->currentMessage(), QString());
+  QTRY_COMPARE(status->text(), QString("Waiting for the servos to arrive"));
+  QCOMPARE(selectedLine(), 0); // the running line stands out instead
 
-  click("cmbResume");
-  QTRY_COMPARE(status->currentMessage(), waiting);
-  while (m_motion.displayed(0) != 20) m_motion.tick(40);
-  m_motion.tick(40);
-  QTRY_VERIFY(m_ui.promptOpen()); // the WAIT runs once they are there
-  QCOMPARE(status->currentMessage(), QString());
+  // The runner goes on as update ticks find the servos there; these move them hardly at all.
+  auto tickUntilShown = [&](const QString &text) {
+    for (int i = 0; i < 300 && status->text() != text; ++i) {
+      m_motion.tick(1);
+      QTest::qWait(10);
+    }
+    QCOMPARE(status->text(), text);
+  };
+  moveServo0(20);
+  m_clock.advanceMs(42000);
+  tickUntilShown("Running line 2 - pass 1 - 0:42"); // A sends it back
+  QCOMPARE(standingOut(), QList<int>{2});
+  moveServo0(127);
+  QTRY_VERIFY(m_ui.promptOpen());
+  QTRY_COMPARE(status->text(), QString("Waiting at line 3 for OK - 0:42"));
+  QCOMPARE(standingOut(), QList<int>{3});
+
+  moveServo0(20);
+  m_clock.advanceMs(1000);
+  m_ui.answerPrompt();
+  tickUntilShown("Running line 2 - pass 2 - 0:43");
+  click("cmbAbort");
+  QTRY_COMPARE(status->text(), QString("Stopped at line 2 - 0:43"));
+  QCOMPARE(standingOut(), QList<int>{});
+  QCOMPARE(selectedLine(), 2);
 }
 
 void ScriptWindowTest::closeHidesAndTheCloseBoxUnloads() {

@@ -3,9 +3,11 @@
 #include "script/script_model.h"
 #include "script/script_runner.h"
 #include "script_window/script_edits.h"
+#include "find_child.h"
 #include "scripted_ui_services.h"
 #include "timeline/timeline_window.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QTest>
 #include <QToolTip>
@@ -33,8 +35,10 @@ private slots:
   void clickMarksTheLineRunningThen();
   void upAndDownPickLinesAndTheNotesAreReadable();
   void everyChangeIsPlayedAgain();
+  void aScreenReaderMeetsAWindowWhosePlotHasTheKeyboard();
 
 private:
+  TimelinePlot *plot() { return child<TimelinePlot>(m_window.get(), "picPlot"); }
   const Simulation &shown() {
     [&] { QTRY_VERIFY(m_window->simulation()); }();
     return *m_window->simulation();
@@ -77,29 +81,29 @@ void TimelineWindowTest::clickMarksTheLineRunningThen() {
   const Simulation &sim = shown();
   QCOMPARE(sim.lineRuns.size(), size_t{5});
   const int middle = (sim.lineRuns[run].timeMs + sim.lineRuns[run + 1].timeMs) / 2;
-  const QPoint at(m_window->xOf(middle), m_window->height() / 2);
+  const QPoint at(plot()->xOf(middle), plot()->height() / 2);
   m_script.lines().select(5);
-  QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, at);
+  QTest::mouseClick(plot(), Qt::LeftButton, {}, at);
   QCOMPARE(m_script.lines().markedRow(), row);
   QCOMPARE(m_script.lines().currentLine(), row);
   QHelpEvent hover(QEvent::ToolTip, at, m_window->mapToGlobal(at));
-  QApplication::sendEvent(m_window.get(), &hover);
+  QApplication::sendEvent(plot(), &hover);
   QVERIFY2(QToolTip::text().contains(says), qPrintable(QToolTip::text()));
 }
 
 void TimelineWindowTest::upAndDownPickLinesAndTheNotesAreReadable() {
   shown();
-  QVERIFY(!m_window->accessibleDescription().contains("Line "));
+  QVERIFY(!plot()->accessibleDescription().contains("Line "));
   struct Step {
     Qt::Key key;
     int row;
   };
   for (const Step step : {Step{Qt::Key_Down, 1}, Step{Qt::Key_Down, 2}, Step{Qt::Key_Down, 3}, Step{Qt::Key_Up, 2},
                           Step{Qt::Key_Up, 1}, Step{Qt::Key_Up, 1}}) {
-    QTest::keyClick(m_window.get(), step.key);
+    QTest::keyClick(plot(), step.key);
     QCOMPARE(m_script.lines().markedRow(), step.row);
-    QVERIFY2(m_window->accessibleDescription().contains(QString("Line %1 at").arg(step.row)),
-             qPrintable(m_window->accessibleDescription()));
+    QVERIFY2(plot()->accessibleDescription().contains(QString("Line %1 at").arg(step.row)),
+             qPrintable(plot()->accessibleDescription()));
   }
 }
 
@@ -121,7 +125,25 @@ void TimelineWindowTest::everyChangeIsPlayedAgain() {
   m_window->hide();
   m_config.baudIndex = 1;
   m_window->show();
-  QTRY_VERIFY2(m_window->accessibleDescription().contains("2400 bit/s"), qPrintable(m_window->accessibleDescription()));
+  QTRY_VERIFY2(plot()->accessibleDescription().contains("2400 bit/s"), qPrintable(plot()->accessibleDescription()));
+}
+
+void TimelineWindowTest::aScreenReaderMeetsAWindowWhosePlotHasTheKeyboard() {
+  shown();
+  QWidget controls;
+  m_window->hide();
+  m_window->showBeside(controls, controls);
+  QCOMPARE(m_window->focusWidget(), plot()); // what has the keys once the window is active
+  const struct {
+    QWidget *widget;
+    QAccessible::Role role;
+  } faces[] = {{m_window.get(), QAccessible::Window}, {plot(), QAccessible::Chart}};
+  for (const auto &face : faces) QCOMPARE(QAccessible::queryAccessibleInterface(face.widget)->role(), face.role);
+  QCOMPARE(QAccessible::queryAccessibleInterface(plot())->text(QAccessible::Description), plot()->accessibleDescription());
+  QVERIFY(!plot()->accessibleDescription().isEmpty());
+
+  QTest::keyClick(plot(), Qt::Key_Escape);
+  QVERIFY(!m_window->isVisible());
 }
 
 QTEST_MAIN(TimelineWindowTest)

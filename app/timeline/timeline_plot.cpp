@@ -1,0 +1,316 @@
+// The timeline's painting, its zoom and scroll, the click that selects a line, and the notes
+// a screen reader has of the picture.
+#include "timeline/timeline_plot.h"
+
+#include "script/script_model.h"
+#include "script/script_runner.h"
+#include "simulation/timeline_notes.h"
+#include "simulation/trace_columns.h"
+#include "widgets/accessible_role.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QToolTip>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace quarnel {
+
+namespace {
+
+constexpr double wheelNotchZoom = 1.25, keyZoom = 1.5;
+constexpr int scrollStepsPerPage = 10;
+// A line brought into sight by Up or Down stands this fraction of the plot in from its left.
+constexpr int sightedLineFraction = 4;
+
+// The marks along the time axis: a line's name elided to this width, and drawn for lines this
+// far left of the plot, so a name that starts there still reaches into it.
+constexpr int markLabelWidth = 140, markLead = 200;
+constexpr int labelIndent = 2, labelSpacing = 4;
+constexpr int loopBarInset = 3, loopLabelInset = 4; // from the plot's top and the loop's start
+constexpr qreal tracePen = 1.5, emphasisPen = 2;
+// Drawn in short pieces: a stroked path that crosses itself thousands of times costs the
+// rasteriser far more than the same segments drawn a few at a time.
+constexpr qsizetype tracePiece = 16;
+
+const std::array<QColor, servoChannels> servoColours = {
+    QColor(31, 119, 180), QColor(255, 127, 14), QColor(44, 160, 44),  QColor(214, 39, 40),
+    QColor(148, 103, 189), QColor(140, 86, 75), QColor(227, 119, 194), QColor(127, 127, 127),
+    QColor(188, 189, 34), QColor(23, 190, 207), QColor(0, 0, 128),    QColor(128, 0, 0)};
+const QColor failureColour(180, 0, 0), waitColour(200, 110, 0), loopColour(0, 100, 0);
+const QColor overloadShade(230, 0, 0, 60), pauseShade(0, 0, 0, 25), pickedShade(0, 110, 220, 35);
+
+QString toQt(const std::string &text) { return QString::fromStdString(text); }
+
+} // namespace
+
+TimelinePlot::TimelinePlot(ScriptModel &script, const ScriptRunner &runner, const ServoConfiguration &config,
+                           QWidget *parent)
+    : QWidget(parent), m_script(script), m_runner(runner), m_config(config) {
+  setObjectName("picPlot");
+  setAccessibleRole(*this, QAccessible::Chart);
+  setAccessibleName(tr("Servo positions over time"));
+  setFocusPolicy(Qt::StrongFocus);
+  m_hscTime = new QScrollBar(Qt::Horizontal, this);
+  m_hscTime->setObjectName("hscTime");
+  connect(m_hscTime, &QScrollBar::valueChanged, this, [this] { update(); });
+  refreshNotes();
+}
+
+void TimelinePlot::showResult(std::shared_ptr<const PlayedAhead> result) {
+  const bool first = !m_shown;
+  m_shown = std::move(result);
+  if (first) m_scale = TimeScale::wholeRun(m_shown->sim.endMs, layout().plot.width());
+  refreshNotes();
+}
+
+int TimelinePlot::xOf(double timeMs) const {
+  return timelineLeftMargin + m_scale.pixelOf(timeMs) - m_hscTime->value();
+}
+
+double TimelinePlot::timeAt(int x) const { return m_scale.timeAt(x - timelineLeftMargin + m_hscTime->value()); }
+
+TimelineLayout TimelinePlot::layout() const {
+  return TimelineLayout::of(fontMetrics(), size(), m_hscTime->sizeHint().height(), m_notes, m_config);
+}
+
+void TimelinePlot::resizeEvent(QResizeEvent *) {
+  const int bar = m_hscTime->sizeHint().height();
+  m_hscTime->setGeometry(timelineLeftMargin, height() - bar, width() - timelineLeftMargin - timelineRightMargin, bar);
+  showScrollRange();
+}
+
+void TimelinePlot::showScrollRange() {
+  const int length = m_shown ? m_scale.runLength(m_shown->sim.endMs) : 0;
+  const int visible = layout().plot.width();
+  m_hscTime->setRange(0, std::max(0, length - visible));
+  m_hscTime->setPageStep(visible);
+  m_hscTime->setSingleStep(std::max(1, visible / scrollStepsPerPage));
+}
+
+// The moment under `aroundX` stays under it.
+void TimelinePlot::zoom(double factor, int aroundX) {
+  if (!m_shown) return;
+  const QRect plot = layout().plot;
+  const double anchor = timeAt(aroundX);
+  m_scale = m_scale.zoomed(factor, m_shown->sim.endMs, plot.width());
+  showScrollRange();
+  m_hscTime->setValue(m_scale.pixelOf(anchor) - (aroundX - plot.left()));
+  update();
+}
+
+void TimelinePlot::wheelEvent(QWheelEvent *event) {
+  const double notches = double(event->angleDelta().y()) / int(QWheelEvent::DefaultDeltasPerStep);
+  if (notches != 0) zoom(std::pow(wheelNotchZoom, notches), static_cast<int>(event->position().x()));
+}
+
+void TimelinePlot::keyPressEvent(QKeyEvent *event) {
+  const int middle = layout().plot.center().x();
+  switch (event->key()) {
+  case Qt::Key_Plus:
+  case Qt::Key_Equal:
+    zoom(keyZoom, middle);
+    break;
+  case Qt::Key_Minus:
+    zoom(1 / keyZoom, middle);
+    break;
+  case Qt::Key_Left:
+    m_hscTime->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    break;
+  case Qt::Key_Right:
+    m_hscTime->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    break;
+  case Qt::Key_Up:
+  case Qt::Key_Down:
+    pickNextLine(event->key() == Qt::Key_Down ? 1 : -1);
+    break;
+  default:
+    QWidget::keyPressEvent(event);
+  }
+}
+
+// The moment at a point of the plot, the marks or the axis, once a run is shown.
+std::optional<int> TimelinePlot::momentAt(QPoint at) const {
+  const TimelineLayout a = layout();
+  if (!m_shown || at.x() < a.plot.left() || at.y() < a.plot.top() || at.y() > a.axis.bottom()) return std::nullopt;
+  return static_cast<int>(timeAt(at.x()));
+}
+
+const LineRun *TimelinePlot::pickedRun() const {
+  return m_shown && m_pickedMs ? m_shown->sim.lineRunningAt(*m_pickedMs) : nullptr;
+}
+
+// A click at a moment marks the line running then, as a click on its row in the grid would.
+void TimelinePlot::mousePressEvent(QMouseEvent *event) {
+  if (const auto moment = momentAt(event->position().toPoint())) pick(*moment);
+}
+
+void TimelinePlot::pick(int timeMs) {
+  m_pickedMs = timeMs;
+  refreshNotes();
+  const LineRun *run = pickedRun();
+  if (run && m_runner.idle() && run->row < m_script.lines().rowCount()) m_script.lines().select(run->row);
+}
+
+// The line after (or before) the one picked, its start brought into sight.
+void TimelinePlot::pickNextLine(int step) {
+  if (!m_shown || m_shown->sim.lineRuns.empty()) return;
+  const std::vector<LineRun> &runs = m_shown->sim.lineRuns;
+  const LineRun *picked = pickedRun();
+  const long at = picked ? (picked - runs.data()) + step : step > 0 ? 0 : static_cast<long>(runs.size()) - 1;
+  const LineRun &run = runs[static_cast<size_t>(std::clamp(at, 0L, static_cast<long>(runs.size()) - 1))];
+  const QRect plot = layout().plot;
+  if (const int x = xOf(run.timeMs); x < plot.left() || x > plot.right())
+    m_hscTime->setValue(m_scale.pixelOf(run.timeMs) - plot.width() / sightedLineFraction);
+  pick(run.timeMs);
+}
+
+// Hovering over a moment tells of the line running then, as a click does in the notes.
+bool TimelinePlot::event(QEvent *event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  const auto *help = static_cast<QHelpEvent *>(event);
+  const auto moment = momentAt(help->pos());
+  const LineRun *run = moment ? m_shown->sim.lineRunningAt(*moment) : nullptr;
+  if (run) QToolTip::showText(help->globalPos(), toQt(lineText(*run, m_script.nodes(), m_config)), this);
+  else QToolTip::hideText();
+  return true;
+}
+
+void TimelinePlot::refreshNotes() {
+  m_notes.clear();
+  for (const std::string &note : timelineNotes(m_shown.get(), pickedRun(), m_script.nodes(), m_config))
+    m_notes << toQt(note);
+  setAccessibleDescription(m_notes.join('\n')); // what a screen reader has of the picture
+  showScrollRange(); // the plot is as wide as ever but may stand lower
+  update();
+}
+
+void TimelinePlot::paintEvent(QPaintEvent *) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().window());
+  const TimelineLayout a = layout();
+  paintNotesAndLegend(painter, a);
+  paintPlot(painter, a.plot);
+  if (!m_shown) return;
+  painter.save();
+  painter.setClipRect(a.plot.united(a.marks));
+  paintMarks(painter, a);
+  painter.setClipRect(a.plot);
+  paintTraces(painter, a.plot);
+  painter.restore();
+  paintAxis(painter, a.axis);
+}
+
+void TimelinePlot::paintNotesAndLegend(QPainter &painter, const TimelineLayout &a) const {
+  for (size_t i = 0; i < a.noteRects.size(); ++i) {
+    const bool failure = i == outcomeNote && m_shown && m_shown->sim.failure;
+    painter.setPen(failure ? failureColour : palette().windowText().color());
+    painter.drawText(a.noteRects[i], Qt::TextWordWrap, m_notes[static_cast<int>(i)]);
+  }
+  const int line = fontMetrics().height();
+  painter.setPen(palette().windowText().color());
+  for (size_t servo = 0; servo < a.legendSpots.size(); ++servo) {
+    const QPoint spot = a.legendSpots[servo];
+    painter.fillRect(QRect(QPoint(spot.x(), spot.y() + line / 2 - legendSwatch.height() / 2), legendSwatch),
+                     servoColours[servo]);
+    painter.drawText(spot + QPoint(legendNameIndent, fontMetrics().ascent()), toQt(m_config.servos[servo].name));
+  }
+}
+
+// The plot's ground, frame and position labels, run or no run.
+void TimelinePlot::paintPlot(QPainter &painter, const QRect &plot) const {
+  const int line = fontMetrics().height();
+  painter.fillRect(plot, palette().base());
+  painter.setPen(palette().mid().color());
+  painter.drawRect(plot.adjusted(0, 0, -1, -1));
+  painter.setPen(palette().windowText().color());
+  for (int position : {lowestPosition, startPosition, highestPosition}) {
+    const int y = plot.bottom() - (plot.height() - 1) * position / highestPosition;
+    painter.drawText(QRect(0, y - line / 2, timelineLeftMargin - timelineGap, line), Qt::AlignRight | Qt::AlignVCenter,
+                     QString::number(position));
+  }
+}
+
+void TimelinePlot::paintMarks(QPainter &painter, const TimelineLayout &a) const {
+  const Simulation &sim = m_shown->sim;
+  auto shade = [&](int startMs, int endMs, const QColor &colour) {
+    painter.fillRect(QRect(QPoint(xOf(startMs), a.plot.top()), QPoint(xOf(endMs), a.plot.bottom())), colour);
+  };
+  for (const OverloadSpan &span : m_shown->load.overloaded) shade(span.startMs, span.endMs, overloadShade);
+  for (const PauseSpan &pause : sim.pauses) shade(pause.startMs, pause.endMs, pauseShade);
+  if (const LineRun *picked = pickedRun())
+    shade(picked->timeMs, picked == &sim.lineRuns.back() ? sim.endMs : (picked + 1)->timeMs, pickedShade);
+
+  // The names in two lanes, each name drawn where the last in its lane has ended.
+  const int line = fontMetrics().height();
+  std::array<int, 2> labelEnd{std::numeric_limits<int>::min(), std::numeric_limits<int>::min()};
+  int lane = 0, lastX = std::numeric_limits<int>::min();
+  for (const LineRun &run : sim.lineRuns) {
+    const int x = xOf(run.timeMs);
+    if (x < a.plot.left() - markLead || x > a.plot.right()) continue;
+    const bool wait = std::binary_search(sim.waits.begin(), sim.waits.end(), run.timeMs);
+    const QColor colour = wait ? waitColour : palette().mid().color();
+    if (x != lastX || wait) { // one mark a pixel is all a zoomed-out long script can show
+      painter.setPen(QPen(colour, 1, Qt::DotLine));
+      painter.drawLine(x, a.plot.top(), x, a.marks.top() + (lane + 1) * line);
+      lastX = x;
+    }
+    if (x > labelEnd[lane]) {
+      const QString text = fontMetrics().elidedText(toQt(run.text), Qt::ElideRight, markLabelWidth);
+      painter.setPen(wait ? colour : palette().windowText().color());
+      painter.drawText(QPoint(x + labelIndent, a.marks.top() + lane * line + fontMetrics().ascent()), text);
+      labelEnd[lane] = x + labelIndent + fontMetrics().horizontalAdvance(text) + labelSpacing;
+    }
+    lane = 1 - lane;
+  }
+  painter.setPen(QPen(loopColour, emphasisPen));
+  for (const LoopPass &loop : sim.loops) {
+    const int from = xOf(loop.startMs), to = xOf(loop.endMs);
+    painter.drawLine(from, a.plot.top() + loopBarInset, to, a.plot.top() + loopBarInset);
+    painter.drawText(QPoint(from + loopLabelInset, a.plot.top() + loopLabelInset + fontMetrics().ascent()),
+                     tr("loop of %1").arg(toQt(secondsText(loop.endMs - loop.startMs, 1))));
+  }
+  if (sim.failure) {
+    painter.setPen(QPen(failureColour, emphasisPen));
+    painter.drawLine(xOf(sim.endMs), a.plot.top(), xOf(sim.endMs), a.plot.bottom());
+  }
+}
+
+void TimelinePlot::paintTraces(QPainter &painter, const QRect &plot) const {
+  const Simulation &sim = m_shown->sim;
+  const double shownFrom = timeAt(plot.left()) - 1, shownTo = timeAt(plot.right()) + 1;
+  const int origin = xOf(0);
+  auto y = [&plot](int position) { return plot.bottom() - (plot.height() - 1.0) * position / highestPosition; };
+  painter.setRenderHint(QPainter::Antialiasing);
+  for (int servo = 0; servo < m_config.servoCount(); ++servo) {
+    const std::vector<TracePoint> trace =
+        traceColumns(m_shown->traces[servo], sim.start[servo], sim.endMs, m_scale, shownFrom, shownTo);
+    QPolygonF points;
+    points.reserve(static_cast<qsizetype>(trace.size()));
+    for (const TracePoint &point : trace) points << QPointF(origin + point.pixel, y(point.position));
+    painter.setPen(QPen(servoColours[servo], tracePen));
+    for (qsizetype at = 0; at + 1 < points.size(); at += tracePiece)
+      painter.drawPolyline(points.constData() + at, static_cast<int>(std::min(tracePiece + 1, points.size() - at)));
+  }
+}
+
+void TimelinePlot::paintAxis(QPainter &painter, const QRect &axis) const {
+  painter.setPen(palette().windowText().color());
+  painter.drawLine(axis.topLeft(), axis.topRight());
+  const AxisTicks ticks = m_scale.ticks();
+  const double last = timeAt(axis.right());
+  for (double t = std::ceil(timeAt(axis.left()) / ticks.stepMs) * ticks.stepMs; t <= last; t += ticks.stepMs) {
+    const int x = xOf(t);
+    painter.drawLine(x, axis.top(), x, axis.top() + timelineGap);
+    painter.drawText(QPoint(x + labelIndent, axis.top() + timelineGap + fontMetrics().ascent()),
+                     toQt(secondsText(t, ticks.decimals)));
+  }
+}
+
+} // namespace quarnel
