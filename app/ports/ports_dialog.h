@@ -1,5 +1,5 @@
-// The Ports dialog: the machine's serial devices, followed as they are plugged in and out, and
-// the device each COM port 1 to 4 leads to.
+// The Ports dialog: the machine's serial devices, followed as they are plugged in and out, the
+// launcher's virtual board, and the device each COM port 1 to 4 leads to.
 #pragma once
 
 #include "link/port_route.h"
@@ -18,6 +18,8 @@ class QTableWidget;
 namespace quarnel {
 
 class PortsDialog : public QDialog {
+  Q_OBJECT
+
 public:
   // `root` stands for the file system's root, so a test can give it a folder of fake devices.
   PortsDialog(const PortEnvironment &atStart, const PortDevices &chosen, QWidget *parent,
@@ -32,6 +34,8 @@ private:
   void refresh();
   void showDevices();
   void fillChoice(int port, const QString &selected);
+  // The machine's devices, after the launcher's virtual board where there is one.
+  std::vector<SerialDevice> offeredDevices() const;
 
   PortEnvironment m_atStart;
   PortDevices m_stored;
