@@ -22,8 +22,11 @@ int main(int argc, char *argv[]) {
     // --help, --version and --check answer with no display, so no window system is touched yet.
     QCoreApplication commandLineOnly(argc, argv);
     quarnel::CommandLine commandLine(
-        "quarnel", "Configures a serial servo board of 8 or 12 hobby servos, moves the servos by hand\n"
-                   "and records and plays back motion scripts.");
+        "quarnel",
+        "Configures a serial servo board of 8 or 12 hobby servos, moves the servos by hand\n"
+        "and records and plays back motion scripts.\n"
+        "Qt's own options, such as -style NAME, -platform NAME and -reverse, are taken as well.",
+        {.qtOptions = true});
     const QCommandLineOption check(
         "check", "Show the servo driver library the program loads and whether it loads with its "
                  "three calls, then exit: 0 when it does, 1 when not.");
