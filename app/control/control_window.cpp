@@ -8,6 +8,7 @@
 #include "control/window_edge.h"
 #include "motion/servo_limits.h"
 #include "text/text_number.h"
+#include "widgets/design_scroll_area.h"
 #include "widgets/named_widget.h"
 #include "widgets/show_about.h"
 #include "widgets/stop_sign.h"
@@ -86,8 +87,7 @@ ControlWindow::ControlWindow(MotionModel &motion, ServoDriver &driver, const Clo
 
 void ControlWindow::buildControls() {
   m_layout = TwipLayout(layoutScale(font()));
-  auto *client = new QWidget(this);
-  setCentralWidget(client);
+  auto *client = new QWidget;
 
   for (int i = 0; i < servoChannels; ++i) {
     const int left = columnStep * (i / servosPerColumn), top = rowStep * (i % servosPerColumn);
@@ -125,12 +125,14 @@ void ControlWindow::buildControls() {
   m_cmdSTOP->setIconSize(QSize(m_layout.pixels(555), m_layout.pixels(555)));
   m_cmdSTOP->setToolTip("Stop every servo where it is, and a running script (Esc)");
   m_cmdSTOP->setAccessibleName("STOP");
+  keepUncovered(*m_cmdSTOP);
   m_cmdBack = place(new QPushButton("B&ack", buttons), "cmdBack", m_layout.rect(120, 2160, 732, 372));
   // Alt+A belongs to the About menu: two owners would make it do nothing. Back is reached with
   // Tab and Space, or File > Back (Alt+F, A).
   m_cmdBack->setShortcut(QKeySequence());
 
   client->setFixedSize(m_layout.pixels(designWidth), m_layout.pixels(rowStep * (servosPerColumn - 1) + servoFrameHeight + 60));
+  setCentralWidget(new DesignScrollArea(client, this));
 }
 
 void ControlWindow::buildMenus() {
@@ -142,7 +144,7 @@ void ControlWindow::buildMenus() {
 
 void ControlWindow::buildStatusBar() {
   statusBar()->setObjectName("sbrStatus");
-  statusBar()->setSizeGripEnabled(false); // the window has a fixed size
+  statusBar()->setSizeGripEnabled(false); // the window has its design's size, or its screen's
   // The link's text keeps the whole width; the frames asked go on a line below it.
   auto *fields = new QWidget(statusBar());
   auto *rows = new QVBoxLayout(fields);
@@ -204,8 +206,8 @@ void ControlWindow::load() {
 
   // The status bar adds its own height below the design's layout.
   const QSize size(m_layout.pixels(designWidth), m_layout.pixels(designHeight) + statusBar()->sizeHint().height());
-  setFixedSize(size);
-  move(reachablePosition(QPoint(twipsToPixels(m_setup.controlsLeft), twipsToPixels(m_setup.controlsTop)), size));
+  fitToScreen(*this, size);
+  move(reachablePosition(QPoint(twipsToPixels(m_setup.controlsLeft), twipsToPixels(m_setup.controlsTop)), this->size()));
   m_loaded = true;
   m_ticker.start();
   show();

@@ -5,6 +5,7 @@
 #include "motion/motion_model.h"
 #include "script/script_model.h"
 #include "script_window/script_edits.h"
+#include "widgets/design_scroll_area.h"
 #include "widgets/field_leave_check.h"
 #include "widgets/named_widget.h"
 #include "widgets/window_placement.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -51,7 +53,8 @@ NodeEditor::NodeEditor(ScriptModel &script, ScriptEdits &edits, MotionModel &mot
 
 void NodeEditor::buildControls() {
   m_layout = TwipLayout(layoutScale(font()));
-  auto *values = place(new QGroupBox("Servo Settings", this), "fmeValues", m_layout.rect(120, 120, valuesWidth, valuesHeight));
+  auto *client = new QWidget;
+  auto *values = place(new QGroupBox("Servo Settings", client), "fmeValues", m_layout.rect(120, 120, valuesWidth, valuesHeight));
   place(new QLabel("Position", values), "lblPos", m_layout.rect(480, 240, 840, boxHeight));
   place(new QLabel("Speed", values), "lblSpeed", m_layout.rect(1440, 240, 840, boxHeight));
   for (int i = 0; i < servoChannels; ++i) {
@@ -64,13 +67,17 @@ void NodeEditor::buildControls() {
     m_txtPos[i]->setAccessibleName(QString("Servo %1 position").arg(i));
     m_txtSpeed[i]->setAccessibleName(QString("Servo %1 speed").arg(i));
   }
-  auto *name = place(new QGroupBox("Name", this), "fmeNodeNam", m_layout.rect(sideLeft, 120, sideWidth, 672));
+  auto *name = place(new QGroupBox("Name", client), "fmeNodeNam", m_layout.rect(sideLeft, 120, sideWidth, 672));
   m_txtNodeName = place(new QLineEdit(name), "txtNodeName", m_layout.rect(120, 300, 1560, boxHeight));
   m_txtNodeName->setAccessibleName("Node name");
-  auto *exit = place(new QGroupBox(this), "fmeExit", m_layout.rect(sideLeft, 912, sideWidth, 972));
+  auto *exit = place(new QGroupBox(client), "fmeExit", m_layout.rect(sideLeft, 912, sideWidth, 972));
   m_cmbSave = place(new QPushButton("Save", exit), "cmbSave", m_layout.rect(120, 180, 1560, 312));
   m_cmbClose = place(new QPushButton("Cancel", exit), "cmbClose", m_layout.rect(120, 600, 1560, 312));
-  setFixedSize(m_layout.pixels(clientWidth), m_layout.pixels(clientHeight));
+  client->setFixedSize(m_layout.pixels(clientWidth), m_layout.pixels(clientHeight));
+  auto *whole = new QVBoxLayout(this);
+  whole->setContentsMargins(0, 0, 0, 0);
+  whole->addWidget(new DesignScrollArea(client, this));
+  fitToScreen(*this, client->size());
 }
 
 void NodeEditor::connectControls() {

@@ -41,6 +41,8 @@ public:
   const Simulation *simulation() const { return m_shown ? &m_shown->sim : nullptr; }
   // The x of `timeMs` in the plot, for a reader of the picture.
   int xOf(double timeMs) const;
+  // The names in the legend, for a reader of the picture: the servos that move in the run.
+  QStringList legendNames() const;
 
 protected:
   void paintEvent(QPaintEvent *event) override;
@@ -53,6 +55,7 @@ protected:
 
 private:
   TimelineLayout layout() const;
+  std::vector<int> movingServos() const;
   void playIfChanged();
   void showResult(std::shared_ptr<const PlayedAhead> result);
   void zoom(double factor, int aroundX);

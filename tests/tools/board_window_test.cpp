@@ -42,7 +42,9 @@ void BoardWindowTest::eachServoIsNamedAndTellsItsPosition() {
   QCOMPARE(text(&window, QAccessible::Name), QString("Virtual servo board"));
   QCOMPARE(text(dial, QAccessible::Name), QString("Servo 3"));
   QCOMPARE(text(dial, QAccessible::Description), QString("Nothing received"));
-  QCOMPARE(window.findChild<QLabel *>("boardHeader")->text(), QString("Frames: 0    Line: not opened"));
+  // On a line, or a line each where the window is narrow.
+  auto header = [&] { return window.findChild<QLabel *>("boardHeader")->text().simplified(); };
+  QCOMPARE(header(), QString("Frames: 0 Line: not opened"));
 
   state.positions[3] = 200;
   state.frames = 7;
@@ -50,7 +52,7 @@ void BoardWindowTest::eachServoIsNamedAndTellsItsPosition() {
   window.refresh();
   QCOMPARE(text(dial, QAccessible::Description), QString("Position 200"));
   QCOMPARE(text(window.findChild<QWidget *>("servoDial(4)"), QAccessible::Description), QString("Nothing received"));
-  QCOMPARE(window.findChild<QLabel *>("boardHeader")->text(), QString("Frames: 7    Line: 9600 bit/s"));
+  QCOMPARE(header(), QString("Frames: 7 Line: 9600 bit/s"));
 }
 
 void BoardWindowTest::positionIsReadAsTwoWholeNumbers_data() {

@@ -50,8 +50,8 @@ BoardWindow::BoardWindow(const BoardState &state, QString linkPath) : m_state(st
   m_header = new QLabel(this);
   m_header->setObjectName("boardHeader");
   m_header->setGeometry(12, 0, width() - 24, grid.header);
-  // A narrow window's header is too short for the line's whole story on one line.
-  m_header->setWordWrap(true);
+  // A narrow window's header gives each of its parts a line.
+  if (grid.columns != kDesignColumns) m_headerGap = "\n";
   for (int servo = 0; servo < kShownServos; ++servo) {
     m_dials[servo] = new ServoDial(servo, this);
     m_dials[servo]->setGeometry((servo % grid.columns) * grid.cell, grid.header + (servo / grid.columns) * grid.cell,
@@ -83,8 +83,8 @@ void BoardWindow::standAt(QPoint position) {
 void BoardWindow::refresh() {
   const int32_t speed = m_state.bitsPerSecond.load();
   QString header = QString("Frames: %1").arg(m_state.frames.load());
-  header += speed > 0 ? QString("    Line: %1 bit/s").arg(speed) : QString("    Line: not opened");
-  if (const long errors = m_state.errors.load()) header += QString("    Damaged bytes: %1").arg(errors);
+  header += m_headerGap + (speed > 0 ? QString("Line: %1 bit/s").arg(speed) : QString("Line: not opened"));
+  if (const long errors = m_state.errors.load()) header += m_headerGap + QString("Damaged bytes: %1").arg(errors);
   if (m_header->text() != header) m_header->setText(header);
   for (int servo = 0; servo < kShownServos; ++servo) m_dials[servo]->showPosition(m_state.positions[servo].load());
   // Checked at every refresh: the window manager can move the window or learn its frame at any

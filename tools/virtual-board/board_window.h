@@ -59,6 +59,7 @@ private:
 
   const BoardState &m_state;
   QLabel *m_header;
+  QString m_headerGap = "    "; // between the header's parts
   std::array<ServoDial *, kShownServos> m_dials{};
   QTimer m_refresh;
   std::string m_placePath;
