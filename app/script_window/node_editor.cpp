@@ -77,7 +77,7 @@ void NodeEditor::buildControls() {
   auto *whole = new QVBoxLayout(this);
   whole->setContentsMargins(0, 0, 0, 0);
   whole->addWidget(new DesignScrollArea(client, this));
-  fitToScreen(*this, client->size());
+  m_designSize = client->size();
 }
 
 void NodeEditor::connectControls() {
@@ -108,6 +108,8 @@ void NodeEditor::openFor(int index, const QWidget &controls, const QWidget &scri
   }
   m_edit.begin(index);
   m_motion.setNodeEditorOpen(true);
+  // Made shorter where that keeps it clear of STOP: the boxes scroll, Save and Cancel stay in sight.
+  fitToScreen(*this, m_designSize, QSize(m_designSize.width(), m_designSize.height() / 2));
   moveBeside(*this, {&controls, &script});
   show();
   raise();

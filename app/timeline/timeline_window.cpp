@@ -358,7 +358,8 @@ void TimelineWindow::paintTraces(QPainter &painter, const QRect &plot) const {
   const int origin = xOf(0);
   auto y = [&plot](int position) { return plot.bottom() - (plot.height() - 1.0) * position / highestPosition; };
   painter.setRenderHint(QPainter::Antialiasing);
-  for (int servo = 0; servo < m_config.servoCount(); ++servo) {
+  // A servo that never moves would be a flat line of a colour the legend does not name.
+  for (int servo : movingServos()) {
     const std::vector<TracePoint> trace =
         traceColumns(m_shown->traces[servo], sim.start[servo], sim.endMs, m_scale, shownFrom, shownTo);
     QPolygonF points;

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QScrollBar>
 #include <QWidget>
 
 #include <algorithm>
@@ -67,9 +68,8 @@ long long distance(QPoint a, QPoint b) {
 
 constexpr const char *uncoveredProperty = "quarnelKeepUncovered";
 
-// What no window placed beside `windows` may cover: the part in sight of each marked control of
-// those shown, and the virtual board's window.
-QList<QRect> uncoveredOf(std::initializer_list<const QWidget *> windows) {
+// The part in sight of each marked control of `windows` that are shown.
+QList<QRect> markedControlsOf(std::initializer_list<const QWidget *> windows) {
   QList<QRect> keepClear;
   for (const QWidget *window : windows) {
     if (!window->isVisible()) continue;
@@ -79,8 +79,16 @@ QList<QRect> uncoveredOf(std::initializer_list<const QWidget *> windows) {
         if (!inSight.isEmpty()) keepClear.append(QRect(control->mapToGlobal(inSight.topLeft()), inSight.size()));
       }
   }
-  if (const auto board = virtualBoardWindow()) keepClear.append(*board);
   return keepClear;
+}
+
+// As wide as a scroll area's own scroll bar asks to be, and a pixel that a fractional scale
+// factor may round away.
+int scrollBarWidth() { return QScrollBar(Qt::Vertical).sizeHint().width() + 1; }
+
+QList<QRect> boardWindow() {
+  if (const auto board = virtualBoardWindow()) return {*board};
+  return {};
 }
 
 } // namespace
@@ -188,7 +196,7 @@ std::optional<QRect> clearPlaceBeside(QRect served, QSize size, QSize least, con
   long long leastCovered = std::numeric_limits<long long>::max();
   for (const QRect &clear : clearAreas(area, keepClear)) {
     if (clear.width() < least.width() || clear.height() < least.height()) continue;
-    const QSize fitted = size.boundedTo(clear.size());
+    const QSize fitted = fittedBeside(served, size, least, clear).boundedTo(clear.size());
     const QRect place(besidePosition(served, fitted, clear), fitted);
     const long long covered = overlap(place, served);
     const bool larger = best && static_cast<long long>(fitted.width()) * fitted.height() >
@@ -208,10 +216,8 @@ QPoint reachablePosition(QPoint position, QSize size) {
   for (const QScreen *screen : QGuiApplication::screens())
     if (screen != QGuiApplication::primaryScreen()) areas.append(screen->availableGeometry());
   const QRect frame(keptInside(QRect(position, size + decorations()), areas), size + decorations());
-  const auto board = virtualBoardWindow();
-  if (!board) return frame.topLeft();
   const QScreen *screen = QGuiApplication::screenAt(frame.center());
-  return keptClear(frame, {*board}, screen ? screen->availableGeometry() : primaryArea());
+  return keptClear(frame, boardWindow(), screen ? screen->availableGeometry() : primaryArea());
 }
 
 void moveBeside(QWidget &window, std::initializer_list<const QWidget *> served, QSize least) {
@@ -228,12 +234,17 @@ void moveBeside(QWidget &window, std::initializer_list<const QWidget *> served, 
   // With no side of them all free, the others are covered rather than the first.
   if (QRect(position, size).intersects(frames)) position = besidePosition(first.frameGeometry(), size, area);
 
-  const QList<QRect> keepClear = uncoveredOf(served);
-  if (coversAny(QRect(position, size), keepClear)) {
-    const QSize smallest = least.isValid() ? least + frame : size;
-    if (const auto clear = clearPlaceBeside(frames, size, smallest, keepClear, area)) {
+  // Clear of the marked controls and the board's window; where no place is, of the controls alone.
+  const QList<QRect> controls = markedControlsOf(served);
+  const QSize smallest = (least.isValid() ? least : window.minimumSize()) + frame;
+  // A window that may be made shorter scrolls then, and wants the scroll bar's width beside it.
+  const QSize wanted = size + QSize(smallest.height() < size.height() ? scrollBarWidth() : 0, 0);
+  for (const QList<QRect> &keepClear : {controls + boardWindow(), controls}) {
+    if (!coversAny(QRect(position, size), keepClear)) break;
+    if (const auto clear = clearPlaceBeside(frames, wanted, smallest, keepClear, area)) {
       position = clear->topLeft();
       if (clear->size() != size) window.resize(clear->size() - frame);
+      break;
     }
   }
   window.move(position);
@@ -244,14 +255,13 @@ void moveBesideMakingRoom(QWidget &window, QWidget &served) {
   const QRect frame = served.frameGeometry();
   const QSize size = frameSize(window);
   const QRect beside(besidePosition(frame, size, area), size);
-  if (!beside.intersects(frame) && !coversAny(beside, uncoveredOf({&served}))) {
+  if (!beside.intersects(frame) && !coversAny(beside, markedControlsOf({&served}) + boardWindow())) {
     window.move(beside.topLeft());
     return;
   }
   // The two side by side, the window to the right or to the left, clear of the board's window;
   // what must stay uncovered in the served window moves with it.
-  QList<QRect> keepClear;
-  if (const auto board = virtualBoardWindow()) keepClear.append(*board);
+  const QList<QRect> keepClear = boardWindow();
   const QSize pair(frame.width() + size.width(), std::max(frame.height(), size.height()));
   std::optional<QPoint> shift;
   for (const int pairLeft : {frame.x(), frame.x() - size.width()}) {
@@ -271,15 +281,16 @@ void moveOver(QWidget &dialog, const QWidget &parent) {
   const QSize size = frameSize(dialog);
   const QRect centred(parent.frameGeometry().center() - QPoint(size.width() / 2, size.height() / 2), size);
   const QRect inside(clampedInto(centred.topLeft(), size, area), size);
-  const auto board = virtualBoardWindow();
-  dialog.move(board ? keptClear(inside, {*board}, area) : inside.topLeft());
+  dialog.move(keptClear(inside, boardWindow(), area));
 }
 
-void fitToScreen(QWidget &window, QSize designed) {
+void fitToScreen(QWidget &window, QSize designed, QSize least) {
   const QSize room = areaOf(window).size() - (frameSize(window) - window.size());
   const QSize size = designed.boundedTo(room);
-  window.setMinimumSize(size);
-  window.setMaximumSize(designed);
+  window.setMinimumSize(least.isValid() ? least.boundedTo(size) : size);
+  // Smaller than the design, it scrolls: room for the scroll bars up to the design's whole size.
+  const int bar = scrollBarWidth();
+  window.setMaximumSize(size == designed && !least.isValid() ? designed : designed + QSize(bar, bar));
   window.resize(size);
 }
 

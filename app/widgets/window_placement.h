@@ -62,7 +62,8 @@ QPoint reachablePosition(QPoint position, QSize size);
 // beside the first alone: it matters most, the others are covered before it. A window with a
 // valid `least` is first made smaller, down to that size, where that lets it stand clear of them.
 // The marked controls of `served` and the virtual board's window stay uncovered where any place
-// on the screen allows it.
+// on the screen allows it, the window made smaller, down to `least` or else its minimum size,
+// where that helps; where no place is clear of both, the controls at least.
 void moveBeside(QWidget &window, std::initializer_list<const QWidget *> served, QSize least = {});
 
 // As moveBeside for one served window, but where no side of it is free, `served` moves sideways
@@ -73,7 +74,8 @@ void moveBesideMakingRoom(QWidget &window, QWidget &served);
 void moveOver(QWidget &dialog, const QWidget &parent);
 
 // Gives `window` `designed`, its size by design, where its screen's available area holds that
-// with the window's frame; else as much as the area holds, with room to grow to `designed`.
-void fitToScreen(QWidget &window, QSize designed);
+// with the window's frame; else as much as the area holds, with room to grow to `designed`. With
+// a valid `least` the user, and placement, may make it smaller down to that.
+void fitToScreen(QWidget &window, QSize designed, QSize least = {});
 
 } // namespace quarnel
