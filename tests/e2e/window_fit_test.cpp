@@ -23,13 +23,6 @@ using namespace quarnel;
 
 namespace {
 
-std::string pose(int servo0, int speed) {
-  std::string text;
-  for (int slot = 0; slot < servoChannels; ++slot)
-    text += std::to_string(slot == 0 ? servo0 : 127) + ',' + std::to_string(speed) + ',';
-  return text;
-}
-
 QRect onScreen(const QWidget &control) { return QRect(control.mapToGlobal(QPoint(0, 0)), control.size()); }
 
 } // namespace
@@ -57,7 +50,9 @@ void WindowFitTest::everyWindowFitsBesideTheBoardAndLeavesStopInSight() {
 
   SteadyClock clock;
   ApplicationParts parts(clock);
-  parts.script.createNode("Wave", pose(200, 40));
+  std::string wave; // every servo to 200 at speed 40
+  for (int slot = 0; slot < servoChannels; ++slot) wave += "200,40,";
+  parts.script.createNode("Wave", wave);
   parts.script.lines().placeCommand("Wave");
   SettingsWindow settings(parts.setup, parts.ui, parts.identity, parts.folders);
   PortsDialog ports({}, {}, &settings);
