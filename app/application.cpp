@@ -7,6 +7,7 @@
 #include "ui/document_files.h"
 #include "widgets/file_drop.h"
 #include "widgets/recent_files_menu.h"
+#include "widgets/window_placement.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -148,6 +149,8 @@ void Application::showPortCaptions() {
 void Application::openPorts() {
   auto *dialog = new PortsDialog(m_portsAtStart, m_remembered.values().portDevices, &m_frmSettings);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->adjustSize();
+  moveOver(*dialog, m_frmSettings);
   QObject::connect(dialog, &QDialog::accepted, [this, dialog] {
     m_remembered.rememberPortDevices(dialog->chosen());
     showPortCaptions();

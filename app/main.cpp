@@ -24,8 +24,11 @@ int main(int argc, char *argv[]) {
     QCoreApplication commandLineOnly(argc, argv);
     quarnel::installDesktopTranslations(commandLineOnly);
     quarnel::CommandLine commandLine(
-        "quarnel", QCoreApplication::translate("Main", "Configures a serial servo board of 8 or 12 hobby servos, moves "
-                                                       "the servos by hand\nand records and plays back motion scripts."));
+        "quarnel",
+        QCoreApplication::translate("Main", "Configures a serial servo board of 8 or 12 hobby servos, moves the servos by "
+                                            "hand\nand records and plays back motion scripts.\nQt's own options, such as "
+                                            "-style NAME, -platform NAME and -reverse, are taken as well."),
+        {.qtOptions = true});
     const QCommandLineOption check(
         "check", QCoreApplication::translate("Main", "Show the servo driver library the program loads and whether it "
                                                      "loads with its three calls, then exit: 0 when it does, 1 when not."));

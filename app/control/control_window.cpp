@@ -10,6 +10,7 @@
 #include "motion/servo_limits.h"
 #include "text/text_number.h"
 #include "widgets/live_status.h"
+#include "widgets/design_scroll_area.h"
 #include "widgets/named_widget.h"
 #include "widgets/help_menu.h"
 #include "widgets/stop_sign.h"
@@ -86,8 +87,7 @@ ControlWindow::ControlWindow(MotionModel &motion, ServoDriver &driver, const Clo
 void ControlWindow::buildControls() {
   const QString scriptCaption = tr("S&cript"), homeCaption = tr("&Home"), backCaption = tr("B&ack");
   m_layout = TwipLayout(layoutScale(font(), {scriptCaption, homeCaption, backCaption}));
-  auto *client = new QWidget(this);
-  setCentralWidget(client);
+  auto *client = new QWidget;
 
   for (int i = 0; i < servoChannels; ++i) {
     const int left = columnStep * (i / servosPerColumn), top = rowStep * (i % servosPerColumn);
@@ -130,12 +130,14 @@ void ControlWindow::buildControls() {
   m_cmdSTOP->setIconSize(QSize(m_layout.pixels(555), m_layout.pixels(555)));
   m_cmdSTOP->setToolTip(tr("Stop every servo where it is, and a running script (Esc)"));
   m_cmdSTOP->setAccessibleName("STOP");
+  keepUncovered(*m_cmdSTOP);
   m_cmdBack = place(new QPushButton(backCaption, buttons), "cmdBack", m_layout.rect(120, 2160, 732, 372));
   m_cmbRecorder->setToolTip(tr("Open the script window beside this one"));
   m_cmdHome->setToolTip(tr("Send every servo to its home position"));
   m_cmdBack->setToolTip(tr("Close the link to the board and go back to the settings window"));
 
   client->setFixedSize(m_layout.pixels(designWidth), m_layout.pixels(rowStep * (servosPerColumn - 1) + servoFrameHeight + 60));
+  setCentralWidget(new DesignScrollArea(client, this));
 }
 
 void ControlWindow::buildMenus() {
@@ -148,7 +150,7 @@ void ControlWindow::buildMenus() {
 
 void ControlWindow::buildStatusBar() {
   statusBar()->setObjectName("sbrStatus");
-  statusBar()->setSizeGripEnabled(false); // the window has a fixed size
+  statusBar()->setSizeGripEnabled(false); // the window has its design's size, or its screen's
   // The link's text keeps the whole width; the frames asked go on a line below it.
   auto *fields = new QWidget(statusBar());
   auto *rows = new QVBoxLayout(fields);
@@ -215,8 +217,8 @@ void ControlWindow::load() {
 
   // The status bar adds its own height below the design's layout.
   const QSize size(m_layout.pixels(designWidth), m_layout.pixels(designHeight) + statusBar()->sizeHint().height());
-  setFixedSize(size);
-  move(reachablePosition(QPoint(twipsToPixels(m_setup.controlsLeft), twipsToPixels(m_setup.controlsTop)), size));
+  fitToScreen(*this, size);
+  move(reachablePosition(QPoint(twipsToPixels(m_setup.controlsLeft), twipsToPixels(m_setup.controlsTop)), this->size()));
   m_loaded = true;
   m_ticker.start();
   show();

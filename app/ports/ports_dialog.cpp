@@ -73,7 +73,7 @@ void PortsDialog::buildControls() {
     label->setBuddy(m_cmbPortDevice[port - 1]);
     choices->addWidget(label, port - 1, 0);
     choices->addWidget(m_cmbPortDevice[port - 1], port - 1, 1);
-    anyFromOutside = anyFromOutside || m_atStart[port - 1].has_value();
+    anyFromOutside = anyFromOutside || m_atStart.named[port - 1].has_value();
   }
   choices->setColumnStretch(1, 1);
   layout->addLayout(choices);
@@ -104,27 +104,43 @@ void PortsDialog::refresh() {
 }
 
 void PortsDialog::showDevices() {
-  m_grdDevices->setRowCount(static_cast<int>(m_devices.size()));
-  for (int row = 0; row < static_cast<int>(m_devices.size()); ++row) {
-    const SerialDevice &d = m_devices[row];
+  const std::vector<SerialDevice> shown = offeredDevices();
+  m_grdDevices->setRowCount(static_cast<int>(shown.size()));
+  for (int row = 0; row < static_cast<int>(shown.size()); ++row) {
+    const SerialDevice &d = shown[row];
     const QString cells[] = {d.name, d.path, d.description};
     for (int column = 0; column < 3; ++column) m_grdDevices->setItem(row, column, new QTableWidgetItem(cells[column]));
   }
   m_grdDevices->resizeColumnsToContents();
-  m_lblNoDevices->setVisible(m_devices.empty());
+  m_lblNoDevices->setVisible(shown.empty());
+}
+
+std::vector<SerialDevice> PortsDialog::offeredDevices() const {
+  std::vector<SerialDevice> offered;
+  if (m_atStart.virtualBoard)
+    offered.push_back({qt(*m_atStart.virtualBoard), {}, tr("Virtual board"),
+                       tr("A board shown on the screen, for work without hardware")});
+  offered.insert(offered.end(), m_devices.begin(), m_devices.end());
+  return offered;
 }
 
 void PortsDialog::fillChoice(int port, const QString &selected) {
   QComboBox *choice = m_cmbPortDevice[port - 1];
   choice->clear();
-  if (const auto &outside = m_atStart[port - 1]) {
+  if (const auto &outside = m_atStart.named[port - 1]) {
     choice->addItem(qt(tavik::portVariable(port) + ": " + *outside));
     choice->setEnabled(false);
     return;
   }
-  const QString fallback = qt(tavik::defaultPortDevice(port));
-  choice->addItem(withPresence(tr("Default: %1").arg(fallback), fallback), QString());
-  for (const SerialDevice &d : m_devices) choice->addItem(d.name + " (" + d.path + ")", d.choice());
+  const std::vector<SerialDevice> offered = offeredDevices();
+  if (m_atStart.virtualBoard) {
+    // A port with no choice of its own leads to the virtual board.
+    choice->addItem(tr("Default: %1").arg(offered.front().name), QString());
+  } else {
+    const QString fallback = qt(tavik::defaultPortDevice(port));
+    choice->addItem(withPresence(tr("Default: %1").arg(fallback), fallback), QString());
+  }
+  for (const SerialDevice &d : offered) choice->addItem(d.name + " (" + d.path + ")", d.choice());
   int index = choice->findData(selected);
   if (index < 0) {
     // Not a serial device of this machine now (unplugged, or a link of the user's own): kept
@@ -139,7 +155,7 @@ PortDevices PortsDialog::chosen() const {
   // A port set from outside keeps what was stored for it, for runs without that setting.
   PortDevices devices = m_stored;
   for (int port = 1; port <= comPorts; ++port)
-    if (!m_atStart[port - 1])
+    if (!m_atStart.named[port - 1])
       devices[port - 1] = QFile::encodeName(m_cmbPortDevice[port - 1]->currentData().toString()).toStdString();
   return devices;
 }

@@ -1,5 +1,5 @@
-// The Ports dialog: the machine's serial devices, followed as they are plugged in and out, and
-// the device each COM port 1 to 4 leads to.
+// The Ports dialog: the machine's serial devices, followed as they are plugged in and out, the
+// launcher's virtual board, and the device each COM port 1 to 4 leads to.
 #pragma once
 
 #include "link/port_route.h"
@@ -19,7 +19,7 @@ class QTableWidget;
 namespace quarnel {
 
 class PortsDialog : public QDialog {
-  Q_DECLARE_TR_FUNCTIONS(PortsDialog)
+  Q_OBJECT
 
 public:
   // `root` stands for the file system's root, so a test can give it a folder of fake devices.
@@ -35,6 +35,8 @@ private:
   void refresh();
   void showDevices();
   void fillChoice(int port, const QString &selected);
+  // The machine's devices, after the launcher's virtual board where there is one.
+  std::vector<SerialDevice> offeredDevices() const;
 
   PortEnvironment m_atStart;
   PortDevices m_stored;

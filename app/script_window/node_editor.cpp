@@ -6,6 +6,7 @@
 #include "script/script_model.h"
 #include "script_window/script_edits.h"
 #include "widgets/accessible_role.h"
+#include "widgets/design_scroll_area.h"
 #include "widgets/field_leave_check.h"
 #include "widgets/named_widget.h"
 #include "servos/servo_configuration.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -54,7 +56,8 @@ NodeEditor::NodeEditor(ScriptModel &script, ScriptEdits &edits, MotionModel &mot
 
 void NodeEditor::buildControls() {
   m_layout = TwipLayout(layoutScale(font()));
-  auto *values = place(new QGroupBox(tr("Servo Settings"), this), "fmeValues", m_layout.rect(120, 120, valuesWidth, valuesHeight));
+  auto *client = new QWidget;
+  auto *values = place(new QGroupBox(tr("Servo Settings"), client), "fmeValues", m_layout.rect(120, 120, valuesWidth, valuesHeight));
   place(new QLabel(tr("Position"), values), "lblPos", m_layout.rect(480, 240, 840, boxHeight));
   place(new QLabel(tr("Speed"), values), "lblSpeed", m_layout.rect(1440, 240, 840, boxHeight));
   for (int i = 0; i < servoChannels; ++i) {
@@ -65,13 +68,17 @@ void NodeEditor::buildControls() {
     m_txtSpeed[i] = place(new QLineEdit(values), indexed("txtSpeed", i), m_layout.rect(1440, top, 840, boxHeight));
     label->setBuddy(m_txtPos[i]);
   }
-  auto *name = place(new QGroupBox(tr("Name"), this), "fmeNodeNam", m_layout.rect(sideLeft, 120, sideWidth, 672));
+  auto *name = place(new QGroupBox(tr("Name"), client), "fmeNodeNam", m_layout.rect(sideLeft, 120, sideWidth, 672));
   m_txtNodeName = place(new QLineEdit(name), "txtNodeName", m_layout.rect(120, 300, 1560, boxHeight));
   m_txtNodeName->setAccessibleName(tr("Node name"));
-  auto *exit = place(new QGroupBox(this), "fmeExit", m_layout.rect(sideLeft, 912, sideWidth, 972));
+  auto *exit = place(new QGroupBox(client), "fmeExit", m_layout.rect(sideLeft, 912, sideWidth, 972));
   m_cmbSave = place(new QPushButton(tr("Save"), exit), "cmbSave", m_layout.rect(120, 180, 1560, 312));
   m_cmbClose = place(new QPushButton(tr("Cancel"), exit), "cmbClose", m_layout.rect(120, 600, 1560, 312));
-  setFixedSize(m_layout.pixels(clientWidth), m_layout.pixels(clientHeight));
+  client->setFixedSize(m_layout.pixels(clientWidth), m_layout.pixels(clientHeight));
+  auto *whole = new QVBoxLayout(this);
+  whole->setContentsMargins(0, 0, 0, 0);
+  whole->addWidget(new DesignScrollArea(client, this));
+  m_designSize = client->size();
 }
 
 void NodeEditor::connectControls() {
@@ -107,6 +114,8 @@ void NodeEditor::openFor(int index, const QWidget &controls, const QWidget &scri
   }
   m_edit.begin(index);
   m_motion.setNodeEditorOpen(true);
+  // Made shorter where that keeps it clear of STOP: the boxes scroll, Save and Cancel stay in sight.
+  fitToScreen(*this, m_designSize, QSize(m_designSize.width(), m_designSize.height() / 2));
   moveBeside(*this, {&controls, &script});
   show();
   raise();

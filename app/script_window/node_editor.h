@@ -59,6 +59,7 @@ private:
   const AppIdentity &m_identity;
   NodeEdit m_edit;
   TwipLayout m_layout;
+  QSize m_designSize;
   FieldLeaveCheck *m_leaveCheck = nullptr;
 
   QLineEdit *m_txtNodeName = nullptr;

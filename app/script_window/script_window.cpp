@@ -9,6 +9,7 @@
 #include "script_window/script_grid_view.h"
 #include "ui/unsaved_changes.h"
 #include "widgets/document_caption.h"
+#include "widgets/design_scroll_area.h"
 #include "widgets/document_file_actions.h"
 #include "widgets/live_status.h"
 #include "widgets/named_widget.h"
@@ -35,6 +36,9 @@ constexpr int clientWidth = 4215;
 constexpr int buttonWidth = 852, buttonHeight = 252, loopButtonWidth = 612;
 constexpr int commandWidth = 1500, markerWidth = 200, gridMargin = 250;
 constexpr int scriptFrameWidth = 2052, gridTop = 240;
+// The bottom of the lowest frame of the design: the script frame and its grid grow below it with
+// the window, and the window scrolls where its screen holds less.
+constexpr int designHeight = 5775;
 
 // How much a button of `width` twips must grow for each line of `captions` in this font to
 // fit, with room for the button's frame.
@@ -73,8 +77,7 @@ void ScriptWindow::buildControls() {
                                                         remove, wait, pause, close, timeline},
                                               buttonWidth),
                                   neededScale(metrics, {loopStart, loopEnd}, loopButtonWidth)}));
-  auto *client = new QWidget(this);
-  setCentralWidget(client);
+  auto *client = m_client = new QWidget;
 
   m_fmeNodes = quarnel::place(new QGroupBox(tr("Nodes"), client), "fmeNodes", m_layout.rect(0, 0, 2055, 2895));
   m_nodeButtons = new NodeButtonList(m_script.nodes(), m_layout, m_fmeNodes);
@@ -103,7 +106,7 @@ void ScriptWindow::buildControls() {
   m_cmbClose = button(controls, "cmbClose", close, 1080, 2040);
   m_cmbTimeline = button(controls, "cmbTimeline", timeline, 1080, 2400);
 
-  m_fmeScript = quarnel::place(new QGroupBox(tr("Script"), client), "fmeScript", m_layout.rect(2160, 0, scriptFrameWidth, 5775));
+  m_fmeScript = quarnel::place(new QGroupBox(tr("Script"), client), "fmeScript", m_layout.rect(2160, 0, scriptFrameWidth, designHeight));
   const int gridWidth = commandWidth + markerWidth + gridMargin;
   m_scriptGrid = new ScriptGridModel(m_script, this);
   m_grdScript = quarnel::place(new ScriptGridView(*m_scriptGrid, m_edits, m_fmeScript), "grdScript",
@@ -147,8 +150,11 @@ void ScriptWindow::buildControls() {
                                                     "end slowly or both")}};
   for (const auto &[widget, tip] : toolTips) widget->setToolTip(QCoreApplication::translate("ScriptWindow", tip));
 
+  client->setFixedSize(m_layout.pixels(clientWidth), m_layout.pixels(designHeight));
+  setCentralWidget(new DesignScrollArea(client, this));
+
   statusBar()->setObjectName("sbrStatus");
-  statusBar()->setSizeGripEnabled(false); // the window has a fixed size
+  statusBar()->setSizeGripEnabled(false); // the window has its design's size, or its screen's
   m_lblRunState = new LiveStatus(statusBar());
   m_lblRunState->setObjectName("lblRunState");
   // A new line or second never widens the window.
@@ -238,7 +244,7 @@ void ScriptWindow::connectControls() {
   });
 }
 
-void ScriptWindow::showBeside(const QWidget &controls) {
+void ScriptWindow::showBeside(QWidget &controls) {
   if (!m_loaded) load();
   place(controls);
   show();
@@ -263,14 +269,15 @@ void ScriptWindow::unload() {
   hide();
 }
 
-void ScriptWindow::place(const QWidget &controls) {
-  const int height = controls.height();
-  setFixedSize(m_layout.pixels(clientWidth), height);
-  moveBeside(*this, {&controls});
+void ScriptWindow::place(QWidget &controls) {
   // The window takes the control window's height; the script frame and its grid fill it.
-  const int clientHeight = height - menuBar()->sizeHint().height() - statusBar()->sizeHint().height();
+  const int bars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+  const int clientHeight = std::max(m_layout.pixels(designHeight), controls.height() - bars);
+  m_client->setFixedSize(m_client->width(), clientHeight);
   m_fmeScript->resize(m_fmeScript->width(), clientHeight);
   m_grdScript->resize(m_grdScript->width(), clientHeight - m_grdScript->y() - m_layout.pixels(120));
+  fitToScreen(*this, QSize(m_client->width(), clientHeight + bars));
+  moveBesideMakingRoom(*this, controls);
 }
 
 void ScriptWindow::nodePopUp(int index, const QPoint &where) {

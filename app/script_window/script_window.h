@@ -42,9 +42,10 @@ public:
   ScriptWindow(ScriptModel &script, ScriptEdits &edits, ScriptRunner &runner, MotionModel &motion, const Clock &clock,
                UiServices &ui, const AppIdentity &identity, DocumentFolders &folders);
 
-  // Shows the window beside the control window with its height: a fresh
-  // load when the close box unloaded it or it never was, else as Close left it.
-  void showBeside(const QWidget &controls);
+  // Shows the window beside the control window with its height, the control window moved
+  // aside where that makes room for both: a fresh load when the close box unloaded it or it
+  // never was, else as Close left it.
+  void showBeside(QWidget &controls);
   bool isLoaded() const { return m_loaded; }
   // Discards the nodes and script, as the close box does, but without asking the runner or
   // the user.
@@ -89,7 +90,7 @@ private:
   void buildMenus();
   void connectControls();
   void load();
-  void place(const QWidget &controls);
+  void place(QWidget &controls);
 
   void nodePopUp(int index, const QPoint &where);
   void closeWindow();
@@ -137,6 +138,7 @@ private:
   QPushButton *m_cmbLoopEnd = nullptr;
   QPushButton *m_cmbClose = nullptr;
   QPushButton *m_cmbTimeline = nullptr;
+  QWidget *m_client = nullptr;
   QGroupBox *m_fmeScript = nullptr;
   ScriptGridModel *m_scriptGrid = nullptr;
   ScriptGridView *m_grdScript = nullptr;

@@ -10,6 +10,7 @@
 #include "ui/document_files.h"
 #include "ui/file_choice.h"
 #include "ui/unsaved_changes.h"
+#include "widgets/design_scroll_area.h"
 #include "widgets/design_sizes.h"
 #include "widgets/document_caption.h"
 #include "widgets/document_file_actions.h"
@@ -77,9 +78,9 @@ SettingsWindow::SettingsWindow(SetupRecord &setup, UiServices &ui, const AppIden
 
 void SettingsWindow::buildControls() {
   m_layout = TwipLayout(layoutScale(font()));
-  auto *client = new QWidget(this);
+  auto *client = new QWidget;
   client->setFixedSize(m_layout.pixels(6135), m_layout.pixels(servoFrameBottom + bottomBorder));
-  setCentralWidget(client);
+  setCentralWidget(new DesignScrollArea(client, this));
 
   QGroupBox *board = frame(client, "fmeWhichBoard", tr("Board Settings"), m_layout.rect(0, 0, 1692, 972));
   const QString boardCaptions[] = {tr("8 Servos"), tr("12 Servos")};
@@ -213,7 +214,7 @@ void SettingsWindow::connectControls() {
 }
 
 void SettingsWindow::load() {
-  setFixedSize(sizeHint());
+  fitToScreen(*this, sizeHint());
 
   // Every field the file lacks, or holds unusably, starts from these.
   SetupRecord defaults;

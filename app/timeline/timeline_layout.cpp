@@ -5,7 +5,7 @@
 namespace quarnel {
 
 TimelineLayout TimelineLayout::of(const QFontMetrics &font, QSize window, int scrollBarHeight,
-                                  const QStringList &notes, const ServoConfiguration &config) {
+                                  const QStringList &notes, const QStringList &legend) {
   const int line = font.height();
   const int width = window.width() - timelineLeftMargin - timelineRightMargin;
   TimelineLayout a;
@@ -19,8 +19,8 @@ TimelineLayout TimelineLayout::of(const QFontMetrics &font, QSize window, int sc
   const int legendTop = a.notes.bottom() + timelineGap;
   const int right = window.width() - timelineRightMargin;
   QPoint at(timelineLeftMargin, legendTop);
-  for (int servo = 0; servo < config.servoCount(); ++servo) {
-    const int wide = legendNameIndent + font.horizontalAdvance(QString::fromStdString(config.servos[servo].name));
+  for (const QString &name : legend) {
+    const int wide = legendNameIndent + font.horizontalAdvance(name);
     if (at.x() > timelineLeftMargin && at.x() + wide > right) at = QPoint(timelineLeftMargin, at.y() + line);
     a.legendSpots.push_back(at);
     at.rx() += wide + legendSpacing;

@@ -1,9 +1,7 @@
 // Where the timeline's parts stand in its window: the notes wrapped to the plot's width, the
-// legend in rows as wide as the plot, the plot, the line marks under it, and the time axis
-// above the scroll bar, all between the margins.
+// legend (the names of the servos that move) in rows as wide as the plot, the plot, the line
+// marks under it, and the time axis above the scroll bar, all between the margins.
 #pragma once
-
-#include "servos/servo_configuration.h"
 
 #include <QFontMetrics>
 #include <QRect>
@@ -25,11 +23,11 @@ constexpr int legendSpacing = 12;
 
 struct TimelineLayout {
   std::vector<QRect> noteRects; // each note, top to bottom
-  std::vector<QPoint> legendSpots; // where each servo's entry starts
+  std::vector<QPoint> legendSpots; // where each name's entry starts
   QRect notes, legend, plot, marks, axis;
 
   static TimelineLayout of(const QFontMetrics &font, QSize window, int scrollBarHeight, const QStringList &notes,
-                           const ServoConfiguration &config);
+                           const QStringList &legend);
 };
 
 } // namespace quarnel

@@ -6,6 +6,7 @@
 #include "script/script_runner.h"
 #include "simulation/timeline_notes.h"
 #include "simulation/trace_columns.h"
+#include "timeline/trace_colours.h"
 #include "widgets/accessible_role.h"
 
 #include <QKeyEvent>
@@ -39,12 +40,17 @@ constexpr qreal tracePen = 1.5, emphasisPen = 2;
 // rasteriser far more than the same segments drawn a few at a time.
 constexpr qsizetype tracePiece = 16;
 
-const std::array<QColor, servoChannels> servoColours = {
-    QColor(31, 119, 180), QColor(255, 127, 14), QColor(44, 160, 44),  QColor(214, 39, 40),
-    QColor(148, 103, 189), QColor(140, 86, 75), QColor(227, 119, 194), QColor(127, 127, 127),
-    QColor(188, 189, 34), QColor(23, 190, 207), QColor(0, 0, 128),    QColor(128, 0, 0)};
+// Made readable on the window's ground where they are drawn (trace_colours.h).
 const QColor failureColour(180, 0, 0), waitColour(200, 110, 0), loopColour(0, 100, 0);
-const QColor overloadShade(230, 0, 0, 60), pauseShade(0, 0, 0, 25), pickedShade(0, 110, 220, 35);
+// Tints over the plot: red for the line's overload; the pauses and the line picked in the
+// palette's own text and highlight colours, so they show on a light ground and a dark one.
+const QColor overloadShade(230, 0, 0, 60);
+constexpr int pauseAlpha = 25, pickedAlpha = 40;
+
+QColor tint(QColor colour, int alpha) {
+  colour.setAlpha(alpha);
+  return colour;
+}
 
 QString toQt(const std::string &text) { return QString::fromStdString(text); }
 
@@ -77,7 +83,21 @@ int TimelinePlot::xOf(double timeMs) const {
 double TimelinePlot::timeAt(int x) const { return m_scale.timeAt(x - timelineLeftMargin + m_hscTime->value()); }
 
 TimelineLayout TimelinePlot::layout() const {
-  return TimelineLayout::of(fontMetrics(), size(), m_hscTime->sizeHint().height(), m_notes, m_config);
+  return TimelineLayout::of(fontMetrics(), size(), m_hscTime->sizeHint().height(), m_notes, legendNames());
+}
+
+std::vector<int> TimelinePlot::movingServos() const {
+  std::vector<int> moving;
+  if (m_shown)
+    for (int servo = 0; servo < m_config.servoCount(); ++servo)
+      if (!m_shown->traces[servo].empty()) moving.push_back(servo);
+  return moving;
+}
+
+QStringList TimelinePlot::legendNames() const {
+  QStringList names;
+  for (int servo : movingServos()) names << toQt(m_config.servos[servo].name);
+  return names;
 }
 
 void TimelinePlot::resizeEvent(QResizeEvent *) {
@@ -210,15 +230,19 @@ void TimelinePlot::paintEvent(QPaintEvent *) {
 void TimelinePlot::paintNotesAndLegend(QPainter &painter, const TimelineLayout &a) const {
   for (size_t i = 0; i < a.noteRects.size(); ++i) {
     const bool failure = i == outcomeNote && m_shown && m_shown->sim.failure;
-    painter.setPen(failure ? failureColour : palette().windowText().color());
+    painter.setPen(failure ? readableOn(failureColour, palette().window().color(), textContrast)
+                           : palette().windowText().color());
     painter.drawText(a.noteRects[i], Qt::TextWordWrap, m_notes[static_cast<int>(i)]);
   }
   const int line = fontMetrics().height();
   painter.setPen(palette().windowText().color());
-  for (size_t servo = 0; servo < a.legendSpots.size(); ++servo) {
-    const QPoint spot = a.legendSpots[servo];
+  const std::vector<int> servos = movingServos();
+  for (size_t entry = 0; entry < a.legendSpots.size(); ++entry) {
+    const QPoint spot = a.legendSpots[entry];
+    const int servo = servos[entry];
+    // The swatch as the trace looks on the plot's ground.
     painter.fillRect(QRect(QPoint(spot.x(), spot.y() + line / 2 - legendSwatch.height() / 2), legendSwatch),
-                     servoColours[servo]);
+                     servoColour(servo, palette().base().color()));
     painter.drawText(spot + QPoint(legendNameIndent, fontMetrics().ascent()), toQt(m_config.servos[servo].name));
   }
 }
@@ -243,9 +267,11 @@ void TimelinePlot::paintMarks(QPainter &painter, const TimelineLayout &a) const 
     painter.fillRect(QRect(QPoint(xOf(startMs), a.plot.top()), QPoint(xOf(endMs), a.plot.bottom())), colour);
   };
   for (const OverloadSpan &span : m_shown->load.overloaded) shade(span.startMs, span.endMs, overloadShade);
-  for (const PauseSpan &pause : sim.pauses) shade(pause.startMs, pause.endMs, pauseShade);
+  for (const PauseSpan &pause : sim.pauses) shade(pause.startMs, pause.endMs, tint(palette().text().color(), pauseAlpha));
   if (const LineRun *picked = pickedRun())
-    shade(picked->timeMs, picked == &sim.lineRuns.back() ? sim.endMs : (picked + 1)->timeMs, pickedShade);
+    shade(picked->timeMs, picked == &sim.lineRuns.back() ? sim.endMs : (picked + 1)->timeMs,
+          tint(palette().highlight().color(), pickedAlpha));
+  const QColor ground = palette().base().color();
 
   // The names in two lanes, each name drawn where the last in its lane has ended.
   const int line = fontMetrics().height();
@@ -255,7 +281,7 @@ void TimelinePlot::paintMarks(QPainter &painter, const TimelineLayout &a) const 
     const int x = xOf(run.timeMs);
     if (x < a.plot.left() - markLead || x > a.plot.right()) continue;
     const bool wait = std::binary_search(sim.waits.begin(), sim.waits.end(), run.timeMs);
-    const QColor colour = wait ? waitColour : palette().mid().color();
+    const QColor colour = wait ? readableOn(waitColour, ground, lineContrast) : palette().mid().color();
     if (x != lastX || wait) { // one mark a pixel is all a zoomed-out long script can show
       painter.setPen(QPen(colour, 1, Qt::DotLine));
       painter.drawLine(x, a.plot.top(), x, a.marks.top() + (lane + 1) * line);
@@ -263,13 +289,14 @@ void TimelinePlot::paintMarks(QPainter &painter, const TimelineLayout &a) const 
     }
     if (x > labelEnd[lane]) {
       const QString text = fontMetrics().elidedText(toQt(run.text), Qt::ElideRight, markLabelWidth);
-      painter.setPen(wait ? colour : palette().windowText().color());
+      painter.setPen(wait ? readableOn(waitColour, palette().window().color(), textContrast)
+                          : palette().windowText().color());
       painter.drawText(QPoint(x + labelIndent, a.marks.top() + lane * line + fontMetrics().ascent()), text);
       labelEnd[lane] = x + labelIndent + fontMetrics().horizontalAdvance(text) + labelSpacing;
     }
     lane = 1 - lane;
   }
-  painter.setPen(QPen(loopColour, emphasisPen));
+  painter.setPen(QPen(readableOn(loopColour, ground, textContrast), emphasisPen));
   for (const LoopPass &loop : sim.loops) {
     const int from = xOf(loop.startMs), to = xOf(loop.endMs);
     painter.drawLine(from, a.plot.top() + loopBarInset, to, a.plot.top() + loopBarInset);
@@ -277,7 +304,7 @@ void TimelinePlot::paintMarks(QPainter &painter, const TimelineLayout &a) const 
                      tr("loop of %1").arg(toQt(secondsText(loop.endMs - loop.startMs, 1))));
   }
   if (sim.failure) {
-    painter.setPen(QPen(failureColour, emphasisPen));
+    painter.setPen(QPen(readableOn(failureColour, ground, lineContrast), emphasisPen));
     painter.drawLine(xOf(sim.endMs), a.plot.top(), xOf(sim.endMs), a.plot.bottom());
   }
 }
@@ -288,13 +315,14 @@ void TimelinePlot::paintTraces(QPainter &painter, const QRect &plot) const {
   const int origin = xOf(0);
   auto y = [&plot](int position) { return plot.bottom() - (plot.height() - 1.0) * position / highestPosition; };
   painter.setRenderHint(QPainter::Antialiasing);
-  for (int servo = 0; servo < m_config.servoCount(); ++servo) {
+  // A servo that never moves would be a flat line of a colour the legend does not name.
+  for (int servo : movingServos()) {
     const std::vector<TracePoint> trace =
         traceColumns(m_shown->traces[servo], sim.start[servo], sim.endMs, m_scale, shownFrom, shownTo);
     QPolygonF points;
     points.reserve(static_cast<qsizetype>(trace.size()));
     for (const TracePoint &point : trace) points << QPointF(origin + point.pixel, y(point.position));
-    painter.setPen(QPen(servoColours[servo], tracePen));
+    painter.setPen(QPen(servoColour(servo, palette().base().color()), tracePen));
     for (qsizetype at = 0; at + 1 < points.size(); at += tracePiece)
       painter.drawPolyline(points.constData() + at, static_cast<int>(std::min(tracePiece + 1, points.size() - at)));
   }

@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QScrollBar;
 
@@ -31,6 +32,8 @@ public:
   const Simulation *simulation() const { return m_shown ? &m_shown->sim : nullptr; }
   // The x of `timeMs` in the plot, for a reader of the picture.
   int xOf(double timeMs) const;
+  // The names in the legend, for a reader of the picture: the servos that move in the run.
+  QStringList legendNames() const;
 
 protected:
   void paintEvent(QPaintEvent *event) override;
@@ -42,6 +45,7 @@ protected:
 
 private:
   TimelineLayout layout() const;
+  std::vector<int> movingServos() const;
   void zoom(double factor, int aroundX);
   void showScrollRange();
   double timeAt(int x) const;

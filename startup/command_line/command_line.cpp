@@ -36,6 +36,27 @@ CommandLine::CommandLine(QString program, const QString &description, CommandLin
   m_parser.setApplicationDescription(description);
   m_parser.addOption(m_help);
   m_parser.addOption(m_version);
+  if (form.qtOptions) acceptQtOptions();
+}
+
+// QGuiApplication's and QApplication's options on Linux, as Qt documents them; hidden, as Qt
+// explains them better.
+void CommandLine::acceptQtOptions() {
+  m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  const char *withValue[] = {"style",        "stylesheet",  "platform",     "platformpluginpath", "platformtheme",
+                             "plugin",       "qwindowgeometry", "qwindowicon", "qwindowtitle",  "session",
+                             "display",      "geometry",    "qmljsdebugger"};
+  const char *flags[] = {"reverse", "widgetcount"};
+  for (const char *name : withValue) {
+    QCommandLineOption option(name, {}, "value");
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    m_parser.addOption(option);
+  }
+  for (const char *name : flags) {
+    QCommandLineOption option(name);
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    m_parser.addOption(option);
+  }
 }
 
 void CommandLine::addPositionalArgument(const QString &name, const QString &description) {

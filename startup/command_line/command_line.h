@@ -20,6 +20,10 @@ struct CommandLineForm {
   bool wholeHelpOnError = true;
   // -v as well as --version.
   bool shortVersion = false;
+  // Qt's own options of a windowed program (-style NAME, -platform NAME, -reverse, ...) are let
+  // through for QApplication, which reads them itself; options are then long ones after a
+  // single dash too, as Qt's are.
+  bool qtOptions = false;
 };
 
 class CommandLine {
@@ -41,6 +45,7 @@ public:
   int usageError(const QString &why) const;
 
 private:
+  void acceptQtOptions();
   // `text` on standard output; the exit status, 1 with a message when it could not be written.
   int answer(const QString &text) const;
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quarnel {
@@ -14,6 +15,16 @@ namespace {
 bool isSet(const char *name) {
   const char *value = std::getenv(name);
   return value && *value;
+}
+
+// Qt's -platform NAME (or -platform=NAME, with one dash or two) among the arguments.
+bool platformNamed(int argc, char **argv) {
+  for (int i = 1; i < argc; ++i) {
+    std::string_view argument = argv[i];
+    if (argument.starts_with("--")) argument.remove_prefix(1);
+    if (argument == "-platform" || argument.starts_with("-platform=")) return true;
+  }
+  return false;
 }
 
 // Qt's messages while the platform starts: kept back, so that a failure reads as one line, and
@@ -60,7 +71,7 @@ void passOnHeldMessages() {
 } // namespace
 
 std::unique_ptr<QApplication> startWindowed(const char *program, int &argc, char **argv) {
-  if (!isSet("QT_QPA_PLATFORM") && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
+  if (!isSet("QT_QPA_PLATFORM") && !platformNamed(argc, argv) && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
     std::fprintf(stderr, "%s: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set)\n",
                  program);
     return nullptr;

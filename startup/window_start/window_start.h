@@ -10,7 +10,7 @@ namespace quarnel {
 
 // The program's QApplication, or null when no window can be shown: then "program: why" has
 // been printed on stderr, and the program should end with status 1. QT_QPA_PLATFORM (such as
-// offscreen) is honoured.
+// offscreen) and Qt's -platform option are honoured.
 std::unique_ptr<QApplication> startWindowed(const char *program, int &argc, char **argv);
 
 } // namespace quarnel

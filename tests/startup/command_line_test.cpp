@@ -64,6 +64,15 @@ void CommandLineTest::answersWithoutAWindow_data() {
   QTest::newRow("quarnel --help") << quarnel << QStringList{"--help"} << none << 0
                                   << (usage + QStringList{"--check"}) << "" << false;
   QTest::newRow("quarnel -h") << quarnel << QStringList{"-h"} << none << 0 << usage << "" << false;
+  QTest::newRow("quarnel with Qt's options, --version")
+      << quarnel << QStringList{"-style", "Fusion", "-reverse", "-platform=offscreen", "--version"} << none << 0
+      << QStringList{"quarnel " + v + "\n"} << "" << false;
+  QTest::newRow("quarnel, Qt's -style without its name")
+      << quarnel << QStringList{"--version", "-style"} << none << 2 << none << "quarnel: Missing value after '-style'."
+      << false;
+  QTest::newRow("quarnel, a platform named that is not there")
+      << quarnel << QStringList{"-platform", "nonesuch"} << none << 1 << none
+      << "quarnel: cannot show the window (Could not find the Qt platform plugin \"nonesuch\" in \"\")" << true;
   QTest::newRow("quarnel, an unknown option") << quarnel << QStringList{"--bogus"} << none << 2 << none
                                               << "quarnel: Unknown option 'bogus'." << false;
   QTest::newRow("quarnel, a file it does not open") << quarnel << QStringList{"setup.res"} << none << 2 << none
@@ -145,13 +154,14 @@ void CommandLineTest::anAnswerLostOnAFullDiskIsNoSuccess() {
     }
 }
 
-// Offscreen, as the tests run it, the application starts and stays up without a word.
+// Offscreen, as the tests run it, the application starts and stays up without a word; named by
+// Qt's own option, with no display, as well.
 void CommandLineTest::theWindowStartsOffscreen() {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("QT_QPA_PLATFORM", "offscreen");
+  for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
   QProcess process;
   process.setProcessEnvironment(env);
-  process.start(quarnel, {});
+  process.start(quarnel, {"-platform", "offscreen", "-style", "Fusion", "-reverse"});
   QVERIFY(process.waitForStarted());
   QVERIFY2(!process.waitForFinished(1500), qPrintable(process.readAllStandardError()));
   process.terminate();

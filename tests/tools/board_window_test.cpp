@@ -1,5 +1,5 @@
 // The virtual board's window on the offscreen platform: what a screen reader hears of each
-// servo as positions arrive, and where --position puts the window.
+// servo as positions arrive, where --position puts the window, and how it fits its screen.
 #include "board_window.h"
 
 #include <QAccessible>
@@ -11,6 +11,8 @@
 using tavik::board::BoardState;
 using tavik::board::BoardWindow;
 
+Q_DECLARE_METATYPE(BoardWindow::DialGrid)
+
 class BoardWindowTest : public QObject {
   Q_OBJECT
 
@@ -20,6 +22,8 @@ private slots:
   void positionIsReadAsTwoWholeNumbers();
   void standsWhollyOnTheScreen_data();
   void standsWhollyOnTheScreen();
+  void takesAThirdOfTheScreenAtMost_data();
+  void takesAThirdOfTheScreenAtMost();
 };
 
 namespace {
@@ -38,7 +42,9 @@ void BoardWindowTest::eachServoIsNamedAndTellsItsPosition() {
   QCOMPARE(text(&window, QAccessible::Name), QString("Virtual servo board"));
   QCOMPARE(text(dial, QAccessible::Name), QString("Servo 3"));
   QCOMPARE(text(dial, QAccessible::Description), QString("Nothing received"));
-  QCOMPARE(window.findChild<QLabel *>("boardHeader")->text(), QString("Frames: 0    Line: not opened"));
+  // On a line, or a line each where the window is narrow.
+  auto header = [&] { return window.findChild<QLabel *>("boardHeader")->text().simplified(); };
+  QCOMPARE(header(), QString("Frames: 0 Line: not opened"));
 
   state.positions[3] = 200;
   state.frames = 7;
@@ -46,7 +52,7 @@ void BoardWindowTest::eachServoIsNamedAndTellsItsPosition() {
   window.refresh();
   QCOMPARE(text(dial, QAccessible::Description), QString("Position 200"));
   QCOMPARE(text(window.findChild<QWidget *>("servoDial(4)"), QAccessible::Description), QString("Nothing received"));
-  QCOMPARE(window.findChild<QLabel *>("boardHeader")->text(), QString("Frames: 7    Line: 9600 bit/s"));
+  QCOMPARE(header(), QString("Frames: 7 Line: 9600 bit/s"));
 }
 
 void BoardWindowTest::positionIsReadAsTwoWholeNumbers_data() {
@@ -86,6 +92,26 @@ void BoardWindowTest::standsWhollyOnTheScreen() {
   window.standAt(asked);
   QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(window.geometry()));
   QCOMPARE(window.pos() == asked, asGiven);
+}
+
+void BoardWindowTest::takesAThirdOfTheScreenAtMost_data() {
+  QTest::addColumn<QSize>("available");
+  QTest::addColumn<BoardWindow::DialGrid>("expected");
+  QTest::newRow("full HD: the design") << QSize(1920, 1080) << BoardWindow::DialGrid{36, 4, 112};
+  QTest::newRow("1366 x 768 at scale 1.5: two columns, as tall as the screen allows")
+      << QSize(910, 512) << BoardWindow::DialGrid{57, 2, 69};
+  QTest::newRow("full HD at scale 2") << QSize(960, 540) << BoardWindow::DialGrid{57, 2, 73};
+  QTest::newRow("1366 x 768: the design") << QSize(1366, 768) << BoardWindow::DialGrid{36, 4, 112};
+  QTest::newRow("1280 x 1024: two columns of full-size dials") << QSize(1280, 1024) << BoardWindow::DialGrid{57, 2, 112};
+}
+
+void BoardWindowTest::takesAThirdOfTheScreenAtMost() {
+  QFETCH(QSize, available);
+  QFETCH(BoardWindow::DialGrid, expected);
+  const BoardWindow::DialGrid grid = BoardWindow::gridFor(available, 17);
+  QCOMPARE(grid, expected);
+  QVERIFY(grid.columns * grid.cell <= available.width() / 3);
+  QVERIFY(grid.header + 12 / grid.columns * grid.cell + 40 <= available.height());
 }
 
 QTEST_MAIN(BoardWindowTest)

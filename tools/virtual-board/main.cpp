@@ -7,6 +7,7 @@
 #include "board_window.h"
 #include "command_line.h"
 #include "frame_decoder.h"
+#include "window_place.h"
 #include "window_start.h"
 
 #include <QCoreApplication>
@@ -108,6 +109,7 @@ int runWindow(int argc, char **argv, const Options &options, int signalFd) {
   QSocketNotifier signalled(signalFd, QSocketNotifier::Read);
   QObject::connect(&signalled, &QSocketNotifier::activated, app.get(), &QApplication::quit);
   BoardWindow window(state, QString::fromStdString(options.link));
+  window.keepPlaceIn(windowPlacePath(options.link));
   if (options.position) window.standAt(*options.position);
   window.show();
   const int status = QApplication::exec();

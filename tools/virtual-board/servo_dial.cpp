@@ -31,8 +31,9 @@ void ServoDial::showPosition(int position) {
 void ServoDial::paintEvent(QPaintEvent *) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  const QRectF cell = rect();
-  painter.fillRect(cell, QColor(40, 44, 52));
+  painter.fillRect(rect(), QColor(40, 44, 52));
+  painter.scale(width() / double(kDesignSize), height() / double(kDesignSize));
+  const QRectF cell(0, 0, kDesignSize, kDesignSize);
   const QPointF centre = cell.center() + QPointF(0, 8);
   const double radius = cell.width() * 0.34;
   painter.setPen(QPen(QColor(90, 96, 110), 2));

@@ -9,6 +9,9 @@ namespace tavik::board {
 
 class ServoDial : public QWidget {
 public:
+  // The size of square the dial is drawn for; a smaller one shows it scaled down whole.
+  static constexpr int kDesignSize = 112;
+
   ServoDial(int servo, QWidget *parent);
 
   // A position from 0 to 254, or BoardState::kNoPosition before anything has arrived.

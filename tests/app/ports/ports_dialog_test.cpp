@@ -21,6 +21,7 @@ private slots:
   void init() { m_root = std::make_unique<QTemporaryDir>(); }
   void listsDevicesOffersChoicesAndHandsOutWhatWasChosen();
   void followsDevicesPluggedInAndOutWhileOpen();
+  void offersTheLaunchersVirtualBoard();
 
 private:
   void plug(const QString &device, const QString &link);
@@ -49,7 +50,7 @@ QStringList PortsDialogTest::deviceColumn(PortsDialog &dialog) {
 
 void PortsDialogTest::listsDevicesOffersChoicesAndHandsOutWhatWasChosen() {
   plug("ttyUSB0", "usb-FTDI_Board_A1-if00-port0");
-  const PortEnvironment atStart{std::nullopt, "/tmp/board-link", std::nullopt, std::nullopt};
+  const PortEnvironment atStart{{std::nullopt, "/tmp/board-link", std::nullopt, std::nullopt}, std::nullopt};
   const PortDevices stored{"", "/dev/ttyACM0", "/dev/serial/by-id/usb-Gone-if00", ""};
   PortsDialog dialog(atStart, stored, nullptr, m_root->path());
 
@@ -90,6 +91,26 @@ void PortsDialogTest::followsDevicesPluggedInAndOutWhileOpen() {
   QTRY_COMPARE_WITH_TIMEOUT(deviceColumn(dialog), QStringList{"/dev/ttyUSB1"}, 5000);
   // The unplugged device stays chosen, marked, until the user picks another.
   QCOMPARE(choice(dialog, 1)->currentText(), QString("/dev/serial/by-id/usb-First-if00-port0 (missing)"));
+}
+
+void PortsDialogTest::offersTheLaunchersVirtualBoard() {
+  plug("ttyUSB0", "usb-Board-if00-port0");
+  const PortEnvironment launched{{std::nullopt, std::nullopt, std::nullopt, "/dev/ttyUSB0"}, "/tmp/virtual"};
+  PortsDialog dialog(launched, {"", "/dev/serial/by-id/usb-Board-if00-port0", "/tmp/virtual", ""}, nullptr,
+                     m_root->path());
+
+  auto *table = dialog.findChild<QTableWidget *>("grdDevices");
+  QCOMPARE(table->item(0, 0)->text(), QString("Virtual board"));
+  QCOMPARE(table->item(0, 1)->text(), QString("/tmp/virtual"));
+  QCOMPARE(choice(dialog, 1)->currentText(), QString("Default: Virtual board"));
+  QCOMPARE(choice(dialog, 2)->currentText(), QString("usb-Board-if00-port0 (/dev/ttyUSB0)"));
+  QCOMPARE(choice(dialog, 3)->currentText(), QString("Virtual board (/tmp/virtual)"));
+  QVERIFY(!choice(dialog, 4)->isEnabled());
+
+  choice(dialog, 2)->setCurrentIndex(choice(dialog, 2)->findText("Virtual board (/tmp/virtual)"));
+  choice(dialog, 3)->setCurrentIndex(0);
+  const PortDevices expected{"", "/tmp/virtual", "", ""};
+  QCOMPARE(dialog.chosen(), expected);
 }
 
 QTEST_MAIN(PortsDialogTest)

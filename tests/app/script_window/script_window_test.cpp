@@ -154,7 +154,7 @@ void ScriptWindowTest::init() {
   m_window = std::make_unique<ScriptWindow>(*m_script, *m_edits, *m_runner, m_motion, m_clock, m_ui, m_identity, m_folders);
   m_runner->setStateListener([this] { m_window->showRunState(); });
   m_controls = std::make_unique<QWidget>();
-  m_controls->setGeometry(40, 30, 372, 443);
+  m_controls->setGeometry(40, 30, 372, 520);
   m_window->showBeside(*m_controls);
   // Every test also checks that the grid's model tells its views each change as Qt requires.
   m_gridModelCheck = std::make_unique<QAbstractItemModelTester>(
@@ -172,7 +172,7 @@ void ScriptWindowTest::cleanup() {
 void ScriptWindowTest::loadsBesideTheControlWindowWithHomeAndAnEmptyScript() {
   QCOMPARE(m_window->windowTitle(), QString("Script[*]"));
   QCOMPARE(m_window->pos(), QPoint(40 + 372, 30));
-  QCOMPARE(m_window->height(), 443);
+  QCOMPARE(m_window->height(), 520);
   QCOMPARE(child<QPushButton>(m_window.get(), "cmbNode(0)")->text(), QString("Home"));
   QCOMPARE(m_script->nodes().node(0).pos[2], int16_t{90});
   QCOMPARE(grid()->model()->headerData(0, Qt::Horizontal).toString(), QString("Command"));

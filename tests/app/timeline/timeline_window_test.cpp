@@ -1,11 +1,13 @@
-// The timeline window with real widgets: a click on a moment marks the line running then, and
-// an edited script is played again.
+// The timeline window with real widgets: a click on a moment marks the line running then, an
+// edited script is played again, the legend names the servos that move, and the colours read
+// on a light ground and a dark one.
 #include "script/script_model.h"
 #include "script/script_runner.h"
 #include "script_window/script_edits.h"
 #include "find_child.h"
 #include "scripted_ui_services.h"
 #include "timeline/timeline_window.h"
+#include "timeline/trace_colours.h"
 
 #include <QAccessible>
 #include <QHelpEvent>
@@ -36,6 +38,8 @@ private slots:
   void upAndDownPickLinesAndTheNotesAreReadable();
   void everyChangeIsPlayedAgain();
   void aScreenReaderMeetsAWindowWhosePlotHasTheKeyboard();
+  void theLegendNamesTheServosThatMove();
+  void coloursReadOnLightAndDarkGrounds();
 
 private:
   TimelinePlot *plot() { return child<TimelinePlot>(m_window.get(), "picPlot"); }
@@ -144,6 +148,33 @@ void TimelineWindowTest::aScreenReaderMeetsAWindowWhosePlotHasTheKeyboard() {
 
   QTest::keyClick(plot(), Qt::Key_Escape);
   QVERIFY(!m_window->isVisible());
+}
+
+void TimelineWindowTest::theLegendNamesTheServosThatMove() {
+  QTRY_COMPARE(plot()->legendNames(), QStringList{"Servo0"});
+  std::string pose;
+  for (int slot = 0; slot < servoChannels; ++slot) pose += (slot == 5 || slot == 9 ? "40" : "127") + std::string(",100,");
+  m_script.createNode("Wave", pose);
+  m_script.lines().placeCommand("Wave");
+  QTRY_COMPARE(plot()->legendNames(), (QStringList{"Servo0", "Servo5", "Servo9"}));
+  // An 8-servo board has no servo 9 to draw.
+  m_config.boardChoice = Board::EightServos;
+  m_window->inputChanged();
+  QTRY_COMPARE(plot()->legendNames(), (QStringList{"Servo0", "Servo5"}));
+}
+
+void TimelineWindowTest::coloursReadOnLightAndDarkGrounds() {
+  // The plot's ground in the light palette, Fusion's dark one and black.
+  for (const QColor ground : {QColor(Qt::white), QColor(42, 42, 42), QColor(Qt::black)})
+    for (int servo = 0; servo < servoChannels; ++servo) {
+      const QColor colour = servoColour(servo, ground);
+      QVERIFY2(contrastRatio(colour, ground) >= lineContrast, qPrintable(QString("servo %1 on %2").arg(servo).arg(ground.name())));
+      for (int other = 0; other < servo; ++other)
+        QVERIFY2(colour != servoColour(other, ground), qPrintable(QString("servos %1 and %2 alike").arg(other).arg(servo)));
+    }
+  // A colour that reads already is left as it is.
+  QCOMPARE(readableOn(QColor(31, 119, 180), Qt::white, lineContrast), QColor(31, 119, 180));
+  QVERIFY(contrastRatio(readableOn(QColor(0, 100, 0), QColor(42, 42, 42), textContrast), QColor(42, 42, 42)) >= textContrast);
 }
 
 QTEST_MAIN(TimelineWindowTest)

@@ -1,6 +1,6 @@
-// Where windows open: beside the windows they serve and wholly on their screen, as plain
-// geometry over tables of screens, then with real windows on two offscreen screens at a scale
-// factor of 2.
+// Where windows open: beside the windows they serve, wholly on their screen and clear of what
+// must stay in sight, as plain geometry over tables of screens, then with real windows on two
+// offscreen screens at a scale factor of 2.
 #include "widgets/window_placement.h"
 
 #include <QApplication>
@@ -35,6 +35,8 @@ private slots:
   void fittedBesideShrinksToTheFirstRoomySide();
   void keptInsideMovesAWindowOntoItsScreen_data();
   void keptInsideMovesAWindowOntoItsScreen();
+  void clearPlaceCoversNeitherStopNorTheBoard_data();
+  void clearPlaceCoversNeitherStopNorTheBoard();
   void realWindowsOnAScaledSecondScreen();
 };
 
@@ -119,6 +121,35 @@ void WindowPlacementTest::keptInsideMovesAWindowOntoItsScreen() {
   QFETCH(QList<QRect>, areas);
   QFETCH(QPoint, expected);
   QCOMPARE(keptInside(window, areas), expected);
+}
+
+void WindowPlacementTest::clearPlaceCoversNeitherStopNorTheBoard_data() {
+  QTest::addColumn<QRect>("served");
+  QTest::addColumn<QList<QRect>>("keepClear");
+  QTest::addColumn<QRect>("expected"); // empty: no place
+
+  // 1366 x 768 at a scale of 1.5: the board's window down the left edge, the control and
+  // script windows beside it, STOP in the control window's right column.
+  const QRect area(0, 0, 910, 512), board(0, 0, 142, 482), stop(515, 335, 50, 43);
+  const QRect pair(142, 0, 720, 512);
+  QTest::newRow("beside, narrowed to the free side") << QRect(300, 0, 380, 300) << QList<QRect>{board}
+                                                    << QRect(680, 0, 230, 440);
+  QTest::newRow("STOP beside the served window: past it") << QRect(142, 0, 380, 300) << QList<QRect>{board, stop}
+                                                          << QRect(565, 0, 345, 440);
+  QTest::newRow("no side free: over the script window rather than STOP")
+      << pair << QList<QRect>{board, stop} << QRect(565, 0, 345, 440);
+  QTest::newRow("no side free, STOP on the right: above STOP, shorter")
+      << pair << QList<QRect>{board, QRect(860, 300, 50, 43)} << QRect(142, 0, 768, 300);
+  QTest::newRow("nowhere clear holds the least") << pair << QList<QRect>{QRect(0, 0, 910, 300)} << QRect();
+}
+
+void WindowPlacementTest::clearPlaceCoversNeitherStopNorTheBoard() {
+  QFETCH(QRect, served);
+  QFETCH(QList<QRect>, keepClear);
+  QFETCH(QRect, expected);
+  // A timeline of 960 x 440 that may be made as small as 200 x 300.
+  const auto place = clearPlaceBeside(served, QSize(960, 440), QSize(200, 300), keepClear, QRect(0, 0, 910, 512));
+  QCOMPARE(place.value_or(QRect()), expected);
 }
 
 void WindowPlacementTest::realWindowsOnAScaledSecondScreen() {
