@@ -12,12 +12,12 @@
         <translation>Version %1  Copyright 2025 die Quarnel-Entwickler</translation>
     </message>
     <message>
-        <source>Documentation: README.md of the Quarnel and Tavik sources</source>
-        <translation>Dokumentation: README.md in den Quellen von Quarnel und Tavik</translation>
-    </message>
-    <message>
         <source>About %1</source>
         <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Documentation: the user&apos;s manual, Help &gt; User&apos;s Manual (F1)</source>
+        <translation>Dokumentation: das Benutzerhandbuch, Hilfe &gt; Benutzerhandbuch (F1)</translation>
     </message>
 </context>
 <context>
@@ -25,6 +25,14 @@
     <message>
         <source>There is no home folder to keep settings in: neither HOME nor XDG_CONFIG_HOME is set. %1 starts from its defaults, and the window positions, the board, port and baud choices and the files used last will not be kept after it ends.</source>
         <translation>Es gibt keinen Home-Ordner für die Einstellungen: weder HOME noch XDG_CONFIG_HOME ist gesetzt. %1 startet mit den Voreinstellungen; Fensterpositionen, die Wahl von Board, Port und Baudrate und die zuletzt verwendeten Dateien werden nach dem Beenden nicht behalten.</translation>
+    </message>
+    <message>
+        <source>The node editor is open. Save or cancel it, then close this window.</source>
+        <translation>Der Knoteneditor ist offen. Speichere oder verwirf ihn, dann schließe dieses Fenster.</translation>
+    </message>
+    <message>
+        <source>A script is running and needs the link to the board. Stop it (STOP or Escape), then close this window.</source>
+        <translation>Ein Skript läuft und braucht die Verbindung zur Platine. Halte es an (STOP oder Esc), dann schließe dieses Fenster.</translation>
     </message>
 </context>
 <context>
@@ -63,14 +71,6 @@
 </context>
 <context>
     <name>ControlWindow</name>
-    <message>
-        <source>Servo %1</source>
-        <translation>Servo %1</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
     <message>
         <source>S&amp;cript</source>
         <translation>S&amp;kript</translation>
@@ -116,10 +116,6 @@
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>&amp;About</source>
-        <translation>&amp;Über</translation>
-    </message>
-    <message>
         <source>%1 frames/s, %2 % of the line</source>
         <translation>%1 Frames/s, %2 % der Leitung</translation>
     </message>
@@ -130,6 +126,22 @@
     <message>
         <source>The control window&apos;s position will not be remembered.</source>
         <translation>Die Position des Steuerfensters wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Open the script window beside this one</source>
+        <translation>Das Skriptfenster neben diesem öffnen</translation>
+    </message>
+    <message>
+        <source>Send every servo to its home position</source>
+        <translation>Jedes Servo in seine Grundstellung fahren</translation>
+    </message>
+    <message>
+        <source>Close the link to the board and go back to the settings window</source>
+        <translation>Die Verbindung zur Platine schließen und zum Einstellungsfenster zurückkehren</translation>
+    </message>
+    <message>
+        <source>He&amp;lp</source>
+        <translation>Hi&amp;lfe</translation>
     </message>
 </context>
 <context>
@@ -224,6 +236,17 @@
     </message>
 </context>
 <context>
+    <name>HelpMenu</name>
+    <message>
+        <source>&amp;User&apos;s Manual</source>
+        <translation>&amp;Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>&amp;About %1</source>
+        <translation>Ü&amp;ber %1</translation>
+    </message>
+</context>
+<context>
     <name>LinkStatus</name>
     <message>
         <source>no such port</source>
@@ -248,10 +271,6 @@
     <message>
         <source>in use elsewhere</source>
         <translation>anderweitig belegt</translation>
-    </message>
-    <message>
-        <source>the board went away</source>
-        <translation>Board ist weg</translation>
     </message>
     <message>
         <source>could not be opened</source>
@@ -290,14 +309,6 @@
         <translation>es ließ sich nicht öffnen.</translation>
     </message>
     <message>
-        <source>%1, %2 bit/s: connected</source>
-        <translation>%1, %2 bit/s: verbunden</translation>
-    </message>
-    <message>
-        <source>%1: not connected, %2</source>
-        <translation>%1: nicht verbunden, %2</translation>
-    </message>
-    <message>
         <source>The link to the servo board on %1 was lost: %2</source>
         <translation>Die Verbindung zum Servo-Board an %1 ist abgerissen: %2</translation>
     </message>
@@ -309,15 +320,21 @@
         <source>Nothing reaches the board; the read-outs show where the servos would be.</source>
         <translation>Beim Board kommt nichts an; die Anzeigen zeigen, wo die Servos stehen würden.</translation>
     </message>
+    <message>
+        <source>the device went away</source>
+        <translation>das Gerät ist verschwunden</translation>
+    </message>
+    <message>
+        <source>%1, %2 bit/s: port open</source>
+        <translation>%1, %2 bit/s: Port offen</translation>
+    </message>
+    <message>
+        <source>%1: not open, %2</source>
+        <translation>%1: nicht offen, %2</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
-    <message>
-        <source>Configures a serial servo board of 8 or 12 hobby servos, moves the servos by hand
-and records and plays back motion scripts.</source>
-        <translation>Richtet ein serielles Servo-Board mit 8 oder 12 Modellbau-Servos ein, bewegt die Servos
-von Hand und nimmt Bewegungsskripte auf und spielt sie ab.</translation>
-    </message>
     <message>
         <source>Show the servo driver library the program loads and whether it loads with its three calls, then exit: 0 when it does, 1 when not.</source>
         <translation>Die Servo-Treiberbibliothek zeigen, die das Programm lädt, und ob sie sich mit ihren drei Aufrufen laden lässt, dann beenden: 0, wenn ja, 1, wenn nicht.</translation>
@@ -329,6 +346,14 @@ von Hand und nimmt Bewegungsskripte auf und spielt sie ab.</translation>
     <message>
         <source>%1 is neither servo settings (.sst) nor a script (.tvk)</source>
         <translation>%1 ist weder eine Servo-Einstellung (.sst) noch ein Skript (.tvk)</translation>
+    </message>
+    <message>
+        <source>Configures a serial servo board of 8 or 12 hobby servos, moves the servos by hand
+and records and plays back motion scripts.
+Qt&apos;s own options, such as -style NAME, -platform NAME and -reverse, are taken as well.</source>
+        <translation>Richtet eine serielle Servoplatine mit 8 oder 12 Modellbauservos ein, bewegt die Servos von Hand
+und nimmt Bewegungsskripte auf und spielt sie ab.
+Auch Qts eigene Optionen wie -style NAME, -platform NAME und -reverse werden angenommen.</translation>
     </message>
 </context>
 <context>
@@ -344,6 +369,10 @@ von Hand und nimmt Bewegungsskripte auf und spielt sie ab.</translation>
     <message>
         <source>Node %1</source>
         <translation>Knoten %1</translation>
+    </message>
+    <message>
+        <source>Write this node at the marker; right-click to place, edit, delete or go to it</source>
+        <translation>Diesen Knoten an der Marke einfügen; Rechtsklick zum Einfügen, Bearbeiten, Löschen oder Anfahren</translation>
     </message>
 </context>
 <context>
@@ -362,54 +391,7 @@ von Hand und nimmt Bewegungsskripte auf und spielt sie ab.</translation>
     </message>
 </context>
 <context>
-    <name>NodeEditor</name>
-    <message>
-        <source>Edit Node</source>
-        <translation>Knoten bearbeiten</translation>
-    </message>
-    <message>
-        <source>Servo Settings</source>
-        <translation>Servo-Einstellungen</translation>
-    </message>
-    <message>
-        <source>Position</source>
-        <translation>Position</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Tempo</translation>
-    </message>
-    <message>
-        <source>Servo %1 position</source>
-        <translation>Position von Servo %1</translation>
-    </message>
-    <message>
-        <source>Servo %1 speed</source>
-        <translation>Tempo von Servo %1</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Node name</source>
-        <translation>Knotenname</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
     <name>NodeName</name>
-    <message>
-        <source>Please enter a name for the node.</source>
-        <translation>Bitte gib einen Namen für den Knoten ein.</translation>
-    </message>
     <message>
         <source>A node name cannot hold the character %1, which a script file cannot store.</source>
         <translation>Ein Knotenname darf das Zeichen %1 nicht enthalten, da eine Skriptdatei es nicht speichern kann.</translation>
@@ -429,6 +411,10 @@ von Hand und nimmt Bewegungsskripte auf und spielt sie ab.</translation>
     <message>
         <source>Node %1</source>
         <translation>Knoten %1</translation>
+    </message>
+    <message>
+        <source>Please enter a name for this node.</source>
+        <translation>Bitte gib einen Namen für diesen Knoten ein.</translation>
     </message>
 </context>
 <context>
@@ -578,48 +564,16 @@ oder ein Port, der sich nicht öffnen lässt; dann wird nichts gesendet.</transl
         <source>%1: %2 (missing)</source>
         <translation>%1: %2 (fehlt)</translation>
     </message>
+    <message>
+        <source>Virtual board</source>
+        <translation>Virtuelle Platine</translation>
+    </message>
 </context>
 <context>
     <name>PortsDialog</name>
     <message>
         <source>%1 (missing)</source>
         <translation>%1 (fehlt)</translation>
-    </message>
-    <message>
-        <source>Ports</source>
-        <translation>Ports</translation>
-    </message>
-    <message>
-        <source>Serial devices of this machine (the list follows devices as they are plugged in and out):</source>
-        <translation>Serielle Geräte dieses Rechners (die Liste folgt den Geräten beim Ein- und Ausstecken):</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Device</source>
-        <translation>Gerät</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Beschreibung</translation>
-    </message>
-    <message>
-        <source>No serial device was found.</source>
-        <translation>Es wurde kein serielles Gerät gefunden.</translation>
-    </message>
-    <message>
-        <source>COM &amp;%1 leads to:</source>
-        <translation>COM &amp;%1 führt zu:</translation>
-    </message>
-    <message>
-        <source>A port set by TAVIK_COM1 to TAVIK_COM4 when Quarnel was started follows that setting, as whoever started Quarnel asked. Start Quarnel without it to choose the port&apos;s device here.</source>
-        <translation>Ein Port, der beim Start von Quarnel durch TAVIK_COM1 bis TAVIK_COM4 gesetzt war, folgt dieser Einstellung, wie es der Startende wollte. Starte Quarnel ohne sie, um das Gerät des Ports hier zu wählen.</translation>
-    </message>
-    <message>
-        <source>Default: %1</source>
-        <translation>Vorgabe: %1</translation>
     </message>
 </context>
 <context>
@@ -689,6 +643,22 @@ oder ein Port, der sich nicht öffnen lässt; dann wird nichts gesendet.</transl
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
 </context>
 <context>
     <name>RecentFilesMenu</name>
@@ -756,6 +726,10 @@ oder ein Port, der sich nicht öffnen lässt; dann wird nichts gesendet.</transl
     <message>
         <source>its curve is not LINEAR, IN, OUT or INOUT.</source>
         <translation>ihr Verlauf ist nicht LINEAR, IN, OUT oder INOUT.</translation>
+    </message>
+    <message>
+        <source>it is neither JAW OFF nor JAW with a servo from 0 to 11 and two positions from 0 to 254.</source>
+        <translation>sie ist weder JAW OFF noch JAW mit einem Servo von 0 bis 11 und zwei Positionen von 0 bis 254.</translation>
     </message>
 </context>
 <context>
@@ -856,12 +830,549 @@ oder ein Port, der sich nicht öffnen lässt; dann wird nichts gesendet.</transl
         <translation>Die Zeile „%1“ kann nicht ausgeführt werden: %2</translation>
     </message>
     <message>
-        <source>Waiting... Press OK to continue</source>
-        <translation>Warte... Weiter mit OK</translation>
+        <source>Line %1: WAIT. Press OK to continue, or Stop to end the run.</source>
+        <translation>Zeile %1: WAIT. Drücke OK zum Weitermachen oder Stopp, um den Lauf zu beenden.</translation>
     </message>
 </context>
 <context>
     <name>ScriptWindow</name>
+    <message>
+        <source>Run the line after the marker alone, and move the marker to it; after the last line, line 1</source>
+        <translation>Nur die Zeile nach der Marke ausführen und die Marke dorthin setzen; nach der letzten Zeile Zeile 1</translation>
+    </message>
+    <message>
+        <source>Run the line at the marker alone; the marker stays</source>
+        <translation>Nur die Zeile an der Marke ausführen; die Marke bleibt</translation>
+    </message>
+    <message>
+        <source>Run the script from line 1; a loop repeats until Stop</source>
+        <translation>Das Skript ab Zeile 1 ausführen; eine Schleife wiederholt sich bis Stopp</translation>
+    </message>
+    <message>
+        <source>Run the script on from the line at the marker</source>
+        <translation>Das Skript ab der Zeile an der Marke weiter ausführen</translation>
+    </message>
+    <message>
+        <source>End the run; the servos finish the move under way. STOP (Esc) holds them at once</source>
+        <translation>Den Lauf beenden; die Servos beenden die laufende Bewegung. STOP (Esc) hält sie sofort an</translation>
+    </message>
+    <message>
+        <source>Remove every line of the script; the nodes stay</source>
+        <translation>Alle Zeilen des Skripts entfernen; die Knoten bleiben</translation>
+    </message>
+    <message>
+        <source>Remove the line at the marker</source>
+        <translation>Die Zeile an der Marke entfernen</translation>
+    </message>
+    <message>
+        <source>Write WAIT at the marker: a run waits there until you press OK</source>
+        <translation>WAIT an der Marke einfügen: ein Lauf wartet dort, bis du OK drückst</translation>
+    </message>
+    <message>
+        <source>Write PAUSE at the marker: a run waits there for the milliseconds you give</source>
+        <translation>PAUSE an der Marke einfügen: ein Lauf wartet dort die angegebenen Millisekunden</translation>
+    </message>
+    <message>
+        <source>Write LOOPSTART at the marker: where LOOPEND sends the run back to</source>
+        <translation>LOOPSTART an der Marke einfügen: dorthin schickt LOOPEND den Lauf zurück</translation>
+    </message>
+    <message>
+        <source>Write LOOPEND at the marker: the run goes back to the LOOPSTART above it, or to line 1, until Stop</source>
+        <translation>LOOPEND an der Marke einfügen: der Lauf kehrt zum LOOPSTART darüber oder zu Zeile 1 zurück, bis Stopp</translation>
+    </message>
+    <message>
+        <source>Hide this window; the script and its nodes stay for next time</source>
+        <translation>Dieses Fenster ausblenden; das Skript und seine Knoten bleiben für das nächste Mal</translation>
+    </message>
+    <message>
+        <source>Draw where each servo will be over time, the script played ahead with no board</source>
+        <translation>Zeichnen, wo jedes Servo im Lauf der Zeit steht, das Skript vorab ohne Platine gespielt</translation>
+    </message>
+    <message>
+        <source>Make a node of where every servo is going now, at the speed set</source>
+        <translation>Einen Knoten daraus machen, wohin jedes Servo gerade fährt, mit dem eingestellten Tempo</translation>
+    </message>
+    <message>
+        <source>Write EASE at the marker: the node lines after it start slowly, end slowly or both</source>
+        <translation>EASE an der Marke einfügen: die Knotenzeilen danach beginnen langsam, enden langsam oder beides</translation>
+    </message>
+</context>
+<context>
+    <name>ServoConfiguration</name>
+    <message>
+        <source>Servo %1</source>
+        <translation>Servo %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>ServoRules</name>
+    <message>
+        <source>The Servo&apos;s Name cannot be blank or contain a space</source>
+        <translation>Der Name des Servos darf nicht leer sein und keine Leerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>The Servo&apos;s Name cannot be %1: it marks the end of a servo settings file</source>
+        <translation>Der Name des Servos darf nicht %1 sein: das markiert das Ende einer Servo-Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>The Servo&apos;s Name cannot contain a double quote (&quot;): a servo settings file cannot store it</source>
+        <translation>Der Name des Servos darf kein doppeltes Anführungszeichen (&quot;) enthalten: eine Servo-Einstellungsdatei kann es nicht speichern</translation>
+    </message>
+    <message>
+        <source>The Servo&apos;s Name cannot contain the character %1: a servo settings file cannot store it</source>
+        <translation>Der Name des Servos darf das Zeichen %1 nicht enthalten: eine Servo-Einstellungsdatei kann es nicht speichern</translation>
+    </message>
+    <message>
+        <source>%1, its home</source>
+        <translation>%1, seiner Grundstellung</translation>
+    </message>
+    <message>
+        <source>%1 minimum must be a whole number from %2 to %3</source>
+        <translation>Das Minimum von %1 muss eine ganze Zahl von %2 bis %3 sein</translation>
+    </message>
+    <message>
+        <source>%1, its minimum,</source>
+        <translation>%1, seinem Minimum,</translation>
+    </message>
+    <message>
+        <source>%1, its maximum</source>
+        <translation>%1, seinem Maximum</translation>
+    </message>
+    <message>
+        <source>%1 home must be a whole number from %2 to %3</source>
+        <translation>Die Grundstellung von %1 muss eine ganze Zahl von %2 bis %3 sein</translation>
+    </message>
+    <message>
+        <source>%1, its home,</source>
+        <translation>%1, seiner Grundstellung,</translation>
+    </message>
+    <message>
+        <source>%1 maximum must be a whole number from %2 to %3</source>
+        <translation>Das Maximum von %1 muss eine ganze Zahl von %2 bis %3 sein</translation>
+    </message>
+</context>
+<context>
+    <name>ServoSettingsFile</name>
+    <message>
+        <source>Servo %1 is named %2, which marks the end of a servo settings file.</source>
+        <translation>Servo %1 heißt %2, was das Ende einer Servo-Einstellungsdatei markiert.</translation>
+    </message>
+    <message>
+        <source>Servo %1 holds the character %2, which a servo settings file cannot store.</source>
+        <translation>Servo %1 enthält das Zeichen %2, das eine Servo-Einstellungsdatei nicht speichern kann.</translation>
+    </message>
+    <message>
+        <source>Servo %1&apos;s name is %2 characters long, more than the %3 a field takes.</source>
+        <translation>Der Name von Servo %1 ist %2 Zeichen lang, mehr als die %3, die ein Feld fasst.</translation>
+    </message>
+    <message>
+        <source>Servo %1&apos;s minimum is %2 characters long, more than the %3 a field takes.</source>
+        <translation>Das Minimum von Servo %1 ist %2 Zeichen lang, mehr als die %3, die ein Feld fasst.</translation>
+    </message>
+    <message>
+        <source>Servo %1&apos;s home is %2 characters long, more than the %3 a field takes.</source>
+        <translation>Der Home-Wert von Servo %1 ist %2 Zeichen lang, mehr als die %3, die ein Feld fasst.</translation>
+    </message>
+    <message>
+        <source>Servo %1&apos;s maximum is %2 characters long, more than the %3 a field takes.</source>
+        <translation>Das Maximum von Servo %1 ist %2 Zeichen lang, mehr als die %3, die ein Feld fasst.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFolder</name>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>COM Port:</source>
+        <translation>COM-Port:</translation>
+    </message>
+    <message>
+        <source>Board Settings</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>8 Servos</source>
+        <translation>8 Servos</translation>
+    </message>
+    <message>
+        <source>12 Servos</source>
+        <translation>12 Servos</translation>
+    </message>
+    <message>
+        <source>Comm Settings</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Baud:</source>
+        <translation>Baud:</translation>
+    </message>
+    <message>
+        <source>Servo Settings</source>
+        <translation>Servo-Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Controls</source>
+        <translation>S&amp;teuerung</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>A&amp;bout</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Servo %1</source>
+        <translation>Servo %1</translation>
+    </message>
+    <message>
+        <source>Servo %1 name</source>
+        <translation>Name von Servo %1</translation>
+    </message>
+    <message>
+        <source>Servo %1 minimum</source>
+        <translation>Minimum von Servo %1</translation>
+    </message>
+    <message>
+        <source>Servo %1 home</source>
+        <translation>Home-Wert von Servo %1</translation>
+    </message>
+    <message>
+        <source>Servo %1 maximum</source>
+        <translation>Maximum von Servo %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Ports...</source>
+        <translation>&amp;Ports...</translation>
+    </message>
+    <message>
+        <source>Could not open the servo settings file &quot;%1&quot;: %2</source>
+        <translation>Die Servo-Einstellungsdatei „%1“ ließ sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>The servo settings were not changed.</source>
+        <translation>Die Servo-Einstellungen wurden nicht geändert.</translation>
+    </message>
+    <message>
+        <source>Could not read the servo settings file &quot;%1&quot; used last time: %2</source>
+        <translation>Die zuletzt verwendete Servo-Einstellungsdatei „%1“ ließ sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>The servo rows start from their defaults.</source>
+        <translation>Die Servo-Zeilen beginnen mit ihren Voreinstellungen.</translation>
+    </message>
+    <message>
+        <source>An existing file of that name was left as it was.</source>
+        <translation>Eine vorhandene Datei dieses Namens blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>Save changes to the servo settings?</source>
+        <translation>Änderungen an den Servo-Einstellungen speichern?</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>The window positions and the board, port and baud choices will not be remembered.</source>
+        <translation>Die Fensterpositionen und die Wahl von Board, Port und Baudrate werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Quit the application?</source>
+        <translation>Das Programm beenden?</translation>
+    </message>
+    <message>
+        <source>Open the control window and the link to the board, with these servo settings</source>
+        <translation>Das Steuerfenster und die Verbindung zur Platine öffnen, mit diesen Servoeinstellungen</translation>
+    </message>
+    <message>
+        <source>Save the servo rows to their servo settings file (.sst)</source>
+        <translation>Die Servozeilen in ihre Servoeinstellungsdatei (.sst) speichern</translation>
+    </message>
+    <message>
+        <source>Open a servo settings file (.sst) into the servo rows</source>
+        <translation>Eine Servoeinstellungsdatei (.sst) in die Servozeilen öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>SharedObjectCheck</name>
+    <message>
+        <source>the file is incomplete.</source>
+        <translation>die Datei ist unvollständig.</translation>
+    </message>
+    <message>
+        <source>the file is empty.</source>
+        <translation>die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>the file is no shared library.</source>
+        <translation>die Datei ist keine Shared Library.</translation>
+    </message>
+    <message>
+        <source>the library is built for another kind of machine.</source>
+        <translation>die Bibliothek ist für eine andere Rechnerarchitektur gebaut.</translation>
+    </message>
+    <message>
+        <source>the library&apos;s program headers are damaged.</source>
+        <translation>die Programm-Header der Bibliothek sind beschädigt.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>sie ist keine normale Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundOutput</name>
+    <message>
+        <source>The sound output could not be set up.</source>
+        <translation>Die Tonausgabe ließ sich nicht einrichten.</translation>
+    </message>
+    <message>
+        <source>No sound server: %1.</source>
+        <translation>Kein Soundserver: %1.</translation>
+    </message>
+    <message>
+        <source>The sound server did not answer within %1.</source>
+        <translation>Der Soundserver hat nicht innerhalb von %1 geantwortet.</translation>
+    </message>
+    <message>
+        <source>The sound server went away.</source>
+        <translation>Der Soundserver ist nicht mehr da.</translation>
+    </message>
+    <message>
+        <source>The sound cannot be played: %1.</source>
+        <translation>Der Klang kann nicht abgespielt werden: %1.</translation>
+    </message>
+    <message>
+        <source>The sound server did not start the sound within %1.</source>
+        <translation>Der Soundserver hat den Klang nicht innerhalb von %1 gestartet.</translation>
+    </message>
+    <message>
+        <source>The sound server ended the sound: %1.</source>
+        <translation>Der Soundserver hat den Klang beendet: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TavikBinding</name>
+    <message>
+        <source>The servo driver %1 could not be loaded:</source>
+        <translation>Der Servo-Treiber %1 ließ sich nicht laden:</translation>
+    </message>
+    <message>
+        <source>The servo driver %1 lacks TVK_OPEN, TVK_MOVE, TVK_SENT or TVK_CLOSE.</source>
+        <translation>Dem Servo-Treiber %1 fehlt TVK_OPEN, TVK_MOVE, TVK_SENT oder TVK_CLOSE.</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineNotes</name>
+    <message>
+        <source>Shown up to %1; the script runs on.</source>
+        <translation>Gezeigt bis %1; das Skript läuft weiter.</translation>
+    </message>
+    <message>
+        <source>The script ends after %1.</source>
+        <translation>Das Skript endet nach %1.</translation>
+    </message>
+    <message>
+        <source>Each loop is shown once, %1 in all; a run repeats the loop from line %2 to line %3 (%4 a pass) until STOP.</source>
+        <translation>Jede Schleife wird einmal gezeigt, %1 insgesamt; ein Lauf wiederholt die Schleife von Zeile %2 bis Zeile %3 (%4 je Durchlauf) bis STOP.</translation>
+    </message>
+    <message>
+        <source>The line at %1 bit/s carries %2 frames a second; the script asks up to %3.</source>
+        <translation>Die Leitung mit %1 bit/s trägt %2 Frames pro Sekunde; das Skript verlangt bis zu %3.</translation>
+    </message>
+    <message>
+        <source>It never asks for more.</source>
+        <translation>Es verlangt nie mehr.</translation>
+    </message>
+    <message>
+        <source>Shaded: it asks for more; the worst lag is %1 ms.</source>
+        <translation>Schattiert: es verlangt mehr; der größte Rückstand ist %1 ms.</translation>
+    </message>
+    <message>
+        <source>Every servo starts at its home position; a WAIT is answered at once.</source>
+        <translation>Jedes Servo beginnt in seiner Home-Position; ein WAIT wird sofort beantwortet.</translation>
+    </message>
+    <message>
+        <source>Playing the script ahead...</source>
+        <translation>Das Skript wird vorausgespielt...</translation>
+    </message>
+    <message>
+        <source>Click a moment, or press Up or Down, to see the line running then and what it changes.</source>
+        <translation>Klicke auf einen Zeitpunkt oder drücke Auf oder Ab, um die dann laufende Zeile und ihre Änderungen zu sehen.</translation>
+    </message>
+    <message>
+        <source>Line %1 at %2: %3</source>
+        <translation>Zeile %1 bei %2: %3</translation>
+    </message>
+    <message>
+        <source>Line %1 at %2, %3: %4</source>
+        <translation>Zeile %1 bei %2, %3: %4</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedChanges</name>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>UserManual</name>
+    <message>
+        <source>The user&apos;s manual is not here: %1 is missing. Installing %2 again brings it back.</source>
+        <translation>Das Benutzerhandbuch ist nicht da: %1 fehlt. %2 erneut zu installieren bringt es zurück.</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to show the user&apos;s manual, %1. Open that file in a browser of your choice.</source>
+        <translation>Es ließ sich kein Webbrowser starten, um das Benutzerhandbuch %1 zu zeigen. Öffne die Datei in einem Browser deiner Wahl.</translation>
+    </message>
+</context>
+<context>
+    <name>quarnel::LiveStatus</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>quarnel::NodeEditor</name>
+    <message>
+        <source>Edit Node</source>
+        <translation>Knoten bearbeiten</translation>
+    </message>
+    <message>
+        <source>Servo Settings</source>
+        <translation>Servo-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Node name</source>
+        <translation>Knotenname</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Edit Node - %1</source>
+        <translation>Knoten bearbeiten - %1</translation>
+    </message>
+    <message>
+        <source>%1 position</source>
+        <translation>%1 Position</translation>
+    </message>
+    <message>
+        <source>%1 speed</source>
+        <translation>%1 Tempo</translation>
+    </message>
+</context>
+<context>
+    <name>quarnel::PortsDialog</name>
+    <message>
+        <source>Ports</source>
+        <translation>Ports</translation>
+    </message>
+    <message>
+        <source>Serial devices of this machine (the list follows devices as they are plugged in and out):</source>
+        <translation>Serielle Geräte dieses Rechners (die Liste folgt den Geräten beim Ein- und Ausstecken):</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>No serial device was found.</source>
+        <translation>Es wurde kein serielles Gerät gefunden.</translation>
+    </message>
+    <message>
+        <source>COM &amp;%1 leads to:</source>
+        <translation>COM &amp;%1 führt zu:</translation>
+    </message>
+    <message>
+        <source>A port set by TAVIK_COM1 to TAVIK_COM4 when Quarnel was started follows that setting, as whoever started Quarnel asked. Start Quarnel without it to choose the port&apos;s device here.</source>
+        <translation>Ein Port, der beim Start von Quarnel durch TAVIK_COM1 bis TAVIK_COM4 gesetzt war, folgt dieser Einstellung, wie es der Startende wollte. Starte Quarnel ohne sie, um das Gerät des Ports hier zu wählen.</translation>
+    </message>
+    <message>
+        <source>Virtual board</source>
+        <translation>Virtuelle Platine</translation>
+    </message>
+    <message>
+        <source>A board shown on the screen, for work without hardware</source>
+        <translation>Eine auf dem Bildschirm gezeigte Platine, für die Arbeit ohne Hardware</translation>
+    </message>
+    <message>
+        <source>Default: %1</source>
+        <translation>Vorgabe: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quarnel::ScriptWindow</name>
     <message>
         <source>&amp;Create
 Node</source>
@@ -1007,8 +1518,8 @@ setzen</translation>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>B&amp;eenden</translation>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -1031,12 +1542,28 @@ setzen</translation>
         <translation>&amp;Zeitleiste</translation>
     </message>
     <message>
-        <source>A&amp;bout</source>
-        <translation>&amp;Über</translation>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Stopped at line %1 - %2</source>
+        <translation>Angehalten in Zeile %1 - %2</translation>
     </message>
     <message>
         <source>Waiting for the servos to arrive</source>
         <translation>Warte, bis die Servos angekommen sind</translation>
+    </message>
+    <message>
+        <source>Waiting at line %1 for OK - %2</source>
+        <translation>Wartet in Zeile %1 auf OK - %2</translation>
+    </message>
+    <message>
+        <source>Running line %1 - pass %2 - %3</source>
+        <translation>Läuft in Zeile %1 - Durchgang %2 - %3</translation>
+    </message>
+    <message>
+        <source>Running line %1 - %2</source>
+        <translation>Läuft in Zeile %1 - %2</translation>
     </message>
     <message>
         <source>Save changes to the script?</source>
@@ -1052,350 +1579,10 @@ setzen</translation>
     </message>
 </context>
 <context>
-    <name>ServoRules</name>
+    <name>quarnel::TimelinePlot</name>
     <message>
-        <source>Minimum value must be a number from -32768 to 32767</source>
-        <translation>Der Minimalwert muss eine Zahl von -32768 bis 32767 sein</translation>
-    </message>
-    <message>
-        <source>Home value must be a number from -32768 to 32767</source>
-        <translation>Der Home-Wert muss eine Zahl von -32768 bis 32767 sein</translation>
-    </message>
-    <message>
-        <source>Maximum value must be a number from -32768 to 32767</source>
-        <translation>Der Maximalwert muss eine Zahl von -32768 bis 32767 sein</translation>
-    </message>
-    <message>
-        <source>Minimum value must be LESS than or equal to Home value</source>
-        <translation>Der Minimalwert muss KLEINER als der Home-Wert oder gleich sein</translation>
-    </message>
-    <message>
-        <source>Minimum value must be GREATER than or equal to 0</source>
-        <translation>Der Minimalwert muss GRÖSSER als 0 oder gleich sein</translation>
-    </message>
-    <message>
-        <source>Home value must be GREATER than or equal to Minimum value</source>
-        <translation>Der Home-Wert muss GRÖSSER als der Minimalwert oder gleich sein</translation>
-    </message>
-    <message>
-        <source>Home value must be LESS than or equal to Maximum value</source>
-        <translation>Der Home-Wert muss KLEINER als der Maximalwert oder gleich sein</translation>
-    </message>
-    <message>
-        <source>Maximum value must be GREATER than or equal to Home value</source>
-        <translation>Der Maximalwert muss GRÖSSER als der Home-Wert oder gleich sein</translation>
-    </message>
-    <message>
-        <source>Maximum value must be LESS than or equal to 254</source>
-        <translation>Der Maximalwert muss KLEINER als 254 oder gleich sein</translation>
-    </message>
-    <message>
-        <source>The Servo&apos;s Name cannot be blank or contain a space</source>
-        <translation>Der Name des Servos darf nicht leer sein und keine Leerzeichen enthalten</translation>
-    </message>
-    <message>
-        <source>The Servo&apos;s Name cannot be %1: it marks the end of a servo settings file</source>
-        <translation>Der Name des Servos darf nicht %1 sein: das markiert das Ende einer Servo-Einstellungsdatei</translation>
-    </message>
-    <message>
-        <source>The Servo&apos;s Name cannot contain a double quote (&quot;): a servo settings file cannot store it</source>
-        <translation>Der Name des Servos darf kein doppeltes Anführungszeichen (&quot;) enthalten: eine Servo-Einstellungsdatei kann es nicht speichern</translation>
-    </message>
-    <message>
-        <source>The Servo&apos;s Name cannot contain the character %1: a servo settings file cannot store it</source>
-        <translation>Der Name des Servos darf das Zeichen %1 nicht enthalten: eine Servo-Einstellungsdatei kann es nicht speichern</translation>
-    </message>
-</context>
-<context>
-    <name>ServoSettingsFile</name>
-    <message>
-        <source>Servo %1 is named %2, which marks the end of a servo settings file.</source>
-        <translation>Servo %1 heißt %2, was das Ende einer Servo-Einstellungsdatei markiert.</translation>
-    </message>
-    <message>
-        <source>Servo %1 holds the character %2, which a servo settings file cannot store.</source>
-        <translation>Servo %1 enthält das Zeichen %2, das eine Servo-Einstellungsdatei nicht speichern kann.</translation>
-    </message>
-    <message>
-        <source>Servo %1&apos;s name is %2 characters long, more than the %3 a field takes.</source>
-        <translation>Der Name von Servo %1 ist %2 Zeichen lang, mehr als die %3, die ein Feld fasst.</translation>
-    </message>
-    <message>
-        <source>Servo %1&apos;s minimum is %2 characters long, more than the %3 a field takes.</source>
-        <translation>Das Minimum von Servo %1 ist %2 Zeichen lang, mehr als die %3, die ein Feld fasst.</translation>
-    </message>
-    <message>
-        <source>Servo %1&apos;s home is %2 characters long, more than the %3 a field takes.</source>
-        <translation>Der Home-Wert von Servo %1 ist %2 Zeichen lang, mehr als die %3, die ein Feld fasst.</translation>
-    </message>
-    <message>
-        <source>Servo %1&apos;s maximum is %2 characters long, more than the %3 a field takes.</source>
-        <translation>Das Maximum von Servo %1 ist %2 Zeichen lang, mehr als die %3, die ein Feld fasst.</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsFolder</name>
-    <message>
-        <source>The folder %1 could not be created.</source>
-        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsWindow</name>
-    <message>
-        <source>COM Port:</source>
-        <translation>COM-Port:</translation>
-    </message>
-    <message>
-        <source>Board Settings</source>
-        <translation>Board</translation>
-    </message>
-    <message>
-        <source>8 Servos</source>
-        <translation>8 Servos</translation>
-    </message>
-    <message>
-        <source>12 Servos</source>
-        <translation>12 Servos</translation>
-    </message>
-    <message>
-        <source>Comm Settings</source>
-        <translation>Verbindung</translation>
-    </message>
-    <message>
-        <source>Baud:</source>
-        <translation>Baud:</translation>
-    </message>
-    <message>
-        <source>Servo Settings</source>
-        <translation>Servo-Einstellungen</translation>
-    </message>
-    <message>
-        <source>&amp;Controls</source>
-        <translation>S&amp;teuerung</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Speichern</translation>
-    </message>
-    <message>
-        <source>&amp;Open</source>
-        <translation>Ö&amp;ffnen</translation>
-    </message>
-    <message>
-        <source>A&amp;bout</source>
-        <translation>Ü&amp;ber</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>B&amp;eenden</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Min</source>
-        <translation>Min</translation>
-    </message>
-    <message>
-        <source>Home</source>
-        <translation>Home</translation>
-    </message>
-    <message>
-        <source>Max</source>
-        <translation>Max</translation>
-    </message>
-    <message>
-        <source>Servo %1</source>
-        <translation>Servo %1</translation>
-    </message>
-    <message>
-        <source>Servo %1 name</source>
-        <translation>Name von Servo %1</translation>
-    </message>
-    <message>
-        <source>Servo %1 minimum</source>
-        <translation>Minimum von Servo %1</translation>
-    </message>
-    <message>
-        <source>Servo %1 home</source>
-        <translation>Home-Wert von Servo %1</translation>
-    </message>
-    <message>
-        <source>Servo %1 maximum</source>
-        <translation>Maximum von Servo %1</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>&amp;Ports...</source>
-        <translation>&amp;Ports...</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>&amp;Über</translation>
-    </message>
-    <message>
-        <source>Could not open the servo settings file &quot;%1&quot;: %2</source>
-        <translation>Die Servo-Einstellungsdatei „%1“ ließ sich nicht öffnen: %2</translation>
-    </message>
-    <message>
-        <source>The servo settings were not changed.</source>
-        <translation>Die Servo-Einstellungen wurden nicht geändert.</translation>
-    </message>
-    <message>
-        <source>Could not read the servo settings file &quot;%1&quot; used last time: %2</source>
-        <translation>Die zuletzt verwendete Servo-Einstellungsdatei „%1“ ließ sich nicht lesen: %2</translation>
-    </message>
-    <message>
-        <source>The servo rows start from their defaults.</source>
-        <translation>Die Servo-Zeilen beginnen mit ihren Voreinstellungen.</translation>
-    </message>
-    <message>
-        <source>An existing file of that name was left as it was.</source>
-        <translation>Eine vorhandene Datei dieses Namens blieb unverändert.</translation>
-    </message>
-    <message>
-        <source>Save changes to the servo settings?</source>
-        <translation>Änderungen an den Servo-Einstellungen speichern?</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>The window positions and the board, port and baud choices will not be remembered.</source>
-        <translation>Die Fensterpositionen und die Wahl von Board, Port und Baudrate werden nicht gespeichert.</translation>
-    </message>
-    <message>
-        <source>Quit the application?</source>
-        <translation>Das Programm beenden?</translation>
-    </message>
-</context>
-<context>
-    <name>SharedObjectCheck</name>
-    <message>
-        <source>the file is incomplete.</source>
-        <translation>die Datei ist unvollständig.</translation>
-    </message>
-    <message>
-        <source>the file is empty.</source>
-        <translation>die Datei ist leer.</translation>
-    </message>
-    <message>
-        <source>the file is no shared library.</source>
-        <translation>die Datei ist keine Shared Library.</translation>
-    </message>
-    <message>
-        <source>the library is built for another kind of machine.</source>
-        <translation>die Bibliothek ist für eine andere Rechnerarchitektur gebaut.</translation>
-    </message>
-    <message>
-        <source>the library&apos;s program headers are damaged.</source>
-        <translation>die Programm-Header der Bibliothek sind beschädigt.</translation>
-    </message>
-    <message>
-        <source>it is not a regular file.</source>
-        <translation>sie ist keine normale Datei.</translation>
-    </message>
-</context>
-<context>
-    <name>SoundOutput</name>
-    <message>
-        <source>The sound output could not be set up.</source>
-        <translation>Die Tonausgabe ließ sich nicht einrichten.</translation>
-    </message>
-    <message>
-        <source>No sound server: %1.</source>
-        <translation>Kein Soundserver: %1.</translation>
-    </message>
-    <message>
-        <source>The sound server did not answer within %1.</source>
-        <translation>Der Soundserver hat nicht innerhalb von %1 geantwortet.</translation>
-    </message>
-    <message>
-        <source>The sound server went away.</source>
-        <translation>Der Soundserver ist nicht mehr da.</translation>
-    </message>
-    <message>
-        <source>The sound cannot be played: %1.</source>
-        <translation>Der Klang kann nicht abgespielt werden: %1.</translation>
-    </message>
-    <message>
-        <source>The sound server did not start the sound within %1.</source>
-        <translation>Der Soundserver hat den Klang nicht innerhalb von %1 gestartet.</translation>
-    </message>
-    <message>
-        <source>The sound server ended the sound: %1.</source>
-        <translation>Der Soundserver hat den Klang beendet: %1.</translation>
-    </message>
-</context>
-<context>
-    <name>TavikBinding</name>
-    <message>
-        <source>The servo driver %1 could not be loaded:</source>
-        <translation>Der Servo-Treiber %1 ließ sich nicht laden:</translation>
-    </message>
-    <message>
-        <source>The servo driver %1 lacks TVK_OPEN, TVK_MOVE, TVK_SENT or TVK_CLOSE.</source>
-        <translation>Dem Servo-Treiber %1 fehlt TVK_OPEN, TVK_MOVE, TVK_SENT oder TVK_CLOSE.</translation>
-    </message>
-</context>
-<context>
-    <name>TimelineNotes</name>
-    <message>
-        <source>Shown up to %1; the script runs on.</source>
-        <translation>Gezeigt bis %1; das Skript läuft weiter.</translation>
-    </message>
-    <message>
-        <source>The script ends after %1.</source>
-        <translation>Das Skript endet nach %1.</translation>
-    </message>
-    <message>
-        <source>Each loop is shown once, %1 in all; a run repeats the loop from line %2 to line %3 (%4 a pass) until STOP.</source>
-        <translation>Jede Schleife wird einmal gezeigt, %1 insgesamt; ein Lauf wiederholt die Schleife von Zeile %2 bis Zeile %3 (%4 je Durchlauf) bis STOP.</translation>
-    </message>
-    <message>
-        <source>The line at %1 bit/s carries %2 frames a second; the script asks up to %3.</source>
-        <translation>Die Leitung mit %1 bit/s trägt %2 Frames pro Sekunde; das Skript verlangt bis zu %3.</translation>
-    </message>
-    <message>
-        <source>It never asks for more.</source>
-        <translation>Es verlangt nie mehr.</translation>
-    </message>
-    <message>
-        <source>Shaded: it asks for more; the worst lag is %1 ms.</source>
-        <translation>Schattiert: es verlangt mehr; der größte Rückstand ist %1 ms.</translation>
-    </message>
-    <message>
-        <source>Every servo starts at its home position; a WAIT is answered at once.</source>
-        <translation>Jedes Servo beginnt in seiner Home-Position; ein WAIT wird sofort beantwortet.</translation>
-    </message>
-    <message>
-        <source>Playing the script ahead...</source>
-        <translation>Das Skript wird vorausgespielt...</translation>
-    </message>
-    <message>
-        <source>Click a moment, or press Up or Down, to see the line running then and what it changes.</source>
-        <translation>Klicke auf einen Zeitpunkt oder drücke Auf oder Ab, um die dann laufende Zeile und ihre Änderungen zu sehen.</translation>
-    </message>
-    <message>
-        <source>Line %1 at %2: %3</source>
-        <translation>Zeile %1 bei %2: %3</translation>
-    </message>
-    <message>
-        <source>Line %1 at %2, %3: %4</source>
-        <translation>Zeile %1 bei %2, %3: %4</translation>
-    </message>
-</context>
-<context>
-    <name>TimelineWindow</name>
-    <message>
-        <source>Timeline</source>
-        <translation>Zeitleiste</translation>
+        <source>Servo positions over time</source>
+        <translation>Servopositionen im Lauf der Zeit</translation>
     </message>
     <message>
         <source>loop of %1</source>
@@ -1403,10 +1590,10 @@ setzen</translation>
     </message>
 </context>
 <context>
-    <name>UnsavedChanges</name>
+    <name>quarnel::TimelineWindow</name>
     <message>
-        <source>Save changes to %1?</source>
-        <translation>Änderungen an %1 speichern?</translation>
+        <source>Timeline</source>
+        <translation>Zeitleiste</translation>
     </message>
 </context>
 </TS>
