@@ -1,5 +1,6 @@
 // frmTimeline: every servo's position over time as the current script will produce it, the
-// lines and pauses marked along the time axis, the spans the serial line cannot carry shaded.
+// sounds it plays drawn under them, the lines and pauses marked along the time axis, the spans
+// the serial line cannot carry shaded.
 // A view over a run played ahead by its worker, played again when the script, its nodes, the
 // servo rows or the speed change.
 #pragma once
@@ -25,6 +26,8 @@ class ScriptModel;
 class ScriptRunner;
 
 class TimelineWindow : public QWidget {
+  Q_OBJECT
+
 public:
   // Follows the script's lines, and its nodes through the edits.
   TimelineWindow(ScriptModel &script, ScriptEdits &edits, const ScriptRunner &runner, const MotionModel &motion,
@@ -39,8 +42,11 @@ public:
   void inputChanged();
   // The run on show, once one is computed.
   const Simulation *simulation() const { return m_shown ? &m_shown->sim : nullptr; }
-  // The x of `timeMs` in the plot, for a reader of the picture.
+  // Shows a run played ahead: the worker's, as each is done.
+  void showPlayed(std::shared_ptr<const PlayedAhead> played);
+  // The x of `timeMs` in the plot, and where the sounds are drawn, for a reader of the picture.
   int xOf(double timeMs) const;
+  QRect soundBand() const { return layout().sound; }
 
 protected:
   void paintEvent(QPaintEvent *event) override;
@@ -54,20 +60,22 @@ protected:
 private:
   TimelineLayout layout() const;
   void playIfChanged();
-  void showResult(std::shared_ptr<const PlayedAhead> result);
   void zoom(double factor, int aroundX);
   void showScrollRange();
   double timeAt(int x) const;
   std::optional<int> momentAt(QPoint at) const;
   const LineRun *pickedRun() const;
   void refreshNotes();
+  QString soundNote(int timeMs) const;
   void pick(int timeMs);
   void pickNextLine(int step);
 
   void paintNotesAndLegend(QPainter &painter, const TimelineLayout &a) const;
   void paintPlot(QPainter &painter, const QRect &plot) const;
+  void paintGround(QPainter &painter, const QRect &area) const;
   void paintMarks(QPainter &painter, const TimelineLayout &a) const;
   void paintTraces(QPainter &painter, const QRect &plot) const;
+  void paintSounds(QPainter &painter, const QRect &band) const;
   void paintAxis(QPainter &painter, const QRect &axis) const;
 
   ScriptModel &m_script;

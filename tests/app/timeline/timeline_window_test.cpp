@@ -1,12 +1,16 @@
-// The timeline window with real widgets: a click on a moment marks the line running then, and
-// an edited script is played again.
+// The timeline window with real widgets: a click on a moment, in the plot or on a sound's
+// outline, marks the line running then, and an edited script is played again.
 #include "script/script_model.h"
 #include "script/script_runner.h"
 #include "script_window/script_edits.h"
 #include "scripted_ui_services.h"
+#include "simulation/time_scale.h"
+#include "sound_samples.h"
+#include "temporary_folder.h"
 #include "timeline/timeline_window.h"
 
 #include <QHelpEvent>
+#include <QRegularExpression>
 #include <QTest>
 #include <QToolTip>
 
@@ -32,6 +36,7 @@ private slots:
   void clickMarksTheLineRunningThen_data();
   void clickMarksTheLineRunningThen();
   void upAndDownPickLinesAndTheNotesAreReadable();
+  void clickOnTheSoundMarksTheLineAndNamesTheSound();
   void everyChangeIsPlayedAgain();
 
 private:
@@ -100,6 +105,49 @@ void TimelineWindowTest::upAndDownPickLinesAndTheNotesAreReadable() {
     QCOMPARE(m_script.lines().markedRow(), step.row);
     QVERIFY2(m_window->accessibleDescription().contains(QString("Line %1 at").arg(step.row)),
              qPrintable(m_window->accessibleDescription()));
+  }
+}
+
+// The sound band shows only with a sound; a click on it picks as a click on the traces does, and
+// the notes tell how far into its sound the moment is, to the 0.1 s they show and the few ms of
+// a pixel column.
+void TimelineWindowTest::clickOnTheSoundMarksTheLineAndNamesTheSound() {
+  tavik::testing::TemporaryFolder folder;
+  const std::string file = folder.file("voice.wav");
+  m_script.lines().load({"Up", "SOUND " + file, "PAUSE 300", "Down", "Home"});
+  QTRY_COMPARE(shown().lineRuns.size(), size_t{6});
+  QVERIFY(m_window->soundBand().isEmpty());
+
+  // The sound plays from its line until Home starts.
+  const std::vector<LineRun> runs = shown().lineRuns;
+  const int startMs = runs[1].timeMs, lengthMs = runs[4].timeMs - startMs;
+  auto sound = tavik::testing::clickTrack({100, 400}, lengthMs);
+  QVERIFY(tavik::testing::writeWaveFile(file, *sound));
+  std::atomic<bool> cancelled{false};
+  auto played = std::make_shared<PlayedAhead>(*playAhead(SimulationInput::of(m_script, m_config, m_motion.speed()), cancelled));
+  played->sim.sounds = {{startMs, startMs + lengthMs, 2, sound}};
+  played->outlines = {std::make_shared<const Waveform>(sound)};
+  m_window->showPlayed(played);
+  const QRect band = m_window->soundBand();
+  QVERIFY(!band.isEmpty());
+
+  const QRegularExpression note("\\nPlaying (.*): ([0-9.]+) s of ([0-9.]+ s)\\.$");
+  struct Moment {
+    int run; // the click falls midway into the run of this line
+    int row;
+    bool playing;
+  };
+  for (const Moment moment : {Moment{0, 1, false}, Moment{2, 3, true}, Moment{3, 4, true}, Moment{4, 5, false}}) {
+    const int timeMs = (runs[moment.run].timeMs + runs[moment.run + 1].timeMs) / 2;
+    QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, QPoint(m_window->xOf(timeMs), band.center().y()));
+    QCOMPARE(m_script.lines().markedRow(), moment.row);
+    const QString notes = m_window->accessibleDescription();
+    const QRegularExpressionMatch said = note.match(notes);
+    QVERIFY2(said.hasMatch() == moment.playing, qPrintable(notes));
+    if (!moment.playing) continue;
+    QCOMPARE(said.captured(1), QString::fromStdString(file));
+    QVERIFY2(std::abs(said.captured(2).toDouble() * 1000 - (timeMs - startMs)) <= 60, qPrintable(notes));
+    QCOMPARE(said.captured(3), QString::fromStdString(secondsText(sound->lengthMs(), 1)));
   }
 }
 
