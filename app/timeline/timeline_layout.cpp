@@ -2,6 +2,8 @@
 // plot takes what is left between them.
 #include "timeline/timeline_layout.h"
 
+#include <algorithm>
+
 namespace quarnel {
 
 TimelineLayout TimelineLayout::of(const QFontMetrics &font, QSize window, int scrollBarHeight,
@@ -32,7 +34,8 @@ TimelineLayout TimelineLayout::of(const QFontMetrics &font, QSize window, int sc
   a.axis = QRect(timelineLeftMargin, axisTop, width, line + timelineGap);
   a.marks = QRect(timelineLeftMargin, axisTop - 2 * line - timelineGap, width, 2 * line + timelineGap);
   if (withSound) {
-    const int band = soundBandLines * line;
+    // A small window keeps most of its height for the traces.
+    const int band = std::min(soundBandLines * line, (a.marks.top() - a.legend.bottom()) / 3);
     a.sound = QRect(timelineLeftMargin, a.marks.top() - timelineGap - band, width, band);
   }
   const int plotEnd = withSound ? a.sound.top() : a.marks.top();

@@ -22,7 +22,7 @@ constexpr int timelineGap = 4;
 constexpr QSize legendSwatch(14, 4);
 constexpr int legendNameIndent = 18;
 constexpr int legendSpacing = 12;
-// The sound band is this many text lines high.
+// The sound band is this many text lines high, in a window tall enough.
 constexpr int soundBandLines = 3;
 
 struct TimelineLayout {
