@@ -1,9 +1,11 @@
 // The timeline window with real widgets: a click on a moment marks the line running then, and
 // an edited script is played again.
+#include "manual_clock.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
 #include "script_window/script_edits.h"
 #include "scripted_ui_services.h"
+#include "sound/silent_player.h"
 #include "timeline/timeline_window.h"
 
 #include <QHelpEvent>
@@ -45,7 +47,9 @@ private:
   ScriptModel m_script{m_config, {m_ui, "Quarnel"}};
   ScriptEdits m_edits{m_script};
   MotionModel m_motion;
-  ScriptRunner m_runner{m_script, m_motion};
+  ManualClock m_clock;
+  SilentPlayer m_silence{m_clock};
+  ScriptRunner m_runner{m_script, m_motion, m_silence};
   std::unique_ptr<TimelineWindow> m_window;
 };
 
