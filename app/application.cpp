@@ -23,7 +23,7 @@ Application::Application(std::string folder)
       m_frmControls(m_motion, m_tavik, m_clock, m_setup, m_frmSettings.configuration(), m_ui, m_identity),
       m_script(m_frmSettings.configuration(), {m_ui, m_identity.productName}),
       m_scriptEdits(m_script),
-      m_runner(m_script, m_motion),
+      m_runner(m_script, m_motion, m_sound),
       m_frmScript(m_script, m_scriptEdits, m_runner, m_motion, m_ui, m_identity, m_folders),
       m_frmNodeEdit(m_script, m_scriptEdits, m_motion, m_frmSettings.configuration(), m_ui, m_identity),
       m_frmTimeline(m_script, m_scriptEdits, m_runner, m_motion, m_frmSettings.configuration()) {

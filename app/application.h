@@ -19,6 +19,7 @@
 #include "script_window/script_edits.h"
 #include "script_window/script_window.h"
 #include "settings/settings_window.h"
+#include "sound/silent_player.h"
 #include "timeline/timeline_window.h"
 #include "ui/document_folders.h"
 #include "widgets/qt_ui_services.h"
@@ -64,6 +65,7 @@ private:
   ControlWindow m_frmControls;
   ScriptModel m_script;
   ScriptEdits m_scriptEdits;
+  SilentPlayer m_sound{m_clock};
   ScriptRunner m_runner;
   ScriptWindow m_frmScript;
   NodeEditor m_frmNodeEdit;

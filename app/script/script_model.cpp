@@ -20,6 +20,11 @@ ScriptModel::ScriptModel(const ServoConfiguration &config, ScriptUser user)
   load();
 }
 
+std::filesystem::path ScriptModel::soundFile(std::string_view path) const {
+  const std::filesystem::path named{std::string(path)};
+  return named.is_absolute() ? named : m_soundFolder / named;
+}
+
 void ScriptModel::load() {
   Node home{"Home", {}, {}};
   for (int slot = 0; slot < servoChannels; ++slot) {
@@ -28,6 +33,7 @@ void ScriptModel::load() {
   }
   m_nodes.reset(std::move(home));
   m_lines.clear();
+  m_soundFolder.clear();
 }
 
 bool ScriptModel::admits(const Node &node) const {

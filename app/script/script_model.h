@@ -5,8 +5,12 @@
 #include "script/node_table.h"
 #include "script/script_lines.h"
 #include "script/script_user.h"
+#include "script/sound_shelf.h"
+#include "sound/jaw_moves.h"
 #include "servos/servo_configuration.h"
 
+#include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +35,20 @@ public:
   const ScriptLines &lines() const { return m_lines; }
   const ScriptUser &user() const { return m_user; }
   const ServoConfiguration &config() const { return m_config; }
+
+  // Where the SOUND lines' relative paths start: the script file's folder, empty (the working
+  // folder) while the script has no file.
+  const std::filesystem::path &soundFolder() const { return m_soundFolder; }
+  void setSoundFolder(std::filesystem::path folder) { m_soundFolder = std::move(folder); }
+  // The file a SOUND line's path names.
+  std::filesystem::path soundFile(std::string_view path) const;
+  // The sounds the lines name, each read once; shared with the timeline's runs played ahead.
+  SoundShelf &sounds() const { return *m_sounds; }
+  const std::shared_ptr<SoundShelf> &soundShelf() const { return m_sounds; }
+  void shareSoundShelf(std::shared_ptr<SoundShelf> shelf) { m_sounds = std::move(shelf); }
+  // How long before the sound a JAW line's servo moves to what it hears.
+  int jawLookAheadMs() const { return m_jawLookAheadMs; }
+  void setJawLookAheadMs(int ms) { m_jawLookAheadMs = ms; }
 
   // Adds a node at index nodes().count() from its node data text, as a file supplies it. Each
   // slot whose position lies outside its servo's travel is reported once, and the node keeps
@@ -77,6 +95,9 @@ private:
   ScriptUser m_user;
   NodeTable m_nodes;
   ScriptLines m_lines;
+  std::filesystem::path m_soundFolder;
+  std::shared_ptr<SoundShelf> m_sounds = std::make_shared<SoundShelf>();
+  int m_jawLookAheadMs = JawSettings{}.lookAheadMs;
 };
 
 } // namespace quarnel

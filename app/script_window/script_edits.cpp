@@ -10,7 +10,7 @@ namespace quarnel {
 
 namespace {
 
-QString quoted(std::string_view text) {
+QString inQuotes(std::string_view text) {
   return '"' + QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())) + '"';
 }
 
@@ -45,7 +45,7 @@ private:
 class PlaceCommand : public ScriptCommand {
 public:
   PlaceCommand(ScriptModel &script, std::string_view command)
-      : ScriptCommand(script, "Place " + quoted(command)), m_command(command) {}
+      : ScriptCommand(script, "Place " + inQuotes(command)), m_command(command) {}
 
 private:
   void apply() override {
@@ -110,7 +110,7 @@ private:
 class CreateNodeCommand : public ScriptCommand {
 public:
   CreateNodeCommand(ScriptModel &script, Node node)
-      : ScriptCommand(script, "Create node " + quoted(node.name)), m_index(script.nodes().count()),
+      : ScriptCommand(script, "Create node " + inQuotes(node.name)), m_index(script.nodes().count()),
         m_node(std::move(node)) {}
 
 private:
@@ -125,7 +125,7 @@ private:
 class DeleteNodeCommand : public ScriptCommand {
 public:
   DeleteNodeCommand(ScriptModel &script, int index)
-      : ScriptCommand(script, "Delete node " + quoted(script.nodes().node(index).name)), m_index(index),
+      : ScriptCommand(script, "Delete node " + inQuotes(script.nodes().node(index).name)), m_index(index),
         m_node(script.nodes().node(index)) {}
 
 private:
@@ -143,7 +143,7 @@ private:
 class SaveNodeCommand : public ScriptCommand {
 public:
   SaveNodeCommand(ScriptModel &script, int index, Node after)
-      : ScriptCommand(script, "Edit node " + quoted(after.name)), m_index(index), m_before(script.nodes().node(index)),
+      : ScriptCommand(script, "Edit node " + inQuotes(after.name)), m_index(index), m_before(script.nodes().node(index)),
         m_after(std::move(after)) {}
 
 private:

@@ -10,10 +10,12 @@
 #include "script/pose_change.h"
 #include "servos/servo_configuration.h"
 #include "sound/decoded_sound.h"
+#include "sound/jaw_moves.h"
 
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,6 +24,7 @@
 namespace quarnel {
 
 class ScriptModel;
+class SoundShelf;
 
 // Longer scripts are played this far and no further.
 constexpr int simulationCapMs = 60 * 60 * 1000;
@@ -32,6 +35,9 @@ struct SimulationInput {
   std::vector<Node> createdNodes; // the nodes after Home
   std::vector<std::string> lines; // rows 1 and up, the empty insertion row left out
   int speed = startSpeed;         // the control window's speed when the run starts
+  std::filesystem::path soundFolder; // where the SOUND lines' relative paths start
+  int jawLookAheadMs = JawSettings{}.lookAheadMs;
+  std::shared_ptr<SoundShelf> sounds; // the script's, read once for every run played ahead
 
   static SimulationInput of(const ScriptModel &script, const ServoConfiguration &config, int speed);
   bool operator==(const SimulationInput &) const = default;
@@ -91,7 +97,8 @@ struct Simulation {
 };
 
 // Plays `input` from line 1, each loop once, until the script ends, a line cannot be run or the
-// cap is reached. Nothing when `cancelled` was set before the end.
+// cap is reached; its sounds in silence on the simulated clock, a jaw following them as it
+// would. Nothing when `cancelled` was set before the end.
 std::optional<Simulation> simulateMotion(const SimulationInput &input,
                                          const std::atomic<bool> *cancelled = nullptr);
 

@@ -18,10 +18,8 @@ struct JawSettings {
   int stepMs = 30;             // the least time between two positions, so the line keeps up
 };
 
-struct JawMove {
-  int timeMs; // from the sound's start
-  int16_t position;
-};
+// A change of the jaw's position, timed from the sound's start.
+using JawMove = TimedPosition;
 
 // The jaw's changes of position, the first at 0 and the last back at `closed`, each at least a
 // step after the one before. A gate keeps the jaw shut in pauses and breath noise: it opens

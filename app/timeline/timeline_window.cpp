@@ -69,7 +69,7 @@ QColor soundColour(const QPalette &palette) {
 TimelineWindow::TimelineWindow(ScriptModel &script, ScriptEdits &edits, const ScriptRunner &runner,
                                const MotionModel &motion, const ServoConfiguration &config)
     : m_script(script), m_runner(runner), m_motion(motion), m_config(config),
-      m_worker([this](std::shared_ptr<const PlayedAhead> played) { showPlayed(std::move(played)); }) {
+      m_worker([this](std::shared_ptr<const PlayedAhead> result) { showResult(std::move(result)); }) {
   setObjectName("frmTimeline");
   setWindowTitle("Timeline");
   setFocusPolicy(Qt::StrongFocus);
@@ -119,9 +119,9 @@ void TimelineWindow::playIfChanged() {
   m_worker.play(std::move(input));
 }
 
-void TimelineWindow::showPlayed(std::shared_ptr<const PlayedAhead> played) {
+void TimelineWindow::showResult(std::shared_ptr<const PlayedAhead> result) {
   const bool first = !m_shown;
-  m_shown = std::move(played);
+  m_shown = std::move(result);
   if (first) m_scale = TimeScale::wholeRun(m_shown->sim.endMs, layout().plot.width());
   refreshNotes();
 }

@@ -42,8 +42,6 @@ public:
   void inputChanged();
   // The run on show, once one is computed.
   const Simulation *simulation() const { return m_shown ? &m_shown->sim : nullptr; }
-  // Shows a run played ahead: the worker's, as each is done.
-  void showPlayed(std::shared_ptr<const PlayedAhead> played);
   // The x of `timeMs` in the plot, and where the sounds are drawn, for a reader of the picture.
   int xOf(double timeMs) const;
   QRect soundBand() const { return layout().sound; }
@@ -60,6 +58,7 @@ protected:
 private:
   TimelineLayout layout() const;
   void playIfChanged();
+  void showResult(std::shared_ptr<const PlayedAhead> result);
   void zoom(double factor, int aroundX);
   void showScrollRange();
   double timeAt(int x) const;

@@ -1,9 +1,11 @@
 // The script window with real widgets on the offscreen platform, a scripted user and the real
 // script model, runner and motion model behind it.
 #include "find_child.h"
+#include "manual_clock.h"
 #include "motion/motion_model.h"
 #include "script/script_file.h"
 #include "script_window/script_window.h"
+#include "sound/silent_player.h"
 #include "scripted_ui_services.h"
 
 #include <QAbstractItemModelTester>
@@ -128,6 +130,8 @@ private:
   ServoConfiguration m_config;
   DefaultTakingUi m_ui;
   MotionModel m_motion;
+  ManualClock m_clock;
+  SilentPlayer m_silence{m_clock};
   std::unique_ptr<ScriptModel> m_script;
   std::unique_ptr<ScriptEdits> m_edits;
   std::unique_ptr<ScriptRunner> m_runner;
@@ -146,7 +150,7 @@ void ScriptWindowTest::init() {
   m_motion.load({});
   m_script = std::make_unique<ScriptModel>(m_config, ScriptUser{m_ui, "Quarnel"});
   m_edits = std::make_unique<ScriptEdits>(*m_script);
-  m_runner = std::make_unique<ScriptRunner>(*m_script, m_motion);
+  m_runner = std::make_unique<ScriptRunner>(*m_script, m_motion, m_silence);
   m_window = std::make_unique<ScriptWindow>(*m_script, *m_edits, *m_runner, m_motion, m_ui, m_identity, m_folders);
   m_runner->setStateListener([this] { m_window->showRunState(); });
   m_controls = std::make_unique<QWidget>();

@@ -1,10 +1,11 @@
 // The timeline window with real widgets: a click on a moment, in the plot or on a sound's
 // outline, marks the line running then, and an edited script is played again.
+#include "manual_clock.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
 #include "script_window/script_edits.h"
 #include "scripted_ui_services.h"
-#include "simulation/time_scale.h"
+#include "sound/silent_player.h"
 #include "sound_samples.h"
 #include "temporary_folder.h"
 #include "timeline/timeline_window.h"
@@ -50,7 +51,9 @@ private:
   ScriptModel m_script{m_config, {m_ui, "Quarnel"}};
   ScriptEdits m_edits{m_script};
   MotionModel m_motion;
-  ScriptRunner m_runner{m_script, m_motion};
+  ManualClock m_clock;
+  SilentPlayer m_silence{m_clock};
+  ScriptRunner m_runner{m_script, m_motion, m_silence};
   std::unique_ptr<TimelineWindow> m_window;
 };
 
@@ -112,28 +115,23 @@ void TimelineWindowTest::upAndDownPickLinesAndTheNotesAreReadable() {
 // the notes tell how far into its sound the moment is, to the 0.1 s they show and the few ms of
 // a pixel column.
 void TimelineWindowTest::clickOnTheSoundMarksTheLineAndNamesTheSound() {
+  QVERIFY(shown().sounds.empty());
+  QVERIFY(m_window->soundBand().isEmpty());
   tavik::testing::TemporaryFolder folder;
   const std::string file = folder.file("voice.wav");
-  m_script.lines().load({"Up", "SOUND " + file, "PAUSE 300", "Down", "Home"});
-  QTRY_COMPARE(shown().lineRuns.size(), size_t{6});
-  QVERIFY(m_window->soundBand().isEmpty());
-
-  // The sound plays from its line until Home starts.
-  const std::vector<LineRun> runs = shown().lineRuns;
-  const int startMs = runs[1].timeMs, lengthMs = runs[4].timeMs - startMs;
-  auto sound = tavik::testing::clickTrack({100, 400}, lengthMs);
+  const auto sound = tavik::testing::clickTrack({100, 400}, 1500);
   QVERIFY(tavik::testing::writeWaveFile(file, *sound));
-  std::atomic<bool> cancelled{false};
-  auto played = std::make_shared<PlayedAhead>(*playAhead(SimulationInput::of(m_script, m_config, m_motion.speed()), cancelled));
-  played->sim.sounds = {{startMs, startMs + lengthMs, 2, sound}};
-  played->outlines = {std::make_shared<const Waveform>(sound)};
-  m_window->showPlayed(played);
+  m_script.lines().load({"Up", "SOUND " + file, "PAUSE 300", "Down", "Home"});
+  QTRY_COMPARE(shown().sounds.size(), size_t{1});
   const QRect band = m_window->soundBand();
   QVERIFY(!band.isEmpty());
 
+  const std::vector<LineRun> runs = shown().lineRuns;
+  const int startMs = shown().sounds[0].startMs;
+  QCOMPARE(startMs, runs[1].timeMs);
   const QRegularExpression note("\\nPlaying (.*): ([0-9.]+) s of ([0-9.]+ s)\\.$");
   struct Moment {
-    int run; // the click falls midway into the run of this line
+    int run; // the click falls midway into the run of this line, Home's after the sound
     int row;
     bool playing;
   };
@@ -147,7 +145,7 @@ void TimelineWindowTest::clickOnTheSoundMarksTheLineAndNamesTheSound() {
     if (!moment.playing) continue;
     QCOMPARE(said.captured(1), QString::fromStdString(file));
     QVERIFY2(std::abs(said.captured(2).toDouble() * 1000 - (timeMs - startMs)) <= 60, qPrintable(notes));
-    QCOMPARE(said.captured(3), QString::fromStdString(secondsText(sound->lengthMs(), 1)));
+    QCOMPARE(said.captured(3), QString("1.5 s"));
   }
 }
 
