@@ -19,7 +19,8 @@ struct PlayedAhead {
   LineLoad load;
   int baud = 0;
   std::array<std::vector<PositionChange>, servoChannels> traces; // the changes servo by servo
-  std::vector<std::shared_ptr<const Waveform>> outlines; // one for each of sim.sounds, shared by a sound's spans
+  // One for each of sim.sounds; the spans of one sound share its outline.
+  std::vector<std::shared_ptr<const Waveform>> outlines;
 };
 
 // Nothing when `cancelled` was set before the end.

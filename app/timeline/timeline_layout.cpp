@@ -39,7 +39,8 @@ TimelineLayout TimelineLayout::of(const QFontMetrics &font, QSize window, int sc
     a.sound = QRect(timelineLeftMargin, a.marks.top() - timelineGap - band, width, band);
   }
   const int plotEnd = withSound ? a.sound.top() : a.marks.top();
-  a.plot = QRect(timelineLeftMargin, a.legend.bottom() + timelineGap, width, plotEnd - a.legend.bottom() - 2 * timelineGap);
+  a.plot = QRect(timelineLeftMargin, a.legend.bottom() + timelineGap, width,
+                 plotEnd - a.legend.bottom() - 2 * timelineGap);
   return a;
 }
 

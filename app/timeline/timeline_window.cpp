@@ -382,8 +382,9 @@ void TimelineWindow::paintTraces(QPainter &painter, const QRect &plot) const {
   }
 }
 
-// Each sound's file name (its folder left out) from its start along the band's top, and its outline under it, a column
-// at a time about the middle; silence draws the middle line, so the sound's whole span shows.
+// Each sound's file name (its folder left out) from its start along the band's top, and its
+// outline under it, a column at a time about the middle; silence draws the middle line, so the
+// sound's whole span shows.
 void TimelineWindow::paintSounds(QPainter &painter, const QRect &band) const {
   const double shownFrom = timeAt(band.left()) - 1, shownTo = timeAt(band.right()) + 1;
   const QRect outline = band.adjusted(0, fontMetrics().height(), 0, -1);

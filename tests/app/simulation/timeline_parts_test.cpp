@@ -117,7 +117,8 @@ TEST(WaveColumns, StandOnTheRunsAxisFromTheSoundsStartOneAColumnShown) {
       const int column = columns.firstPixel + static_cast<int>(i);
       const auto loud = c.loud.find(column);
       const std::pair<float, float> expected = loud == c.loud.end() ? std::pair(0.0f, 0.0f) : loud->second;
-      EXPECT_EQ(std::pair(columns.spans[i].lowest, columns.spans[i].highest), expected) << c.what << " column " << column;
+      EXPECT_EQ(std::pair(columns.spans[i].lowest, columns.spans[i].highest), expected)
+          << c.what << " column " << column;
     }
   }
 }
