@@ -2,11 +2,11 @@
 // the nodes. The window shows these and adds nothing of its own.
 #pragma once
 
+#include "config/sound_timing.h"
 #include "script/node_table.h"
 #include "script/script_lines.h"
 #include "script/script_user.h"
 #include "script/sound_shelf.h"
-#include "sound/jaw_moves.h"
 #include "servos/servo_configuration.h"
 
 #include <filesystem>
@@ -97,7 +97,7 @@ private:
   ScriptLines m_lines;
   std::filesystem::path m_soundFolder;
   std::shared_ptr<SoundShelf> m_sounds = std::make_shared<SoundShelf>();
-  int m_jawLookAheadMs = JawSettings{}.lookAheadMs;
+  int m_jawLookAheadMs = SoundTiming{}.jawLookAheadMs;
 };
 
 } // namespace quarnel

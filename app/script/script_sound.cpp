@@ -3,6 +3,7 @@
 #include "link/line_rate.h"
 #include "motion/servo_limits.h"
 #include "script/script_check.h"
+#include "sound/jaw_moves.h"
 
 #include <algorithm>
 #include <cmath>

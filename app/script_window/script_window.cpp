@@ -24,6 +24,7 @@
 #include <QStatusBar>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace quarnel {
 
@@ -49,15 +50,13 @@ double layoutScale(const QFont &font) {
 } // namespace
 
 ScriptWindow::ScriptWindow(ScriptModel &script, ScriptEdits &edits, ScriptRunner &runner, MotionModel &motion,
-                           UiServices &ui, const AppIdentity &identity, DocumentFolders &folders)
-    : m_script(script), m_edits(edits), m_runner(runner), m_motion(motion), m_ui(ui), m_identity(identity), m_folders(folders) {
+                           const Clock &clock, UiServices &ui, const AppIdentity &identity, DocumentFolders &folders)
+    : m_script(script), m_edits(edits), m_runner(runner), m_motion(motion), m_ui(ui), m_identity(identity), m_folders(folders),
+      m_tmrScriptRun(clock, this) {
   setObjectName("frmScript");
   buildControls();
   buildMenus();
   connectControls();
-  m_tmrScriptRun.setParent(this); // found by name like every other control
-  m_tmrScriptRun.setObjectName("tmrScriptRun");
-  m_tmrScriptRun.setInterval(runnerTickMs);
   showCaption();
 }
 
@@ -171,10 +170,10 @@ void ScriptWindow::connectControls() {
   connect(m_cmbAbort, &QPushButton::clicked, this, [this] { m_runner.stop(); });
   connect(m_cmbResume, &QPushButton::clicked, this, [this] { m_runner.resume(); });
   connect(m_cmdGoto, &QPushButton::clicked, this, [this] { m_runner.gotoLine(); });
-  connect(&m_tmrScriptRun, &QTimer::timeout, this, [this] {
+  m_tmrScriptRun.ticked = [this] {
     m_runner.tick();
     showServoWait();
-  });
+  };
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, [this] { stopAllRequested(); });
 
   connect(m_cmbClose, &QPushButton::clicked, this, &ScriptWindow::closeWindow);
@@ -310,6 +309,7 @@ void ScriptWindow::showOpened(const ScriptOpened &opened) {
   // file's, so Save must not write it over the file that was open before.
   m_edits.forget();
   m_path = opened.path.value_or(std::string());
+  takeSoundFolderFromPath();
   if (opened.path) scriptFileUsed(*opened.path);
   showCaption();
   // The file's buttons as a fresh window shows them, not scrolled as the last file's were.
@@ -333,8 +333,14 @@ bool ScriptWindow::saveFileAs() {
 void ScriptWindow::showSavedAs(const std::string &path) {
   m_edits.markSaved();
   m_path = path;
+  takeSoundFolderFromPath();
   scriptFileUsed(path);
   showCaption();
+}
+
+// The SOUND lines' relative paths start beside the script's file.
+void ScriptWindow::takeSoundFolderFromPath() {
+  m_script.setSoundFolder(m_path.empty() ? std::filesystem::path() : std::filesystem::absolute(m_path).parent_path());
 }
 
 void ScriptWindow::showCaption() { showDocumentCaption(*this, "Script", m_path, m_edits.modified()); }

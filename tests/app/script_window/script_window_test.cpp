@@ -132,6 +132,7 @@ private:
   MotionModel m_motion;
   ManualClock m_clock;
   SilentPlayer m_silence{m_clock};
+  SteadyClock m_runClock; // the runner's timer ticks as in the program; the motion is ticked by hand
   std::unique_ptr<ScriptModel> m_script;
   std::unique_ptr<ScriptEdits> m_edits;
   std::unique_ptr<ScriptRunner> m_runner;
@@ -151,7 +152,7 @@ void ScriptWindowTest::init() {
   m_script = std::make_unique<ScriptModel>(m_config, ScriptUser{m_ui, "Quarnel"});
   m_edits = std::make_unique<ScriptEdits>(*m_script);
   m_runner = std::make_unique<ScriptRunner>(*m_script, m_motion, m_silence);
-  m_window = std::make_unique<ScriptWindow>(*m_script, *m_edits, *m_runner, m_motion, m_ui, m_identity, m_folders);
+  m_window = std::make_unique<ScriptWindow>(*m_script, *m_edits, *m_runner, m_motion, m_runClock, m_ui, m_identity, m_folders);
   m_runner->setStateListener([this] { m_window->showRunState(); });
   m_controls = std::make_unique<QWidget>();
   m_controls->setGeometry(40, 30, 372, 443);
