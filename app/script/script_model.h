@@ -85,6 +85,14 @@ public:
   // The EASE button's line: asks for a curve and gives "EASE " and its name in capitals.
   // Nothing when the answer names no curve, which is reported.
   std::optional<std::string> easeFromUser() const;
+  // The SOUND button's line: asks for a sound file, starting in the script's folder (or in
+  // `otherwise` while the script has none), and gives "SOUND " and its path, relative to the
+  // script's folder when the file is in it. Nothing when cancelled, or when the path holds a
+  // character a script file cannot store, which is reported.
+  std::optional<std::string> soundFromUser(const std::string &otherwise) const;
+  // The JAW button's line: asks for a servo and its closed and open positions, or OFF. Nothing
+  // when cancelled, or when the answer is neither, which is reported.
+  std::optional<std::string> jawFromUser() const;
 
 private:
   // A full table refuses the node with a message; a position outside its servo's travel is

@@ -120,6 +120,8 @@ private:
   QPushButton *m_cmbHold = nullptr;
   QPushButton *m_cmbPause = nullptr;
   QPushButton *m_cmbEase = nullptr;
+  QPushButton *m_cmbSound = nullptr;
+  QPushButton *m_cmbJaw = nullptr;
   QPushButton *m_cmbLoopStart = nullptr;
   QPushButton *m_cmbLoopEnd = nullptr;
   QPushButton *m_cmbClose = nullptr;
