@@ -19,7 +19,8 @@
 #include "script_window/script_edits.h"
 #include "script_window/script_window.h"
 #include "settings/settings_window.h"
-#include "sound/silent_player.h"
+#include "sound/server_sound_player.h"
+#include "sound/sound_clock.h"
 #include "timeline/timeline_window.h"
 #include "ui/document_folders.h"
 #include "widgets/qt_ui_services.h"
@@ -47,6 +48,8 @@ private:
   void showRecentDocuments();
   void openControls();
   void openPorts();
+  void openSoundTiming();
+  void useSoundTiming(const SoundTiming &timing);
   void showPortCaptions();
   void showRunState();
   void stopAll();
@@ -59,13 +62,15 @@ private:
   SetupRecord m_setup;
   DocumentFolders m_folders;
   MotionModel m_motion;
-  SteadyClock m_clock;
+  SteadyClock m_wallClock;
+  // The sounds, and the clock the motion and the runner go by: the sound's while one plays.
+  ServerSoundPlayer m_soundServer{m_wallClock};
+  SoundClock m_clock{m_wallClock, m_soundServer};
   TavikBinding m_tavik;
   SettingsWindow m_frmSettings;
   ControlWindow m_frmControls;
   ScriptModel m_script;
   ScriptEdits m_scriptEdits;
-  SilentPlayer m_sound{m_clock};
   ScriptRunner m_runner;
   ScriptWindow m_frmScript;
   NodeEditor m_frmNodeEdit;

@@ -86,7 +86,7 @@ private:
   ScriptRunner m_runner{m_script, m_motion, m_silence};
   AppIdentity m_identity = AppIdentity::quarnel("/nonexistent");
   ScriptEdits m_edits{m_script};
-  ScriptWindow m_window{m_script, m_edits, m_runner, m_motion, m_ui, m_identity, m_folders};
+  ScriptWindow m_window{m_script, m_edits, m_runner, m_motion, m_clock, m_ui, m_identity, m_folders};
   QWidget m_controls;
 };
 

@@ -4,6 +4,7 @@
 #include "config/file_access.h"
 #include "config/save_failure.h"
 #include "config/settings_folder.h"
+#include "text/text_number.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -29,6 +30,11 @@ std::string sameFileName(const std::string &path) {
 }
 
 constexpr const char *documentsNotKept = "The files and folders used last will not be remembered.";
+
+int numberWithin(const std::string &text, int largest, int fallback) {
+  const auto number = textToNumber(text);
+  return number && *number >= -largest && *number <= largest ? *number : fallback;
+}
 
 template <typename R> auto &recentOf(R &r, DocumentKind kind) {
   return kind == DocumentKind::ServoSettings ? r.recentServoSettings : r.recentScripts;
@@ -95,6 +101,22 @@ void RememberedSettings::forgetRecentDocument(DocumentKind kind, const std::stri
 void RememberedSettings::rememberPortDevices(const PortDevices &devices) {
   if (const auto problem = store([&](Remembered &r) { r.portDevices = devices; }))
     report(*problem, "The devices chosen for the COM ports hold until Quarnel ends, but will not be remembered.");
+}
+
+SoundTiming RememberedSettings::soundTiming() const {
+  const SoundTiming defaults;
+  SoundTiming timing{numberWithin(m_values.soundOffsetMs, largestSoundOffsetMs, defaults.offsetMs),
+                     numberWithin(m_values.jawLookAheadMs, largestJawLookAheadMs, defaults.jawLookAheadMs)};
+  if (timing.jawLookAheadMs < 0) timing.jawLookAheadMs = defaults.jawLookAheadMs;
+  return timing;
+}
+
+void RememberedSettings::rememberSoundTiming(const SoundTiming &timing) {
+  if (const auto problem = store([&](Remembered &r) {
+        r.soundOffsetMs = std::to_string(timing.offsetMs);
+        r.jawLookAheadMs = std::to_string(timing.jawLookAheadMs);
+      }))
+    report(*problem, "The sound timing holds until Quarnel ends, but will not be remembered.");
 }
 
 std::optional<ServoPositions> RememberedSettings::lastPositions(const std::string &servoSettingsFile) const {

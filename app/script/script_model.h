@@ -2,11 +2,11 @@
 // the nodes. The window shows these and adds nothing of its own.
 #pragma once
 
+#include "config/sound_timing.h"
 #include "script/node_table.h"
 #include "script/script_lines.h"
 #include "script/script_user.h"
 #include "script/sound_shelf.h"
-#include "sound/jaw_moves.h"
 #include "servos/servo_configuration.h"
 
 #include <filesystem>
@@ -85,6 +85,14 @@ public:
   // The EASE button's line: asks for a curve and gives "EASE " and its name in capitals.
   // Nothing when the answer names no curve, which is reported.
   std::optional<std::string> easeFromUser() const;
+  // The SOUND button's line: asks for a sound file, starting in the script's folder (or in
+  // `otherwise` while the script has none), and gives "SOUND " and its path, relative to the
+  // script's folder when the file is in it. Nothing when cancelled, or when the path holds a
+  // character a script file cannot store, which is reported.
+  std::optional<std::string> soundFromUser(const std::string &otherwise) const;
+  // The JAW button's line: asks for a servo and its closed and open positions, or OFF. Nothing
+  // when cancelled, or when the answer is neither, which is reported.
+  std::optional<std::string> jawFromUser() const;
 
 private:
   // A full table refuses the node with a message; a position outside its servo's travel is
@@ -97,7 +105,7 @@ private:
   ScriptLines m_lines;
   std::filesystem::path m_soundFolder;
   std::shared_ptr<SoundShelf> m_sounds = std::make_shared<SoundShelf>();
-  int m_jawLookAheadMs = JawSettings{}.lookAheadMs;
+  int m_jawLookAheadMs = SoundTiming{}.jawLookAheadMs;
 };
 
 } // namespace quarnel

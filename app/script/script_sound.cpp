@@ -3,8 +3,10 @@
 #include "link/line_rate.h"
 #include "motion/servo_limits.h"
 #include "script/script_check.h"
+#include "sound/jaw_moves.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 namespace quarnel {
@@ -15,6 +17,21 @@ constexpr double jawLineShare = 0.25;
 
 int jawStepMs(int baud) {
   return std::max(JawSettings{}.stepMs, static_cast<int>(std::ceil(1000 / (lineFramesPerSecond(baud) * jawLineShare))));
+}
+
+std::optional<std::string> soundLineTip(const ScriptModel &script, std::string_view line) {
+  const LineCommand command = classifyLine(line);
+  if (command.kind != LineKind::Sound || command.soundPath.empty()) return std::nullopt;
+  const SoundRead read = lineSound(script, command.soundPath);
+  if (read.error) {
+    std::string why = *read.error;
+    why.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(why.front())));
+    return why;
+  }
+  const long long tenths = std::llround(read.sound->lengthMs() / 100);
+  const long long seconds = tenths / 10;
+  return command.soundPath + ": " + std::to_string(seconds / 60) + ":" + (seconds % 60 < 10 ? "0" : "") +
+         std::to_string(seconds % 60) + "." + std::to_string(tenths % 10);
 }
 
 std::optional<std::string> ScriptSound::play(std::string_view path) {

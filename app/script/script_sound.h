@@ -41,6 +41,10 @@ private:
   std::optional<JawFollow> m_jaw;
 };
 
+// What a SOUND line's tooltip says: the sound's length after its path, "voice.wav: 0:42.3", or
+// why it cannot be played; nothing for a line that is no SOUND with a path.
+std::optional<std::string> soundLineTip(const ScriptModel &script, std::string_view line);
+
 // The least time between two of the jaw's positions at `baud`: it takes at most a share of the
 // line, so the other servos' moves still reach the board on time.
 int jawStepMs(int baud);

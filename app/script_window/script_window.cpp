@@ -16,6 +16,7 @@
 #include "widgets/window_placement.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QMenuBar>
@@ -24,6 +25,7 @@
 #include <QStatusBar>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace quarnel {
 
@@ -39,7 +41,7 @@ constexpr int scriptFrameWidth = 2052, gridTop = 240;
 double layoutScale(const QFont &font) {
   const QFontMetrics metrics(font);
   double needed = 0;
-  for (const char *caption : {"Step", "Goto", "Run", "Resume", "Stop", "Clear", "Delete", "WAIT", "PAUSE", "Close", "Timeline", "Create", "Node", "Ease", "Moves"})
+  for (const char *caption : {"Step", "Goto", "Run", "Resume", "Stop", "Clear", "Delete", "WAIT", "PAUSE", "Close", "Timeline", "Create", "Node", "Ease", "Moves", "Play", "Jaw"})
     needed = std::max(needed, (metrics.horizontalAdvance(caption) + 16) / (buttonWidth / double(twipsPerPixel)));
   for (const char *caption : {"Start", "End"})
     needed = std::max(needed, (metrics.horizontalAdvance(caption) + 16) / (loopButtonWidth / double(twipsPerPixel)));
@@ -49,15 +51,13 @@ double layoutScale(const QFont &font) {
 } // namespace
 
 ScriptWindow::ScriptWindow(ScriptModel &script, ScriptEdits &edits, ScriptRunner &runner, MotionModel &motion,
-                           UiServices &ui, const AppIdentity &identity, DocumentFolders &folders)
-    : m_script(script), m_edits(edits), m_runner(runner), m_motion(motion), m_ui(ui), m_identity(identity), m_folders(folders) {
+                           const Clock &clock, UiServices &ui, const AppIdentity &identity, DocumentFolders &folders)
+    : m_script(script), m_edits(edits), m_runner(runner), m_motion(motion), m_ui(ui), m_identity(identity), m_folders(folders),
+      m_tmrScriptRun(clock, this) {
   setObjectName("frmScript");
   buildControls();
   buildMenus();
   connectControls();
-  m_tmrScriptRun.setParent(this); // found by name like every other control
-  m_tmrScriptRun.setObjectName("tmrScriptRun");
-  m_tmrScriptRun.setInterval(runnerTickMs);
   showCaption();
 }
 
@@ -100,6 +100,15 @@ void ScriptWindow::buildControls() {
                                m_layout.rect((scriptFrameWidth - gridWidth) / 2, gridTop, gridWidth, 5415));
   m_grdScript->setColumnWidth(ScriptGridModel::CommandColumn, m_layout.pixels(commandWidth));
   m_grdScript->setColumnWidth(ScriptGridModel::MarkerColumn, m_layout.pixels(markerWidth));
+  // Under the grid, whose height follows the window's: place() puts them at its foot, each
+  // beneath an edge of the grid.
+  const auto tr = [](const char *text) { return QCoreApplication::translate("ScriptWindow", text); };
+  m_cmbSound = quarnel::place(new QPushButton(tr("Pla&y"), m_fmeScript), "cmbSound",
+                              m_layout.rect((scriptFrameWidth - gridWidth) / 2, 0, buttonWidth, buttonHeight));
+  m_cmbSound->setToolTip(tr("Places a SOUND line: the file chosen plays from that moment of the run."));
+  m_cmbJaw = quarnel::place(new QPushButton(tr("&Jaw"), m_fmeScript), "cmbJaw",
+                            m_layout.rect((scriptFrameWidth + gridWidth) / 2 - buttonWidth, 0, buttonWidth, buttonHeight));
+  m_cmbJaw->setToolTip(tr("Places a JAW line: a servo opens and closes with the voice of the sound playing."));
 
   // What a screen reader says where a caption alone would not tell what the control does.
   const std::pair<QWidget *, const char *> accessibleNames[] = {
@@ -110,6 +119,8 @@ void ScriptWindow::buildControls() {
       {m_cmbPause, "Place PAUSE"},            {m_cmbEase, "Place EASE"},
       {m_cmbLoopStart, "Place loop start"},
       {m_cmbLoopEnd, "Place loop end"}};
+  m_cmbSound->setAccessibleName(tr("Place SOUND"));
+  m_cmbJaw->setAccessibleName(tr("Place JAW"));
   for (const auto &[widget, name] : accessibleNames) widget->setAccessibleName(name);
 
   statusBar()->setObjectName("sbrStatus");
@@ -155,6 +166,9 @@ void ScriptWindow::connectControls() {
   connect(m_cmbLoopEnd, &QPushButton::clicked, this, [&edits] { edits.place(loopEndCommand); });
   connect(m_cmbPause, &QPushButton::clicked, this, [&edits] { edits.placePause(); });
   connect(m_cmbEase, &QPushButton::clicked, this, [&edits] { edits.placeEase(); });
+  connect(m_cmbSound, &QPushButton::clicked, this,
+          [this] { m_edits.placeSound(m_folders.folder(DocumentKind::Script)); });
+  connect(m_cmbJaw, &QPushButton::clicked, this, [&edits] { edits.placeJaw(); });
   connect(m_cmbDelete, &QPushButton::clicked, this, [&edits] { edits.deleteLine(); });
   connect(m_cmbClearScript, &QPushButton::clicked, this, [&edits] { edits.clear(); });
 
@@ -171,10 +185,10 @@ void ScriptWindow::connectControls() {
   connect(m_cmbAbort, &QPushButton::clicked, this, [this] { m_runner.stop(); });
   connect(m_cmbResume, &QPushButton::clicked, this, [this] { m_runner.resume(); });
   connect(m_cmdGoto, &QPushButton::clicked, this, [this] { m_runner.gotoLine(); });
-  connect(&m_tmrScriptRun, &QTimer::timeout, this, [this] {
+  m_tmrScriptRun.ticked = [this] {
     m_runner.tick();
     showServoWait();
-  });
+  };
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, [this] { stopAllRequested(); });
 
   connect(m_cmbClose, &QPushButton::clicked, this, &ScriptWindow::closeWindow);
@@ -229,7 +243,9 @@ void ScriptWindow::place(const QWidget &controls) {
   // The window takes the control window's height; the script frame and its grid fill it.
   const int clientHeight = height - menuBar()->sizeHint().height() - statusBar()->sizeHint().height();
   m_fmeScript->resize(m_fmeScript->width(), clientHeight);
-  m_grdScript->resize(m_grdScript->width(), clientHeight - m_grdScript->y() - m_layout.pixels(120));
+  const int buttonsTop = clientHeight - m_layout.pixels(120 + buttonHeight);
+  m_grdScript->resize(m_grdScript->width(), buttonsTop - m_grdScript->y() - m_layout.pixels(120));
+  for (QPushButton *button : {m_cmbSound, m_cmbJaw}) button->move(button->x(), buttonsTop);
 }
 
 void ScriptWindow::nodePopUp(int index, const QPoint &where) {
@@ -247,6 +263,8 @@ void ScriptWindow::showRunState() {
   m_cmbHold->setEnabled(c.hold);
   m_cmbPause->setEnabled(c.pause);
   m_cmbEase->setEnabled(c.ease);
+  m_cmbSound->setEnabled(c.sound);
+  m_cmbJaw->setEnabled(c.jaw);
   m_fmeNodes->setEnabled(c.nodes);
   m_nodeButtons->setButtonsEnabled(c.nodeContainer);
   m_cmbClearScript->setEnabled(c.clearScript);
@@ -310,6 +328,7 @@ void ScriptWindow::showOpened(const ScriptOpened &opened) {
   // file's, so Save must not write it over the file that was open before.
   m_edits.forget();
   m_path = opened.path.value_or(std::string());
+  takeSoundFolderFromPath();
   if (opened.path) scriptFileUsed(*opened.path);
   showCaption();
   // The file's buttons as a fresh window shows them, not scrolled as the last file's were.
@@ -333,8 +352,14 @@ bool ScriptWindow::saveFileAs() {
 void ScriptWindow::showSavedAs(const std::string &path) {
   m_edits.markSaved();
   m_path = path;
+  takeSoundFolderFromPath();
   scriptFileUsed(path);
   showCaption();
+}
+
+// The SOUND lines' relative paths start beside the script's file.
+void ScriptWindow::takeSoundFolderFromPath() {
+  m_script.setSoundFolder(m_path.empty() ? std::filesystem::path() : std::filesystem::absolute(m_path).parent_path());
 }
 
 void ScriptWindow::showCaption() { showDocumentCaption(*this, "Script", m_path, m_edits.modified()); }

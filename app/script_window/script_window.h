@@ -4,7 +4,9 @@
 #pragma once
 
 #include "config/app_identity.h"
+#include "motion/clock.h"
 #include "script/script_file_access.h"
+#include "script/runner_timer.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
 #include "script_window/script_edits.h"
@@ -13,7 +15,6 @@
 #include "widgets/twip_layout.h"
 
 #include <QMainWindow>
-#include <QTimer>
 
 #include <functional>
 
@@ -32,8 +33,9 @@ class ScriptGridView;
 
 class ScriptWindow : public QMainWindow {
 public:
-  ScriptWindow(ScriptModel &script, ScriptEdits &edits, ScriptRunner &runner, MotionModel &motion, UiServices &ui,
-               const AppIdentity &identity, DocumentFolders &folders);
+  // The runner ticks on `clock`, the run's.
+  ScriptWindow(ScriptModel &script, ScriptEdits &edits, ScriptRunner &runner, MotionModel &motion, const Clock &clock,
+               UiServices &ui, const AppIdentity &identity, DocumentFolders &folders);
 
   // Shows the window beside the control window with its height: a fresh
   // load when the close box unloaded it or it never was, else as Close left it.
@@ -88,6 +90,7 @@ private:
   bool saveFile();
   bool saveFileAs();
   void showSavedAs(const std::string &path);
+  void takeSoundFolderFromPath();
   void showCaption();
   void showUndoState();
   void showServoWait();
@@ -117,6 +120,8 @@ private:
   QPushButton *m_cmbHold = nullptr;
   QPushButton *m_cmbPause = nullptr;
   QPushButton *m_cmbEase = nullptr;
+  QPushButton *m_cmbSound = nullptr;
+  QPushButton *m_cmbJaw = nullptr;
   QPushButton *m_cmbLoopStart = nullptr;
   QPushButton *m_cmbLoopEnd = nullptr;
   QPushButton *m_cmbClose = nullptr;
@@ -141,7 +146,7 @@ private:
   QAction *m_mnuPopUpEdit = nullptr;
   QAction *m_mnuPopUpDelete = nullptr;
   QAction *m_mnuPopUpGoto = nullptr;
-  QTimer m_tmrScriptRun;
+  RunnerTimer m_tmrScriptRun;
 };
 
 } // namespace quarnel

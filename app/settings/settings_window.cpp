@@ -23,6 +23,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -164,6 +165,8 @@ void SettingsWindow::buildMenus() {
   m_mnuFSave = documentActions.save;
   m_mnuFSaveAs = documentActions.saveAs;
   m_mnuFPorts = addNamedAction(file, "mnuFPorts", "&Ports...");
+  m_mnuFSoundTiming = file->addAction(QCoreApplication::translate("SettingsWindow", "So&und Timing..."));
+  m_mnuFSoundTiming->setObjectName("mnuFSoundTiming");
   file->addSeparator()->setObjectName("mnuSep");
   m_mnuFExit = addNamedAction(file, "mnuFExit", "E&xit");
   setStandardShortcut(m_mnuFExit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));

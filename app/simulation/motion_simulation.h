@@ -5,12 +5,12 @@
 // pass of each loop and the line the runner could not run.
 #pragma once
 
+#include "config/sound_timing.h"
 #include "motion/motion_model.h"
 #include "script/node.h"
 #include "script/pose_change.h"
 #include "servos/servo_configuration.h"
 #include "sound/decoded_sound.h"
-#include "sound/jaw_moves.h"
 
 #include <array>
 #include <atomic>
@@ -36,7 +36,7 @@ struct SimulationInput {
   std::vector<std::string> lines; // rows 1 and up, the empty insertion row left out
   int speed = startSpeed;         // the control window's speed when the run starts
   std::filesystem::path soundFolder; // where the SOUND lines' relative paths start
-  int jawLookAheadMs = JawSettings{}.lookAheadMs;
+  int jawLookAheadMs = SoundTiming{}.jawLookAheadMs;
   std::shared_ptr<SoundShelf> sounds; // the script's, read once for every run played ahead
 
   static SimulationInput of(const ScriptModel &script, const ServoConfiguration &config, int speed);

@@ -15,11 +15,11 @@ ApplicationParts::ApplicationParts(const Clock &clock)
       script(configuration, {ui, identity.productName}),
       edits(script),
       sound(clock),
-      runner(script, motion, sound) {}
+      runner(script, motion, sound), m_clock(clock) {}
 
 ScriptWindow &ApplicationParts::scriptWindow() {
   if (!m_scriptWindow) {
-    m_scriptWindow = std::make_unique<ScriptWindow>(script, edits, runner, motion, ui, identity, folders);
+    m_scriptWindow = std::make_unique<ScriptWindow>(script, edits, runner, motion, m_clock, ui, identity, folders);
     runner.setStateListener([this] { m_scriptWindow->showRunState(); });
   }
   return *m_scriptWindow;

@@ -47,6 +47,7 @@ public:
   ScriptRunner runner;
 
 private:
+  const Clock &m_clock;
   std::unique_ptr<ScriptWindow> m_scriptWindow;
 };
 

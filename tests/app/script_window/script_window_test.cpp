@@ -7,6 +7,8 @@
 #include "script_window/script_window.h"
 #include "sound/silent_player.h"
 #include "scripted_ui_services.h"
+#include "sound_samples.h"
+#include "temporary_folder.h"
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>
@@ -24,7 +26,9 @@
 #include <QTest>
 #include <QToolTip>
 
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <set>
 
 using namespace quarnel;
@@ -56,6 +60,7 @@ private slots:
   void commandButtonsAndGridClicksEditTheLines();
   void pauseTakesANumberOnly();
   void easeTakesACurveOnly();
+  void soundAndJawButtonsPlaceTheirLines();
   void createdNodesGetButtonsAndTheSixthScrollsTheList();
   void aNewNodeIsScrolledIntoViewHoweverTheListWasLeft();
   void anOpenedFileShowsItsButtonsWhateverTheLastFileHad();
@@ -132,6 +137,7 @@ private:
   MotionModel m_motion;
   ManualClock m_clock;
   SilentPlayer m_silence{m_clock};
+  SteadyClock m_runClock; // the runner's timer ticks as in the program; the motion is ticked by hand
   std::unique_ptr<ScriptModel> m_script;
   std::unique_ptr<ScriptEdits> m_edits;
   std::unique_ptr<ScriptRunner> m_runner;
@@ -151,7 +157,7 @@ void ScriptWindowTest::init() {
   m_script = std::make_unique<ScriptModel>(m_config, ScriptUser{m_ui, "Quarnel"});
   m_edits = std::make_unique<ScriptEdits>(*m_script);
   m_runner = std::make_unique<ScriptRunner>(*m_script, m_motion, m_silence);
-  m_window = std::make_unique<ScriptWindow>(*m_script, *m_edits, *m_runner, m_motion, m_ui, m_identity, m_folders);
+  m_window = std::make_unique<ScriptWindow>(*m_script, *m_edits, *m_runner, m_motion, m_runClock, m_ui, m_identity, m_folders);
   m_runner->setStateListener([this] { m_window->showRunState(); });
   m_controls = std::make_unique<QWidget>();
   m_controls->setGeometry(40, 30, 372, 443);
@@ -236,6 +242,41 @@ void ScriptWindowTest::easeTakesACurveOnly() {
   QCOMPARE(shown(), (QStringList{"EASE INOUT", "EASE OUT", "<"}));
   QCOMPARE(m_ui.boxes().back().text, std::string("Ease curve must be LINEAR, IN, OUT or INOUT!"));
   QCOMPARE(m_ui.boxes().back().icon, MessageIcon::Critical);
+}
+
+// The sound dialog starts in the script's folder, and a file inside it is named from there; the
+// grid's tip tells a sound's length, or why it cannot be played.
+void ScriptWindowTest::soundAndJawButtonsPlaceTheirLines() {
+  const tavik::testing::TemporaryFolder folder;
+  std::filesystem::create_directory(folder.path() / "sounds");
+  QVERIFY(tavik::testing::writeWaveFile(folder.file("sounds/voice.wav"), *tavik::testing::clickTrack({}, 2460)));
+  m_ui.answerFile(folder.file("show.tvk"));
+  action("mnuFSaveAs")->trigger();
+  m_ui.clear();
+  const struct {
+    const char *button;
+    std::optional<std::string> answer; // nothing: cancelled
+  } presses[] = {
+      {"cmbSound", folder.file("sounds/voice.wav")}, {"cmbSound", "/elsewhere/x.wav"}, {"cmbSound", std::nullopt},
+      {"cmbJaw", "3 40 120"}, {"cmbJaw", " off "}, {"cmbJaw", "3 40"}, {"cmbJaw", std::nullopt},
+  };
+  for (const auto &press : presses) {
+    if (std::string(press.button) == "cmbSound") m_ui.answerFile(press.answer);
+    else m_ui.answerInput(press.answer.value_or(""));
+    click(press.button);
+  }
+  QCOMPARE(shown(), (QStringList{"SOUND sounds/voice.wav", "SOUND /elsewhere/x.wav", "JAW 3 40 120", "JAW OFF", "<"}));
+  QCOMPARE(m_ui.boxes().at(0).folder, folder.path().string());
+  QCOMPARE(m_ui.messageTexts(),
+           (std::vector<std::string>{"JAW takes a servo from 0 to 11 and two positions from 0 to 254, or OFF!"}));
+
+  const QString tips[] = {"sounds/voice.wav: 0:02.5",
+                          "Its sound file /elsewhere/x.wav cannot be played. No such file or directory."};
+  for (int row : {1, 2}) {
+    QHelpEvent hover(QEvent::ToolTip, rowCentre(row), grid()->viewport()->mapToGlobal(rowCentre(row)));
+    QApplication::sendEvent(grid()->viewport(), &hover);
+    QTRY_COMPARE(QToolTip::text(), tips[row - 1]);
+  }
 }
 
 void ScriptWindowTest::createdNodesGetButtonsAndTheSixthScrollsTheList() {
@@ -354,7 +395,7 @@ void ScriptWindowTest::runningLeavesOnlyStopTakingInput() {
   QVERIFY(!m_runner->idle());
   QVERIFY(child<QPushButton>(m_window.get(), "cmbAbort")->isEnabled());
   for (const char *name : {"cmbStep", "cmdGoto", "cmbRun", "cmbResume", "cmbClearScript", "cmbDelete", "cmbHold",
-                           "cmbPause", "cmbEase", "cmbLoopStart", "cmbLoopEnd", "cmbClose"})
+                           "cmbPause", "cmbEase", "cmbSound", "cmbJaw", "cmbLoopStart", "cmbLoopEnd", "cmbClose"})
     QVERIFY2(!child<QPushButton>(m_window.get(), name)->isEnabled(), name);
   QVERIFY(!grid()->isEnabled());
   QVERIFY(!child<QGroupBox>(m_window.get(), "fmeNodes")->isEnabled());
@@ -548,6 +589,8 @@ void ScriptWindowTest::accessKeysPressTheirButtons_data() {
   QTest::newRow("Close") << "cmbClose" << "Close" << int(Qt::Key_O);
   QTest::newRow("Create Node") << "cmbCreateNode" << "Create\nNode" << int(Qt::Key_C);
   QTest::newRow("Ease Moves") << "cmbEase" << "Ease\nMoves" << int(Qt::Key_M);
+  QTest::newRow("Play") << "cmbSound" << "Play" << int(Qt::Key_Y);
+  QTest::newRow("Jaw") << "cmbJaw" << "Jaw" << int(Qt::Key_J);
 }
 
 void ScriptWindowTest::accessKeysPressTheirButtons() {
@@ -578,7 +621,7 @@ void ScriptWindowTest::accessKeysAreUnique() {
     ++withKey;
     QVERIFY2(keys.insert(key[0].toCombined()).second, qPrintable("taken twice: " + text));
   }
-  QCOMPARE(withKey, 4 + 15); // File, Edit, View, About and every command button
+  QCOMPARE(withKey, 4 + 17); // File, Edit, View, About and every command button
 }
 
 void ScriptWindowTest::controlsAreNamedForScreenReaders_data() {
@@ -600,6 +643,8 @@ void ScriptWindowTest::controlsAreNamedForScreenReaders_data() {
   QTest::newRow("WAIT") << "cmbHold" << "Place WAIT";
   QTest::newRow("PAUSE") << "cmbPause" << "Place PAUSE";
   QTest::newRow("EASE") << "cmbEase" << "Place EASE";
+  QTest::newRow("SOUND") << "cmbSound" << "Place SOUND";
+  QTest::newRow("JAW") << "cmbJaw" << "Place JAW";
   QTest::newRow("Start") << "cmbLoopStart" << "Place loop start";
   QTest::newRow("End") << "cmbLoopEnd" << "Place loop end";
   QTest::newRow("Close") << "cmbClose" << "Close";
