@@ -3,6 +3,7 @@
 
 #include "link/driver_location.h"
 #include "ports/ports_dialog.h"
+#include "settings/sound_timing_dialog.h"
 #include "script_window/script_controls.h"
 #include "ui/document_files.h"
 #include "widgets/file_drop.h"
@@ -13,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QTimer>
 
 namespace quarnel {
 
@@ -25,7 +27,7 @@ Application::Application(std::string folder)
       m_frmControls(m_motion, m_tavik, m_clock, m_setup, m_frmSettings.configuration(), m_ui, m_identity),
       m_script(m_frmSettings.configuration(), {m_ui, m_identity.productName}),
       m_scriptEdits(m_script),
-      m_runner(m_script, m_motion),
+      m_runner(m_script, m_motion, m_clock),
       m_frmScript(m_script, m_scriptEdits, m_runner, m_motion, m_clock, m_ui, m_identity, m_folders),
       m_frmNodeEdit(m_script, m_scriptEdits, m_motion, m_frmSettings.configuration(), m_ui, m_identity),
       m_frmTimeline(m_script, m_scriptEdits, m_runner, m_motion, m_frmSettings.configuration()) {
@@ -42,6 +44,18 @@ Application::Application(std::string folder)
   };
   QObject::connect(m_frmSettings.portsMenuItem(), &QAction::triggered, [this] { openPorts(); });
   showPortCaptions();
+  QObject::connect(m_frmSettings.soundTimingMenuItem(), &QAction::triggered, [this] { openSoundTiming(); });
+  useSoundTiming(m_remembered.soundTiming());
+  m_soundServer.unheard = [this](const std::string &why) {
+    // After the runner's tick that played it: the run goes on behind the message.
+    QTimer::singleShot(0, &m_frmScript, [this, why] {
+      m_ui.messageBox(QCoreApplication::translate("Application", "The sound cannot be heard: %1 The scripts play on "
+                                                                 "without it, timed by this machine's clock.")
+                          .arg(QString::fromStdString(why))
+                          .toStdString(),
+                      m_identity.productName, MessageIcon::Warning, MessageButtons::Ok);
+    });
+  };
 
   m_frmControls.closeRefusal = [this] { return controlsCloseRefusal(); };
   // The board's servos belong to the servo settings they were last sent under.
@@ -51,6 +65,7 @@ Application::Application(std::string folder)
   };
   m_runner.setLineCarried([this] { return m_frmControls.lineCarried(); });
   m_frmControls.unloaded = [this] {
+    m_runner.halt(); // a sound a single step started
     m_frmScript.hide();
     m_frmTimeline.hide();
     m_frmSettings.show();
@@ -156,6 +171,22 @@ void Application::openPorts() {
     showPortCaptions();
   });
   dialog->open();
+}
+
+void Application::openSoundTiming() {
+  auto *dialog = new SoundTimingDialog(m_remembered.soundTiming(), &m_frmSettings);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  QObject::connect(dialog, &QDialog::accepted, [this, dialog] {
+    m_remembered.rememberSoundTiming(dialog->chosen());
+    useSoundTiming(dialog->chosen());
+  });
+  dialog->open();
+}
+
+void Application::useSoundTiming(const SoundTiming &timing) {
+  m_clock.setOffsetMs(timing.offsetMs);
+  m_script.setJawLookAheadMs(timing.jawLookAheadMs);
+  m_frmTimeline.inputChanged();
 }
 
 void Application::showRunState() {

@@ -19,6 +19,8 @@
 #include "script_window/script_edits.h"
 #include "script_window/script_window.h"
 #include "settings/settings_window.h"
+#include "sound/server_sound_player.h"
+#include "sound/sound_clock.h"
 #include "timeline/timeline_window.h"
 #include "ui/document_folders.h"
 #include "widgets/qt_ui_services.h"
@@ -47,6 +49,8 @@ private:
   void showRecentDocuments();
   void openControls();
   void openPorts();
+  void openSoundTiming();
+  void useSoundTiming(const SoundTiming &timing);
   void showPortCaptions();
   void showRunState();
   std::optional<std::string> controlsCloseRefusal() const;
@@ -60,7 +64,10 @@ private:
   SetupRecord m_setup;
   DocumentFolders m_folders;
   MotionModel m_motion;
-  SteadyClock m_clock;
+  SteadyClock m_wallClock;
+  // The sounds, and the clock the motion and the runner go by: the sound's while one plays.
+  ServerSoundPlayer m_soundServer{m_wallClock};
+  SoundClock m_clock{m_wallClock, m_soundServer};
   TavikBinding m_tavik;
   SettingsWindow m_frmSettings;
   ControlWindow m_frmControls;

@@ -4,6 +4,7 @@
 #include "motion/motion_model.h"
 #include "script/script_file.h"
 #include "script/script_runner.h"
+#include "sound/silent_player.h"
 #include "script/script_file_access.h"
 #include "scripted_ui_services.h"
 #include "temporary_folder.h"
@@ -39,7 +40,9 @@ int main() {
   ScriptModel script(config, {ui, "Quarnel"});
   MotionModel motion;
   motion.load({});
-  ScriptRunner runner(script, motion);
+  const SteadyClock clock;
+  SilentPlayer silence(clock);
+  ScriptRunner runner(script, motion, silence);
 
   build(script);
   const tavik::testing::TemporaryFolder folder;

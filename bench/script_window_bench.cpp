@@ -9,6 +9,7 @@
 #include "script/script_runner.h"
 #include "script/script_file_access.h"
 #include "script_window/script_window.h"
+#include "sound/silent_player.h"
 #include "scripted_ui_services.h"
 #include "timed_runs.h"
 
@@ -80,10 +81,11 @@ private:
   void renamed() override { m_window.editFinished(); }
 
   MotionModel m_motion;
-  ScriptRunner m_runner{m_script, m_motion};
+  SteadyClock m_clock;
+  SilentPlayer m_silence{m_clock};
+  ScriptRunner m_runner{m_script, m_motion, m_silence};
   AppIdentity m_identity = AppIdentity::quarnel("/nonexistent");
   ScriptEdits m_edits{m_script};
-  SteadyClock m_clock;
   ScriptWindow m_window{m_script, m_edits, m_runner, m_motion, m_clock, m_ui, m_identity, m_folders};
   QWidget m_controls;
 };

@@ -2,6 +2,7 @@
 // under it (goal: 0.5 s), and to paint it whole, printed; nothing is asserted.
 #include "script/script_model.h"
 #include "script/script_runner.h"
+#include "sound/silent_player.h"
 #include "script_window/script_edits.h"
 #include "scripted_ui_services.h"
 #include "simulation/line_load.h"
@@ -57,7 +58,9 @@ int main(int argc, char **argv) {
 
   // The whole run on show at once: every trace crosses every pixel column many times.
   MotionModel motion;
-  ScriptRunner runner(script, motion);
+  const SteadyClock clock;
+  SilentPlayer silence(clock);
+  ScriptRunner runner(script, motion, silence);
   ScriptEdits edits(script);
   TimelineWindow window(script, edits, runner, motion, config);
   window.show();

@@ -28,6 +28,8 @@ std::vector<Entry> entries() {
   all.push_back({"positions", "last", &Remembered::positions});
   all.push_back({"recent", "servoSettings", nullptr, -1, &Remembered::recentServoSettings});
   all.push_back({"recent", "script", nullptr, -1, &Remembered::recentScripts});
+  all.push_back({"sound", "offset", &Remembered::soundOffsetMs});
+  all.push_back({"sound", "jawLookAhead", &Remembered::jawLookAheadMs});
   return all;
 }
 

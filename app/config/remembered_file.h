@@ -31,6 +31,9 @@ struct Remembered {
   std::string positions;
   std::vector<std::string> recentServoSettings; // newest first, at most recentFileCount
   std::vector<std::string> recentScripts;
+  // The sound timing's two numbers as written; empty for the default.
+  std::string soundOffsetMs;
+  std::string jawLookAheadMs;
 
   bool operator==(const Remembered &) const = default;
 };

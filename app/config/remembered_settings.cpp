@@ -4,6 +4,7 @@
 #include "config/file_access.h"
 #include "config/save_failure.h"
 #include "config/settings_folder.h"
+#include "text/text_number.h"
 
 #include <QCoreApplication>
 
@@ -33,6 +34,11 @@ std::string sameFileName(const std::string &path) {
 std::string documentsNotKept() {
   return QCoreApplication::translate("RememberedSettings", "The files and folders used last will not be remembered.")
       .toStdString();
+}
+
+int numberWithin(const std::string &text, int largest, int fallback) {
+  const auto number = textToNumber(text);
+  return number && *number >= -largest && *number <= largest ? *number : fallback;
 }
 
 template <typename R> auto &recentOf(R &r, DocumentKind kind) {
@@ -104,6 +110,22 @@ void RememberedSettings::rememberPortDevices(const PortDevices &devices) {
     report(*problem, QCoreApplication::translate("RememberedSettings", "The devices chosen for the COM ports hold until "
                                                                        "Quarnel ends, but will not be remembered.")
                          .toStdString());
+}
+
+SoundTiming RememberedSettings::soundTiming() const {
+  const SoundTiming defaults;
+  SoundTiming timing{numberWithin(m_values.soundOffsetMs, largestSoundOffsetMs, defaults.offsetMs),
+                     numberWithin(m_values.jawLookAheadMs, largestJawLookAheadMs, defaults.jawLookAheadMs)};
+  if (timing.jawLookAheadMs < 0) timing.jawLookAheadMs = defaults.jawLookAheadMs;
+  return timing;
+}
+
+void RememberedSettings::rememberSoundTiming(const SoundTiming &timing) {
+  if (const auto problem = store([&](Remembered &r) {
+        r.soundOffsetMs = std::to_string(timing.offsetMs);
+        r.jawLookAheadMs = std::to_string(timing.jawLookAheadMs);
+      }))
+    report(*problem, "The sound timing holds until Quarnel ends, but will not be remembered.");
 }
 
 std::optional<ServoPositions> RememberedSettings::lastPositions(const std::string &servoSettingsFile) const {

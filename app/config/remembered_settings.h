@@ -3,6 +3,7 @@
 #pragma once
 
 #include "config/remembered_file.h"
+#include "config/sound_timing.h"
 #include "ui/document_folders.h"
 #include "ui/ui_services.h"
 
@@ -33,6 +34,11 @@ public:
   void forgetRecentDocument(DocumentKind kind, const std::string &path);
   // The user asked for this one, so each failure is reported; the choice holds for this run.
   void rememberPortDevices(const PortDevices &devices);
+
+  // The sound timing as last set; a value missing or out of its range is the default.
+  SoundTiming soundTiming() const;
+  // The user set it, so a failure is reported.
+  void rememberSoundTiming(const SoundTiming &timing);
 
   // Where the board's servos were last sent while `servoSettingsFile` (empty: the default
   // rows) gave their ranges, as the file holds it now: another program may have sent them since

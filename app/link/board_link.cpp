@@ -50,9 +50,7 @@ void BoardLink::poll() {
 
 bool BoardLink::lineCarried() const {
   if (!m_watching || m_status.fault) return true;
-  for (int servo = 0; servo < servoChannels; ++servo)
-    if (m_driver.sent(servo) != m_motion.displayed(servo)) return false;
-  return true;
+  return m_motion.allCarried([this](int servo) { return m_driver.sent(servo) == m_motion.displayed(servo); });
 }
 
 void BoardLink::close() {

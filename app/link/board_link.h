@@ -30,8 +30,8 @@ public:
   void close();
 
   const LinkStatus &status() const { return m_status; }
-  // Whether the line has carried every servo's displayed position to the board; so when no
-  // board is linked, and for a driver that reaches no device.
+  // Whether the line has carried every servo's displayed position to the board, but for a servo
+  // following a track; so when no board is linked, and for a driver that reaches no device.
   bool lineCarried() const;
   // After the close: where the board was last sent each servo, when this link reached a board.
   const std::optional<ServoPositions> &boardLeftAt() const { return m_boardLeftAt; }

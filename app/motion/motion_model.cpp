@@ -38,6 +38,7 @@ void MotionModel::load(const std::array<ServoLimits, servoChannels> &limits, con
   m_limits = limits;
   m_carriedMs = 0;
   m_eased = {};
+  m_tracks = {};
   for (int servo = 0; servo < servoChannels; ++servo) {
     const ServoLimits &l = limits[servo];
     m_displayed[servo] = lastKnown ? std::clamp((*lastKnown)[servo], l.lowest, l.highest) : l.home;
@@ -47,11 +48,16 @@ void MotionModel::load(const std::array<ServoLimits, servoChannels> &limits, con
   setSpeed(startSpeed);
 }
 
+int16_t MotionModel::withinTravel(int servo, int position) const {
+  const ServoLimits &l = m_limits[servo];
+  return static_cast<int16_t>(std::clamp<int>(position, l.lowest, l.highest));
+}
+
 void MotionModel::setTarget(int servo, int position) {
   aboutToChange();
   m_eased[servo].reset();
-  const ServoLimits &l = m_limits[servo];
-  const auto target = static_cast<int16_t>(std::clamp<int>(position, l.lowest, l.highest));
+  m_tracks[servo].reset();
+  const int16_t target = withinTravel(servo, position);
   if (m_target[servo] == target) return;
   m_target[servo] = target;
   tellTarget(servo);
@@ -68,6 +74,38 @@ void MotionModel::setEasedTarget(int servo, int position, Easing easing) {
 
 void MotionModel::holdAll() {
   for (int servo = 0; servo < servoChannels; ++servo) setTarget(servo, m_displayed[servo]);
+}
+
+void MotionModel::jumpTo(int servo, int position) {
+  setTarget(servo, position);
+  show(servo, m_target[servo]);
+}
+
+void MotionModel::follow(int servo, std::vector<TimedPosition> track, double fromMs) {
+  aboutToChange();
+  m_eased[servo].reset();
+  m_tracks[servo] = Track{std::move(track), 0, static_cast<int>(fromMs)};
+  followTrack(servo);
+}
+
+void MotionModel::followTrack(int servo) {
+  Track &track = *m_tracks[servo];
+  std::optional<int16_t> due;
+  for (; track.next < track.positions.size() && track.positions[track.next].timeMs <= track.atMs; ++track.next)
+    due = withinTravel(servo, track.positions[track.next].position);
+  if (track.next == track.positions.size()) m_tracks[servo].reset();
+  if (!due) return;
+  if (m_target[servo] != *due) {
+    m_target[servo] = *due;
+    tellTarget(servo);
+  }
+  show(servo, *due);
+}
+
+bool MotionModel::allCarried(const std::function<bool(int servo)> &carried) const {
+  for (int servo = 0; servo < servoChannels; ++servo)
+    if (!follows(servo) && !carried(servo)) return false;
+  return true;
 }
 
 void MotionModel::setSpeed(int speed) {
@@ -105,6 +143,11 @@ void MotionModel::tick(double elapsedMs) {
 
   m_allAtTarget = true;
   for (int servo = 0; servo < servoChannels; ++servo) {
+    if (m_tracks[servo]) {
+      m_tracks[servo]->atMs += counted;
+      followTrack(servo);
+      continue;
+    }
     const int interval = m_interval[servo];
     int countdown = m_countdown[servo] - counted;
     int p = m_displayed[servo];
@@ -133,6 +176,10 @@ std::optional<double> MotionModel::msUntilNextEvent() const {
   const auto consider = [&due](double ms) { due = std::max(0.0, due ? std::min(*due, ms) : ms); };
   bool moving = false;
   for (int servo = 0; servo < servoChannels; ++servo) {
+    if (const auto &track = m_tracks[servo]) {
+      consider(track->positions[track->next].timeMs - track->atMs - m_carriedMs);
+      continue;
+    }
     if (m_displayed[servo] == m_target[servo]) continue; // its countdown running out shows nothing
     moving = true;
     // The tick counts whole milliseconds of the elapsed time plus the carried remainder, and

@@ -23,6 +23,12 @@ constexpr int startSpeed = 32;
 // A position for every servo.
 using ServoPositions = std::array<int16_t, servoChannels>;
 
+// A position a servo takes at a moment, in ms from the start of what it follows.
+struct TimedPosition {
+  int timeMs;
+  int16_t position;
+};
+
 // A servo's travel and rest position, already in order: lowest <= home <= highest.
 struct ServoLimits {
   int16_t lowest = lowestPosition;
@@ -66,6 +72,19 @@ public:
   void setEasedTarget(int servo, int position, Easing easing);
   // STOP: every target becomes the displayed position, so every servo holds at the next tick.
   void holdAll();
+  // The servo's target and displayed position become `position` (kept within its travel) at
+  // once, as the servo is sent there with no steps in between.
+  void jumpTo(int servo, int position);
+
+  // From now on the servo takes each position of `track` at its time, jumping there, counted
+  // from `fromMs` into the track: a jaw following a sound, worked out ahead. It follows until
+  // the track has run out or a target is set for it. A servo that follows stands at its target
+  // whenever it is looked at.
+  void follow(int servo, std::vector<TimedPosition> track, double fromMs);
+  bool follows(int servo) const { return m_tracks[servo].has_value(); }
+  // Whether `carried` holds for every servo that a run waits for: one that follows a track
+  // keeps moving on its own time, so no line waits for the board to catch up with it.
+  bool allCarried(const std::function<bool(int servo)> &carried) const;
   const ServoLimits &limits(int servo) const { return m_limits[servo]; }
   int16_t displayed(int servo) const { return m_displayed[servo]; }
 
@@ -105,6 +124,15 @@ public:
   std::optional<double> msUntilNextEvent() const;
 
 private:
+  struct Track {
+    std::vector<TimedPosition> positions;
+    size_t next = 0; // the first position not yet taken
+    int atMs = 0;
+  };
+
+  int16_t withinTravel(int servo, int position) const;
+  // Takes the positions of the servo's track that are due by its time; ends the track after its last.
+  void followTrack(int servo);
   void show(int servo, int16_t position);
   void tellTarget(int servo) const;
   void aboutToChange() const {
@@ -117,6 +145,7 @@ private:
   std::array<int16_t, servoChannels> m_interval{};
   std::array<int16_t, servoChannels> m_countdown{};
   std::array<std::optional<EasedMove>, servoChannels> m_eased{};
+  std::array<std::optional<Track>, servoChannels> m_tracks{};
   int m_speed = startSpeed;
   double m_carriedMs = 0;
   bool m_allAtTarget = false;

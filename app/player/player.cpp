@@ -16,7 +16,7 @@ Player::Player(const PlayerOptions &options, ServoDriver &driver, const Clock &c
                ConsoleUi &ui, ProgressLine &progress, const std::string &rememberedFile)
     : m_options(options), m_clock(clock), m_startSeconds(startSeconds), m_ui(ui), m_progress(progress),
       m_remembered(rememberedFile, ui, "quarnel-play"), m_link(m_motion, driver, clock), m_ticker(m_motion, clock, this), m_script(m_configuration, {ui, "quarnel-play"}),
-      m_runner(m_script, m_motion) {
+      m_runner(m_script, m_motion, m_sound) {
   m_link.statusChanged = [this] {
     const LinkStatus &link = m_link.status();
     if (link.fault == LinkFault::Lost)

@@ -15,6 +15,7 @@
 #include "script/script_model.h"
 #include "script/script_runner.h"
 #include "servos/servo_configuration.h"
+#include "sound/silent_player.h"
 
 #include <QObject>
 #include <QTimer>
@@ -67,6 +68,7 @@ private:
   BoardLink m_link;
   MotionTicker m_ticker;
   ScriptModel m_script;
+  SilentPlayer m_sound{m_clock};
   ScriptRunner m_runner;
   QTimer m_tmrScriptRun;
   bool m_linkOpen = false;

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace quarnel {
@@ -25,8 +26,14 @@ std::optional<std::string> speedProblem(const Node &node) {
   return std::nullopt;
 }
 
-std::optional<std::string> lineProblem(const NodeTable &nodes, std::string_view text) {
+// Nothing for a SOUND that stops the sound.
+std::optional<std::string> soundProblem(const ScriptModel &script, const LineCommand &command) {
+  return command.soundPath.empty() ? std::nullopt : lineSound(script, command.soundPath).error;
+}
+
+std::optional<std::string> lineProblem(const ScriptModel &script, std::string_view text) {
   const LineCommand command = classifyLine(text);
+  if (command.kind == LineKind::Sound) return soundProblem(script, command);
   if (command.kind == LineKind::Pause)
     return pauseMilliseconds(command.pauseLength) ? std::nullopt : std::optional<std::string>(pauseIsNoNumber());
   if (command.kind == LineKind::Ease)
@@ -34,9 +41,18 @@ std::optional<std::string> lineProblem(const NodeTable &nodes, std::string_view 
   if (command.kind == LineKind::Jaw)
     return command.jaw || command.jawOff ? std::nullopt : std::optional<std::string>(jawUnreadable());
   if (command.kind != LineKind::Node) return std::nullopt;
+  const NodeTable &nodes = script.nodes();
   const auto index = nodes.find(text);
   if (!index) return noSuchNode();
   return speedProblem(nodes.node(*index));
+}
+
+std::optional<UnrunnableLine> firstLineWith(const ScriptModel &script,
+                                            const std::function<std::optional<std::string>(std::string_view)> &problem) {
+  const ScriptLines &lines = script.lines();
+  for (int row = 1; row < lines.rowCount(); ++row)
+    if (auto reason = problem(lines.text(row))) return UnrunnableLine{row, std::string(lines.text(row)), std::move(*reason)};
+  return std::nullopt;
 }
 
 } // namespace
@@ -57,6 +73,18 @@ std::string easeCurveUnknown() {
   return QCoreApplication::translate("ScriptCheck", "its curve is not LINEAR, IN, OUT or INOUT.").toStdString();
 }
 
+SoundRead lineSound(const ScriptModel &script, std::string_view soundPath) {
+  const std::filesystem::path file = script.soundFile(soundPath);
+  SoundRead read = script.sounds().sound(file);
+  if (read.error) {
+    if (read.error->back() != '.') *read.error += '.';
+    read.error = QCoreApplication::translate("ScriptCheck", "its sound file %1 cannot be played. %2")
+                     .arg(QString::fromStdString(file.string()), QString::fromStdString(*read.error))
+                     .toStdString();
+  }
+  return read;
+}
+
 std::optional<float> pauseMilliseconds(std::string_view lengthText) {
   const auto length = textToReal(lengthText);
   if (!length || std::fabs(*length) > std::numeric_limits<float>::max()) return std::nullopt;
@@ -64,11 +92,14 @@ std::optional<float> pauseMilliseconds(std::string_view lengthText) {
 }
 
 std::optional<UnrunnableLine> firstUnrunnableLine(const ScriptModel &script) {
-  const ScriptLines &lines = script.lines();
-  for (int row = 1; row < lines.rowCount(); ++row)
-    if (auto reason = lineProblem(script.nodes(), lines.text(row)))
-      return UnrunnableLine{row, std::string(lines.text(row)), std::move(*reason)};
-  return std::nullopt;
+  return firstLineWith(script, [&script](std::string_view text) { return lineProblem(script, text); });
+}
+
+std::optional<UnrunnableLine> firstUnplayableSound(const ScriptModel &script) {
+  return firstLineWith(script, [&script](std::string_view text) {
+    const LineCommand command = classifyLine(text);
+    return command.kind == LineKind::Sound ? soundProblem(script, command) : std::nullopt;
+  });
 }
 
 } // namespace quarnel

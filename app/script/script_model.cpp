@@ -5,6 +5,7 @@
 #include "motion/servo_limits.h"
 #include "script/line_command.h"
 #include "script/node_name.h"
+#include "text/item_reader.h"
 #include "text/text_number.h"
 
 #include <QCoreApplication>
@@ -15,11 +16,18 @@ namespace {
 
 constexpr int16_t homeSpeed = 5;
 
+std::string tr(const char *text) { return QCoreApplication::translate("ScriptModel", text).toStdString(); }
+
 } // namespace
 
 ScriptModel::ScriptModel(const ServoConfiguration &config, ScriptUser user)
     : m_config(config), m_user(std::move(user)) {
   load();
+}
+
+std::filesystem::path ScriptModel::soundFile(std::string_view path) const {
+  const std::filesystem::path named{std::string(path)};
+  return named.is_absolute() ? named : m_soundFolder / named;
 }
 
 void ScriptModel::load() {
@@ -30,6 +38,7 @@ void ScriptModel::load() {
   }
   m_nodes.reset(std::move(home));
   m_lines.clear();
+  m_soundFolder.clear();
 }
 
 bool ScriptModel::admits(const Node &node) const {
@@ -127,6 +136,38 @@ std::optional<std::string> ScriptModel::easeFromUser() const {
     return std::nullopt;
   }
   return easeLine(*easing);
+}
+
+std::optional<std::string> ScriptModel::soundFromUser(const std::string &otherwise) const {
+  const FileFilter sounds{tr("Sounds (*.wav *.flac *.ogg *.mp3)"), "*.wav *.flac *.ogg *.mp3"};
+  const auto chosen = m_user.ui.openFileDialog(sounds, m_soundFolder.empty() ? otherwise : m_soundFolder.string());
+  if (!chosen) return std::nullopt;
+  std::filesystem::path path(*chosen);
+  if (!m_soundFolder.empty()) {
+    const std::filesystem::path inside = path.lexically_relative(m_soundFolder);
+    if (!inside.empty() && *inside.begin() != "..") path = inside;
+  }
+  const std::string line = soundLine(path.string());
+  if (const auto bad = unstorableCharacter(line)) {
+    m_user.critical(QCoreApplication::translate("ScriptModel", "The path %1 holds the character %2, which a script "
+                                                               "file cannot store.")
+                        .arg(QString::fromStdString(path.string()), QString::fromStdString(*bad))
+                        .toStdString());
+    return std::nullopt;
+  }
+  return line;
+}
+
+std::optional<std::string> ScriptModel::jawFromUser() const {
+  const auto answer = m_user.ui.inputBox(
+      tr("Which servo should follow the sound, and at what positions is its mouth closed and open? "
+         "For example 3 40 120; OFF ends it."),
+      m_user.title, "0 40 120");
+  if (!answer || answer->empty()) return std::nullopt;
+  const LineCommand command = classifyLine(std::string(jawCommand) + " " + *answer);
+  if (command.jaw || command.jawOff) return jawLine(command.jaw);
+  m_user.critical(tr("JAW takes a servo from 0 to 11 and two positions from 0 to 254, or OFF!"));
+  return std::nullopt;
 }
 
 } // namespace quarnel

@@ -2,11 +2,15 @@
 // the nodes. The window shows these and adds nothing of its own.
 #pragma once
 
+#include "config/sound_timing.h"
 #include "script/node_table.h"
 #include "script/script_lines.h"
 #include "script/script_user.h"
+#include "script/sound_shelf.h"
 #include "servos/servo_configuration.h"
 
+#include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +35,20 @@ public:
   const ScriptLines &lines() const { return m_lines; }
   const ScriptUser &user() const { return m_user; }
   const ServoConfiguration &config() const { return m_config; }
+
+  // Where the SOUND lines' relative paths start: the script file's folder, empty (the working
+  // folder) while the script has no file.
+  const std::filesystem::path &soundFolder() const { return m_soundFolder; }
+  void setSoundFolder(std::filesystem::path folder) { m_soundFolder = std::move(folder); }
+  // The file a SOUND line's path names.
+  std::filesystem::path soundFile(std::string_view path) const;
+  // The sounds the lines name, each read once; shared with the timeline's runs played ahead.
+  SoundShelf &sounds() const { return *m_sounds; }
+  const std::shared_ptr<SoundShelf> &soundShelf() const { return m_sounds; }
+  void shareSoundShelf(std::shared_ptr<SoundShelf> shelf) { m_sounds = std::move(shelf); }
+  // How long before the sound a JAW line's servo moves to what it hears.
+  int jawLookAheadMs() const { return m_jawLookAheadMs; }
+  void setJawLookAheadMs(int ms) { m_jawLookAheadMs = ms; }
 
   // Adds a node at index nodes().count() from its node data text, as a file supplies it. Each
   // slot whose position lies outside its servo's travel is reported once, and the node keeps
@@ -67,6 +85,14 @@ public:
   // The EASE button's line: asks for a curve and gives "EASE " and its name in capitals.
   // Nothing when the answer names no curve, which is reported.
   std::optional<std::string> easeFromUser() const;
+  // The SOUND button's line: asks for a sound file, starting in the script's folder (or in
+  // `otherwise` while the script has none), and gives "SOUND " and its path, relative to the
+  // script's folder when the file is in it. Nothing when cancelled, or when the path holds a
+  // character a script file cannot store, which is reported.
+  std::optional<std::string> soundFromUser(const std::string &otherwise) const;
+  // The JAW button's line: asks for a servo and its closed and open positions, or OFF. Nothing
+  // when cancelled, or when the answer is neither, which is reported.
+  std::optional<std::string> jawFromUser() const;
 
 private:
   // A full table refuses the node with a message; a position outside its servo's travel is
@@ -77,6 +103,9 @@ private:
   ScriptUser m_user;
   NodeTable m_nodes;
   ScriptLines m_lines;
+  std::filesystem::path m_soundFolder;
+  std::shared_ptr<SoundShelf> m_sounds = std::make_shared<SoundShelf>();
+  int m_jawLookAheadMs = SoundTiming{}.jawLookAheadMs;
 };
 
 } // namespace quarnel

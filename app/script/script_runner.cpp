@@ -11,8 +11,8 @@
 
 namespace quarnel {
 
-ScriptRunner::ScriptRunner(ScriptModel &script, MotionModel &motion)
-    : m_script(script), m_motion(motion) {}
+ScriptRunner::ScriptRunner(ScriptModel &script, MotionModel &motion, SoundPlayer &sound)
+    : m_script(script), m_motion(motion), m_sound(script, motion, sound) {}
 
 // The reason a line cannot be carried out, or nothing once it has been. A node's move follows
 // `moves`.
@@ -26,9 +26,11 @@ std::optional<std::string> ScriptRunner::carryOut(std::string_view text, Easing 
     m_easing = *command.easing;
     return std::nullopt;
   case LineKind::Sound:
-    return std::nullopt;
+    return m_sound.play(command.soundPath);
   case LineKind::Jaw:
-    if (!command.jaw && !command.jawOff) return jawUnreadable();
+    if (command.jaw) m_sound.followJaw(*command.jaw);
+    else if (command.jawOff) m_sound.jawOff();
+    else return jawUnreadable();
     return std::nullopt;
   case LineKind::Pause: {
     const auto length = pauseMilliseconds(command.pauseLength);
@@ -49,6 +51,7 @@ std::optional<std::string> ScriptRunner::carryOut(std::string_view text, Easing 
   if (!index) return noSuchNode();
   const Node &node = m_script.nodes().node(*index);
   for (int slot = 0; slot < servoChannels; ++slot) {
+    if (m_motion.follows(slot)) continue; // the jaw follows the sound, not the poses
     m_motion.setServoSpeed(slot, node.speed[slot]);
     m_motion.setEasedTarget(slot, node.pos[slot], moves);
   }
@@ -104,6 +107,7 @@ void ScriptRunner::tick() {
   m_inTick = true;
   ScriptLines &lines = m_script.lines();
   m_motion.catchUp(); // a pause or move over by now counts as over, whenever the update timer fires
+  m_sound.noticeEnd();
   if (readyForNextLine()) {
     lines.setCurrentLine(lines.currentLine() + 1);
     m_startLineDue = false;
@@ -139,11 +143,20 @@ void ScriptRunner::run() {
   m_script.lines().markCurrent();
   m_passesDone.clear();
   m_easing = Easing::Linear;
+  m_sound.stop(); // one a single step started
   resume();
 }
 
 void ScriptRunner::resume() {
   if (!m_idle) return;
+  {
+    // A long track takes a moment to read, and a run must not stop half way for a file.
+    const BusyPointer busy(m_script.user().ui);
+    if (const auto unplayable = firstUnplayableSound(m_script)) {
+      report(unplayable->text, unplayable->reason);
+      return;
+    }
+  }
   endWait(); // a single step's WAIT
   setIdle(false);
   ScriptLines &lines = m_script.lines();
@@ -181,6 +194,7 @@ void ScriptRunner::setIdle(bool idle) {
     // The run's WAIT and pause end with it; a pause left counting would hold up the next run.
     endWait();
     m_motion.endPause();
+    m_sound.stop();
   }
   if (idle && m_startLineDue) {
     // Stopped before the marked line ran: it stays current, as it would be once run.

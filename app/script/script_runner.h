@@ -1,13 +1,16 @@
 // Plays the script line by line: a node line hands targets and step intervals to the motion
-// model, along the curve the last EASE set, a PAUSE its pause, a WAIT puts up a prompt and a
-// LOOPEND sends the run back; the next line starts only once the update tick has found every
-// servo at its target, the line has carried those targets to the board, no pause counts and no
-// prompt is up. Ticked every runnerTickMs by whoever plays the script: the script window,
-// quarnel-play or the timeline's simulation.
+// model, along the curve the last EASE set, a PAUSE its pause, a WAIT puts up a prompt, a
+// LOOPEND sends the run back, and SOUND and JAW play a sound and let a servo follow it; the next
+// line starts only once the update tick has found every servo at its target, the line has
+// carried those targets to the board, no pause counts and no prompt is up. Ticked every
+// runnerTickMs by whoever plays the script: the script window, quarnel-play or the timeline's
+// simulation.
 #pragma once
 
 #include "motion/eased_move.h"
 #include "script/script_model.h"
+#include "script/script_sound.h"
+#include "sound/sound_player.h"
 
 #include <functional>
 #include <map>
@@ -23,7 +26,8 @@ constexpr int runnerTickMs = 100;
 
 class ScriptRunner {
 public:
-  ScriptRunner(ScriptModel &script, MotionModel &motion);
+  // Sounds play through `sound`.
+  ScriptRunner(ScriptModel &script, MotionModel &motion, SoundPlayer &sound);
   ~ScriptRunner() { endWait(); }
   ScriptRunner(const ScriptRunner &) = delete;
   ScriptRunner &operator=(const ScriptRunner &) = delete;
@@ -67,9 +71,12 @@ public:
   // The timer's tick. Not entered again while one of its messages is open.
   void tick();
 
-  void run();    // from line 1
+  // Run and Resume refuse to start, naming the line, while a SOUND line's file cannot be played.
+  void run();    // from line 1, in silence
   void resume(); // from the marked line, running it again
-  void stop();   // at the next tick; the move under way finishes, a WAIT's prompt and a pause end
+  // At the next tick; the move under way finishes, a WAIT's prompt and a pause end. The sound
+  // stops whenever a run ends.
+  void stop();
   // STOP: the run ends now with no further line, a WAIT's prompt goes and a pause stops.
   void halt();
   void step();   // the next line, wrapping to line 1 past the end; idle only
@@ -86,6 +93,7 @@ private:
 
   ScriptModel &m_script;
   MotionModel &m_motion;
+  ScriptSound m_sound;
   bool m_idle = true;
   bool m_stopRequested = false;
   bool m_inTick = false;

@@ -5,23 +5,7 @@
 
 namespace quarnel {
 
-void SoundShelf::setFolder(std::filesystem::path folder) {
-  std::lock_guard lock(m_mutex);
-  m_folder = std::move(folder);
-}
-
-std::filesystem::path SoundShelf::folder() const {
-  std::lock_guard lock(m_mutex);
-  return m_folder;
-}
-
-std::filesystem::path SoundShelf::resolve(std::string_view path) const {
-  const std::filesystem::path named{std::string(path)};
-  return named.is_absolute() ? named : folder() / named;
-}
-
-SoundRead SoundShelf::sound(std::string_view path) {
-  const std::filesystem::path file = resolve(path);
+SoundRead SoundShelf::sound(const std::filesystem::path &file) {
   std::error_code error;
   const auto modified = std::filesystem::last_write_time(file, error);
   const auto size = error ? 0 : std::filesystem::file_size(file, error);

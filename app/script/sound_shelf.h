@@ -10,21 +10,13 @@
 #include <memory>
 #include <mutex>
 #include <string>
-#include <string_view>
 
 namespace quarnel {
 
 class SoundShelf {
 public:
-  // Where relative paths start: the script's folder.
-  void setFolder(std::filesystem::path folder);
-  std::filesystem::path folder() const;
-
-  // The file a SOUND line's path names, relative ones from the folder.
-  std::filesystem::path resolve(std::string_view path) const;
-
-  // The decoded sound, or why it cannot be played.
-  SoundRead sound(std::string_view path);
+  // The file's decoded sound, or why it cannot be played.
+  SoundRead sound(const std::filesystem::path &file);
   // The envelope of a sound this shelf gave out, worked out once.
   std::shared_ptr<const VoiceEnvelope> envelope(const std::shared_ptr<const DecodedSound> &sound);
 
@@ -35,8 +27,7 @@ private:
     SoundRead read;
     std::shared_ptr<const VoiceEnvelope> envelope;
   };
-  mutable std::mutex m_mutex;
-  std::filesystem::path m_folder;
+  std::mutex m_mutex;
   std::map<std::filesystem::path, Entry> m_entries;
 };
 

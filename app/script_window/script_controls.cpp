@@ -6,7 +6,7 @@ namespace quarnel {
 ScriptControls ScriptControls::forState(bool idle) {
   ScriptControls c;
   c.abort = !idle;
-  c.grid = c.hold = c.pause = c.ease = c.nodes = c.nodeContainer = c.clearScript = c.close = idle;
+  c.grid = c.hold = c.pause = c.ease = c.sound = c.jaw = c.nodes = c.nodeContainer = c.clearScript = c.close = idle;
   c.controlBack = c.step = c.gotoLine = c.deleteLine = c.loopStart = c.loopEnd = idle;
   c.fileMenu = c.editMenu = c.aboutMenu = idle;
   c.runTimer = !idle;

@@ -11,6 +11,8 @@ struct ScriptControls {
   bool hold = true;
   bool pause = true;
   bool ease = true;
+  bool sound = true; // cmbSound
+  bool jaw = true;   // cmbJaw
   bool nodes = true;         // fmeNodes
   bool nodeContainer = true; // fmeContainer
   bool clearScript = true;

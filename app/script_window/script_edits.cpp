@@ -185,6 +185,14 @@ void ScriptEdits::placeEase() {
   if (const auto ease = m_script.easeFromUser()) place(*ease);
 }
 
+void ScriptEdits::placeSound(const std::string &otherwise) {
+  if (const auto sound = m_script.soundFromUser(otherwise)) place(*sound);
+}
+
+void ScriptEdits::placeJaw() {
+  if (const auto jaw = m_script.jawFromUser()) place(*jaw);
+}
+
 void ScriptEdits::insertEmptyLine() {
   if (m_script.lines().isLine(m_script.lines().currentLine())) m_stack.push(new InsertLineCommand(m_script));
 }

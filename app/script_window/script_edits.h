@@ -28,6 +28,9 @@ public:
   void place(std::string_view command);
   void placePause();
   void placeEase();
+  // The sound dialog starts in the script's folder, or in `otherwise` while it has none.
+  void placeSound(const std::string &otherwise);
+  void placeJaw();
   void insertEmptyLine();
   void deleteLine();
   void clear();

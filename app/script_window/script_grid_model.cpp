@@ -3,6 +3,7 @@
 #include "script_window/script_grid_model.h"
 
 #include "script/pose_change.h"
+#include "script/script_sound.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -32,6 +33,7 @@ QVariant ScriptGridModel::data(const QModelIndex &index, int role) const {
   if (role == Qt::DisplayRole) return shown(index.column() == CommandColumn ? m_lines.text(row) : m_lines.marker(row));
   if (role == Qt::ToolTipRole && index.column() == CommandColumn) {
     if (const auto change = lineChangeText(m_script, row)) return shown(*change);
+    if (const auto sound = soundLineTip(m_script, m_lines.text(row))) return shown(*sound);
   }
   // In the active colours though the grid takes no input while the run goes.
   if (m_running && row == m_lines.markedRow()) {

@@ -27,6 +27,7 @@
 #include <QStatusBar>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace quarnel {
 
@@ -55,14 +56,11 @@ double neededScale(const QFontMetrics &metrics, const QStringList &captions, int
 ScriptWindow::ScriptWindow(ScriptModel &script, ScriptEdits &edits, ScriptRunner &runner, MotionModel &motion,
                            const Clock &clock, UiServices &ui, const AppIdentity &identity, DocumentFolders &folders)
     : m_script(script), m_edits(edits), m_runner(runner), m_motion(motion), m_clock(clock), m_ui(ui),
-      m_identity(identity), m_folders(folders) {
+      m_identity(identity), m_folders(folders), m_tmrScriptRun(clock, this) {
   setObjectName("frmScript");
   buildControls();
   buildMenus();
   connectControls();
-  m_tmrScriptRun.setParent(this); // found by name like every other control
-  m_tmrScriptRun.setObjectName("tmrScriptRun");
-  m_tmrScriptRun.setInterval(runnerTickMs);
   showCaption();
 }
 
@@ -70,11 +68,11 @@ void ScriptWindow::buildControls() {
   const QString createNode = tr("&Create\nNode"), easeMoves = tr("Ease\n&Moves"), step = tr("&Step"), goTo = tr("&Goto"),
                 run = tr("&Run"), resume = tr("Res&ume"), stop = tr("Sto&p"), clear = tr("C&lear"), remove = tr("&Delete"),
                 wait = tr("&WAIT"), pause = tr("P&AUSE"), loopStart = tr("S&tart"), loopEnd = tr("E&nd"),
-                close = tr("Cl&ose"), timeline = tr("T&imeline");
+                close = tr("Cl&ose"), timeline = tr("T&imeline"), play = tr("Pla&y"), jaw = tr("&Jaw");
   const QFontMetrics metrics(font());
   m_layout = TwipLayout(std::max({1.0,
                                   neededScale(metrics, {createNode, easeMoves, step, goTo, run, resume, stop, clear,
-                                                        remove, wait, pause, close, timeline},
+                                                        remove, wait, pause, close, timeline, play, jaw},
                                               buttonWidth),
                                   neededScale(metrics, {loopStart, loopEnd}, loopButtonWidth)}));
   auto *client = m_client = new QWidget;
@@ -113,6 +111,15 @@ void ScriptWindow::buildControls() {
                                m_layout.rect((scriptFrameWidth - gridWidth) / 2, gridTop, gridWidth, 5415));
   m_grdScript->setColumnWidth(ScriptGridModel::CommandColumn, m_layout.pixels(commandWidth));
   m_grdScript->setColumnWidth(ScriptGridModel::MarkerColumn, m_layout.pixels(markerWidth));
+  // Under the grid, whose height follows the window's: place() puts them at its foot, each
+  // beneath an edge of the grid.
+  const auto tr = [](const char *text) { return QCoreApplication::translate("ScriptWindow", text); };
+  m_cmbSound = quarnel::place(new QPushButton(play, m_fmeScript), "cmbSound",
+                              m_layout.rect((scriptFrameWidth - gridWidth) / 2, 0, buttonWidth, buttonHeight));
+  m_cmbSound->setToolTip(tr("Places a SOUND line: the file chosen plays from that moment of the run."));
+  m_cmbJaw = quarnel::place(new QPushButton(jaw, m_fmeScript), "cmbJaw",
+                            m_layout.rect((scriptFrameWidth + gridWidth) / 2 - buttonWidth, 0, buttonWidth, buttonHeight));
+  m_cmbJaw->setToolTip(tr("Places a JAW line: a servo opens and closes with the voice of the sound playing."));
 
   // What a screen reader says where a caption alone would not tell what the control does.
   const std::pair<QWidget *, QString> accessibleNames[] = {
@@ -123,6 +130,8 @@ void ScriptWindow::buildControls() {
       {m_cmbPause, tr("Place PAUSE")},            {m_cmbEase, tr("Place EASE")},
       {m_cmbLoopStart, tr("Place loop start")},
       {m_cmbLoopEnd, tr("Place loop end")}};
+  m_cmbSound->setAccessibleName(tr("Place SOUND"));
+  m_cmbJaw->setAccessibleName(tr("Place JAW"));
   for (const auto &[widget, name] : accessibleNames) widget->setAccessibleName(name);
 
   // What each button does where its caption leaves it open; the marker is the grid's "<".
@@ -202,6 +211,9 @@ void ScriptWindow::connectControls() {
   connect(m_cmbLoopEnd, &QPushButton::clicked, this, [&edits] { edits.place(loopEndCommand); });
   connect(m_cmbPause, &QPushButton::clicked, this, [&edits] { edits.placePause(); });
   connect(m_cmbEase, &QPushButton::clicked, this, [&edits] { edits.placeEase(); });
+  connect(m_cmbSound, &QPushButton::clicked, this,
+          [this] { m_edits.placeSound(m_folders.folder(DocumentKind::Script)); });
+  connect(m_cmbJaw, &QPushButton::clicked, this, [&edits] { edits.placeJaw(); });
   connect(m_cmbDelete, &QPushButton::clicked, this, [&edits] { edits.deleteLine(); });
   connect(m_cmbClearScript, &QPushButton::clicked, this, [&edits] { edits.clear(); });
 
@@ -218,10 +230,10 @@ void ScriptWindow::connectControls() {
   connect(m_cmbAbort, &QPushButton::clicked, this, [this] { m_runner.stop(); });
   connect(m_cmbResume, &QPushButton::clicked, this, [this] { m_runner.resume(); });
   connect(m_cmdGoto, &QPushButton::clicked, this, [this] { m_runner.gotoLine(); });
-  connect(&m_tmrScriptRun, &QTimer::timeout, this, [this] {
+  m_tmrScriptRun.ticked = [this] {
     m_runner.tick();
     showRunProgress();
-  });
+  };
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, [this] { stopAllRequested(); });
 
   connect(m_cmbClose, &QPushButton::clicked, this, &ScriptWindow::closeWindow);
@@ -275,7 +287,9 @@ void ScriptWindow::place(QWidget &controls) {
   const int clientHeight = std::max(m_layout.pixels(designHeight), controls.height() - bars);
   m_client->setFixedSize(m_client->width(), clientHeight);
   m_fmeScript->resize(m_fmeScript->width(), clientHeight);
-  m_grdScript->resize(m_grdScript->width(), clientHeight - m_grdScript->y() - m_layout.pixels(120));
+  const int buttonsTop = clientHeight - m_layout.pixels(120 + buttonHeight);
+  m_grdScript->resize(m_grdScript->width(), buttonsTop - m_grdScript->y() - m_layout.pixels(120));
+  for (QPushButton *button : {m_cmbSound, m_cmbJaw}) button->move(button->x(), buttonsTop);
   fitToScreen(*this, QSize(m_client->width(), clientHeight + bars));
   moveBesideMakingRoom(*this, controls);
 }
@@ -295,6 +309,8 @@ void ScriptWindow::showRunState() {
   m_cmbHold->setEnabled(c.hold);
   m_cmbPause->setEnabled(c.pause);
   m_cmbEase->setEnabled(c.ease);
+  m_cmbSound->setEnabled(c.sound);
+  m_cmbJaw->setEnabled(c.jaw);
   m_fmeNodes->setEnabled(c.nodes);
   m_nodeButtons->setButtonsEnabled(c.nodeContainer);
   m_cmbClearScript->setEnabled(c.clearScript);
@@ -407,6 +423,7 @@ void ScriptWindow::showOpened(const ScriptOpened &opened) {
   // file's, so Save must not write it over the file that was open before.
   m_edits.forget();
   m_path = opened.path.value_or(std::string());
+  takeSoundFolderFromPath();
   if (opened.path) scriptFileUsed(*opened.path);
   showCaption();
   // The file's buttons as a fresh window shows them, not scrolled as the last file's were.
@@ -430,8 +447,14 @@ bool ScriptWindow::saveFileAs() {
 void ScriptWindow::showSavedAs(const std::string &path) {
   m_edits.markSaved();
   m_path = path;
+  takeSoundFolderFromPath();
   scriptFileUsed(path);
   showCaption();
+}
+
+// The SOUND lines' relative paths start beside the script's file.
+void ScriptWindow::takeSoundFolderFromPath() {
+  m_script.setSoundFolder(m_path.empty() ? std::filesystem::path() : std::filesystem::absolute(m_path).parent_path());
 }
 
 void ScriptWindow::showCaption() { showDocumentCaption(*this, tr("Script"), m_path, m_edits.modified()); }

@@ -7,6 +7,7 @@
 #include "config/app_identity.h"
 #include "motion/clock.h"
 #include "script/script_file_access.h"
+#include "script/runner_timer.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
 #include "script_window/script_edits.h"
@@ -16,7 +17,6 @@
 
 #include <QCoreApplication>
 #include <QMainWindow>
-#include <QTimer>
 
 #include <functional>
 
@@ -38,7 +38,7 @@ class ScriptWindow : public QMainWindow {
   Q_OBJECT
 
 public:
-  // `clock` times the runs the status line shows.
+  // The runner ticks on `clock`, the run's, which also times what the status line shows.
   ScriptWindow(ScriptModel &script, ScriptEdits &edits, ScriptRunner &runner, MotionModel &motion, const Clock &clock,
                UiServices &ui, const AppIdentity &identity, DocumentFolders &folders);
 
@@ -99,6 +99,7 @@ private:
   bool saveFile();
   bool saveFileAs();
   void showSavedAs(const std::string &path);
+  void takeSoundFolderFromPath();
   void showCaption();
   void showUndoState();
   void showRunProgress();
@@ -134,6 +135,8 @@ private:
   QPushButton *m_cmbHold = nullptr;
   QPushButton *m_cmbPause = nullptr;
   QPushButton *m_cmbEase = nullptr;
+  QPushButton *m_cmbSound = nullptr;
+  QPushButton *m_cmbJaw = nullptr;
   QPushButton *m_cmbLoopStart = nullptr;
   QPushButton *m_cmbLoopEnd = nullptr;
   QPushButton *m_cmbClose = nullptr;
@@ -160,7 +163,7 @@ private:
   QAction *m_mnuPopUpEdit = nullptr;
   QAction *m_mnuPopUpDelete = nullptr;
   QAction *m_mnuPopUpGoto = nullptr;
-  QTimer m_tmrScriptRun;
+  RunnerTimer m_tmrScriptRun;
 };
 
 } // namespace quarnel

@@ -169,6 +169,8 @@ void SettingsWindow::buildMenus() {
   m_mnuFSave = documentActions.save;
   m_mnuFSaveAs = documentActions.saveAs;
   m_mnuFPorts = addNamedAction(file, "mnuFPorts", tr("&Ports..."));
+  m_mnuFSoundTiming = file->addAction(tr("So&und Timing..."));
+  m_mnuFSoundTiming->setObjectName("mnuFSoundTiming");
   file->addSeparator()->setObjectName("mnuSep");
   m_mnuFExit = addNamedAction(file, "mnuFExit", tr("E&xit"));
   setStandardShortcut(m_mnuFExit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -42,6 +42,7 @@ public:
   const ServoConfiguration &configuration() const { return m_configuration; }
 
   QAction *portsMenuItem() const { return m_mnuFPorts; }
+  QAction *soundTimingMenuItem() const { return m_mnuFSoundTiming; }
   RecentFilesMenu *recentFilesMenu() const { return m_mnuFRecent; }
 
   // The COM port list's texts, one for each port 1 to 4; the chosen index stays.
@@ -135,6 +136,7 @@ private:
   QAction *m_mnuFSave = nullptr;
   QAction *m_mnuFSaveAs = nullptr;
   QAction *m_mnuFPorts = nullptr;
+  QAction *m_mnuFSoundTiming = nullptr;
   QAction *m_mnuFExit = nullptr;
 };
 

@@ -20,6 +20,8 @@ public:
   void sendUntil(double timeMs);
   // Whether every change has been sent, by the last sendUntil.
   bool carried() const { return m_pending == 0; }
+  // The same for the slot's last change.
+  bool carried(int slot) const { return !isPending(slot); }
 
   // The longest a change has waited for its frame to start.
   double worstLagMs() const { return m_worstLagMs; }

@@ -5,17 +5,33 @@
 #include "link/line_rate.h"
 #include "motion/servo_limits.h"
 #include "script/line_command.h"
+#include "script/script_check.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
 #include "simulation/driver_queue.h"
+#include "sound/silent_player.h"
 #include "ui/answering_ui_services.h"
 
 #include <algorithm>
 
 namespace quarnel {
 
+namespace {
+
+// The simulated time, for the sounds played in silence.
+class SimulatedClock : public Clock {
+public:
+  explicit SimulatedClock(const int &nowMs) : m_nowMs(nowMs) {}
+  double seconds() const override { return m_nowMs / 1000.0; }
+
+private:
+  const int &m_nowMs;
+};
+
+} // namespace
+
 SimulationInput SimulationInput::of(const ScriptModel &script, const ServoConfiguration &config, int speed) {
-  SimulationInput input{config, {}, {}, speed};
+  SimulationInput input{config, {}, {}, speed, script.soundFolder(), script.jawLookAheadMs(), script.soundShelf()};
   const NodeTable &nodes = script.nodes();
   for (int i = 1; i < nodes.count(); ++i) input.createdNodes.push_back(nodes.node(i));
   const ScriptLines &lines = script.lines();
@@ -34,6 +50,9 @@ std::optional<Simulation> simulateMotion(const SimulationInput &input, const std
   ScriptModel script(input.config, {user, "Timeline"});
   for (const Node &node : input.createdNodes) script.createNode(node.name, nodeDataText(node));
   for (const std::string &line : input.lines) script.lines().placeCommand(line);
+  script.setSoundFolder(input.soundFolder);
+  script.setJawLookAheadMs(input.jawLookAheadMs);
+  if (input.sounds) script.shareSoundShelf(input.sounds);
 
   MotionModel motion;
   motion.load(servoLimits(input.config)); // at home, as a run starts once the servos stand there
@@ -49,12 +68,23 @@ std::optional<Simulation> simulateMotion(const SimulationInput &input, const std
     driver.change(now, servo, position);
   });
 
-  ScriptRunner runner(script, motion);
+  const SimulatedClock clock(now);
+  SilentPlayer silence(clock);
+  ScriptRunner runner(script, motion, silence);
   runner.setLoopPasses(1);
-  runner.setLineCarried([&] { return driver.carried(); });
+  runner.setLineCarried([&] { return motion.allCarried([&](int servo) { return driver.carried(servo); }); });
+  // The sound playing ends where the next SOUND line starts.
+  const auto soundOver = [&] {
+    if (!sim.sounds.empty()) sim.sounds.back().endMs = std::min(sim.sounds.back().endMs, now);
+  };
   ScriptLines &lines = script.lines();
   user.messages.clear(); // a node outside its travel was told of at its creation already
   runner.run();
+  if (runner.idle()) {
+    // Refused before line 1: a sound that cannot be played.
+    if (!user.messages.empty()) sim.failure = user.messages.back();
+    return sim;
+  }
   bool pauseOpen = false;
   for (now = 1; now <= simulationCapMs; ++now) {
     driver.sendUntil(now); // the frames due before this millisecond's steps
@@ -89,6 +119,14 @@ std::optional<Simulation> simulateMotion(const SimulationInput &input, const std
     case LineKind::Wait:
       sim.waits.push_back(now);
       break;
+    case LineKind::Sound: {
+      soundOver();
+      const std::string path = classifyLine(text).soundPath;
+      if (path.empty()) break;
+      auto sound = lineSound(script, path).sound;
+      sim.sounds.push_back({now, now + static_cast<int>(sound->lengthMs()), row, std::move(sound)});
+      break;
+    }
     case LineKind::LoopEnd: {
       // Each line runs once, so the loop's start has run exactly once before its end.
       const int startRow = loopStartAbove(lines, row);
@@ -104,6 +142,8 @@ std::optional<Simulation> simulateMotion(const SimulationInput &input, const std
   sim.capped = now > simulationCapMs;
   sim.endMs = std::min(now, simulationCapMs);
   if (pauseOpen) sim.pauses.back().endMs = sim.endMs;
+  now = sim.endMs;
+  soundOver(); // the end of the run stops it
   return sim;
 }
 

@@ -5,6 +5,7 @@
 // pass of each loop and the line the runner could not run.
 #pragma once
 
+#include "config/sound_timing.h"
 #include "motion/motion_model.h"
 #include "script/node.h"
 #include "script/pose_change.h"
@@ -14,6 +15,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,6 +24,7 @@
 namespace quarnel {
 
 class ScriptModel;
+class SoundShelf;
 
 // Longer scripts are played this far and no further.
 constexpr int simulationCapMs = 60 * 60 * 1000;
@@ -32,6 +35,9 @@ struct SimulationInput {
   std::vector<Node> createdNodes; // the nodes after Home
   std::vector<std::string> lines; // rows 1 and up, the empty insertion row left out
   int speed = startSpeed;         // the control window's speed when the run starts
+  std::filesystem::path soundFolder; // where the SOUND lines' relative paths start
+  int jawLookAheadMs = SoundTiming{}.jawLookAheadMs;
+  std::shared_ptr<SoundShelf> sounds; // the script's, read once for every run played ahead
 
   static SimulationInput of(const ScriptModel &script, const ServoConfiguration &config, int speed);
   bool operator==(const SimulationInput &) const = default;
@@ -91,7 +97,8 @@ struct Simulation {
 };
 
 // Plays `input` from line 1, each loop once, until the script ends, a line cannot be run or the
-// cap is reached. Nothing when `cancelled` was set before the end.
+// cap is reached; its sounds in silence on the simulated clock, a jaw following them as it
+// would. Nothing when `cancelled` was set before the end.
 std::optional<Simulation> simulateMotion(const SimulationInput &input,
                                          const std::atomic<bool> *cancelled = nullptr);
 

@@ -4,9 +4,11 @@
 
 #include "simulation/line_load.h"
 #include "simulation/motion_simulation.h"
+#include "sound/waveform.h"
 
 #include <array>
 #include <atomic>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -17,6 +19,8 @@ struct PlayedAhead {
   LineLoad load;
   int baud = 0;
   std::array<std::vector<PositionChange>, servoChannels> traces; // the changes servo by servo
+  // One for each of sim.sounds; the spans of one sound share its outline.
+  std::vector<std::shared_ptr<const Waveform>> outlines;
 };
 
 // Nothing when `cancelled` was set before the end.

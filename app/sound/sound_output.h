@@ -4,6 +4,7 @@
 #pragma once
 
 #include "sound/decoded_sound.h"
+#include "sound/sound_player.h"
 
 #include <chrono>
 #include <functional>
@@ -18,7 +19,7 @@ struct pa_operation;
 
 namespace quarnel {
 
-class SoundOutput {
+class SoundOutput : public SoundPlayer {
 public:
   struct Connection {
     std::unique_ptr<SoundOutput> output;
@@ -28,21 +29,19 @@ public:
   // is said in `error`.
   static Connection connect(std::chrono::milliseconds timeout = std::chrono::seconds(3));
 
-  ~SoundOutput();
+  ~SoundOutput() override;
   SoundOutput(const SoundOutput &) = delete;
   SoundOutput &operator=(const SoundOutput &) = delete;
 
-  // Plays `sound` from its start, in place of whatever was playing. Why it cannot, or nothing.
-  std::optional<std::string> play(std::shared_ptr<const DecodedSound> sound);
-  // Silences the sound at once; the played time stays where it was.
-  void stop();
+  std::optional<std::string> play(std::shared_ptr<const DecodedSound> sound) override;
+  void stop() override;
 
   // How far into the sound the listener is, in ms: the frames the device has played, less what
   // is still on its way to the speaker. 0 before it starts, its length once it has ended.
-  double playedMs() const;
+  double playedMs() const override;
   // True once the sound has played to its end or was stopped, or the server went away; and
   // before any sound was played.
-  bool ended() const;
+  bool ended() const override;
   // Why playback broke off (the server went away), or nothing.
   std::optional<std::string> fault() const;
 

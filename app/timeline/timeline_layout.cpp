@@ -1,11 +1,13 @@
-// The parts stacked from the top (notes, legend) and from the bottom (axis, marks); the plot
-// takes what is left between them.
+// The parts stacked from the top (notes, legend) and from the bottom (axis, marks, sound); the
+// plot takes what is left between them.
 #include "timeline/timeline_layout.h"
+
+#include <algorithm>
 
 namespace quarnel {
 
 TimelineLayout TimelineLayout::of(const QFontMetrics &font, QSize window, int scrollBarHeight,
-                                  const QStringList &notes, const QStringList &legend) {
+                                  const QStringList &notes, const QStringList &legend, bool withSound) {
   const int line = font.height();
   const int width = window.width() - timelineLeftMargin - timelineRightMargin;
   TimelineLayout a;
@@ -31,8 +33,14 @@ TimelineLayout TimelineLayout::of(const QFontMetrics &font, QSize window, int sc
   const int axisTop = window.height() - scrollBarHeight - line - timelineGap;
   a.axis = QRect(timelineLeftMargin, axisTop, width, line + timelineGap);
   a.marks = QRect(timelineLeftMargin, axisTop - 2 * line - timelineGap, width, 2 * line + timelineGap);
+  if (withSound) {
+    // A small window keeps most of its height for the traces.
+    const int band = std::min(soundBandLines * line, (a.marks.top() - a.legend.bottom()) / 3);
+    a.sound = QRect(timelineLeftMargin, a.marks.top() - timelineGap - band, width, band);
+  }
+  const int plotEnd = withSound ? a.sound.top() : a.marks.top();
   a.plot = QRect(timelineLeftMargin, a.legend.bottom() + timelineGap, width,
-                 a.marks.top() - a.legend.bottom() - 2 * timelineGap);
+                 plotEnd - a.legend.bottom() - 2 * timelineGap);
   return a;
 }
 

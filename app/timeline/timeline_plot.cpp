@@ -4,6 +4,7 @@
 
 #include "script/script_model.h"
 #include "script/script_runner.h"
+#include "simulation/sound_band.h"
 #include "simulation/timeline_notes.h"
 #include "simulation/trace_columns.h"
 #include "timeline/trace_colours.h"
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <filesystem>
 #include <limits>
 
 namespace quarnel {
@@ -52,7 +54,19 @@ QColor tint(QColor colour, int alpha) {
   return colour;
 }
 
+// A sound's outline is drawn between the palette's text and ground, so it reads on light and dark
+// palettes alike and stays apart from the servos' colours; its span is shaded faintly in it.
+constexpr qreal soundInk = 0.6;
+constexpr int soundSpanAlpha = 40;
+
 QString toQt(const std::string &text) { return QString::fromStdString(text); }
+
+QColor soundColour(const QPalette &palette) {
+  const QColor text = palette.windowText().color(), ground = palette.base().color();
+  return QColor::fromRgbF(static_cast<float>(soundInk * text.redF() + (1 - soundInk) * ground.redF()),
+                          static_cast<float>(soundInk * text.greenF() + (1 - soundInk) * ground.greenF()),
+                          static_cast<float>(soundInk * text.blueF() + (1 - soundInk) * ground.blueF()));
+}
 
 } // namespace
 
@@ -83,7 +97,8 @@ int TimelinePlot::xOf(double timeMs) const {
 double TimelinePlot::timeAt(int x) const { return m_scale.timeAt(x - timelineLeftMargin + m_hscTime->value()); }
 
 TimelineLayout TimelinePlot::layout() const {
-  return TimelineLayout::of(fontMetrics(), size(), m_hscTime->sizeHint().height(), m_notes, legendNames());
+  return TimelineLayout::of(fontMetrics(), size(), m_hscTime->sizeHint().height(), m_notes, legendNames(),
+                            m_shown && !m_shown->sim.sounds.empty());
 }
 
 std::vector<int> TimelinePlot::movingServos() const {
@@ -197,8 +212,13 @@ bool TimelinePlot::event(QEvent *event) {
   const auto *help = static_cast<QHelpEvent *>(event);
   const auto moment = momentAt(help->pos());
   const LineRun *run = moment ? m_shown->sim.lineRunningAt(*moment) : nullptr;
-  if (run) QToolTip::showText(help->globalPos(), toQt(lineText(*run, m_script.nodes(), m_config)), this);
-  else QToolTip::hideText();
+  if (!run) {
+    QToolTip::hideText();
+    return true;
+  }
+  QString tip = toQt(lineText(*run, m_script.nodes(), m_config));
+  if (const QString sound = soundNote(*moment); !sound.isEmpty()) tip += '\n' + sound;
+  QToolTip::showText(help->globalPos(), tip, this);
   return true;
 }
 
@@ -206,9 +226,20 @@ void TimelinePlot::refreshNotes() {
   m_notes.clear();
   for (const std::string &note : timelineNotes(m_shown.get(), pickedRun(), m_script.nodes(), m_config))
     m_notes << toQt(note);
+  if (m_pickedMs)
+    if (const QString sound = soundNote(*m_pickedMs); !sound.isEmpty()) m_notes << sound;
   setAccessibleDescription(m_notes.join('\n')); // what a screen reader has of the picture
   showScrollRange(); // the plot is as wide as ever but may stand lower
   update();
+}
+
+// "Playing voice.wav: 1.2 s of 4.5 s." for a moment while a sound plays, else nothing.
+QString TimelinePlot::soundNote(int timeMs) const {
+  const SoundSpan *sound = m_shown ? soundPlayingAt(m_shown->sim, timeMs) : nullptr;
+  if (!sound) return {};
+  return tr("Playing %1: %2 of %3.")
+      .arg(toQt(soundName(m_shown->sim, *sound)), toQt(secondsText(timeMs - sound->startMs, 1)),
+           toQt(secondsText(sound->sound->lengthMs(), 1)));
 }
 
 void TimelinePlot::paintEvent(QPaintEvent *) {
@@ -218,11 +249,16 @@ void TimelinePlot::paintEvent(QPaintEvent *) {
   paintNotesAndLegend(painter, a);
   paintPlot(painter, a.plot);
   if (!m_shown) return;
+  if (!a.sound.isEmpty()) paintGround(painter, a.sound); // under the marks, which run across it
   painter.save();
   painter.setClipRect(a.plot.united(a.marks));
   paintMarks(painter, a);
   painter.setClipRect(a.plot);
   paintTraces(painter, a.plot);
+  if (!m_shown->sim.sounds.empty()) {
+    painter.setClipRect(a.sound);
+    paintSounds(painter, a.sound);
+  }
   painter.restore();
   paintAxis(painter, a.axis);
 }
@@ -250,15 +286,19 @@ void TimelinePlot::paintNotesAndLegend(QPainter &painter, const TimelineLayout &
 // The plot's ground, frame and position labels, run or no run.
 void TimelinePlot::paintPlot(QPainter &painter, const QRect &plot) const {
   const int line = fontMetrics().height();
-  painter.fillRect(plot, palette().base());
-  painter.setPen(palette().mid().color());
-  painter.drawRect(plot.adjusted(0, 0, -1, -1));
+  paintGround(painter, plot);
   painter.setPen(palette().windowText().color());
   for (int position : {lowestPosition, startPosition, highestPosition}) {
     const int y = plot.bottom() - (plot.height() - 1) * position / highestPosition;
     painter.drawText(QRect(0, y - line / 2, timelineLeftMargin - timelineGap, line), Qt::AlignRight | Qt::AlignVCenter,
                      QString::number(position));
   }
+}
+
+void TimelinePlot::paintGround(QPainter &painter, const QRect &area) const {
+  painter.fillRect(area, palette().base());
+  painter.setPen(palette().mid().color());
+  painter.drawRect(area.adjusted(0, 0, -1, -1));
 }
 
 void TimelinePlot::paintMarks(QPainter &painter, const TimelineLayout &a) const {
@@ -325,6 +365,39 @@ void TimelinePlot::paintTraces(QPainter &painter, const QRect &plot) const {
     painter.setPen(QPen(servoColour(servo, palette().base().color()), tracePen));
     for (qsizetype at = 0; at + 1 < points.size(); at += tracePiece)
       painter.drawPolyline(points.constData() + at, static_cast<int>(std::min(tracePiece + 1, points.size() - at)));
+  }
+}
+
+// Each sound's file name (its folder left out) from its start along the band's top, and its
+// outline under it, a column at a time about the middle; silence draws the middle line, so the
+// sound's whole span shows.
+void TimelinePlot::paintSounds(QPainter &painter, const QRect &band) const {
+  const double shownFrom = timeAt(band.left()) - 1, shownTo = timeAt(band.right()) + 1;
+  const QRect outline = band.adjusted(0, fontMetrics().height(), 0, -1);
+  const int origin = xOf(0), middle = outline.center().y(), reach = outline.height() / 2 - 1;
+  painter.setRenderHint(QPainter::Antialiasing, false); // a column is one pixel wide, not two faint ones
+  const QColor colour = soundColour(palette());
+  const Simulation &sim = m_shown->sim;
+  for (size_t i = 0; i < sim.sounds.size(); ++i) {
+    const SoundSpan &sound = sim.sounds[i];
+    const WaveColumns columns = waveColumns(sound, *m_shown->outlines[i], m_scale, shownFrom, shownTo);
+    if (columns.spans.empty()) continue;
+    painter.fillRect(QRect(QPoint(xOf(sound.startMs), band.top()), QPoint(xOf(sound.endMs), band.bottom())),
+                     tint(colour, soundSpanAlpha));
+    QList<QLine> lines;
+    lines.reserve(static_cast<qsizetype>(columns.spans.size()));
+    int x = origin + columns.firstPixel;
+    for (const SampleSpan &span : columns.spans) {
+      lines.append(QLine(x, middle - static_cast<int>(std::lround(span.highest * reach)), x,
+                         middle - static_cast<int>(std::lround(span.lowest * reach))));
+      ++x;
+    }
+    painter.setPen(colour);
+    painter.drawLines(lines);
+    painter.setPen(palette().windowText().color());
+    const std::string file = std::filesystem::path(soundName(sim, sound)).filename().string();
+    const QString name = fontMetrics().elidedText(toQt(file), Qt::ElideRight, markLabelWidth);
+    painter.drawText(QPoint(xOf(sound.startMs) + labelIndent, band.top() + fontMetrics().ascent()), name);
   }
 }
 

@@ -34,6 +34,8 @@ public:
   int xOf(double timeMs) const;
   // The names in the legend, for a reader of the picture: the servos that move in the run.
   QStringList legendNames() const;
+  // Where the sounds are drawn, for a reader of the picture.
+  QRect soundBand() const { return layout().sound; }
 
 protected:
   void paintEvent(QPaintEvent *event) override;
@@ -52,13 +54,16 @@ private:
   std::optional<int> momentAt(QPoint at) const;
   const LineRun *pickedRun() const;
   void refreshNotes();
+  QString soundNote(int timeMs) const;
   void pick(int timeMs);
   void pickNextLine(int step);
 
   void paintNotesAndLegend(QPainter &painter, const TimelineLayout &a) const;
   void paintPlot(QPainter &painter, const QRect &plot) const;
+  void paintGround(QPainter &painter, const QRect &area) const;
   void paintMarks(QPainter &painter, const TimelineLayout &a) const;
   void paintTraces(QPainter &painter, const QRect &plot) const;
+  void paintSounds(QPainter &painter, const QRect &band) const;
   void paintAxis(QPainter &painter, const QRect &axis) const;
 
   ScriptModel &m_script;

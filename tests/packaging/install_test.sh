@@ -159,11 +159,12 @@ case $mode in
     field() { dpkg-deb -f "$deb" "$1"; }
     [[ "$(field Package)" == quarnel && "$(field Version)" == "$version" ]] || fail "package $(field Package) $(field Version)"
     # Found by dpkg-shlibdeps, and what Qt loads at run time: its SVG plugins for the icon.
-    for needed in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
+    for needed in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libsndfile1 libpulse0; do
       [[ ", $(field Depends)," == *", $needed "* || ", $(field Depends)," == *", $needed,"* ]] ||
         fail "Depends lacks $needed: $(field Depends)"
     done
-    [[ "$(field Recommends)" == *qt6-wayland* ]] || fail "Recommends: $(field Recommends)"
+    [[ ", $(field Recommends)," == *", qt6-wayland,"* && ", $(field Recommends)," == *", pipewire-pulse | pulseaudio,"* ]] ||
+      fail "Recommends: $(field Recommends)"
     [[ -n "$(field Maintainer)" && -n "$(field Description)" ]] || fail "no maintainer or description"
     # The library's folder is private: no ldconfig scripts; nothing else needs scripts either.
     control=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | sort | tr '\n' ' ')

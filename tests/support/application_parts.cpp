@@ -14,7 +14,8 @@ ApplicationParts::ApplicationParts(const Clock &clock)
       controls(motion, tavik, clock, setup, configuration, ui, identity),
       script(configuration, {ui, identity.productName}),
       edits(script),
-      runner(script, motion), m_clock(clock) {}
+      sound(clock),
+      runner(script, motion, sound), m_clock(clock) {}
 
 ScriptWindow &ApplicationParts::scriptWindow() {
   if (!m_scriptWindow) {

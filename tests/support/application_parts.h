@@ -15,6 +15,7 @@
 #include "script_window/script_window.h"
 #include "scripted_ui_services.h"
 #include "servos/servo_configuration.h"
+#include "sound/silent_player.h"
 #include "temporary_folder.h"
 #include "ui/document_folders.h"
 
@@ -42,6 +43,7 @@ public:
   ControlWindow controls;
   ScriptModel script;
   ScriptEdits edits;
+  SilentPlayer sound;
   ScriptRunner runner;
 
 private:

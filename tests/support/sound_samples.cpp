@@ -57,6 +57,14 @@ std::shared_ptr<quarnel::DecodedSound> clickTrack(const std::vector<int> &clicks
   return sound;
 }
 
+std::shared_ptr<quarnel::DecodedSound> toneBurst(int startMs, int endMs, int lengthMs) {
+  auto sound = clickTrack({}, lengthMs);
+  for (int64_t frame = frameAt(startMs); frame < frameAt(endMs); ++frame)
+    sound->samples[static_cast<size_t>(frame)] =
+        static_cast<int16_t>(16384 * std::sin(2 * M_PI * 1000 * static_cast<double>(frame) / SoundServer::rate));
+  return sound;
+}
+
 bool writeWaveFile(const std::string &path, const quarnel::DecodedSound &sound) {
   SF_INFO info{};
   info.samplerate = sound.rate;

@@ -15,6 +15,10 @@ namespace tavik::testing {
 // Mono at the test server's rate; each click 1 ms loud, silence between.
 std::shared_ptr<quarnel::DecodedSound> clickTrack(const std::vector<int> &clicksMs, int lengthMs);
 
+// Mono at the test server's rate: a 1 kHz tone at half scale from `startMs` to `endMs`, silence
+// around it: a voice as the jaw hears it.
+std::shared_ptr<quarnel::DecodedSound> toneBurst(int startMs, int endMs, int lengthMs);
+
 // Writes `sound` as a 16-bit WAV file; false when it could not.
 bool writeWaveFile(const std::string &path, const quarnel::DecodedSound &sound);
 

@@ -14,11 +14,12 @@ TEST(RememberedFile, ComesBackAsItWasWritten) {
   r.portDevices = {"/dev/serial/by-id/usb-FTDI_FT232R_A50285BI-if00-port0", "", "/dev/ttyACM0", ""};
   r.positions = "150,127,127,127,127,127,127,127,127,127,127,0";
   r.recentScripts = {"/home/u/w\xe4ve.tvk", "/home/u/old.tvk"};
+  r.soundOffsetMs = "-40";
   const std::string bytes = writeRememberedFile(r);
   EXPECT_EQ(bytes, "[files]\nservoSettings=/home/u/arm=left, \"v2\".sst\nscript=/home/u/w\xe4ve.tvk\n"
                    "[folders]\nscripts=/home/u\n[ports]\nCOM1=/dev/serial/by-id/usb-FTDI_FT232R_A50285BI-if00-port0\nCOM3=/dev/ttyACM0\n"
                    "[positions]\nlast=150,127,127,127,127,127,127,127,127,127,127,0\n"
-                   "[recent]\nscript=/home/u/w\xe4ve.tvk\nscript=/home/u/old.tvk\n");
+                   "[recent]\nscript=/home/u/w\xe4ve.tvk\nscript=/home/u/old.tvk\n[sound]\noffset=-40\n");
   EXPECT_EQ(readRememberedFile(bytes), r);
   EXPECT_EQ(writeRememberedFile({}), "");
   r = {};
@@ -33,15 +34,15 @@ TEST(RememberedFile, ReadsWhatItKnowsAndPassesOverTheRest) {
     std::string file;
     Remembered expected;
   } cases[] = {
-      {"[files]\r\nservoSettings=/a.sst\r\n", {"/a.sst", "", "", "", {}, "", "", {}, {}}},
-      {"[later]\nservoSettings=/x.sst\n[files]\nscript=/b.tvk\nwindow=3\n", {"", "/b.tvk", "", "", {}, "", "", {}, {}}},
+      {"[files]\r\nservoSettings=/a.sst\r\n", {"/a.sst", "", "", "", {}, "", "", {}, {}, "", ""}},
+      {"[later]\nservoSettings=/x.sst\n[files]\nscript=/b.tvk\nwindow=3\n", {"", "/b.tvk", "", "", {}, "", "", {}, {}, "", ""}},
       {"servoSettings=/before-any-section.sst\n[ports]\nCOM4=/dev/ttyUSB1\nCOM5=/dev/ttyUSB2",
-       {"", "", "", "", {"", "", "", "/dev/ttyUSB1"}, "", "", {}, {}}},
-      {"[positions]\nservoSettings=/a.sst\nlast=1,2\n", {"", "", "", "", {}, "/a.sst", "1,2", {}, {}}},
+       {"", "", "", "", {"", "", "", "/dev/ttyUSB1"}, "", "", {}, {}, "", ""}},
+      {"[positions]\nservoSettings=/a.sst\nlast=1,2\n", {"", "", "", "", {}, "/a.sst", "1,2", {}, {}, "", ""}},
       {"[ports\nCOM1=/dev/ttyS9\n[files]\nno equals sign\n", {}},
       {"\xff\xfe[\n=\n[]\n", {}},
       // Empty ones are no files, and eight are kept.
-      {nineRecent, {"", "", "", "", {}, "", "", {}, {"/1.tvk", "/2.tvk", "/3.tvk", "/4.tvk", "/5.tvk", "/6.tvk", "/7.tvk", "/8.tvk"}}},
+      {nineRecent, {"", "", "", "", {}, "", "", {}, {"/1.tvk", "/2.tvk", "/3.tvk", "/4.tvk", "/5.tvk", "/6.tvk", "/7.tvk", "/8.tvk"}, "", ""}},
   };
   for (const auto &c : cases) EXPECT_EQ(readRememberedFile(c.file), c.expected) << c.file;
 }

@@ -27,7 +27,7 @@ TEST(RememberedSettings, TwoCopiesOfTheProgramKeepEachOthersChanges) {
   first.forgetRecentDocument(DocumentKind::Script, "/home/u/shows/nod.tvk");
 
   const Remembered expected{"/home/u/rigs/arm.sst", "/home/u/shows/wave.tvk", "/home/u/rigs", "/home/u/shows",
-                            {"/dev/ttyUSB0", "", "", ""}, "", "", {"/home/u/rigs/arm.sst"}, {"/home/u/shows/wave.tvk"}};
+                            {"/dev/ttyUSB0", "", "", ""}, "", "", {"/home/u/rigs/arm.sst"}, {"/home/u/shows/wave.tvk"}, "", ""};
   const RememberedSettings next(path, ui, "Quarnel");
   EXPECT_EQ(next.values(), expected);
   EXPECT_TRUE(ui.boxes().empty());
@@ -104,6 +104,32 @@ TEST(RememberedSettings, AFileThereButUnreadableIsLeftWholeAndReported) {
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), contents);
   EXPECT_EQ(remembered.values().portDevices[1], "/dev/ttyACM0"); // for this run all the same
+}
+
+// What the file holds by hand may be anything: a value that is no number, or out of its range,
+// counts as the default.
+TEST(RememberedSettings, TheSoundTimingComesBackAndDefaultsWhereTheFileHoldsNoneThatFits) {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("quarnel.conf").toStdString();
+  ScriptedUiServices ui;
+  RememberedSettings(path, ui, "Quarnel").rememberSoundTiming({-120, 80});
+  EXPECT_EQ(RememberedSettings(path, ui, "Quarnel").soundTiming(), (SoundTiming{-120, 80}));
+  const struct {
+    const char *file;
+    SoundTiming expected;
+  } cases[] = {
+      {"[sound]\noffset=5000\njawLookAhead=0\n", {5000, 0}},
+      {"[sound]\noffset=5001\njawLookAhead=-1\n", {}},
+      {"[sound]\noffset=soon\njawLookAhead=1001\n", {}},
+  };
+  for (const auto &c : cases) {
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(c.file);
+    file.close();
+    EXPECT_EQ(RememberedSettings(path, ui, "Quarnel").soundTiming(), c.expected) << c.file;
+  }
+  EXPECT_TRUE(ui.boxes().empty());
 }
 
 } // namespace

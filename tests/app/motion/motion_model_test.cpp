@@ -288,5 +288,32 @@ TEST_F(MotionModelTest, AnEasedMoveFollowsItsCurveInTheTimeOfTheLinearOne) {
   EXPECT_EQ(model.displayed(0), 177);
 }
 
+// A track's positions are taken on time, from where it was joined, the next one announced as
+// the next event; a target set from outside ends it, and no run waits for the line to carry it.
+TEST_F(MotionModelTest, AServoFollowsItsTrackOnTimeUntilATargetTakesItOver) {
+  model.tick(0); // every servo found at its target
+  model.follow(3, {{0, 50}, {30, 300}, {60, 40}, {90, 60}}, 10);
+  EXPECT_EQ(sentFor(3), (std::vector<int>{50}));
+  EXPECT_TRUE(model.follows(3));
+  EXPECT_EQ(model.msUntilNextEvent(), 20);
+  model.tick(19.5);
+  EXPECT_EQ(model.displayed(3), 50);
+  model.tick(0.5);
+  EXPECT_EQ(sentFor(3), (std::vector<int>{50, 254})); // within the travel
+  EXPECT_EQ(model.target(3), 254);
+  EXPECT_TRUE(model.allCarried([](int servo) { return servo == 3 ? false : true; }));
+  EXPECT_FALSE(model.allCarried([](int servo) { return servo == 3; }));
+  model.tick(30);
+  EXPECT_EQ(model.displayed(3), 40);
+  model.setTarget(3, 100);
+  EXPECT_FALSE(model.follows(3));
+  ticks(10, 10);
+  EXPECT_EQ(sentFor(3).at(3), 41) << "the track went on after a target took the servo over";
+
+  model.follow(5, {{0, 70}, {20, 90}}, 100); // joined past its end: its last position, and over
+  EXPECT_EQ(model.displayed(5), 90);
+  EXPECT_FALSE(model.follows(5));
+}
+
 } // namespace
 } // namespace quarnel

@@ -2,9 +2,17 @@
 // runner's tick every 100 ms while its timer is on.
 #include "script_test_support.h"
 
+#include "manual_clock.h"
 #include "motion/motion_model.h"
 #include "script/script_runner.h"
+#include "sound/silent_player.h"
 
+#include "script/script_check.h"
+#include "sound_samples.h"
+#include "temporary_folder.h"
+
+#include <algorithm>
+#include <fstream>
 #include <map>
 #include <utility>
 
@@ -29,6 +37,7 @@ protected:
   void advance(int ms) {
     for (int end = now + ms; now < end;) {
       now += updateMs;
+      clock.advanceMs(updateMs);
       motion.tick(updateMs);
       if (now % runnerTickMs != 0 || runner.idle()) continue;
       // A WAIT message runs the clock from inside a tick.
@@ -52,7 +61,9 @@ protected:
   }
 
   MotionModel motion;
-  ScriptRunner runner{script, motion};
+  ManualClock clock;
+  SilentPlayer silence{clock};
+  ScriptRunner runner{script, motion, silence};
   int now = 0;
   std::vector<int> rowsRun;
 
@@ -415,6 +426,130 @@ TEST_F(ScriptRunnerTest, ALoopLimitEndsEachLoopAfterItsPasses) {
     runUntilIdle(20000);
     EXPECT_TRUE(runner.idle());
     EXPECT_EQ(seen, c.rowsAndPasses);
+  }
+}
+
+// The sounds played through the silent player on the test's clock, their length and played time
+// telling which one plays: a one-second voice (a tone from 200 to 800 ms) and three seconds of
+// silence. Servo 3 is the jaw, closed at 40 and open up to 120.
+class ScriptRunnerSoundTest : public ScriptRunnerTest {
+protected:
+  ScriptRunnerSoundTest() {
+    script.setSoundFolder(folder.path());
+    EXPECT_TRUE(tavik::testing::writeWaveFile(folder.file("voice.wav"), *tavik::testing::toneBurst(200, 800, 1000)));
+    EXPECT_TRUE(tavik::testing::writeWaveFile(folder.file("long.wav"), *tavik::testing::clickTrack({}, 3000)));
+  }
+
+  const tavik::testing::TemporaryFolder folder;
+};
+
+TEST_F(ScriptRunnerSoundTest, SoundAndJawLinesKeepTheirRules) {
+  enum class Jaw { Untouched, Closed, Open, AtNode };
+  enum class Action { None, Stop, Halt };
+  struct Check {
+    int atMs; // from Run
+    double playedMs; // -1: whatever the last run left
+    bool ended;
+    Jaw jaw;
+  };
+  struct Case {
+    const char *what;
+    std::vector<const char *> lines; // a line without a wait runs every 100 ms from 100 on
+    Action action;
+    int actionAtMs;
+    std::vector<Check> checks;
+  };
+  const Case cases[] = {
+      {"a second SOUND replaces the first",
+       {"SOUND long.wav", "PAUSE 500", "SOUND voice.wav", "PAUSE 3000"}, Action::None, 0,
+       {{600, 500, false, Jaw::Untouched}, {900, 200, false, Jaw::Untouched}, {1800, 1000, true, Jaw::Untouched}}},
+      {"SOUND alone stops it", {"SOUND long.wav", "PAUSE 500", "SOUND", "PAUSE 1000"}, Action::None, 0,
+       {{900, 600, true, Jaw::Untouched}}},
+      // The empty insertion row runs at 700, the end is found at 800.
+      {"the end of the script stops it", {"SOUND long.wav", "PAUSE 500"}, Action::None, 0, {{900, 700, true, Jaw::Untouched}}},
+      {"Stop stops it at the next tick", {"SOUND long.wav", "PAUSE 2000"}, Action::Stop, 550, {{900, 500, true, Jaw::Untouched}}},
+      {"STOP stops it at once", {"SOUND long.wav", "PAUSE 2000"}, Action::Halt, 550, {{900, 450, true, Jaw::Untouched}}},
+      {"a loop over a SOUND starts it again", {"LOOPSTART", "SOUND long.wav", "PAUSE 500", "LOOPEND"}, Action::None, 0,
+       {{850, 650, false, Jaw::Untouched}, {1000, 100, false, Jaw::Untouched}}},
+      {"the jaw follows the voice and closes when the sound ends", {"SOUND voice.wav", "JAW 3 40 120", "PAUSE 2000"},
+       Action::None, 0,
+       {{200, 100, false, Jaw::Closed}, {600, 500, false, Jaw::Open}, {1300, 1000, true, Jaw::Closed}}},
+      {"JAW OFF closes it", {"SOUND voice.wav", "JAW 3 40 120", "PAUSE 300", "JAW OFF", "PAUSE 2000"}, Action::None, 0,
+       {{550, 450, false, Jaw::Open}, {650, 550, false, Jaw::Closed}}},
+      {"the next SOUND closes it", {"SOUND voice.wav", "JAW 3 40 120", "PAUSE 300", "SOUND long.wav", "PAUSE 2000"},
+       Action::None, 0, {{650, 50, false, Jaw::Closed}}},
+      {"STOP closes it", {"SOUND voice.wav", "JAW 3 40 120", "PAUSE 2000"}, Action::Halt, 550,
+       {{650, 450, true, Jaw::Closed}}},
+      {"a JAW with no sound playing closes it", {"JAW 3 40 120", "PAUSE 500"}, Action::None, 0, {{300, -1, true, Jaw::Closed}}},
+      {"node lines leave the jaw alone while it follows", {"SOUND voice.wav", "JAW 3 40 120", "Up", "PAUSE 2000"},
+       Action::None, 0, {{600, 500, false, Jaw::Open}, {1300, 1000, true, Jaw::Closed}}},
+      {"and move it again once the sound is over", {"SOUND voice.wav", "JAW 3 40 120", "PAUSE 1500", "Up", "PAUSE 500"},
+       Action::None, 0, {{2700, 1000, true, Jaw::AtNode}}},
+  };
+  // Every servo to 200, quickly.
+  ASSERT_EQ(script.createNode("Up", pose(200, 255)), NodeAdded::Added);
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.what);
+    runner.halt();
+    motion.load({});
+    script.lines().clear();
+    for (const char *line : c.lines) script.lines().placeCommand(line);
+    advance(runnerTickMs - now % runnerTickMs); // Run at a runner tick, as its timer starts
+    const int start = now;
+    runner.run();
+    for (const Check &check : c.checks) {
+      if (c.action != Action::None && now - start < c.actionAtMs && check.atMs > c.actionAtMs) {
+        advance(c.actionAtMs - (now - start));
+        if (c.action == Action::Stop) runner.stop();
+        else runner.halt();
+      }
+      advance(check.atMs - (now - start));
+      SCOPED_TRACE(check.atMs);
+      if (check.playedMs >= 0) {
+        EXPECT_NEAR(silence.playedMs(), check.playedMs, 1e-6);
+      }
+      EXPECT_EQ(silence.ended(), check.ended);
+      const int jaw = motion.displayed(3);
+      switch (check.jaw) {
+      case Jaw::Untouched: EXPECT_EQ(jaw, startPosition); break;
+      case Jaw::Closed: EXPECT_EQ(jaw, 40); break;
+      case Jaw::Open: EXPECT_GT(jaw, 60); EXPECT_LE(jaw, 120); break;
+      case Jaw::AtNode: EXPECT_EQ(jaw, 200); break;
+      }
+    }
+    const bool up = std::find(c.lines.begin(), c.lines.end(), std::string_view("Up")) != c.lines.end();
+    EXPECT_EQ(motion.displayed(0), up ? 200 : startPosition);
+  }
+  EXPECT_TRUE(ui.boxes().empty()) << ui.boxes().front().text;
+}
+
+// A SOUND line whose file cannot be played keeps the run from starting, named as the check names
+// it before quarnel-play sends anything.
+TEST_F(ScriptRunnerSoundTest, ASoundThatCannotBePlayedIsRefusedBeforeTheRunStarts) {
+  std::ofstream(folder.file("notes.wav")) << "These are words, not a sound.\n";
+  std::ofstream(folder.file("image.xyz"), std::ios::binary) << std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+  const std::string notSound = "It is no sound that can be played: not WAV, FLAC, Ogg Vorbis or MP3.";
+  const struct {
+    const char *file;
+    std::string why;
+  } cases[] = {{"missing.wav", "No such file or directory."}, {"notes.wav", notSound}, {"image.xyz", notSound}};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.file);
+    const std::string line = "SOUND " + std::string(c.file);
+    script.lines().clear();
+    place({"SOUND voice.wav", "PAUSE 100", line.c_str()});
+    const std::string reason = "its sound file " + folder.file(c.file) + " cannot be played. " + c.why;
+    const auto found = firstUnrunnableLine(script);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->row, 3);
+    EXPECT_EQ(found->reason, reason);
+
+    ui.clear();
+    runner.run();
+    EXPECT_TRUE(runner.idle());
+    EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{"The line \"" + line + "\" cannot be run: " + reason}));
+    advance(500);
+    EXPECT_TRUE(silence.ended()) << "the run started";
   }
 }
 

@@ -1,4 +1,4 @@
-// Sounds named relative to the script's folder, read once, read again when the file changed.
+// Sounds read once, read again when the file changed.
 #include "script/sound_shelf.h"
 
 #include "sound_samples.h"
@@ -11,20 +11,19 @@ namespace {
 TEST(SoundShelf, ReadsOnceUntilTheFileChanges) {
   const tavik::testing::TemporaryFolder folder;
   quarnel::SoundShelf shelf;
-  shelf.setFolder(folder.path());
   ASSERT_TRUE(tavik::testing::writeWaveFile(folder.file("clicks.wav"), *tavik::testing::clickTrack({100}, 500)));
 
-  const quarnel::SoundRead first = shelf.sound("clicks.wav");
+  const quarnel::SoundRead first = shelf.sound(folder.file("clicks.wav"));
   ASSERT_TRUE(first.sound) << first.error.value_or("");
-  EXPECT_EQ(shelf.sound(folder.file("clicks.wav")).sound, first.sound); // absolute: the same file
+  EXPECT_EQ(shelf.sound(folder.file("clicks.wav")).sound, first.sound);
   EXPECT_EQ(shelf.envelope(first.sound), shelf.envelope(first.sound));
 
   ASSERT_TRUE(tavik::testing::writeWaveFile(folder.file("clicks.wav"), *tavik::testing::clickTrack({100}, 900)));
-  const quarnel::SoundRead changed = shelf.sound("clicks.wav");
+  const quarnel::SoundRead changed = shelf.sound(folder.file("clicks.wav"));
   ASSERT_TRUE(changed.sound);
   EXPECT_NEAR(changed.sound->lengthMs(), 900, 1);
 
-  EXPECT_TRUE(shelf.sound("gone.wav").error);
+  EXPECT_TRUE(shelf.sound(folder.file("gone.wav")).error);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The node editor with real widgets on the offscreen platform: its boxes, their checks, the live
 // moves and the live copy of displayed positions, Save, Cancel, Escape and the close box.
 #include "keyboard_access.h"
+#include "manual_clock.h"
 #include "motion/motion_model.h"
 #include "motion/servo_limits.h"
 #include "script/script_model.h"
@@ -8,6 +9,7 @@
 #include "script_window/node_editor.h"
 #include "script_window/script_edits.h"
 #include "scripted_ui_services.h"
+#include "sound/silent_player.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -70,6 +72,8 @@ private:
   ServoConfiguration m_config;
   ScriptedUiServices m_ui;
   MotionModel m_motion;
+  ManualClock m_clock;
+  SilentPlayer m_silence{m_clock};
   std::unique_ptr<ScriptModel> m_script;
   std::unique_ptr<ScriptEdits> m_edits;
   std::unique_ptr<ScriptRunner> m_runner;
@@ -91,7 +95,7 @@ void NodeEditorTest::init() {
   m_script->createNode("Wave", data);
   for (const char *line : {"Wave", "wave", "WAIT", "Wave", "Waves"}) m_script->lines().placeCommand(line);
   // As Edit does: the servos set off for the node's pose as the editor opens.
-  m_runner = std::make_unique<ScriptRunner>(*m_script, m_motion);
+  m_runner = std::make_unique<ScriptRunner>(*m_script, m_motion, m_silence);
   m_runner->processCommand("Wave");
   m_edits = std::make_unique<ScriptEdits>(*m_script);
   m_editor = std::make_unique<NodeEditor>(*m_script, *m_edits, m_motion, m_config, m_ui, m_identity);

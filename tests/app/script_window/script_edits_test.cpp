@@ -2,10 +2,12 @@
 // marker come back exactly; an edit that changes nothing pushes nothing.
 #include "script_test_support.h"
 
+#include "manual_clock.h"
 #include "motion/motion_model.h"
 #include "script/line_command.h"
 #include "script/script_file.h"
 #include "script/script_runner.h"
+#include "sound/silent_player.h"
 #include "script_window/script_edits.h"
 
 #include <functional>
@@ -33,7 +35,9 @@ protected:
   static std::string bytesOf(const std::string &state) { return state.substr(0, state.rfind('\n') + 1); }
 
   MotionModel motion;
-  ScriptRunner runner{script, motion};
+  ManualClock clock;
+  SilentPlayer silence{clock};
+  ScriptRunner runner{script, motion, silence};
   ScriptEdits edits{script};
 };
 

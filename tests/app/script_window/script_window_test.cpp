@@ -5,7 +5,10 @@
 #include "motion/motion_model.h"
 #include "script/script_file.h"
 #include "script_window/script_window.h"
+#include "sound/silent_player.h"
 #include "scripted_ui_services.h"
+#include "sound_samples.h"
+#include "temporary_folder.h"
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>
@@ -21,10 +24,13 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTest>
 #include <QToolTip>
 
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <set>
 
 using namespace quarnel;
@@ -57,6 +63,7 @@ private slots:
   void commandButtonsAndGridClicksEditTheLines();
   void pauseTakesANumberOnly();
   void easeTakesACurveOnly();
+  void soundAndJawButtonsPlaceTheirLines();
   void createdNodesGetButtonsAndTheSixthScrollsTheList();
   void aNewNodeIsScrolledIntoViewHoweverTheListWasLeft();
   void anOpenedFileShowsItsButtonsWhateverTheLastFileHad();
@@ -132,6 +139,14 @@ private:
   DefaultTakingUi m_ui;
   MotionModel m_motion;
   ManualClock m_clock;
+  SilentPlayer m_silence{m_clock};
+  // The runner's timer ticks on the machine's time, as in the program; a test may move it on.
+  struct RunClock : Clock {
+    SteadyClock steady;
+    double shiftMs = 0;
+    double seconds() const override { return steady.seconds() + shiftMs / 1000; }
+    void advanceMs(double ms) { shiftMs += ms; }
+  } m_runClock;
   std::unique_ptr<ScriptModel> m_script;
   std::unique_ptr<ScriptEdits> m_edits;
   std::unique_ptr<ScriptRunner> m_runner;
@@ -150,8 +165,8 @@ void ScriptWindowTest::init() {
   m_motion.load({});
   m_script = std::make_unique<ScriptModel>(m_config, ScriptUser{m_ui, "Quarnel"});
   m_edits = std::make_unique<ScriptEdits>(*m_script);
-  m_runner = std::make_unique<ScriptRunner>(*m_script, m_motion);
-  m_window = std::make_unique<ScriptWindow>(*m_script, *m_edits, *m_runner, m_motion, m_clock, m_ui, m_identity, m_folders);
+  m_runner = std::make_unique<ScriptRunner>(*m_script, m_motion, m_silence);
+  m_window = std::make_unique<ScriptWindow>(*m_script, *m_edits, *m_runner, m_motion, m_runClock, m_ui, m_identity, m_folders);
   m_runner->setStateListener([this] { m_window->showRunState(); });
   m_controls = std::make_unique<QWidget>();
   m_controls->setGeometry(40, 30, 372, 520);
@@ -236,6 +251,41 @@ void ScriptWindowTest::easeTakesACurveOnly() {
   QCOMPARE(shown(), (QStringList{"EASE INOUT", "EASE OUT", "<"}));
   QCOMPARE(m_ui.boxes().back().text, std::string("Ease curve must be LINEAR, IN, OUT or INOUT!"));
   QCOMPARE(m_ui.boxes().back().icon, MessageIcon::Critical);
+}
+
+// The sound dialog starts in the script's folder, and a file inside it is named from there; the
+// grid's tip tells a sound's length, or why it cannot be played.
+void ScriptWindowTest::soundAndJawButtonsPlaceTheirLines() {
+  const tavik::testing::TemporaryFolder folder;
+  std::filesystem::create_directory(folder.path() / "sounds");
+  QVERIFY(tavik::testing::writeWaveFile(folder.file("sounds/voice.wav"), *tavik::testing::clickTrack({}, 2460)));
+  m_ui.answerFile(folder.file("show.tvk"));
+  action("mnuFSaveAs")->trigger();
+  m_ui.clear();
+  const struct {
+    const char *button;
+    std::optional<std::string> answer; // nothing: cancelled
+  } presses[] = {
+      {"cmbSound", folder.file("sounds/voice.wav")}, {"cmbSound", "/elsewhere/x.wav"}, {"cmbSound", std::nullopt},
+      {"cmbJaw", "3 40 120"}, {"cmbJaw", " off "}, {"cmbJaw", "3 40"}, {"cmbJaw", std::nullopt},
+  };
+  for (const auto &press : presses) {
+    if (std::string(press.button) == "cmbSound") m_ui.answerFile(press.answer);
+    else m_ui.answerInput(press.answer.value_or(""));
+    click(press.button);
+  }
+  QCOMPARE(shown(), (QStringList{"SOUND sounds/voice.wav", "SOUND /elsewhere/x.wav", "JAW 3 40 120", "JAW OFF", "<"}));
+  QCOMPARE(m_ui.boxes().at(0).folder, folder.path().string());
+  QCOMPARE(m_ui.messageTexts(),
+           (std::vector<std::string>{"JAW takes a servo from 0 to 11 and two positions from 0 to 254, or OFF!"}));
+
+  const QString tips[] = {"sounds/voice.wav: 0:02.5",
+                          "Its sound file /elsewhere/x.wav cannot be played. No such file or directory."};
+  for (int row : {1, 2}) {
+    QHelpEvent hover(QEvent::ToolTip, rowCentre(row), grid()->viewport()->mapToGlobal(rowCentre(row)));
+    QApplication::sendEvent(grid()->viewport(), &hover);
+    QTRY_COMPARE(QToolTip::text(), tips[row - 1]);
+  }
 }
 
 void ScriptWindowTest::createdNodesGetButtonsAndTheSixthScrollsTheList() {
@@ -354,7 +404,7 @@ void ScriptWindowTest::runningLeavesOnlyStopTakingInput() {
   QVERIFY(!m_runner->idle());
   QVERIFY(child<QPushButton>(m_window.get(), "cmbAbort")->isEnabled());
   for (const char *name : {"cmbStep", "cmdGoto", "cmbRun", "cmbResume", "cmbClearScript", "cmbDelete", "cmbHold",
-                           "cmbPause", "cmbEase", "cmbLoopStart", "cmbLoopEnd", "cmbClose"})
+                           "cmbPause", "cmbEase", "cmbSound", "cmbJaw", "cmbLoopStart", "cmbLoopEnd", "cmbClose"})
     QVERIFY2(!child<QPushButton>(m_window.get(), name)->isEnabled(), name);
   QVERIFY(!grid()->isEnabled());
   QVERIFY(!child<QGroupBox>(m_window.get(), "fmeNodes")->isEnabled());
@@ -414,28 +464,32 @@ void ScriptWindowTest::theStatusLineAndTheGridFollowTheRun() {
   QCOMPARE(selectedLine(), 0); // the running line stands out instead
 
   // The runner goes on as update ticks find the servos there; these move them hardly at all.
-  auto tickUntilShown = [&](const QString &text) {
-    for (int i = 0; i < 300 && status->text() != text; ++i) {
+  // The run's clock goes on in real time too, so the seconds may have moved on a little.
+  auto shows = [&](const QString &pattern) {
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(status->text()).hasMatch();
+  };
+  auto tickUntilShown = [&](const QString &pattern) {
+    for (int i = 0; i < 300 && !shows(pattern); ++i) {
       m_motion.tick(1);
       QTest::qWait(10);
     }
-    QCOMPARE(status->text(), text);
+    QVERIFY2(shows(pattern), qPrintable(status->text()));
   };
   moveServo0(20);
-  m_clock.advanceMs(42000);
-  tickUntilShown("Running line 2 - pass 1 - 0:42"); // A sends it back
+  m_runClock.advanceMs(42000);
+  tickUntilShown("Running line 2 - pass 1 - 0:4[2-5]"); // A sends it back
   QCOMPARE(standingOut(), QList<int>{2});
   moveServo0(127);
   QTRY_VERIFY(m_ui.promptOpen());
-  QTRY_COMPARE(status->text(), QString("Waiting at line 3 for OK - 0:42"));
+  QTRY_VERIFY2(shows("Waiting at line 3 for OK - 0:4[2-5]"), qPrintable(status->text()));
   QCOMPARE(standingOut(), QList<int>{3});
 
   moveServo0(20);
-  m_clock.advanceMs(1000);
+  m_runClock.advanceMs(10000);
   m_ui.answerPrompt();
-  tickUntilShown("Running line 2 - pass 2 - 0:43");
+  tickUntilShown("Running line 2 - pass 2 - 0:5[2-9]");
   click("cmbAbort");
-  QTRY_COMPARE(status->text(), QString("Stopped at line 2 - 0:43"));
+  QTRY_VERIFY2(shows("Stopped at line 2 - 0:5[2-9]"), qPrintable(status->text()));
   QCOMPARE(standingOut(), QList<int>{});
   QCOMPARE(selectedLine(), 2);
 }
@@ -580,6 +634,8 @@ void ScriptWindowTest::accessKeysPressTheirButtons_data() {
   QTest::newRow("Close") << "cmbClose" << "Close" << int(Qt::Key_O);
   QTest::newRow("Create Node") << "cmbCreateNode" << "Create\nNode" << int(Qt::Key_C);
   QTest::newRow("Ease Moves") << "cmbEase" << "Ease\nMoves" << int(Qt::Key_M);
+  QTest::newRow("Play") << "cmbSound" << "Play" << int(Qt::Key_Y);
+  QTest::newRow("Jaw") << "cmbJaw" << "Jaw" << int(Qt::Key_J);
 }
 
 void ScriptWindowTest::accessKeysPressTheirButtons() {
@@ -610,7 +666,7 @@ void ScriptWindowTest::accessKeysAreUnique() {
     ++withKey;
     QVERIFY2(keys.insert(key[0].toCombined()).second, qPrintable("taken twice: " + text));
   }
-  QCOMPARE(withKey, 4 + 15); // File, Edit, View, About and every command button
+  QCOMPARE(withKey, 4 + 17); // File, Edit, View, About and every command button
 }
 
 void ScriptWindowTest::controlsAreNamedForScreenReaders_data() {
@@ -632,6 +688,8 @@ void ScriptWindowTest::controlsAreNamedForScreenReaders_data() {
   QTest::newRow("WAIT") << "cmbHold" << "Place WAIT";
   QTest::newRow("PAUSE") << "cmbPause" << "Place PAUSE";
   QTest::newRow("EASE") << "cmbEase" << "Place EASE";
+  QTest::newRow("SOUND") << "cmbSound" << "Place SOUND";
+  QTest::newRow("JAW") << "cmbJaw" << "Place JAW";
   QTest::newRow("Start") << "cmbLoopStart" << "Place loop start";
   QTest::newRow("End") << "cmbLoopEnd" << "Place loop end";
   QTest::newRow("Close") << "cmbClose" << "Close";

@@ -4,10 +4,15 @@
 #include "simulation/driver_queue.h"
 #include "simulation/line_load.h"
 #include "simulation/motion_simulation.h"
+#include "sound_samples.h"
+#include "temporary_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace quarnel {
@@ -23,7 +28,10 @@ Node pose(std::string name, int speed, int moving = -1, int to = 0, int pos = st
 }
 
 SimulationInput script(std::vector<Node> nodes, std::vector<std::string> lines) {
-  return {ServoConfiguration(), std::move(nodes), std::move(lines), startSpeed};
+  SimulationInput input;
+  input.createdNodes = std::move(nodes);
+  input.lines = std::move(lines);
+  return input;
 }
 
 Simulation simulate(const SimulationInput &input) {
@@ -110,6 +118,34 @@ TEST(Simulation, ALineStartsOnlyOnceTheDriverHasSentTheLastOnesMoves) {
     driver.sendUntil(run.timeMs);
     EXPECT_TRUE(driver.carried()) << "line " << run.row << " at " << run.timeMs << " ms";
   }
+}
+
+// The sounds play in silence on the simulated clock: each from its SOUND line until it ends, the
+// next SOUND or the end of the run, the jaw in the trace as the board would be sent it.
+TEST(Simulation, PlaysTheSoundsOnItsClockWithTheJawFollowing) {
+  const tavik::testing::TemporaryFolder folder;
+  ASSERT_TRUE(tavik::testing::writeWaveFile(folder.file("voice.wav"), *tavik::testing::toneBurst(200, 800, 1000)));
+  ASSERT_TRUE(tavik::testing::writeWaveFile(folder.file("long.wav"), *tavik::testing::clickTrack({}, 3000)));
+  SimulationInput input = script({}, {"SOUND voice.wav", "JAW 3 40 120", "PAUSE 1200", "SOUND long.wav", "PAUSE 500"});
+  input.soundFolder = folder.path();
+  const Simulation sim = simulate(input);
+  ASSERT_EQ(sim.sounds.size(), 2u);
+  EXPECT_EQ(std::make_tuple(sim.sounds[0].startMs, sim.sounds[0].endMs, sim.sounds[0].row), std::make_tuple(100, 1100, 1));
+  EXPECT_EQ(std::make_tuple(sim.sounds[1].startMs, sim.sounds[1].endMs, sim.sounds[1].row), std::make_tuple(1500, 2200, 4));
+  EXPECT_EQ(sim.sounds[1].sound->lengthMs(), 3000);
+  std::vector<PositionChange> jaw;
+  std::copy_if(sim.changes.begin(), sim.changes.end(), std::back_inserter(jaw), [](const PositionChange &c) { return c.servo == 3; });
+  ASSERT_GE(jaw.size(), 3u);
+  EXPECT_EQ(jaw.front().timeMs, 200);
+  EXPECT_EQ(jaw.front().position, 40);
+  EXPECT_EQ(jaw.back().position, 40);
+  EXPECT_LE(jaw.back().timeMs, 1100);
+  EXPECT_GT(std::max_element(jaw.begin(), jaw.end(), [](auto &a, auto &b) { return a.position < b.position; })->position, 100);
+
+  input.lines.front() = "SOUND gone.wav";
+  const Simulation refused = simulate(input);
+  EXPECT_TRUE(refused.lineRuns.empty());
+  EXPECT_EQ(refused.failure.value_or("").find("The line \"SOUND gone.wav\" cannot be run: its sound file "), 0u);
 }
 
 TEST(Simulation, StopsAtTheCapAndWhenCancelled) {

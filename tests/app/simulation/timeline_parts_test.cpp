@@ -1,9 +1,13 @@
-// The timeline's pure parts: its time scale, its traces column by column, and its notes.
+// The timeline's pure parts: its time scale, its traces and sounds column by column, and its
+// notes.
+#include "simulation/sound_band.h"
 #include "simulation/time_scale.h"
 #include "simulation/timeline_notes.h"
 #include "simulation/trace_columns.h"
 
 #include <QString>
+
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -77,12 +81,54 @@ TEST(TraceColumns, EachColumnKeepsItsFirstLowestHighestAndLastPositions) {
     EXPECT_EQ(traceColumns(c.changes, 127, 1000, TimeScale(10), c.fromMs, c.toMs), c.points) << c.what;
 }
 
+// A sound of a frame a millisecond, silent but for 0.5 at 506 ms and -1 at 1500 ms, played from
+// 1000 ms of the run: each peak stands on the column its moment in the run rounds to, and a
+// column is all that is worked out for each pixel shown, however long the sound.
+TEST(WaveColumns, StandOnTheRunsAxisFromTheSoundsStartOneAColumnShown) {
+  auto sound = std::make_shared<DecodedSound>();
+  sound->rate = 1000;
+  sound->channels = 1;
+  sound->samples.resize(2000);
+  sound->samples[506] = 16384;
+  sound->samples[1500] = -32768;
+  const Waveform waveform(sound);
+  const SoundSpan whole{1000, 3000, 1, sound}, replaced{1000, 1400, 1, sound};
+  struct Case {
+    const char *what;
+    SoundSpan span;
+    double msPerPixel, fromMs, toMs;
+    int firstPixel;
+    size_t columns;
+    std::map<int, std::pair<float, float>> loud; // column: lowest, highest; the others silent
+  };
+  const Case cases[] = {
+      {"whole, 10 ms a column", whole, 10, -1, 10'000, 100, 201, {{151, {0, 0.5f}}, {250, {-1, 0}}}},
+      {"whole, 2 ms a column", whole, 2, -1, 10'000, 500, 1001, {{753, {0, 0.5f}}, {1250, {-1, 0}}}},
+      {"a window of it", whole, 2, 1200, 1600, 600, 201, {{753, {0, 0.5f}}}},
+      {"cut short by the next sound", replaced, 10, -1, 10'000, 100, 41, {}},
+      {"out of sight", whole, 10, 3500, 4000, 0, 0, {}},
+  };
+  for (const Case &c : cases) {
+    const WaveColumns columns = waveColumns(c.span, waveform, TimeScale(c.msPerPixel), c.fromMs, c.toMs);
+    ASSERT_EQ(columns.spans.size(), c.columns) << c.what;
+    if (c.columns == 0) continue;
+    EXPECT_EQ(columns.firstPixel, c.firstPixel) << c.what;
+    for (size_t i = 0; i < columns.spans.size(); ++i) {
+      const int column = columns.firstPixel + static_cast<int>(i);
+      const auto loud = c.loud.find(column);
+      const std::pair<float, float> expected = loud == c.loud.end() ? std::pair(0.0f, 0.0f) : loud->second;
+      EXPECT_EQ(std::pair(columns.spans[i].lowest, columns.spans[i].highest), expected)
+          << c.what << " column " << column;
+    }
+  }
+}
+
 TEST(TimelineNotes, TellHowTheRunEndsTheLinesLoadAndTheLinePicked) {
   const ServoConfiguration config;
   NodeTable nodes;
   nodes.reset({"Home", {}, {}});
   auto played = [](Simulation sim, std::vector<OverloadSpan> overloaded) {
-    PlayedAhead shown{std::move(sim), {}, 9600, {}};
+    PlayedAhead shown{std::move(sim), {}, 9600, {}, {}};
     shown.load = {320, 100, std::move(overloaded), 37.4, 0, 0};
     return shown;
   };

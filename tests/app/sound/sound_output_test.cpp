@@ -1,6 +1,9 @@
 // The sound output against a real PulseAudio server whose null sink's monitor is recorded: the
 // played-sample clock against the clicks heard, a stop against the sound heard, and a server
-// that is not there, does not answer or goes away.
+// that is not there, does not answer or goes away; and the run's player, which goes on in
+// silence without one.
+#include "manual_clock.h"
+#include "sound/server_sound_player.h"
 #include "sound/sound_output.h"
 #include "sound_samples.h"
 #include "spawn_program.h"
@@ -122,6 +125,37 @@ TEST(SoundOutputWithoutServer, SaysWhyWithoutWaiting) {
     EXPECT_EQ(connection.error.value_or(""), c.said);
   }
   close(listener);
+}
+
+// No server: the sounds go on in silence on the wall clock, told once. A server there at the next
+// sound is heard; one that goes away is said.
+TEST(ServerSoundPlayer, GoesOnInSilenceWhereNoSoundCanBeHeardAndSaysSoOnce) {
+  const tavik::testing::TemporaryFolder folder;
+  setenv("PULSE_SERVER", ("unix:" + folder.file("nothing")).c_str(), 1);
+  quarnel::ManualClock wall;
+  quarnel::ServerSoundPlayer player(wall);
+  std::vector<std::string> told;
+  player.unheard = [&](const std::string &why) { told.push_back(why); };
+  for (int sound = 0; sound < 2; ++sound) {
+    EXPECT_EQ(player.play(clickTrack({}, 1000)), std::nullopt);
+    EXPECT_FALSE(player.ended());
+    wall.advanceMs(300);
+    EXPECT_NEAR(player.playedMs(), 300, 1e-6);
+  }
+  wall.advanceMs(800);
+  EXPECT_TRUE(player.ended());
+  EXPECT_EQ(told, (std::vector<std::string>{"No sound server: Connection refused."}));
+  EXPECT_EQ(player.fault(), std::nullopt);
+
+  SoundServer server;
+  ASSERT_TRUE(server.running()) << server.log();
+  EXPECT_EQ(player.play(clickTrack({}, 10000)), std::nullopt);
+  EXPECT_TRUE(waitUntil([&] { return player.playedMs() > 0; })) << "not heard";
+  EXPECT_EQ(player.fault(), std::nullopt);
+  server.stop();
+  EXPECT_TRUE(waitUntil([&] { return player.ended(); }));
+  EXPECT_EQ(player.fault(), "The sound server went away.");
+  EXPECT_EQ(told.size(), 1u);
 }
 
 } // namespace

@@ -1,16 +1,21 @@
-// The timeline window with real widgets: a click on a moment marks the line running then, an
-// edited script is played again, the legend names the servos that move, and the colours read
-// on a light ground and a dark one.
+// The timeline window with real widgets: a click on a moment, in the plot or on a sound's
+// outline, marks the line running then, an edited script is played again, the legend names the
+// servos that move, and the colours read on a light ground and a dark one.
+#include "manual_clock.h"
 #include "script/script_model.h"
 #include "script/script_runner.h"
 #include "script_window/script_edits.h"
 #include "find_child.h"
 #include "scripted_ui_services.h"
+#include "sound/silent_player.h"
+#include "sound_samples.h"
+#include "temporary_folder.h"
 #include "timeline/timeline_window.h"
 #include "timeline/trace_colours.h"
 
 #include <QAccessible>
 #include <QHelpEvent>
+#include <QRegularExpression>
 #include <QTest>
 #include <QToolTip>
 
@@ -36,6 +41,7 @@ private slots:
   void clickMarksTheLineRunningThen_data();
   void clickMarksTheLineRunningThen();
   void upAndDownPickLinesAndTheNotesAreReadable();
+  void clickOnTheSoundMarksTheLineAndNamesTheSound();
   void everyChangeIsPlayedAgain();
   void aScreenReaderMeetsAWindowWhosePlotHasTheKeyboard();
   void theLegendNamesTheServosThatMove();
@@ -53,7 +59,9 @@ private:
   ScriptModel m_script{m_config, {m_ui, "Quarnel"}};
   ScriptEdits m_edits{m_script};
   MotionModel m_motion;
-  ScriptRunner m_runner{m_script, m_motion};
+  ManualClock m_clock;
+  SilentPlayer m_silence{m_clock};
+  ScriptRunner m_runner{m_script, m_motion, m_silence};
   std::unique_ptr<TimelineWindow> m_window;
 };
 
@@ -108,6 +116,44 @@ void TimelineWindowTest::upAndDownPickLinesAndTheNotesAreReadable() {
     QCOMPARE(m_script.lines().markedRow(), step.row);
     QVERIFY2(plot()->accessibleDescription().contains(QString("Line %1 at").arg(step.row)),
              qPrintable(plot()->accessibleDescription()));
+  }
+}
+
+// The sound band shows only with a sound; a click on it picks as a click on the traces does, and
+// the notes tell how far into its sound the moment is, to the 0.1 s they show and the few ms of
+// a pixel column.
+void TimelineWindowTest::clickOnTheSoundMarksTheLineAndNamesTheSound() {
+  QVERIFY(shown().sounds.empty());
+  QVERIFY(plot()->soundBand().isEmpty());
+  tavik::testing::TemporaryFolder folder;
+  const std::string file = folder.file("voice.wav");
+  const auto sound = tavik::testing::clickTrack({100, 400}, 1500);
+  QVERIFY(tavik::testing::writeWaveFile(file, *sound));
+  m_script.lines().load({"Up", "SOUND " + file, "PAUSE 300", "Down", "Home"});
+  QTRY_COMPARE(shown().sounds.size(), size_t{1});
+  const QRect band = plot()->soundBand();
+  QVERIFY(!band.isEmpty());
+
+  const std::vector<LineRun> runs = shown().lineRuns;
+  const int startMs = shown().sounds[0].startMs;
+  QCOMPARE(startMs, runs[1].timeMs);
+  const QRegularExpression note("\\nPlaying (.*): ([0-9.]+) s of ([0-9.]+ s)\\.$");
+  struct Moment {
+    int run; // the click falls midway into the run of this line, Home's after the sound
+    int row;
+    bool playing;
+  };
+  for (const Moment moment : {Moment{0, 1, false}, Moment{2, 3, true}, Moment{3, 4, true}, Moment{4, 5, false}}) {
+    const int timeMs = (runs[moment.run].timeMs + runs[moment.run + 1].timeMs) / 2;
+    QTest::mouseClick(plot(), Qt::LeftButton, {}, QPoint(plot()->xOf(timeMs), band.center().y()));
+    QCOMPARE(m_script.lines().markedRow(), moment.row);
+    const QString notes = plot()->accessibleDescription();
+    const QRegularExpressionMatch said = note.match(notes);
+    QVERIFY2(said.hasMatch() == moment.playing, qPrintable(notes));
+    if (!moment.playing) continue;
+    QCOMPARE(said.captured(1), QString::fromStdString(file));
+    QVERIFY2(std::abs(said.captured(2).toDouble() * 1000 - (timeMs - startMs)) <= 60, qPrintable(notes));
+    QCOMPARE(said.captured(3), QString("1.5 s"));
   }
 }
 
