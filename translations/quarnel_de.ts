@@ -34,6 +34,10 @@
         <source>A script is running and needs the link to the board. Stop it (STOP or Escape), then close this window.</source>
         <translation>Ein Skript läuft und braucht die Verbindung zur Platine. Halte es an (STOP oder Esc), dann schließe dieses Fenster.</translation>
     </message>
+    <message>
+        <source>The sound cannot be heard: %1 The scripts play on without it, timed by this machine&apos;s clock.</source>
+        <translation>Der Ton ist nicht zu hören: %1 Die Skripte laufen ohne ihn weiter, nach der Uhr dieses Rechners.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -731,6 +735,10 @@ oder ein Port, der sich nicht öffnen lässt; dann wird nichts gesendet.</transl
         <source>it is neither JAW OFF nor JAW with a servo from 0 to 11 and two positions from 0 to 254.</source>
         <translation>sie ist weder JAW OFF noch JAW mit einem Servo von 0 bis 11 und zwei Positionen von 0 bis 254.</translation>
     </message>
+    <message>
+        <source>its sound file %1 cannot be played. %2</source>
+        <translation>ihre Tondatei %1 lässt sich nicht abspielen. %2</translation>
+    </message>
 </context>
 <context>
     <name>ScriptEdits</name>
@@ -821,6 +829,22 @@ oder ein Port, der sich nicht öffnen lässt; dann wird nichts gesendet.</transl
     <message>
         <source>Ease curve must be LINEAR, IN, OUT or INOUT!</source>
         <translation>Der Verlauf muss LINEAR, IN, OUT oder INOUT sein!</translation>
+    </message>
+    <message>
+        <source>The path %1 holds the character %2, which a script file cannot store.</source>
+        <translation>Der Pfad %1 enthält das Zeichen %2, das eine Skriptdatei nicht speichern kann.</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.flac *.ogg *.mp3)</source>
+        <translation>Töne (*.wav *.flac *.ogg *.mp3)</translation>
+    </message>
+    <message>
+        <source>Which servo should follow the sound, and at what positions is its mouth closed and open? For example 3 40 120; OFF ends it.</source>
+        <translation>Welches Servo soll dem Ton folgen, und bei welchen Positionen ist sein Mund geschlossen und offen? Zum Beispiel 3 40 120; OFF beendet es.</translation>
+    </message>
+    <message>
+        <source>JAW takes a servo from 0 to 11 and two positions from 0 to 254, or OFF!</source>
+        <translation>JAW braucht ein Servo von 0 bis 11 und zwei Positionen von 0 bis 254, oder OFF!</translation>
     </message>
 </context>
 <context>
@@ -1135,6 +1159,10 @@ oder ein Port, der sich nicht öffnen lässt; dann wird nichts gesendet.</transl
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
+    <message>
+        <source>So&amp;und Timing...</source>
+        <translation>&amp;Tonzeitpunkt...</translation>
+    </message>
 </context>
 <context>
     <name>SharedObjectCheck</name>
@@ -1192,6 +1220,33 @@ oder ein Port, der sich nicht öffnen lässt; dann wird nichts gesendet.</transl
     <message>
         <source>The sound server ended the sound: %1.</source>
         <translation>Der Soundserver hat den Klang beendet: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundTimingDialog</name>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>Sound Timing</source>
+        <translation>Tonzeitpunkt</translation>
+    </message>
+    <message>
+        <source>Moves the motion later than the sound, or earlier below 0: for servos that lag, or sound that reaches the ears late.</source>
+        <translation>Verschiebt die Bewegung später als den Ton, oder unter 0 früher: für Servos, die nachhinken, oder Ton, der spät ans Ohr kommt.</translation>
+    </message>
+    <message>
+        <source>Motion &amp;offset against the sound:</source>
+        <translation>Bewegungs&amp;versatz gegen den Ton:</translation>
+    </message>
+    <message>
+        <source>How long before a syllable is heard a JAW servo starts to open for it.</source>
+        <translation>Wie lange, bevor eine Silbe zu hören ist, sich ein JAW-Servo für sie zu öffnen beginnt.</translation>
+    </message>
+    <message>
+        <source>&amp;Jaw moves ahead of the voice by:</source>
+        <translation>Der &amp;Kiefer bewegt sich der Stimme voraus um:</translation>
     </message>
 </context>
 <context>
@@ -1577,6 +1632,30 @@ setzen</translation>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederherstellen: %1</translation>
     </message>
+    <message>
+        <source>Pla&amp;y</source>
+        <translation>T&amp;on</translation>
+    </message>
+    <message>
+        <source>&amp;Jaw</source>
+        <translation>K&amp;iefer</translation>
+    </message>
+    <message>
+        <source>Places a SOUND line: the file chosen plays from that moment of the run.</source>
+        <translation>Fügt eine SOUND-Zeile ein: die gewählte Datei spielt ab diesem Moment des Laufs.</translation>
+    </message>
+    <message>
+        <source>Places a JAW line: a servo opens and closes with the voice of the sound playing.</source>
+        <translation>Fügt eine JAW-Zeile ein: ein Servo öffnet und schließt sich mit der Stimme des laufenden Tons.</translation>
+    </message>
+    <message>
+        <source>Place SOUND</source>
+        <translation>SOUND einfügen</translation>
+    </message>
+    <message>
+        <source>Place JAW</source>
+        <translation>JAW einfügen</translation>
+    </message>
 </context>
 <context>
     <name>quarnel::TimelinePlot</name>
@@ -1587,6 +1666,10 @@ setzen</translation>
     <message>
         <source>loop of %1</source>
         <translation>Schleife von %1</translation>
+    </message>
+    <message>
+        <source>Playing %1: %2 of %3.</source>
+        <translation>Spielt %1: %2 von %3.</translation>
     </message>
 </context>
 <context>

@@ -16,8 +16,6 @@ namespace {
 
 constexpr int16_t homeSpeed = 5;
 
-std::string tr(const char *text) { return QCoreApplication::translate("ScriptModel", text).toStdString(); }
-
 } // namespace
 
 ScriptModel::ScriptModel(const ServoConfiguration &config, ScriptUser user)
@@ -139,7 +137,7 @@ std::optional<std::string> ScriptModel::easeFromUser() const {
 }
 
 std::optional<std::string> ScriptModel::soundFromUser(const std::string &otherwise) const {
-  const FileFilter sounds{tr("Sounds (*.wav *.flac *.ogg *.mp3)"), "*.wav *.flac *.ogg *.mp3"};
+  const FileFilter sounds{QCoreApplication::translate("ScriptModel", "Sounds (*.wav *.flac *.ogg *.mp3)").toStdString(), "*.wav *.flac *.ogg *.mp3"};
   const auto chosen = m_user.ui.openFileDialog(sounds, m_soundFolder.empty() ? otherwise : m_soundFolder.string());
   if (!chosen) return std::nullopt;
   std::filesystem::path path(*chosen);
@@ -160,13 +158,16 @@ std::optional<std::string> ScriptModel::soundFromUser(const std::string &otherwi
 
 std::optional<std::string> ScriptModel::jawFromUser() const {
   const auto answer = m_user.ui.inputBox(
-      tr("Which servo should follow the sound, and at what positions is its mouth closed and open? "
-         "For example 3 40 120; OFF ends it."),
+      QCoreApplication::translate("ScriptModel", "Which servo should follow the sound, and at what positions is "
+                                                 "its mouth closed and open? For example 3 40 120; OFF ends it.")
+          .toStdString(),
       m_user.title, "0 40 120");
   if (!answer || answer->empty()) return std::nullopt;
   const LineCommand command = classifyLine(std::string(jawCommand) + " " + *answer);
   if (command.jaw || command.jawOff) return jawLine(command.jaw);
-  m_user.critical(tr("JAW takes a servo from 0 to 11 and two positions from 0 to 254, or OFF!"));
+  m_user.critical(QCoreApplication::translate("ScriptModel",
+                                              "JAW takes a servo from 0 to 11 and two positions from 0 to 254, or OFF!")
+                      .toStdString());
   return std::nullopt;
 }
 

@@ -10,13 +10,11 @@ namespace quarnel {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("SoundTimingDialog", text); }
-
 QSpinBox *millisecondsBox(QWidget *parent, const char *name, int lowest, int highest, int value) {
   auto *box = new QSpinBox(parent);
   box->setObjectName(name);
   box->setRange(lowest, highest);
-  box->setSuffix(tr(" ms"));
+  box->setSuffix(QCoreApplication::translate("SoundTimingDialog", " ms"));
   box->setValue(value);
   return box;
 }
@@ -25,16 +23,16 @@ QSpinBox *millisecondsBox(QWidget *parent, const char *name, int lowest, int hig
 
 SoundTimingDialog::SoundTimingDialog(const SoundTiming &timing, QWidget *parent) : QDialog(parent) {
   setObjectName("frmSoundTiming");
-  setWindowTitle(tr("Sound Timing"));
+  setWindowTitle(QCoreApplication::translate("SoundTimingDialog", "Sound Timing"));
   setModal(true);
   auto *form = new QFormLayout(this);
   m_spnSoundOffset = millisecondsBox(this, "spnSoundOffset", -largestSoundOffsetMs, largestSoundOffsetMs, timing.offsetMs);
-  m_spnSoundOffset->setToolTip(tr("Moves the motion later than the sound, or earlier below 0: "
+  m_spnSoundOffset->setToolTip(QCoreApplication::translate("SoundTimingDialog", "Moves the motion later than the sound, or earlier below 0: "
                                   "for servos that lag, or sound that reaches the ears late."));
-  form->addRow(tr("Motion &offset against the sound:"), m_spnSoundOffset);
+  form->addRow(QCoreApplication::translate("SoundTimingDialog", "Motion &offset against the sound:"), m_spnSoundOffset);
   m_spnJawLookAhead = millisecondsBox(this, "spnJawLookAhead", 0, largestJawLookAheadMs, timing.jawLookAheadMs);
-  m_spnJawLookAhead->setToolTip(tr("How long before a syllable is heard a JAW servo starts to open for it."));
-  form->addRow(tr("&Jaw moves ahead of the voice by:"), m_spnJawLookAhead);
+  m_spnJawLookAhead->setToolTip(QCoreApplication::translate("SoundTimingDialog", "How long before a syllable is heard a JAW servo starts to open for it."));
+  form->addRow(QCoreApplication::translate("SoundTimingDialog", "&Jaw moves ahead of the voice by:"), m_spnJawLookAhead);
   auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
