@@ -53,7 +53,7 @@ double layoutScale(const QFont &font) {
 ScriptWindow::ScriptWindow(ScriptModel &script, ScriptEdits &edits, ScriptRunner &runner, MotionModel &motion,
                            const Clock &clock, UiServices &ui, const AppIdentity &identity, DocumentFolders &folders)
     : m_script(script), m_edits(edits), m_runner(runner), m_motion(motion), m_ui(ui), m_identity(identity), m_folders(folders),
-      m_tmrScriptRun(clock, this) {
+      m_tmrScriptRun(runner, clock, this) {
   setObjectName("frmScript");
   buildControls();
   buildMenus();
@@ -185,10 +185,7 @@ void ScriptWindow::connectControls() {
   connect(m_cmbAbort, &QPushButton::clicked, this, [this] { m_runner.stop(); });
   connect(m_cmbResume, &QPushButton::clicked, this, [this] { m_runner.resume(); });
   connect(m_cmdGoto, &QPushButton::clicked, this, [this] { m_runner.gotoLine(); });
-  m_tmrScriptRun.ticked = [this] {
-    m_runner.tick();
-    showServoWait();
-  };
+  m_tmrScriptRun.ticked = [this] { showServoWait(); };
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, [this] { stopAllRequested(); });
 
   connect(m_cmbClose, &QPushButton::clicked, this, &ScriptWindow::closeWindow);
