@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>A script is running and needs the link to the board. Stop it (STOP or Escape), then close this window.</source>
-        <translation>Ein Skript läuft und braucht die Verbindung zur Platine. Halte es an (STOP oder Esc), dann schließe dieses Fenster.</translation>
+        <translation>Ein Skript läuft und braucht die Verbindung zum Board. Halte es an (STOP oder Esc), dann schließe dieses Fenster.</translation>
     </message>
     <message>
         <source>The sound cannot be heard: %1 The scripts play on without it, timed by this machine&apos;s clock.</source>
@@ -137,11 +137,11 @@
     </message>
     <message>
         <source>Send every servo to its home position</source>
-        <translation>Jedes Servo in seine Grundstellung fahren</translation>
+        <translation>Jedes Servo in seine Home-Position fahren</translation>
     </message>
     <message>
         <source>Close the link to the board and go back to the settings window</source>
-        <translation>Die Verbindung zur Platine schließen und zum Einstellungsfenster zurückkehren</translation>
+        <translation>Die Verbindung zum Board schließen und zum Einstellungsfenster zurückkehren</translation>
     </message>
     <message>
         <source>He&amp;lp</source>
@@ -471,32 +471,17 @@ Auch Qts eigene Optionen wie -style NAME, -platform NAME und -reverse werden ang
         <source>cannot open serial port %1 (%2): %3 Nothing was sent.</source>
         <translation>der serielle Port %1 (%2) lässt sich nicht öffnen: %3 Es wurde nichts gesendet.</translation>
     </message>
+    <message>
+        <source>%1 plays sounds, and no sound server plays them: %2 --no-sound plays it without them.</source>
+        <translation>%1 spielt Töne, und kein Soundserver spielt sie ab: %2 --no-sound spielt es ohne sie.</translation>
+    </message>
+    <message>
+        <source>the sound cannot be heard: %1 The run stopped.</source>
+        <translation>der Ton ist nicht zu hören: %1 Der Lauf wurde angehalten.</translation>
+    </message>
 </context>
 <context>
     <name>PlayerOptions</name>
-    <message>
-        <source>Plays a Quarnel script (.tvk) on the servo board, without a window.
-The servos start where the board was last left under the same servo settings, within
-their ranges (at home when that is not known), and move to their homes (from --servos,
-else 127), then the script runs from line 1. WAIT waits for Enter on a terminal and is
-skipped otherwise.
-Ctrl+C, SIGTERM or SIGHUP holds every servo where it is, closes the link and exits 0.
-Exit code 1: the board&apos;s device went away (cable pulled, adapter unplugged) or the
-output could not be written during the run; the servos are held then.
-Exit code 2: a bad option, a file that cannot be read or played, or a port that
-cannot be opened; nothing is sent then.</source>
-        <translation>Spielt ein Quarnel-Skript (.tvk) ohne Fenster auf dem Servo-Board ab.
-Die Servos beginnen dort, wo das Board mit denselben Servo-Einstellungen zuletzt stand,
-innerhalb ihrer Bereiche (in Home-Position, wenn das unbekannt ist), und fahren in ihre
-Home-Position (aus --servos, sonst 127); dann läuft das Skript ab Zeile 1. WAIT wartet
-im Terminal auf die Eingabetaste und wird sonst übersprungen.
-Strg+C, SIGTERM oder SIGHUP hält jedes Servo an, wo es steht, schließt die Verbindung
-und beendet mit 0.
-Exit-Code 1: das Gerät des Boards ist verschwunden (Kabel gezogen, Adapter abgesteckt)
-oder die Ausgabe ließ sich während des Laufs nicht schreiben; die Servos bleiben dann stehen.
-Exit-Code 2: eine falsche Option, eine Datei, die sich nicht lesen oder abspielen lässt,
-oder ein Port, der sich nicht öffnen lässt; dann wird nichts gesendet.</translation>
-    </message>
     <message>
         <source>Servo settings (.sst): each servo&apos;s range and home.</source>
         <translation>Servo-Einstellungen (.sst): Bereich und Home-Position jedes Servos.</translation>
@@ -561,6 +546,47 @@ oder ein Port, der sich nicht öffnen lässt; dann wird nichts gesendet.</transl
         <source>--speed takes a number from 1 to 255.</source>
         <translation>--speed nimmt eine Zahl von 1 bis 255.</translation>
     </message>
+    <message>
+        <source>Plays a Quarnel script (.tvk) on the servo board, without a window.
+The servos start where the board was last left under the same servo settings, within
+their ranges (at home when that is not known), and move to their homes (from --servos,
+else 127), then the script runs from line 1. WAIT waits for Enter on a terminal and is
+skipped otherwise.
+SOUND lines play through the system&apos;s sound server (PulseAudio or PipeWire), and the
+sound playing times the run.
+Ctrl+C, SIGTERM or SIGHUP holds every servo where it is, closes the link and exits 0.
+Exit code 1: the board&apos;s device or the sound server went away (cable pulled, adapter
+unplugged) or the output could not be written during the run; the servos are held then.
+Exit code 2: a bad option, a file that cannot be read or played, a port that cannot be
+opened, or a script with sounds and no sound server to play them; nothing is sent then.</source>
+        <translation>Spielt ein Quarnel-Skript (.tvk) ohne Fenster auf dem Servo-Board ab.
+Die Servos beginnen dort, wo das Board mit denselben Servo-Einstellungen zuletzt stand,
+innerhalb ihrer Bereiche (in Home-Position, wenn das unbekannt ist), und fahren in ihre
+Home-Position (aus --servos, sonst 127); dann läuft das Skript ab Zeile 1. WAIT wartet
+im Terminal auf die Eingabetaste und wird sonst übersprungen.
+SOUND-Zeilen spielen über den Soundserver des Systems (PulseAudio oder PipeWire), und der
+laufende Ton taktet den Lauf.
+Strg+C, SIGTERM oder SIGHUP hält jedes Servo an, wo es steht, schließt die Verbindung
+und beendet mit 0.
+Exit-Code 1: das Gerät des Boards oder der Soundserver ist verschwunden (Kabel gezogen,
+Adapter abgesteckt) oder die Ausgabe ließ sich während des Laufs nicht schreiben; die
+Servos werden dann angehalten.
+Exit-Code 2: eine falsche Option, eine Datei, die sich nicht lesen oder abspielen lässt,
+ein Port, der sich nicht öffnen lässt, oder ein Skript mit Tönen und kein Soundserver,
+der sie abspielt; dann wird nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Play the motion without the sounds, timed by the clock; a JAW servo still follows them.</source>
+        <translation>Die Bewegung ohne die Töne abspielen, nach der Uhr getaktet; ein JAW-Servo folgt ihnen trotzdem.</translation>
+    </message>
+    <message>
+        <source>Move the motion MS later than the sound, or earlier below 0; as Quarnel&apos;s Sound Timing has it by default.</source>
+        <translation>Die Bewegung MS später als den Ton legen, oder unter 0 früher; sonst wie in Quarnels Tonzeitpunkt eingestellt.</translation>
+    </message>
+    <message>
+        <source>--sound-offset takes a number of milliseconds from %1 to %2.</source>
+        <translation>--sound-offset erwartet eine Zahl von Millisekunden von %1 bis %2.</translation>
+    </message>
 </context>
 <context>
     <name>PortRoute</name>
@@ -570,7 +596,7 @@ oder ein Port, der sich nicht öffnen lässt; dann wird nichts gesendet.</transl
     </message>
     <message>
         <source>Virtual board</source>
-        <translation>Virtuelle Platine</translation>
+        <translation>Virtuelles Board</translation>
     </message>
 </context>
 <context>
@@ -910,7 +936,7 @@ oder ein Port, der sich nicht öffnen lässt; dann wird nichts gesendet.</transl
     </message>
     <message>
         <source>Draw where each servo will be over time, the script played ahead with no board</source>
-        <translation>Zeichnen, wo jedes Servo im Lauf der Zeit steht, das Skript vorab ohne Platine gespielt</translation>
+        <translation>Zeichnen, wo jedes Servo im Lauf der Zeit steht, das Skript vorab ohne Board gespielt</translation>
     </message>
     <message>
         <source>Make a node of where every servo is going now, at the speed set</source>
@@ -952,7 +978,7 @@ oder ein Port, der sich nicht öffnen lässt; dann wird nichts gesendet.</transl
     </message>
     <message>
         <source>%1, its home</source>
-        <translation>%1, seiner Grundstellung</translation>
+        <translation>%1, seiner Home-Position</translation>
     </message>
     <message>
         <source>%1 minimum must be a whole number from %2 to %3</source>
@@ -968,11 +994,11 @@ oder ein Port, der sich nicht öffnen lässt; dann wird nichts gesendet.</transl
     </message>
     <message>
         <source>%1 home must be a whole number from %2 to %3</source>
-        <translation>Die Grundstellung von %1 muss eine ganze Zahl von %2 bis %3 sein</translation>
+        <translation>Die Home-Position von %1 muss eine ganze Zahl von %2 bis %3 sein</translation>
     </message>
     <message>
         <source>%1, its home,</source>
-        <translation>%1, seiner Grundstellung,</translation>
+        <translation>%1, seiner Home-Position,</translation>
     </message>
     <message>
         <source>%1 maximum must be a whole number from %2 to %3</source>
@@ -1145,15 +1171,15 @@ oder ein Port, der sich nicht öffnen lässt; dann wird nichts gesendet.</transl
     </message>
     <message>
         <source>Open the control window and the link to the board, with these servo settings</source>
-        <translation>Das Steuerfenster und die Verbindung zur Platine öffnen, mit diesen Servoeinstellungen</translation>
+        <translation>Das Steuerfenster und die Verbindung zum Board öffnen, mit diesen Servo-Einstellungen</translation>
     </message>
     <message>
         <source>Save the servo rows to their servo settings file (.sst)</source>
-        <translation>Die Servozeilen in ihre Servoeinstellungsdatei (.sst) speichern</translation>
+        <translation>Die Servozeilen in ihre Servo-Einstellungsdatei (.sst) speichern</translation>
     </message>
     <message>
         <source>Open a servo settings file (.sst) into the servo rows</source>
-        <translation>Eine Servoeinstellungsdatei (.sst) in die Servozeilen öffnen</translation>
+        <translation>Eine Servo-Einstellungsdatei (.sst) in die Servozeilen öffnen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1415,11 +1441,11 @@ oder ein Port, der sich nicht öffnen lässt; dann wird nichts gesendet.</transl
     </message>
     <message>
         <source>Virtual board</source>
-        <translation>Virtuelle Platine</translation>
+        <translation>Virtuelles Board</translation>
     </message>
     <message>
         <source>A board shown on the screen, for work without hardware</source>
-        <translation>Eine auf dem Bildschirm gezeigte Platine, für die Arbeit ohne Hardware</translation>
+        <translation>Ein auf dem Bildschirm gezeigtes Board, für die Arbeit ohne Hardware</translation>
     </message>
     <message>
         <source>Default: %1</source>

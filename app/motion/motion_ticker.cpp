@@ -42,7 +42,7 @@ void MotionTicker::stop() {
 
 void MotionTicker::tickNow() {
   m_caughtUp = false;
-  advance(false);
+  advance();
   ticked();
   if (m_running) arm();
 }
@@ -54,9 +54,8 @@ double MotionTicker::msSinceLastTick() const {
   return std::round((m_clock.seconds() - m_lastTick) * 1e6) / 1000;
 }
 
-void MotionTicker::advance(bool wholeMilliseconds) {
-  double elapsedMs = msSinceLastTick();
-  if (wholeMilliseconds) elapsedMs = std::floor(elapsedMs);
+void MotionTicker::advance() {
+  const double elapsedMs = msSinceLastTick();
   m_lastTick += elapsedMs / 1000;
   m_motion.tick(elapsedMs);
 }
@@ -75,12 +74,9 @@ void MotionTicker::arm() {
 void MotionTicker::catchUp() {
   if (!m_running || m_caughtUp) return;
   // The time until now belongs to the old targets and speeds: a servo that stood still for a
-  // second must not take a second's worth of steps toward its new target at once. Up to the
-  // last whole millisecond, as a tick every millisecond would have: a pause set by the runner's
-  // tick then ends before the runner's tick that many milliseconds on looks at it, as it does
-  // in the timeline's simulation, instead of by a hair after it.
+  // second must not take a second's worth of steps toward its new target at once.
   m_caughtUp = true;
-  advance(true);
+  advance();
   m_timUpdate.start(0);
 }
 

@@ -36,7 +36,7 @@ public:
 
 private:
   double msSinceLastTick() const;
-  void advance(bool wholeMilliseconds);
+  void advance();
   void arm();
   void catchUp();
 

@@ -5,18 +5,23 @@
 #include "config/file_access.h"
 #include "config/servo_settings_file.h"
 #include "motion/servo_limits.h"
+#include "script/line_command.h"
 #include "script/script_check.h"
 #include "script/script_file.h"
 
 #include <QCoreApplication>
+
+#include <filesystem>
 
 namespace quarnel {
 
 Player::Player(const PlayerOptions &options, ServoDriver &driver, const Clock &clock, double startSeconds,
                ConsoleUi &ui, ProgressLine &progress, const std::string &rememberedFile)
     : m_options(options), m_clock(clock), m_startSeconds(startSeconds), m_ui(ui), m_progress(progress),
-      m_remembered(rememberedFile, ui, "quarnel-play"), m_link(m_motion, driver, clock), m_ticker(m_motion, clock, this), m_script(m_configuration, {ui, "quarnel-play"}),
-      m_runner(m_script, m_motion, m_sound) {
+      m_remembered(rememberedFile, ui, "quarnel-play"), m_link(m_motion, driver, clock), m_silence(clock),
+      m_soundServer(clock), m_runClock(clock, options.noSound || options.dryRun ? static_cast<SoundPlayer &>(m_silence) : m_soundServer),
+      m_ticker(m_motion, m_runClock, this), m_script(m_configuration, {ui, "quarnel-play"}),
+      m_runner(m_script, m_motion, m_runClock), m_tmrScriptRun(m_runner, m_runClock, this) {
   m_link.statusChanged = [this] {
     const LinkStatus &link = m_link.status();
     if (link.fault == LinkFault::Lost)
@@ -25,13 +30,18 @@ Player::Player(const PlayerOptions &options, ServoDriver &driver, const Clock &c
                      .arg(QString::fromStdString(link.device))
                      .toStdString());
   };
-  m_tmrScriptRun.setInterval(runnerTickMs);
-  connect(&m_tmrScriptRun, &QTimer::timeout, this, [this] {
-    m_runner.tick();
+  const SoundTiming timing = m_remembered.soundTiming();
+  m_runClock.setOffsetMs(options.soundOffsetMs.value_or(timing.offsetMs));
+  m_script.setJawLookAheadMs(timing.jawLookAheadMs);
+  // Where a sound went unheard, the show is not what it should be.
+  m_soundServer.unheard = [this](const std::string &why) { endOnFault(soundLost(why)); };
+  m_tmrScriptRun.ticked = [this] {
     m_progress.clockMoved(sinceStart());
     m_link.poll();
-    if (const int error = m_progress.writeError()) endOnFault(outputFailure(error) + ". " + QCoreApplication::translate("Player", "The run stopped.").toStdString());
-  });
+    if (const auto fault = m_soundServer.fault()) endOnFault(soundLost(*fault));
+    if (const int error = m_progress.writeError())
+      endOnFault(outputFailure(error) + ". " + QCoreApplication::translate("Player", "The run stopped.").toStdString());
+  };
   m_runner.setLineListener([this](int row) { lineStarted(row); });
   m_runner.setLineCarried([this] { return m_link.lineCarried(); });
   m_runner.setStateListener([this] {
@@ -42,7 +52,25 @@ Player::Player(const PlayerOptions &options, ServoDriver &driver, const Clock &c
 
 std::optional<std::string> Player::load() {
   if (auto problem = loadServoSettings()) return problem;
-  return loadScript();
+  if (auto problem = loadScript()) return problem;
+  return connectSound();
+}
+
+std::optional<std::string> Player::connectSound() {
+  if (m_options.noSound || m_options.dryRun) return std::nullopt;
+  const ScriptLines &lines = m_script.lines();
+  bool playsSound = false;
+  for (int row = 1; row < lines.rowCount(); ++row) {
+    const LineCommand command = classifyLine(lines.text(row));
+    playsSound = playsSound || (command.kind == LineKind::Sound && !command.soundPath.empty());
+  }
+  if (!playsSound) return std::nullopt;
+  if (const auto why = m_soundServer.connect())
+    return QCoreApplication::translate("Player", "%1 plays sounds, and no sound server plays them: %2 --no-sound plays "
+                                                 "it without them.")
+        .arg(QString::fromStdString(m_options.script), QString::fromStdString(*why))
+        .toStdString();
+  return std::nullopt;
 }
 
 std::optional<std::string> Player::loadServoSettings() {
@@ -79,6 +107,7 @@ std::optional<std::string> Player::loadScript() {
   m_ui.hold(&messages);
   m_script.load();
   const ScriptRead read = readScript(file.bytes, m_script);
+  m_script.setSoundFolder(std::filesystem::absolute(path).parent_path());
   m_ui.hold(nullptr);
   const QString shownPath = QString::fromStdString(path);
   if (read == ScriptRead::NotValid)
@@ -117,6 +146,12 @@ std::optional<std::string> Player::start() {
   m_runner.run();
   m_tmrScriptRun.start();
   return std::nullopt;
+}
+
+std::string Player::soundLost(const std::string &why) {
+  return QCoreApplication::translate("Player", "the sound cannot be heard: %1 The run stopped.")
+      .arg(QString::fromStdString(why))
+      .toStdString();
 }
 
 void Player::lineStarted(int row) {

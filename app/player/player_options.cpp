@@ -2,6 +2,7 @@
 #include "player_options.h"
 
 #include "command_line.h"
+#include "config/sound_timing.h"
 #include "motion/speed_interval.h"
 #include "port_device.h"
 #include "tavik.h"
@@ -31,11 +32,13 @@ std::variant<PlayerOptions, int> parsePlayerOptions() {
       "their ranges (at home when that is not known), and move to their homes (from --servos,\n"
       "else 127), then the script runs from line 1. WAIT waits for Enter on a terminal and is\n"
       "skipped otherwise.\n"
+      "SOUND lines play through the system's sound server (PulseAudio or PipeWire), and the\n"
+      "sound playing times the run.\n"
       "Ctrl+C, SIGTERM or SIGHUP holds every servo where it is, closes the link and exits 0.\n"
-      "Exit code 1: the board's device went away (cable pulled, adapter unplugged) or the\n"
-      "output could not be written during the run; the servos are held then.\n"
-      "Exit code 2: a bad option, a file that cannot be read or played, or a port that\n"
-      "cannot be opened; nothing is sent then."),
+      "Exit code 1: the board's device or the sound server went away (cable pulled, adapter\n"
+      "unplugged) or the output could not be written during the run; the servos are held then.\n"
+      "Exit code 2: a bad option, a file that cannot be read or played, a port that cannot be\n"
+      "opened, or a script with sounds and no sound server to play them; nothing is sent then."),
       {.wholeHelpOnError = false, .shortVersion = true});
   QCommandLineParser &parser = commandLine.parser();
   const QCommandLineOption servos("servos", QCoreApplication::translate("PlayerOptions", "Servo settings (.sst): each servo's range and home."), "FILE.sst");
@@ -47,7 +50,15 @@ std::variant<PlayerOptions, int> parsePlayerOptions() {
   const QCommandLineOption speed("speed", QCoreApplication::translate("PlayerOptions", "Speed 1 to 255 of the move to home before line 1; 32 by default."), "S");
   const QCommandLineOption dryRun("dry-run", QCoreApplication::translate("PlayerOptions", "Open no port: print \"<ms since start> <servo> <position>\" for "
                                              "each position that would be sent."));
-  parser.addOptions({servos, port, device, baud, loops, speed, dryRun});
+  const QCommandLineOption noSound(
+      "no-sound", QCoreApplication::translate("PlayerOptions", "Play the motion without the sounds, timed by the clock; a "
+                                                               "JAW servo still follows them."));
+  const QCommandLineOption soundOffset(
+      "sound-offset",
+      QCoreApplication::translate("PlayerOptions", "Move the motion MS later than the sound, or earlier below 0; as "
+                                                   "Quarnel's Sound Timing has it by default."),
+      "MS");
+  parser.addOptions({servos, port, device, baud, loops, speed, dryRun, noSound, soundOffset});
   commandLine.addPositionalArgument("SCRIPT.tvk", QCoreApplication::translate("PlayerOptions", "The script to play."));
   if (const auto status = commandLine.parse(QCoreApplication::arguments())) return *status;
   if (parser.positionalArguments().size() != 1) return commandLine.usageError(QCoreApplication::translate("PlayerOptions", "Name one script to play."));
@@ -77,6 +88,15 @@ std::variant<PlayerOptions, int> parsePlayerOptions() {
     options.loops = *n;
   } else if (options.dryRun) {
     options.loops = 1; // a dry run ends by itself
+  }
+  options.noSound = parser.isSet(noSound);
+  if (parser.isSet(soundOffset)) {
+    const auto ms = wholeNumber(parser.value(soundOffset), -largestSoundOffsetMs, largestSoundOffsetMs);
+    if (!ms)
+      return commandLine.usageError(QCoreApplication::translate("PlayerOptions", "--sound-offset takes a number of milliseconds from %1 to %2.")
+                                        .arg(-largestSoundOffsetMs)
+                                        .arg(largestSoundOffsetMs));
+    options.soundOffsetMs = *ms;
   }
   if (parser.isSet(speed)) {
     const auto s = wholeNumber(parser.value(speed), slowestSpeed, fastestSpeed);

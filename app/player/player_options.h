@@ -16,6 +16,8 @@ struct PlayerOptions {
   std::optional<int> loops; // nothing: loops run for ever
   int speed = 32;           // of the move to home before line 1
   bool dryRun = false;
+  bool noSound = false;               // SOUND lines in silence, the run timed by the clock
+  std::optional<int> soundOffsetMs;   // nothing: as quarnel.conf has it
 };
 
 // The options of a run, or the exit status when the program is to end at once: the help or the

@@ -1,7 +1,5 @@
 #include "script/runner_timer.h"
 
-#include "script/script_runner.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -11,7 +9,8 @@ namespace {
 constexpr double tickSeconds = runnerTickMs / 1000.0;
 } // namespace
 
-RunnerTimer::RunnerTimer(const Clock &clock, QObject *parent) : QObject(parent), m_clock(clock), m_timer(this) {
+RunnerTimer::RunnerTimer(ScriptRunner &runner, const Clock &clock, QObject *parent)
+    : QObject(parent), m_runner(runner), m_clock(clock), m_timer(this) {
   m_timer.setObjectName("tmrScriptRun");
   m_timer.setTimerType(Qt::PreciseTimer);
   m_timer.setSingleShot(true);
@@ -35,6 +34,10 @@ void RunnerTimer::fire() {
   // heard): then the tick waits on.
   if (now >= m_due) {
     while (m_due <= now) m_due += tickSeconds;
+    // Whole microseconds down: a pause counted from a hair after its tick would end a hair
+    // after the tick that looks for its end.
+    const double lateMs = std::floor((now - (m_due - tickSeconds)) * 1e6) / 1000;
+    m_runner.tick(lateMs);
     ticked(); // which may stop the timer
   }
   if (m_running) arm();

@@ -16,7 +16,7 @@ ScriptRunner::ScriptRunner(ScriptModel &script, MotionModel &motion, SoundPlayer
 
 // The reason a line cannot be carried out, or nothing once it has been. A node's move follows
 // `moves`.
-std::optional<std::string> ScriptRunner::carryOut(std::string_view text, Easing moves) {
+std::optional<std::string> ScriptRunner::carryOut(std::string_view text, Easing moves, double lateMs) {
   const LineCommand command = classifyLine(text);
   switch (command.kind) {
   case LineKind::Nothing:
@@ -35,7 +35,7 @@ std::optional<std::string> ScriptRunner::carryOut(std::string_view text, Easing 
   case LineKind::Pause: {
     const auto length = pauseMilliseconds(command.pauseLength);
     if (!length) return pauseIsNoNumber();
-    m_motion.startPause(*length);
+    m_motion.startPause(*length - static_cast<float>(lateMs));
     return std::nullopt;
   }
   case LineKind::Wait:
@@ -102,7 +102,7 @@ bool ScriptRunner::carryOutOrReport(std::string_view text, Easing moves) {
   return !failure;
 }
 
-void ScriptRunner::tick() {
+void ScriptRunner::tick(double lateMs) {
   if (m_inTick || m_idle) return;
   m_inTick = true;
   ScriptLines &lines = m_script.lines();
@@ -116,7 +116,7 @@ void ScriptRunner::tick() {
       lines.markCurrent();
       if (m_lineListener) m_lineListener(lines.currentLine());
       const std::string text(lines.text(lines.currentLine()));
-      auto failure = carryOut(text, m_easing);
+      auto failure = carryOut(text, m_easing, lateMs);
       m_motion.clearAllAtTarget();
       if (failure) {
         // Stopped before the message, so no tick runs on behind it.

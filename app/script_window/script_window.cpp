@@ -56,7 +56,7 @@ double neededScale(const QFontMetrics &metrics, const QStringList &captions, int
 ScriptWindow::ScriptWindow(ScriptModel &script, ScriptEdits &edits, ScriptRunner &runner, MotionModel &motion,
                            const Clock &clock, UiServices &ui, const AppIdentity &identity, DocumentFolders &folders)
     : m_script(script), m_edits(edits), m_runner(runner), m_motion(motion), m_clock(clock), m_ui(ui),
-      m_identity(identity), m_folders(folders), m_tmrScriptRun(clock, this) {
+      m_identity(identity), m_folders(folders), m_tmrScriptRun(runner, clock, this) {
   setObjectName("frmScript");
   buildControls();
   buildMenus();
@@ -230,10 +230,7 @@ void ScriptWindow::connectControls() {
   connect(m_cmbAbort, &QPushButton::clicked, this, [this] { m_runner.stop(); });
   connect(m_cmbResume, &QPushButton::clicked, this, [this] { m_runner.resume(); });
   connect(m_cmdGoto, &QPushButton::clicked, this, [this] { m_runner.gotoLine(); });
-  m_tmrScriptRun.ticked = [this] {
-    m_runner.tick();
-    showRunProgress();
-  };
+  m_tmrScriptRun.ticked = [this] { showRunProgress(); };
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, [this] { stopAllRequested(); });
 
   connect(m_cmbClose, &QPushButton::clicked, this, &ScriptWindow::closeWindow);

@@ -17,20 +17,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-double steadySeconds() {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
-
 int64_t frameAt(double ms) { return std::llround(ms * SoundServer::rate / 1000); }
-
-// Where a loud stretch starts, each at least 200 ms after the one before, in frames.
-std::vector<int64_t> clicksIn(const std::vector<float> &samples) {
-  std::vector<int64_t> found;
-  for (size_t i = 0; i < samples.size(); ++i)
-    if (std::abs(samples[i]) > 0.4f && (found.empty() || static_cast<int64_t>(i) - found.back() > frameAt(200)))
-      found.push_back(static_cast<int64_t>(i));
-  return found;
-}
 
 struct Reading {
   double at; // steady seconds
@@ -47,6 +34,18 @@ double valueAt(const std::vector<Reading> &readings, double at) {
 }
 
 } // namespace
+
+double steadySeconds() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+std::vector<int64_t> clicksIn(const std::vector<float> &samples) {
+  std::vector<int64_t> found;
+  for (size_t i = 0; i < samples.size(); ++i)
+    if (std::abs(samples[i]) > 0.4f && (found.empty() || static_cast<int64_t>(i) - found.back() > frameAt(200)))
+      found.push_back(static_cast<int64_t>(i));
+  return found;
+}
 
 std::shared_ptr<quarnel::DecodedSound> clickTrack(const std::vector<int> &clicksMs, int lengthMs) {
   auto sound = std::make_shared<quarnel::DecodedSound>();
@@ -108,10 +107,10 @@ ClickTiming timeClicks(quarnel::SoundOutput &output, const SoundServer &server,
   ClickTiming timing;
   timing.clockWentBack = !std::is_sorted(clock.begin(), clock.end(), [](auto &a, auto &b) { return a.value < b.value; });
   if (arrived.empty()) return timing;
-  double recordingStart = arrived.front().at;
-  for (const Reading &r : arrived) recordingStart = std::min(recordingStart, r.at - r.value / SoundServer::rate);
+  CountStart recordingStart;
+  for (const Reading &r : arrived) recordingStart.seen(r.at, r.value / SoundServer::rate);
   for (const int64_t click : clicksIn(recordedSamples(recording)))
-    timing.clockMs.push_back(valueAt(clock, recordingStart + static_cast<double>(click) / SoundServer::rate));
+    timing.clockMs.push_back(valueAt(clock, recordingStart.seconds() + static_cast<double>(click) / SoundServer::rate));
   return timing;
 }
 

@@ -6,6 +6,9 @@
 #include "sound/sound_output.h"
 #include "sound_server.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +27,23 @@ bool writeWaveFile(const std::string &path, const quarnel::DecodedSound &sound);
 
 // `text` spoken by espeak-ng; null when it could not be made.
 std::shared_ptr<const quarnel::DecodedSound> spokenText(const std::string &text);
+
+double steadySeconds();
+
+// The moment on the steady clock that a growing file's count starts from (the frames of a
+// recording, the microseconds of the board's log): what a look finds was there no later, so
+// each look bounds it.
+class CountStart {
+public:
+  void seen(double atSteadySeconds, double secondsCounted) { m_start = std::min(m_start, atSteadySeconds - secondsCounted); }
+  double seconds() const { return m_start; }
+
+private:
+  double m_start = std::numeric_limits<double>::infinity();
+};
+
+// Where each click of a recording starts, in frames, each at least 200 ms after the one before.
+std::vector<int64_t> clicksIn(const std::vector<float> &samples);
 
 struct ClickTiming {
   std::vector<double> clockMs; // what the clock said as each click was heard, in order

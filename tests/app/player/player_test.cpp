@@ -3,7 +3,8 @@
 // exit codes and messages, and what a dry run prints.
 #include "application_parts.h"
 #include "board_process.h"
-#include "crlf_text.h"
+#include "script_text.h"
+#include "sound_samples.h"
 #include "spawn_program.h"
 #include "temporary_folder.h"
 #include "wait_until.h"
@@ -28,22 +29,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using tavik::testing::BoardProcess;
-
-// Servo 0 at `pos0`, every other servo at 127, all at `speed`.
-std::string pose(int pos0, int speed) {
-  std::string text;
-  for (int slot = 0; slot < 12; ++slot) text += std::to_string(slot == 0 ? pos0 : 127) + ',' + std::to_string(speed) + ',';
-  return text;
-}
-
-// A script file: its nodes (name and data) and its lines, each record quoted.
-std::string tvk(std::vector<std::pair<std::string, std::string>> nodes, std::vector<std::string> lines) {
-  std::string file = "\"TVKFILE\"\n";
-  for (const auto &[name, data] : nodes) file += '"' + name + "\"\n\"" + data + "\"\n";
-  file += "\"***\"\n";
-  for (const auto &line : lines) file += '"' + line + "\"\n";
-  return crlf(file + "\"\"\n\"***\"\n");
-}
 
 std::string swing() { return tvk({{"Up", pose(140, 255)}, {"Down", pose(114, 255)}}, {"LOOPSTART", "Up", "Down", "LOOPEND"}); }
 
@@ -313,6 +298,10 @@ TEST_F(PlayerTest, WhatCannotBePlayedIsSaidOnceWithExitCode2AndNothingSent) {
   const std::string damaged = file("damaged.tvk", crlf("\"TVKFILE\"\n\"Up\"\n\"1,2,3\"\n\"***\"\n"));
   const std::string unknown = file("unknown.tvk", tvk({{"Up", pose(140, 32)}}, {"Up", "PAUSE 10", "Upp"}));
   const std::string stopped = file("stopped.tvk", tvk({{"Up", pose(140, 0)}}, {"Up"}));
+  const std::string silent = file("silent.tvk", tvk({}, {"SOUND silence.wav", "SOUND gone.wav"}));
+  ASSERT_TRUE(tavik::testing::writeWaveFile((m_dir / "silence.wav").string(), *tavik::testing::clickTrack({}, 100)));
+  const std::string sounding = file("sounding.tvk", tvk({}, {"SOUND silence.wav"}));
+  setenv("PULSE_SERVER", ("unix:" + (m_dir / "no-server").string()).c_str(), 1);
   // Servo settings rows named in order, each with its row number, then the end line.
   const auto sst = [](const std::vector<std::string> &names) {
     std::string text;
@@ -350,6 +339,16 @@ TEST_F(PlayerTest, WhatCannotBePlayedIsSaidOnceWithExitCode2AndNothingSent) {
       {{script, "--port", "2", "--device", board}, "quarnel-play: --port and --device name the board twice.", 3},
       {{script, "--baud", "1200", "--device", board}, "quarnel-play: --baud takes 2400, 4800 or 9600.", 3},
       {{"--device", board}, "quarnel-play: Name one script to play.", 3},
+      {{silent, "--device", board},
+       "quarnel-play: " + silent + " line 2 \"SOUND gone.wav\" cannot run: its sound file " + (m_dir / "gone.wav").string() +
+           " cannot be played. No such file or directory.",
+       1},
+      {{sounding, "--device", board},
+       "quarnel-play: " + sounding + " plays sounds, and no sound server plays them: No sound server: Connection refused. "
+                                     "--no-sound plays it without them.",
+       1},
+      {{script, "--sound-offset", "5001", "--device", board},
+       "quarnel-play: --sound-offset takes a number of milliseconds from -5000 to 5000.", 3},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.message);
@@ -364,6 +363,32 @@ TEST_F(PlayerTest, WhatCannotBePlayedIsSaidOnceWithExitCode2AndNothingSent) {
     EXPECT_EQ(player.out(), "");
     std::this_thread::sleep_for(50ms);
     EXPECT_TRUE(process.lines().empty()) << "sent before refusing";
+  }
+}
+
+// No sound server to be had: with --no-sound, and in a dry run, the sound goes by in silence on
+// the clock and a JAW servo opens on its voice and closes again, on the wire as in the printout.
+TEST_F(PlayerTest, WithoutTheSoundTheJawStillFollowsIt) {
+  setenv("PULSE_SERVER", ("unix:" + (m_dir / "no-server").string()).c_str(), 1);
+  ASSERT_TRUE(tavik::testing::writeWaveFile((m_dir / "voice.wav").string(), *tavik::testing::toneBurst(200, 800, 1000)));
+  const std::string script = file("jaw.tvk", tvk({}, {"SOUND voice.wav", "JAW 3 40 120", "PAUSE 1200"}));
+  for (const bool dryRun : {false, true}) {
+    SCOPED_TRACE(dryRun);
+    BoardProcess board(true);
+    Player player(dryRun ? std::vector<std::string>{script, "--dry-run"}
+                         : std::vector<std::string>{script, "--no-sound", "--device", board.link()});
+    ASSERT_EQ(player.wait(), 0) << player.err();
+    std::vector<int> jaw = onTheWire(board, 3);
+    if (dryRun) {
+      std::istringstream printed(player.out());
+      for (std::string line; std::getline(printed, line);) {
+        int ms = 0, servo = -1, position = -1;
+        if (std::istringstream(line) >> ms >> servo >> position && servo == 3) jaw.push_back(position);
+      }
+    }
+    ASSERT_GE(jaw.size(), 3u);
+    EXPECT_GE(*std::max_element(jaw.begin(), jaw.end()), 100);
+    EXPECT_EQ(jaw.back(), 40);
   }
 }
 
