@@ -13,6 +13,7 @@
 #include "widgets/design_scroll_area.h"
 #include "widgets/named_widget.h"
 #include "widgets/help_menu.h"
+#include "widgets/read_out_label.h"
 #include "widgets/stop_sign.h"
 #include "widgets/window_placement.h"
 
@@ -95,7 +96,7 @@ void ControlWindow::buildControls() {
                         m_layout.rect(left, top, servoFrameWidth, servoFrameHeight));
     m_fmeServoCon[i] = frame;
     m_hscServoCon[i] = place(new QSlider(Qt::Horizontal, frame), indexed("hscServoCon", i), m_layout.rect(120, 360, 1932, 252));
-    m_lblServoPos[i] = place(new QLabel("127", frame), indexed("lblServoPos", i), m_layout.rect(1440, 120, 612, 252));
+    m_lblServoPos[i] = place(new ReadOutLabel("127", frame), indexed("lblServoPos", i), m_layout.rect(1440, 120, 612, 252));
     m_lblServoPos[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // A label of fixed size takes a new text without asking its frame to lay out again.
     m_lblServoPos[i]->setFixedSize(m_lblServoPos[i]->size());
