@@ -175,9 +175,12 @@ void ControlWindow::buildStatusBar() {
 }
 
 void ControlWindow::showLineLoad() {
-  const QString text =
-      tr("%1 frames/s, %2 % of the line").arg(m_link.framesPerSecond()).arg(m_link.linePercent());
-  if (m_lblLineLoad->text() != text) m_lblLineLoad->setText(text);
+  // At every tick: the text is made only when a figure changed, as making it costs more than
+  // the tick's own work.
+  const std::pair figures(m_link.framesPerSecond(), m_link.linePercent());
+  if (figures == m_lineLoadShown) return;
+  m_lineLoadShown = figures;
+  m_lblLineLoad->setText(tr("%1 frames/s, %2 % of the line").arg(figures.first).arg(figures.second));
 }
 
 void ControlWindow::connectControls() {
