@@ -8,6 +8,11 @@ namespace quarnel {
 
 ReadOutLabel::ReadOutLabel(const QString &text, QWidget *parent) : QLabel(text, parent) {
   setTextFormat(Qt::PlainText);
+  // Digits need no shaping, which would cost more than drawing them; the rest of the font is
+  // still the parent's.
+  QFont unshaped;
+  unshaped.setStyleStrategy(QFont::PreferNoShaping);
+  setFont(unshaped);
   setAttribute(Qt::WA_OpaquePaintEvent);
   parent->installEventFilter(this);
 }
