@@ -13,6 +13,7 @@
 #include "widgets/design_scroll_area.h"
 #include "widgets/named_widget.h"
 #include "widgets/help_menu.h"
+#include "widgets/read_out_label.h"
 #include "widgets/stop_sign.h"
 #include "widgets/window_placement.h"
 
@@ -95,7 +96,7 @@ void ControlWindow::buildControls() {
                         m_layout.rect(left, top, servoFrameWidth, servoFrameHeight));
     m_fmeServoCon[i] = frame;
     m_hscServoCon[i] = place(new QSlider(Qt::Horizontal, frame), indexed("hscServoCon", i), m_layout.rect(120, 360, 1932, 252));
-    m_lblServoPos[i] = place(new QLabel("127", frame), indexed("lblServoPos", i), m_layout.rect(1440, 120, 612, 252));
+    m_lblServoPos[i] = place(new ReadOutLabel("127", frame), indexed("lblServoPos", i), m_layout.rect(1440, 120, 612, 252));
     m_lblServoPos[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // A label of fixed size takes a new text without asking its frame to lay out again.
     m_lblServoPos[i]->setFixedSize(m_lblServoPos[i]->size());
@@ -174,9 +175,12 @@ void ControlWindow::buildStatusBar() {
 }
 
 void ControlWindow::showLineLoad() {
-  const QString text =
-      tr("%1 frames/s, %2 % of the line").arg(m_link.framesPerSecond()).arg(m_link.linePercent());
-  if (m_lblLineLoad->text() != text) m_lblLineLoad->setText(text);
+  // At every tick: the text is made only when a figure changed, as making it costs more than
+  // the tick's own work.
+  const std::pair figures(m_link.framesPerSecond(), m_link.linePercent());
+  if (figures == m_lineLoadShown) return;
+  m_lineLoadShown = figures;
+  m_lblLineLoad->setText(tr("%1 frames/s, %2 % of the line").arg(figures.first).arg(figures.second));
 }
 
 void ControlWindow::connectControls() {

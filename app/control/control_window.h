@@ -21,6 +21,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <utility>
 
 class QAction;
 class QGroupBox;
@@ -111,6 +112,7 @@ private:
   QLabel *m_lblLinkLight = nullptr;
   LiveStatus *m_lblLinkStatus = nullptr;
   QLabel *m_lblLineLoad = nullptr;
+  std::pair<int, int> m_lineLoadShown{-1, -1}; // frames per second and per cent of the line
   QAction *m_mnuFBack = nullptr;
   MotionTicker m_ticker;
 };
