@@ -130,7 +130,7 @@ void WindowPlacementTest::clearPlaceCoversNeitherStopNorTheBoard_data() {
 
   // 1366 x 768 at a scale of 1.5: the board's window down the left edge, the control and
   // script windows beside it, STOP in the control window's right column.
-  const QRect area(0, 0, 910, 512), board(0, 0, 142, 482), stop(515, 335, 50, 43);
+  const QRect board(0, 0, 142, 482), stop(515, 335, 50, 43);
   const QRect pair(142, 0, 720, 512);
   QTest::newRow("beside, narrowed to the free side") << QRect(300, 0, 380, 300) << QList<QRect>{board}
                                                     << QRect(680, 0, 230, 440);
