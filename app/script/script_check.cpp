@@ -5,6 +5,8 @@
 #include "script/line_command.h"
 #include "text/text_number.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -59,7 +61,9 @@ SoundRead lineSound(const ScriptModel &script, std::string_view soundPath) {
   SoundRead read = script.sounds().sound(file);
   if (read.error) {
     if (read.error->back() != '.') *read.error += '.';
-    read.error = "its sound file " + file.string() + " cannot be played. " + *read.error;
+    read.error = QCoreApplication::translate("ScriptCheck", "its sound file %1 cannot be played. %2")
+                     .arg(QString::fromStdString(file.string()), QString::fromStdString(*read.error))
+                     .toStdString();
   }
   return read;
 }
