@@ -1,10 +1,19 @@
-// The played clock against what the sound server really played over a minute of clicks, and
-// how far the jaw runs ahead of the voice it follows; printed, nothing is asserted.
+// The played clock against what the sound server really played over a minute of clicks, how
+// far the jaw runs ahead of the voice it follows, and quarnel-play timed by the sound: each pose
+// placed on a click of a one-minute and a five-minute track against the click as heard, and the
+// program's CPU; printed, nothing is asserted.
+#include "application_parts.h"
+#include "played_show.h"
+#include "script_text.h"
 #include "sound/jaw_moves.h"
 #include "sound_samples.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <numeric>
 
 using namespace quarnel;
 
@@ -76,6 +85,47 @@ void jawAgainstEnvelope() {
   }
 }
 
+// A click a second from 1 s on, each with a pose of servo 0 on it: ten units either way at full
+// speed, and 900 ms of pause after each, as every line runs 100 ms after the last.
+void posesOnClicks(const tavik::testing::SoundServer &server, const std::string &player, int seconds) {
+  const tavik::testing::TemporaryFolder folder;
+  std::vector<int> clicksMs;
+  std::vector<std::string> lines = {"SOUND clicks.wav", "PAUSE 900"};
+  for (int k = 1; k < seconds; ++k) {
+    clicksMs.push_back(1000 * k);
+    lines.insert(lines.end(), {k % 2 ? "Up" : "Down", "PAUSE 900"});
+  }
+  if (!tavik::testing::writeWaveFile(folder.file("clicks.wav"), *tavik::testing::clickTrack(clicksMs, 1000 * seconds))) {
+    std::printf("poses on clicks: the track could not be written\n");
+    return;
+  }
+  std::ofstream(folder.file("clicks.tvk"), std::ios::binary) << tvk({{"Up", pose(137, 255)}, {"Down", pose(127, 255)}}, lines);
+  const tavik::testing::BoardProcess board(false);
+  const double start = tavik::testing::steadySeconds();
+  const tavik::testing::PlayedShow show =
+      playShow(server, board, {player, "--device", board.link(), folder.file("clicks.tvk")}, "/dev/null",
+               std::chrono::seconds(seconds + 60));
+  const double ranFor = tavik::testing::steadySeconds() - start;
+  const std::vector<double> heard = show.clicksPlayed();
+  const std::vector<double> poses = show.moveStarts(0, 0.3);
+  if (show.exitCode != 0 || heard.size() != clicksMs.size() || poses.size() != clicksMs.size()) {
+    std::printf("poses on clicks over %d s: exit code %d, %zu clicks played and %zu poses of %zu\n", seconds, show.exitCode,
+                heard.size(), poses.size(), clicksMs.size());
+    return;
+  }
+  std::vector<double> lateMs;
+  for (size_t k = 0; k < poses.size(); ++k) lateMs.push_back((poses[k] - heard[k]) * 1000);
+  const auto mean = [](auto first, auto last) { return std::accumulate(first, last, 0.0) / static_cast<double>(last - first); };
+  const double worst = *std::max_element(lateMs.begin(), lateMs.end(), [](double a, double b) { return std::abs(a) < std::abs(b); });
+  const size_t minute = std::min<size_t>(59, lateMs.size() / 2);
+  const double drift = mean(lateMs.end() - static_cast<std::ptrdiff_t>(minute), lateMs.end()) -
+                       mean(lateMs.begin(), lateMs.begin() + static_cast<std::ptrdiff_t>(minute));
+  std::printf("poses on clicks over %d s, each pose's start on the wire after its click as played: mean %+.1f ms, "
+              "worst %+.1f ms, drift %+.1f ms from the first minute to the last; quarnel-play's CPU %.2f %% of a core "
+              "(goal 2 %%)\n",
+              seconds, mean(lateMs.begin(), lateMs.end()), worst, drift, 100 * show.cpuSeconds / ranFor);
+}
+
 } // namespace
 
 int main() {
@@ -86,5 +136,9 @@ int main() {
     return 1;
   }
   clockAgainstRecording(server);
+  const tavik::testing::TemporaryFolder programs;
+  setenv("XDG_CONFIG_HOME", programs.file("config").c_str(), 1);
+  const std::string player = placePlayerIn(programs.file("bin"));
+  for (const int seconds : {60, 300}) posesOnClicks(server, player, seconds);
   return 0;
 }

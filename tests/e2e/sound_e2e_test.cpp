@@ -1,7 +1,7 @@
 // quarnel-play with sound, as a user runs it: a PulseAudio server of the test's own with a null
 // sink whose monitor is recorded, tavik-board --log taking the wire at the line's speed, both
 // put on one clock. Poses placed on the clicks of a click track reach the wire as the clicks
-// are heard; a jaw follows speech, open on the words and shut in the gaps.
+// are played; a jaw follows speech, open on the words and shut in the gaps.
 #include "application_parts.h"
 #include "played_show.h"
 #include "script_text.h"
@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <numeric>
-#include <sstream>
 
 namespace quarnel {
 namespace {
@@ -22,19 +21,6 @@ namespace {
 using namespace std::chrono_literals;
 using tavik::testing::BoardProcess;
 using tavik::testing::PlayedShow;
-
-// When each of the servo's frames started on the wire, with its position: the board logs a frame
-// once its last byte is in, a frame's time at 9600 bit/s after its first.
-std::vector<std::pair<double, int>> servoOnTheWire(const PlayedShow &show, int servo) {
-  constexpr double frameSeconds = 30.0 / 9600;
-  std::vector<std::pair<double, int>> frames;
-  for (const tavik::testing::LogLine &line : show.wire) {
-    int heard = -1, position = -1;
-    if (std::istringstream(line.rest) >> heard >> position && heard == servo)
-      frames.emplace_back(show.wireAt(line) - frameSeconds, position);
-  }
-  return frames;
-}
 
 class SoundShowTest : public ::testing::Test {
 protected:
@@ -56,7 +42,7 @@ protected:
   const std::string player = placePlayerIn(folder.file("bin"));
 };
 
-TEST_F(SoundShowTest, PosesPlacedOnClicksReachTheWireAsTheClicksAreHeard) {
+TEST_F(SoundShowTest, PosesPlacedOnClicksReachTheWireAsTheClicksArePlayed) {
   // A click a second; the lines between poses wait 900 ms, as each runs 100 ms after the last.
   std::vector<int> clicksMs;
   std::vector<std::string> lines = {"SOUND clicks.wav", "PAUSE 900"};
@@ -69,18 +55,13 @@ TEST_F(SoundShowTest, PosesPlacedOnClicksReachTheWireAsTheClicksAreHeard) {
   const PlayedShow show = play(file("clicks.tvk", tvk({{"Up", pose(137, 255)}, {"Down", pose(127, 255)}}, lines)));
   ASSERT_EQ(show.exitCode, 0);
 
-  std::vector<double> heard;
-  for (const int64_t frame : tavik::testing::clicksIn(show.heard)) heard.push_back(show.heardAt(frame));
-  // A pose starts with the first frame after the servo stood still; the first frame is the open's.
-  std::vector<double> poses;
-  const auto frames = servoOnTheWire(show, 0);
-  for (size_t i = 1; i < frames.size(); ++i)
-    if (i == 1 || frames[i].first - frames[i - 1].first > 0.3) poses.push_back(frames[i].first);
-  ASSERT_EQ(heard.size(), clicksMs.size());
+  const std::vector<double> played = show.clicksPlayed();
+  const std::vector<double> poses = show.moveStarts(0, 0.3);
+  ASSERT_EQ(played.size(), clicksMs.size());
   ASSERT_EQ(poses.size(), clicksMs.size());
   std::vector<double> lateMs;
   for (size_t k = 0; k < poses.size(); ++k) {
-    lateMs.push_back((poses[k] - heard[k]) * 1000);
+    lateMs.push_back((poses[k] - played[k]) * 1000);
     EXPECT_NEAR(lateMs.back(), 0, 25) << "pose " << k;
   }
   EXPECT_NEAR(std::accumulate(lateMs.begin(), lateMs.end(), 0.0) / static_cast<double>(lateMs.size()), 0, 10);
@@ -116,7 +97,7 @@ TEST_F(SoundShowTest, AJawFollowsSpeechOpenOnTheWordsAndShutInTheGaps) {
   ASSERT_NE(heardFirst, show.heard.end());
   const double fileStart = show.heardAt(heardFirst - show.heard.begin()) -
                            static_cast<double>(fileFirst - speech.samples.begin()) / speech.rate;
-  const auto jaw = servoOnTheWire(show, 3);
+  const auto jaw = show.servoFrames(3);
   const auto jawAt = [&](double fileMs) {
     int position = 127;
     for (const auto &[at, p] : jaw)

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <sstream>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
@@ -44,6 +45,32 @@ double cpuSecondsOf(const rusage &usage) {
 }
 
 } // namespace
+
+std::vector<double> PlayedShow::clicksPlayed() const {
+  std::vector<double> at;
+  for (const int64_t frame : clicksIn(heard)) at.push_back(heardAt(frame) + SoundServer::recordingLatencyMs / 1000.0);
+  return at;
+}
+
+std::vector<std::pair<double, int>> PlayedShow::servoFrames(int servo) const {
+  constexpr double frameSeconds = 30.0 / 9600;
+  std::vector<std::pair<double, int>> frames;
+  for (const LogLine &line : wire) {
+    int logged = -1, position = -1;
+    if (std::istringstream(line.rest) >> logged >> position && logged == servo)
+      frames.emplace_back(wireStart + static_cast<double>(line.us) / 1e6 - frameSeconds, position);
+  }
+  return frames;
+}
+
+std::vector<double> PlayedShow::moveStarts(int servo, double stillSeconds) const {
+  const auto frames = servoFrames(servo);
+  std::vector<double> starts;
+  for (size_t i = 1; i < frames.size(); ++i)
+    if (frames[i].second != frames[i - 1].second && (i == 1 || frames[i].first - frames[i - 1].first > stillSeconds))
+      starts.push_back(frames[i].first);
+  return starts;
+}
 
 PlayedShow playShow(const SoundServer &server, const BoardProcess &board, const std::vector<std::string> &command,
                     const std::string &out, std::chrono::seconds timeout) {

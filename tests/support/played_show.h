@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tavik::testing {
@@ -22,7 +23,14 @@ struct PlayedShow {
   double wireStart = 0; // the steady clock's seconds at the log's 0
 
   double heardAt(int64_t frame) const { return heardStart + static_cast<double>(frame) / SoundServer::rate; }
-  double wireAt(const LogLine &line) const { return wireStart + static_cast<double>(line.us) / 1e6; }
+  // When each click of the recording was played: recorded a sink's latency before.
+  std::vector<double> clicksPlayed() const;
+  // When each of the servo's frames started on the wire, with its position: the board logs a
+  // frame once its last byte is in, a frame's time at 9600 bit/s after its first.
+  std::vector<std::pair<double, int>> servoFrames(int servo) const;
+  // When each move of the servo started on the wire: the first frame to change its position
+  // after it stood still for longer than `stillSeconds`, or since the open's.
+  std::vector<double> moveStarts(int servo, double stillSeconds) const;
 };
 
 // `command` begins with the program's path; its output goes to `out`.

@@ -44,10 +44,10 @@ std::string SoundServer::log() const {
 }
 
 pid_t SoundServer::startRecording(const std::string &file) const {
-  // The sink takes the shortest latency its streams ask for, and its monitor hears each block
-  // that far ahead of the block's play time: 2 ms keeps what is recorded close to what plays.
+  // Short, so what is recorded is close to what plays; shorter ones lose the recording's pace.
   return spawnProgram({"/usr/bin/parec", "--device=test.monitor", "--raw", "--format=s16le",
-                       "--rate=" + std::to_string(rate), "--channels=1", "--latency-msec=2"},
+                       "--rate=" + std::to_string(rate), "--channels=1",
+                       "--latency-msec=" + std::to_string(recordingLatencyMs)},
                       file, m_dir.file("recorder.log"));
 }
 

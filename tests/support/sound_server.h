@@ -14,6 +14,10 @@ namespace tavik::testing {
 class SoundServer {
 public:
   static constexpr int rate = 44100; // the null sink's, so nothing played is resampled
+  // The latency a recording asks of the sink. The sink takes the shortest its streams ask for,
+  // and renders each block that far ahead of the block's play time; its monitor hears the block
+  // as it is rendered, so a sound is recorded this much before it plays.
+  static constexpr int recordingLatencyMs = 10;
 
   // Starts the server and points this process's sound clients at it (PULSE_SERVER).
   SoundServer();
