@@ -107,6 +107,7 @@ std::optional<Simulation> simulateMotion(const SimulationInput &input, const std
     if (row >= lines.rowCount()) break; // past the last line: the run is over
     const std::string text(lines.text(row));
     sim.lineRuns.push_back({now, row, text, before, easing});
+    for (int servo = 0; servo < servoChannels; ++servo) sim.lineRuns.back().followsSound[servo] = motion.follows(servo);
     if (runner.idle()) {
       if (!user.messages.empty()) sim.failure = user.messages.back();
       break;

@@ -56,6 +56,7 @@ struct LineRun {
   std::string text;
   Pose before; // where the servos stand when the line starts
   Easing easing = Easing::Linear; // the curve a node line's move follows
+  std::array<bool, servoChannels> followsSound{}; // a jaw that node lines leave alone
 };
 
 struct PauseSpan {

@@ -71,9 +71,12 @@ std::string lineText(const LineRun &run, const NodeTable &nodes, const ServoConf
                 text = QString::fromStdString(run.text);
   const auto node = classifyLine(run.text).kind == LineKind::Node ? nodes.find(run.text) : std::nullopt;
   if (!node) return QCoreApplication::translate("TimelineNotes", "Line %1 at %2: %3").arg(row, time, text).toStdString();
+  // A jaw following the sound stays where it is as far as the node line goes.
+  Node target = nodes.node(*node);
+  for (int servo = 0; servo < servoChannels; ++servo)
+    if (run.followsSound[servo]) target.pos[servo] = run.before[servo];
   return QCoreApplication::translate("TimelineNotes", "Line %1 at %2, %3: %4")
-      .arg(row, time, text,
-           QString::fromStdString(poseChangeText(run.before, nodes.node(*node), servoNames(config), run.easing)))
+      .arg(row, time, text, QString::fromStdString(poseChangeText(run.before, target, servoNames(config), run.easing)))
       .toStdString();
 }
 

@@ -4,6 +4,7 @@
 #include "simulation/driver_queue.h"
 #include "simulation/line_load.h"
 #include "simulation/motion_simulation.h"
+#include "simulation/timeline_notes.h"
 #include "sound_samples.h"
 #include "temporary_folder.h"
 
@@ -146,6 +147,25 @@ TEST(Simulation, PlaysTheSoundsOnItsClockWithTheJawFollowing) {
   const Simulation refused = simulate(input);
   EXPECT_TRUE(refused.lineRuns.empty());
   EXPECT_EQ(refused.failure.value_or("").find("The line \"SOUND gone.wav\" cannot be run: its sound file "), 0u);
+}
+
+// Node lines leave a jaw following the sound alone, and so does what the timeline says of them.
+TEST(Simulation, ANodeLineTellsNoChangeOfTheJaw) {
+  const tavik::testing::TemporaryFolder folder;
+  ASSERT_TRUE(tavik::testing::writeWaveFile(folder.file("voice.wav"), *tavik::testing::toneBurst(200, 800, 1000)));
+  const Node open = pose("Open", 100, 3, 200);
+  SimulationInput input = script({open}, {"SOUND voice.wav", "JAW 3 40 120", "Open"});
+  input.soundFolder = folder.path();
+  const Simulation sim = simulate(input);
+  const auto nodeLine = std::find_if(sim.lineRuns.begin(), sim.lineRuns.end(), [](const LineRun &run) { return run.text == "Open"; });
+  ASSERT_NE(nodeLine, sim.lineRuns.end());
+  EXPECT_TRUE(nodeLine->followsSound[3]);
+  NodeTable nodes;
+  nodes.reset(pose("Home", 5));
+  nodes.add(open);
+  const std::string said = lineText(*nodeLine, nodes, input.config);
+  EXPECT_EQ(said.find("Servo3 "), std::string::npos) << said;
+  EXPECT_NE(said.find("No servo moves"), std::string::npos) << said;
 }
 
 TEST(Simulation, StopsAtTheCapAndWhenCancelled) {
