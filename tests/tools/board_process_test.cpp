@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
@@ -137,7 +139,12 @@ TEST(BoardProcess, RefusesAPlaceItCannotUseAndEnds) {
       if (!fs::is_symlink(link)) continue;
       const int fd = openRaw(link);
       const uint8_t frame[] = {255, 5, 50};
-      EXPECT_EQ(write(fd, frame, sizeof frame), 3);
+      const ssize_t written = write(fd, frame, sizeof frame);
+      // The refused board may have closed its line between the look and the write.
+      const bool refusedBoardGone = link != running.link() && written == -1 && errno == EIO;
+      if (!refusedBoardGone) {
+        EXPECT_EQ(written, 3) << strerror(errno);
+      }
       close(fd);
     }
     const int status = statusOnEnd(pid);
