@@ -54,19 +54,10 @@ QColor tint(QColor colour, int alpha) {
   return colour;
 }
 
-// A sound's outline is drawn between the palette's text and ground, so it reads on light and dark
-// palettes alike and stays apart from the servos' colours; its span is shaded faintly in it.
-constexpr qreal soundInk = 0.6;
+// A sound's span is shaded faintly in its outline's colour.
 constexpr int soundSpanAlpha = 40;
 
 QString toQt(const std::string &text) { return QString::fromStdString(text); }
-
-QColor soundColour(const QPalette &palette) {
-  const QColor text = palette.windowText().color(), ground = palette.base().color();
-  return QColor::fromRgbF(static_cast<float>(soundInk * text.redF() + (1 - soundInk) * ground.redF()),
-                          static_cast<float>(soundInk * text.greenF() + (1 - soundInk) * ground.greenF()),
-                          static_cast<float>(soundInk * text.blueF() + (1 - soundInk) * ground.blueF()));
-}
 
 } // namespace
 
@@ -376,7 +367,7 @@ void TimelinePlot::paintSounds(QPainter &painter, const QRect &band) const {
   const QRect outline = band.adjusted(0, fontMetrics().height(), 0, -1);
   const int origin = xOf(0), middle = outline.center().y(), reach = outline.height() / 2 - 1;
   painter.setRenderHint(QPainter::Antialiasing, false); // a column is one pixel wide, not two faint ones
-  const QColor colour = soundColour(palette());
+  const QColor colour = soundColour(palette().windowText().color(), palette().base().color());
   const Simulation &sim = m_shown->sim;
   for (size_t i = 0; i < sim.sounds.size(); ++i) {
     const SoundSpan &sound = sim.sounds[i];

@@ -44,4 +44,11 @@ QColor readableOn(const QColor &colour, const QColor &ground, double contrast) {
 
 QColor servoColour(int servo, const QColor &ground) { return readableOn(servoHues[servo], ground, lineContrast); }
 
+QColor soundColour(const QColor &text, const QColor &ground) {
+  constexpr double ink = 0.6; // the text's share
+  auto mixed = [](double fromText, double fromGround) { return static_cast<float>(ink * fromText + (1 - ink) * fromGround); };
+  return QColor::fromRgbF(mixed(text.redF(), ground.redF()), mixed(text.greenF(), ground.greenF()),
+                          mixed(text.blueF(), ground.blueF()));
+}
+
 } // namespace quarnel

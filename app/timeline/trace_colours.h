@@ -20,4 +20,8 @@ QColor readableOn(const QColor &colour, const QColor &ground, double contrast);
 // Servo `servo`'s trace and legend colour on `ground`.
 QColor servoColour(int servo, const QColor &ground);
 
+// A sound's outline: between the text's colour and the ground, so it reads on light and dark
+// grounds alike and stays apart from the servos' colours.
+QColor soundColour(const QColor &text, const QColor &ground);
+
 } // namespace quarnel
