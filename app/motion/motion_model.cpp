@@ -125,9 +125,9 @@ void MotionModel::clearAllAtTarget() {
   m_allAtTarget = false;
 }
 
-void MotionModel::startPause(float milliseconds) {
+void MotionModel::startPause(float milliseconds, const std::function<double()> &begunMsAgo) {
   aboutToChange();
-  m_pauseRemaining = milliseconds;
+  m_pauseRemaining = milliseconds - static_cast<float>(begunMsAgo());
   m_pauseActive = true;
 }
 

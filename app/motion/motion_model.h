@@ -106,7 +106,9 @@ public:
   void clearAllAtTarget();
   bool pauseActive() const { return m_pauseActive; }
   float pauseRemaining() const { return m_pauseRemaining; }
-  void startPause(float milliseconds);
+  // A pause `milliseconds` long that began `begunMsAgo()` ago, asked once the time until now
+  // has been counted: a caller busy between its moment and this call loses nothing of it.
+  void startPause(float milliseconds, const std::function<double()> &begunMsAgo = [] { return 0.0; });
   void endPause() { m_pauseActive = false; }
   bool nodeEditorOpen() const { return m_nodeEditorOpen; }
   void setNodeEditorOpen(bool open) { m_nodeEditorOpen = open; }

@@ -34,10 +34,11 @@ void RunnerTimer::fire() {
   // heard): then the tick waits on.
   if (now >= m_due) {
     while (m_due <= now) m_due += tickSeconds;
-    // Whole microseconds down: a pause counted from a hair after its tick would end a hair
-    // after the tick that looks for its end.
-    const double lateMs = std::floor((now - (m_due - tickSeconds)) * 1e6) / 1000;
-    m_runner.tick(lateMs);
+    // Read when the line asks, not now: a busy machine may hold the tick up between here and
+    // the pause it starts. Whole microseconds up, so the pause never ends a hair after the
+    // tick that looks for its end.
+    const double moment = m_due - tickSeconds;
+    m_runner.tick([this, moment] { return std::ceil((m_clock.seconds() - moment) * 1e6) / 1000; });
     ticked(); // which may stop the timer
   }
   if (m_running) arm();

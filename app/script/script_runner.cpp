@@ -16,7 +16,8 @@ ScriptRunner::ScriptRunner(ScriptModel &script, MotionModel &motion, SoundPlayer
 
 // The reason a line cannot be carried out, or nothing once it has been. A node's move follows
 // `moves`.
-std::optional<std::string> ScriptRunner::carryOut(std::string_view text, Easing moves, double lateMs) {
+std::optional<std::string> ScriptRunner::carryOut(std::string_view text, Easing moves,
+                                                  const std::function<double()> &lateMs) {
   const LineCommand command = classifyLine(text);
   switch (command.kind) {
   case LineKind::Nothing:
@@ -35,7 +36,7 @@ std::optional<std::string> ScriptRunner::carryOut(std::string_view text, Easing 
   case LineKind::Pause: {
     const auto length = pauseMilliseconds(command.pauseLength);
     if (!length) return pauseIsNoNumber();
-    m_motion.startPause(*length - static_cast<float>(lateMs));
+    m_motion.startPause(*length, lateMs);
     return std::nullopt;
   }
   case LineKind::Wait:
@@ -102,7 +103,7 @@ bool ScriptRunner::carryOutOrReport(std::string_view text, Easing moves) {
   return !failure;
 }
 
-void ScriptRunner::tick(double lateMs) {
+void ScriptRunner::tick(const std::function<double()> &lateMs) {
   if (m_inTick || m_idle) return;
   m_inTick = true;
   ScriptLines &lines = m_script.lines();

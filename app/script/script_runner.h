@@ -68,10 +68,11 @@ public:
   // EASE line run, stepped or gone to set it.
   Easing easing() const { return m_easing; }
 
-  // The timer's tick, `lateMs` after the moment it stands for. Not entered again while one of
-  // its messages is open. A pause it starts counts from that moment, so it ends at the tick
-  // that many milliseconds on, as in the timeline's simulation, however late each tick came.
-  void tick(double lateMs = 0);
+  // The timer's tick; `lateMs()` tells, whenever asked, how long ago the moment it stands for
+  // was. Not entered again while one of its messages is open. A pause it starts counts from
+  // that moment, so it ends at the tick that many milliseconds on, as in the timeline's
+  // simulation, however late the tick came or long its work took.
+  void tick(const std::function<double()> &lateMs = [] { return 0.0; });
 
   // Run and Resume refuse to start, naming the line, while a SOUND line's file cannot be played.
   void run();    // from line 1, in silence
@@ -85,8 +86,9 @@ public:
   void gotoLine(); // the current line again; idle only
 
 private:
-  // `lateMs`: how long ago the line was due to start.
-  std::optional<std::string> carryOut(std::string_view text, Easing moves, double lateMs = 0);
+  // `lateMs()`: how long ago the line was due to start.
+  std::optional<std::string> carryOut(std::string_view text, Easing moves,
+                                      const std::function<double()> &lateMs = [] { return 0.0; });
   bool carryOutOrReport(std::string_view text, Easing moves);
   void loopBack();
   void report(std::string_view line, const std::string &reason) const;
