@@ -11,15 +11,15 @@ double SoundClock::seconds() const {
     m_last = std::max(m_last, m_wall.seconds() - m_wallShift);
     return m_last;
   }
-  // An ended sound's played time is its length: the wall clock takes over from there.
+  if (m_player.ended()) {
+    // It ended some time before this reading: the wall clock carries on from the last reading
+    // taken while it played, so the time since its end counts too.
+    m_followingSound = false;
+    return seconds();
+  }
   m_last = std::max(m_last, m_soundStart + (m_player.playedMs() - m_offsetMs) / 1000);
-  if (m_player.ended()) followWall();
-  return m_last;
-}
-
-void SoundClock::followWall() const {
-  m_followingSound = false;
   m_wallShift = m_wall.seconds() - m_last;
+  return m_last;
 }
 
 std::optional<std::string> SoundClock::play(std::shared_ptr<const DecodedSound> sound) {
@@ -35,7 +35,7 @@ std::optional<std::string> SoundClock::play(std::shared_ptr<const DecodedSound> 
 void SoundClock::stop() {
   seconds(); // the reading as the sound stops
   m_player.stop();
-  if (m_followingSound) followWall();
+  m_followingSound = false; // the wall clock goes on from the reading just taken
 }
 
 double SoundClock::playedMs() const {

@@ -27,16 +27,13 @@ public:
   bool ended() const override { return m_player.ended(); }
 
 private:
-  // The source goes back to the wall clock, from where the reading stands.
-  void followWall() const;
-
   const Clock &m_wall;
   SoundPlayer &m_player;
   int m_offsetMs = 0;
   mutable bool m_followingSound = false;
   double m_soundStart = 0;     // the reading as the sound started
   double m_soundLengthMs = 0;
-  mutable double m_wallShift = 0; // the wall clock less the reading, while it is followed
+  mutable double m_wallShift = 0; // the wall clock less the last reading
   mutable double m_last = 0;       // the last reading
 };
 

@@ -30,12 +30,13 @@ TEST(SoundClock, FollowsThePlayedTimeWhileASoundPlaysAndTheWallOtherwiseNeverGoi
         {30, 0, Action::None, 100},    // nothing heard yet: the run waits
         {50, 40, Action::None, 140},   // the device's time, not the wall's 180
         {500, 510, Action::None, 650}, // its drift followed
-        {490, 500, Action::None, 1100}, // ended: its whole second counted
-        {100, 0, Action::None, 1200},   // the wall's time again, from there
-        {0, 0, Action::Play, 1200},
-        {100, 100, Action::None, 1300},
-        {0, 0, Action::Stop, 1300},
-        {50, 500, Action::None, 1350}}},
+        {400, 400, Action::None, 1050},
+        {100, 100, Action::None, 1150}, // ended 50 ms before this reading, which counts them too
+        {100, 0, Action::None, 1250},   // the wall's time again
+        {0, 0, Action::Play, 1250},
+        {100, 100, Action::None, 1350},
+        {0, 0, Action::Stop, 1350},
+        {50, 500, Action::None, 1400}}},
       {"the motion later", 200,
        {{0, 0, Action::Play, 0}, {150, 150, Action::None, 0}, {100, 100, Action::None, 50}, {100, 100, Action::None, 150}}},
       {"the motion earlier", -50, {{0, 0, Action::Play, 50}, {30, 0, Action::None, 50}, {100, 100, Action::None, 150}}},
