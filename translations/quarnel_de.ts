@@ -719,6 +719,10 @@ der sie abspielt; dann wird nichts gesendet.</translation>
         <source>Where the link left the servos will not be remembered.</source>
         <translation>Wo die Verbindung die Servos zurückließ, wird nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>The sound timing holds until Quarnel ends, but will not be remembered.</source>
+        <translation>Der Tonzeitpunkt gilt, bis Quarnel endet, wird aber nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>SaveFailure</name>

@@ -125,7 +125,9 @@ void RememberedSettings::rememberSoundTiming(const SoundTiming &timing) {
         r.soundOffsetMs = std::to_string(timing.offsetMs);
         r.jawLookAheadMs = std::to_string(timing.jawLookAheadMs);
       }))
-    report(*problem, "The sound timing holds until Quarnel ends, but will not be remembered.");
+    report(*problem, QCoreApplication::translate("RememberedSettings", "The sound timing holds until Quarnel ends, but "
+                                                                       "will not be remembered.")
+                         .toStdString());
 }
 
 std::optional<ServoPositions> RememberedSettings::lastPositions(const std::string &servoSettingsFile) const {
